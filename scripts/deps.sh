@@ -1,0 +1,22 @@
+# Sourced by scripts/run and scripts/test: installs the Debian packages the
+# build and the tests need, those that are missing only.
+vornax_packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
+  libcli11-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+vornax_install_missing() {
+  local missing=()
+  for p in "${vornax_packages[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}

@@ -1,0 +1,48 @@
+#include "cli/CliSupport.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace vornax::cli {
+
+float numberOption(const std::string& text, const std::string& option)
+{
+    const auto value = parseSingle(text);
+    if (!value)
+        throw UsageError(option + ": \"" + text + "\" is not a number");
+    return *value;
+}
+
+double doubleOption(const std::string& text, const std::string& option)
+{
+    const auto value = parseDouble(text);
+    if (!value)
+        throw UsageError(option + ": \"" + text + "\" is not a number");
+    return *value;
+}
+
+nlohmann::json jsonSingle(float value)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (ec != std::errc())
+        return static_cast<double>(value);
+    *end = '\0';
+    return std::strtod(buffer, nullptr);
+}
+
+void refuseOverwritingInput(const std::filesystem::path& output, std::initializer_list<std::filesystem::path> inputs)
+{
+    for (const auto& input : inputs)
+        if (samePath(output, input))
+            throw BadInput("the output \"" + output.string() + "\" is an input; choose another name");
+}
+
+void printJson(const nlohmann::json& object) { std::cout << object.dump() << '\n'; }
+
+}  // namespace vornax::cli

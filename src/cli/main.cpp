@@ -1,0 +1,39 @@
+// `vornax`: the program's computations without a display.
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"The Vornax Meter: engine torque and power of a classic Mini from a recording of its ignition."};
+    app.name("vornax");
+    app.set_version_flag("--version", "vornax 1.0.16");
+    app.require_subcommand(1);
+    // The commands; add a new one's registration here.
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return 2;
+    } catch (const vornax::cli::UsageError& e) {
+        std::cerr << "vornax: " << e.what() << '\n';
+        return 2;
+    } catch (const vornax::cli::BadInput& e) {
+        std::cerr << "vornax: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "vornax: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,74 @@
+// The one drawing surface of the program. It keeps what was drawn in the
+// surface's user scale (origin top left, y downwards, scale width x scale
+// height) as a list of straight lines, so the drawing is redrawn at any widget
+// size and exported to PNG or SVG exactly as shown.
+#pragma once
+
+#include "common/PlatformServices.h"
+#include "common/PlotMapping.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+class QPainter;
+
+namespace vornax {
+
+class PlotCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlotCanvas(QWidget* parent = nullptr);
+
+    // Clears every line and fills the surface with the background colour.
+    void clear();
+    void setBackground(Rgb colour);
+    Rgb background() const { return background_; }
+
+    // Sets the user scale. A width or height that is zero or not finite is
+    // refused (false) and the scale stays as it was.
+    bool setScale(double width, double height);
+    bool setScaleWidth(double width) { return setScale(width, scaleHeight_); }
+    bool setScaleHeight(double height) { return setScale(scaleWidth_, height); }
+    double scaleWidth() const { return scaleWidth_; }
+    double scaleHeight() const { return scaleHeight_; }
+
+    // A straight line in user coordinates. Lines with a coordinate that is not
+    // finite are skipped (the surface cannot draw them).
+    void line(double x1, double y1, double x2, double y2, Rgb colour);
+
+    struct Line {
+        double x1, y1, x2, y2;
+        Rgb colour;
+    };
+    const std::vector<Line>& lines() const { return lines_; }
+
+    // The drawing at the given pixel size (the widget's size by default).
+    QImage toImage(QSize size = {}) const;
+    // Writes a PNG or SVG, chosen by the file name's ending; false on failure.
+    bool exportTo(const QString& fileName, QSize size = {}) const;
+    void render(QPainter& painter, QSize size) const;
+
+    // Pointer position in user coordinates from a widget pixel position.
+    PlotPoint toUser(QPoint pixel) const;
+
+signals:
+    // The pointer moved over the surface; position in user coordinates and in
+    // widget pixels.
+    void pointerMoved(double userX, double userY, QPoint pixel);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    std::vector<Line> lines_;
+    Rgb background_{255, 255, 255};
+    double scaleWidth_ = 1.0;
+    double scaleHeight_ = 1.0;
+};
+
+}  // namespace vornax

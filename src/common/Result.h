@@ -1,0 +1,43 @@
+// A value or the reason there is none. Readers and computations of the core
+// return this instead of throwing; the window or the command line turns the
+// message into what the user sees.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace vornax {
+
+struct Failure {
+    std::string message;
+};
+
+template <typename T>
+class Result {
+public:
+    Result(T value) : value_(std::move(value)) {}
+    Result(Failure failure) : error_(std::move(failure.message)) {}
+
+    bool ok() const { return value_.has_value(); }
+    explicit operator bool() const { return ok(); }
+    const std::string& error() const { return error_; }
+
+    T& operator*() { return *value_; }
+    const T& operator*() const { return *value_; }
+    T* operator->() { return &*value_; }
+    const T* operator->() const { return &*value_; }
+    T& value() { return *value_; }
+    const T& value() const { return *value_; }
+
+private:
+    std::optional<T> value_;
+    std::string error_;
+};
+
+// For operations that give nothing back but may fail.
+struct Done {};
+using Status = Result<Done>;
+inline Status success() { return Done{}; }
+
+}  // namespace vornax

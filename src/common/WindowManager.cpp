@@ -1,0 +1,60 @@
+#include "common/WindowManager.h"
+
+#include "common/PlatformServices.h"
+
+namespace vornax {
+
+WindowManager& WindowManager::instance()
+{
+    static WindowManager manager;
+    return manager;
+}
+
+void WindowManager::registerWindow(const std::string& name, Factory factory) { factories_[name] = std::move(factory); }
+
+bool WindowManager::isRegistered(const std::string& name) const { return factories_.count(name) != 0; }
+
+QWidget* WindowManager::show(const std::string& name)
+{
+    QWidget* window = find(name);
+    if (!window) {
+        const auto factory = factories_.find(name);
+        if (factory == factories_.end() || !factory->second) {
+            platform().message("This window is not available in this version of the program.", name,
+                               MessageIcon::Information);
+            return nullptr;
+        }
+        window = factory->second();
+        if (!window)
+            return nullptr;
+        window->setObjectName(QString::fromStdString(name));
+        windows_[name] = window;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* WindowManager::find(const std::string& name) const
+{
+    const auto it = windows_.find(name);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+void WindowManager::close(const std::string& name)
+{
+    if (QWidget* window = find(name))
+        window->close();
+}
+
+void WindowManager::reset()
+{
+    for (auto& [name, window] : windows_)
+        if (window)
+            delete window.data();
+    windows_.clear();
+    factories_.clear();
+}
+
+}  // namespace vornax

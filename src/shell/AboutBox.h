@@ -1,0 +1,28 @@
+// `frmAbout`: the program's title, its version and the description line of the
+// language file.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace vornax {
+
+constexpr const char* kVersionText = "1.0.16";
+
+class AboutBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refresh();
+    QLabel* title_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* description_ = nullptr;
+};
+
+}  // namespace vornax

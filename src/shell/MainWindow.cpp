@@ -1,0 +1,128 @@
+#include "shell/MainWindow.h"
+
+#include "common/AppFolder.h"
+#include "common/PlatformServices.h"
+#include "common/WindowManager.h"
+#include "shell/Language.h"
+#include "shell/TitlePicture.h"
+#include "shell/Varia.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace vornax {
+namespace {
+
+QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("Start");
+    picture_ = new QLabel(this);
+    picture_->setObjectName("Picture1");
+    picture_->setPixmap(titlePicture());
+    picture_->setFixedSize(kTitlePictureWidth, kTitlePictureHeight);
+    setCentralWidget(picture_);
+
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    mini_ = bar->addAction("Mini");
+    mini_->setObjectName("Mini");
+    connect(mini_, &QAction::triggered, this, [] { WindowManager::instance().show("MiniV1"); });
+
+    aquisition_ = bar->addMenu("Aquisition");
+    aquisition_->setObjectName("Aquisition");
+    enregistreur_ = addWindowItem(aquisition_, "Enregistreur", "Enregistrer un Wav", "Form1");
+    chargerW_ = addWindowItem(aquisition_, "ChargerW", "Traiter un Wav", "WavT");
+    calcP_ = addWindowItem(aquisition_, "CalcP", "Calcul de la puissance", "CPuiss");
+
+    text_ = bar->addMenu("Comparaison");
+    text_->setObjectName("text");
+    compCP_ = addWindowItem(text_, "CompCP", "Courbe couple/puissance", "GRph");
+    acc_ = addWindowItem(text_, "acc", "Acceleration", "SimTD");
+
+    autre_ = bar->addMenu("Autre");
+    autre_->setObjectName("Autre");
+    aide_ = addWindowItem(autre_, "aide", "A propos de", "frmAbout");
+    langue_ = autre_->addAction("Langue");
+    langue_->setObjectName("Langue");
+    connect(langue_, &QAction::triggered, this, &MainWindow::chooseLanguage);
+
+    WindowManager::instance().adopt("Start", this);
+    startUp();
+}
+
+QAction* MainWindow::addWindowItem(QMenu* menu, const char* objectName, const char* caption, const char* window)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    const std::string name = window;
+    connect(action, &QAction::triggered, this, [name] { WindowManager::instance().show(name); });
+    return action;
+}
+
+void MainWindow::startUp()
+{
+    setWindowTitle(text("Lbversion"));
+    setFixedWidth(picture_->width());
+    setFixedHeight(picture_->height() + menuBar()->sizeHint().height());
+    calcP_->setEnabled(false);
+    acc_->setEnabled(false);
+
+    const LanguageLoad load = loadLanguageFile(store(), activeLanguageFile());
+    if (load.autreCaption)
+        autre_->setTitle(QString::fromStdString(*load.autreCaption));
+    if (load.langueCaption)
+        langue_->setText(QString::fromStdString(*load.langueCaption));
+
+    mini_->setText(text("LbMmini"));
+    aquisition_->setTitle(text("LbMAquisition"));
+    calcP_->setText(text("LbMcalcP"));
+    chargerW_->setText(text("LbTraiterWav"));
+    acc_->setText(text("LbAcc"));
+    text_->setTitle(text("LbMComparaison"));
+    compCP_->setText(text("LbCoubeCP"));
+    aide_->setText(text("LbApropo"));
+}
+
+void MainWindow::chooseLanguage()
+{
+    FileDialogRequest request;
+    request.title = langue_->text().toStdString();
+    request.filter = "langfile|*.txt";
+    request.initialFolder = defaultFolder("lang").string();
+    request.initialName = " ";
+    if (const auto chosen = platform().openFile(request)) {
+        const Status copied = installLanguageFile(*chosen, activeLanguageFile());
+        if (!copied)
+            platform().message("The language file could not be used: " + copied.error(), "Langue",
+                               MessageIcon::Warning);
+    }
+    startUp();
+}
+
+void MainWindow::vehicleCommitted()
+{
+    calcP_->setEnabled(true);
+    acc_->setEnabled(true);
+}
+
+const std::vector<std::string>& MainWindow::windowsClosedWithMain()
+{
+    static const std::vector<std::string> names = {"CPuiss", "frmAbout", "GRph", "SimTD", "WavT", "MiniV1"};
+    return names;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The recorder is not in the list: it stays open, and the program ends
+    // with the last window.
+    for (const std::string& name : windowsClosedWithMain())
+        WindowManager::instance().close(name);
+    event->accept();
+}
+
+}  // namespace vornax
