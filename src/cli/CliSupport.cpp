@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "shell/Language.h"
+#include "shell/Varia.h"
 
 #include <charconv>
 #include <cstdio>
@@ -41,6 +43,18 @@ void refuseOverwritingInput(const std::filesystem::path& output, std::initialize
     for (const auto& input : inputs)
         if (samePath(output, input))
             throw BadInput("the output \"" + output.string() + "\" is an input; choose another name");
+}
+
+void loadLanguage(const std::string& file)
+{
+    if (file.empty()) {
+        loadLanguageFile(store(), activeLanguageFile());
+        return;
+    }
+    auto lines = readTextLines(file, 4u << 20);
+    if (!lines)
+        throw BadInput(lines.error());
+    applyLanguageLines(store(), *lines);
 }
 
 void printJson(const nlohmann::json& object) { std::cout << object.dump() << '\n'; }

@@ -32,6 +32,10 @@ nlohmann::json jsonSingle(float value);
 // Throws BadInput when `output` names one of the inputs.
 void refuseOverwritingInput(const std::filesystem::path& output, std::initializer_list<std::filesystem::path> inputs);
 
+// Loads a language file into the store: `file` when given (BadInput when it
+// cannot be read), else the active language file of the application folder.
+void loadLanguage(const std::string& file);
+
 // Prints a JSON object on standard output, one line.
 void printJson(const nlohmann::json& object);
 
