@@ -2,6 +2,9 @@
 
 #include "common/PlatformServices.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace vornax {
 
 WindowManager& WindowManager::instance()
@@ -29,6 +32,15 @@ QWidget* WindowManager::show(const std::string& name)
             return nullptr;
         window->setObjectName(QString::fromStdString(name));
         windows_[name] = window;
+        // A new window opens in the middle of the screen, where the eye is.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            window->adjustSize();
+            const QRect area = screen->availableGeometry();
+            QRect frame(QPoint(0, 0), window->size());
+            frame.moveCenter(area.center());
+            window->move(frame.topLeft().x() > area.left() ? frame.topLeft().x() : area.left(),
+                         frame.topLeft().y() > area.top() ? frame.topLeft().y() : area.top());
+        }
     }
     window->show();
     window->raise();

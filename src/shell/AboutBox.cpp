@@ -30,7 +30,7 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* top = new QHBoxLayout;
     auto* icon = new QLabel(this);
-    icon->setPixmap(titlePicture().copy(30, 180, 300, 120).scaledToWidth(150, Qt::SmoothTransformation));
+    icon->setPixmap(titlePicture().copy(30, 198, 300, 112).scaledToWidth(150, Qt::SmoothTransformation));
     top->addWidget(icon, 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
     title_ = new QLabel("Titre de l'application", this);

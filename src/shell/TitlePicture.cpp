@@ -116,7 +116,7 @@ QPixmap titlePicture()
     p.setPen(QPen(QColor(120, 230, 140), 1.6));
     p.drawPath(trace);
 
-    drawCar(p, QPointF(40, 190), 1.25);
+    drawCar(p, QPointF(40, 208), 1.2);
 
     QFont title("DejaVu Sans", 34, QFont::Bold);
     p.setFont(title);
