@@ -55,10 +55,15 @@ void PlotCanvas::render(QPainter& painter, QSize size) const
     painter.fillRect(QRect(QPoint(0, 0), size), QColor(background_.r, background_.g, background_.b));
     painter.setRenderHint(QPainter::Antialiasing, true);
     const PlotMapping map(scaleWidth_, scaleHeight_, size.width(), size.height());
-    // Far-off points are clamped so that the painter never gets coordinates
-    // it cannot represent; a line between two far points keeps its direction
-    // well enough for a plot that shows only the inside.
-    const auto clampPx = [](double v) { return std::clamp(v, -1.0e6, 1.0e6); };
+    // Points land on pixel centres, so that a line on a whole pixel position
+    // stays one crisp pixel wide, and lines on the far edges (a grid's border)
+    // stay inside the picture. Far-off points are clamped so that the painter
+    // never gets coordinates it cannot represent.
+    const auto toDevice = [](double v, int extent) {
+        if (v >= -1.0 && v <= extent + 1.0)
+            return std::clamp(v + 0.5, 0.5, extent - 0.5);
+        return std::clamp(v, -1.0e6, 1.0e6);
+    };
     QPen pen;
     pen.setWidthF(1.0);
     pen.setCosmetic(true);
@@ -67,7 +72,8 @@ void PlotCanvas::render(QPainter& painter, QSize size) const
         painter.setPen(pen);
         const PlotPoint a = map.toPixel({l.x1, l.y1});
         const PlotPoint b = map.toPixel({l.x2, l.y2});
-        painter.drawLine(QPointF(clampPx(a.x), clampPx(a.y)), QPointF(clampPx(b.x), clampPx(b.y)));
+        painter.drawLine(QPointF(toDevice(a.x, size.width()), toDevice(a.y, size.height())),
+                         QPointF(toDevice(b.x, size.width()), toDevice(b.y, size.height())));
     }
 }
 
