@@ -1,0 +1,59 @@
+// The Mini file (".Dat"): the editor's vehicle as plain text, one value per
+// line, CR LF line ends. Line 1 is "[VersionV1]"; then the name, the final
+// drive index (and its typed ratio for "Autre", 19), the gearbox index (and
+// four typed ratios for "Boite 4 Autre", 6, or five for "Boite 5", 7), the
+// tyre index (and the three tyre sizes for index 4), the mass, and the three
+// gear-cut indexes. Index lines are printed numbers (" 5 ", "-1 "); text lines
+// hold the field's text exactly.
+//
+// Engine inertia, body, drag area and losses are not in the file; "Boite 6"
+// writes no ratios, so its six ratios come back from the store on loading.
+#pragma once
+
+#include "common/Result.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+class VehicleEditor;
+
+inline constexpr const char* kMiniFileVersion = "[VersionV1]";
+
+// The lines of the file for the editor's current state, without line ends.
+std::vector<std::string> miniFileLines(const VehicleEditor& editor);
+
+// Writes the file atomically (a failed save leaves the old file in place).
+Status saveMiniFile(const VehicleEditor& editor, const std::filesystem::path& file);
+
+struct MiniLoad {
+    enum class Outcome {
+        Loaded,
+        WrongVersion,  // first line is not "[VersionV1]": nothing was read
+        RuntimeError,  // missing or unreadable file, ended early, bad index
+    };
+    Outcome outcome = Outcome::Loaded;
+    int errorNumber = 0;      // for RuntimeError: 53, 62, 13, 6, 380, 75
+    std::string description;  // for RuntimeError: the error's description
+
+    bool loaded() const { return outcome == Outcome::Loaded; }
+    // The message box text: "Fichier Incorrect", or "Erreur 62" CR LF and the
+    // description.
+    std::string messageText() const;
+};
+inline constexpr const char* kRuntimeErrorTitle = "Error The Vornax Meter";
+
+// The message of a run-time error that no load produced (a failed save):
+// "Erreur 75" CR LF, the description and the detail.
+std::string runtimeErrorText(int number, const std::string& detail);
+inline constexpr int kFileAccessError = 75;
+
+// Loads the lines into the editor's fields and lists, in file order; each
+// index runs its list's handler. On a runtime error the fields and lists read
+// before it keep their new values.
+MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& lines);
+MiniLoad loadMiniFile(VehicleEditor& editor, const std::filesystem::path& file);
+
+}  // namespace vornax

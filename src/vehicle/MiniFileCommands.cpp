@@ -1,0 +1,63 @@
+#include "vehicle/MiniFileCommands.h"
+
+#include "common/AppFolder.h"
+#include "common/PlatformServices.h"
+#include "vehicle/MiniFile.h"
+#include "vehicle/VehicleEditor.h"
+
+namespace vornax {
+namespace {
+
+FileDialogRequest miniFileDialog()
+{
+    FileDialogRequest request;
+    request.title = "Enregistrement";
+    // Linux names are case-sensitive: list the spellings Mini files come in.
+    request.filter = "Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT";
+    request.initialFolder = defaultFolder("Mini").string();
+    return request;
+}
+
+}  // namespace
+
+void MiniFileCommands::open(VehicleEditor& editor)
+{
+    const auto chosen = platform().openFile(miniFileDialog());
+    if (!chosen)
+        return;
+    currentFile_ = *chosen;
+    const MiniLoad load = loadMiniFile(editor, currentFile_);
+    switch (load.outcome) {
+    case MiniLoad::Outcome::Loaded:
+        saveEnabled_ = true;
+        break;
+    case MiniLoad::Outcome::WrongVersion:
+        platform().message(load.messageText());
+        saveEnabled_ = true;
+        break;
+    case MiniLoad::Outcome::RuntimeError:
+        platform().message(load.messageText(), kRuntimeErrorTitle, MessageIcon::Critical);
+        break;
+    }
+}
+
+void MiniFileCommands::save(const VehicleEditor& editor)
+{
+    if (currentFile_.empty())
+        return;
+    const Status saved = saveMiniFile(editor, currentFile_);
+    if (!saved)
+        platform().message(runtimeErrorText(kFileAccessError, saved.error()), kRuntimeErrorTitle,
+                           MessageIcon::Critical);
+}
+
+void MiniFileCommands::saveAs(const VehicleEditor& editor)
+{
+    const auto chosen = platform().saveFile(miniFileDialog());
+    if (!chosen)
+        return;
+    currentFile_ = *chosen;
+    save(editor);
+}
+
+}  // namespace vornax
