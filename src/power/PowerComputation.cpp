@@ -1,0 +1,205 @@
+#include "power/PowerComputation.h"
+
+#include "common/NumberText.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+namespace vornax {
+
+namespace {
+
+// Rounds to single; false when the value does not fit one (the computation
+// then stops rather than carry an infinity into the table).
+bool toSingle(double value, float& out)
+{
+    if (!(std::fabs(value) <= static_cast<double>(FLT_MAX)))
+        return false;
+    out = static_cast<float>(value);
+    return true;
+}
+
+std::string lineText(std::string_view source, int lineIndex)
+{
+    return "\"" + std::string(source) + "\", line " + std::to_string(lineIndex + 1);
+}
+
+}  // namespace
+
+Result<PowerModel> PowerModel::make(const PowerInputs& inputs)
+{
+    PowerModel model;
+    model.in_ = inputs;
+    model.radius_ = wheelRadius(inputs);
+    model.ratio_ = overallRatio(inputs);
+    if (model.ratio_ == 0.0f)
+        return Failure{"the overall ratio of this gear is 0 (gear ratio " + singleText(inputs.gearRatio) +
+                       ", final drive " + singleText(inputs.finalDrive) + ")"};
+    if (inputs.lossPercent == 100)
+        return Failure{"a transmission loss of 100 % leaves no power to measure"};
+    model.factor_ = lossFactor(inputs);
+    if (!std::isfinite(model.factor_))
+        return Failure{"the transmission loss of " + std::to_string(inputs.lossPercent) + " % gives no usable factor"};
+    return model;
+}
+
+std::optional<PowerTerms> PowerModel::terms(CurvePoint a, CurvePoint b) const
+{
+    const double dt = static_cast<double>(b.time) - a.time;
+    if (dt == 0.0)
+        return std::nullopt;
+    const double G = ratio_;
+    const double engine0 = kPowerPi * 2.0 * a.rpm / 60.0;  // rad/s
+    const double engine1 = kPowerPi * 2.0 * b.rpm / 60.0;
+    const double wheel0 = kPowerPi * 2.0 * a.rpm / (G * 60.0);  // rad/s
+    const double wheel1 = kPowerPi * 2.0 * b.rpm / (G * 60.0);
+    const double speed0 = a.rpm / (G * 60.0) * radius_ * kPowerPi * 2.0;  // m/s
+    const double speed1 = b.rpm / (G * 60.0) * radius_ * kPowerPi * 2.0;
+    const double mass = in_.massKg;
+
+    PowerTerms t;
+    const bool fits =
+        toSingle((wheel1 - wheel0) * (wheel0 * in_.wheelInertia) / dt, t.wheelInertia) &&
+        toSingle(in_.engineInertia * ((engine1 - engine0) * engine0 / dt), t.engineInertia) &&
+        toSingle(in_.scx * 0.601 * std::pow(speed0, 3), t.aero) &&
+        toSingle((speed1 - speed0) * (speed0 * mass) / dt, t.translation) &&
+        toSingle(speed0 * (mass * 0.01 * 9.81 * 1.15), t.rolling) &&
+        // The sum is formed in the stated order and rounded once.
+        toSingle(static_cast<double>(t.engineInertia) + t.wheelInertia + t.aero + t.translation + t.rolling,
+                 t.atWheels);
+    if (!fits)
+        return std::nullopt;
+    return t;
+}
+
+Result<PowerRow> PowerModel::row(CurvePoint a, CurvePoint b) const
+{
+    if (static_cast<double>(b.time) - a.time == 0.0)
+        return Failure{"this point and the next have the same time"};
+    const auto t = terms(a, b);
+    if (!t)
+        return Failure{"the power overflows (engine speed or time out of range)"};
+    const double engine = kPowerPi * 2.0 * a.rpm / 60.0;
+    if (engine == 0.0)
+        return Failure{"an engine speed of 0 gives no torque"};
+    PowerRow r;
+    r.rpm = a.rpm;
+    float scaledPower = 0;
+    const bool fits = toSingle(static_cast<double>(t->atWheels) * factor_ / in_.wattsPerUnit, r.power) &&
+                      toSingle(static_cast<double>(r.power) * in_.unitsPerNm, scaledPower) &&
+                      toSingle(static_cast<double>(in_.wattsPerUnit) * scaledPower / engine, r.torque);
+    if (!fits)
+        return Failure{"the power or torque overflows (check the unit factors of the language file)"};
+    return r;
+}
+
+PowerExtremes findExtremes(const PowerTable& table, int pointCount)
+{
+    const PowerRow& first = table.at(0);
+    PowerExtremes e;
+    e.maxPower = e.minPower = first.power;
+    e.rpmAtMaxPower = first.rpm;
+    e.maxRpm = e.minRpm = first.rpm;
+    e.maxTorque = e.minTorque = first.torque;
+    e.rpmAtMaxTorque = first.rpm;
+    const int last = std::min(pointCount - 40, static_cast<int>(table.size()) - 1);
+    for (int i = 5; i <= last; ++i) {
+        const PowerRow& r = table[static_cast<std::size_t>(i)];
+        if (r.power > e.maxPower) {
+            e.maxPower = r.power;
+            e.rpmAtMaxPower = r.rpm;
+        }
+        if (r.power < e.minPower)
+            e.minPower = r.power;
+        if (r.rpm > e.maxRpm)
+            e.maxRpm = r.rpm;
+        if (r.rpm < e.minRpm)
+            e.minRpm = r.rpm;
+        if (r.torque > e.maxTorque) {
+            e.maxTorque = r.torque;
+            e.rpmAtMaxTorque = r.rpm;
+        }
+        if (r.torque < e.minTorque)
+            e.minTorque = r.torque;
+    }
+    return e;
+}
+
+Result<ChartScale> chartScale(const PowerExtremes& e)
+{
+    // Each value is worked out in double and kept as a single, like the
+    // table it is drawn with.
+    auto single = [](double v) { return static_cast<float>(v); };
+    ChartScale s;
+    s.powerTop = single(e.maxPower + e.maxPower * 0.025);
+    s.powerBottom = single(e.minPower - e.minPower * 0.05);
+    s.rpmRight = single(e.maxRpm + e.maxRpm * 0.05);
+    s.rpmLeft = single(e.minRpm - e.minRpm * 0.05);
+    s.torqueTop = single(e.maxTorque + e.maxTorque * 0.05);
+    s.torqueBottom = single(e.minTorque - e.minTorque * 0.05);
+    s.rpmSpan = single(static_cast<double>(s.rpmRight) - s.rpmLeft);
+    s.powerSpan = single(static_cast<double>(s.powerTop) - s.powerBottom);
+    s.torqueSpan = single(static_cast<double>(s.torqueTop) - s.torqueBottom);
+    auto usable = [](float span) { return std::isfinite(span) && span != 0.0f; };
+    if (!usable(s.rpmSpan))
+        return Failure{"the engine speed does not vary over the curve: nothing to draw"};
+    if (!usable(s.powerSpan) || !usable(s.torqueSpan))
+        return Failure{"the power and torque do not vary over the curve: nothing to draw"};
+    s.torqueToPower = single(static_cast<double>(s.powerSpan) / s.torqueSpan);
+    if (!std::isfinite(s.torqueToPower) || s.torqueToPower == 0.0f)
+        return Failure{"the torque and power scales do not fit one chart"};
+    return s;
+}
+
+Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<CurvePoint>& points,
+                                 PowerTable start, std::string_view source)
+{
+    if (points.size() > static_cast<std::size_t>(kMaxPowerPoints))
+        return Failure{"\"" + std::string(source) + "\" has more than " + std::to_string(kMaxPowerPoints) + " points"};
+    if (points.size() < 3)
+        return Failure{"\"" + std::string(source) + "\" has " + std::to_string(points.size()) +
+                       " lines; the computation needs at least 3"};
+    auto model = PowerModel::make(inputs);
+    if (!model)
+        return Failure{model.error()};
+    start.resize(kMaxPowerPoints);
+
+    const int n = static_cast<int>(points.size());
+    for (int i = 0; i <= n - 3; ++i) {
+        const auto row = model->row(points[i], points[i + 1]);
+        if (!row)
+            return Failure{lineText(source, i) + ": " + row.error()};
+        start[static_cast<std::size_t>(i)] = *row;
+    }
+
+    PowerResult result;
+    result.pointCount = n;
+    result.extremes = findExtremes(start, n);
+    auto scale = chartScale(result.extremes);
+    if (!scale)
+        return Failure{"\"" + std::string(source) + "\": " + scale.error()};
+    result.scale = *scale;
+    result.table = std::move(start);
+    return result;
+}
+
+Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
+                                        const std::filesystem::path& curveFile,
+                                        const PowerTable& previous)
+{
+    const auto inputs = readPowerInputs(store, gearIndex);
+    if (!inputs)
+        return Failure{inputs.error()};
+    // The vehicle is checked before the file is read, so a bad gear is
+    // reported whatever the curve.
+    if (auto model = PowerModel::make(*inputs); !model)
+        return Failure{model.error()};
+    const auto points = readPowerCurveInput(curveFile);
+    if (!points)
+        return Failure{points.error()};
+    return computePower(*inputs, *points, previous, curveFile.string());
+}
+
+}  // namespace vornax

@@ -1,0 +1,43 @@
+#include "power/PowerCurveFile.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+
+#include <algorithm>
+
+namespace vornax {
+
+int powerCurveDataLines(int pointCount) { return std::max(0, pointCount - 49); }
+
+std::string powerCurveFileBytes(const PowerTable& table, int pointCount, float wattsPerUnit, float unitsPerNm)
+{
+    TextWriter out;
+    const int last = std::min(pointCount - 40, static_cast<int>(table.size()) - 1);
+    std::string line;
+    for (int i = 10; i <= last; ++i) {
+        const PowerRow& r = table[static_cast<std::size_t>(i)];
+        line = singleText(r.rpm);
+        line += ';';
+        line += singleText(r.torque);
+        line += ';';
+        line += singleText(r.power);
+        out.line(line);
+    }
+    out.line(printedSingle(wattsPerUnit));
+    out.line(printedSingle(unitsPerNm));
+    return out.bytes();
+}
+
+Status savePowerCurveFile(const std::filesystem::path& file, const PowerTable& table, int pointCount,
+                          const Varia& store)
+{
+    const auto watts = store.single("LbConvertionWatt");
+    const auto nm = store.single("LbConvertionNm");
+    if (!watts)
+        return Failure{"the power factor LbConvertionWatt (\"" + store.get("LbConvertionWatt") + "\") is not a number"};
+    if (!nm)
+        return Failure{"the torque factor LbConvertionNm (\"" + store.get("LbConvertionNm") + "\") is not a number"};
+    return writeFileAtomically(file, powerCurveFileBytes(table, pointCount, *watts, *nm));
+}
+
+}  // namespace vornax

@@ -1,0 +1,51 @@
+#include "power/PowerCurveInput.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+
+namespace vornax {
+
+namespace {
+
+std::string where(std::string_view source, std::size_t lineIndex)
+{
+    return "\"" + std::string(source) + "\", line " + std::to_string(lineIndex + 1);
+}
+
+}  // namespace
+
+Result<std::vector<CurvePoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
+                                                     std::string_view source)
+{
+    if (lines.size() > static_cast<std::size_t>(kMaxPowerPoints))
+        return Failure{"\"" + std::string(source) + "\" has " + std::to_string(lines.size()) +
+                       " lines; a curve for the power computation holds at most " +
+                       std::to_string(kMaxPowerPoints)};
+    std::vector<CurvePoint> points;
+    points.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const std::size_t separator = line.find(';');
+        if (separator == std::string_view::npos)
+            return Failure{where(source, i) + ": no \";\" between time and engine speed"};
+        const auto time = parseSingle(line.substr(0, separator));
+        const auto rpm = parseSingle(line.substr(separator + 1));
+        if (!time || !rpm)
+            return Failure{where(source, i) + ": \"" + std::string(line) + "\" is not time;engine speed"};
+        points.push_back({*time, *rpm});
+    }
+    return points;
+}
+
+Result<std::vector<CurvePoint>> readPowerCurveInput(const std::filesystem::path& file)
+{
+    // 5001 lines of two numbers stay far below this; a larger file is refused
+    // before it is read into memory.
+    constexpr std::uintmax_t maxBytes = 16u << 20;
+    auto lines = readTextLines(file, maxBytes);
+    if (!lines)
+        return Failure{lines.error()};
+    return parsePowerCurveLines(*lines, file.string());
+}
+
+}  // namespace vornax

@@ -1,0 +1,115 @@
+#include "power/PowerInputs.h"
+
+#include <array>
+#include <optional>
+
+namespace vornax {
+
+std::vector<std::string> gearNames(const Varia& store)
+{
+    std::vector<std::string> names{"1e", "2e", "3e", "4e"};
+    const auto box = store.int16("lblboite");
+    if (box && *box == 7)
+        names.push_back("5e");
+    if (box && *box == 8) {
+        names.push_back("5e");
+        names.push_back("6e");
+    }
+    return names;
+}
+
+GearEntries gearEntries(int gearIndex)
+{
+    static constexpr std::array<GearEntries, kGearCount> gears{{
+        {"LbPr", "lbperte1e"},
+        {"LbDe", "LbPerteB"},
+        {"LbTr", "LbPerteB"},
+        {"lbqt", "lbperte4e"},
+        {"lbcq", "lbperte4e"},
+        {"lbsix", "lbperte4e"},
+    }};
+    return gears.at(static_cast<std::size_t>(gearIndex));
+}
+
+namespace {
+
+// Collects conversions and remembers the first entry that failed, so the
+// message names the value the user has to fix.
+class Reader {
+public:
+    explicit Reader(const Varia& store) : store_(store) {}
+
+    float single(const char* name)
+    {
+        const auto value = store_.single(name);
+        if (!value)
+            fail(name);
+        return value.value_or(0.0f);
+    }
+    std::int16_t whole(const char* name)
+    {
+        const auto value = store_.int16(name);
+        if (!value)
+            fail(name);
+        return value.value_or(std::int16_t{0});
+    }
+    const std::optional<std::string>& failure() const { return failure_; }
+
+private:
+    void fail(const char* name)
+    {
+        if (failure_)
+            return;
+        failure_ = std::string("the store entry ") + name + " holds \"" + store_.get(name) +
+                   "\", which is not a number";
+        if (store_.get(name) == "?")
+            *failure_ += " (no vehicle has been confirmed yet)";
+    }
+    const Varia& store_;
+    std::optional<std::string> failure_;
+};
+
+}  // namespace
+
+Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
+{
+    if (gearIndex < 0 || gearIndex >= kGearCount)
+        return Failure{"gear " + std::to_string(gearIndex + 1) + " does not exist (1 to 6)"};
+    Reader read(store);
+    PowerInputs in;
+    in.finalDrive = read.single("LbRp");
+    in.tyreWidthMm = read.whole("LbLp");
+    in.aspectPercent = read.whole("LbHp");
+    in.rimInches = read.whole("LbDp");
+    in.massKg = read.whole("LbPoid");
+    in.wattsPerUnit = read.single("LbConvertionWatt");
+    in.unitsPerNm = read.single("LbConvertionNm");
+    in.scx = read.single("LbSCx");
+    in.engineInertia = read.single("LbImoteur");
+    in.wheelInertia = read.single("lbIroue");
+    const GearEntries gear = gearEntries(gearIndex);
+    in.gearRatio = read.single(gear.ratio);
+    in.lossPercent = read.whole(gear.loss);
+    if (read.failure())
+        return Failure{*read.failure()};
+    return in;
+}
+
+double wheelRadius(const PowerInputs& in)
+{
+    const double sidewallCm = (in.tyreWidthMm / 10.0 * in.aspectPercent) / 100.0;
+    const double halfRimCm = in.rimInches * 2.54 / 2.0;
+    return (sidewallCm + halfRimCm) / 100.0;
+}
+
+float overallRatio(const PowerInputs& in)
+{
+    return static_cast<float>(static_cast<double>(in.gearRatio) * in.finalDrive);
+}
+
+float lossFactor(const PowerInputs& in)
+{
+    return static_cast<float>(1.0 / (1.0 - in.lossPercent / 100.0));
+}
+
+}  // namespace vornax

@@ -1,0 +1,63 @@
+// What one power computation reads from the parameter store: the committed
+// vehicle, the selected gear and the language's unit factors. Everything is
+// read afresh at the start of each computation, the way the stored texts are
+// converted everywhere: ratios, inertias, drag area and factors as singles;
+// tyre sizes, mass and losses as 16-bit integers (halves to the even
+// neighbour, so a loss of "22,62" is used as 23 % and "22,5" as 22 %).
+#pragma once
+
+#include "common/Result.h"
+#include "shell/Varia.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+// The gears the power window offers: "1e" ... "4e", plus "5e" when the
+// gearbox choice `lblboite` is 7 (five-speed box) and "5e", "6e" when it is 8
+// (six-speed box). Any other value, or a text that is not a number, gives
+// four gears.
+std::vector<std::string> gearNames(const Varia& store);
+
+// Store entries of the gear with list index 0 (1st gear) ... 5 (6th gear).
+struct GearEntries {
+    const char* ratio;  // LbPr, LbDe, LbTr, lbqt, lbcq, lbsix
+    const char* loss;   // lbperte1e, LbPerteB (2nd, 3rd), lbperte4e (4th ... 6th)
+};
+constexpr int kGearCount = 6;
+GearEntries gearEntries(int gearIndex);  // gearIndex in 0 .. 5
+
+struct PowerInputs {
+    float finalDrive = 0;      // LbRp
+    float gearRatio = 0;       // of the selected gear
+    std::int16_t lossPercent = 0;  // of the selected gear, whole percent
+    std::int16_t tyreWidthMm = 0;  // LbLp
+    std::int16_t aspectPercent = 0;  // LbHp
+    std::int16_t rimInches = 0;    // LbDp
+    std::int16_t massKg = 0;       // LbPoid
+    float scx = 0;                 // LbSCx, m²
+    float engineInertia = 0;       // LbImoteur, kg·m²
+    float wheelInertia = 0;        // lbIroue, kg·m²
+    float wattsPerUnit = 0;        // LbConvertionWatt: W per display power unit
+    float unitsPerNm = 0;          // LbConvertionNm: display torque units per N·m
+};
+
+// Reads the inputs for the gear with list index gearIndex (0 = 1st gear).
+// Fails naming the first entry that does not hold a number ("?" before a
+// vehicle was committed), or a gear index outside 0 .. 5.
+Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex);
+
+// Wheel radius in metres: sidewall height (width in cm times the aspect
+// ratio) plus half the rim in cm, over 100. 145/70/12 gives 0.2539 m.
+double wheelRadius(const PowerInputs& in);
+
+// Overall ratio G: gear ratio times final drive, rounded to single.
+float overallRatio(const PowerInputs& in);
+
+// Loss factor F = 1 / (1 - L / 100), rounded to single; 14 % gives 1.1627907.
+// Not finite for a loss of 100 %.
+float lossFactor(const PowerInputs& in);
+
+}  // namespace vornax
