@@ -13,6 +13,8 @@ int main(int argc, char** argv)
     app.set_version_flag("--version", "vornax 1.0.16");
     app.require_subcommand(1);
     // The commands; add a new one's registration here.
+    vornax::cli::addAverageCommand(app);
+    vornax::cli::addVehicleCommand(app);
 
     try {
         app.parse(argc, argv);
