@@ -1,0 +1,239 @@
+#include "power/PowerWindow.h"
+
+#include "common/AppFolder.h"
+#include "common/PlatformServices.h"
+#include "common/PlotCanvas.h"
+#include "power/PowerChart.h"
+#include "power/PowerCurveFile.h"
+#include "power/PowerLayout.h"
+#include "power/PowerTexts.h"
+#include "shell/Varia.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vornax {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+// The picture's top-left corner, from the window's design: room for the
+// buttons and summary lines above it and the power values on its left.
+constexpr double kPictureLeft = 960;
+constexpr double kPictureTop = 1260;
+constexpr int kLabelHeightTwips = 255;
+
+int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+}  // namespace
+
+PowerWindow::PowerWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), pictureWidthTwips_(10680), pictureHeightTwips_(6240)
+{
+    setObjectName("CPuiss");
+    resize(px(12600), px(8400));
+
+    command1_ = new QPushButton(this);
+    command1_->setObjectName("Command1");
+    command1_->setGeometry(px(120), px(120), px(2760), px(420));
+    command3_ = new QPushButton(this);
+    command3_->setObjectName("Command3");
+    command3_->setGeometry(px(3000), px(120), px(1560), px(420));
+    command2_ = new QPushButton("Calcul", this);
+    command2_->setObjectName("Command2");
+
+    frame1_ = new QGroupBox(this);
+    frame1_->setObjectName("frame1");
+    frame1_->setGeometry(px(4700), px(0), px(1500), px(840));
+    lstvitesse_ = new QComboBox(frame1_);
+    lstvitesse_->setObjectName("lstvitesse");
+    auto* frameLayout = new QVBoxLayout(frame1_);
+    frameLayout->setContentsMargins(6, 2, 6, 4);
+    frameLayout->addWidget(lstvitesse_);
+
+    label22_ = makeLabel("Label22", Qt::AlignLeft | Qt::AlignVCenter, 6000);
+    placeTwips(label22_, 6400, 120);
+    label23_ = makeLabel("Label23", Qt::AlignLeft | Qt::AlignVCenter, 6000);
+    placeTwips(label23_, 6400, 450);
+    label20_ = makeLabel("Label20", Qt::AlignLeft | Qt::AlignVCenter, 2400);
+    placeTwips(label20_, 120, 930);
+    label21_ = makeLabel("Label21", Qt::AlignLeft | Qt::AlignVCenter, 2400);
+
+    picture1_ = new PlotCanvas(this);
+    picture1_->setObjectName("Picture1");
+    picture1_->setGeometry(px(kPictureLeft), px(kPictureTop), px(pictureWidthTwips_), px(pictureHeightTwips_));
+
+    for (int i = 0; i < 10; ++i) {
+        powerLabels_[i] = makeLabel(QString("Label%1").arg(i + 1), Qt::AlignRight | Qt::AlignTop, 900);
+        torqueLabels_[i] = makeLabel(QString("LabelC%1").arg(i + 1), Qt::AlignLeft | Qt::AlignTop, 900);
+    }
+    for (int i = 0; i < 9; ++i)
+        rpmLabels_[i] = makeLabel(QString("Label%1").arg(i + 11), Qt::AlignHCenter | Qt::AlignTop, 624);
+
+    // Start-up: the computation button stays hidden, the captions come from
+    // the store, nothing can be saved before a computation has succeeded.
+    command2_->hide();
+    command2_->setEnabled(false);
+    frame1_->setTitle(text("LbVitesse"));
+    command1_->setText(text("LbChargeCourbeDeRegime"));
+    command3_->setText(text("LbEnregistrer"));
+    label20_->setText(text("LbPuissanceEn") + " " + text("LbUnitePuissance"));
+    label21_->setText(text("LbCoupleEn") + " " + text("LbUniteCouple"));
+    command3_->setEnabled(false);
+    for (const std::string& gear : gearNames(store()))
+        lstvitesse_->addItem(QString::fromStdString(gear));
+
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(lstvitesse_, &QComboBox::currentIndexChanged, this, [this](int) { lstvitesse_Click(); });
+    lstvitesse_->setCurrentIndex(0);
+    layOut();
+}
+
+QLabel* PowerWindow::makeLabel(const QString& name, Qt::Alignment alignment, int widthTwips)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    label->resize(px(widthTwips), px(kLabelHeightTwips));
+    return label;
+}
+
+void PowerWindow::placeTwips(QWidget* widget, double left, double top) { widget->move(px(left), px(top)); }
+
+void PowerWindow::layOut()
+{
+    setWindowTitle(QString::fromStdString(powerWindowCaption(store())));
+    PowerLayoutInput in;
+    in.windowWidth = width() * kTwipsPerPixel;
+    in.windowHeight = height() * kTwipsPerPixel;
+    in.pictureLeft = kPictureLeft;
+    in.pictureTop = kPictureTop;
+    in.pictureWidth = pictureWidthTwips_;
+    in.pictureHeight = pictureHeightTwips_;
+    const PowerLayout out = layoutPowerWindow(in);
+    pictureWidthTwips_ = out.pictureWidth;
+    pictureHeightTwips_ = out.pictureHeight;
+    picture1_->setGeometry(px(kPictureLeft), px(kPictureTop), px(out.pictureWidth), px(out.pictureHeight));
+
+    // The power values sit left of the picture, ending at its edge.
+    const double valueLeft = kPictureLeft - powerLabels_[0]->width() * kTwipsPerPixel - 60;
+    for (int i = 0; i < 10; ++i) {
+        placeTwips(powerLabels_[i], valueLeft, out.valueTops[i]);
+        placeTwips(torqueLabels_[i], out.torqueLeft + 60, out.valueTops[i]);
+    }
+    for (int i = 0; i < 9; ++i)
+        placeTwips(rpmLabels_[i], out.rpmLefts[i], out.rpmTop);
+    placeTwips(label21_, out.torqueTitleLeft, 930);
+}
+
+void PowerWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+    if (!command3_->isEnabled() || resizeRecomputePending_)
+        return;
+    // The computation runs once the resizing events have been handled, so a
+    // drag of the window's edge computes once per pause, never inside the
+    // resize itself.
+    resizeRecomputePending_ = true;
+    QTimer::singleShot(0, this, [this] { recomputeAfterResize(); });
+}
+
+void PowerWindow::recomputeAfterResize()
+{
+    resizeRecomputePending_ = false;
+    compute(true);
+}
+
+void PowerWindow::Command1_Click()
+{
+    FileDialogRequest request;
+    request.title = store().get("LbChargeCourbeDeRegime");
+    request.filter = "Fichier courbe *.ReT|*.ReT";
+    request.initialFolder = defaultFolder("RPM").string();
+    const auto chosen = platform().openFile(request);
+    if (!chosen)
+        return;
+    // The curve in use stays the one the shown result came from when the
+    // chosen file cannot be computed.
+    const std::filesystem::path previous = curvePath_;
+    curvePath_ = *chosen;
+    if (!Command2_Click())
+        curvePath_ = previous;
+}
+
+bool PowerWindow::Command2_Click() { return compute(false); }
+
+bool PowerWindow::compute(bool quietWhenRepeated)
+{
+    auto result = runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_);
+    if (!result) {
+        // A resize recomputes repeatedly: its failure is shown once, not at
+        // every step of the drag.
+        if (!quietWhenRepeated || result.error() != lastQuietFailure_)
+            platform().message(result.error(), store().get("LbMcalcP"), MessageIcon::Warning);
+        if (quietWhenRepeated)
+            lastQuietFailure_ = result.error();
+        return false;
+    }
+    lastQuietFailure_.clear();
+    showResult(*result);
+    table_ = std::move(result->table);
+    pointCount_ = result->pointCount;
+    command3_->setEnabled(true);
+    return true;
+}
+
+void PowerWindow::showResult(const PowerResult& result)
+{
+    const SummaryLines summary = summaryLines(result.extremes, store());
+    label22_->setText(QString::fromStdString(summary.power));
+    label23_->setText(QString::fromStdString(summary.torque));
+
+    const AxisLabels labels = axisLabels(result.scale);
+    for (int i = 0; i < 10; ++i) {
+        powerLabels_[i]->setText(QString::fromStdString(labels.power[i]));
+        torqueLabels_[i]->setText(QString::fromStdString(labels.torque[i]));
+    }
+    for (int i = 0; i < 9; ++i)
+        rpmLabels_[i]->setText(QString::fromStdString(labels.rpm[i]));
+
+    const ChartDrawing chart = powerChart(result);
+    picture1_->clear();
+    picture1_->setScale(chart.width, chart.height);
+    picture1_->setBackground(chart.background);
+    for (const ChartLine& l : chart.lines)
+        picture1_->line(l.x1, l.y1, l.x2, l.y2, l.colour);
+}
+
+void PowerWindow::Command3_Click()
+{
+    FileDialogRequest request;
+    request.title = store().get("LbEnregistrer");
+    request.filter = "Fichier text *.txt|*.txt";
+    request.initialFolder = defaultFolder("Puissance").string();
+    const auto chosen = platform().saveFile(request);
+    if (!chosen)
+        return;
+    const Status saved = savePowerCurveFile(*chosen, table_, pointCount_, store());
+    if (!saved)
+        platform().message(saved.error(), store().get("LbEnregistrer"), MessageIcon::Warning);
+}
+
+void PowerWindow::lstvitesse_Click()
+{
+    if (command3_->isEnabled())
+        compute(false);
+}
+
+}  // namespace vornax

@@ -1,0 +1,81 @@
+// `CPuiss`, the power window: loads an engine-speed curve, computes torque
+// and power for the selected gear with the committed vehicle, shows the two
+// summary lines and the chart, and saves the power curve file. The window
+// only reads its controls and calls the computation core.
+//
+// A computation that fails (bad curve line, a vehicle value that is not a
+// number, a ratio of 0...) shows one message and changes nothing: the table,
+// the labels, the chart, the save button and the curve in use stay those of
+// the last successful computation.
+#pragma once
+
+#include "power/PowerComputation.h"
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace vornax {
+
+class PlotCanvas;
+
+class PowerWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PowerWindow(QWidget* parent = nullptr);
+
+    // Load a curve (open dialog in RPM), then compute.
+    void Command1_Click();
+    // The computation on the current curve and gear; true on success.
+    bool Command2_Click();
+    // Save the power curve file (save dialog in Puissance).
+    void Command3_Click();
+    // The gear changed: compute again once a computation has succeeded.
+    void lstvitesse_Click();
+
+    const PowerTable& table() const { return table_; }
+    int pointCount() const { return pointCount_; }
+    const std::filesystem::path& curvePath() const { return curvePath_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* makeLabel(const QString& name, Qt::Alignment alignment, int widthTwips);
+    void placeTwips(QWidget* widget, double left, double top);
+    void layOut();
+    void recomputeAfterResize();
+    bool compute(bool quietWhenRepeated);
+    void showResult(const PowerResult& result);
+
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QComboBox* lstvitesse_ = nullptr;
+    PlotCanvas* picture1_ = nullptr;
+    std::array<QLabel*, 10> powerLabels_{};   // Label1 ... Label10
+    std::array<QLabel*, 9> rpmLabels_{};      // Label11 ... Label19
+    std::array<QLabel*, 10> torqueLabels_{};  // LabelC1 ... LabelC10
+    QLabel* label20_ = nullptr;
+    QLabel* label21_ = nullptr;
+    QLabel* label22_ = nullptr;
+    QLabel* label23_ = nullptr;
+
+    std::filesystem::path curvePath_;
+    PowerTable table_ = emptyPowerTable();
+    int pointCount_ = 0;
+    double pictureWidthTwips_;
+    double pictureHeightTwips_;
+    bool resizeRecomputePending_ = false;
+    std::string lastQuietFailure_;
+};
+
+}  // namespace vornax

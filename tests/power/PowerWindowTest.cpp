@@ -1,0 +1,189 @@
+#include "power/PowerWindow.h"
+
+#include "PowerTestData.h"
+#include "ScriptedPlatform.h"
+#include "TempFolder.h"
+#include "common/PlotCanvas.h"
+#include "power/PowerChart.h"
+#include "shell/Varia.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace vornax {
+namespace {
+
+using testing::ScriptedPlatform;
+using testing::TempFolder;
+
+class PowerWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        home.useAsAppFolder();
+        resetStore();
+        testing::fillTestVehicle(store());
+        curve = home.write("RPM/run.ReT", testing::testCurveText(300));
+    }
+
+    template <typename T>
+    T* child(PowerWindow& w, const char* name)
+    {
+        T* found = w.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString labelText(PowerWindow& w, const char* name) { return child<QLabel>(w, name)->text(); }
+    std::size_t curveLines(PowerWindow& w)
+    {
+        std::size_t count = 0;
+        for (const auto& l : child<PlotCanvas>(w, "Picture1")->lines())
+            count += l.colour == kGridColour ? 0 : 1;
+        return count;
+    }
+    void load(PowerWindow& w, const std::filesystem::path& file)
+    {
+        platform.answerOpen(file.string());
+        w.Command1_Click();
+    }
+
+    TempFolder home;
+    ScriptedPlatform platform;
+    std::filesystem::path curve;
+};
+
+TEST_F(PowerWindowTest, StartsWithCaptionsFromTheStoreAndTheGearsOfTheBox)
+{
+    store().set("lblboite", "8");
+    store().set("LbPuissanceEn", "Puissance en");
+    store().set("LbUnitePuissance", "ch");
+    PowerWindow w;
+    EXPECT_EQ(w.objectName(), "CPuiss");
+    EXPECT_FALSE(child<QPushButton>(w, "Command2")->isVisibleTo(&w));
+    EXPECT_FALSE(child<QPushButton>(w, "Command2")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(w, "Command3")->isEnabled());
+    EXPECT_EQ(child<QPushButton>(w, "Command1")->text(), "ChargerCourbeDeRegime");
+    EXPECT_EQ(child<QGroupBox>(w, "frame1")->title(), "Vitesse");
+    EXPECT_EQ(labelText(w, "Label20"), "Puissance en ch");
+    auto* gears = child<QComboBox>(w, "lstvitesse");
+    EXPECT_EQ(gears->count(), 6);
+    EXPECT_EQ(gears->currentIndex(), 0);
+    for (const char* name : {"Label1", "Label10", "Label11", "Label19", "LabelC1", "LabelC10", "Label21",
+                             "Label22", "Label23"})
+        child<QLabel>(w, name);
+    w.resize(900, 600);
+    w.show();
+    EXPECT_EQ(w.windowTitle(), "Calcul de Puissance     ****Essai****");
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(PowerWindowTest, LoadingComputesShowsAndSaves)
+{
+    PowerWindow w;
+    load(w, curve);
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    ASSERT_EQ(platform.requests().size(), 1u);
+    EXPECT_EQ(platform.requests()[0].filter, "Fichier courbe *.ReT|*.ReT");
+    EXPECT_EQ(platform.requests()[0].initialFolder, (home / "RPM").string());
+    EXPECT_EQ(w.pointCount(), 300);
+    EXPECT_TRUE(labelText(w, "Label22").startsWith("Puissance max: "));
+    EXPECT_TRUE(labelText(w, "Label23").startsWith("Couple max: "));
+    EXPECT_FALSE(labelText(w, "Label1").isEmpty());
+    EXPECT_EQ(curveLines(w), 2u * (300 - 49));
+    EXPECT_TRUE(child<QPushButton>(w, "Command3")->isEnabled());
+
+    platform.answerSave((home / "Puissance/p.txt").string());
+    w.Command3_Click();
+    EXPECT_EQ(platform.requests().back().filter, "Fichier text *.txt|*.txt");
+    const std::string saved = TempFolder::read(home / "Puissance/p.txt");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 300 - 49 + 2);
+
+    platform.answerSave(std::nullopt);  // cancelled: nothing happens
+    w.Command3_Click();
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(PowerWindowTest, ChangingTheGearRecomputesFromTheSameFile)
+{
+    PowerWindow w;
+    auto* gears = child<QComboBox>(w, "lstvitesse");
+    gears->setCurrentIndex(3);  // before any computation: nothing happens
+    EXPECT_TRUE(platform.messages().empty());
+    load(w, curve);
+    const float fourthGearPower = w.table()[100].power;
+    gears->setCurrentIndex(2);
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    // Third gear: a shorter ratio and a larger loss give another power at the
+    // same engine speed.
+    EXPECT_FLOAT_EQ(w.table()[100].rpm, static_cast<float>(testing::testRpm(100, 300)));
+    EXPECT_NE(w.table()[100].power, fourthGearPower);
+}
+
+TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
+{
+    PowerWindow w;
+    load(w, curve);
+    const QString summary = labelText(w, "Label22");
+    const PowerTable before = w.table();
+    const auto linesBefore = child<PlotCanvas>(w, "Picture1")->lines().size();
+
+    // A file that goes wrong half-way: the first 200 lines would overwrite
+    // rows before the bad line is met.
+    std::string text = testing::testCurveText(400);
+    text.replace(text.find("\r\n", text.size() / 2), 2, "\r\nbad line\r\n");
+    load(w, home.write("RPM/bad.ReT", text));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("bad.ReT"), std::string::npos);
+    EXPECT_EQ(labelText(w, "Label22"), summary);
+    EXPECT_EQ(child<PlotCanvas>(w, "Picture1")->lines().size(), linesBefore);
+    EXPECT_EQ(w.pointCount(), 300);
+    EXPECT_EQ(w.curvePath(), curve);
+    for (int i : {0, 150, 297})
+        EXPECT_EQ(w.table()[i].power, before[i].power) << i;
+
+    // A gear whose ratio is missing: one message, same result.
+    store().set("lbsix", "");
+    store().set("lblboite", "8");
+    PowerWindow six;
+    load(six, curve);
+    platform.clearMessages();
+    child<QComboBox>(six, "lstvitesse")->setCurrentIndex(5);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("lbsix"), std::string::npos);
+    EXPECT_TRUE(child<QPushButton>(six, "Command3")->isEnabled());
+}
+
+TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
+{
+    PowerWindow w;
+    w.resize(900, 600);
+    w.show();
+    auto* picture = child<PlotCanvas>(w, "Picture1");
+    const int firstHeight = picture->height();
+    w.resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(picture->height(), firstHeight + 100);
+    EXPECT_EQ(child<QLabel>(w, "LabelC1")->x(), picture->x() + picture->width() + 4);
+    EXPECT_EQ(child<QLabel>(w, "Label11")->y(), picture->y() + picture->height() + 9);
+    EXPECT_TRUE(platform.messages().empty());  // no computation before a curve
+
+    load(w, curve);
+    std::filesystem::remove(curve);  // the next recomputation cannot read it
+    for (int size : {720, 740, 760}) {
+        w.resize(1000, size);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(platform.messages().size(), 1u);  // one message, not one per step
+    EXPECT_TRUE(child<QPushButton>(w, "Command3")->isEnabled());
+    w.resize(100, 80);  // too small: the picture keeps its size
+    QApplication::processEvents();
+    EXPECT_GT(picture->height(), 100);
+}
+
+}  // namespace
+}  // namespace vornax
