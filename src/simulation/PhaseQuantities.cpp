@@ -1,0 +1,98 @@
+#include "simulation/PhaseQuantities.h"
+
+#include "common/NumberText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace vornax {
+namespace {
+
+bool fitsInt16(int value)
+{
+    return value >= std::numeric_limits<std::int16_t>::min() && value <= std::numeric_limits<std::int16_t>::max();
+}
+
+// Wheel radius in metres from the tyre: rim D inches plus twice the sidewall
+// (H % of the width L mm). The product 2 × L × H is a 16-bit product, as it
+// always was: a tyre past it (200/90, say) does not convert.
+std::optional<float> wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
+{
+    const int twiceWidth = 2 * width;
+    if (!fitsInt16(twiceWidth))
+        return std::nullopt;
+    const int sidewalls = twiceWidth * height;
+    if (!fitsInt16(sidewalls))
+        return std::nullopt;
+    return static_cast<float>((rim * 0.0254 + sidewalls / 100000.0) / 2);
+}
+
+}  // namespace
+
+const char* gearRatioEntry(int phase)
+{
+    static const char* const entries[] = {"LbPr", "LbPr", "LbDe", "LbTr", "lbqt", "lbcq", "lbsix"};
+    return entries[phase];
+}
+
+const char* lossEntry(int phase)
+{
+    static const char* const entries[] = {"lbperte1e", "lbperte1e", "LbPerteB", "LbPerteB",
+                                          "lbperte4e", "LbPerteB",  "LbPerteB"};
+    return entries[phase];
+}
+
+std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationInputs& in)
+{
+    const SimulationFields& f = in.fields;
+    const auto width = parseInt16(f.TextPneuL);
+    const auto height = parseInt16(f.TextPneuH);
+    const auto rim = parseInt16(f.TextPneuD);
+    const auto mass = parseInt16(f.textPoid);
+    const auto scx = in.store.single("LbSCx");
+    const auto finalDrive = parseSingle(f.TextRP);
+    const auto changeRpm = parseSingle(f.RPMCh);
+    const auto changeTime = parseSingle(f.TMPch);
+    const auto duration = parseSingle(f.txtfin);
+    const auto torqueFactor = in.store.single("LbConvertionNm");
+    const auto speedFactor = in.store.single("Lbcoefkm");
+    if (!width || !height || !rim || !mass || !scx || !finalDrive || !changeRpm || !changeTime || !duration ||
+        !torqueFactor || !speedFactor)
+        return std::nullopt;
+
+    PhaseQuantities q;
+    const auto radius = wheelRadius(*width, *height, *rim);
+    if (!radius)
+        return std::nullopt;
+    q.radius = *radius;
+    q.circumference = q.radius * 6.2832f;
+    q.mass = *mass;
+    q.scx = *scx;
+    q.finalDrive = *finalDrive;
+    q.changeRpm = *changeRpm;
+    q.changeTime = *changeTime;
+    q.duration = *duration;
+    q.torqueFactor = *torqueFactor;
+    q.speedFactor = *speedFactor;
+    q.gears = gearCount(in.store);
+
+    if (phase != kGearChangePhase) {
+        const auto ratio = in.store.single(gearRatioEntry(phase));
+        const auto loss = in.store.int16(lossEntry(phase));
+        if (!ratio || !loss)
+            return std::nullopt;
+        q.gearRatio = *ratio;
+        q.lossFactor = static_cast<float>(1.0 / (1.0 - *loss / 100.0));
+        if (!std::isfinite(q.lossFactor))
+            return std::nullopt;
+    }
+    if (phase != kLaunchPhase && phase != kGearChangePhase) {
+        const auto inertia = parseSingle(f.InertieVol);
+        if (!inertia)
+            return std::nullopt;
+        q.engineInertia = *inertia;
+    }
+    return q;
+}
+
+}  // namespace vornax

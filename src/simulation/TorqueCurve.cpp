@@ -1,0 +1,123 @@
+#include "simulation/TorqueCurve.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vornax {
+namespace {
+
+Failure incorrect(std::size_t lineIndex, const std::string& why)
+{
+    return Failure{"Fichier Incorrect : ligne " + std::to_string(lineIndex + 1) + ", " + why};
+}
+
+}  // namespace
+
+Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, float currentWatt, float currentNm)
+{
+    if (lines.size() > kMaxPowerCurveLines)
+        return Failure{"Fichier Incorrect : plus de " + std::to_string(kMaxPowerCurveLines) + " lignes"};
+
+    // First pass: the engine speed before the first ";" of each data line; a
+    // line without ";" is the watt factor and the line after it the torque
+    // factor. A later factor pair replaces an earlier one, as the file reader
+    // always did; a data line after the factors would shift every row, so it
+    // is refused.
+    const std::size_t n = lines.size();
+    std::size_t dataLines = n;
+    std::vector<float> rpm;
+    std::vector<std::string_view> remainders;
+    float fileWatt = 0.0f, fileNm = 0.0f;
+    bool factorsSeen = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string& line = lines[i];
+        const std::size_t semicolon = line.find(';');
+        if (semicolon != std::string::npos) {
+            if (factorsSeen)
+                return incorrect(i, "une ligne de données suit les facteurs d'unité");
+            const auto speed = parseSingle(std::string_view(line).substr(0, semicolon));
+            if (!speed)
+                return incorrect(i, "régime illisible");
+            rpm.push_back(*speed);
+            remainders.push_back(std::string_view(line).substr(semicolon + 1));
+            continue;
+        }
+        if (i + 1 >= n)
+            return incorrect(i, "facteur de couple manquant");
+        const auto watt = parseSingle(line);
+        const auto nm = parseSingle(lines[i + 1]);
+        if (!watt)
+            return incorrect(i, "facteur de puissance illisible");
+        if (!nm)
+            return incorrect(i + 1, "facteur de couple illisible");
+        fileWatt = *watt;
+        fileNm = *nm;
+        factorsSeen = true;
+        ++i;
+        dataLines -= 2;
+    }
+    if (dataLines == 0)
+        return Failure{"Fichier Incorrect : aucune ligne de données"};
+
+    if (fileWatt == 0.0f)
+        fileWatt = currentWatt;
+    if (fileNm == 0.0f)
+        fileNm = currentNm;
+    const double powerScale = double(fileWatt) / double(currentWatt);
+    const double torqueScale = double(currentNm) / double(fileNm);
+    if (!std::isfinite(powerScale) || !std::isfinite(torqueScale))
+        return Failure{"Valeur inadapter : facteur d'unité nul"};
+
+    // Second pass: torque and power, from the file's units into the current
+    // ones.
+    PowerCurveRows rows;
+    rows.rpm = std::move(rpm);
+    rows.torque.reserve(dataLines);
+    rows.power.reserve(dataLines);
+    for (std::size_t i = 0; i < dataLines; ++i) {
+        const std::string_view rest = remainders[i];
+        const std::size_t semicolon = rest.find(';');
+        if (semicolon == std::string_view::npos)
+            return incorrect(i, "couple ou puissance manquant");
+        const auto torque = parseDouble(rest.substr(0, semicolon));
+        const auto power = parseDouble(rest.substr(semicolon + 1));
+        if (!torque)
+            return incorrect(i, "couple illisible");
+        if (!power)
+            return incorrect(i, "puissance illisible");
+        rows.power.push_back(static_cast<float>(*power * powerScale));
+        rows.torque.push_back(static_cast<float>(*torque * torqueScale));
+    }
+    return rows;
+}
+
+Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve)
+{
+    const auto watt = store.single("LbConvertionWatt");
+    const auto nm = store.single("LbConvertionNm");
+    if (!watt)
+        return Failure{"Valeur inadapter : LbConvertionWatt = \"" + store.get("LbConvertionWatt") + "\""};
+    if (!nm)
+        return Failure{"Valeur inadapter : LbConvertionNm = \"" + store.get("LbConvertionNm") + "\""};
+
+    // 5001 lines of three numbers stay far below a megabyte.
+    auto lines = readTextLines(file, 4u << 20);
+    if (!lines)
+        return Failure{lines.error()};
+    auto rows = readPowerCurve(*lines, *watt, *nm);
+    if (!rows)
+        return Failure{rows.error()};
+
+    const std::size_t count = rows->rpm.size();
+    std::copy(rows->rpm.begin(), rows->rpm.end(), curve.rpm.begin());
+    std::copy(rows->torque.begin(), rows->torque.end(), curve.torque.begin());
+    std::copy(rows->power.begin(), rows->power.end(), curve.power.begin());
+    curve.lastRow = static_cast<std::int16_t>(count - 1);
+    curve.topRpm = curve.rpm[count - 1];
+    return success();
+}
+
+}  // namespace vornax

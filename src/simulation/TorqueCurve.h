@@ -1,0 +1,54 @@
+// The torque curve the acceleration model drives with: engine speed (tr/min),
+// torque (display torque unit, N·m × LbConvertionNm) and power (display power
+// unit) in three parallel columns of 32 001 rows, filled from a power curve
+// file. Only rows 0 … lastRow hold the loaded curve; rows past it keep older
+// values and are never read.
+#pragma once
+
+#include "common/Result.h"
+#include "shell/Varia.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+struct TorqueCurve {
+    static constexpr int kRows = 32001;
+
+    std::vector<float> rpm = std::vector<float>(kRows, 0.0f);
+    std::vector<float> torque = std::vector<float>(kRows, 0.0f);
+    std::vector<float> power = std::vector<float>(kRows, 0.0f);
+    // Index of the last data row; -1 while no curve is loaded.
+    std::int16_t lastRow = -1;
+    // Engine speed of the last data row, tr/min.
+    float topRpm = 0.0f;
+};
+
+// The rows of a power curve file, already rescaled to the current units.
+struct PowerCurveRows {
+    std::vector<float> rpm, torque, power;
+};
+
+// A power curve file holds at most this many lines (data and factor lines).
+inline constexpr std::size_t kMaxPowerCurveLines = 5001;
+
+// Reads the lines of a power curve file: data lines "rpm;torque;power", then
+// the two factor lines (watts per power unit, torque units per N·m) the file
+// was written with. A factor of 0, or no factor lines at all, means "the
+// current unit". Values are rescaled from the file's units to the current
+// ones: power × (file watt factor / currentWatt), torque × (currentNm / file
+// torque factor). Refuses ("Fichier Incorrect: ...") an empty line, a field
+// that is not a number, a line without its three fields, factor lines that
+// are not a pair standing after every data line, more than 5001 lines, or no
+// data line at all.
+Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, float currentWatt, float currentNm);
+
+// Reads the file and, on success only, copies its rows into the table and
+// sets lastRow and topRpm; on failure the table is left as it was. The
+// current unit factors are the store's LbConvertionWatt and LbConvertionNm.
+Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve);
+
+}  // namespace vornax

@@ -1,0 +1,281 @@
+#include "SimulationFixture.h"
+
+#include "common/NumberText.h"
+#include "simulation/PhaseQuantities.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace vornax {
+namespace {
+
+using testing::fillCurve;
+using testing::SimulationSetup;
+
+// Gear changes are the only phases where the car slows down: count the runs
+// of falling speed.
+int coastingStretches(const ResultSeries& s)
+{
+    int stretches = 0;
+    bool falling = false;
+    for (std::int32_t i = 1; i <= s.index; ++i) {
+        const bool down = s.speed[i] < s.speed[i - 1];
+        if (down && !falling)
+            ++stretches;
+        falling = down;
+    }
+    return stretches;
+}
+
+TEST(FindCurveRow, MovesToTheLastRowNotAboveTheEngineSpeed)
+{
+    TorqueCurve curve;
+    const float rpms[] = {1000, 2000, 3000, 4000};
+    for (int i = 0; i < 4; ++i)
+        curve.rpm[i] = rpms[i];
+    curve.lastRow = 3;
+    struct Case {
+        std::int16_t from;
+        float rpm;
+        std::int16_t expected;
+    } cases[] = {
+        {0, 2500, 1}, {0, 2000, 1}, {0, 999, 0},  // never below row 0
+        {2, 500, 1},                              // first row read exceeds: one back
+        {0, 9000, 2}, {3, 9000, 2},               // above every row: before the last
+        {1, 3500, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindCurveRow(curve, c.from, c.rpm), c.expected) << c.from << " " << c.rpm;
+}
+
+TEST(PhaseQuantities, WheelFromTheTyreSizeIn16BitArithmetic)
+{
+    SimulationSetup setup;
+    const auto q = readPhaseQuantities(1, setup.inputs());
+    ASSERT_TRUE(q);
+    EXPECT_FLOAT_EQ(q->radius, 0.2514f);
+    EXPECT_NEAR(q->circumference, 1.5796, 1e-4);
+    EXPECT_FLOAT_EQ(q->lossFactor, static_cast<float>(1 / 0.88));
+
+    // 2 × 200 × 90 = 36000 does not fit: every phase ends at once.
+    setup.fields.TextPneuL = "200";
+    setup.fields.TextPneuH = "90";
+    EXPECT_FALSE(readPhaseQuantities(1, setup.inputs()));
+    setup.model->startRun();
+    EXPECT_EQ(setup.model->SimulatePhase(0, 0, setup.inputs()), PhaseEnd::Error);
+    EXPECT_EQ(setup.model->SimulatePhase(7, 50, setup.inputs()), PhaseEnd::Error);
+    EXPECT_EQ(setup.series().index, 0);
+}
+
+TEST(AccelerationModel, RunsLaunchThenEachGearWithChangesBetween)
+{
+    struct Case {
+        const char* box;
+        int changes;
+        const char* lastGear;
+    } cases[] = {{"5", 3, "en 4 "}, {"7", 4, "en 5 "}, {"8", 5, "en 6 "}};
+    for (const Case& c : cases) {
+        SimulationSetup setup;
+        setup.store.set("lblboite", c.box);
+        ASSERT_TRUE(setup.run()) << c.box;
+        EXPECT_EQ(coastingStretches(setup.series()), c.changes) << c.box;
+        EXPECT_NE(setup.model->labels().lbvte.find(c.lastGear), std::string::npos) << setup.model->labels().lbvte;
+        // 6000 × 0,01 is still within 60 s; the sample that passes it is the last.
+        EXPECT_EQ(setup.series().index, 6001) << c.box;
+        EXPECT_EQ(setup.model->shownLength(), 6000);
+    }
+}
+
+TEST(AccelerationModel, LastGearIgnoresTheChangeSpeed)
+{
+    SimulationSetup setup;
+    ASSERT_TRUE(setup.run());
+    // Fourth gear, G = 3,44: the engine passes 4500 tr/min and the car
+    // reaches its top speed in it.
+    const float G = 3.44f;
+    EXPECT_GT(setup.rpmOf(setup.series().index, G), 4500.0f);
+    const std::string vte = setup.model->labels().lbvte;
+    EXPECT_EQ(vte.rfind("km/h en 4 à ", 0), 0u) << vte;
+    EXPECT_GT(std::stoi(vte.substr(std::string("km/h en 4 à ").size())), 4500);
+}
+
+TEST(AccelerationModel, EachGearEndsAtTheChangeSpeedOrTheTopEngineSpeed)
+{
+    for (const char* change : {"4500", "9000"}) {
+        SimulationSetup setup;
+        setup.fields.RPMCh = change;
+        const float limit = std::min(std::stof(change), setup.curve.topRpm);
+        setup.model->startRun();
+        ASSERT_EQ(setup.model->SimulatePhase(0, 0, setup.inputs()), PhaseEnd::Finished);
+        ASSERT_EQ(setup.model->SimulatePhase(1, setup.model->launchSpeed(), setup.inputs()), PhaseEnd::Finished);
+        const float G = 3.44f * 3.2f;
+        const std::int32_t last = setup.series().index;
+        EXPECT_GT(setup.rpmOf(last, G), limit) << change;
+        EXPECT_LE(setup.rpmOf(last - 1, G), limit * 1.0001f) << change;
+        EXPECT_EQ(setup.model->phaseEndSpeed(), setup.series().speed[last - 1]);
+    }
+}
+
+TEST(AccelerationModel, DurationEndingInSecondGearStopsTheRunAndEmptiesUnreachedFigures)
+{
+    SimulationSetup setup;
+    setup.fields.txtfin = "5";
+    ASSERT_TRUE(setup.run());
+    // 500 × 0,01 is still within 5 s; the sample that passes it is the last.
+    EXPECT_EQ(setup.series().index, 501);
+    EXPECT_NE(setup.model->labels().lbvte.find("en 2 "), std::string::npos) << setup.model->labels().lbvte;
+    EXPECT_NE(setup.model->labels().lbVmaxi, "0");
+    EXPECT_EQ(setup.model->labels().lbT0100, "");
+    EXPECT_EQ(setup.model->labels().lb400mDA, "");
+    EXPECT_EQ(setup.model->labels().lb1000mDA, "");
+}
+
+TEST(AccelerationModel, TopSpeedHeldUntilTheDuration)
+{
+    SimulationSetup setup;
+    fillCurve(setup.curve, 1.0f, 5000.0f);  // tops out early in fourth
+    ASSERT_TRUE(setup.run());
+    const ResultSeries& s = setup.series();
+    ASSERT_EQ(s.index, 6000);
+    const float held = s.speed[s.index];
+    EXPECT_GT(setup.rpmOf(s.index, 3.44f), 5000.0f);
+    // The last 10 s at one speed, the distance growing by the same step.
+    for (std::int32_t i = s.index - 1000; i <= s.index; ++i)
+        EXPECT_EQ(s.speed[i], held);
+    EXPECT_NEAR(s.distance[s.index] - s.distance[s.index - 1000], held * 10 / 3.6, 0.5);
+    // 0-100 km/h and 400 m were reached before and stay.
+    EXPECT_NE(setup.model->labels().lbT0100, "");
+    EXPECT_NE(setup.model->labels().lb400mDA, "");
+}
+
+TEST(AccelerationModel, GearChangeAppendsOneSamplePerStepOfTheChangeTime)
+{
+    struct Case {
+        const char* changeTime;
+        const char* duration;
+        std::int32_t samples;
+    } cases[] = {{"0,5", "60", 51}, {"0", "60", 1}, {"1", "60", 101}, {"0,5", "0,2", 21}};
+    for (const Case& c : cases) {
+        SimulationSetup setup;
+        setup.fields.TMPch = c.changeTime;
+        setup.fields.txtfin = c.duration;
+        setup.model->startRun();
+        EXPECT_EQ(setup.model->SimulatePhase(7, 60.0f, setup.inputs()), PhaseEnd::Finished);
+        EXPECT_EQ(setup.series().index, c.samples) << c.changeTime << " " << c.duration;
+        EXPECT_LT(setup.series().speed[c.samples], 60.0f);  // coasting
+    }
+}
+
+TEST(AccelerationModel, GearStartingAboveTheChangeSpeedAppendsNothing)
+{
+    SimulationSetup setup;
+    setup.model->startRun();
+    ASSERT_EQ(setup.model->SimulatePhase(7, 80.0f, setup.inputs()), PhaseEnd::Finished);
+    const std::int32_t before = setup.series().index;
+    // 80 km/h in first gear is far above 4500 tr/min.
+    EXPECT_EQ(setup.model->SimulatePhase(1, 80.0f, setup.inputs()), PhaseEnd::Finished);
+    EXPECT_EQ(setup.series().index, before);
+    EXPECT_EQ(setup.model->phaseEndSpeed(), setup.series().speed[before - 1]);
+}
+
+TEST(AccelerationModel, FiguresAreTheLastGearSampleBeforeEachThreshold)
+{
+    SimulationSetup setup;
+    ASSERT_TRUE(setup.run());
+    const ResultSeries& s = setup.series();
+    std::int32_t last400 = 0, last1000 = 0, last100 = 0;
+    for (std::int32_t i = 0; i <= s.index; ++i) {
+        if (s.distance[i] <= 400.0f)
+            last400 = i;
+        if (s.distance[i] <= 1000.0f)
+            last1000 = i;
+        if (s.speed[i] <= 100.0f)
+            last100 = i;
+    }
+    const ResultLabels& labels = setup.model->labels();
+    EXPECT_EQ(labels.lb400mDA, formatPattern(s.time[last400], Pattern::OneDecimal));
+    EXPECT_EQ(labels.lb1000mDA, formatPattern(s.time[last1000], Pattern::OneDecimal));
+    EXPECT_EQ(labels.lbT0100, formatPattern(s.time[last100], Pattern::OneDecimal));
+    EXPECT_EQ(labels.lbVmaxi, formatPattern(setup.model->maxSpeed(), Pattern::OneDecimal));
+    // A plausible classic Mini.
+    EXPECT_GT(parseSingle(labels.lb400mDA).value_or(0), 15.0f);
+    EXPECT_LT(parseSingle(labels.lb400mDA).value_or(99), 25.0f);
+}
+
+TEST(AccelerationModel, TorqueColumnInDisplayUnitsDrivesLikeNewtonMetres)
+{
+    // The same engine with torque shown in m·kg: the table holds N·m ×
+    // 0,1019716, which the model turns back into N·m.
+    SimulationSetup newtonMetres;
+    ASSERT_TRUE(newtonMetres.run());
+    SimulationSetup metreKilograms;
+    metreKilograms.store.set("LbConvertionNm", "0,1019716");
+    fillCurve(metreKilograms.curve, 0.1019716f);
+    ASSERT_TRUE(metreKilograms.run());
+    EXPECT_EQ(metreKilograms.model->labels().lbT0100, newtonMetres.model->labels().lbT0100);
+    EXPECT_EQ(metreKilograms.model->labels().lb400mDA, newtonMetres.model->labels().lb400mDA);
+    EXPECT_EQ(metreKilograms.model->labels().lbVmaxi, newtonMetres.model->labels().lbVmaxi);
+    EXPECT_NEAR(metreKilograms.series().distance[6000], newtonMetres.series().distance[6000], 0.5);
+}
+
+TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
+{
+    struct Case {
+        const char* what;
+        std::function<void(SimulationSetup&)> spoil;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"two rows", [](SimulationSetup& s) { s.curve.lastRow = 1; }, "trois lignes"},
+        {"final drive", [](SimulationSetup& s) { s.fields.TextRP = "3,4x"; }, "TextRP"},
+        {"unconfirmed", [](SimulationSetup& s) { s.store.set("LbPr", "?"); }, "LbPr"},
+        {"fifth of a five-speed", [](SimulationSetup& s) {
+             s.store.set("lblboite", "7");
+             s.store.set("lbcq", "?");
+         }, "lbcq"},
+        {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "txtfin"},
+        {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); }, "LbConvertionNm"},
+    };
+    for (const Case& c : cases) {
+        SimulationSetup setup;
+        ASSERT_TRUE(setup.run());
+        const ResultLabels before = setup.model->labels();
+        c.spoil(setup);
+        const Status status = setup.run();
+        ASSERT_FALSE(status) << c.what;
+        EXPECT_NE(status.error().find(c.named), std::string::npos) << status.error();
+        // The previous run stays as it was.
+        EXPECT_EQ(setup.series().index, 6001) << c.what;
+        EXPECT_EQ(setup.model->labels().lbT0100, before.lbT0100);
+    }
+    // A four-speed box never reads the fifth and sixth ratios.
+    SimulationSetup fourSpeed;
+    fourSpeed.store.set("lbcq", "?");
+    fourSpeed.store.set("lbsix", "");
+    EXPECT_TRUE(fourSpeed.run());
+}
+
+TEST(AccelerationModel, LaunchThatCanNeverEndStopsWithAMessage)
+{
+    SimulationSetup setup;
+    setup.curve.torque[2] = 5.0f;  // less than the rolling torque
+    const Status status = setup.run();
+    ASSERT_FALSE(status);
+    EXPECT_NE(status.error().find("Couple insuffisant"), std::string::npos);
+    EXPECT_LT(setup.series().index, 10);
+}
+
+TEST(AccelerationModel, DurationPastTheSeriesEndsOnItsLastSample)
+{
+    SimulationSetup setup;
+    fillCurve(setup.curve, 1.0f, 5000.0f);
+    setup.fields.txtfin = "4000";
+    ASSERT_TRUE(setup.run());
+    EXPECT_EQ(setup.series().index, ResultSeries::kLastIndex);
+    EXPECT_EQ(setup.model->shownLength(), ResultSeries::kLastIndex - 1);
+}
+
+}  // namespace
+}  // namespace vornax
