@@ -2,6 +2,7 @@
 
 #include "common/WindowManager.h"
 #include "shell/AboutBox.h"
+#include "vehicle/VehicleEditorWindow.h"
 
 namespace vornax {
 
@@ -9,6 +10,7 @@ void registerProgramWindows()
 {
     auto& windows = WindowManager::instance();
     windows.registerWindow("frmAbout", [] { return new AboutBox; });
+    windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
 }
 
 }  // namespace vornax

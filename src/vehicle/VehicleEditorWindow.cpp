@@ -1,0 +1,269 @@
+#include "vehicle/VehicleEditorWindow.h"
+
+#include "common/Fields.h"
+#include "common/WindowManager.h"
+#include "shell/Varia.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vornax {
+namespace {
+
+QString caption(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+QLabel* namedLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QGroupBox* namedFrame(const char* name, QWidget* parent)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+QWidget* mainWindow() { return WindowManager::instance().find("Start"); }
+
+}  // namespace
+
+VehicleEditorWindow::VehicleEditorWindow(QWidget* parent) : QWidget(parent, Qt::Window), editor_(store())
+{
+    setObjectName("MiniV1");
+    // Closing ends this opening: the next one rebuilds the editor from the store.
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (QWidget* start = mainWindow())
+        start->hide();
+    buildControls();
+    setCaptions();
+    refresh();
+}
+
+VehicleEditorWindow::~VehicleEditorWindow()
+{
+    // A field that still has the focus would run its exit handler while the
+    // controls are being destroyed; let it run now, while everything exists.
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+QLineEdit* VehicleEditorWindow::makeField(Field f)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(fieldName(f));
+    fields_[static_cast<std::size_t>(f)] = field;
+    if (f != Field::Nom) {
+        installKeyFilter(field, KeyFilter::Decimal);
+        field->setMaximumWidth(f == Field::Pboite ? 90 : 110);
+    }
+    connect(field, &QLineEdit::textEdited, this, [this, f](const QString& text) { editor_.type(f, text.toStdString()); });
+    onFocusLost(field, [this, f] {
+        editor_.leave(f);
+        refresh();
+    });
+    return field;
+}
+
+QComboBox* VehicleEditorWindow::makeList(ListId l)
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(listName(l));
+    for (const std::string& entry : listEntries(l))
+        list->addItem(QString::fromStdString(entry));
+    list->setCurrentIndex(-1);
+    lists_[static_cast<std::size_t>(l)] = list;
+    connect(list, &QComboBox::activated, this, [this, l](int index) {
+        editor_.select(l, index);
+        refresh();
+    });
+    return list;
+}
+
+void VehicleEditorWindow::buildControls()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setNativeMenuBar(false);
+    fichier_ = bar->addMenu("Fichier");
+    fichier_->setObjectName("Fichier");
+    ouvrir_ = fichier_->addAction("Charger");
+    ouvrir_->setObjectName("Ouvrir");
+    enregistrer_ = fichier_->addAction("Enregistrer");
+    enregistrer_->setObjectName("Enregistrer");
+    enregistrerS_ = fichier_->addAction("Enregistrer &Sous");
+    enregistrerS_->setObjectName("EnregistrerS");
+    connect(ouvrir_, &QAction::triggered, this, [this] {
+        files_.open(editor_);
+        refresh();
+    });
+    connect(enregistrer_, &QAction::triggered, this, [this] { files_.save(editor_); });
+    connect(enregistrerS_, &QAction::triggered, this, [this] { files_.saveAs(editor_); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->setContentsMargins(12, 8, 12, 12);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(namedLabel("lblnom", {}, this));
+    nameRow->addWidget(makeField(Field::Nom), 1);
+    layout->addLayout(nameRow);
+
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns);
+
+    // Left: final drive, gearbox and its ratios, weight.
+    auto* drivetrain = new QGridLayout;
+    int row = 0;
+    drivetrain->addWidget(namedLabel("Label11", {}, this), row, 0);
+    drivetrain->addWidget(makeList(ListId::TypeDiff), row, 1);
+    drivetrain->addWidget(makeField(Field::Rp), row++, 2);
+    drivetrain->addWidget(namedLabel("lbltypeboite", {}, this), row, 0);
+    drivetrain->addWidget(makeList(ListId::TypeBoite), row++, 1, 1, 2);
+    const char* gearLabels[] = {"lbl1e", "lbl2e", "lbl3e", "lbl4e", "lbl5e", "lbl6e"};
+    for (int gear = 1; gear <= 6; ++gear) {
+        QLabel* label = namedLabel(gearLabels[gear - 1], gear == 5 ? "5eme" : gear == 6 ? "6eme" : "", this);
+        if (gear == 5)
+            lbl5e_ = label;
+        if (gear == 6)
+            lbl6e_ = label;
+        drivetrain->addWidget(label, row, 0);
+        drivetrain->addWidget(makeField(gearField(gear)), row++, 1);
+    }
+    drivetrain->addWidget(namedLabel("lblpoids", {}, this), row, 0);
+    drivetrain->addWidget(makeField(Field::PV), row++, 1);
+    drivetrain->setRowStretch(row, 1);
+    columns->addLayout(drivetrain);
+    columns->addSpacing(16);
+
+    // Right: tyres, transmission loss, inertias, body.
+    auto* right = new QVBoxLayout;
+    columns->addLayout(right);
+
+    auto* tyres = namedFrame("frpneu", this);
+    auto* tyreGrid = new QGridLayout(tyres);
+    tyreGrid->addWidget(makeList(ListId::TypePneu), 0, 0, 1, 3);
+    tyreGrid->addWidget(new QLabel("Largeur (mm)", tyres), 1, 0);
+    tyreGrid->addWidget(new QLabel("Hauteur (%)", tyres), 1, 1);
+    tyreGrid->addWidget(new QLabel("Jante (pouces)", tyres), 1, 2);
+    tyreGrid->addWidget(makeField(Field::LrgP), 2, 0);
+    tyreGrid->addWidget(makeField(Field::HtP), 2, 1);
+    tyreGrid->addWidget(makeField(Field::Dp), 2, 2);
+    right->addWidget(tyres);
+
+    auto* loss = namedFrame("frboite", this);
+    auto* lossGrid = new QGridLayout(loss);
+    lossGrid->addWidget(new QLabel("Cascade", loss), 0, 0);
+    lossGrid->addWidget(makeList(ListId::EngCascade), 0, 1);
+    lossGrid->addWidget(new QLabel("Boite", loss), 1, 0);
+    lossGrid->addWidget(makeList(ListId::EngBoite), 1, 1);
+    lossGrid->addWidget(new QLabel("Pont", loss), 2, 0);
+    lossGrid->addWidget(makeList(ListId::EngDiff), 2, 1);
+    auto* lossRow = new QHBoxLayout;
+    lossRow->addWidget(makeField(Field::Pboite));
+    lossRow->addWidget(new QLabel("%", loss));
+    lossRow->addStretch();
+    lossGrid->addLayout(lossRow, 3, 1);
+    right->addWidget(loss);
+
+    auto* inertia = namedFrame("frImot", this);
+    auto* inertiaGrid = new QGridLayout(inertia);
+    inertiaGrid->addWidget(new QLabel("Moteur", inertia), 0, 0);
+    inertiaGrid->addWidget(makeList(ListId::Imot), 0, 1);
+    inertiaGrid->addWidget(makeField(Field::Imot), 0, 2);
+    inertiaGrid->addWidget(new QLabel("Roue", inertia), 1, 0);
+    inertiaGrid->addWidget(makeList(ListId::Iroue), 1, 1);
+    inertiaGrid->addWidget(makeField(Field::Iroue), 1, 2);
+    right->addWidget(inertia);
+
+    auto* bodyRow = new QHBoxLayout;
+    bodyRow->addWidget(new QLabel("SCx", this));
+    bodyRow->addWidget(makeList(ListId::SCx), 1);
+    bodyRow->addWidget(makeField(Field::SCx));
+    right->addLayout(bodyRow);
+    right->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    ok->setMinimumWidth(90);
+    auto* stop = new QPushButton(this);
+    stop->setObjectName("BPStop");
+    stop->setMinimumWidth(90);
+    connect(ok, &QPushButton::clicked, this, &VehicleEditorWindow::confirm);
+    connect(stop, &QPushButton::clicked, this, &VehicleEditorWindow::cancel);
+    buttons->addWidget(ok);
+    buttons->addWidget(stop);
+    layout->addLayout(buttons);
+}
+
+void VehicleEditorWindow::setCaptions()
+{
+    enregistrerS_->setText(caption("LbEnregistrerSous"));
+    enregistrer_->setText(caption("LbEnregistrer"));
+    ouvrir_->setText(caption("LbCharger"));
+    fichier_->setTitle(caption("Lbfichier"));
+    setWindowTitle(caption("Lbversion") + " ***** " + caption("LbMmini") + " *****");
+    const std::pair<const char*, const char*> labels[] = {
+        {"lblnom", "Lbnomdelamini"}, {"Label11", "LbRapportdePont"}, {"lbltypeboite", "LbBoitedevitesse"},
+        {"lbl1e", "Lb1er"},          {"lbl2e", "Lb2eme"},            {"lbl3e", "Lb3eme"},
+        {"lbl4e", "Lb4eme"},         {"lblpoids", "LbPoids"},
+    };
+    for (const auto& [name, entry] : labels)
+        findChild<QLabel*>(name)->setText(caption(entry));
+    findChild<QPushButton*>("BPStop")->setText(caption("LbAnnuler"));
+    findChild<QGroupBox*>("frpneu")->setTitle(caption("LbPneumatique"));
+    findChild<QGroupBox*>("frboite")->setTitle(caption("LbPerteBoite"));
+    findChild<QGroupBox*>("frImot")->setTitle(caption("LbInertieMot"));
+}
+
+void VehicleEditorWindow::refresh()
+{
+    for (Field f : kAllFields) {
+        const FieldState& state = editor_.field(f);
+        QLineEdit* field = fields_[static_cast<std::size_t>(f)];
+        const QString text = QString::fromStdString(state.text);
+        if (field->text() != text)
+            field->setText(text);
+        field->setEnabled(state.enabled);
+        field->setVisible(state.visible);
+    }
+    for (ListId l : kAllLists) {
+        QComboBox* list = lists_[static_cast<std::size_t>(l)];
+        list->setCurrentIndex(editor_.list(l).index);
+        list->setEnabled(editor_.list(l).enabled);
+    }
+    lbl5e_->setVisible(editor_.label5Visible());
+    lbl6e_->setVisible(editor_.label6Visible());
+    enregistrer_->setEnabled(files_.saveEnabled());
+}
+
+void VehicleEditorWindow::confirm()
+{
+    editor_.commit();
+    close();
+    if (QWidget* start = mainWindow())
+        QMetaObject::invokeMethod(start, "vehicleCommitted");
+}
+
+void VehicleEditorWindow::cancel() { close(); }
+
+void VehicleEditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (QWidget* start = mainWindow())
+        start->show();
+    event->accept();
+}
+
+}  // namespace vornax
