@@ -1,0 +1,352 @@
+#include "compare/CompareWindow.h"
+
+#include "common/AppFolder.h"
+#include "common/PlatformServices.h"
+#include "common/PlotCanvas.h"
+#include "common/TextFile.h"
+#include "compare/AverageCurve.h"
+#include "shell/Varia.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace vornax {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+QRect pxRect(double left, double top, double width, double height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QString storeText(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+// Names of each slot's swatches and their "C:" / "P:" labels, as the window
+// was designed: slot 0 apart, then four labels per slot from Label36.
+struct SwatchNames {
+    int torqueSwatch, torqueName, powerSwatch, powerName;
+};
+SwatchNames swatchNames(int k)
+{
+    if (k == 0)
+        return {33, 32, 35, 34};
+    const int base = 36 + 4 * (k - 1);
+    return {base + 2, base + 3, base, base + 1};
+}
+
+QString labelName(int n) { return QStringLiteral("Label%1").arg(n); }
+
+void paintSwatch(QLabel* swatch, Rgb colour)
+{
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, QColor(colour.r, colour.g, colour.b));
+    swatch->setPalette(palette);
+}
+
+Rgb swatchColour(const QLabel* swatch)
+{
+    const QColor c = swatch->palette().color(QPalette::Window);
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+}  // namespace
+
+CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("GRph");
+    setMouseTracking(true);
+
+    for (int k = 0; k < kSlotCount; ++k)
+        buildSlotRow(k);
+
+    moyC_ = new QPushButton("Moyenne", this);
+    moyC_->setObjectName("MoyC");
+    moyC_->setGeometry(pxRect(120, 8160, 1215, 375));
+    connect(moyC_, &QPushButton::clicked, this, &CompareWindow::MoyC_Click);
+
+    command12_ = new QPushButton(this);
+    command12_->setObjectName("Command12");
+    command12_->setGeometry(pxRect(2640, kCommand12Top, 1215, kCommand12Height));
+    connect(command12_, &QPushButton::clicked, this, &CompareWindow::Command12_Click);
+
+    check13_ = new QCheckBox(this);
+    check13_->setObjectName("Check13");
+    check13_->setGeometry(pxRect(5400, 120, 1400, 300));
+    check12_ = new QCheckBox(this);
+    check12_->setObjectName("Check12");
+    check12_->setGeometry(pxRect(5400, 480, 1400, 300));
+
+    label76_ = makeLabel(this, "Label76", pxRect(6840, 240, 4800, 255));
+    label77_ = makeLabel(this, "Label77", pxRect(6840, 480, 4800, 255));
+    lblX_ = makeLabel(this, "lblX", pxRect(11760, 240, 800, 255));
+    lblY_ = makeLabel(this, "lblY", pxRect(12600, 240, 1500, 255));
+    lblt_ = makeLabel(this, "lblt", pxRect(12600, 600, 1500, 255));
+
+    picture1_ = new PlotCanvas(this);
+    picture1_->setObjectName("Picture1");
+    picture1_->setMinimumSize(1, 1);
+    picture1_->installEventFilter(this);
+    connect(picture1_, &PlotCanvas::pointerMoved, this,
+            [this](double, double, QPoint pixel) { updateReadout(QPointF(picture1_->mapTo(this, pixel))); });
+    // The designed plot area, until the first resize lays it out.
+    plotArea_ = {kPlotLeft, kCommand12Top + kCommand12Height + 255, 12330, 6990};
+
+    buildAxisLabels();
+    setCaptions();
+    resize(1056, 640);
+}
+
+void CompareWindow::buildSlotRow(int k)
+{
+    SlotRow& row = rows_[static_cast<std::size_t>(k)];
+    const double top = 240 + 720.0 * k;
+    const double below = 600 + 720.0 * k;
+
+    row.show = new QCheckBox(this);
+    row.show->setObjectName(QStringLiteral("Check%1").arg(k + 1));
+    row.show->setGeometry(pxRect(120, top, 240, 300));
+    row.load = new QPushButton(this);
+    row.load->setObjectName(QStringLiteral("Command%1").arg(k + 1));
+    row.load->setGeometry(pxRect(360, top, 1215, 360));
+    row.load->setEnabled(false);
+
+    const SwatchNames names = swatchNames(k);
+    row.torqueName = makeLabel(this, labelName(names.torqueName), pxRect(120, below, 240, 255));
+    row.torqueSwatch = makeLabel(this, labelName(names.torqueSwatch), pxRect(360, below, 255, 255));
+    row.powerName = makeLabel(this, labelName(names.powerName), pxRect(720, below, 240, 255));
+    row.powerSwatch = makeLabel(this, labelName(names.powerSwatch), pxRect(960, below, 255, 255));
+    const CurveSlot& slot = slots_[static_cast<std::size_t>(k)];
+    for (QLabel* swatch : {row.torqueSwatch, row.powerSwatch}) {
+        swatch->setAutoFillBackground(true);
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->installEventFilter(this);
+    }
+    paintSwatch(row.torqueSwatch, slot.torqueColour);
+    paintSwatch(row.powerSwatch, slot.powerColour);
+
+    connect(row.show, &QCheckBox::toggled, this, [this, k](bool ticked) { showBoxChanged(k, ticked); });
+    connect(row.load, &QPushButton::clicked, this, [this, k] { chooseFile(k); });
+}
+
+void CompareWindow::buildAxisLabels()
+{
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    for (int n = 1; n <= 31; ++n) {
+        QLabel* label = makeLabel(this, labelName(n), QRect(0, 0, px(615), px(255)));
+        label->setFont(small);
+        if (n >= 21 && n <= 29)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        const bool power = n <= 10 || n == 30;
+        const bool torque = (n >= 11 && n <= 20) || n == 31;
+        if (power || torque) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, power ? QColor(255, 0, 0) : QColor(0, 0, 255));
+            label->setPalette(palette);
+        }
+        axisLabels_[static_cast<std::size_t>(n)] = label;
+    }
+}
+
+void CompareWindow::setCaptions()
+{
+    setWindowTitle(storeText("Lbversion") + " ***** " + storeText("LbCoubeCP") + " *****");
+    command12_->setText(storeText("LbTracer"));
+    for (int k = 0; k < kSlotCount; ++k) {
+        SlotRow& row = rows_[static_cast<std::size_t>(k)];
+        row.load->setText(storeText("LbCourbe") + QStringLiteral(" %1").arg(k));
+        row.torqueName->setText(storeText("LbCoupleinitial"));
+        row.powerName->setText(storeText("LbPuissanceinitial"));
+    }
+    check13_->setText(storeText("LbPuissance"));
+    check12_->setText(storeText("LbCouple"));
+}
+
+void CompareWindow::chooseFile(int k)
+{
+    SlotRow& row = rows_[static_cast<std::size_t>(k)];
+    FileDialogRequest request;
+    request.title = "Chargement des courbes";
+    request.filter = "Fichier text *.txt|*.txt";
+    request.initialFolder = defaultFolder("Puissance").string();
+    const std::string path = platform().openFile(request).value_or(std::string());
+    slots_[static_cast<std::size_t>(k)].path = path;
+    if (!path.empty())
+        row.load->setText(QString::fromStdString(slotCaption(path)));
+    else
+        row.show->setChecked(false);
+}
+
+void CompareWindow::showBoxChanged(int k, bool ticked)
+{
+    CurveSlot& slot = slots_[static_cast<std::size_t>(k)];
+    slot.ticked = ticked;
+    rows_[static_cast<std::size_t>(k)].load->setEnabled(ticked);
+    if (ticked && slot.path.empty())
+        chooseFile(k);
+}
+
+void CompareWindow::pickSwatchColour(QLabel* swatch)
+{
+    // A cancelled dialog keeps the colour the swatch had.
+    const auto colour = platform().pickColour(swatchColour(swatch));
+    if (!colour)
+        return;
+    paintSwatch(swatch, *colour);
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        if (rows_[k].torqueSwatch == swatch)
+            slots_[k].torqueColour = *colour;
+        if (rows_[k].powerSwatch == swatch)
+            slots_[k].powerColour = *colour;
+    }
+}
+
+void CompareWindow::Command12_Click()
+{
+    plotRequested_ = true;
+    std::optional<DisplayUnits> units;
+    for (CurveSlot& slot : slots_) {
+        if (!slot.ticked)
+            continue;
+        if (!units) {
+            const auto current = currentUnits(store());
+            if (!current) {
+                platform().message("Fichier Incorrect: " + current.error(), "Erreur", MessageIcon::Warning);
+                return;
+            }
+            units = *current;
+        }
+        const Status read = fichierPo(slot.path, slot, *units);
+        if (!read) {
+            platform().message("Fichier Incorrect: " + read.error(), "Erreur", MessageIcon::Warning);
+            return;
+        }
+    }
+    plotCurves();
+}
+
+void CompareWindow::plotCurves()
+{
+    PlotOptions options;
+    options.showPower = check13_->isChecked();
+    options.showTorque = check12_->isChecked();
+    const PlotDrawing drawing = vornax::plotCurves(slots_, options, plotTextsFrom(store()), memory_);
+
+    label76_->setText(QString::fromStdString(drawing.label76));
+    label77_->setText(QString::fromStdString(drawing.label77));
+    for (int n = 1; n <= 31; ++n)
+        if (const auto& text = drawing.labels[static_cast<std::size_t>(n)])
+            axisLabels_[static_cast<std::size_t>(n)]->setText(QString::fromStdString(*text));
+    if (drawing.cleared)
+        picture1_->clear();
+    if (drawing.scaleHeight) {
+        picture1_->setScaleHeight(*drawing.scaleHeight);
+        userScale_ = true;
+    }
+    if (!drawing.scaleWidth)
+        return;
+    picture1_->setScaleWidth(*drawing.scaleWidth);
+    picture1_->setBackground({255, 255, 255});
+    for (const Segment& s : drawing.lines)
+        picture1_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+}
+
+void CompareWindow::MoyC_Click()
+{
+    const auto average = averageCurve(slots_);
+    if (!average) {
+        platform().message(average.error(), "Moyenne", MessageIcon::Warning);
+        return;
+    }
+    FileDialogRequest request;
+    request.initialFolder = defaultFolder("Puissance").string();
+    const auto path = platform().saveFile(request);
+    if (!path || path->empty())
+        return;
+    const Status written = writeFileAtomically(*path, average->fileBytes());
+    if (!written)
+        platform().message("The average could not be saved: " + written.error(), "Moyenne",
+                           MessageIcon::Warning);
+}
+
+void CompareWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+    if (plotRequested_)
+        plotCurves();
+}
+
+void CompareWindow::layOut()
+{
+    // The layout counts the window's outer size, frame included.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = size() + (frame.isValid() ? frame : QSize(0, 0));
+    const FrameLayout layout = layoutFrame(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel, plotArea_);
+    plotArea_ = layout.plot;
+    picture1_->setGeometry(pxRect(plotArea_.left, plotArea_.top, plotArea_.width, plotArea_.height));
+    if (!userScale_)
+        picture1_->setScale(plotArea_.width, plotArea_.height);
+    for (int n = 1; n <= 31; ++n) {
+        const TwipPoint& at = layout.labels[static_cast<std::size_t>(n)];
+        axisLabels_[static_cast<std::size_t>(n)]->move(px(at.left), px(at.top));
+    }
+}
+
+void CompareWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    updateReadout(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+bool CompareWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picture1_ && event->type() == QEvent::Leave)
+        updateReadout(std::nullopt);
+    if (event->type() == QEvent::MouseButtonPress)
+        if (auto* swatch = qobject_cast<QLabel*>(watched)) {
+            pickSwatchColour(swatch);
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CompareWindow::updateReadout(std::optional<QPointF> windowPixel)
+{
+    std::optional<Readout> readout;
+    if (windowPixel)
+        readout = readoutAt(windowPixel->x() * kTwipsPerPixel, windowPixel->y() * kTwipsPerPixel, plotArea_,
+                            picture1_->scaleWidth(), picture1_->scaleHeight(), memory_.readout,
+                            plotTextsFrom(store()));
+    if (!readout) {
+        lblX_->clear();
+        lblY_->clear();
+        lblt_->clear();
+        unsetCursor();
+        return;
+    }
+    lblX_->setText(QString::fromStdString(readout->lblX));
+    lblY_->setText(QString::fromStdString(readout->lblY));
+    lblt_->setText(QString::fromStdString(readout->lblt));
+    setCursor(Qt::CrossCursor);
+}
+
+}  // namespace vornax

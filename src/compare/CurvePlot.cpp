@@ -1,0 +1,225 @@
+#include "compare/CurvePlot.h"
+
+#include "common/NumberText.h"
+#include "common/PlotMapping.h"
+#include "shell/Varia.h"
+
+#include <cmath>
+
+namespace vornax {
+namespace {
+
+// Bounds are widened by 5 % of themselves: the product is formed in double
+// and the bound rounded back to a single.
+float widened(float bound) { return static_cast<float>(double(bound) + double(bound) * 0.05); }
+float narrowed(float bound) { return static_cast<float>(double(bound) - double(bound) * 0.05); }
+
+std::string oneDecimal(float value) { return formatPattern(value, Pattern::OneDecimal); }
+
+// Label values from the top (k = 9, the maximum) down to the bottom (k = 0,
+// the minimum), into `first` .. `first` + 9.
+void valueLabels(PlotDrawing& drawing, int first, float minimum, float maximum, float range)
+{
+    drawing.labels[first] = oneDecimal(maximum);
+    for (int k = 8; k >= 1; --k)
+        drawing.labels[first + 9 - k] = oneDecimal(minimum + range * static_cast<float>(k) / 9.0f);
+    drawing.labels[first + 9] = oneDecimal(minimum);
+}
+
+void emptyLabels(PlotDrawing& drawing, int unitLabel, int first)
+{
+    drawing.labels[unitLabel] = std::string();
+    for (int i = first; i < first + 10; ++i)
+        drawing.labels[i] = std::string();
+}
+
+// Speed labels are whole rpm in a 16-bit integer, halves to even.
+std::optional<std::string> speedLabel(double rpm)
+{
+    const double rounded = std::nearbyint(rpm);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        return std::nullopt;
+    return formatPattern(rounded, Pattern::Whole);
+}
+
+void polyline(const CurveSlot& slot, float minRpm, Rgb colour, std::vector<Segment>& lines,
+              float (*y)(const CurvePoint&, const PlotBounds&), const PlotBounds& bounds)
+{
+    for (int i = 1; i <= slot.pointCount - 2; ++i) {
+        const CurvePoint a = slot.point(i);
+        const CurvePoint b = slot.point(i + 1);
+        if (a.rpm > b.rpm)
+            return;  // the run ends where the engine speed drops
+        lines.push_back({a.rpm - minRpm, y(a, bounds), b.rpm - minRpm, y(b, bounds), colour});
+    }
+}
+
+}  // namespace
+
+PlotTexts plotTextsFrom(const Varia& store)
+{
+    return {store.get("LbPuissance"), store.get("LbUnitePuissance"), store.get("LbCouple"),
+            store.get("LbUniteCouple")};
+}
+
+float curveMax(const CurveSlot& slot, Column column, float running, PlotMemory& memory)
+{
+    for (int i = 1; i <= slot.pointCount - 1; ++i) {
+        const CurvePoint p = slot.point(i);
+        const float v = valueOf(p, column);
+        if (v > running) {
+            running = v;
+            if (column == Column::Power)
+                memory.rpmAtMaxPower = p.rpm;
+            else if (column == Column::Torque)
+                memory.rpmAtMaxTorque = p.rpm;
+        }
+    }
+    return running;
+}
+
+float curveMin(const CurveSlot& slot, Column column, float running)
+{
+    for (int i = 1; i <= slot.pointCount - 1; ++i) {
+        const float v = valueOf(slot.point(i), column);
+        if (v < running)
+            running = v;
+    }
+    return running;
+}
+
+void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options,
+              std::vector<Segment>& lines)
+{
+    if (options.showTorque)
+        polyline(slot, bounds.minRpm, slot.torqueColour, lines,
+                 [](const CurvePoint& p, const PlotBounds& b) {
+                     return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
+                 },
+                 bounds);
+    if (options.showPower)
+        polyline(slot, bounds.minRpm, slot.powerColour, lines,
+                 [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
+}
+
+PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,
+                       PlotMemory& memory)
+{
+    PlotDrawing drawing;
+
+    // Lower bounds and the speed range start from slot 0's first point,
+    // whether or not slot 0 is ticked (zeros when it was never loaded).
+    const CurvePoint origin = slots[0].point(0);
+    float maxPower = 0, maxTorque = 0;
+    float minPower = origin.power, minTorque = origin.torque;
+    float minRpm = origin.rpm, maxRpm = origin.rpm;
+    for (const CurveSlot& slot : slots) {
+        if (!slot.ticked)
+            continue;
+        maxPower = curveMax(slot, Column::Power, maxPower, memory);
+        minPower = curveMin(slot, Column::Power, minPower);
+        maxTorque = curveMax(slot, Column::Torque, maxTorque, memory);
+        minTorque = curveMin(slot, Column::Torque, minTorque);
+        maxRpm = curveMax(slot, Column::Rpm, maxRpm, memory);
+        minRpm = curveMin(slot, Column::Rpm, minRpm);
+    }
+
+    drawing.label76 = texts.power + " max: " + formatPattern(maxPower, Pattern::TwoDecimals) + texts.powerUnit +
+                      " / " + formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " tr/min";
+    drawing.label77 = texts.torque + " max: " + formatPattern(maxTorque, Pattern::TwoDecimals) +
+                      texts.torqueUnit + " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) +
+                      " tr/min";
+
+    maxPower = widened(maxPower);
+    maxTorque = widened(maxTorque);
+    maxRpm = widened(maxRpm);
+    minPower = narrowed(minPower);
+    minTorque = narrowed(minTorque);
+    minRpm = narrowed(minRpm);
+    const float rpmRange = maxRpm - minRpm;
+    float powerRange = maxPower - minPower;
+    const float torqueRange = maxTorque - minTorque;
+    for (float v : {maxPower, maxTorque, maxRpm, minPower, minTorque, minRpm, rpmRange, powerRange, torqueRange})
+        if (!std::isfinite(v)) {
+            drawing.stop = PlotStop::Margins;
+            return drawing;
+        }
+
+    const float ratio = torqueRange / powerRange;
+    if (powerRange == 0.0f || !std::isfinite(ratio)) {
+        drawing.stop = PlotStop::Ratio;
+        return drawing;
+    }
+    memory.readout = {minRpm, minPower, minTorque, ratio};
+
+    float torqueScale = 1;
+    if (options.showPower) {
+        drawing.labels[30] = texts.powerUnit;
+        valueLabels(drawing, 1, minPower, maxPower, powerRange);
+    } else {
+        emptyLabels(drawing, 30, 1);
+        powerRange = torqueRange;
+        if (torqueRange == 0.0f) {
+            drawing.stop = PlotStop::PowerAxis;
+            return drawing;
+        }
+        torqueScale = powerRange / torqueRange;
+    }
+
+    if (options.showTorque) {
+        drawing.labels[31] = texts.torqueUnit;
+        valueLabels(drawing, 11, minTorque, maxTorque, torqueRange);
+        torqueScale = powerRange / torqueRange;
+        if (torqueRange == 0.0f || !std::isfinite(torqueScale)) {
+            drawing.stop = PlotStop::TorqueAxis;
+            return drawing;
+        }
+    } else {
+        emptyLabels(drawing, 31, 11);
+    }
+
+    static constexpr double kSpeedSteps[] = {0.125, 0.25, 0.375, 0.5, 0.625, 0.75, 0.875};
+    std::array<double, 9> speeds{};
+    speeds[0] = minRpm;
+    for (int k = 0; k < 7; ++k)
+        speeds[k + 1] = double(minRpm) + double(rpmRange) * kSpeedSteps[k];
+    speeds[8] = maxRpm;
+    for (int k = 0; k < 9; ++k) {
+        drawing.labels[21 + k] = speedLabel(speeds[k]);
+        if (!drawing.labels[21 + k]) {
+            drawing.stop = PlotStop::SpeedAxis;
+            return drawing;
+        }
+    }
+
+    drawing.cleared = true;
+    const double height = powerRange, width = rpmRange;
+    if (!PlotMapping::validExtent(height)) {
+        drawing.stop = PlotStop::ScaleHeight;
+        return drawing;
+    }
+    drawing.scaleHeight = height;
+    if (!PlotMapping::validExtent(width)) {
+        drawing.stop = PlotStop::ScaleWidth;
+        return drawing;
+    }
+    drawing.scaleWidth = width;
+
+    const Rgb black{0, 0, 0};
+    for (int i = 0; i <= 9; ++i) {
+        const double y = height - height * i / 9.0;
+        drawing.lines.push_back({0, y, width, y, black});
+    }
+    for (int i = 0; i <= 8; ++i) {
+        const double x = width - width * i / 8.0;
+        drawing.lines.push_back({x, height, x, 0, black});
+    }
+
+    const PlotBounds bounds{minRpm, maxPower, maxTorque, torqueScale};
+    for (const CurveSlot& slot : slots)
+        if (slot.ticked)
+            plotSlot(slot, bounds, options, drawing.lines);
+    return drawing;
+}
+
+}  // namespace vornax

@@ -1,0 +1,182 @@
+#include "compare/CurveSlot.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+#include "shell/Varia.h"
+
+#include <cmath>
+
+namespace vornax {
+namespace {
+
+bool usableFactor(std::optional<float> f) { return f && std::isfinite(*f) && *f != 0.0f; }
+
+std::string lineRef(std::size_t index) { return "line " + std::to_string(index + 1); }
+
+// One data line split at its first two ";": engine speed, torque, power.
+struct DataLine {
+    float rpm;
+    double torque, power;
+};
+
+Result<DataLine> parseDataLine(std::string_view line, std::size_t index)
+{
+    const auto first = line.find(';');
+    const std::string_view rest = line.substr(first + 1);
+    const auto second = rest.find(';');
+    if (second == std::string_view::npos)
+        return Failure{lineRef(index) + ": \"" + std::string(line) +
+                       "\" needs three fields, engine speed;torque;power"};
+    const auto rpm = parseSingle(line.substr(0, first));
+    const auto torque = parseDouble(rest.substr(0, second));
+    const auto power = parseDouble(rest.substr(second + 1));
+    if (!rpm || !torque || !power)
+        return Failure{lineRef(index) + ": \"" + std::string(line) + "\" is not three numbers"};
+    return DataLine{*rpm, *torque, *power};
+}
+
+}  // namespace
+
+float valueOf(const CurvePoint& point, Column column)
+{
+    switch (column) {
+    case Column::Rpm: return point.rpm;
+    case Column::Torque: return point.torque;
+    case Column::Power: return point.power;
+    }
+    return 0;
+}
+
+Result<DisplayUnits> currentUnits(const Varia& store)
+{
+    const auto watt = store.single("LbConvertionWatt");
+    if (!usableFactor(watt))
+        return Failure{"the power unit factor of the language in force (\"" + store.get("LbConvertionWatt") +
+                       "\") is not a usable number"};
+    const auto nm = store.single("LbConvertionNm");
+    if (!usableFactor(nm))
+        return Failure{"the torque unit factor of the language in force (\"" + store.get("LbConvertionNm") +
+                       "\") is not a usable number"};
+    return DisplayUnits{*watt, *nm};
+}
+
+std::optional<float> UnitFactor::value() const
+{
+    if (number_)
+        return number_;
+    if (text_)
+        return parseSingle(*text_);
+    return std::nullopt;
+}
+
+std::string UnitFactor::describe() const
+{
+    if (number_)
+        return singleText(*number_);
+    return text_.value_or(std::string());
+}
+
+CurvePoint CurveSlot::point(int i) const
+{
+    if (i < 0 || i >= static_cast<int>(points_.size()))
+        return {};
+    return points_[static_cast<std::size_t>(i)];
+}
+
+Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, const DisplayUnits& units)
+{
+    const std::size_t n = lines.size();
+    if (n > static_cast<std::size_t>(kMaxCurveLines))
+        return Failure{"more than " + std::to_string(kMaxCurveLines) + " lines"};
+
+    // The two factor lines, when present, are the last two lines: the points
+    // are the lines before them, so any other line without ";" would shift
+    // every point after it.
+    bool hasFactors = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (lines[i].find(';') != std::string::npos)
+            continue;
+        if (i + 2 == n && lines[i + 1].find(';') == std::string::npos) {
+            hasFactors = true;
+            break;
+        }
+        return Failure{lineRef(i) + ": \"" + lines[i] +
+                       "\" is neither a data line nor one of the two factor lines at the end"};
+    }
+    const std::size_t count = hasFactors ? n - 2 : n;
+
+    UnitFactor powerFactor = slot.powerFactor;
+    UnitFactor torqueFactor = slot.torqueFactor;
+    if (hasFactors) {
+        // An empty factor line leaves the factor empty, so the store's applies.
+        powerFactor = UnitFactor();
+        torqueFactor = UnitFactor();
+        if (!lines[n - 2].empty())
+            powerFactor.setText(lines[n - 2]);
+        if (!lines[n - 1].empty())
+            torqueFactor.setText(lines[n - 1]);
+        if (!powerFactor.empty() && !usableFactor(powerFactor.value()))
+            return Failure{lineRef(n - 2) + ": the power unit factor \"" + lines[n - 2] + "\" is not a usable number"};
+        if (!torqueFactor.empty() && !usableFactor(torqueFactor.value()))
+            return Failure{lineRef(n - 1) + ": the torque unit factor \"" + lines[n - 1] + "\" is not a usable number"};
+    }
+    if (powerFactor.empty())
+        powerFactor.setNumber(units.wattsPerPowerUnit);
+    if (torqueFactor.empty())
+        torqueFactor.setNumber(units.torquePerNm);
+
+    // Rescaling in double from the single factors; results stored as singles.
+    const double powerScale = double(*powerFactor.value()) / double(units.wattsPerPowerUnit);
+    const double torqueNumerator = double(units.torquePerNm);
+    const double torqueDenominator = double(*torqueFactor.value());
+
+    std::vector<CurvePoint> read(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto data = parseDataLine(lines[i], i);
+        if (!data)
+            return Failure{data.error()};
+        const CurvePoint p{data->rpm, static_cast<float>(data->torque * torqueNumerator / torqueDenominator),
+                           static_cast<float>(data->power * powerScale)};
+        if (!std::isfinite(p.rpm) || !std::isfinite(p.torque) || !std::isfinite(p.power))
+            return Failure{lineRef(i) + ": \"" + lines[i] + "\" holds a value out of range"};
+        read[i] = p;
+    }
+
+    if (slot.points_.size() < count)
+        slot.points_.resize(count);
+    std::copy(read.begin(), read.end(), slot.points_.begin());
+    slot.pointCount = static_cast<std::int16_t>(count);
+    slot.powerFactor = powerFactor;
+    slot.torqueFactor = torqueFactor;
+    return success();
+}
+
+Status fichierPo(const std::filesystem::path& path, CurveSlot& slot, const DisplayUnits& units)
+{
+    // 32001 lines of three seven-digit numbers stay far below this.
+    constexpr std::uintmax_t maxBytes = 16u << 20;
+    const auto lines = readTextLines(path, maxBytes);
+    if (!lines)
+        return Failure{"\"" + path.string() + "\": " + lines.error()};
+    const Status loaded = loadCurveLines(*lines, slot, units);
+    if (!loaded)
+        return Failure{"\"" + path.string() + "\", " + loaded.error()};
+    return success();
+}
+
+std::string slotCaption(std::string_view path)
+{
+    // Folders may be written either way round on the files users exchange.
+    const auto slash = path.find_last_of("/\\");
+    const std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    // Count characters, not bytes: a UTF-8 name loses four whole characters.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    if (starts.size() < 4)
+        return name;
+    return name.substr(0, starts[starts.size() - 4]);
+}
+
+}  // namespace vornax

@@ -1,0 +1,90 @@
+// `vornax average` as a user runs it: exit status, messages and the file.
+#include "compare/AverageCurve.h"
+
+#include "CurveFiles.h"
+#include "TempFolder.h"
+#include "shell/Language.h"
+#include "shell/Varia.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace vornax {
+namespace {
+
+using testing::curveText;
+using testing::Factors;
+using testing::risingCurve;
+using testing::TempFolder;
+
+const std::string kFrench = std::string(VORNAX_LANG_DIR) + "/francais.txt";
+
+class AverageCommand : public ::testing::Test {
+protected:
+    void SetUp() override { home.useAsAppFolder(); }
+
+    int run(const std::string& arguments)
+    {
+        const std::string command = std::string(VORNAX_CLI) + " average " + arguments + " >" +
+                                    (home / "out.log").string() + " 2>" + (home / "err.log").string();
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string out() const { return TempFolder::read(home / "out.log"); }
+    std::string err() const { return TempFolder::read(home / "err.log"); }
+    std::string q(const std::filesystem::path& p) const { return "'" + p.string() + "'"; }
+
+    TempFolder home;
+};
+
+TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
+{
+    // Written in kW and N·m, read in the French units (ch and m·kg).
+    const auto a = home.write("a.txt", curveText(risingCurve(100), Factors{1000, 1}));
+    const auto b = home.write("b.txt", curveText(risingCurve(120, 2010, 25, 90)));
+    ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(home / "avg.txt") + " --lang " + q(kFrench) + " --json"), 0)
+        << err();
+    EXPECT_EQ(out(), "{\"points\":99}\n");
+
+    resetStore();
+    loadLanguageFile(store(), kFrench);
+    const auto units = currentUnits(store());
+    ASSERT_TRUE(units);
+    CurveSet slots;
+    for (std::size_t k = 0; k < 2; ++k) {
+        slots[k].ticked = true;
+        ASSERT_TRUE(fichierPo(k == 0 ? a : b, slots[k], *units));
+    }
+    EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots)->fileBytes());
+    resetStore();
+}
+
+TEST_F(AverageCommand, RefusesBadInputWithoutWriting)
+{
+    const auto a = home.write("a.txt", curveText(risingCurve(40)));
+    const auto bad = home.write("bad.txt", "3000;1;2\r\n3100;x;2\r\n");
+    const auto avg = home / "avg.txt";
+    const std::string lang = " --lang " + q(kFrench);
+
+    EXPECT_EQ(run(q(a) + " " + q(bad) + " -o " + q(avg) + lang), 1);
+    EXPECT_NE(err().find("bad.txt"), std::string::npos) << err();
+    EXPECT_NE(err().find("line 2"), std::string::npos) << err();
+
+    EXPECT_EQ(run(q(a) + " " + q(home / "missing.txt") + " -o " + q(avg) + lang), 1);
+    EXPECT_NE(err().find("missing.txt"), std::string::npos) << err();
+
+    EXPECT_EQ(run(q(a) + " -o " + q(a) + lang), 1);
+    EXPECT_EQ(TempFolder::read(a), curveText(risingCurve(40)));
+
+    std::string twelve;
+    for (int k = 0; k < 12; ++k)
+        twelve += q(a) + " ";
+    EXPECT_EQ(run(twelve + "-o " + q(avg) + lang), 2);
+    EXPECT_EQ(run("-o " + q(avg) + lang), 2);
+    EXPECT_FALSE(std::filesystem::exists(avg));
+}
+
+}  // namespace
+}  // namespace vornax
