@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 
 #include "common/WindowManager.h"
+#include "compare/CompareWindow.h"
 #include "shell/AboutBox.h"
 #include "vehicle/VehicleEditorWindow.h"
 
@@ -11,6 +12,7 @@ void registerProgramWindows()
     auto& windows = WindowManager::instance();
     windows.registerWindow("frmAbout", [] { return new AboutBox; });
     windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
+    windows.registerWindow("GRph", [] { return new CompareWindow; });
 }
 
 }  // namespace vornax
