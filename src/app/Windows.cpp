@@ -2,6 +2,7 @@
 
 #include "common/WindowManager.h"
 #include "compare/CompareWindow.h"
+#include "power/PowerWindow.h"
 #include "shell/AboutBox.h"
 #include "vehicle/VehicleEditorWindow.h"
 
@@ -12,6 +13,7 @@ void registerProgramWindows()
     auto& windows = WindowManager::instance();
     windows.registerWindow("frmAbout", [] { return new AboutBox; });
     windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
+    windows.registerWindow("CPuiss", [] { return new PowerWindow; });
     windows.registerWindow("GRph", [] { return new CompareWindow; });
 }
 

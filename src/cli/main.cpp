@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     // The commands; add a new one's registration here.
     vornax::cli::addAverageCommand(app);
     vornax::cli::addVehicleCommand(app);
+    vornax::cli::addPowerCommand(app);
 
     try {
         app.parse(argc, argv);

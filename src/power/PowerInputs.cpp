@@ -35,6 +35,16 @@ namespace {
 
 // Collects conversions and remembers the first entry that failed, so the
 // message names the value the user has to fix.
+// True when a language entry still holds its initial text, which is only
+// its own name: the language file that gives the unit factors is missing.
+bool isUnloadedLanguageText(const Varia& store, const char* name)
+{
+    for (const EntryInfo& entry : Varia::entries())
+        if (std::string_view(entry.name) == name)
+            return entry.kind == EntryKind::Language && store.get(name) == entry.initial;
+    return false;
+}
+
 class Reader {
 public:
     explicit Reader(const Varia& store) : store_(store) {}
@@ -64,6 +74,8 @@ private:
                    "\", which is not a number";
         if (store_.get(name) == "?")
             *failure_ += " (no vehicle has been confirmed yet)";
+        else if (isUnloadedLanguageText(store_, name))
+            *failure_ += " (no language file has been loaded)";
     }
     const Varia& store_;
     std::optional<std::string> failure_;
