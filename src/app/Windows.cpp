@@ -4,6 +4,7 @@
 #include "compare/CompareWindow.h"
 #include "power/PowerWindow.h"
 #include "shell/AboutBox.h"
+#include "simulation/SimTD.h"
 #include "vehicle/VehicleEditorWindow.h"
 
 namespace vornax {
@@ -15,6 +16,7 @@ void registerProgramWindows()
     windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
     windows.registerWindow("CPuiss", [] { return new PowerWindow; });
     windows.registerWindow("GRph", [] { return new CompareWindow; });
+    windows.registerWindow("SimTD", [] { return new SimTD; });
 }
 
 }  // namespace vornax

@@ -1,0 +1,159 @@
+#include "simulation/SimTD.h"
+
+#include "SimulationFixture.h"
+#include "ScriptedPlatform.h"
+#include "TempFolder.h"
+
+#include "common/PlotCanvas.h"
+#include "common/TextFile.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+namespace vornax {
+namespace {
+
+class SimTDTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetStore();
+        folder.useAsAppFolder();
+        testing::fillVehicle(store());
+        store().set("LbOriginie", "Origine");
+        store().set("LbAutre", "Autre");
+        window = std::make_unique<SimTD>();
+    }
+    void TearDown() override { resetStore(); }
+
+    QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QString label(const char* name) { return window->findChild<QLabel*>(name)->text(); }
+    // Types each character as a key press, as the keyboard would.
+    void type(QWidget* w, const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(w, &press);
+        }
+    }
+    void loseFocus(QWidget* w)
+    {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(w, &out);
+    }
+    std::string curveFile()
+    {
+        std::string text;
+        for (int rpm = 1000; rpm <= 7000; rpm += 50) {
+            const double x = (rpm - 4000) / 3000.0;
+            text += std::to_string(rpm) + ";" + std::to_string(int(95 - 35 * x * x)) + ";1\r\n";
+        }
+        return text + " 1 \r\n 1 \r\n";
+    }
+
+    testing::TempFolder folder;
+    testing::ScriptedPlatform platform;
+    std::unique_ptr<SimTD> window;
+};
+
+TEST_F(SimTDTest, OpensWithStoredVehicleLockedAndNoCurve)
+{
+    EXPECT_EQ(window->objectName(), "SimTD");
+    EXPECT_EQ(window->windowTitle(), "Comparaison d'acceleration");
+    EXPECT_EQ(field("textPoid")->text(), "650");
+    EXPECT_EQ(field("TextRP")->text(), "3,44");
+    EXPECT_EQ(field("TextPneuH")->text(), "60");
+    for (const char* locked : {"textPoid", "TextRP", "InertieVol", "TextPneuL", "TextPneuH", "TextPneuD"})
+        EXPECT_FALSE(field(locked)->isEnabled()) << locked;
+    EXPECT_TRUE(field("RPMCh")->isEnabled());
+    EXPECT_EQ(field("TMPch")->text(), "0,5");
+    EXPECT_FALSE(window->findChild<QPushButton*>("regimeP")->isEnabled());
+    EXPECT_EQ(label("lbT0100"), "0");
+    EXPECT_EQ(label("Label1"), "km/h");
+    EXPECT_EQ(label("Label3"), "m");
+    EXPECT_TRUE(window->findChild<QRadioButton*>("Option1")->isChecked());
+    EXPECT_EQ(window->findChild<QRadioButton*>("Option2")->text(), "Autre");
+}
+
+TEST_F(SimTDTest, ChoosingTheStoredTyreRestoresAndLocksItsFields)
+{
+    window->findChild<QRadioButton*>("Option2")->click();
+    ASSERT_TRUE(field("TextPneuL")->isEnabled());
+    field("TextPneuL")->setText("145");
+    field("TextPneuD")->setText("10");
+    window->findChild<QRadioButton*>("Option1")->click();
+    EXPECT_EQ(field("TextPneuL")->text(), "165");
+    EXPECT_EQ(field("TextPneuD")->text(), "12");
+    EXPECT_FALSE(field("TextPneuD")->isEnabled());
+    EXPECT_EQ(store().get("LbLp"), "165");  // the choice never writes the store
+}
+
+TEST_F(SimTDTest, FieldsFilterKeysAndRepairTheSeparator)
+{
+    QLineEdit* rpm = field("RPMCh");
+    rpm->clear();
+    type(rpm, "45a0.0");
+    EXPECT_EQ(rpm->text(), "4500");
+    QLineEdit* time = field("TMPch");
+    time->clear();
+    type(time, "0.5s");
+    loseFocus(time);
+    EXPECT_EQ(time->text(), "0,5");
+}
+
+TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
+{
+    auto* estimer = window->findChild<QPushButton*>("regimeP");
+    platform.answerOpen((folder / "missing.txt").string());
+    window->CharPui_Click();
+    EXPECT_FALSE(platform.messages().empty());
+    EXPECT_FALSE(estimer->isEnabled());
+
+    platform.answerOpen(folder.write("curve.txt", curveFile()).string());
+    window->CharPui_Click();
+    ASSERT_TRUE(estimer->isEnabled());
+    ASSERT_EQ(platform.requests().back().initialFolder, (folder / "Puissance").string());
+
+    estimer->click();
+    EXPECT_NE(label("lbT0100"), "0");
+    EXPECT_FALSE(label("lb400mDA").isEmpty());
+    EXPECT_TRUE(label("lbvte").startsWith("km/h en 4 à "));
+    auto* canvas = window->findChild<PlotCanvas*>("Picvitessetemps");
+    const auto drawn = canvas->lines();
+    ASSERT_GT(drawn.size(), 1000u);
+    EXPECT_NE(label("LBT9"), "");
+
+    // Resizing only lays out and redraws the same picture.
+    window->resize(1200, 800);
+    window->Form_Resize();
+    window->resize(900, 700);
+    window->Form_Resize();
+    ASSERT_EQ(canvas->lines().size(), drawn.size());
+    for (std::size_t i = 0; i < drawn.size(); i += 97)
+        EXPECT_EQ(canvas->lines()[i].y2, drawn[i].y2);
+
+    const auto saved = folder / "Acc" / "run.txt";
+    platform.answerSave(saved.string());
+    window->saveas_Click();
+    const auto lines = splitLines(testing::TempFolder::read(saved));
+    EXPECT_EQ(static_cast<std::int32_t>(lines.size()), window->model().series().index - 2 + 2);
+
+    // A run that cannot start is refused with a message, the picture kept.
+    platform.clearMessages();
+    field("TextRP")->setEnabled(true);
+    field("TextRP")->setText("");
+    estimer->click();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("TextRP"), std::string::npos);
+    EXPECT_EQ(canvas->lines().size(), drawn.size());
+}
+
+}  // namespace
+}  // namespace vornax
