@@ -45,7 +45,7 @@ Result<PowerModel> PowerModel::make(const PowerInputs& inputs)
     return model;
 }
 
-std::optional<PowerTerms> PowerModel::terms(CurvePoint a, CurvePoint b) const
+std::optional<PowerTerms> PowerModel::terms(RunPoint a, RunPoint b) const
 {
     const double dt = static_cast<double>(b.time) - a.time;
     if (dt == 0.0)
@@ -74,7 +74,7 @@ std::optional<PowerTerms> PowerModel::terms(CurvePoint a, CurvePoint b) const
     return t;
 }
 
-Result<PowerRow> PowerModel::row(CurvePoint a, CurvePoint b) const
+Result<PowerRow> PowerModel::row(RunPoint a, RunPoint b) const
 {
     if (static_cast<double>(b.time) - a.time == 0.0)
         return Failure{"this point and the next have the same time"};
@@ -153,7 +153,7 @@ Result<ChartScale> chartScale(const PowerExtremes& e)
     return s;
 }
 
-Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<CurvePoint>& points,
+Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
                                  PowerTable start, std::string_view source)
 {
     if (points.size() > static_cast<std::size_t>(kMaxPowerPoints))

@@ -59,11 +59,11 @@ public:
 
     // Terms of the row that starts at `a` and ends at `b`. nullopt when the
     // two points have the same time or a term overflows a single.
-    std::optional<PowerTerms> terms(CurvePoint a, CurvePoint b) const;
+    std::optional<PowerTerms> terms(RunPoint a, RunPoint b) const;
 
     // The row of point `a` (next point `b`). Fails with a short reason (the
     // caller adds the file and line).
-    Result<PowerRow> row(CurvePoint a, CurvePoint b) const;
+    Result<PowerRow> row(RunPoint a, RunPoint b) const;
 
 private:
     PowerInputs in_;
@@ -108,7 +108,7 @@ struct PowerResult {
 // `source` names the curve in messages. Fails for fewer than 3 points, two
 // points with the same time, an engine speed of 0, an overflow, or a flat
 // result; the message names the file and line.
-Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<CurvePoint>& points,
+Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
                                  PowerTable start, std::string_view source);
 
 // Reads the store and the curve file, then computes, for the gear with list

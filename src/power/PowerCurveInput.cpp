@@ -14,14 +14,14 @@ std::string where(std::string_view source, std::size_t lineIndex)
 
 }  // namespace
 
-Result<std::vector<CurvePoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
+Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
                                                      std::string_view source)
 {
     if (lines.size() > static_cast<std::size_t>(kMaxPowerPoints))
         return Failure{"\"" + std::string(source) + "\" has " + std::to_string(lines.size()) +
                        " lines; a curve for the power computation holds at most " +
                        std::to_string(kMaxPowerPoints)};
-    std::vector<CurvePoint> points;
+    std::vector<RunPoint> points;
     points.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -37,7 +37,7 @@ Result<std::vector<CurvePoint>> parsePowerCurveLines(const std::vector<std::stri
     return points;
 }
 
-Result<std::vector<CurvePoint>> readPowerCurveInput(const std::filesystem::path& file)
+Result<std::vector<RunPoint>> readPowerCurveInput(const std::filesystem::path& file)
 {
     // 5001 lines of two numbers stay far below this; a larger file is refused
     // before it is read into memory.

@@ -15,7 +15,9 @@ namespace vornax {
 
 constexpr int kMaxPowerPoints = 5001;
 
-struct CurvePoint {
+// One point of the run: named apart from the curve tables of the other
+// subsystems, which share the namespace.
+struct RunPoint {
     float time = 0;  // s
     float rpm = 0;   // engine speed, rpm
 };
@@ -23,10 +25,10 @@ struct CurvePoint {
 // Parses the lines of a curve. A line without ";", a side that is not a
 // number, or more than 5001 lines fails with a message naming `source` and
 // the line (counted from 1).
-Result<std::vector<CurvePoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
+Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
                                                      std::string_view source);
 
 // Reads and parses a curve file (CR LF or LF lines).
-Result<std::vector<CurvePoint>> readPowerCurveInput(const std::filesystem::path& file);
+Result<std::vector<RunPoint>> readPowerCurveInput(const std::filesystem::path& file);
 
 }  // namespace vornax

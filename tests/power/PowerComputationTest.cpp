@@ -13,9 +13,9 @@ using testing::TempFolder;
 
 constexpr int kFourthGear = 3;
 
-std::vector<CurvePoint> rampPoints(int n)
+std::vector<RunPoint> rampPoints(int n)
 {
-    std::vector<CurvePoint> points;
+    std::vector<RunPoint> points;
     for (int i = 0; i < n; ++i)
         points.push_back({static_cast<float>(i * 0.02 + 1.0), static_cast<float>(testing::testRpm(i, n))});
     return points;
