@@ -16,6 +16,9 @@ int main(int argc, char** argv)
     vornax::cli::addAverageCommand(app);
     vornax::cli::addVehicleCommand(app);
     vornax::cli::addPowerCommand(app);
+    vornax::cli::addRpmCommand(app);
+    vornax::cli::addConditionCommand(app);
+    vornax::cli::addSimulateCommand(app);
 
     try {
         app.parse(argc, argv);
