@@ -79,7 +79,7 @@ TEST_F(SimulateCommand, PrintsTheFiguresAndWritesTheAccelerationFile)
     EXPECT_NE(json.out.find(",\"samples\":6001}"), std::string::npos) << json.out;
     const std::string file = TempFolder::read(out);
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 6001 - 2 + 2);
-    EXPECT_EQ(file.substr(file.size() - 10), "\r\n 1 \r\n 1 \r\n");
+    EXPECT_EQ(file.substr(file.size() - 12), "\r\n 1 \r\n 1 \r\n");
 
     // A short run empties the figures it never reached.
     const CommandRun shortRun = run(quoted(curve) + " --json --duration 5 --shift-time 0.3 --shift-rpm 5000");
