@@ -1,0 +1,116 @@
+// `vornax rpm REC.wav -o CURVE.ReT`: the spark detection (and, on request,
+// the smoothing) of the WAV window, saved as the window saves a curve.
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "common/NumberText.h"
+#include "signal/CurveFile.h"
+#include "signal/Smoothing.h"
+#include "signal/SparkDetection.h"
+
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace vornax::cli {
+namespace {
+
+struct RpmOptions {
+    std::string input, output;
+    std::string sparksPerRev = "0.5", threshold, start = "0", end = "1000", antiBounce = "0.3", bounding = "0.05";
+    bool lowPolarity = false, smooth = false, noAverage = false, noBezier = false, json = false;
+    std::string level = "1", bezierSkip = "10";
+};
+
+int wholeOption(const std::string& text, const std::string& option, int lowest, int highest)
+{
+    const float value = numberOption(text, option);
+    if (value != std::floor(value) || value < lowest || value > highest)
+        throw UsageError(option + ": \"" + text + "\" must be a whole number from " + std::to_string(lowest) +
+                         " to " + std::to_string(highest));
+    return static_cast<int>(value);
+}
+
+DetectionSettings detectionSettings(const RpmOptions& o)
+{
+    DetectionSettings s;
+    const float sparks = numberOption(o.sparksPerRev, "--sparks-per-rev");
+    if (sparks != 0.5f && sparks != 2.0f)
+        throw UsageError("--sparks-per-rev: \"" + o.sparksPerRev + "\" must be 0.5 or 2");
+    s.sparksPerRev = sparks;
+    s.lowPolarity = o.lowPolarity;
+    // The threshold slider's range and default follow the polarity.
+    if (o.lowPolarity)
+        s.threshold = o.threshold.empty() ? 50 : wholeOption(o.threshold, "--threshold", 1, 128);
+    else
+        s.threshold = o.threshold.empty() ? 165 : wholeOption(o.threshold, "--threshold", 128, 255);
+    s.startSeconds = numberOption(o.start, "--start");
+    s.endSeconds = numberOption(o.end, "--end");
+    if (s.startSeconds < 0 || s.endSeconds < 0)
+        throw UsageError("--start and --end are times in seconds, not negative");
+    s.antiBounce = numberOption(o.antiBounce, "--anti-bounce");
+    s.bounding = numberOption(o.bounding, "--bounding");
+    if (s.antiBounce < 0)
+        throw UsageError("--anti-bounce: not negative");
+    return s;
+}
+
+void runRpm(const RpmOptions& o)
+{
+    const DetectionSettings settings = detectionSettings(o);
+    SmoothingSettings smoothing;
+    smoothing.average = !o.noAverage;
+    smoothing.bezier = !o.noBezier;
+    smoothing.level = wholeOption(o.level, "--level", 1, 4);
+    smoothing.skipped = wholeOption(o.bezierSkip, "--bezier-skip", 0, Curve::kLastRow);
+    refuseOverwritingInput(o.output, {o.input});
+
+    auto detection = detectSparksInFile(o.input, settings);
+    if (!detection)
+        throw BadInput(detection.error());
+    if (detection->tableFull)
+        std::cerr << "vornax: more sparks than the curve holds; the detection stopped at " << Curve::kLastRow
+                  << " sparks (shorten the span with --start/--end)\n";
+    Curve& curve = detection->curve;
+    if (o.smooth) {
+        if (const auto status = smoothCurve(curve, smoothing); !status)
+            throw UsageError(status.error());
+    }
+    if (const auto saved = SaveCurve(o.output, curve); !saved)
+        throw BadInput(saved.error());
+
+    const int points = savedLineCount(curve.pointCount);
+    const float duration = recordingSeconds(detection->frameCount);
+    if (o.json) {
+        printJson({{"points", points}, {"duration_s", jsonSingle(duration)}});
+        return;
+    }
+    std::cout << o.output << ": " << points << " points from " << detection->crossings << " sparks, recording of "
+              << formatPattern(duration, Pattern::OneDecimal) << " s\n";
+}
+
+}  // namespace
+
+void addRpmCommand(CLI::App& app)
+{
+    auto o = std::make_shared<RpmOptions>();
+    CLI::App* cmd = app.add_subcommand("rpm", "Detect the sparks of a recording and save its engine-speed curve (.ReT)");
+    cmd->add_option("recording", o->input, "8-bit mono 44100 Hz WAV recording of the ignition")->required();
+    cmd->add_option("-o,--output", o->output, "curve file to write")->required();
+    cmd->add_option("--sparks-per-rev", o->sparksPerRev, "sparks per revolution: 0.5 (default) or 2");
+    cmd->add_option("--threshold", o->threshold, "detection threshold: 128..255 (default 165), 1..128 with --low-polarity (default 50)");
+    cmd->add_flag("--low-polarity", o->lowPolarity, "sparks go below the threshold (\"1 - 128\")");
+    cmd->add_option("--start", o->start, "start time in seconds (default 0)");
+    cmd->add_option("--end", o->end, "end time in seconds (default 1000)");
+    cmd->add_option("--anti-bounce", o->antiBounce, "anti-bounce value; the gap is value x 441 samples (default 0,3)");
+    cmd->add_option("--bounding", o->bounding, "largest relative speed change per spark from the 101st (default 0,05)");
+    CLI::Option* smooth = cmd->add_flag("--smooth", o->smooth, "smooth the curve as \"Filtrer\" does");
+    cmd->add_option("--level", o->level, "averaging level 1..4 (default 1)")->needs(smooth);
+    cmd->add_option("--bezier-skip", o->bezierSkip, "points skipped by the Bezier stage (default 10)")->needs(smooth);
+    cmd->add_flag("--no-average", o->noAverage, "smooth without the averaging stage")->needs(smooth);
+    cmd->add_flag("--no-bezier", o->noBezier, "smooth without the Bezier stage")->needs(smooth);
+    cmd->add_flag("--json", o->json, "print {points, duration_s} as JSON");
+    cmd->callback([o] { runRpm(*o); });
+}
+
+}  // namespace vornax::cli

@@ -1,0 +1,63 @@
+#include "signal/CurveFile.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+
+namespace vornax {
+
+int savedLineCount(int pointCount) { return pointCount - 8 >= 7 ? pointCount - 14 : 0; }
+
+std::string curveFileText(const Curve& curve)
+{
+    TextWriter out;
+    const int last = std::min(curve.pointCount - 8, Curve::kLastRow);
+    for (int r = 7; r <= last; ++r)
+        out.line(singleText(curve.rows[r].time) + ";" + singleText(curve.rows[r].speed));
+    return out.bytes();
+}
+
+Status SaveCurve(const std::filesystem::path& file, const Curve& curve)
+{
+    return writeFileAtomically(file, curveFileText(curve));
+}
+
+Status loadCurveText(std::string_view text, Curve& curve)
+{
+    const std::vector<std::string> lines = splitLines(decodeText(text));
+    if (lines.empty())
+        return Failure{"Fichier incorrect: aucun point"};
+    if (lines.size() > std::size_t(kMaxCurveLines))
+        return Failure{"Fichier incorrect: " + std::to_string(lines.size()) + " lignes, au plus " +
+                       std::to_string(kMaxCurveLines)};
+    // Read into a copy so that a bad line leaves the current curve whole.
+    Curve loaded = curve;
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        const std::string& line = lines[j];
+        if (line.empty())
+            continue;
+        const std::string where = "Fichier incorrect: ligne " + std::to_string(j + 1) + " \"" + line + "\"";
+        const auto split = line.find(';');
+        if (split == std::string::npos)
+            return Failure{where + " sans \";\""};
+        const auto time = parseSingle(std::string_view(line).substr(0, split));
+        const auto speed = parseSingle(std::string_view(line).substr(split + 1));
+        if (!time || !speed)
+            return Failure{where + " n'est pas un nombre"};
+        loaded.rows[j] = {*time, *speed};
+    }
+    loaded.pointCount = static_cast<int>(lines.size()) - 1;
+    curve = std::move(loaded);
+    return success();
+}
+
+Status LoadCurve(const std::filesystem::path& file, Curve& curve)
+{
+    // A full table is about 32 001 lines of some 20 bytes; anything far past
+    // that is not a curve file.
+    const auto bytes = readFileBytes(file, 64u << 20);
+    if (!bytes)
+        return Failure{bytes.error()};
+    return loadCurveText(*bytes, curve);
+}
+
+}  // namespace vornax

@@ -1,0 +1,88 @@
+#include "signal/SignalPlots.h"
+
+#include "common/NumberText.h"
+#include "signal/ByteReader.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vornax {
+
+std::optional<SpeedPlot> graphtemp(const Curve& curve)
+{
+    const int n = std::min(curve.pointCount - 3, Curve::kLastRow);
+    if (n < 6)
+        return std::nullopt;
+    double sMax = curve.rows[6].speed, sMin = sMax, tMax = curve.rows[6].time, tMin = tMax;
+    for (int r = 7; r <= n; ++r) {
+        sMax = std::max<double>(sMax, curve.rows[r].speed);
+        sMin = std::min<double>(sMin, curve.rows[r].speed);
+        tMax = std::max<double>(tMax, curve.rows[r].time);
+        tMin = std::min<double>(tMin, curve.rows[r].time);
+    }
+    sMax *= 1.025;
+    sMin *= 0.95;
+    tMax *= 1.05;
+    tMin *= 0.95;
+    const double dS = sMax - sMin, dT = tMax - tMin;
+    if (!PlotMapping::validExtent(dS) || !PlotMapping::validExtent(dT))
+        return std::nullopt;
+
+    SpeedPlot plot;
+    plot.width = dT;
+    plot.height = dS;
+    const Rgb black{0, 0, 0}, red{255, 0, 0};
+    for (int k = 0; k <= 9; ++k) {
+        const double y = dS - dS * k / 9;
+        plot.lines.push_back({0, y, dT, y, black});
+    }
+    for (int k = 0; k <= 16; ++k) {
+        const double x = dT - dT * k / 16;
+        plot.lines.push_back({x, 0, x, dS, black});
+    }
+    for (int i = 7; i <= n - 10; ++i) {
+        const CurvePoint a = curve.rows[i], b = curve.rows[i + 1];
+        plot.lines.push_back({a.time - tMin, sMax - a.speed, b.time - tMin, sMax - b.speed, red});
+    }
+
+    plot.speedLabels[0] = formatPattern(sMax, Pattern::Whole);
+    for (int k = 8; k >= 1; --k)
+        plot.speedLabels[9 - k] = formatPattern(sMin + dS * k / 9, Pattern::Whole);
+    plot.speedLabels[9] = formatPattern(sMin, Pattern::Whole);
+    plot.timeLabels[0] = formatPattern(tMin, Pattern::Whole);
+    for (int k = 1; k <= 7; ++k)
+        plot.timeLabels[k] = formatPattern(tMin + dT * k / 8, Pattern::OneDecimal);
+    plot.timeLabels[8] = formatPattern(tMax, Pattern::OneDecimal);
+    return plot;
+}
+
+std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
+                                     double width, int zoom)
+{
+    std::vector<PlotPoint> trace;
+    ByteReader in(file);
+    const int first = in.at(dataStart);
+    if (in.exhausted())
+        return trace;
+    trace.push_back({0.0, 2048.0 - 15.0 * first});
+    if (width < double(frameCount)) {
+        const double step = double(frameCount) / width;
+        for (int i = 1; i <= 9999; ++i) {
+            const int v = in.at(dataStart + static_cast<std::int64_t>(step * i));
+            if (in.exhausted())
+                break;
+            trace.push_back({double(zoom) * i, 256.0 - v});
+        }
+    } else {
+        const double step = width / double(frameCount);
+        for (std::int64_t i = 1; i <= frameCount - 1; ++i) {
+            const int v = in.at(dataStart + i);
+            if (in.exhausted())
+                break;
+            trace.push_back({double(zoom) * std::floor(step * double(i)), 256.0 - v});
+        }
+    }
+    return trace;
+}
+
+}  // namespace vornax

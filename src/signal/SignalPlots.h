@@ -1,0 +1,49 @@
+// What the WAV window draws, computed without a window: the engine-speed plot
+// with its axis labels, and the trace of the recorded signal. Coordinates are
+// in each surface's user scale (origin top left, y downwards).
+#pragma once
+
+#include "common/PlatformServices.h"
+#include "common/PlotMapping.h"
+#include "signal/Curve.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vornax {
+
+struct PlotSegment {
+    double x1, y1, x2, y2;
+    Rgb colour;
+};
+
+struct SpeedPlot {
+    double width = 1.0;   // time span (s)
+    double height = 1.0;  // speed span (rpm)
+    std::vector<PlotSegment> lines;   // the black grid, then the red curve
+    // Speed axis from the top: Label5, Label6 .. Label12, Label1, Label13.
+    std::array<std::string, 10> speedLabels;
+    // Time axis from the left: Label14 .. Label22.
+    std::array<std::string, 9> timeLabels;
+};
+
+// `graphtemp`, with n = pointCount - 3: the scale spans rows 6..n (speeds
+// from 0.95 x min to 1.025 x max, times from 0.95 x min to 1.05 x max), a
+// 10 x 17 black grid, the curve in red over rows 7..n-10; speed labels as
+// whole numbers, the first time label whole and the others "#0.0". nullopt
+// when no row falls in 6..n or a span is zero or not finite (nothing to
+// scale a plot on).
+std::optional<SpeedPlot> graphtemp(const Curve& curve);
+
+// The waveform trace of `GraphWaver` on a picture `width` wide and 256 high:
+// from (0, 128 - 15 x (first byte - 128)); when width < frames, points
+// (zoom x i, 256 - byte at dataStart + int(frames / width x i)) for
+// i = 1..9 999, else (zoom x int(width / frames x i), 256 - next byte) for
+// i = 1..frames-1. The trace stops at the end of the file.
+std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
+                                     double width, int zoom);
+
+}  // namespace vornax

@@ -1,0 +1,151 @@
+#include "signal/SparkDetection.h"
+
+#include "common/TextFile.h"
+#include "signal/ByteReader.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vornax {
+namespace {
+
+constexpr double kTimeRate = 44100.0;  // start and end times always count at this rate
+
+std::string plain(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+std::int64_t positionOf(float seconds) { return static_cast<std::int64_t>(std::nearbyint(double(seconds) * kTimeRate)); }
+
+// The cycling progress of the spark-leaving loop, passed on only every 64th
+// step so that a window's progress bar does not slow the scan down.
+class LeavingProgress {
+public:
+    explicit LeavingProgress(const Progress& progress) : progress_(progress) {}
+    void step()
+    {
+        value_ = value_ >= 9900 ? 0 : value_ + 100;
+        if (progress_ && (++steps_ & 63) == 0)
+            progress_(value_);
+    }
+
+private:
+    const Progress& progress_;
+    int value_ = 0;
+    unsigned steps_ = 0;
+};
+
+}  // namespace
+
+Result<Detection> Traiter(std::string_view file, const DetectionSettings& settings, const Progress& progress)
+{
+    auto header = scanHeader(file);
+    if (!header)
+        return Failure{header.error()};
+    if (header->sampleRate == 0)
+        return Failure{kScanFailure};
+
+    Detection result;
+    result.header = *header;
+    result.frameCount = detectionFrames(*header);
+    Curve& curve = result.curve;
+    const double rate = header->sampleRate;
+    const int threshold = settings.threshold;
+    const bool low = settings.lowPolarity;
+    const float gap = settings.antiBounce * 441.0f;  // 441, not 44.1: 0,3 gives 132.3 samples (3 ms)
+    const float bounding = settings.bounding;
+
+    ByteReader in(file);
+    int sample = in.at(header->lastAttemptReads);
+    std::int64_t start = positionOf(settings.startSeconds);
+    const std::int64_t end = positionOf(settings.endSeconds);
+
+    // The start moves to the first byte at or above the threshold, whatever
+    // the polarity; it stops at the end of the file.
+    while (sample < threshold && !in.exhausted())
+        sample = in.at(++start);
+
+    std::int64_t i = start + 1;
+    int count = 0;
+    double lastSparkPosition = 0.0;  // t of the last recorded spark x rate; row 0 has t = 0
+    LeavingProgress leaving(progress);
+    bool firstPass = true;
+    while (firstPass || (!in.exhausted() && i <= end)) {
+        firstPass = false;
+        sample = in.at(i);
+        bool crossed = false;
+        double elapsed = 0.0;
+        // Samples since the last recorded spark, a real number: the time of
+        // that spark is a single, so it does not fall on a whole sample.
+        while (!((elapsed > gap && crossed) || in.exhausted())) {
+            ++i;
+            elapsed = double(i) - lastSparkPosition;
+            sample = in.at(i);
+            crossed = low ? sample <= threshold : sample >= threshold;
+        }
+
+        if (count == Curve::kLastRow) {
+            result.tableFull = true;
+            break;
+        }
+        if (!in.exhausted())
+            ++result.crossings;
+        ++count;
+        CurvePoint& row = curve.rows[count];
+        const CurvePoint& previous = curve.rows[count - 1];
+        row.time = static_cast<float>(double(i) / rate);
+        lastSparkPosition = double(row.time) * rate;
+        const float interval = row.time - previous.time;
+        // Two sparks a few samples apart late in a long file can round to the
+        // same single time; the speed then carries over instead of becoming
+        // infinite.
+        float speed = interval > 0.0f ? engineSpeed(settings.sparksPerRev, interval) : previous.speed;
+        if (count > 100) {
+            const float lowest = (1.0f - bounding) * previous.speed;
+            const float highest = (1.0f + bounding) * previous.speed;
+            if (speed < lowest)
+                speed = lowest;
+            if (speed > highest)
+                speed = highest;
+        }
+        row.speed = speed;
+
+        while (sample >= threshold && !in.exhausted()) {
+            sample = in.at(++i);
+            leaving.step();
+        }
+        ++i;
+    }
+    curve.pointCount = count;
+    if (progress)
+        progress(10000);
+    return result;
+}
+
+Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const DetectionSettings& settings,
+                                     const Progress& progress)
+{
+    const std::string name = wav.filename().string();
+    const auto bytes = readFileBytes(wav);
+    if (!bytes)
+        return Failure{bytes.error()};
+    if (const auto problem = recordingProblem(*bytes))
+        return Failure{name + ": " + *problem};
+    const auto header = scanHeader(*bytes);
+    const float duration = recordingSeconds(detectionFrames(*header));
+    if (!(settings.startSeconds < duration))
+        return Failure{name + ": the start time " + plain(settings.startSeconds) +
+                       " s is not before the end of the recording (" + plain(duration) + " s)"};
+    auto detection = Traiter(*bytes, settings, progress);
+    if (!detection)
+        return Failure{name + ": " + detection.error()};
+    if (detection->crossings == 0)
+        return Failure{name + ": no spark found: no byte reaches the threshold " + std::to_string(settings.threshold) +
+                       (settings.lowPolarity ? " (low polarity)" : "") + " after the start time"};
+    return detection;
+}
+
+}  // namespace vornax

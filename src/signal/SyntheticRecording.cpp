@@ -1,0 +1,82 @@
+#include "signal/SyntheticRecording.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace vornax {
+namespace {
+
+void put32(std::string& out, std::uint32_t v)
+{
+    for (int k = 0; k < 4; ++k)
+        out.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
+}
+
+void put16(std::string& out, std::uint16_t v)
+{
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>(v >> 8));
+}
+
+}  // namespace
+
+std::string makeWav(std::string_view data, std::uint32_t sampleRate, std::uint16_t channels, std::uint16_t bitsPerSample)
+{
+    const auto blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);
+    std::string out;
+    out.reserve(44 + data.size());
+    out += "RIFF";
+    put32(out, static_cast<std::uint32_t>(data.size() + 36));
+    out += "WAVEfmt ";
+    put32(out, 16);
+    put16(out, 1);
+    put16(out, channels);
+    put32(out, sampleRate);
+    put32(out, sampleRate * blockAlign);
+    put16(out, blockAlign);
+    put16(out, bitsPerSample);
+    out += "data";
+    put32(out, static_cast<std::uint32_t>(data.size()));
+    out += data;
+    return out;
+}
+
+SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal)
+{
+    constexpr double rate = 44100.0;
+    const auto count = static_cast<std::size_t>(std::max(0.0, std::floor(signal.seconds * rate)));
+    std::mt19937 random(signal.seed);
+    std::uniform_int_distribution<int> noise(-signal.noise, signal.noise);
+    std::vector<double> level(count, 128.0);
+    SyntheticRecording result;
+
+    // The pulse: a spike, then a damped ringing whose swings stay well under
+    // the threshold.
+    constexpr int kPulse = 90;
+    double shape[kPulse];
+    for (int k = 0; k < kPulse; ++k)
+        shape[k] = k == 0 ? 102.0 : 70.0 * std::exp(-k / 14.0) * std::cos(2.0 * std::numbers::pi * k / 11.0) * (k < 3 ? 1.0 : 0.4);
+
+    double phase = 0.0;
+    for (std::size_t n = 0; n < count; ++n) {
+        phase += signal.rpm(n / rate) / 60.0 * signal.sparksPerRev / rate;
+        if (phase >= 1.0) {
+            phase -= std::floor(phase);
+            result.sparks.push_back(static_cast<std::int64_t>(n));
+            for (int k = 0; k < kPulse && n + k < count; ++k)
+                level[n + k] += shape[k];
+        }
+    }
+    std::string data(count, '\0');
+    for (std::size_t n = 0; n < count; ++n) {
+        const bool inPulse = std::abs(level[n] - 128.0) > 0.5;
+        const double v = level[n] + (inPulse ? 0 : noise(random));
+        data[n] = static_cast<char>(std::clamp(static_cast<int>(std::lround(v)), 0, 255));
+    }
+    result.wav = makeWav(data);
+    return result;
+}
+
+}  // namespace vornax

@@ -1,0 +1,114 @@
+// The `vornax rpm` and `vornax condition` commands as a user runs them.
+#include "SignalFiles.h"
+#include "TempFolder.h"
+#include "common/TextFile.h"
+#include "signal/CurveFile.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace vornax {
+namespace {
+
+using testing::TempFolder;
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun vornaxCli(const std::string& args, const TempFolder& folder)
+{
+    const std::string errFile = (folder / "stderr.txt").string();
+    const std::string command = std::string(VORNAX_CLI) + " " + args + " 2>" + errFile;
+    CliRun run{};
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), n);
+    run.status = WEXITSTATUS(pclose(pipe));
+    run.err = TempFolder::read(errFile);
+    return run;
+}
+
+class SignalCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.useAsAppFolder();
+        IgnitionSignal signal;
+        signal.seconds = 8.0;
+        signal.rpm = [](double t) { return 1500.0 + 400.0 * t; };
+        run = makeIgnitionRecording(signal);
+        wav = folder.write("run.wav", run.wav).string();
+    }
+    std::string path(const char* name) const { return (folder / name).string(); }
+
+    TempFolder folder;
+    SyntheticRecording run;
+    std::string wav;
+};
+
+TEST_F(SignalCommands, RpmWritesTheCurveTheWindowWouldSave)
+{
+    const CliRun r = vornaxCli("rpm " + wav + " -o " + path("run.ReT") + " --json", folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const int sparks = static_cast<int>(run.sparks.size());
+    // sparks + the end-of-file point, minus the 7 first and 8 last rows
+    EXPECT_EQ(r.out, "{\"duration_s\":8.0,\"points\":" + std::to_string(sparks + 1 - 14) + "}\n");
+    Curve curve;
+    ASSERT_TRUE(LoadCurve(path("run.ReT"), curve).ok());
+    EXPECT_EQ(curve.pointCount, sparks + 1 - 15);
+    EXPECT_NEAR(curve.rows[100].speed, 1500.0 + 400.0 * curve.rows[100].time, 40.0);
+
+    // Smoothed and in the other options' spelling: a comma, option "2".
+    const CliRun smooth = vornaxCli("rpm " + wav + " -o " + path("smooth.ReT") +
+                                     " --smooth --sparks-per-rev 2 --start 0,5 --anti-bounce 0.3",
+                                 folder);
+    ASSERT_EQ(smooth.status, 0) << smooth.err;
+    EXPECT_NE(smooth.out.find("smooth.ReT: 965 points"), std::string::npos) << smooth.out;
+}
+
+TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
+{
+    folder.write("stereo.wav", makeWav(std::string(4000, char(128)), 44100, 2, 8));
+    folder.write("text.wav", "just text");
+    struct Case {
+        std::string args;
+        int status;
+        const char* message;
+    };
+    const std::string out = " -o " + path("out.ReT");
+    for (const Case& c : {Case{"rpm " + path("missing.wav") + out, 1, "missing.wav"},
+                          Case{"rpm " + path("text.wav") + out, 1, "not a WAV"},
+                          Case{"rpm " + path("stereo.wav") + out, 1, "stereo"},
+                          Case{"rpm " + wav + out + " --start 9", 1, "start time"},
+                          Case{"rpm " + wav + out + " --threshold 255", 1, "no spark"},
+                          Case{"rpm " + wav + out + " --threshold 100", 2, "--threshold"},
+                          Case{"rpm " + wav + out + " --sparks-per-rev 3", 2, "0.5 or 2"},
+                          Case{"rpm " + wav + out + " --level 2", 2, "smooth"},
+                          Case{"rpm " + wav + " -o " + wav, 1, "input"},
+                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not a WAV"},
+                          Case{"condition " + wav + " -o " + wav, 1, "input"}}) {
+        const CliRun r = vornaxCli(c.args, folder);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
+        EXPECT_FALSE(std::filesystem::exists(path("out.ReT")));
+        EXPECT_FALSE(std::filesystem::exists(path("out.wav")));
+    }
+    EXPECT_EQ(TempFolder::read(wav), run.wav);
+}
+
+TEST_F(SignalCommands, ConditionWritesTheConditionedCopy)
+{
+    const CliRun r = vornaxCli("condition " + wav + " -o " + path("clean.wav") + " --json", folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"frames\":352800}\n");
+    EXPECT_EQ(TempFolder::read(path("clean.wav")).size(), 44u + 352800u);
+}
+
+}  // namespace
+}  // namespace vornax
