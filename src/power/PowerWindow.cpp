@@ -43,16 +43,16 @@ PowerWindow::PowerWindow(QWidget* parent)
 
     command1_ = new QPushButton(this);
     command1_->setObjectName("Command1");
-    command1_->setGeometry(px(120), px(120), px(2760), px(420));
+    command1_->setGeometry(px(120), px(120), px(3060), px(420));
     command3_ = new QPushButton(this);
     command3_->setObjectName("Command3");
-    command3_->setGeometry(px(3000), px(120), px(1560), px(420));
+    command3_->setGeometry(px(3300), px(120), px(1500), px(420));
     command2_ = new QPushButton("Calcul", this);
     command2_->setObjectName("Command2");
 
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName("frame1");
-    frame1_->setGeometry(px(4700), px(0), px(1500), px(840));
+    frame1_->setGeometry(px(4920), px(0), px(1500), px(840));
     lstvitesse_ = new QComboBox(frame1_);
     lstvitesse_->setObjectName("lstvitesse");
     auto* frameLayout = new QVBoxLayout(frame1_);
@@ -60,9 +60,9 @@ PowerWindow::PowerWindow(QWidget* parent)
     frameLayout->addWidget(lstvitesse_);
 
     label22_ = makeLabel("Label22", Qt::AlignLeft | Qt::AlignVCenter, 6000);
-    placeTwips(label22_, 6400, 120);
+    placeTwips(label22_, 6600, 120);
     label23_ = makeLabel("Label23", Qt::AlignLeft | Qt::AlignVCenter, 6000);
-    placeTwips(label23_, 6400, 450);
+    placeTwips(label23_, 6600, 450);
     label20_ = makeLabel("Label20", Qt::AlignLeft | Qt::AlignVCenter, 2400);
     placeTwips(label20_, 120, 930);
     label21_ = makeLabel("Label21", Qt::AlignLeft | Qt::AlignVCenter, 2400);
