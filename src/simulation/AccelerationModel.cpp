@@ -81,7 +81,7 @@ Status AccelerationModel::simulate(const SimulationInputs& in)
                        formatPattern(launchSpeed_, Pattern::OneDecimal) + " km/h)"};
     }
     SimulatePhase(1, launchSpeed_, in);
-    const int gears = gearCount(in.store);
+    const int gears = simulatedGears(in.store);
     for (int g = 2; g <= gears; ++g) {
         SimulatePhase(kGearChangePhase, phaseEndSpeed_, in);
         SimulatePhase(g, phaseEndSpeed_, in);

@@ -79,7 +79,7 @@ enum class PhaseEnd {
 
 // Number of gears N: 5 when lblboite is 7, 6 when it is 8, otherwise 4 (also
 // when lblboite is not a number).
-int gearCount(const Varia& store);
+int simulatedGears(const Varia& store);
 
 // Refuses, with a message naming the field or entry, what would make a run
 // meaningless: a curve of fewer than three data rows, an input field or a

@@ -2,9 +2,9 @@
 
 namespace vornax {
 
-const std::vector<ChoicePair>& choicePairs()
+const std::vector<VehicleChoice>& vehicleChoices()
 {
-    static const std::vector<ChoicePair> pairs = {
+    static const std::vector<VehicleChoice> pairs = {
         {"Frame2", "PoidsOption1", "PoidsOption2", {{"textPoid", "LbPoid"}}},
         {"frameRP", "RPOption1", "RPOption2", {{"TextRP", "LbRp"}}},
         {"FrameVol", "VIoption1", "VIoption2", {{"InertieVol", "LbImoteur"}}},
@@ -13,7 +13,7 @@ const std::vector<ChoicePair>& choicePairs()
     return pairs;
 }
 
-std::vector<std::pair<std::string, std::string>> storedValues(const ChoicePair& pair, const Varia& store)
+std::vector<std::pair<std::string, std::string>> storedValues(const VehicleChoice& pair, const Varia& store)
 {
     std::vector<std::pair<std::string, std::string>> values;
     for (const auto& [field, entry] : pair.fields)
@@ -21,16 +21,16 @@ std::vector<std::pair<std::string, std::string>> storedValues(const ChoicePair& 
     return values;
 }
 
-const std::vector<NumericField>& numericFields()
+const std::vector<InputFieldRule>& inputFieldRules()
 {
     // The weight takes digits only yet still repairs points, as it always
     // did; the duration has neither filter nor repair.
-    static const std::vector<NumericField> fields = {
-        {"textPoid", FieldKeys::Digits, true},    {"TextRP", FieldKeys::Decimal, true},
-        {"InertieVol", FieldKeys::Decimal, true}, {"TextPneuL", FieldKeys::Digits, false},
-        {"TextPneuH", FieldKeys::Digits, false},  {"TextPneuD", FieldKeys::Digits, false},
-        {"RPMCh", FieldKeys::Digits, false},      {"TMPch", FieldKeys::Decimal, true},
-        {"txtfin", FieldKeys::Any, false},
+    static const std::vector<InputFieldRule> fields = {
+        {"textPoid", InputKeys::Digits, true},    {"TextRP", InputKeys::Decimal, true},
+        {"InertieVol", InputKeys::Decimal, true}, {"TextPneuL", InputKeys::Digits, false},
+        {"TextPneuH", InputKeys::Digits, false},  {"TextPneuD", InputKeys::Digits, false},
+        {"RPMCh", InputKeys::Digits, false},      {"TMPch", InputKeys::Decimal, true},
+        {"txtfin", InputKeys::Any, false},
     };
     return fields;
 }

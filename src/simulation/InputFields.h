@@ -12,7 +12,7 @@
 
 namespace vornax {
 
-struct ChoicePair {
+struct VehicleChoice {
     const char* frame;   // the frame that holds the pair and its fields
     const char* stored;  // option button: the stored value, fields locked
     const char* other;   // option button: another value, fields editable
@@ -20,25 +20,25 @@ struct ChoicePair {
 };
 
 // PoidsOption, RPOption, VIoption and Option (the tyre), in window order.
-const std::vector<ChoicePair>& choicePairs();
+const std::vector<VehicleChoice>& vehicleChoices();
 
 // What choosing the stored value writes: each governed field with the text of
 // its store entry. The choice only locks or unlocks; it never writes the store.
-std::vector<std::pair<std::string, std::string>> storedValues(const ChoicePair& pair, const Varia& store);
+std::vector<std::pair<std::string, std::string>> storedValues(const VehicleChoice& pair, const Varia& store);
 
-enum class FieldKeys {
+enum class InputKeys {
     Any,      // no filter
     Digits,   // "0123456789" and backspace
     Decimal,  // digits, backspace, "," and "."
 };
 
-struct NumericField {
+struct InputFieldRule {
     const char* name;
-    FieldKeys keys;
+    InputKeys keys;
     bool commaRepair;  // "." becomes "," when the field loses the focus
 };
 
 // Every input field of the window with its filter and repair.
-const std::vector<NumericField>& numericFields();
+const std::vector<InputFieldRule>& inputFieldRules();
 
 }  // namespace vornax

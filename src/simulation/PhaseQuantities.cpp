@@ -74,7 +74,7 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
     q.duration = *duration;
     q.torqueFactor = *torqueFactor;
     q.speedFactor = *speedFactor;
-    q.gears = gearCount(in.store);
+    q.gears = simulatedGears(in.store);
 
     if (phase != kGearChangePhase) {
         const auto ratio = in.store.single(gearRatioEntry(phase));

@@ -27,7 +27,7 @@ SimulationFields SimulationFields::fromStore(const Varia& store)
     return f;
 }
 
-int gearCount(const Varia& store)
+int simulatedGears(const Varia& store)
 {
     const auto box = parseDouble(store.get("lblboite"));
     if (box && *box == 7)
@@ -68,7 +68,7 @@ Status checkRunInputs(const SimulationInputs& in)
     // The store entries every phase of this gearbox reads. "?" is what they
     // hold until the vehicle editor has been confirmed.
     std::vector<std::string> entries = {"lblboite", "LbSCx", "LbConvertionNm", "Lbcoefkm"};
-    const int gears = gearCount(in.store);
+    const int gears = simulatedGears(in.store);
     for (int g = 1; g <= gears; ++g) {
         entries.push_back(gearRatioEntry(g));
         entries.push_back(lossEntry(g));

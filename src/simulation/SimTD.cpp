@@ -24,12 +24,12 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 int px(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
-QRect pixels(const TwipRect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
+QRect pixels(const SpeedTimeRect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
 
 // Design layout of the plot and its label columns, in twips.
-constexpr TwipRect kPlot{600, 3150, 13800, 6500};
+constexpr SpeedTimeRect kPlot{600, 3150, 13800, 6500};
 constexpr int kLabelWidth = 570;
 constexpr int kLabelHeight = 255;
 constexpr int kTimeLabelWidth = 600;
@@ -154,9 +154,9 @@ void SimTD::buildModifications()
     frame->setGeometry(604, 4, 388, 184);
     frames_["Frame1"] = frame;
     const QPoint origins[] = {{8, 20}, {196, 20}, {8, 102}, {196, 102}};
-    const auto& pairs = choicePairs();
+    const auto& pairs = vehicleChoices();
     for (std::size_t p = 0; p < pairs.size(); ++p) {
-        const ChoicePair& pair = pairs[p];
+        const VehicleChoice& pair = pairs[p];
         auto* box = new QGroupBox(frame);
         box->setObjectName(pair.frame);
         box->setGeometry(QRect(origins[p], QSize(184, 78)));
@@ -182,10 +182,10 @@ void SimTD::buildModifications()
         options_.emplace_back(stored, other);
     }
 
-    for (const NumericField& f : numericFields()) {
+    for (const InputFieldRule& f : inputFieldRules()) {
         QLineEdit* edit = fields_.at(f.name);
-        if (f.keys != FieldKeys::Any)
-            installKeyFilter(edit, f.keys == FieldKeys::Digits ? KeyFilter::Digits : KeyFilter::Decimal);
+        if (f.keys != InputKeys::Any)
+            installKeyFilter(edit, f.keys == InputKeys::Digits ? KeyFilter::Digits : KeyFilter::Decimal);
         if (f.commaRepair)
             commaOnFocusLost(edit);
     }
@@ -255,7 +255,7 @@ void SimTD::Form_Load()
 
 void SimTD::choose(std::size_t pair, bool stored)
 {
-    const ChoicePair& choice = choicePairs()[pair];
+    const VehicleChoice& choice = vehicleChoices()[pair];
     if (stored)
         for (const auto& [name, value] : storedValues(choice, store()))
             fields_.at(name)->setText(QString::fromStdString(value));
@@ -330,7 +330,7 @@ void SimTD::DrawSpeedTime()
                                                            picture_->scaleHeight());
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
-    for (const PlotSegment& s : picture.segments)
+    for (const SpeedTimeSegment& s : picture.segments)
         picture_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
     for (int i = 0; i <= 9; ++i)
         timeLabels_[i]->setText(QString::fromStdString(picture.timeLabels[i]));

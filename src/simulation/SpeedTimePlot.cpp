@@ -43,16 +43,16 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
         const double speedScale = static_cast<double>(coef) * a;
         for (std::int32_t i = 2; i <= K - 1; ++i)
             picture.segments.push_back({series.time[i - 1], H - speedScale * series.speed[i - 1], series.time[i],
-                                        H - speedScale * series.speed[i], kSpeedColour});
+                                        H - speedScale * series.speed[i], kSpeedCurveColour});
         for (std::int32_t i = 2; i <= K - 1; ++i)
             picture.segments.push_back({series.time[i - 1], H - coef * static_cast<double>(series.distance[i - 1]),
                                         series.time[i], H - coef * static_cast<double>(series.distance[i]),
-                                        kDistanceColour});
+                                        kDistanceCurveColour});
     }
     for (int i = 0; i <= 5; ++i)
-        picture.segments.push_back({0.0, i * H / 5, W, i * H / 5, kGridColour});
+        picture.segments.push_back({0.0, i * H / 5, W, i * H / 5, kSpeedTimeGridColour});
     for (int i = 0; i <= 9; ++i)
-        picture.segments.push_back({i * W / 9, 0.0, i * W / 9, H, kGridColour});
+        picture.segments.push_back({i * W / 9, 0.0, i * W / 9, H, kSpeedTimeGridColour});
 
     picture.distanceLabels[0] = "0";
     for (int i = 1; i <= 5; ++i)
@@ -70,7 +70,7 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
 SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLayout& design)
 {
     SpeedTimeLayout layout = design;
-    TwipRect& plot = layout.plot;
+    SpeedTimeRect& plot = layout.plot;
     if (windowWidth > 1200)
         plot.width = windowWidth - 1200;
     if (plot.top + 1000 < windowHeight)
@@ -80,7 +80,7 @@ SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLa
         layout.timeLabels[i].left = plot.left + i * plot.width / 9;
     }
     // The distance column keeps its designed gap to the plot's right edge.
-    const TwipRect& designPlot = design.plot;
+    const SpeedTimeRect& designPlot = design.plot;
     for (int i = 0; i <= 5; ++i) {
         const int top = plot.top + (5 - i) * plot.height / 5;
         layout.speedLabels[i].top = top;

@@ -14,7 +14,7 @@
 
 namespace vornax {
 
-struct PlotSegment {
+struct SpeedTimeSegment {
     double x1, y1, x2, y2;
     Rgb colour;
 };
@@ -23,16 +23,16 @@ struct SpeedTimePicture {
     // The new user scale (width W = time of sample K, height H = factor ×
     // distance of sample K − 1); nullopt keeps the surface's scale.
     std::optional<std::pair<double, double>> scale;
-    std::vector<PlotSegment> segments;  // speed, distance, then the grid
+    std::vector<SpeedTimeSegment> segments;  // speed, distance, then the grid
     std::array<std::string, 10> timeLabels;                    // LBT0 … LBT9
     std::array<std::optional<std::string>, 6> speedLabels;     // LBV0 … LBV5; nullopt keeps the text
     std::array<std::string, 6> distanceLabels;                 // LBD0 … LBD3, LbD4, LBD5
     float maxSpeed = 0;  // the larger of the run's and the samples' top speed
 };
 
-inline constexpr Rgb kSpeedColour{255, 0, 0};
-inline constexpr Rgb kDistanceColour{0, 0, 255};
-inline constexpr Rgb kGridColour{0, 0, 0};
+inline constexpr Rgb kSpeedCurveColour{255, 0, 0};
+inline constexpr Rgb kDistanceCurveColour{0, 0, 255};
+inline constexpr Rgb kSpeedTimeGridColour{0, 0, 0};
 
 // The picture of samples 1 … K − 1 (sample K only sets the time scale).
 // When the time of sample K is 0, K ≤ 1, or the height would be 0 or not
@@ -43,15 +43,15 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
                                float speedFactor, double currentWidth, double currentHeight);
 
 // Window layout in twips.
-struct TwipRect {
+struct SpeedTimeRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
 struct SpeedTimeLayout {
-    TwipRect plot;
-    std::array<TwipRect, 10> timeLabels;
-    std::array<TwipRect, 6> speedLabels;
-    std::array<TwipRect, 6> distanceLabels;
+    SpeedTimeRect plot;
+    std::array<SpeedTimeRect, 10> timeLabels;
+    std::array<SpeedTimeRect, 6> speedLabels;
+    std::array<SpeedTimeRect, 6> distanceLabels;
 };
 
 // Form_Resize: the plot takes the window's width less 1200 and its height

@@ -69,16 +69,16 @@ TEST(DrawSpeedTime, ScalesToTheRunAndPutsTheTopSpeedOnTheTopEdge)
 
     double topSpeedY = H;
     for (std::int32_t i = 0; i < K - 2; ++i) {
-        const PlotSegment& speed = picture.segments[i];
-        EXPECT_EQ(speed.colour, kSpeedColour);
+        const SpeedTimeSegment& speed = picture.segments[i];
+        EXPECT_EQ(speed.colour, kSpeedCurveColour);
         topSpeedY = std::min({topSpeedY, speed.y1, speed.y2});
     }
     EXPECT_NEAR(topSpeedY, 0.0, H * 1e-6);
-    const PlotSegment& firstDistance = picture.segments[K - 2];
-    EXPECT_EQ(firstDistance.colour, kDistanceColour);
+    const SpeedTimeSegment& firstDistance = picture.segments[K - 2];
+    EXPECT_EQ(firstDistance.colour, kDistanceCurveColour);
     EXPECT_EQ(firstDistance.x1, s.time[1]);
     EXPECT_NEAR(firstDistance.y1, H - s.distance[1], 1e-9);
-    EXPECT_EQ(picture.segments.back().colour, kGridColour);
+    EXPECT_EQ(picture.segments.back().colour, kSpeedTimeGridColour);
 
     // Factor 1: distances in fifths of the distance, speeds in fifths of vmax.
     EXPECT_EQ(picture.distanceLabels[5], formatPattern(H, Pattern::OneDecimal));
