@@ -15,6 +15,8 @@
 namespace vornax::cli {
 namespace {
 
+using namespace vornax::compare;
+
 struct AverageOptions {
     std::vector<std::string> inputs;
     std::string output;

@@ -3,7 +3,7 @@
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 
-namespace vornax {
+namespace vornax::compare {
 
 std::string AverageCurve::fileBytes() const
 {
@@ -48,4 +48,4 @@ Result<AverageCurve> averageCurve(const CurveSet& slots)
     return curve;
 }
 
-}  // namespace vornax
+}  // namespace vornax::compare

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace vornax {
+namespace vornax::compare {
 
 // Points of the working table (indices 0 to 5000).
 constexpr int kAveragePoints = 5001;
@@ -32,4 +32,4 @@ struct AverageCurve {
 // counts. Refused when no slot is ticked.
 Result<AverageCurve> averageCurve(const CurveSet& slots);
 
-}  // namespace vornax
+}  // namespace vornax::compare

@@ -16,6 +16,9 @@
 #include <cmath>
 
 namespace vornax {
+
+using namespace compare;
+
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
@@ -248,7 +251,7 @@ void CompareWindow::plotCurves()
     PlotOptions options;
     options.showPower = check13_->isChecked();
     options.showTorque = check12_->isChecked();
-    const PlotDrawing drawing = vornax::plotCurves(slots_, options, plotTextsFrom(store()), memory_);
+    const PlotDrawing drawing = compare::plotCurves(slots_, options, plotTextsFrom(store()), memory_);
 
     label76_->setText(QString::fromStdString(drawing.label76));
     label77_->setText(QString::fromStdString(drawing.label77));

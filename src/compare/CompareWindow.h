@@ -33,10 +33,10 @@ public:
     // Plots the slots as they are in memory (also after a resize).
     void plotCurves();
 
-    const CurveSet& curveSlots() const { return slots_; }
-    const PlotMemory& plotMemory() const { return memory_; }
+    const compare::CurveSet& curveSlots() const { return slots_; }
+    const compare::PlotMemory& plotMemory() const { return memory_; }
     bool plotRequested() const { return plotRequested_; }
-    const TwipRect& plotArea() const { return plotArea_; }
+    const compare::TwipRect& plotArea() const { return plotArea_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -63,7 +63,7 @@ private:
     // Pointer at a window position in pixels; nullopt: off the window.
     void updateReadout(std::optional<QPointF> windowPixel);
 
-    std::array<SlotRow, kSlotCount> rows_;
+    std::array<SlotRow, compare::kSlotCount> rows_;
     std::array<QLabel*, 32> axisLabels_{};  // Label1 .. Label31
     QPushButton* command12_ = nullptr;
     QPushButton* moyC_ = nullptr;
@@ -76,13 +76,13 @@ private:
     QLabel* lblt_ = nullptr;
     PlotCanvas* picture1_ = nullptr;
 
-    CurveSet slots_;
-    PlotMemory memory_;
+    compare::CurveSet slots_;
+    compare::PlotMemory memory_;
     bool plotRequested_ = false;
     // Until a plot sets its own scale, the plot area's scale is its size in
     // twips.
     bool userScale_ = false;
-    TwipRect plotArea_;
+    compare::TwipRect plotArea_;
 };
 
 }  // namespace vornax

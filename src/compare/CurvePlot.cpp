@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace vornax {
+namespace vornax::compare {
 namespace {
 
 // Bounds are widened by 5 % of themselves: the product is formed in double
@@ -222,4 +222,4 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
     return drawing;
 }
 
-}  // namespace vornax
+}  // namespace vornax::compare

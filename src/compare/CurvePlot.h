@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace vornax {
+namespace vornax::compare {
 
 // What the last plot leaves for the pointer readout; 0, 0, 0 and 1 before any.
 struct ReadoutScale {
@@ -101,4 +101,4 @@ void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions
 PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,
                        PlotMemory& memory);
 
-}  // namespace vornax
+}  // namespace vornax::compare

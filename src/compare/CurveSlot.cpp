@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace vornax {
+namespace vornax::compare {
 namespace {
 
 bool usableFactor(std::optional<float> f) { return f && std::isfinite(*f) && *f != 0.0f; }
@@ -179,4 +179,4 @@ std::string slotCaption(std::string_view path)
     return name.substr(0, starts[starts.size() - 4]);
 }
 
-}  // namespace vornax
+}  // namespace vornax::compare

@@ -20,8 +20,10 @@
 #include <vector>
 
 namespace vornax {
-
 class Varia;
+}
+
+namespace vornax::compare {
 
 constexpr int kSlotCount = 11;
 // A slot holds at most this many lines of a file (indices 0 to 32000).
@@ -101,4 +103,4 @@ Status fichierPo(const std::filesystem::path& path, CurveSlot& slot, const Displ
 // characters is kept whole.
 std::string slotCaption(std::string_view path);
 
-}  // namespace vornax
+}  // namespace vornax::compare

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace vornax {
+namespace vornax::compare {
 namespace {
 
 // Pointer positions are taken to three decimals before use.
@@ -64,4 +64,4 @@ std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, doubl
     return r;
 }
 
-}  // namespace vornax
+}  // namespace vornax::compare

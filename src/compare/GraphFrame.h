@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace vornax {
+namespace vornax::compare {
 
 struct TwipRect {
     double left = 0, top = 0, width = 0, height = 0;
@@ -49,4 +49,4 @@ struct Readout {
 std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, double scaleWidth,
                                  double scaleHeight, const ReadoutScale& scale, const PlotTexts& texts);
 
-}  // namespace vornax
+}  // namespace vornax::compare

@@ -14,6 +14,8 @@
 namespace vornax {
 namespace {
 
+using namespace compare;
+
 using testing::curveText;
 using testing::Factors;
 using testing::risingCurve;

@@ -7,6 +7,8 @@
 namespace vornax {
 namespace {
 
+using namespace compare;
+
 using testing::risingCurve;
 using testing::slotOf;
 

@@ -21,6 +21,7 @@
 #include <cmath>
 
 using namespace vornax;
+using namespace vornax::compare;
 
 namespace {
 

@@ -11,6 +11,9 @@
 
 namespace vornax::testing {
 
+using compare::CurvePoint;
+using compare::CurveSlot;
+
 struct Factors {
     float watt, nm;
 };

@@ -7,6 +7,8 @@
 namespace vornax {
 namespace {
 
+using namespace compare;
+
 using testing::slotOf;
 
 const PlotTexts kTexts{"Puissance", "ch", "Couple", "Nm"};

@@ -5,6 +5,8 @@
 namespace vornax {
 namespace {
 
+using namespace compare;
+
 const PlotTexts kTexts{"Puissance", "ch", "Couple", "mkg"};
 
 TEST(LayoutFrame, PlotFillsTheWindowAndLabelsFollow)
