@@ -1,8 +1,10 @@
 #include "signal/SparkDetection.h"
 
-#include "common/TextFile.h"
+#include "signal/MappedFile.h"
 #include "signal/ByteReader.h"
+#include "signal/ThresholdSearch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -18,6 +20,18 @@ std::string plain(double v)
     return text;
 }
 
+// The first whole position j with j - last > gap, the comparison made in
+// double exactly as the byte-by-byte test makes it.
+std::int64_t firstPositionAfter(double last, float gap)
+{
+    auto j = static_cast<std::int64_t>(std::floor(last + gap)) + 1;
+    while (double(j - 1) - last > gap)
+        --j;
+    while (!(double(j) - last > gap))
+        ++j;
+    return j;
+}
+
 std::int64_t positionOf(float seconds) { return static_cast<std::int64_t>(std::nearbyint(double(seconds) * kTimeRate)); }
 
 // The cycling progress of the spark-leaving loop, passed on only every 64th
@@ -25,11 +39,14 @@ std::int64_t positionOf(float seconds) { return static_cast<std::int64_t>(std::n
 class LeavingProgress {
 public:
     explicit LeavingProgress(const Progress& progress) : progress_(progress) {}
-    void step()
+    // `count` bytes read while leaving a spark.
+    void steps(std::int64_t count)
     {
-        value_ = value_ >= 9900 ? 0 : value_ + 100;
-        if (progress_ && (++steps_ & 63) == 0)
-            progress_(value_);
+        for (; count > 0; --count) {
+            value_ = value_ >= 9900 ? 0 : value_ + 100;
+            if (progress_ && (++steps_ & 63) == 0)
+                progress_(value_);
+        }
     }
 
 private:
@@ -65,8 +82,14 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
 
     // The start moves to the first byte at or above the threshold, whatever
     // the polarity; it stops at the end of the file.
-    while (sample < threshold && !in.exhausted())
-        sample = in.at(++start);
+    if (sample < threshold) {
+        while (start + 1 < 1 && sample < threshold)  // before the file: bytes read as 0
+            sample = in.at(++start);
+        if (sample < threshold) {
+            start = findByte(file, start + 1, Side::AtOrAbove, threshold);
+            sample = in.at(start);
+        }
+    }
 
     std::int64_t i = start + 1;
     int count = 0;
@@ -76,15 +99,22 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
     while (firstPass || (!in.exhausted() && i <= end)) {
         firstPass = false;
         sample = in.at(i);
-        bool crossed = false;
-        double elapsed = 0.0;
-        // Samples since the last recorded spark, a real number: the time of
-        // that spark is a single, so it does not fall on a whole sample.
-        while (!((elapsed > gap && crossed) || in.exhausted())) {
-            ++i;
-            elapsed = double(i) - lastSparkPosition;
+        // Byte by byte, the search reads on until a byte on the spark side
+        // comes more than the gap after the last recorded spark (samples
+        // since it, a real number: the time of that spark is a single, so it
+        // does not fall on a whole sample), or until the file runs out. The
+        // bytes inside the gap cannot end it, so it jumps past them.
+        if (!in.exhausted()) {
+            const std::int64_t afterGap = firstPositionAfter(lastSparkPosition, gap);
+            std::int64_t p = std::max(i + 1, afterGap);
+            while (p < 1 && !(low ? 0 <= threshold : 0 >= threshold))
+                ++p;
+            if (p > in.size())
+                p = std::max(i + 1, in.size() + 1);  // a scan from i + 1 runs out here
+            else if (p >= 1)
+                p = findByte(file, p, low ? Side::AtOrBelow : Side::AtOrAbove, threshold);
+            i = p;
             sample = in.at(i);
-            crossed = low ? sample <= threshold : sample >= threshold;
         }
 
         if (count == Curve::kLastRow) {
@@ -113,9 +143,12 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
         }
         row.speed = speed;
 
-        while (sample >= threshold && !in.exhausted()) {
-            sample = in.at(++i);
-            leaving.step();
+        if (sample >= threshold && !in.exhausted()) {
+            // (Before the file, bytes read as 0: below any threshold above 0.)
+            const std::int64_t below = i + 1 < 1 && 0 < threshold ? i + 1 : findByte(file, i + 1, Side::Below, threshold);
+            leaving.steps(below - i);
+            i = below;
+            sample = in.at(i);
         }
         ++i;
     }
@@ -129,17 +162,18 @@ Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const Det
                                      const Progress& progress)
 {
     const std::string name = wav.filename().string();
-    const auto bytes = readFileBytes(wav);
-    if (!bytes)
-        return Failure{bytes.error()};
-    if (const auto problem = recordingProblem(*bytes))
+    const auto mapped = MappedFile::open(wav);
+    if (!mapped)
+        return Failure{mapped.error()};
+    const std::string_view bytes = mapped->bytes();
+    if (const auto problem = recordingProblem(bytes))
         return Failure{name + ": " + *problem};
-    const auto header = scanHeader(*bytes);
+    const auto header = scanHeader(bytes);
     const float duration = recordingSeconds(detectionFrames(*header));
     if (!(settings.startSeconds < duration))
         return Failure{name + ": the start time " + plain(settings.startSeconds) +
                        " s is not before the end of the recording (" + plain(duration) + " s)"};
-    auto detection = Traiter(*bytes, settings, progress);
+    auto detection = Traiter(bytes, settings, progress);
     if (!detection)
         return Failure{name + ": " + detection.error()};
     if (detection->crossings == 0)
