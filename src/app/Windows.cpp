@@ -4,6 +4,7 @@
 #include "compare/CompareWindow.h"
 #include "power/PowerWindow.h"
 #include "shell/AboutBox.h"
+#include "signal/WavWindow.h"
 #include "simulation/SimTD.h"
 #include "vehicle/VehicleEditorWindow.h"
 
@@ -17,6 +18,7 @@ void registerProgramWindows()
     windows.registerWindow("CPuiss", [] { return new PowerWindow; });
     windows.registerWindow("GRph", [] { return new CompareWindow; });
     windows.registerWindow("SimTD", [] { return new SimTD; });
+    windows.registerWindow("WavT", [] { return new WavWindow; });
 }
 
 }  // namespace vornax

@@ -52,12 +52,22 @@ SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal)
     std::vector<double> level(count, 128.0);
     SyntheticRecording result;
 
-    // The pulse: a spike, then a damped ringing whose swings stay well under
-    // the threshold.
-    constexpr int kPulse = 90;
+    // The pulse, as an ignition pickup shows it: a sharp spike, the spark's
+    // burn as a plateau of about 1.5 ms, then a ringing that dies away. Only
+    // the spike's first two samples reach the usual threshold of 165; the
+    // plateau and ringing stay under 155.
+    constexpr int kPulse = 170;
     double shape[kPulse];
-    for (int k = 0; k < kPulse; ++k)
-        shape[k] = k == 0 ? 102.0 : 70.0 * std::exp(-k / 14.0) * std::cos(2.0 * std::numbers::pi * k / 11.0) * (k < 3 ? 1.0 : 0.4);
+    for (int k = 0; k < kPulse; ++k) {
+        if (k == 0)
+            shape[k] = 102.0;
+        else if (k == 1)
+            shape[k] = 70.0;
+        else if (k < 66)
+            shape[k] = 22.0 - 4.0 * std::exp(-(k - 2) / 6.0);
+        else
+            shape[k] = 24.0 * std::exp(-(k - 66) / 22.0) * std::cos(2.0 * std::numbers::pi * (k - 66) / 24.0);
+    }
 
     double phase = 0.0;
     for (std::size_t n = 0; n < count; ++n) {

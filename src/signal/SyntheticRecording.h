@@ -31,9 +31,10 @@ struct IgnitionSignal {
 };
 
 // 8-bit mono 44 100 Hz: silence at 128 with a little noise, and at each spark
-// a sharp positive spike (peak 230) ringing down within about 2 ms, its later
-// swings staying under 160 so that only the spike crosses the usual
-// threshold of 165.
+// a sharp spike (peak 230), a burn plateau near 150 for about 1.5 ms and a
+// ringing that dies within 4 ms; only the spike reaches the usual threshold
+// of 165. Sparks are at least 170 samples apart up to 7 700 rpm at 0.5 spark
+// per revolution.
 SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal);
 
 }  // namespace vornax

@@ -1,0 +1,401 @@
+#include "signal/WavWindow.h"
+
+#include "common/AppFolder.h"
+#include "common/Fields.h"
+#include "common/NumberText.h"
+#include "common/PlatformServices.h"
+#include "common/PlotCanvas.h"
+#include "common/TextFile.h"
+#include "common/WindowManager.h"
+#include "signal/ConditionWav.h"
+#include "signal/CurveFile.h"
+#include "signal/MappedFile.h"
+#include "signal/Smoothing.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vornax {
+namespace {
+
+constexpr const char* kWavFilter = "Fichier Son *.Wav|*.wav";
+constexpr const char* kCurveFilter = "Fichier courbe *.ReT|*.ReT";
+constexpr int kTwipsPerPixel = 15;
+
+void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
+
+// The busy pointer for the length of an operation, always put back.
+struct BusyPointer {
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+FileDialogRequest dialog(const char* folder, const char* filter, const std::string& current)
+{
+    FileDialogRequest request;
+    request.filter = filter;
+    request.initialFolder = defaultFolder(folder).string();
+    request.initialName = std::filesystem::path(current).filename().string();
+    return request;
+}
+
+}  // namespace
+
+WavWindow::WavWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("WavT");
+    buildControls();
+    applyCaptions();
+    connectEvents();
+}
+
+void WavWindow::connectEvents()
+{
+    connect(openWavAction_, &QAction::triggered, this, [this] { OpenWav(); });
+    connect(loadCurveAction_, &QAction::triggered, this, [this] {
+        source_ = Source::None;
+        LoadCurve();
+    });
+    connect(saveCurveAction_, &QAction::triggered, this, [this] { SaveCurve(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { Filtrer(); });
+    connect(command156_, &QPushButton::clicked, this, [this] { ConditionWav(); });
+    connect(record_, &QPushButton::clicked, this, [] { WindowManager::instance().show("Form1"); });
+    // The zoom only redraws the signal; the threshold detects again.
+    connect(slider1_, &QSlider::valueChanged, this, [this] {
+        picture1_->clear();
+        Charger();
+    });
+    connect(slider4_, &QSlider::valueChanged, this, [this] {
+        if (switchingPolarity_)
+            return;
+        reload();
+    });
+    connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
+    connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
+    connect(check1_, &QCheckBox::clicked, this, [this] { polaritySwitched(); });
+    connect(slider3_, &QSlider::valueChanged, slider2_, &QSlider::setValue);
+    makeDecimalField(tdebut_, [this] { startTimeChecked(); });
+    makeDecimalField(tfin_, [this] { endTimeChecked(); });
+    for (QLineEdit* field : {text1_, text3_})
+        makeDecimalField(field);
+    installKeyFilter(text2_, KeyFilter::Digits);
+}
+
+void WavWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutOnResize();
+}
+
+Progress WavWindow::progressBar()
+{
+    return [bar = prowav_](int value) { bar->setValue(value); };
+}
+
+void WavWindow::OpenWav()
+{
+    const auto chosen = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    // A cancelled dialog keeps the name it held: the current recording is
+    // opened again, if there is one.
+    if (chosen)
+        wavPath_ = *chosen;
+    if (wavPath_.empty())
+        return;
+    slider1_->setEnabled(true);
+    slider4_->setEnabled(true);
+    option1_->setEnabled(true);
+    option2_->setEnabled(true);
+    picture1_->clear();
+    if (!Charger() || !Traiter())
+        return;
+    source_ = Source::Wav;
+}
+
+bool WavWindow::Charger()
+{
+    BusyPointer busy;
+    const auto file = MappedFile::open(wavPath_);
+    if (!file) {
+        message(file.error());
+        return false;
+    }
+    const auto load = vornax::Charger(file->bytes(), progressBar());
+    if (!load) {
+        if (const auto header = scanHeader(file->bytes()))
+            channelText_ = channelText(header->channels);
+        message(load.error());
+        return false;
+    }
+    channelText_ = load->channelText;
+    GraphWaver(file->bytes(), *load);
+    return true;
+}
+
+void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
+{
+    const double width = double(picture1_->width()) * kTwipsPerPixel;
+    picture1_->setScale(width, 256.0);
+    threshold_ = slider4_->value();
+    zoomX_ = slider1_->value();
+    picture1_->line(0, 128, width, 128, {0, 0, 0});
+    picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
+    prowav_->setValue(50);
+    if (channelText_ == "Stereo") {
+        message("Fichier incorrect: Stereo");
+        return;
+    }
+    // Samples wider than a byte would be drawn as pairs of unrelated bytes.
+    if (load.header.bitsPerSample != 8) {
+        message("Fichier incorrect: " + std::to_string(load.header.bitsPerSample) + " bits");
+        return;
+    }
+    const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
+    for (std::size_t k = 1; k < trace.size(); ++k) {
+        picture1_->line(trace[k - 1].x, trace[k - 1].y, trace[k].x, trace[k].y, {0, 0, 0});
+        if (k % 1024 == 0)
+            prowav_->setValue(static_cast<int>(k));
+    }
+    prowav_->setValue(10000);
+}
+
+std::optional<DetectionSettings> WavWindow::detectionSettings()
+{
+    DetectionSettings s;
+    s.sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+    s.threshold = threshold_;
+    s.lowPolarity = check1_->isChecked();
+    // A time refused here is put back to the last one accepted, and used.
+    auto start = timeField(tdebut_, lastStart_);
+    if (!start)
+        start = parseSingle(lastStart_);
+    auto end = timeField(tfin_, lastEnd_);
+    if (!end)
+        end = parseSingle(lastEnd_);
+    const auto bounding = parseSingle(text1_->text().toStdString());
+    const auto antiBounce = parseSingle(text3_->text().toStdString());
+    if (!start || !end)
+        return std::nullopt;
+    if (!bounding || !antiBounce) {
+        message("Valeur inadapter: " + std::string(!bounding ? "Bornage des variation" : "Anti rebond"));
+        return std::nullopt;
+    }
+    s.startSeconds = *start;
+    s.endSeconds = *end;
+    s.bounding = *bounding;
+    s.antiBounce = *antiBounce;
+    return s;
+}
+
+bool WavWindow::Traiter()
+{
+    const auto settings = detectionSettings();
+    if (!settings)
+        return false;
+    BusyPointer busy;
+    const auto file = MappedFile::open(wavPath_);
+    if (!file) {
+        message(file.error());
+        return false;
+    }
+    auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
+    if (!detection) {
+        curve_ = Curve{};
+        message(detection.error());
+        return false;
+    }
+    curve_ = std::move(detection->curve);
+    frameCount_ = detection->frameCount;
+    command3_->setEnabled(true);
+    if (detection->tableFull)
+        message("Trop d'étincelles: la courbe s'arrête à " + std::to_string(Curve::kLastRow) +
+                " points. Réduisez l'intervalle Début - Fin.");
+    if (source_ == Source::None) {
+        tfin_->setText(QString::fromStdString(formatPattern(recordingSeconds(frameCount_), Pattern::OneDecimal)));
+        lastEnd_ = tfin_->text().toStdString();
+    }
+    graphtemp();
+    return true;
+}
+
+void WavWindow::graphtemp()
+{
+    picture2_->clear();
+    picture2_->setBackground({255, 255, 255});
+    const auto plot = vornax::graphtemp(curve_);
+    if (plot) {
+        picture2_->setScale(plot->width, plot->height);
+        for (const PlotSegment& s : plot->lines)
+            picture2_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+    }
+    // Too few points for a scale: an empty plot with empty axes.
+    for (std::size_t k = 0; k < speedLabels_.size(); ++k)
+        speedLabels_[k]->setText(plot ? QString::fromStdString(plot->speedLabels[k]) : QString());
+    for (std::size_t k = 0; k < timeLabels_.size(); ++k)
+        timeLabels_[k]->setText(plot ? QString::fromStdString(plot->timeLabels[k]) : QString());
+    curveShown_ = true;
+}
+
+void WavWindow::reload()
+{
+    picture1_->clear();
+    if (Charger())
+        Traiter();
+}
+
+void WavWindow::polaritySwitched()
+{
+    // Setting the range and value from here is no user's threshold change.
+    switchingPolarity_ = true;
+    if (check1_->isChecked()) {
+        slider4_->setValue(128);
+        slider4_->setMinimum(1);
+        slider4_->setMaximum(128);
+        slider4_->setValue(50);
+        check1_->setText("1 - 128");
+    } else {
+        slider4_->setValue(128);
+        slider4_->setMaximum(255);
+        slider4_->setMinimum(128);
+        slider4_->setValue(165);
+        check1_->setText("128 - 255");
+    }
+    switchingPolarity_ = false;
+    if (source_ == Source::Wav)
+        reload();
+}
+
+std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGood)
+{
+    const auto value = parseSingle(field->text().toStdString());
+    if (value && *value >= 0.0f) {
+        lastGood = field->text().toStdString();
+        return value;
+    }
+    message("Valeur inadapter: \"" + field->text().toStdString() + "\" n'est pas un temps en secondes");
+    field->setText(QString::fromStdString(lastGood));
+    return std::nullopt;
+}
+
+void WavWindow::startTimeChecked()
+{
+    const auto start = timeField(tdebut_, lastStart_);
+    if (source_ != Source::Wav || !start)
+        return;
+    if (!(*start < recordingSeconds(frameCount_))) {
+        message("Valeur inadapter");
+        tdebut_->setText("0");
+        lastStart_ = "0";
+        return;
+    }
+    reload();
+}
+
+void WavWindow::endTimeChecked()
+{
+    const auto end = timeField(tfin_, lastEnd_);
+    if (source_ != Source::Wav || !end)
+        return;
+    const float duration = recordingSeconds(frameCount_);
+    if (duration >= *end) {
+        reload();
+        return;
+    }
+    tfin_->setText(QString::fromStdString(formatPattern(duration, Pattern::OneDecimal)));
+    lastEnd_ = tfin_->text().toStdString();
+}
+
+void WavWindow::Filtrer()
+{
+    // A curve from the WAV starts again from the raw detection; a curve from
+    // a file is smoothed as it stands, smoothed or not.
+    if (filtered_ && source_ == Source::Wav) {
+        picture1_->clear();
+        if (!Charger() || !Traiter())
+            return;
+        filtered_ = false;
+    }
+    SmoothingSettings settings;
+    settings.average = averageCheck_->isChecked();
+    settings.bezier = bezierCheck_->isChecked();
+    settings.level = slider2_->value();
+    const auto skipped = parseInt16(text2_->text().toStdString());
+    if (settings.bezier && (!skipped || *skipped < 0)) {
+        message("Valeur inadapter: Nombre de point sauté par Bezier");
+        return;
+    }
+    settings.skipped = skipped.value_or(10);
+    BusyPointer busy;
+    if (const auto status = smoothCurve(curve_, settings, progressBar()); !status) {
+        message(status.error());
+        return;
+    }
+    filtered_ = true;
+    graphtemp();
+}
+
+void WavWindow::LoadCurve()
+{
+    const auto chosen = platform().openFile(dialog("RPM", kCurveFilter, curvePath_));
+    if (!chosen)
+        return;
+    curvePath_ = *chosen;
+    if (const auto status = vornax::LoadCurve(curvePath_, curve_); !status) {
+        message(status.error());
+        return;
+    }
+    graphtemp();
+    command3_->setEnabled(true);
+}
+
+void WavWindow::SaveCurve()
+{
+    const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
+    if (!chosen)
+        return;
+    curvePath_ = *chosen;
+    if (const auto status = vornax::SaveCurve(curvePath_, curve_); !status)
+        message(status.error());
+}
+
+void WavWindow::ConditionWav()
+{
+    const auto input = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    if (!input)
+        return;
+    wavPath_ = *input;
+    const auto bytes = readFileBytes(*input);
+    if (!bytes) {
+        message(bytes.error());
+        return;
+    }
+    if (!scanHeader(*bytes)) {
+        message(kScanFailure);
+        return;
+    }
+    const auto output = platform().saveFile(dialog("Wav", kWavFilter, {}));
+    if (!output)
+        return;
+    if (samePath(*input, *output)) {
+        message("Le fichier de sortie est le fichier d'entrée: choisissez un autre nom");
+        return;
+    }
+    wavPath_ = *output;
+    BusyPointer busy;
+    const auto conditioned = conditionedWav(*bytes);
+    if (!conditioned) {
+        message(conditioned.error());
+        return;
+    }
+    if (const auto saved = writeFileAtomically(*output, *conditioned); !saved)
+        message(saved.error());
+}
+
+}  // namespace vornax

@@ -1,0 +1,130 @@
+// `WavT`: the WAV window. It opens a recording, draws a close-up of its
+// signal (`GraphWaver`), detects the sparks (`Traiter`), plots the engine
+// speed against time (`graphtemp`), smooths the curve ("Filtrer") and saves
+// or loads it as a curve file. The computations are the signal core's; the
+// window reads its controls, calls them and shows the result.
+#pragma once
+
+#include "signal/Curve.h"
+#include "signal/SignalPlots.h"
+#include "signal/SparkDetection.h"
+#include "signal/WavReader.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace vornax {
+
+class PlotCanvas;
+
+class WavWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit WavWindow(QWidget* parent = nullptr);
+
+    // Where the current curve came from: a WAV opened in this window, or none
+    // (nothing yet, or a curve file).
+    enum class Source { None, Wav };
+    Source source() const { return source_; }
+    bool filtered() const { return filtered_; }
+    const Curve& curve() const { return curve_; }
+    const std::string& wavPath() const { return wavPath_; }
+
+    // The window's operations, as its menu and buttons run them.
+    void OpenWav();
+    void LoadCurve();
+    void SaveCurve();
+    void Filtrer();
+    void ConditionWav();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void applyCaptions();
+    void connectEvents();
+    void layoutOnResize();
+
+    // Load, drawing and detection on wavPath_; false when they stopped.
+    bool Charger();
+    void GraphWaver(std::string_view file, const WavLoad& load);
+    bool Traiter();
+    void graphtemp();
+    std::optional<DetectionSettings> detectionSettings();
+    void reload();  // clear Picture1, Charger, Traiter
+
+    void polaritySwitched();
+    void startTimeChecked();
+    void endTimeChecked();
+    // The field's text as a number, or a short message and the last accepted
+    // text put back.
+    std::optional<float> timeField(QLineEdit* field, std::string& lastGood);
+    Progress progressBar();
+
+    // Controls, named as the behaviour names them.
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* openWavAction_ = nullptr;
+    QAction* loadCurveAction_ = nullptr;
+    QAction* saveCurveAction_ = nullptr;
+    QWidget* area_ = nullptr;  // everything below the menu, positioned in twips
+    PlotCanvas* picture1_ = nullptr;
+    PlotCanvas* picture2_ = nullptr;
+    QProgressBar* prowav_ = nullptr;
+    QSlider* slider1_ = nullptr;
+    QSlider* slider4_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QGroupBox* sparksFrame_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QLineEdit* tdebut_ = nullptr;
+    QLineEdit* tfin_ = nullptr;
+    QSlider* slider3_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* record_ = nullptr;
+    QPushButton* command156_ = nullptr;
+    QLineEdit* text5_ = nullptr;
+    QLineEdit* text4_ = nullptr;
+    QGroupBox* filterFrame_ = nullptr;     // "Filtrage", test mode
+    QGroupBox* detectionFrame_ = nullptr;  // "Traitement", test mode
+    QCheckBox* averageCheck_ = nullptr;
+    QCheckBox* bezierCheck_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QSlider* slider2_ = nullptr;
+    QLabel* filterLevelLabel_ = nullptr;   // the test frame's "Niveau du filtre"
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+    std::array<QLabel*, 10> speedLabels_{};  // Label5 .. Label12, Label1, Label13
+    std::array<QLabel*, 9> timeLabels_{};    // Label14 .. Label22
+
+    // Window state.
+    Source source_ = Source::None;
+    bool curveShown_ = false;
+    bool filtered_ = false;
+    int zoomX_ = 30;
+    int threshold_ = 165;
+    std::string wavPath_, curvePath_, channelText_;
+    std::int64_t frameCount_ = 0;  // data size / block align, from the last detection
+    Curve curve_;
+    std::string lastStart_ = "0", lastEnd_ = "1000";
+    bool switchingPolarity_ = false;
+};
+
+}  // namespace vornax

@@ -1,0 +1,225 @@
+// The WAV window's controls, captions and layout. Positions are in twips
+// (1/1440 inch) as the window was designed, 15 twips to a pixel.
+#include "signal/WavWindow.h"
+
+#include "common/PlotCanvas.h"
+#include "shell/Varia.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace vornax {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+
+// The plot's top and left: fixed, the layout on resize works from them.
+constexpr int kPlotTop = 4800;
+constexpr int kPlotLeft = 900;
+constexpr int kAreaWidth = 14400;
+constexpr int kAreaHeight = 10500;
+constexpr int kTestModeExtra = 4000;
+
+QString fromStore(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int w, int h = 17)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, w, h);
+    return label;
+}
+
+QSlider* slider(QWidget* parent, const char* name, int min, int max, int value)
+{
+    auto* s = named(new QSlider(Qt::Horizontal, parent), name);
+    s->setRange(min, max);
+    s->setValue(value);
+    // A drag counts once, when the slider is let go, as a click does.
+    s->setTracking(false);
+    return s;
+}
+
+}  // namespace
+
+void WavWindow::buildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    outer->addWidget(menuBar_);
+    fileMenu_ = named(menuBar_->addMenu("Fichier"), "file");
+    openWavAction_ = named(fileMenu_->addAction("Charger un Wav"), "cHaWav");
+    loadCurveAction_ = named(fileMenu_->addAction("Charger un Ret"), "CharRET");
+    QAction* line = named(fileMenu_->addAction("--------------------"), "none");
+    line->setEnabled(false);
+    saveCurveAction_ = named(fileMenu_->addAction("Enregistrer en Ret"), "SaveRET");
+
+    area_ = new QWidget(this);
+    area_->setMinimumSize(px(6000), px(kPlotTop + 2400));
+    outer->addWidget(area_, 1);
+    QWidget* a = area_;
+
+    picture1_ = named(new PlotCanvas(a), "Picture1");
+    picture1_->setGeometry(px(kPlotLeft), 8, px(12600), px(2100));
+    picture2_ = named(new PlotCanvas(a), "Picture2");
+    picture2_->setGeometry(px(kPlotLeft), px(kPlotTop), px(12600), px(4500));
+
+    // First row of settings.
+    const int row1 = 160;
+    caption(a, "Zoom X", 60, row1, 60);
+    slider1_ = slider(a, "Slider1", 1, 100, 30);
+    slider1_->setGeometry(60, row1 + 18, 150, 22);
+    label4_ = named(caption(a, QString::fromUtf8("Seuil de détection"), 225, row1, 200), "Label4");
+    slider4_ = slider(a, "Slider4", 128, 255, 165);
+    slider4_->setGeometry(225, row1 + 18, 200, 22);
+    check1_ = named(new QCheckBox("128 - 255", a), "Check1");
+    check1_->setGeometry(440, row1 + 18, 100, 22);
+    sparksFrame_ = new QGroupBox(QString::fromUtf8("Nombre d'éteincelles par tours"), a);
+    sparksFrame_->setGeometry(550, row1 - 6, 210, 50);
+    option1_ = named(new QRadioButton("0,5", sparksFrame_), "Option1");
+    option1_->setGeometry(12, 22, 60, 22);
+    option1_->setChecked(true);
+    option2_ = named(new QRadioButton("2", sparksFrame_), "Option2");
+    option2_->setGeometry(100, 22, 60, 22);
+    caption(a, QString::fromUtf8("Début en sec"), 775, row1, 90);
+    tdebut_ = named(new QLineEdit("0", a), "Tdebut");
+    tdebut_->setGeometry(775, row1 + 18, 80, 22);
+    caption(a, "Fin en sec", 870, row1, 90);
+    tfin_ = named(new QLineEdit("1000", a), "Tfin");
+    tfin_->setGeometry(870, row1 + 18, 80, 22);
+
+    // Second row: smoothing, recorder, WAV conditioning.
+    const int row2 = 218;
+    caption(a, "Niveau du filtre", 60, row2, 120);
+    slider3_ = slider(a, "Slider3", 1, 4, 1);
+    slider3_->setTracking(true);
+    slider3_->setGeometry(60, row2 + 18, 110, 22);
+    command3_ = named(new QPushButton("Filtrer", a), "Command3");
+    command3_->setGeometry(185, row2 + 12, 90, 28);
+    record_ = named(new QPushButton("Enregistreur", a), "Record");
+    record_->setGeometry(285, row2 + 12, 110, 28);
+    auto* wavFilter = new QGroupBox("filtre Wav", a);
+    wavFilter->setGeometry(410, row2 - 6, 360, 52);
+    command156_ = named(new QPushButton("Filtre Wav", wavFilter), "Command156");
+    command156_->setGeometry(10, 20, 90, 26);
+    caption(wavFilter, QString::fromUtf8("largeur de la séquence"), 110, 24, 150);
+    text5_ = named(new QLineEdit("500", wavFilter), "Text5");
+    text5_->setGeometry(262, 22, 42, 22);
+    text4_ = named(new QLineEdit("0,1", wavFilter), "Text4");
+    text4_->setGeometry(310, 22, 42, 22);
+
+    prowav_ = named(new QProgressBar(a), "Prowav");
+    prowav_->setRange(0, 10000);
+    prowav_->setTextVisible(false);
+    prowav_->setGeometry(60, 282, px(12600), 14);
+
+    // Test-mode frames, beyond the usual width.
+    const int testX = px(kAreaWidth) + 8;
+    filterFrame_ = new QGroupBox("Filtrage", a);
+    filterFrame_->setGeometry(testX, 4, 250, 176);
+    averageCheck_ = named(new QCheckBox("Utilise le moyennage Oui-Non", filterFrame_), "Check2");
+    averageCheck_->setGeometry(10, 22, 230, 22);
+    averageCheck_->setChecked(true);
+    bezierCheck_ = named(new QCheckBox("Utilise Bezier", filterFrame_), "Check3");
+    bezierCheck_->setGeometry(10, 48, 230, 22);
+    bezierCheck_->setChecked(true);
+    caption(filterFrame_, QString::fromUtf8("Nombre de point sauté par Bezier"), 10, 76, 180);
+    text2_ = named(new QLineEdit("10", filterFrame_), "Text2");
+    text2_->setGeometry(195, 74, 45, 22);
+    filterLevelLabel_ = named(caption(filterFrame_, "Niveau du filtre", 10, 110, 120), "Label3");
+    slider2_ = slider(filterFrame_, "Slider2", 1, 4, 1);
+    slider2_->setGeometry(10, 132, 150, 22);
+    detectionFrame_ = new QGroupBox("Traitement", a);
+    detectionFrame_->setGeometry(testX, 186, 250, 108);
+    caption(detectionFrame_, "Bornage des variation entre 0 et 1", 10, 22, 180, 30)->setWordWrap(true);
+    text1_ = named(new QLineEdit("0,05", detectionFrame_), "Text1");
+    text1_->setGeometry(195, 26, 45, 22);
+    caption(detectionFrame_, "Anti rebond en ms", 10, 66, 180);
+    text3_ = named(new QLineEdit("0,3", detectionFrame_), "Text3");
+    text3_->setGeometry(195, 62, 45, 22);
+
+    static constexpr const char* speedNames[10] = {"Label5", "Label6", "Label7",  "Label8", "Label9",
+                                                   "Label10", "Label11", "Label12", "Label1", "Label13"};
+    for (std::size_t k = 0; k < speedLabels_.size(); ++k) {
+        speedLabels_[k] = named(new QLabel(a), speedNames[k]);
+        speedLabels_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (std::size_t k = 0; k < timeLabels_.size(); ++k) {
+        const std::string name = "Label" + std::to_string(14 + k);
+        timeLabels_[k] = named(new QLabel(a), name.c_str());
+        timeLabels_[k]->setAlignment(Qt::AlignCenter);
+    }
+
+    // Nothing to act on until a recording is open.
+    slider1_->setEnabled(false);
+    slider4_->setEnabled(false);
+    command3_->setEnabled(false);
+    option1_->setEnabled(false);
+    option2_->setEnabled(false);
+
+    // Test mode: the language file's first line is the test word.
+    const bool testMode = store().get("lblVersion") == "Qavo";
+    filterFrame_->setVisible(testMode);
+    detectionFrame_->setVisible(testMode);
+    resize(px(kAreaWidth + (testMode ? kTestModeExtra : 0)), px(kAreaHeight) + menuBar_->sizeHint().height());
+}
+
+void WavWindow::applyCaptions()
+{
+    fileMenu_->setTitle(fromStore("Lbfichier"));
+    saveCurveAction_->setText(fromStore("LbEnregistrerSous"));
+    loadCurveAction_->setText(fromStore("LbOuvrirREt"));
+    openWavAction_->setText(fromStore("LbouvrirWav"));
+    filterLevelLabel_->setText(fromStore("Lbniveaufiltrage"));
+    label4_->setText(fromStore("Lbseuildetection"));
+    sparksFrame_->setTitle(fromStore("Lbnombredeteincel"));
+    command3_->setText(fromStore("LbFiltrer"));
+    setWindowTitle(fromStore("Lbversion") + " ***** " + fromStore("LbTraiterWav") + " *****");
+}
+
+void WavWindow::layoutOnResize()
+{
+    // In twips, from the area below the menu: H and W its size, T and L the
+    // plot's fixed top and left.
+    const int h = area_->height() * kTwipsPerPixel;
+    const int w = area_->width() * kTwipsPerPixel;
+    int plotHeight = picture2_->height() * kTwipsPerPixel;
+    int plotWidth = picture2_->width() * kTwipsPerPixel;
+    if (h - kPlotTop - 1200 > 0)
+        plotHeight = h - kPlotTop - 1200;
+    if (w - 2 * kPlotLeft >= 1) {
+        plotWidth = w - 2 * kPlotLeft;
+        picture2_->setGeometry(px(kPlotLeft), px(kPlotTop), px(plotWidth), px(plotHeight));
+        picture1_->setBackground({255, 255, 255});
+        picture2_->setBackground({255, 255, 255});
+        for (std::size_t k = 0; k < speedLabels_.size(); ++k)
+            speedLabels_[k]->setGeometry(0, px(kPlotTop + plotHeight * int(k) / 9 - 125), px(kPlotLeft) - 6, px(250));
+        for (std::size_t k = 0; k < timeLabels_.size(); ++k)
+            timeLabels_[k]->setGeometry(px(kPlotLeft + plotWidth * int(k) / 8 - 307), px(kPlotTop + plotHeight + 100),
+                                        px(614), px(250));
+        if (curveShown_)
+            graphtemp();
+    } else {
+        picture2_->resize(picture2_->width(), px(plotHeight));
+    }
+}
+
+}  // namespace vornax

@@ -1,0 +1,340 @@
+#include "ScriptedPlatform.h"
+#include "SignalFiles.h"
+#include "TempFolder.h"
+#include "common/PlotCanvas.h"
+#include "common/WindowManager.h"
+#include "shell/Varia.h"
+#include "signal/CurveFile.h"
+#include "signal/WavWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include <gtest/gtest.h>
+
+namespace vornax {
+namespace {
+
+using testing::ScriptedPlatform;
+using testing::TempFolder;
+
+class WavWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        home.useAsAppFolder();
+        resetStore();
+        WindowManager::instance().reset();
+        IgnitionSignal signal;
+        signal.seconds = 6.0;
+        signal.rpm = [](double t) { return 1500.0 + 500.0 * t; };
+        recording = home.write("Wav/run.wav", makeIgnitionRecording(signal).wav).string();
+    }
+    void TearDown() override { WindowManager::instance().reset(); }
+
+    template <typename T>
+    T* child(const char* name)
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void open(const std::string& path)
+    {
+        platform.answerOpen(path);
+        child<QAction>("cHaWav")->trigger();
+    }
+    static void leave(QWidget* field)
+    {
+        QFocusEvent event(QEvent::FocusOut);
+        QApplication::sendEvent(field, &event);
+    }
+    static void type(QLineEdit* field, const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+        }
+    }
+    // The detection the window should show for its recording.
+    Curve expected(const DetectionSettings& settings = {}, const std::string& path = {})
+    {
+        const auto d = detectSparksInFile(path.empty() ? recording : path, settings);
+        EXPECT_TRUE(d.ok()) << d.error();
+        return d.ok() ? d->curve : Curve{};
+    }
+    static void expectSameCurve(const Curve& a, const Curve& b)
+    {
+        ASSERT_EQ(a.pointCount, b.pointCount);
+        for (int r = 0; r <= a.pointCount; ++r)
+            ASSERT_EQ(a.rows[r], b.rows[r]) << r;
+    }
+
+    TempFolder home;
+    ScriptedPlatform platform;
+    std::string recording;
+    std::unique_ptr<WavWindow> window = std::make_unique<WavWindow>();
+};
+
+TEST_F(WavWindowTest, StartsEmptyWithItsCaptionsFromTheStore)
+{
+    store().set("LbTraiterWav", "Traiter un Wav");
+    store().set("LbFiltrer", "Lisser");
+    window = std::make_unique<WavWindow>();
+    EXPECT_EQ(window->objectName(), "WavT");
+    EXPECT_EQ(window->windowTitle(), "The Vornax Meter ***** Traiter un Wav *****");
+    EXPECT_EQ(child<QPushButton>("Command3")->text(), "Lisser");
+    EXPECT_EQ(child<QLabel>("Label4")->text().toStdString(), store().get("Lbseuildetection"));
+    for (const char* name : {"Slider1", "Slider4"})
+        EXPECT_FALSE(child<QSlider>(name)->isEnabled()) << name;
+    EXPECT_FALSE(child<QPushButton>("Command3")->isEnabled());
+    EXPECT_FALSE(child<QRadioButton>("Option1")->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), 30);
+    EXPECT_EQ(child<QSlider>("Slider4")->value(), 165);
+    EXPECT_EQ(child<QLineEdit>("Tdebut")->text(), "0");
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "1000");
+    EXPECT_TRUE(child<QCheckBox>("Check2")->isHidden() || !child<QCheckBox>("Check2")->isVisibleTo(window.get()));
+
+    // The test word as the language file's first line shows the two frames
+    // and widens the window by 4 000 twips.
+    const int usualWidth = window->width();
+    store().set("lblVersion", "Qavo");
+    window = std::make_unique<WavWindow>();
+    EXPECT_TRUE(child<QLineEdit>("Text1")->isVisibleTo(window.get()));
+    EXPECT_TRUE(child<QSlider>("Slider2")->isVisibleTo(window.get()));
+    EXPECT_EQ(window->width(), usualWidth + 4000 / 15);
+}
+
+TEST_F(WavWindowTest, OpeningARecordingDrawsItsSignalAndItsCurve)
+{
+    open(recording);
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(platform.requests().back().initialFolder, (home / "Wav").string());
+    EXPECT_EQ(platform.requests().back().filter, "Fichier Son *.Wav|*.wav");
+    EXPECT_EQ(window->source(), WavWindow::Source::Wav);
+    expectSameCurve(window->curve(), expected());
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "6,0");  // the recording's duration replaces 1000
+    EXPECT_TRUE(child<QPushButton>("Command3")->isEnabled());
+    EXPECT_TRUE(child<QSlider>("Slider4")->isEnabled());
+
+    // The signal: zero line, threshold line, then the trace.
+    const auto& wave = child<PlotCanvas>("Picture1")->lines();
+    ASSERT_GT(wave.size(), 100u);
+    EXPECT_EQ(wave[1].y1, 256.0 - 165);
+    EXPECT_EQ(wave[1].colour, (Rgb{255, 0, 0}));
+    // The curve: grid and the red engine speed, rising, with its axes.
+    const auto& plot = child<PlotCanvas>("Picture2")->lines();
+    ASSERT_GT(plot.size(), 27u + 100u);
+    EXPECT_EQ(plot[27].colour, (Rgb{255, 0, 0}));
+    const int top = std::stoi(child<QLabel>("Label5")->text().toStdString());
+    const int bottom = std::stoi(child<QLabel>("Label13")->text().toStdString());
+    EXPECT_GT(top, 4200);
+    EXPECT_LT(bottom, 1700);
+    EXPECT_FALSE(child<QLabel>("Label22")->text().isEmpty());
+}
+
+TEST_F(WavWindowTest, SettingsChangesDetectAgain)
+{
+    open(recording);
+    child<QSlider>("Slider4")->setValue(200);
+    DetectionSettings s;
+    s.endSeconds = 6.0f;  // "Tfin" now holds the recording's duration
+    s.threshold = 200;
+    expectSameCurve(window->curve(), expected(s));
+
+    child<QRadioButton>("Option2")->click();
+    s.sparksPerRev = 2.0f;
+    expectSameCurve(window->curve(), expected(s));
+
+    // Polarity: the threshold range and value follow, and the file is read again.
+    auto* polarity = child<QCheckBox>("Check1");
+    auto* threshold = child<QSlider>("Slider4");
+    polarity->click();
+    EXPECT_EQ(polarity->text(), "1 - 128");
+    EXPECT_EQ(threshold->minimum(), 1);
+    EXPECT_EQ(threshold->maximum(), 128);
+    EXPECT_EQ(threshold->value(), 50);
+    EXPECT_EQ(window->curve().pointCount, 1);  // nothing in this signal goes down to 50: only the end point
+    polarity->click();
+    EXPECT_EQ(polarity->text(), "128 - 255");
+    EXPECT_EQ(threshold->minimum(), 128);
+    EXPECT_EQ(threshold->maximum(), 255);
+    EXPECT_EQ(threshold->value(), 165);
+    s.threshold = 165;
+    expectSameCurve(window->curve(), expected(s));
+
+    // The zoom only redraws the signal.
+    const Curve before = window->curve();
+    child<QSlider>("Slider1")->setValue(60);
+    expectSameCurve(window->curve(), before);
+    EXPECT_EQ(child<PlotCanvas>("Picture1")->lines()[5].x2, 60.0 * 4);  // zero line, threshold line, then the trace
+}
+
+TEST_F(WavWindowTest, SavesAndLoadsTheCurve)
+{
+    open(recording);
+    const std::string file = (home / "RPM/run.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_EQ(platform.requests().back().initialFolder, (home / "RPM").string());
+    EXPECT_EQ(platform.requests().back().filter, "Fichier courbe *.ReT|*.ReT");
+    Curve saved;
+    ASSERT_TRUE(vornax::LoadCurve(file, saved).ok());
+    EXPECT_EQ(saved.pointCount, window->curve().pointCount - 15);
+
+    platform.answerOpen(file);
+    child<QAction>("CharRET")->trigger();
+    EXPECT_EQ(window->source(), WavWindow::Source::None);
+    expectSameCurve(window->curve(), saved);
+
+    // Cancelled dialogs change nothing.
+    child<QAction>("CharRET")->trigger();
+    child<QAction>("SaveRET")->trigger();
+    expectSameCurve(window->curve(), saved);
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+
+    // A bad file leaves the curve as it was and says which line is wrong.
+    platform.answerOpen(home.write("RPM/bad.ReT", "1;2\r\nx;3\r\n").string());
+    child<QAction>("CharRET")->trigger();
+    expectSameCurve(window->curve(), saved);
+    EXPECT_NE(platform.lastMessage().find("ligne 2"), std::string::npos) << platform.lastMessage();
+}
+
+TEST_F(WavWindowTest, FiltrerStartsAgainFromTheWavButNotFromAFile)
+{
+    open(recording);
+    auto* filtrer = child<QPushButton>("Command3");
+    filtrer->click();
+    const Curve once = window->curve();
+    EXPECT_GT(once.pointCount, 700);
+    EXPECT_TRUE(window->filtered());
+    filtrer->click();
+    expectSameCurve(window->curve(), once);
+
+    const std::string file = (home / "RPM/smooth.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    platform.answerOpen(file);
+    child<QAction>("CharRET")->trigger();
+    const Curve loaded = window->curve();
+    filtrer->click();
+    const Curve again = window->curve();
+    filtrer->click();
+    EXPECT_NE(window->curve().rows[300], again.rows[300]);  // smoothed once more
+    EXPECT_NE(again.rows[300], loaded.rows[300]);
+
+    // Level slider copies to the hidden one.
+    child<QSlider>("Slider3")->setValue(3);
+    EXPECT_EQ(child<QSlider>("Slider2")->value(), 3);
+}
+
+TEST_F(WavWindowTest, StartAndEndTimesAreCheckedWhenLeavingTheirFields)
+{
+    auto* start = child<QLineEdit>("Tdebut");
+    auto* end = child<QLineEdit>("Tfin");
+    start->clear();
+    type(start, "a1.5x");
+    EXPECT_EQ(start->text(), "1.5");  // letters never get in
+    leave(start);
+    EXPECT_EQ(start->text(), "1,5");
+
+    open(recording);
+    EXPECT_GE(window->curve().rows[1].time, 1.5f);
+
+    start->setText("7");  // the recording lasts 6 s
+    leave(start);
+    EXPECT_EQ(platform.lastMessage(), "Valeur inadapter");
+    EXPECT_EQ(start->text(), "0");
+
+    start->setText(",");
+    leave(start);
+    EXPECT_EQ(start->text(), "0");
+    EXPECT_NE(platform.lastMessage().find("Valeur inadapter"), std::string::npos);
+
+    // An end within the recording detects again up to there.
+    end->setText("3");
+    leave(end);
+    const float lastTime = window->curve().rows[window->curve().pointCount].time;
+    EXPECT_LT(lastTime, 3.1f);
+    // An end past the recording is replaced by its duration, nothing redone.
+    platform.clearMessages();
+    end->setText("12.5");
+    leave(end);
+    EXPECT_EQ(end->text(), "6,0");
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(window->curve().rows[window->curve().pointCount].time, lastTime);
+}
+
+TEST_F(WavWindowTest, EndTimeOfARecordingOf1234Seconds)
+{
+    IgnitionSignal signal;
+    signal.seconds = 12.34;
+    const std::string longer = home.write("Wav/longer.wav", makeIgnitionRecording(signal).wav).string();
+    open(longer);
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "12,3");
+    child<QLineEdit>("Tfin")->setText("20");
+    leave(child<QLineEdit>("Tfin"));
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "12,3");
+}
+
+TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
+{
+    open(home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string());
+    EXPECT_EQ(platform.lastMessage(), "Fichier incorrect: Stereo");
+
+    platform.clearMessages();
+    open(home.write("Wav/text.wav", "this is not a recording").string());
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage(), "Erreur");
+
+    // Still usable: the good recording opens (within the end time the
+    // stereo file left in "Tfin": it is set only for a first recording).
+    platform.clearMessages();
+    open(recording);
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "0,5");
+    DetectionSettings s;
+    s.endSeconds = 0.5f;
+    expectSameCurve(window->curve(), expected(s));
+}
+
+TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
+{
+    child<QPushButton>("Record")->click();
+    EXPECT_EQ(platform.messages().size(), 1u);  // no recorder registered here
+    bool recorderShown = false;
+    WindowManager::instance().registerWindow("Form1", [&] {
+        recorderShown = true;
+        return new QWidget;
+    });
+    child<QPushButton>("Record")->click();
+    EXPECT_TRUE(recorderShown);
+
+    const std::string out = (home / "Wav/clean.wav").string();
+    platform.answerOpen(recording);
+    platform.answerSave(std::nullopt);  // cancelled: nothing written
+    child<QPushButton>("Command156")->click();
+    EXPECT_FALSE(std::filesystem::exists(out));
+    platform.answerOpen(recording);
+    platform.answerSave(recording);  // its own input: refused
+    child<QPushButton>("Command156")->click();
+    EXPECT_EQ(TempFolder::read(recording).size(), 44u + 6u * 44100u);
+    platform.answerOpen(recording);
+    platform.answerSave(out);
+    child<QPushButton>("Command156")->click();
+    EXPECT_EQ(TempFolder::read(out).size(), 44u + 6u * 44100u);
+    EXPECT_EQ(window->wavPath(), out);
+}
+
+}  // namespace
+}  // namespace vornax
