@@ -69,11 +69,16 @@ SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal)
             shape[k] = 24.0 * std::exp(-(k - 66) / 22.0) * std::cos(2.0 * std::numbers::pi * (k - 66) / 24.0);
     }
 
+    // Each interval ends when the phase reaches a target near 1; the jitter
+    // spreads the targets.
+    std::uniform_real_distribution<double> spread(-signal.jitter, signal.jitter);
     double phase = 0.0;
+    double target = 1.0 + spread(random);
     for (std::size_t n = 0; n < count; ++n) {
         phase += signal.rpm(n / rate) / 60.0 * signal.sparksPerRev / rate;
-        if (phase >= 1.0) {
-            phase -= std::floor(phase);
+        if (phase >= target) {
+            phase -= target;
+            target = 1.0 + spread(random);
             result.sparks.push_back(static_cast<std::int64_t>(n));
             for (int k = 0; k < kPulse && n + k < count; ++k)
                 level[n + k] += shape[k];

@@ -27,6 +27,7 @@ struct IgnitionSignal {
     std::function<double(double)> rpm = [](double t) { return 1500.0 + 300.0 * t; };
     double sparksPerRev = 0.5;  // 0.5: one spark every second revolution
     int noise = 2;              // +- byte noise on the resting level
+    double jitter = 0.0;        // each spark interval varies at random by up to +- this share (0.03: 3 %)
     unsigned seed = 1;
 };
 
