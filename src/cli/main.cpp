@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     vornax::cli::addRpmCommand(app);
     vornax::cli::addConditionCommand(app);
     vornax::cli::addSimulateCommand(app);
+    vornax::cli::addSynthCommand(app);
+    vornax::cli::addDemoCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,103 @@
+// `vornax synth -o REC.wav [--engine 850|1275|1380] [--vehicle CAR.Dat]
+// [--gear G] [--start-rpm R] [--end-rpm R] [--sparks-per-rev 0.5|2]
+// [--polarity high|low] [--noise N] [--seed S] [--truth TRUE.txt]
+// [--lang FILE]`: a synthetic ignition recording of a known engine in the
+// committed car, and on request the engine's true torque and power curve.
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+#include "shell/Varia.h"
+#include "synth/SyntheticRun.h"
+#include "vehicle/HeadlessCommit.h"
+
+#include <iostream>
+#include <memory>
+
+namespace vornax::cli {
+namespace {
+
+struct SynthArguments {
+    std::string output, truth, vehicle, lang;
+    std::string engine = "1275", polarity = "high";
+    std::string startRpm = "2000", endRpm = "5800", sparksPerRev = "0.5", noise = "2";
+    int gear = 3;
+    unsigned seed = 1;
+};
+
+void runSynth(const SynthArguments& args)
+{
+    SynthSettings settings;
+    settings.engine = args.engine;
+    if (!findEngine(args.engine))
+        throw UsageError("--engine: \"" + args.engine + "\" is not a shipped engine (850, 1275 or 1380)");
+    settings.gear = args.gear;
+    if (args.gear < 1 || args.gear > 6)
+        throw UsageError("--gear: " + std::to_string(args.gear) + " is not a gear (1 to 6)");
+    settings.startRpm = numberOption(args.startRpm, "--start-rpm");
+    settings.endRpm = numberOption(args.endRpm, "--end-rpm");
+    settings.sparksPerRev = numberOption(args.sparksPerRev, "--sparks-per-rev");
+    if (settings.sparksPerRev != 0.5 && settings.sparksPerRev != 2.0)
+        throw UsageError("--sparks-per-rev: \"" + args.sparksPerRev + "\" must be 0.5 or 2");
+    if (args.polarity != "high" && args.polarity != "low")
+        throw UsageError("--polarity: \"" + args.polarity + "\" must be high or low");
+    settings.lowPolarity = args.polarity == "low";
+    settings.noise = numberOption(args.noise, "--noise");
+    if (settings.noise < 0 || settings.noise > 60)
+        throw UsageError("--noise: from 0 to 60 sample steps");
+    settings.seed = args.seed;
+    if (!args.vehicle.empty())
+        refuseOverwritingInput(args.output, {args.vehicle});
+    if (!args.truth.empty()) {
+        refuseOverwritingInput(args.truth, {args.output});
+        if (!args.vehicle.empty())
+            refuseOverwritingInput(args.truth, {args.vehicle});
+    }
+
+    loadLanguage(args.lang);
+    HeadlessVehicleOptions options;
+    if (!args.vehicle.empty())
+        options.miniFile = args.vehicle;
+    if (const Status committed = commitVehicleHeadless(store(), options); !committed)
+        throw BadInput(committed.error());
+
+    const auto recording = synthesize(store(), settings);
+    if (!recording)
+        throw BadInput(recording.error());
+    if (const Status saved = writeFileAtomically(args.output, recording->wav); !saved)
+        throw BadInput(saved.error());
+    if (!args.truth.empty()) {
+        const Status saved = writeTruthFile(args.truth, *recording->engine, settings.startRpm, settings.endRpm, store());
+        if (!saved)
+            throw BadInput(saved.error());
+    }
+    std::cout << args.output << ": engine " << recording->engine->description() << ", gear " << settings.gear << ", "
+              << formatPattern(settings.startRpm, Pattern::Whole) << " to "
+              << formatPattern(settings.endRpm, Pattern::Whole) << " rpm in "
+              << formatPattern(recording->run.endTime, Pattern::OneDecimal) << " s, "
+              << recording->run.sparkTimes.size() << " sparks\n";
+}
+
+}  // namespace
+
+void addSynthCommand(CLI::App& app)
+{
+    auto a = std::make_shared<SynthArguments>();
+    CLI::App* cmd = app.add_subcommand(
+        "synth", "Write a synthetic ignition recording of a known engine accelerating the car in one gear");
+    cmd->add_option("-o,--output", a->output, "WAV file to write (8-bit mono 44100 Hz)")->required();
+    cmd->add_option("--engine", a->engine, "engine curve: 850, 1275 (default) or 1380");
+    cmd->add_option("--vehicle", a->vehicle, "Mini file (.Dat); default: the editor's default vehicle");
+    cmd->add_option("--gear", a->gear, "gear of the run, from 1 (default 3)");
+    cmd->add_option("--start-rpm", a->startRpm, "engine speed when the run starts (default 2000)");
+    cmd->add_option("--end-rpm", a->endRpm, "engine speed when the run ends (default 5800)");
+    cmd->add_option("--sparks-per-rev", a->sparksPerRev, "sparks per revolution: 0.5 (default) or 2");
+    cmd->add_option("--polarity", a->polarity, "pulses go up first (high, default) or down first (low)");
+    cmd->add_option("--noise", a->noise, "background noise, standard deviation in sample steps (default 2)");
+    cmd->add_option("--seed", a->seed, "seed of the random parts (default 1)");
+    cmd->add_option("--truth", a->truth, "also write the engine's true torque and power curve (power curve file)");
+    cmd->add_option("--lang", a->lang, "language file for the truth's units; default: the active language file");
+    cmd->callback([a] { runSynth(*a); });
+}
+
+}  // namespace vornax::cli

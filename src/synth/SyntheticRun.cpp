@@ -1,0 +1,75 @@
+#include "synth/SyntheticRun.h"
+
+#include "common/NumberText.h"
+#include "common/TextFile.h"
+#include "signal/SyntheticRecording.h"
+#include "synth/IgnitionWaveform.h"
+
+#include <cmath>
+#include <random>
+
+namespace vornax {
+
+Result<SynthRecording> synthesize(const Varia& store, const SynthSettings& settings)
+{
+    SynthRecording out;
+    out.engine = findEngine(settings.engine);
+    if (!out.engine)
+        return Failure{"no engine curve named \"" + settings.engine + "\" (850, 1275 or 1380)"};
+    if (settings.sparksPerRev != 0.5 && settings.sparksPerRev != 2.0)
+        return Failure{"the sparks per revolution must be 0,5 or 2"};
+    if (!(settings.noise >= 0))
+        return Failure{"the noise must not be negative"};
+    auto car = carInGear(store, settings.gear);
+    if (!car)
+        return Failure{car.error()};
+    out.car = *car;
+
+    RunSettings run;
+    run.startRpm = settings.startRpm;
+    run.endRpm = settings.endRpm;
+    run.sparksPerRev = settings.sparksPerRev;
+    // Where the crank stands when the run starts is a matter of chance.
+    std::mt19937 random(settings.seed);
+    run.firstSparkAngle = std::uniform_real_distribution<double>(0.0, 1.0)(random);
+    auto motion = runCar(out.car, *out.engine, run);
+    if (!motion)
+        return Failure{motion.error()};
+    out.run = std::move(*motion);
+
+    // The recording stops a moment after the last spark.
+    out.seconds = out.run.endTime + 0.02;
+    WaveformSettings wave;
+    wave.seconds = out.seconds;
+    wave.lowPolarity = settings.lowPolarity;
+    wave.noise = settings.noise;
+    wave.seed = settings.seed + 1;
+    out.wav = makeWav(ignitionSamples(out.run.sparkTimes, wave));
+    return out;
+}
+
+std::string truthFileBytes(const EngineCurve& engine, double startRpm, double endRpm, float wattsPerUnit,
+                           float unitsPerNm)
+{
+    TextWriter text;
+    for (double rpm = std::ceil(startRpm / 50.0) * 50.0; rpm <= endRpm; rpm += 50.0) {
+        const auto torque = static_cast<float>(engine.torque(rpm) * unitsPerNm);
+        const auto power = static_cast<float>(engine.power(rpm) / wattsPerUnit);
+        text.line(singleText(static_cast<float>(rpm)) + ";" + singleText(torque) + ";" + singleText(power));
+    }
+    text.line(printedSingle(wattsPerUnit));
+    text.line(printedSingle(unitsPerNm));
+    return text.bytes();
+}
+
+Status writeTruthFile(const std::filesystem::path& file, const EngineCurve& engine, double startRpm, double endRpm,
+                      const Varia& store)
+{
+    const auto watts = store.single("LbConvertionWatt");
+    const auto nm = store.single("LbConvertionNm");
+    if (!watts || !nm || *watts == 0.0f)
+        return Failure{"the language in force has no power and torque unit factors"};
+    return writeFileAtomically(file, truthFileBytes(engine, startRpm, endRpm, *watts, *nm));
+}
+
+}  // namespace vornax
