@@ -308,6 +308,26 @@ TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
     expectSameCurve(window->curve(), expected(s));
 }
 
+TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)
+{
+    window->show();
+    open(recording);
+    window->resize(1000, 800);
+    QApplication::processEvents();
+    auto* plot = child<PlotCanvas>("Picture2");
+    const QWidget* area = plot->parentWidget();
+    // In twips: height = H - T - 1 200, width = W - 2 L, with T = 4 800, L = 900.
+    const int h = area->height() * 15 - 4800 - 1200, w = area->width() * 15 - 1800;
+    EXPECT_EQ(plot->geometry(), QRect(60, 320, w / 15, h / 15));
+    EXPECT_EQ(child<QLabel>("Label5")->y(), (4800 - 125) / 15);
+    EXPECT_EQ(child<QLabel>("Label13")->y(), (4800 + h - 125) / 15);
+    EXPECT_EQ(child<QLabel>("Label1")->y(), (4800 + h * 8 / 9 - 125) / 15);
+    EXPECT_EQ(child<QLabel>("Label14")->x(), (900 - 307) / 15);
+    EXPECT_EQ(child<QLabel>("Label22")->x(), (900 + w - 307) / 15);
+    EXPECT_EQ(child<QLabel>("Label18")->y(), (4800 + h + 100) / 15);
+    EXPECT_FALSE(plot->lines().empty());  // redrawn at the new size
+}
+
 TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
 {
     child<QPushButton>("Record")->click();
