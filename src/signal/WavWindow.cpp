@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 
 namespace vornax {
@@ -87,6 +88,18 @@ void WavWindow::connectEvents()
     for (QLineEdit* field : {text1_, text3_})
         makeDecimalField(field);
     installKeyFilter(text2_, KeyFilter::Digits);
+}
+
+void WavWindow::showEvent(QShowEvent* event)
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        QSize size = designSize_;
+        if (const QScreen* screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+    }
+    QWidget::showEvent(event);
 }
 
 void WavWindow::resizeEvent(QResizeEvent* event)

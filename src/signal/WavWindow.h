@@ -52,8 +52,15 @@ public:
     void Filtrer();
     void ConditionWav();
 
+    // The designed size (wider in test mode), so that a window manager that
+    // fits windows to their hint opens it whole.
+    QSize sizeHint() const override { return designSize_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The first showing restores the designed size (within the screen) after
+    // a window manager fitted it to a fraction of the screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -125,6 +132,8 @@ private:
     Curve curve_;
     std::string lastStart_ = "0", lastEnd_ = "1000";
     bool switchingPolarity_ = false;
+    QSize designSize_;
+    bool shownBefore_ = false;
 };
 
 }  // namespace vornax

@@ -179,7 +179,8 @@ void WavWindow::buildControls()
     const bool testMode = store().get("lblVersion") == "Qavo";
     filterFrame_->setVisible(testMode);
     detectionFrame_->setVisible(testMode);
-    resize(px(kAreaWidth + (testMode ? kTestModeExtra : 0)), px(kAreaHeight) + menuBar_->sizeHint().height());
+    designSize_ = QSize(px(kAreaWidth + (testMode ? kTestModeExtra : 0)), px(kAreaHeight) + menuBar_->sizeHint().height());
+    resize(designSize_);
 }
 
 void WavWindow::applyCaptions()

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,10 @@ TEST_F(WavWindowTest, StartsEmptyWithItsCaptionsFromTheStore)
     EXPECT_TRUE(child<QLineEdit>("Text1")->isVisibleTo(window.get()));
     EXPECT_TRUE(child<QSlider>("Slider2")->isVisibleTo(window.get()));
     EXPECT_EQ(window->width(), usualWidth + 4000 / 15);
+    // Opened through the window manager, it keeps that size.
+    WindowManager::instance().registerWindow("WavT", [] { return new WavWindow; });
+    const QWidget* shown = WindowManager::instance().show("WavT");
+    EXPECT_EQ(shown->width(), std::min(usualWidth + 4000 / 15, shown->screen()->availableGeometry().width()));
 }
 
 TEST_F(WavWindowTest, OpeningARecordingDrawsItsSignalAndItsCurve)
