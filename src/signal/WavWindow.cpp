@@ -33,10 +33,21 @@ constexpr int kTwipsPerPixel = 15;
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 
-// The busy pointer for the length of an operation, always put back.
-struct BusyPointer {
+// The busy pointer for the length of an operation, always put back, and
+// put back before any message so that the message box gets the normal one.
+class BusyPointer {
+public:
     BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    ~BusyPointer() { release(); }
+    void release()
+    {
+        if (on_)
+            QGuiApplication::restoreOverrideCursor();
+        on_ = false;
+    }
+
+private:
+    bool on_ = true;
 };
 
 FileDialogRequest dialog(const char* folder, const char* filter, const std::string& current)
@@ -137,6 +148,7 @@ bool WavWindow::Charger()
     BusyPointer busy;
     const auto file = MappedFile::open(wavPath_);
     if (!file) {
+        busy.release();
         message(file.error());
         return false;
     }
@@ -144,10 +156,12 @@ bool WavWindow::Charger()
     if (!load) {
         if (const auto header = scanHeader(file->bytes()))
             channelText_ = channelText(header->channels);
+        busy.release();
         message(load.error());
         return false;
     }
     channelText_ = load->channelText;
+    busy.release();
     GraphWaver(file->bytes(), *load);
     return true;
 }
@@ -215,18 +229,21 @@ bool WavWindow::Traiter()
     BusyPointer busy;
     const auto file = MappedFile::open(wavPath_);
     if (!file) {
+        busy.release();
         message(file.error());
         return false;
     }
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};
+        busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
+    busy.release();
     if (detection->tableFull)
         message("Trop d'étincelles: la courbe s'arrête à " + std::to_string(Curve::kLastRow) +
                 " points. Réduisez l'intervalle Début - Fin.");
@@ -347,6 +364,7 @@ void WavWindow::Filtrer()
     settings.skipped = skipped.value_or(10);
     BusyPointer busy;
     if (const auto status = smoothCurve(curve_, settings, progressBar()); !status) {
+        busy.release();
         message(status.error());
         return;
     }
@@ -404,11 +422,14 @@ void WavWindow::ConditionWav()
     BusyPointer busy;
     const auto conditioned = conditionedWav(*bytes);
     if (!conditioned) {
+        busy.release();
         message(conditioned.error());
         return;
     }
-    if (const auto saved = writeFileAtomically(*output, *conditioned); !saved)
+    if (const auto saved = writeFileAtomically(*output, *conditioned); !saved) {
+        busy.release();
         message(saved.error());
+    }
 }
 
 }  // namespace vornax
