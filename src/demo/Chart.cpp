@@ -129,17 +129,24 @@ void drawChart(Picture& picture, const ChartSetup& setup, const std::vector<Seri
         }
     }
 
-    // Legend, top left inside the frame.
-    int y = box.top + 6 * scale;
+    // Legend, in a corner inside the frame.
+    int widest = 0, entries = 0;
+    for (const Series& s : series)
+        if (!s.name.empty()) {
+            widest = std::max(widest, Picture::textWidth(s.name, scale));
+            ++entries;
+        }
+    const int lineHeight = textH + 6 * scale;
+    int y = setup.legendBottomRight ? box.bottom - 6 * scale - entries * lineHeight + 6 * scale : box.top + 6 * scale;
+    const int x = setup.legendBottomRight ? box.right - widest - 32 * scale : box.left + 8 * scale;
     for (const Series& s : series) {
         if (s.name.empty())
             continue;
-        const int x = box.left + 8 * scale;
         picture.fillRect(x - 3 * scale, y - 2 * scale, Picture::textWidth(s.name, scale) + 30 * scale, textH + 4 * scale,
                          {255, 255, 255});
         picture.line(x, y + textH / 2, x + 18 * scale, y + textH / 2, s.colour, s.thickness, s.dash > 0 ? 4 * scale : 0);
         picture.text(x + 24 * scale, y, s.name, kInk, scale);
-        y += textH + 6 * scale;
+        y += lineHeight;
     }
 }
 

@@ -41,6 +41,7 @@ struct ChartSetup {
     std::string title;
     std::string xName, leftName, rightName;  // rightName empty: no right axis
     std::pair<double, double> xRange, leftRange, rightRange;
+    bool legendBottomRight = false;  // else top left, inside the frame
 };
 
 // Draws the chart into the whole picture, the series last, clipped to the

@@ -60,11 +60,12 @@ Picture engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
     setup.leftName = "ENGINE SPEED (" + rpmUnit + ")";
     setup.xRange = range(sparks, real, false);
     setup.leftRange = {lo - 0.05 * (hi - lo), hi + 0.05 * (hi - lo)};
+    setup.legendBottomRight = true;
     Picture picture(kDemoPictureWidth, kDemoPictureHeight);
     drawChart(picture, setup,
               {{sparks, kGrey, Side::Left, 1, 0, "ONE POINT PER SPARK"},
-               {smooth, kBlue, Side::Left, 3, 0, "SMOOTHED CURVE (.RET)"},
-               {real, kGreen, Side::Left, 1, 5, "TRUE ENGINE SPEED"}});
+               {smooth, kBlue, Side::Left, 4, 0, "SMOOTHED CURVE (.RET)"},
+               {real, kGreen, Side::Left, 2, 6, "TRUE ENGINE SPEED"}});
     return picture;
 }
 
@@ -95,12 +96,13 @@ Picture powerPicture(const PowerResult& result, const EngineCurve& engine, const
     const auto [cLo, cHi] = range(torque, trueTorque);
     setup.leftRange = {std::min(0.0, pLo), pHi * 1.05};
     setup.rightRange = {std::min(0.0, cLo), cHi * 1.05};
+    setup.legendBottomRight = true;
     Picture picture(kDemoPictureWidth, kDemoPictureHeight);
     drawChart(picture, setup,
-              {{power, kRed, Side::Left, 3, 0, "MEASURED POWER"},
-               {torque, kBlue, Side::Right, 3, 0, "MEASURED TORQUE"},
-               {truePower, kDarkRed, Side::Left, 1, 5, "TRUE POWER"},
-               {trueTorque, kDarkBlue, Side::Right, 1, 5, "TRUE TORQUE"}});
+              {{power, kRed, Side::Left, 4, 0, "MEASURED POWER"},
+               {torque, kBlue, Side::Right, 4, 0, "MEASURED TORQUE"},
+               {truePower, kDarkRed, Side::Left, 2, 6, "TRUE POWER"},
+               {trueTorque, kDarkBlue, Side::Right, 2, 6, "TRUE TORQUE"}});
     return picture;
 }
 
