@@ -14,6 +14,7 @@ constexpr Rgb kBlue{30, 60, 210};
 constexpr Rgb kDarkBlue{0, 0, 110};
 constexpr Rgb kGrey{160, 160, 160};
 constexpr Rgb kGreen{0, 140, 60};
+constexpr Rgb kOrange{235, 130, 0};
 
 using Points = std::vector<std::pair<double, double>>;
 
@@ -37,35 +38,60 @@ float factor(const Varia& store, const char* entry, float fallback)
     return v && *v != 0.0f ? *v : fallback;
 }
 
+// The true engine speed at time t (s), linear between the run's samples.
+double trueRpm(const std::vector<MotionSample>& truth, double t)
+{
+    const auto after = std::lower_bound(truth.begin(), truth.end(), t,
+                                        [](const MotionSample& m, double time) { return m.time < time; });
+    if (after == truth.begin())
+        return truth.front().rpm;
+    if (after == truth.end())
+        return truth.back().rpm;
+    const MotionSample& a = *(after - 1);
+    const double f = (t - a.time) / (after->time - a.time);
+    return a.rpm + f * (after->rpm - a.rpm);
+}
+
 }  // namespace
 
 Picture engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
                            const std::vector<MotionSample>& truth, const Varia& store)
 {
-    Points sparks, smooth, real;
+    // A spark's time is its file position over the rate, so it counts the
+    // 44 header bytes and the first data byte; the truth starts at 0.
+    constexpr double kHeaderSeconds = 45.0 / 44100.0;
+    Points sparks, smooth, real, deviation;
     for (int r = 1; r <= raw.pointCount; ++r)
         sparks.emplace_back(raw.rows[static_cast<std::size_t>(r)].time, raw.rows[static_cast<std::size_t>(r)].speed);
-    for (const RunPoint& p : saved)
+    for (const RunPoint& p : saved) {
         smooth.emplace_back(p.time, p.rpm);
+        if (!truth.empty())
+            deviation.emplace_back(p.time, p.rpm - trueRpm(truth, p.time - kHeaderSeconds));
+    }
     for (const MotionSample& s : truth)
-        real.emplace_back(s.time, s.rpm);
+        real.emplace_back(s.time + kHeaderSeconds, s.rpm);
     const std::string rpmUnit = store.get("LbUniteRegime");
 
     // The first sparks and the end-of-file point are far off; the scale
     // follows the smoothed and true curves.
     auto [lo, hi] = range(smooth, real);
+    const auto [dLo, dHi] = range(deviation);
+    const double dMax = std::max({std::abs(dLo), std::abs(dHi), 10.0});
     ChartSetup setup;
     setup.title = "ENGINE SPEED FROM THE SPARKS";
     setup.xName = "TIME (S)";
     setup.leftName = "ENGINE SPEED (" + rpmUnit + ")";
+    setup.rightName = "SMOOTHED - TRUE (" + rpmUnit + ")";
     setup.xRange = range(sparks, real, false);
     setup.leftRange = {lo - 0.05 * (hi - lo), hi + 0.05 * (hi - lo)};
-    setup.legendBottomRight = true;
+    // The difference keeps to the lower part of the chart, under the curves.
+    setup.rightRange = {-dMax, 5 * dMax};
     Picture picture(kDemoPictureWidth, kDemoPictureHeight);
     drawChart(picture, setup,
               {{sparks, kGrey, Side::Left, 1, 0, "ONE POINT PER SPARK"},
                {smooth, kBlue, Side::Left, 4, 0, "SMOOTHED CURVE (.RET)"},
-               {real, kGreen, Side::Left, 2, 6, "TRUE ENGINE SPEED"}});
+               {real, kGreen, Side::Left, 2, 6, "TRUE ENGINE SPEED"},
+               {deviation, kOrange, Side::Right, 2, 0, "SMOOTHED - TRUE (RIGHT)"}});
     return picture;
 }
 
