@@ -9,6 +9,7 @@
 #include "simulation/InputFields.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +44,20 @@ SpeedTimeLayout designLayout()
     for (auto& l : design.speedLabels)
         l = {0, 0, kLabelWidth - 30, kLabelHeight};
     for (auto& l : design.distanceLabels)
-        l = {kPlot.left + kPlot.width + 30, 0, kLabelWidth, kLabelHeight};
+        l = {kPlot.left + kPlot.width + 15, 0, kLabelWidth, kLabelHeight};
     return Form_Resize(kPlot.left + kPlot.width + 600, kPlot.top + kPlot.height + 1000, design);
 }
+
+// The window's client area: controls at fixed places, the plot growing with
+// it. Its size hint is the designed size, so the window opens at it.
+class DesignedArea final : public QWidget {
+public:
+    DesignedArea(QWidget* parent, QSize designed) : QWidget(parent), designed_(designed) {}
+    QSize sizeHint() const override { return designed_; }
+
+private:
+    QSize designed_;
+};
 
 }  // namespace
 
@@ -70,7 +82,10 @@ SimTD::SimTD(QWidget* parent)
     connect(charPui_, &QAction::triggered, this, &SimTD::CharPui_Click);
     connect(saveas_, &QAction::triggered, this, &SimTD::saveas_Click);
 
-    body_ = new QWidget(this);
+    const QSize designed(px(kPlot.left + kPlot.width + 600), px(kPlot.top + kPlot.height + 1000));
+    body_ = new DesignedArea(this, designed);
+    // The frames of inputs and results stay whole.
+    body_->setMinimumSize(1000, px(kPlot.top) + 160);
     body_->setObjectName("body");
     outer->addWidget(body_);
 
@@ -81,7 +96,7 @@ SimTD::SimTD(QWidget* parent)
 
     layout_ = designLayout();
     applyLayout();
-    resize(px(kPlot.left + kPlot.width + 600), px(kPlot.top + kPlot.height + 1000) + menuBar_->sizeHint().height());
+    resize(designed.width(), designed.height() + menuBar_->sizeHint().height());
     body_->installEventFilter(this);
     Form_Load();
 }
@@ -139,12 +154,12 @@ void SimTD::buildParameters()
     frame->setObjectName("FramePara");
     frame->setGeometry(346, 4, 250, 184);
     frames_["FramePara"] = frame;
-    label(frame, "LabelchRPM", 10, 28, 160);
-    field(frame, "RPMCh", 172, 26, 66);
-    label(frame, "LbTMPch", 10, 60, 160);
-    field(frame, "TMPch", 172, 58, 66);
-    label(frame, "Labelfin", 10, 92, 160, "Durée (s)");
-    field(frame, "txtfin", 172, 90, 66);
+    label(frame, "LabelchRPM", 8, 28, 176);
+    field(frame, "RPMCh", 184, 26, 58);
+    label(frame, "LbTMPch", 8, 60, 176);
+    field(frame, "TMPch", 184, 58, 58);
+    label(frame, "Labelfin", 8, 92, 176, "Durée (s)");
+    field(frame, "txtfin", 184, 90, 58);
 }
 
 void SimTD::buildModifications()
@@ -209,6 +224,17 @@ void SimTD::buildPlot()
     }
     distanceUnit_ = label(body_, "Label3", 0, 0, 38);
     distanceUnit_->setStyleSheet("color: rgb(0, 0, 255)");
+    // The axis figures are small, as on the designed window, so that a
+    // distance of four digits and a decimal fits its column.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    for (QLabel* axis : timeLabels_)
+        axis->setFont(small);
+    for (int i = 0; i <= 5; ++i) {
+        speedLabels_[i]->setFont(small);
+        distanceLabels_[i]->setFont(small);
+    }
+    distanceUnit_->setFont(small);
 }
 
 void SimTD::Form_Load()

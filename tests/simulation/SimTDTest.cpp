@@ -80,6 +80,10 @@ TEST_F(SimTDTest, OpensWithStoredVehicleLockedAndNoCurve)
     EXPECT_EQ(label("Label3"), "m");
     EXPECT_TRUE(window->findChild<QRadioButton*>("Option1")->isChecked());
     EXPECT_EQ(window->findChild<QRadioButton*>("Option2")->text(), "Autre");
+    // Opened through the window manager, the window takes its designed size.
+    window->adjustSize();
+    EXPECT_GE(window->width(), 1000);
+    EXPECT_GE(window->height(), 370);
 }
 
 TEST_F(SimTDTest, ChoosingTheStoredTyreRestoresAndLocksItsFields)
