@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "capture/RecorderWindow.h"
 #include "common/WindowManager.h"
 #include "compare/CompareWindow.h"
 #include "power/PowerWindow.h"
@@ -19,6 +20,7 @@ void registerProgramWindows()
     windows.registerWindow("GRph", [] { return new CompareWindow; });
     windows.registerWindow("SimTD", [] { return new SimTD; });
     windows.registerWindow("WavT", [] { return new WavWindow; });
+    windows.registerWindow("Form1", [] { return new RecorderWindow; });
 }
 
 }  // namespace vornax

@@ -1,0 +1,227 @@
+#include "capture/QtSoundDevice.h"
+
+#include "capture/WavWriter.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QBuffer>
+#include <QMediaDevices>
+
+namespace vornax {
+namespace {
+
+std::optional<SampleType> sampleType(QAudioFormat::SampleFormat format)
+{
+    switch (format) {
+    case QAudioFormat::UInt8: return SampleType::UInt8;
+    case QAudioFormat::Int16: return SampleType::Int16;
+    case QAudioFormat::Int32: return SampleType::Int32;
+    case QAudioFormat::Float: return SampleType::Float;
+    default: return std::nullopt;
+    }
+}
+
+QAudioFormat qtFormat(int rate, int channels, QAudioFormat::SampleFormat type)
+{
+    QAudioFormat format;
+    format.setSampleRate(rate);
+    format.setChannelCount(channels);
+    format.setSampleFormat(type);
+    return format;
+}
+
+std::optional<PcmFormat> pcmFormat(const QAudioFormat& format)
+{
+    const auto type = sampleType(format.sampleFormat());
+    if (!type)
+        return std::nullopt;
+    PcmFormat pcm{format.sampleRate(), format.channelCount(), *type};
+    if (!pcm.valid())
+        return std::nullopt;
+    return pcm;
+}
+
+// The recorder's own format when the device takes it, else 16-bit mono at the
+// same rate, else what the device prefers.
+QAudioFormat formatFor(const QAudioDevice& device)
+{
+    for (const QAudioFormat& wanted : {qtFormat(kRecordingRate, 1, QAudioFormat::UInt8),
+                                       qtFormat(kRecordingRate, 1, QAudioFormat::Int16)})
+        if (device.isFormatSupported(wanted))
+            return wanted;
+    return device.preferredFormat();
+}
+
+}  // namespace
+
+QtSoundDevice::QtSoundDevice(QObject* parent) : QObject(parent) {}
+
+QtSoundDevice::~QtSoundDevice() { close(); }
+
+void QtSoundDevice::open()
+{
+    close();
+    open_ = true;
+}
+
+Status QtSoundDevice::record()
+{
+    endRecording();
+    endPlaying();
+    samples_.clear();
+    if (!open_)
+        return Failure{"The sound device is not ready."};
+    const QAudioDevice device = QMediaDevices::defaultAudioInput();
+    if (device.isNull())
+        return Failure{"No sound input was found: connect a microphone or a line input, then press Record again."};
+    const QAudioFormat format = formatFor(device);
+    const std::optional<PcmFormat> pcm = pcmFormat(format);
+    if (!pcm)
+        return Failure{"The sound input offers no format the recorder can read."};
+
+    source_ = std::make_unique<QAudioSource>(device, format);
+    // Half a second of buffer, so that a busy window does not lose sound.
+    source_->setBufferSize(pcm->sampleRate * pcm->bytesPerFrame() / 2);
+    input_ = source_->start();
+    if (!input_ || source_->error() != QAudio::NoError) {
+        source_.reset();
+        input_ = nullptr;
+        return Failure{"The sound input could not be opened."};
+    }
+    converter_.emplace(*pcm);
+    inputFormat_ = pcm;
+    connect(input_, &QIODevice::readyRead, this, &QtSoundDevice::takeInput);
+    // A source that stops by itself (an input unplugged) ends the recording;
+    // what arrived before stays. Deleting it is left to the event loop, since
+    // it is the sender.
+    connect(source_.get(), &QAudioSource::stateChanged, this, [this](QAudio::State state) {
+        if (state == QAudio::StoppedState && source_ && source_->error() != QAudio::NoError) {
+            takeInput();
+            if (!source_)
+                return;
+            QAudioSource* failed = source_.release();
+            disconnect(failed, nullptr, this, nullptr);
+            input_ = nullptr;
+            failed->deleteLater();
+        }
+    });
+    return success();
+}
+
+void QtSoundDevice::takeInput()
+{
+    if (!input_ || !converter_)
+        return;
+    const QByteArray bytes = input_->readAll();
+    converter_->feed({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())},
+                     samples_);
+    if (samples_.size() > kMaxRecordingSamples) {
+        // A full WAV file: the recording ends. Later, since the source may be
+        // the one calling.
+        samples_.resize(kMaxRecordingSamples);
+        converter_.reset();
+        QMetaObject::invokeMethod(this, &QtSoundDevice::endRecording, Qt::QueuedConnection);
+    }
+}
+
+void QtSoundDevice::endRecording()
+{
+    if (!source_)
+        return;
+    takeInput();
+    disconnect(source_.get(), nullptr, this, nullptr);
+    if (input_)
+        disconnect(input_, nullptr, this, nullptr);
+    source_->stop();
+    source_.reset();
+    input_ = nullptr;
+}
+
+void QtSoundDevice::endPlaying()
+{
+    if (!sink_)
+        return;
+    disconnect(sink_.get(), nullptr, this, nullptr);
+    sink_->stop();
+    sink_.reset();
+    playback_.reset();
+    playbackBytes_.clear();
+}
+
+void QtSoundDevice::stop()
+{
+    endRecording();
+    endPlaying();
+}
+
+Status QtSoundDevice::play()
+{
+    endRecording();
+    endPlaying();
+    if (!open_)
+        return Failure{"The sound device is not ready."};
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return Failure{"No sound output was found to play the recording."};
+
+    QAudioFormat format = qtFormat(kRecordingRate, 1, QAudioFormat::UInt8);
+    if (!device.isFormatSupported(format)) {
+        format = device.preferredFormat();
+        format.setSampleRate(kRecordingRate);
+        if (!sampleType(format.sampleFormat()) || format.channelCount() < 1 || format.channelCount() > 32)
+            format = qtFormat(kRecordingRate, 1, QAudioFormat::Int16);
+    }
+    const std::vector<std::uint8_t> bytes =
+        fromRecordingSamples(samples_, *sampleType(format.sampleFormat()), format.channelCount());
+    playbackBytes_ = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    playback_ = std::make_unique<QBuffer>(&playbackBytes_);
+    playback_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    // The buffer running dry means the recording has been played to its end.
+    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        if ((state == QAudio::IdleState || state == QAudio::StoppedState) && sink_) {
+            QAudioSink* finished = sink_.release();
+            disconnect(finished, nullptr, this, nullptr);
+            finished->stop();
+            finished->deleteLater();
+        }
+    });
+    sink_->start(playback_.get());
+    if (sink_ && sink_->error() != QAudio::NoError) {
+        endPlaying();
+        return Failure{"The sound output could not be opened."};
+    }
+    return success();
+}
+
+Status QtSoundDevice::save(const std::filesystem::path& file)
+{
+    takeInput();
+    return writeWavFile(file, samples_);
+}
+
+std::string QtSoundDevice::mode() const
+{
+    if (!open_)
+        return modeword::kNotReady;
+    if (source_)
+        return modeword::kRecording;
+    if (sink_)
+        return modeword::kPlaying;
+    if (QMediaDevices::defaultAudioInput().isNull())
+        return modeword::kNoInput;
+    return modeword::kStopped;
+}
+
+void QtSoundDevice::close()
+{
+    endRecording();
+    endPlaying();
+    samples_.clear();
+    converter_.reset();
+    open_ = false;
+}
+
+}  // namespace vornax

@@ -1,0 +1,110 @@
+#include "capture/RecorderWindow.h"
+
+#include "capture/QtSoundDevice.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vornax {
+
+RecorderWindow::RecorderWindow(std::unique_ptr<SoundDevice> device, std::filesystem::path temporaryRecording,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), device_(std::move(device))
+{
+    if (!device_)
+        device_ = std::make_unique<QtSoundDevice>();
+    recorder_ = std::make_unique<Recorder>(*device_, std::move(temporaryRecording));
+
+    setObjectName("Form1");
+    setWindowTitle("WAV Recorder");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto button = [this](const char* name, const char* caption, void (RecorderWindow::*handler)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setMinimumSize(100, 32);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    command2_ = button("Command2", "Record", &RecorderWindow::Command2_Click);
+    command3_ = button("Command3", "Stop", &RecorderWindow::Command3_Click);
+    command4_ = button("Command4", "Play", &RecorderWindow::Command4_Click);
+    command1_ = button("Command1", "Save As...", &RecorderWindow::Command1_Click);
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setFrameShape(QFrame::StyledPanel);
+    label1_->setFrameShadow(QFrame::Sunken);
+    label1_->setMinimumHeight(26);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(10);
+    layout->addWidget(command2_, 0, 0);
+    layout->addWidget(command3_, 0, 1);
+    layout->addWidget(command4_, 0, 2);
+    layout->addWidget(command1_, 0, 3);
+    layout->addWidget(label1_, 1, 0, 1, 4);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(500);
+    connect(timer1_, &QTimer::timeout, this, &RecorderWindow::Timer1_Timer);
+
+    recorder_->open();
+    showButtons();
+    timer1_->start();
+}
+
+RecorderWindow::~RecorderWindow()
+{
+    // A window deleted without being closed (program end, tests) still ends
+    // its capture and cleans up.
+    if (!closed_)
+        recorder_->close();
+}
+
+void RecorderWindow::showButtons()
+{
+    const RecorderButtons& b = recorder_->buttons();
+    command2_->setEnabled(b.record);
+    command3_->setEnabled(b.stop);
+    command4_->setEnabled(b.play);
+    command1_->setEnabled(b.saveAs);
+}
+
+void RecorderWindow::Command2_Click()
+{
+    recorder_->record();
+    showButtons();
+}
+
+void RecorderWindow::Command3_Click()
+{
+    recorder_->stop();
+    showButtons();
+}
+
+void RecorderWindow::Command4_Click() { recorder_->play(); }
+
+void RecorderWindow::Command1_Click()
+{
+    recorder_->saveAs();
+    showButtons();
+}
+
+void RecorderWindow::Timer1_Timer() { label1_->setText(QString::fromStdString(recorder_->statusText())); }
+
+void RecorderWindow::closeEvent(QCloseEvent* event)
+{
+    timer1_->stop();
+    if (!closed_) {
+        recorder_->close();
+        closed_ = true;
+    }
+    event->accept();
+}
+
+}  // namespace vornax

@@ -1,0 +1,57 @@
+// The recorder window "Form1" ("WAV Recorder"): four buttons over a status
+// line. Command2 "Record", Command3 "Stop", Command4 "Play", Command1
+// "Save As..."; Label1 shows the sound device's mode, refreshed every 500 ms
+// by Timer1 while the window is open. The window is deleted when closed, so
+// opening it again starts afresh with a new capture.
+#pragma once
+
+#include "capture/Recorder.h"
+#include "capture/SoundDevice.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace vornax {
+
+class RecorderWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Without a device the window uses the system's sound device (QtSoundDevice).
+    explicit RecorderWindow(std::unique_ptr<SoundDevice> device = nullptr,
+                            std::filesystem::path temporaryRecording = defaultTemporaryRecording(),
+                            QWidget* parent = nullptr);
+    ~RecorderWindow() override;
+
+    const Recorder& recorder() const { return *recorder_; }
+
+public slots:
+    void Command2_Click();  // Record
+    void Command3_Click();  // Stop
+    void Command4_Click();  // Play
+    void Command1_Click();  // Save As...
+    void Timer1_Timer();    // status line
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showButtons();
+
+    std::unique_ptr<SoundDevice> device_;
+    std::unique_ptr<Recorder> recorder_;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* command4_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    bool closed_ = false;
+};
+
+}  // namespace vornax
