@@ -1,0 +1,19 @@
+// A language file applied to the store, then the unit factors read from it as
+// the windows read them.
+#include "FuzzLines.h"
+#include "compare/CurveSlot.h"
+#include "shell/Language.h"
+#include "shell/Varia.h"
+
+using namespace vornax;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Varia varia;
+    (void)applyLanguageLines(varia, fuzzing::linesOf(data, size));
+    (void)varia.single("LbConvertionWatt");
+    (void)varia.single("LbConvertionNm");
+    (void)varia.int16("LbConvertionWatt");
+    (void)compare::currentUnits(varia);
+    return 0;
+}
