@@ -82,8 +82,8 @@ Status QtSoundDevice::record()
         return Failure{"The sound input offers no format the recorder can read."};
 
     source_ = std::make_unique<QAudioSource>(device, format);
-    // Half a second of buffer, so that a busy window does not lose sound.
-    source_->setBufferSize(pcm->sampleRate * pcm->bytesPerFrame() / 2);
+    // The source's own buffer size is kept: a larger one set here made Qt 6.4
+    // drop the first half second of the recording.
     input_ = source_->start();
     if (!input_ || source_->error() != QAudio::NoError) {
         source_.reset();
