@@ -1,0 +1,122 @@
+// The command line's saves under the same failures: a command whose output
+// cannot be written, or that is asked to write over its own input, says so on
+// stderr, exits with status 1 and leaves every file as it was.
+#include "HardeningSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+using vornax::testing::TempFolder;
+
+namespace {
+
+struct CommandRun {
+    int status = -1;
+    std::string output;  // stdout and stderr together
+};
+
+CommandRun run(const std::string& arguments)
+{
+    CommandRun result;
+    const std::string command = std::string(VORNAX_CLI) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+        result.output.append(buffer, n);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return result;
+}
+
+// The shipped French file: the unit factors the power files need.
+const std::string kLanguage = " --lang '" VORNAX_LANGUAGE_FILE "'";
+
+std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+std::string curveFile()
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += std::to_string(i / 20) + "," + std::to_string(i % 20 * 5) + ";" + std::to_string(2500 + 10 * i) +
+                "\r\n";
+    return text;
+}
+
+std::string powerCurveFile()
+{
+    std::string text;
+    for (int rpm = 2000; rpm <= 6000; rpm += 100)
+        text += std::to_string(rpm) + ";9,5;" + std::to_string(rpm / 100) + "\r\n";
+    return text + " 736 \r\n 0,1019716 \r\n";
+}
+
+struct Command {
+    const char* name;
+    const char* inputName;
+    std::string input;
+    // Arguments with the input and output paths put in.
+    std::function<std::string(const std::string& in, const std::string& out)> arguments;
+};
+
+std::vector<Command> commands()
+{
+    return {
+        {"rpm", "rec.wav", vornax::hardening::pulseWav(44100),
+         [](auto& in, auto& out) { return "rpm " + in + " -o " + out; }},
+        {"condition", "rec.wav", vornax::hardening::pulseWav(4000),
+         [](auto& in, auto& out) { return "condition " + in + " -o " + out; }},
+        {"power", "run.ReT", curveFile(), [](auto& in, auto& out) { return "power " + in + " -o " + out + kLanguage; }},
+        {"average", "p.txt", powerCurveFile(), [](auto& in, auto& out) { return "average " + in + " -o " + out + kLanguage; }},
+        {"simulate", "p.txt", powerCurveFile(), [](auto& in, auto& out) { return "simulate " + in + " -o " + out + kLanguage; }},
+    };
+}
+
+}  // namespace
+
+TEST(CommandFailure, AnUnwritableOutputIsReportedAndNothingChanges)
+{
+    for (const Command& c : commands()) {
+        TempFolder folder;
+        folder.useAsAppFolder();
+        const fs::path input = folder.write(c.inputName, c.input);
+        const fs::path notAFolder = folder.write("plain-file", "x");
+        const CommandRun result = run(c.arguments(quoted(input), quoted(notAFolder / "out")));
+        EXPECT_EQ(result.status, 1) << c.name << ": " << result.output;
+        EXPECT_NE(result.output.find("plain-file"), std::string::npos) << c.name << ": " << result.output;
+        EXPECT_EQ(TempFolder::read(input), c.input) << c.name;
+        EXPECT_EQ(TempFolder::read(notAFolder), "x") << c.name;
+    }
+}
+
+TEST(CommandFailure, NoCommandWritesOverItsInput)
+{
+    for (const Command& c : commands()) {
+        TempFolder folder;
+        folder.useAsAppFolder();
+        const fs::path input = folder.write(c.inputName, c.input);
+        // The same file through a second spelling of its path.
+        const CommandRun result = run(c.arguments(quoted(input), quoted(folder.path() / "." / c.inputName)));
+        EXPECT_EQ(result.status, 1) << c.name << ": " << result.output;
+        EXPECT_FALSE(result.output.empty()) << c.name;
+        EXPECT_EQ(TempFolder::read(input), c.input) << c.name;
+    }
+}
+
+TEST(CommandFailure, TheCommandsWorkOnTheseInputs)
+{
+    // Otherwise the refusals above could come from the inputs.
+    for (const Command& c : commands()) {
+        TempFolder folder;
+        folder.useAsAppFolder();
+        const fs::path input = folder.write(c.inputName, c.input);
+        const CommandRun result = run(c.arguments(quoted(input), quoted(folder / "out")));
+        EXPECT_EQ(result.status, 0) << c.name << ": " << result.output;
+        EXPECT_TRUE(fs::exists(folder / "out")) << c.name;
+    }
+}
