@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vornax {
 namespace {
@@ -88,8 +89,17 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
             return incorrect(i, "couple illisible");
         if (!power)
             return incorrect(i, "puissance illisible");
-        rows.power.push_back(static_cast<float>(*power * powerScale));
-        rows.torque.push_back(static_cast<float>(*torque * torqueScale));
+        // The table holds singles: a value past their range would turn into
+        // an infinity that the run carries into every later sample.
+        const double scaledPower = *power * powerScale;
+        const double scaledTorque = *torque * torqueScale;
+        constexpr double largest = std::numeric_limits<float>::max();
+        if (std::abs(scaledTorque) > largest)
+            return incorrect(i, "couple hors limites");
+        if (std::abs(scaledPower) > largest)
+            return incorrect(i, "puissance hors limites");
+        rows.power.push_back(static_cast<float>(scaledPower));
+        rows.torque.push_back(static_cast<float>(scaledTorque));
     }
     return rows;
 }
