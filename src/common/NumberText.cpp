@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -74,6 +75,9 @@ long long decimalMagnitude(const std::string& canonical)
         const auto [p, ec] = std::from_chars(first, canonical.data() + canonical.size(), exponent);
         if (ec != std::errc())
             exponent = (*first == '-') ? -(1LL << 40) : (1LL << 40);
+        // Far past any float either way; held there so that adding the
+        // leading digit's position cannot overflow ("95E9223372036854775807").
+        exponent = std::clamp(exponent, -(1LL << 40), 1LL << 40);
     }
     const std::size_t firstNonZero = canonical.find_first_of("123456789", start);
     if (firstNonZero == std::string::npos || (expPos != std::string::npos && firstNonZero > expPos))
