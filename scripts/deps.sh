@@ -6,6 +6,7 @@ vornax_packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 vornax_install_missing() {
   local missing=()
