@@ -32,10 +32,15 @@ QWidget* WindowManager::show(const std::string& name)
             return nullptr;
         window->setObjectName(QString::fromStdString(name));
         windows_[name] = window;
-        // A new window opens in the middle of the screen, where the eye is.
+        // A new window opens in the middle of the screen, where the eye is,
+        // at the size it chose for itself (within the screen), or else at
+        // the size its contents ask for.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            window->adjustSize();
             const QRect area = screen->availableGeometry();
+            if (window->testAttribute(Qt::WA_Resized))
+                window->resize(window->size().boundedTo(area.size()));
+            else
+                window->adjustSize();
             QRect frame(QPoint(0, 0), window->size());
             frame.moveCenter(area.center());
             window->move(frame.topLeft().x() > area.left() ? frame.topLeft().x() : area.left(),

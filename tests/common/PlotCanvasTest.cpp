@@ -5,6 +5,8 @@
 #include "TempFolder.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,32 @@ TEST(WindowManager, CreatesEachWindowOnceAndSaysWhenOneIsMissing)
     EXPECT_EQ(windows.show("GRph"), nullptr);
     EXPECT_EQ(platform.messages().size(), 1u);
     windows.close("SimTD");  // never opened: nothing happens
+    windows.reset();
+}
+
+TEST(WindowManager, OpensAWindowAtItsOwnSizeWithinTheScreenAndCentred)
+{
+    testing::ScriptedPlatform platform;
+    auto& windows = WindowManager::instance();
+    windows.reset();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize designed = area.size() * 9 / 10;  // beyond what adjustSize would give
+    windows.registerWindow("GRph", [designed] {
+        auto* window = new QWidget(nullptr, Qt::Window);
+        window->resize(designed);
+        return window;
+    });
+    windows.registerWindow("SimTD", [area] {
+        auto* window = new QWidget(nullptr, Qt::Window);
+        window->resize(area.size() * 2);
+        return window;
+    });
+    QWidget* sized = windows.show("GRph");
+    EXPECT_EQ(sized->size(), designed);
+    EXPECT_LE((sized->geometry().center() - area.center()).manhattanLength(), 2);
+    QWidget* huge = windows.show("SimTD");
+    EXPECT_EQ(huge->size(), area.size());
+    EXPECT_EQ(huge->pos(), area.topLeft());
     windows.reset();
 }
 
