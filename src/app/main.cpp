@@ -10,11 +10,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vornax-meter");
-    QApplication::setApplicationDisplayName("The Vornax Meter");
+    // No application display name: Qt would append it to every window title,
+    // and the windows carry their own titles.
     QApplication::setApplicationVersion("1.0.16");
     QApplication::setWindowIcon(QIcon(":/vornax-meter.svg"));
 
-    vornax::QtPlatformServices services;
+    vornax::QtPlatformServices services(QStringLiteral("The Vornax Meter"));
     vornax::setPlatformServices(&services);
     vornax::registerProgramWindows();
 

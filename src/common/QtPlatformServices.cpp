@@ -56,7 +56,7 @@ std::optional<std::string> QtPlatformServices::saveFile(const FileDialogRequest&
 void QtPlatformServices::message(const std::string& text, const std::string& title, MessageIcon icon)
 {
     QMessageBox box(dialogParent());
-    box.setWindowTitle(title.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(title));
+    box.setWindowTitle(title.empty() ? programTitle_ : QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);
     switch (icon) {
