@@ -1,4 +1,5 @@
 #include "vehicle/VehicleEditorWindow.h"
+#include <QWindow>
 
 #include "common/Fields.h"
 #include "common/WindowManager.h"
@@ -44,8 +45,10 @@ VehicleEditorWindow::VehicleEditorWindow(QWidget* parent) : QWidget(parent, Qt::
     setObjectName("MiniV1");
     // Closing ends this opening: the next one rebuilds the editor from the store.
     setAttribute(Qt::WA_DeleteOnClose);
-    if (QWidget* start = mainWindow())
+    if (QWidget* start = mainWindow()) {
+        startAt_ = start->geometry().topLeft();
         start->hide();
+    }
     buildControls();
     setCaptions();
     refresh();
@@ -261,8 +264,13 @@ void VehicleEditorWindow::cancel() { close(); }
 
 void VehicleEditorWindow::closeEvent(QCloseEvent* event)
 {
-    if (QWidget* start = mainWindow())
+    if (QWidget* start = mainWindow()) {
+        // Back where it stood: a window manager places a window shown again
+        // anew unless its position is given as set on purpose.
+        if (QWindow* handle = start->windowHandle())
+            handle->setPosition(startAt_);
         start->show();
+    }
     event->accept();
 }
 

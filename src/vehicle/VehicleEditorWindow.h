@@ -9,6 +9,7 @@
 #include "vehicle/MiniFileCommands.h"
 #include "vehicle/VehicleEditor.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -39,6 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QPoint startAt_;  // where the main window stood before it was hidden
     void buildControls();
     void setCaptions();
     QLineEdit* makeField(Field f);
