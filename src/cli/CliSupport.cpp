@@ -16,7 +16,7 @@ float numberOption(const std::string& text, const std::string& option)
 {
     const auto value = parseSingle(text);
     if (!value)
-        throw UsageError(option + ": \"" + text + "\" is not a number");
+        throw UsageError(option + ": " + quotedValue(text) + " is not a number");
     return *value;
 }
 
@@ -24,7 +24,7 @@ double doubleOption(const std::string& text, const std::string& option)
 {
     const auto value = parseDouble(text);
     if (!value)
-        throw UsageError(option + ": \"" + text + "\" is not a number");
+        throw UsageError(option + ": " + quotedValue(text) + " is not a number");
     return *value;
 }
 

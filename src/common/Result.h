@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace vornax {
@@ -39,5 +40,19 @@ private:
 struct Done {};
 using Status = Result<Done>;
 inline Status success() { return Done{}; }
+
+// A value as a message quotes it: in double quotes, and a long one cut to its
+// first `longest` bytes (never inside a UTF-8 character) with "…", so that a
+// damaged field of ten thousand digits still gives a message that fits on a
+// screen.
+inline std::string quotedValue(std::string_view text, std::size_t longest = 40)
+{
+    if (text.size() <= longest)
+        return "\"" + std::string(text) + "\"";
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + std::string(text.substr(0, cut)) + "…\"";
+}
 
 }  // namespace vornax

@@ -25,13 +25,13 @@ Result<DataLine> parseDataLine(std::string_view line, std::size_t index)
     const std::string_view rest = line.substr(first + 1);
     const auto second = rest.find(';');
     if (second == std::string_view::npos)
-        return Failure{lineRef(index) + ": \"" + std::string(line) +
-                       "\" needs three fields, engine speed;torque;power"};
+        return Failure{lineRef(index) + ": " + quotedValue(line) +
+                       " needs three fields, engine speed;torque;power"};
     const auto rpm = parseSingle(line.substr(0, first));
     const auto torque = parseDouble(rest.substr(0, second));
     const auto power = parseDouble(rest.substr(second + 1));
     if (!rpm || !torque || !power)
-        return Failure{lineRef(index) + ": \"" + std::string(line) + "\" is not three numbers"};
+        return Failure{lineRef(index) + ": " + quotedValue(line) + " is not three numbers"};
     return DataLine{*rpm, *torque, *power};
 }
 
@@ -51,12 +51,12 @@ Result<DisplayUnits> currentUnits(const Varia& store)
 {
     const auto watt = store.single("LbConvertionWatt");
     if (!usableFactor(watt))
-        return Failure{"the power unit factor of the language in force (\"" + store.get("LbConvertionWatt") +
-                       "\") is not a usable number"};
+        return Failure{"the power unit factor of the language in force (" + quotedValue(store.get("LbConvertionWatt")) +
+                       ") is not a usable number"};
     const auto nm = store.single("LbConvertionNm");
     if (!usableFactor(nm))
-        return Failure{"the torque unit factor of the language in force (\"" + store.get("LbConvertionNm") +
-                       "\") is not a usable number"};
+        return Failure{"the torque unit factor of the language in force (" + quotedValue(store.get("LbConvertionNm")) +
+                       ") is not a usable number"};
     return DisplayUnits{*watt, *nm};
 }
 
@@ -100,8 +100,8 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
             hasFactors = true;
             break;
         }
-        return Failure{lineRef(i) + ": \"" + lines[i] +
-                       "\" is neither a data line nor one of the two factor lines at the end"};
+        return Failure{lineRef(i) + ": " + quotedValue(lines[i]) +
+                       " is neither a data line nor one of the two factor lines at the end"};
     }
     const std::size_t count = hasFactors ? n - 2 : n;
 
@@ -116,9 +116,9 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
         if (!lines[n - 1].empty())
             torqueFactor.setText(lines[n - 1]);
         if (!powerFactor.empty() && !usableFactor(powerFactor.value()))
-            return Failure{lineRef(n - 2) + ": the power unit factor \"" + lines[n - 2] + "\" is not a usable number"};
+            return Failure{lineRef(n - 2) + ": the power unit factor " + quotedValue(lines[n - 2]) + " is not a usable number"};
         if (!torqueFactor.empty() && !usableFactor(torqueFactor.value()))
-            return Failure{lineRef(n - 1) + ": the torque unit factor \"" + lines[n - 1] + "\" is not a usable number"};
+            return Failure{lineRef(n - 1) + ": the torque unit factor " + quotedValue(lines[n - 1]) + " is not a usable number"};
     }
     if (powerFactor.empty())
         powerFactor.setNumber(units.wattsPerPowerUnit);
@@ -138,7 +138,7 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
         const CurvePoint p{data->rpm, static_cast<float>(data->torque * torqueNumerator / torqueDenominator),
                            static_cast<float>(data->power * powerScale)};
         if (!std::isfinite(p.rpm) || !std::isfinite(p.torque) || !std::isfinite(p.power))
-            return Failure{lineRef(i) + ": \"" + lines[i] + "\" holds a value out of range"};
+            return Failure{lineRef(i) + ": " + quotedValue(lines[i]) + " holds a value out of range"};
         read[i] = p;
     }
 

@@ -34,9 +34,9 @@ Status savePowerCurveFile(const std::filesystem::path& file, const PowerTable& t
     const auto watts = store.single("LbConvertionWatt");
     const auto nm = store.single("LbConvertionNm");
     if (!watts)
-        return Failure{"the power factor LbConvertionWatt (\"" + store.get("LbConvertionWatt") + "\") is not a number"};
+        return Failure{"the power factor LbConvertionWatt (" + quotedValue(store.get("LbConvertionWatt")) + ") is not a number"};
     if (!nm)
-        return Failure{"the torque factor LbConvertionNm (\"" + store.get("LbConvertionNm") + "\") is not a number"};
+        return Failure{"the torque factor LbConvertionNm (" + quotedValue(store.get("LbConvertionNm")) + ") is not a number"};
     return writeFileAtomically(file, powerCurveFileBytes(table, pointCount, *watts, *nm));
 }
 

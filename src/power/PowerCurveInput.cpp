@@ -31,7 +31,7 @@ Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string
         const auto time = parseSingle(line.substr(0, separator));
         const auto rpm = parseSingle(line.substr(separator + 1));
         if (!time || !rpm)
-            return Failure{where(source, i) + ": \"" + std::string(line) + "\" is not time;engine speed"};
+            return Failure{where(source, i) + ": " + quotedValue(line) + " is not time;engine speed"};
         points.push_back({*time, *rpm});
     }
     return points;

@@ -33,8 +33,6 @@ GearEntries gearEntries(int gearIndex)
 
 namespace {
 
-// Collects conversions and remembers the first entry that failed, so the
-// message names the value the user has to fix.
 // True when a language entry still holds its initial text, which is only
 // its own name: the language file that gives the unit factors is missing.
 bool isUnloadedLanguageText(const Varia& store, const char* name)
@@ -45,6 +43,8 @@ bool isUnloadedLanguageText(const Varia& store, const char* name)
     return false;
 }
 
+// Collects conversions and remembers the first entry that failed, so the
+// message names the value the user has to fix.
 class Reader {
 public:
     explicit Reader(const Varia& store) : store_(store) {}
@@ -70,8 +70,8 @@ private:
     {
         if (failure_)
             return;
-        failure_ = std::string("the store entry ") + name + " holds \"" + store_.get(name) +
-                   "\", which is not a number";
+        failure_ = std::string("the store entry ") + name + " holds " + quotedValue(store_.get(name)) +
+                   ", which is not a number";
         if (store_.get(name) == "?")
             *failure_ += " (no vehicle has been confirmed yet)";
         else if (isUnloadedLanguageText(store_, name))
@@ -104,6 +104,25 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
     in.lossPercent = read.whole(gear.loss);
     if (read.failure())
         return Failure{*read.failure()};
+
+    // Values that convert but describe no car would give a curve of nonsense
+    // (a negative power for a negative mass) that looks like a measurement.
+    const auto notUsable = [&store](const char* name, const char* rule) {
+        return Failure{std::string("the store entry ") + name + " holds " + quotedValue(store.get(name)) +
+                       ", which is not a usable value (" + rule + ")"};
+    };
+    if (in.massKg <= 0)
+        return notUsable("LbPoid", "the mass must be above zero");
+    if (!(in.finalDrive > 0.0f))
+        return notUsable("LbRp", "the final drive ratio must be above zero");
+    if (!(in.gearRatio > 0.0f))
+        return notUsable(gear.ratio, "the gear ratio must be above zero");
+    if (in.lossPercent >= 100)
+        return notUsable(gear.loss, "the loss must be below 100 %");
+    if (!(wheelRadius(in) > 0.0))
+        return Failure{"the tyre LbLp/LbHp/LbDp " +
+                       quotedValue(store.get("LbLp") + "/" + store.get("LbHp") + "/" + store.get("LbDp")) +
+                       " has no usable wheel radius (it must be above zero)"};
     return in;
 }
 

@@ -35,7 +35,7 @@ Status loadCurveText(std::string_view text, Curve& curve)
         const std::string& line = lines[j];
         if (line.empty())
             continue;
-        const std::string where = "Fichier incorrect: ligne " + std::to_string(j + 1) + " \"" + line + "\"";
+        const std::string where = "Fichier incorrect: ligne " + std::to_string(j + 1) + " " + quotedValue(line);
         const auto split = line.find(';');
         if (split == std::string::npos)
             return Failure{where + " sans \";\""};

@@ -309,7 +309,7 @@ std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGoo
         lastGood = field->text().toStdString();
         return value;
     }
-    message("Valeur inadapter: \"" + field->text().toStdString() + "\" n'est pas un temps en secondes");
+    message("Valeur inadapter: " + quotedValue(field->text().toStdString()) + " n'est pas un temps en secondes");
     field->setText(QString::fromStdString(lastGood));
     return std::nullopt;
 }

@@ -10,7 +10,7 @@ namespace {
 
 Failure badValue(const std::string& what, const std::string& text)
 {
-    return Failure{"Valeur inadapter : " + what + " (\"" + text + "\")"};
+    return Failure{"Valeur inadapter : " + what + " (" + quotedValue(text) + ")"};
 }
 
 }  // namespace
@@ -80,11 +80,34 @@ Status checkRunInputs(const SimulationInputs& in)
                               : entry == "lblboite" ? parseDouble(text).has_value()
                                                     : in.store.single(entry).has_value();
         if (!converts)
-            return Failure{"Valeur inadapter : " + entry + " (\"" + text + "\")" +
+            return Failure{"Valeur inadapter : " + entry + " (" + quotedValue(text) + ")" +
                            (text == "?" ? ", confirmez d'abord la Mini" : "")};
     }
     if (*in.store.single("LbConvertionNm") == 0.0f)
         return badValue("facteur de couple LbConvertionNm", in.store.get("LbConvertionNm"));
+
+    // Values that convert but describe no car: a mass, ratio or wheel of
+    // zero or less, or a loss of the whole torque, would run to nonsense
+    // (0-100 km/h in under a second, negative speeds) rather than fail.
+    const auto notAboveZero = [](const std::string& what, const std::string& text) {
+        return Failure{badValue(what, text).message + ", il faut une valeur supérieure à zéro"};
+    };
+    if (*parseInt16(f.textPoid) <= 0)
+        return notAboveZero("poids (textPoid)", f.textPoid);
+    if (*parseSingle(f.TextRP) <= 0.0f)
+        return notAboveZero("rapport de pont (TextRP)", f.TextRP);
+    const double rim = *parseInt16(f.TextPneuD);
+    const double sidewalls = 2.0 * *parseInt16(f.TextPneuL) * *parseInt16(f.TextPneuH);
+    if (rim * 0.0254 + sidewalls / 100000.0 <= 0.0)
+        return notAboveZero("rayon de roue (TextPneuL, TextPneuH, TextPneuD)",
+                            f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
+    for (int g = 1; g <= gears; ++g) {
+        if (*in.store.single(gearRatioEntry(g)) <= 0.0f)
+            return notAboveZero(std::string("rapport ") + gearRatioEntry(g), in.store.get(gearRatioEntry(g)));
+        if (*in.store.int16(lossEntry(g)) >= 100)
+            return Failure{badValue(std::string("perte ") + lossEntry(g), in.store.get(lossEntry(g))).message +
+                           ", il faut une perte inférieure à 100 %"};
+    }
     return success();
 }
 

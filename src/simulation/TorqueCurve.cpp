@@ -109,9 +109,9 @@ Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, Tor
     const auto watt = store.single("LbConvertionWatt");
     const auto nm = store.single("LbConvertionNm");
     if (!watt)
-        return Failure{"Valeur inadapter : LbConvertionWatt = \"" + store.get("LbConvertionWatt") + "\""};
+        return Failure{"Valeur inadapter : LbConvertionWatt = " + quotedValue(store.get("LbConvertionWatt"))};
     if (!nm)
-        return Failure{"Valeur inadapter : LbConvertionNm = \"" + store.get("LbConvertionNm") + "\""};
+        return Failure{"Valeur inadapter : LbConvertionNm = " + quotedValue(store.get("LbConvertionNm"))};
 
     // 5001 lines of three numbers stay far below a megabyte.
     auto lines = readTextLines(file, 4u << 20);

@@ -19,7 +19,7 @@ constexpr std::array<const char*, 6> kLossEntries{"lbperte1e", "LbPerteB", "LbPe
 
 Failure notANumber(const char* entry, const Varia& store)
 {
-    return Failure{std::string("the vehicle entry ") + entry + " is not a number: \"" + store.get(entry) + "\""};
+    return Failure{std::string("the vehicle entry ") + entry + " is not a number: " + quotedValue(store.get(entry))};
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ void typeOther(VehicleEditor& editor, ListId list, int autre, Field field, const
 Status commitVehicleHeadless(Varia& store, const HeadlessVehicleOptions& options)
 {
     if (options.scx && !parseSingle(*options.scx))
-        return Failure{"SCx is not a number: \"" + *options.scx + "\""};
+        return Failure{"SCx is not a number: " + quotedValue(*options.scx)};
     if (options.engineInertia && !parseSingle(*options.engineInertia))
-        return Failure{"engine inertia is not a number: \"" + *options.engineInertia + "\""};
+        return Failure{"engine inertia is not a number: " + quotedValue(*options.engineInertia)};
 
     // The editor writes the store only in commit(), so every failure below
     // leaves the store as it was.

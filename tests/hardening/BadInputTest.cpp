@@ -201,13 +201,15 @@ TEST(BadInput, DamagedRecordingsAreRefusedByTheDetectionAndTheConditioning)
         const fs::path wav = folder.write("bad.wav", bytes);
         const auto detection = detectSparksInFile(wav);
         EXPECT_FALSE(detection) << what;
-        if (!detection)
+        if (!detection) {
             EXPECT_FALSE(detection.error().empty()) << what;
+        }
         // The conditioning takes any header it can scan, so only its safety
         // is asked: a result or a message, and the input untouched.
         const Status conditioned = ConditionWav(wav, folder / "out.wav");
-        if (!conditioned)
+        if (!conditioned) {
             EXPECT_FALSE(conditioned.error().empty()) << what;
+        }
         EXPECT_EQ(TempFolder::read(wav), bytes) << what;
     }
 }

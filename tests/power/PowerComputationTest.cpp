@@ -102,6 +102,33 @@ TEST_F(PowerComputationTest, AStoreEntryThatIsNotANumberIsNamed)
     EXPECT_NE(fifth.error().find("lbcq"), std::string::npos) << fifth.error();
 }
 
+// A hand-edited or damaged Mini file can hold numbers that describe no car;
+// they would give a curve that looks measured (a negative power for a
+// negative mass), so they are refused with the entry named.
+TEST_F(PowerComputationTest, NumbersThatDescribeNoCarAreRefused)
+{
+    struct Case {
+        const char* entry;
+        std::string value;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"LbPoid", "-650", "LbPoid"},   {"LbPoid", "0", "LbPoid"},         {"LbRp", "0", "LbRp"},
+        {"lbqt", "-1", "lbqt"},         {"lbperte4e", "100", "lbperte4e"}, {"LbDp", "0", "LbLp/LbHp/LbDp"},
+        {"LbPoid", std::string(10000, '7'), "LbPoid"},
+    };
+    for (const Case& c : cases) {
+        testing::fillTestVehicle(store());
+        if (std::string(c.entry) == "LbDp")
+            store().set("LbLp", "0");
+        store().set(c.entry, c.value);
+        const auto in = readPowerInputs(store(), kFourthGear);
+        ASSERT_FALSE(in.ok()) << c.entry << " = " << c.value.substr(0, 20);
+        EXPECT_NE(in.error().find(c.named), std::string::npos) << in.error();
+        EXPECT_LT(in.error().size(), 200u) << "a long value is quoted shortened";
+    }
+}
+
 TEST_F(PowerComputationTest, FillsRowsUpToTwoBeforeTheEndAndLeavesTheRestAsTheyWere)
 {
     PowerTable start(kMaxPowerPoints, PowerRow{-1.0f, -2.0f, -3.0f});

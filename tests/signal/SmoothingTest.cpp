@@ -59,8 +59,9 @@ TEST(AverageCurve, RunningMeanOfEachBlock)
         curve.pointCount = c.count;
         AverageCurve(curve, c.level);
         EXPECT_EQ(curve.pointCount, c.expectedCount) << c.level << " " << c.count;
-        if (c.level < 4)
+        if (c.level < 4) {
             EXPECT_EQ(curve.rows[c.row].speed, c.expected) << c.level;
+        }
         EXPECT_EQ(curve.rows[c.row].time, curve.rows[c.row].speed);
     }
     // L = 4, row 2 reads rows 8..12 starting from row 2.
@@ -114,8 +115,9 @@ TEST(Smoothing, FullTableStaysFiniteAndMatchesTheFormula)
     float t = 0.001f;
     for (int m = 0; m <= 989; ++m, t += 0.001f) {
         ASSERT_TRUE(std::isfinite(curve.rows[m].time) && std::isfinite(curve.rows[m].speed)) << m;
-        if (m % 97 == 0)
+        if (m % 97 == 0) {
             EXPECT_NEAR(curve.rows[m].time, BezierPoint(times, t), 1e-6 * 320) << m;
+        }
     }
 }
 

@@ -237,6 +237,17 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
          }, "lbcq"},
         {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "txtfin"},
         {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); }, "LbConvertionNm"},
+        // Numbers that describe no car: refused rather than run to nonsense.
+        {"mass 0", [](SimulationSetup& s) { s.fields.textPoid = "0"; }, "textPoid"},
+        {"negative mass", [](SimulationSetup& s) { s.fields.textPoid = "-650"; }, "textPoid"},
+        {"final drive 0", [](SimulationSetup& s) { s.fields.TextRP = "0"; }, "TextRP"},
+        {"no wheel", [](SimulationSetup& s) {
+             s.fields.TextPneuL = "0";
+             s.fields.TextPneuD = "0";
+         }, "TextPneuD"},
+        {"third ratio 0", [](SimulationSetup& s) { s.store.set("LbTr", "0"); }, "LbTr"},
+        {"whole torque lost", [](SimulationSetup& s) { s.store.set("lbperte4e", "100"); }, "lbperte4e"},
+        {"long value", [](SimulationSetup& s) { s.fields.textPoid = std::string(5000, '7'); }, "…"},
     };
     for (const Case& c : cases) {
         SimulationSetup setup;
@@ -246,6 +257,7 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
         const Status status = setup.run();
         ASSERT_FALSE(status) << c.what;
         EXPECT_NE(status.error().find(c.named), std::string::npos) << status.error();
+        EXPECT_LT(status.error().size(), 200u) << c.what;
         // The previous run stays as it was.
         EXPECT_EQ(setup.series().index, 6001) << c.what;
         EXPECT_EQ(setup.model->labels().lbT0100, before.lbT0100);
