@@ -205,12 +205,15 @@ PhaseEnd AccelerationModel::gear(int phase, float startSpeed, const PhaseQuantit
     }
 
     // Top-speed hold: the last gear ran out of engine speed before the end,
-    // so the car keeps that speed until the duration.
+    // so the car keeps that speed until the duration. The distances it
+    // passes meanwhile are timed there, not when the hold began.
     if (phase == q.gears && t < q.duration) {
         const float held = speedAtRpm(G, rpm, q.circumference);
-        while (q.duration >= timeOf(series_.index + 1))
+        while (q.duration >= timeOf(series_.index + 1)) {
             if (!append(held))
                 return PhaseEnd::Error;
+            noteGearSample(phase, rpm, q.speedFactor);
+        }
     }
 
     const std::int32_t last = series_.index;

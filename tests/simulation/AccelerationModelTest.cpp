@@ -150,6 +150,27 @@ TEST(AccelerationModel, TopSpeedHeldUntilTheDuration)
     EXPECT_NE(setup.model->labels().lb400mDA, "");
 }
 
+// A car whose curve ends low reaches its top speed before 400 m; the time of
+// 400 m is then when it passes 400 m at that speed, not when the speed was
+// reached.
+TEST(AccelerationModel, DistancesCrossedWhileHoldingTheTopSpeedAreTimedThere)
+{
+    SimulationSetup setup;
+    fillCurve(setup.curve, 1.0f, 2000.0f);
+    ASSERT_TRUE(setup.run());
+    const ResultSeries& s = setup.series();
+    std::int32_t holdStart = s.index;
+    while (holdStart > 0 && s.speed[holdStart - 1] == s.speed[s.index])
+        --holdStart;
+    ASSERT_LT(s.distance[holdStart], 400.0f) << "the hold must begin before 400 m";
+    ASSERT_GT(s.distance[s.index], 400.0f);
+    std::int32_t last400 = 0;
+    while (s.distance[last400 + 1] <= 400.0f)
+        ++last400;
+    EXPECT_EQ(setup.model->labels().lb400mDA, formatPattern(s.time[last400], Pattern::OneDecimal));
+    EXPECT_EQ(setup.model->labels().lb1000mDA.empty(), s.distance[s.index] <= 1000.0f);
+}
+
 TEST(AccelerationModel, GearChangeAppendsOneSamplePerStepOfTheChangeTime)
 {
     struct Case {
