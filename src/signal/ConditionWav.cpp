@@ -1,6 +1,7 @@
 #include "signal/ConditionWav.h"
 
 #include "common/TextFile.h"
+#include "common/WavHeader.h"
 #include "signal/ByteReader.h"
 #include "signal/WavReader.h"
 
@@ -24,18 +25,6 @@ int amplitude(const std::vector<int>& samples, std::size_t from, std::size_t to,
         lo = std::min(lo, samples[k] - 128);
     }
     return std::abs(lo) > hi ? std::abs(lo) + margin : hi + margin;
-}
-
-void put32(std::string& out, std::uint32_t v)
-{
-    for (int k = 0; k < 4; ++k)
-        out.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
-}
-
-void put16(std::string& out, std::uint16_t v)
-{
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>(v >> 8));
 }
 
 }  // namespace
@@ -87,20 +76,8 @@ Result<std::string> conditionedWav(std::string_view input)
         }
     }
 
-    std::string out;
-    out.reserve(44 + count);
-    out += "RIFF";
-    put32(out, static_cast<std::uint32_t>(frames + 36));
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);      // PCM
-    put16(out, 1);      // mono
-    put32(out, 44100);  // sample rate
-    put32(out, 44100);  // byte rate
-    put16(out, 1);      // block align
-    put16(out, 8);      // bits per sample
-    out += "data";
-    put32(out, static_cast<std::uint32_t>(frames));
+    std::string out = pcmWavHeader(static_cast<std::uint32_t>(frames), 44100, 1, 8);
+    out.reserve(out.size() + count);
     for (std::size_t k = 0; k < count; ++k) {
         // The gains keep every sample within a byte (at most 227 above, at
         // least 0 below); clamp all the same rather than wrap.

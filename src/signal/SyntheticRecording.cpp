@@ -1,44 +1,18 @@
 #include "signal/SyntheticRecording.h"
 
+#include "common/WavHeader.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
 
 namespace vornax {
-namespace {
-
-void put32(std::string& out, std::uint32_t v)
-{
-    for (int k = 0; k < 4; ++k)
-        out.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
-}
-
-void put16(std::string& out, std::uint16_t v)
-{
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>(v >> 8));
-}
-
-}  // namespace
 
 std::string makeWav(std::string_view data, std::uint32_t sampleRate, std::uint16_t channels, std::uint16_t bitsPerSample)
 {
-    const auto blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);
-    std::string out;
-    out.reserve(44 + data.size());
-    out += "RIFF";
-    put32(out, static_cast<std::uint32_t>(data.size() + 36));
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, channels);
-    put32(out, sampleRate);
-    put32(out, sampleRate * blockAlign);
-    put16(out, blockAlign);
-    put16(out, bitsPerSample);
-    out += "data";
-    put32(out, static_cast<std::uint32_t>(data.size()));
+    std::string out = pcmWavHeader(static_cast<std::uint32_t>(data.size()), sampleRate, channels, bitsPerSample);
+    out.reserve(out.size() + data.size());
     out += data;
     return out;
 }
