@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
+#include "vehicle/HeadlessCommit.h"
 
 #include <charconv>
 #include <cstdio>
@@ -58,5 +59,24 @@ void loadLanguage(const std::string& file)
 }
 
 void printJson(const nlohmann::json& object) { std::cout << object.dump() << '\n'; }
+
+void commitVehicle(const std::string& miniFile, const std::optional<std::string>& scx,
+                   const std::optional<std::string>& engineInertia)
+{
+    HeadlessVehicleOptions options;
+    if (!miniFile.empty())
+        options.miniFile = miniFile;
+    if (scx) {
+        numberOption(*scx, "--scx");
+        options.scx = *scx;
+    }
+    if (engineInertia) {
+        numberOption(*engineInertia, "--engine-inertia");
+        options.engineInertia = *engineInertia;
+    }
+    const Status committed = commitVehicleHeadless(store(), options);
+    if (!committed)
+        throw BadInput(committed.error());
+}
 
 }  // namespace vornax::cli

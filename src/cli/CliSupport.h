@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,13 @@ void refuseOverwritingInput(const std::filesystem::path& output, std::initialize
 // Loads a language file into the store: `file` when given (BadInput when it
 // cannot be read), else the active language file of the application folder.
 void loadLanguage(const std::string& file);
+
+// Commits a vehicle into the store as the editor's OK does: the Mini file
+// when `miniFile` is not empty, else the editor's defaults, with S.Cx and the
+// engine inertia typed in when given (UsageError when they are not numbers).
+// BadInput with the editor's message when it cannot commit.
+void commitVehicle(const std::string& miniFile, const std::optional<std::string>& scx = std::nullopt,
+                   const std::optional<std::string>& engineInertia = std::nullopt);
 
 // Prints a JSON object on standard output, one line.
 void printJson(const nlohmann::json& object);

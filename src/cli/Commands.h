@@ -3,6 +3,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
+#include <string>
+
 namespace vornax::cli {
 
 // Registered in main(); each lives in its own file.
@@ -14,5 +17,12 @@ void addSimulateCommand(CLI::App& app);
 void addAverageCommand(CLI::App& app);
 void addSynthCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);
+
+// The text of an option when it was given on the command line.
+inline std::optional<std::string> typedOption(const CLI::App& command, const std::string& option,
+                                              const std::string& text)
+{
+    return command.count(option) ? std::optional<std::string>(text) : std::nullopt;
+}
 
 }  // namespace vornax::cli

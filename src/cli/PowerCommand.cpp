@@ -39,20 +39,8 @@ void runPower(const PowerArguments& args, CLI::App& command)
         throw UsageError("--gear: " + std::to_string(args.gear) + " is not a gear (1 to 6)");
 
     loadLanguage(args.lang);
-    HeadlessVehicleOptions options;
-    if (!args.vehicle.empty())
-        options.miniFile = args.vehicle;
-    if (command.count("--scx")) {
-        numberOption(args.scx, "--scx");
-        options.scx = args.scx;
-    }
-    if (command.count("--engine-inertia")) {
-        numberOption(args.engineInertia, "--engine-inertia");
-        options.engineInertia = args.engineInertia;
-    }
-    const Status committed = commitVehicleHeadless(store(), options);
-    if (!committed)
-        throw BadInput(committed.error());
+    commitVehicle(args.vehicle, typedOption(command, "--scx", args.scx),
+                  typedOption(command, "--engine-inertia", args.engineInertia));
 
     // The window offers only the gears of the committed gearbox.
     const auto gears = gearNames(store());

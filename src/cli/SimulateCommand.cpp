@@ -54,12 +54,7 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
     };
 
     loadLanguage(args.lang);
-    HeadlessVehicleOptions options;
-    if (!args.vehicle.empty())
-        options.miniFile = args.vehicle;
-    const Status committed = commitVehicleHeadless(store(), options);
-    if (!committed)
-        throw BadInput(committed.error());
+    commitVehicle(args.vehicle);
 
     SimulationFields fields = SimulationFields::fromStore(store());
     typed(args.shiftRpm, "--shift-rpm", fields.RPMCh);

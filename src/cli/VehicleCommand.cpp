@@ -21,21 +21,8 @@ struct VehicleArguments {
 
 void runVehicle(const VehicleArguments& args, CLI::App& command)
 {
-    HeadlessVehicleOptions options;
-    if (!args.file.empty())
-        options.miniFile = args.file;
-    if (command.count("--scx")) {
-        numberOption(args.scx, "--scx");
-        options.scx = args.scx;
-    }
-    if (command.count("--engine-inertia")) {
-        numberOption(args.engineInertia, "--engine-inertia");
-        options.engineInertia = args.engineInertia;
-    }
-
-    const Status committed = commitVehicleHeadless(store(), options);
-    if (!committed)
-        throw BadInput(committed.error());
+    commitVehicle(args.file, typedOption(command, "--scx", args.scx),
+                  typedOption(command, "--engine-inertia", args.engineInertia));
 
     const auto entries = store().vehicleEntries();
     if (args.json) {
