@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -88,8 +89,7 @@ PowerWindow::PowerWindow(QWidget* parent)
     label20_->setText(text("LbPuissanceEn") + " " + text("LbUnitePuissance"));
     label21_->setText(text("LbCoupleEn") + " " + text("LbUniteCouple"));
     command3_->setEnabled(false);
-    for (const std::string& gear : gearNames(store()))
-        lstvitesse_->addItem(QString::fromStdString(gear));
+    fillGears();
 
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -228,6 +228,36 @@ void PowerWindow::Command3_Click()
     const Status saved = savePowerCurveFile(*chosen, table_, pointCount_, store());
     if (!saved)
         platform().message(saved.error(), store().get("LbEnregistrer"), MessageIcon::Warning);
+}
+
+// The gears of the committed gearbox. The window lives on once opened, so a
+// vehicle confirmed since with another gearbox shows when it is shown again;
+// a curve on screen is computed again if its gear is gone.
+void PowerWindow::fillGears()
+{
+    QStringList gears;
+    for (const std::string& gear : gearNames(store()))
+        gears << QString::fromStdString(gear);
+    QStringList shown;
+    for (int i = 0; i < lstvitesse_->count(); ++i)
+        shown << lstvitesse_->itemText(i);
+    if (gears == shown)
+        return;
+    const int chosen = lstvitesse_->currentIndex();
+    {
+        const QSignalBlocker quiet(lstvitesse_);
+        lstvitesse_->clear();
+        lstvitesse_->addItems(gears);
+        lstvitesse_->setCurrentIndex(chosen >= 0 && chosen < gears.size() ? chosen : 0);
+    }
+    if (chosen >= gears.size())
+        lstvitesse_Click();
+}
+
+void PowerWindow::showEvent(QShowEvent* event)
+{
+    fillGears();
+    QWidget::showEvent(event);
 }
 
 void PowerWindow::lstvitesse_Click()

@@ -46,11 +46,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* makeLabel(const QString& name, Qt::Alignment alignment, int widthTwips);
     void placeTwips(QWidget* widget, double left, double top);
     void layOut();
+    void fillGears();
     void recomputeAfterResize();
     bool compute(bool quietWhenRepeated);
     void showResult(const PowerResult& result);

@@ -158,6 +158,39 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     EXPECT_TRUE(child<QPushButton>(six, "Command3")->isEnabled());
 }
 
+// The window stays alive once opened: a vehicle confirmed meanwhile with
+// another gearbox changes the gears it offers when it is shown again, and a
+// curve computed in a gear that is gone is computed again in first gear.
+TEST_F(PowerWindowTest, ShownAgainItOffersTheGearsOfTheVehicleConfirmedSince)
+{
+    store().set("lblboite", "8");
+    store().set("lbcq", "0,9");
+    store().set("lbsix", "0,8");
+    PowerWindow w;
+    w.show();
+    load(w, curve);
+    auto* gears = child<QComboBox>(w, "lstvitesse");
+    gears->setCurrentIndex(5);
+    const QString inSixth = labelText(w, "Label22");
+    w.hide();
+
+    store().set("lblboite", "5");
+    w.show();
+    EXPECT_EQ(gears->count(), 4);
+    EXPECT_EQ(gears->currentIndex(), 0);
+    EXPECT_NE(labelText(w, "Label22"), inSixth);
+    PowerWindow fresh;
+    load(fresh, curve);
+    EXPECT_EQ(labelText(w, "Label22"), labelText(fresh, "Label22"));
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+
+    // The same gearbox again: the choice stays.
+    gears->setCurrentIndex(2);
+    w.hide();
+    w.show();
+    EXPECT_EQ(gears->currentIndex(), 2);
+}
+
 TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
 {
     PowerWindow w;
