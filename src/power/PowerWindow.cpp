@@ -230,9 +230,8 @@ void PowerWindow::Command3_Click()
         platform().message(saved.error(), store().get("LbEnregistrer"), MessageIcon::Warning);
 }
 
-// The gears of the committed gearbox. The window lives on once opened, so a
-// vehicle confirmed since with another gearbox shows when it is shown again;
-// a curve on screen is computed again if its gear is gone.
+// The gears of the committed gearbox; when they change, a curve on screen
+// in a gear that is gone is computed again in first gear.
 void PowerWindow::fillGears()
 {
     QStringList gears;
@@ -254,11 +253,7 @@ void PowerWindow::fillGears()
         lstvitesse_Click();
 }
 
-void PowerWindow::showEvent(QShowEvent* event)
-{
-    fillGears();
-    QWidget::showEvent(event);
-}
+void PowerWindow::vehicleCommitted() { fillGears(); }
 
 void PowerWindow::lstvitesse_Click()
 {

@@ -39,6 +39,8 @@ public:
     void Command3_Click();
     // The gear changed: compute again once a computation has succeeded.
     void lstvitesse_Click();
+    // A vehicle was confirmed since the window opened: the gears of its box.
+    Q_INVOKABLE void vehicleCommitted();
 
     const PowerTable& table() const { return table_; }
     int pointCount() const { return pointCount_; }
@@ -46,7 +48,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* makeLabel(const QString& name, Qt::Alignment alignment, int widthTwips);

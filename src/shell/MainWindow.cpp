@@ -108,6 +108,12 @@ void MainWindow::vehicleCommitted()
 {
     calcP_->setEnabled(true);
     acc_->setEnabled(true);
+    // Windows opened before live on: those that show vehicle values take the
+    // new ones.
+    for (const std::string& name : windowsClosedWithMain())
+        if (QWidget* window = WindowManager::instance().find(name))
+            if (window->metaObject()->indexOfMethod("vehicleCommitted()") >= 0)
+                QMetaObject::invokeMethod(window, "vehicleCommitted");
 }
 
 const std::vector<std::string>& MainWindow::windowsClosedWithMain()

@@ -289,6 +289,13 @@ void SimTD::choose(std::size_t pair, bool stored)
         fields_.at(governed.first)->setEnabled(!stored);
 }
 
+void SimTD::vehicleCommitted()
+{
+    for (std::size_t p = 0; p < options_.size(); ++p)
+        if (options_[p].first->isChecked())
+            choose(p, true);
+}
+
 SimulationFields SimTD::fields() const
 {
     const auto get = [this](const char* name) { return fields_.at(name)->text().toStdString(); };

@@ -45,6 +45,9 @@ public:
     void Form_Resize();
     // Saves the last run as an acceleration curve file.
     void saveas_Click();
+    // A vehicle was confirmed since the window opened: the fields left on
+    // "Origine" show its values.
+    Q_INVOKABLE void vehicleCommitted();
 
     const AccelerationModel& model() const { return *model_; }
     const TorqueCurve& curve() const { return *curve_; }

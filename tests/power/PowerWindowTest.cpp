@@ -159,9 +159,9 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
 }
 
 // The window stays alive once opened: a vehicle confirmed meanwhile with
-// another gearbox changes the gears it offers when it is shown again, and a
-// curve computed in a gear that is gone is computed again in first gear.
-TEST_F(PowerWindowTest, ShownAgainItOffersTheGearsOfTheVehicleConfirmedSince)
+// another gearbox changes the gears it offers, and a curve computed in a gear
+// that is gone is computed again in first gear.
+TEST_F(PowerWindowTest, OffersTheGearsOfTheVehicleConfirmedSince)
 {
     store().set("lblboite", "8");
     store().set("lbcq", "0,9");
@@ -172,10 +172,9 @@ TEST_F(PowerWindowTest, ShownAgainItOffersTheGearsOfTheVehicleConfirmedSince)
     auto* gears = child<QComboBox>(w, "lstvitesse");
     gears->setCurrentIndex(5);
     const QString inSixth = labelText(w, "Label22");
-    w.hide();
 
     store().set("lblboite", "5");
-    w.show();
+    w.vehicleCommitted();
     EXPECT_EQ(gears->count(), 4);
     EXPECT_EQ(gears->currentIndex(), 0);
     EXPECT_NE(labelText(w, "Label22"), inSixth);
@@ -186,8 +185,7 @@ TEST_F(PowerWindowTest, ShownAgainItOffersTheGearsOfTheVehicleConfirmedSince)
 
     // The same gearbox again: the choice stays.
     gears->setCurrentIndex(2);
-    w.hide();
-    w.show();
+    w.vehicleCommitted();
     EXPECT_EQ(gears->currentIndex(), 2);
 }
 

@@ -99,6 +99,23 @@ TEST_F(SimTDTest, ChoosingTheStoredTyreRestoresAndLocksItsFields)
     EXPECT_EQ(store().get("LbLp"), "165");  // the choice never writes the store
 }
 
+// The window lives on once opened: a vehicle confirmed since shows in the
+// fields left on "Origine"; the ones typed on "Autre" stay.
+TEST_F(SimTDTest, AVehicleConfirmedSinceShowsInTheStoredFields)
+{
+    window->findChild<QRadioButton*>("RPOption2")->click();
+    field("TextRP")->setText("3,9");
+    store().set("LbPoid", "720");
+    store().set("LbRp", "2,95");
+    store().set("LbLp", "145");
+    window->vehicleCommitted();
+    EXPECT_EQ(field("textPoid")->text(), "720");
+    EXPECT_EQ(field("TextPneuL")->text(), "145");
+    EXPECT_FALSE(field("textPoid")->isEnabled());
+    EXPECT_EQ(field("TextRP")->text(), "3,9");
+    EXPECT_TRUE(field("TextRP")->isEnabled());
+}
+
 TEST_F(SimTDTest, FieldsFilterKeysAndRepairTheSeparator)
 {
     QLineEdit* rpm = field("RPMCh");

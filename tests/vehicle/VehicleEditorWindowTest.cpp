@@ -128,6 +128,33 @@ TEST_F(VehicleEditorWindowTest, ChoicesAndFieldExitsGoThroughTheEditor)
     EXPECT_EQ(w->editor().field(Field::R1).text, "3,2");
 }
 
+// A window that shows vehicle values, as the power and acceleration windows do.
+class VehicleAwareWindow : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void vehicleCommitted() { ++commits; }
+    int commits = 0;
+};
+
+TEST_F(VehicleEditorWindowTest, OkTellsTheOpenWindowsThatShowVehicleValues)
+{
+    auto& windows = WindowManager::instance();
+    windows.registerWindow("CPuiss", [] { return new VehicleAwareWindow; });
+    windows.registerWindow("GRph", [] { return new QWidget(nullptr, Qt::Window); });
+    auto* power = static_cast<VehicleAwareWindow*>(windows.show("CPuiss"));
+    windows.show("GRph");
+    power->hide();  // hidden windows live on and are told too
+
+    VehicleEditorWindow* w = openEditor();
+    child<QPushButton>(w, "OK")->click();
+    flushDeletes();
+    EXPECT_EQ(power->commits, 1);
+
+    openEditor()->cancel();
+    flushDeletes();
+    EXPECT_EQ(power->commits, 1) << "a cancelled editor confirms nothing";
+}
+
 TEST_F(VehicleEditorWindowTest, OkCommitsClosesAndEnablesThePowerItems)
 {
     VehicleEditorWindow* w = openEditor();
@@ -199,3 +226,5 @@ TEST_F(VehicleEditorWindowTest, FileMenuLoadsSavesAndReportsBadFiles)
 
 }  // namespace
 }  // namespace vornax
+
+#include "VehicleEditorWindowTest.moc"
