@@ -253,7 +253,11 @@ void PowerWindow::fillGears()
         lstvitesse_Click();
 }
 
-void PowerWindow::vehicleCommitted() { fillGears(); }
+void PowerWindow::vehicleCommitted()
+{
+    setWindowTitle(QString::fromStdString(powerWindowCaption(store())));  // the Mini's name
+    fillGears();
+}
 
 void PowerWindow::lstvitesse_Click()
 {

@@ -39,7 +39,8 @@ public:
     void Command3_Click();
     // The gear changed: compute again once a computation has succeeded.
     void lstvitesse_Click();
-    // A vehicle was confirmed since the window opened: the gears of its box.
+    // A vehicle was confirmed since the window opened: its name in the
+    // title, the gears of its box.
     Q_INVOKABLE void vehicleCommitted();
 
     const PowerTable& table() const { return table_; }

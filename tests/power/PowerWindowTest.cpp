@@ -174,7 +174,9 @@ TEST_F(PowerWindowTest, OffersTheGearsOfTheVehicleConfirmedSince)
     const QString inSixth = labelText(w, "Label22");
 
     store().set("lblboite", "5");
+    store().set("Lbnom", "Clubman");
     w.vehicleCommitted();
+    EXPECT_NE(w.windowTitle().indexOf("Clubman"), -1) << w.windowTitle().toStdString();
     EXPECT_EQ(gears->count(), 4);
     EXPECT_EQ(gears->currentIndex(), 0);
     EXPECT_NE(labelText(w, "Label22"), inSixth);
