@@ -143,15 +143,22 @@ void WavWindow::OpenWav()
     source_ = Source::Wav;
 }
 
+std::optional<MappedFile> WavWindow::mapRecording()
+{
+    auto file = MappedFile::open(wavPath_);
+    if (!file) {
+        message(file.error());
+        return std::nullopt;
+    }
+    return std::move(file.value());
+}
+
 bool WavWindow::Charger()
 {
-    BusyPointer busy;
-    const auto file = MappedFile::open(wavPath_);
-    if (!file) {
-        busy.release();
-        message(file.error());
+    const auto file = mapRecording();
+    if (!file)
         return false;
-    }
+    BusyPointer busy;
     const auto load = vornax::Charger(file->bytes(), progressBar());
     if (!load) {
         if (const auto header = scanHeader(file->bytes()))
@@ -226,13 +233,10 @@ bool WavWindow::Traiter()
     const auto settings = detectionSettings();
     if (!settings)
         return false;
-    BusyPointer busy;
-    const auto file = MappedFile::open(wavPath_);
-    if (!file) {
-        busy.release();
-        message(file.error());
+    const auto file = mapRecording();
+    if (!file)
         return false;
-    }
+    BusyPointer busy;
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "signal/Curve.h"
+#include "signal/MappedFile.h"
 #include "signal/SignalPlots.h"
 #include "signal/SparkDetection.h"
 #include "signal/WavReader.h"
@@ -69,6 +70,7 @@ private:
     void layoutOnResize();
 
     // Load, drawing and detection on wavPath_; false when they stopped.
+    std::optional<MappedFile> mapRecording();  // says why when it cannot
     bool Charger();
     void GraphWaver(std::string_view file, const WavLoad& load);
     bool Traiter();
