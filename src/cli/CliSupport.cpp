@@ -1,14 +1,12 @@
 #include "cli/CliSupport.h"
 
+#include "common/AppFolder.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
 #include "vehicle/HeadlessCommit.h"
 
-#include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 namespace vornax::cli {
@@ -29,15 +27,7 @@ double doubleOption(const std::string& text, const std::string& option)
     return *value;
 }
 
-nlohmann::json jsonSingle(float value)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (ec != std::errc())
-        return static_cast<double>(value);
-    *end = '\0';
-    return std::strtod(buffer, nullptr);
-}
+nlohmann::json jsonSingle(float value) { return shortestSingleAsDouble(value); }
 
 void refuseOverwritingInput(const std::filesystem::path& output, std::initializer_list<std::filesystem::path> inputs)
 {
@@ -49,7 +39,9 @@ void refuseOverwritingInput(const std::filesystem::path& output, std::initialize
 void loadLanguage(const std::string& file)
 {
     if (file.empty()) {
-        loadLanguageFile(store(), activeLanguageFile());
+        if (const auto problem = languageFolderProblem())
+            std::cerr << "vornax: " << *problem << '\n';
+        loadLanguageFile(store(), usableActiveLanguageFile());
         return;
     }
     auto lines = readTextLines(file, 4u << 20);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace vornax {
@@ -20,23 +21,45 @@ bool isWritableFolder(const fs::path& p)
     return fs::is_directory(p, ec) && ::access(p.c_str(), W_OK) == 0;
 }
 
-// Copies the shipped language files into a new application folder's lang/,
-// with French as the active language when none is active yet.
+fs::path& shippedOverride()
+{
+    static fs::path folder;
+    return folder;
+}
+
+std::optional<std::string>& seedProblem()
+{
+    static std::optional<std::string> problem;
+    return problem;
+}
+
+// Fills lang/ with the shipped language files, French active, whenever the
+// folder has no usable lang/lang.lang: a folder made by hand beforehand, or
+// one whose active file was deleted, is filled as a new one is. Files already
+// there are kept. When lang.lang cannot be written, the reason is kept for the
+// program to say once; it then reads the shipped file instead.
 void seedLanguages(const fs::path& home)
 {
+    const fs::path lang = home / "lang";
+    if (isUsableLanguageFile(lang / "lang.lang"))
+        return;
     const fs::path shipped = shippedLanguageFolder();
     std::error_code ec;
-    const fs::path lang = home / "lang";
-    fs::create_directories(lang, ec);
-    if (shipped.empty() || fs::equivalent(shipped, lang, ec))
+    if (shipped.empty() || (fs::exists(lang, ec) && fs::equivalent(shipped, lang, ec)))
         return;
+    fs::create_directories(lang, ec);
     for (const auto& entry : fs::directory_iterator(shipped, ec)) {
         if (!entry.is_regular_file(ec))
             continue;
         const fs::path to = lang / entry.path().filename();
-        if (!fs::exists(to, ec))
-            fs::copy_file(entry.path(), to, ec);
+        if (to.filename() == "lang.lang" || !fs::exists(to, ec)) {
+            std::error_code copyError;
+            fs::copy_file(entry.path(), to, fs::copy_options::overwrite_existing, copyError);
+        }
     }
+    if (!isUsableLanguageFile(lang / "lang.lang"))
+        seedProblem() = "The language files could not be written to " + lang.string() +
+                        "; the program runs in French from " + shipped.string() + ".";
 }
 
 fs::path resolve()
@@ -44,10 +67,7 @@ fs::path resolve()
     if (const char* env = std::getenv("VORNAX_HOME"); env && *env) {
         fs::path home(env);
         std::error_code ec;
-        if (!fs::exists(home, ec)) {
-            fs::create_directories(home, ec);
-            seedLanguages(home);
-        }
+        fs::create_directories(home, ec);
         return home;
     }
     const fs::path exe = executableFolder();
@@ -62,10 +82,7 @@ fs::path resolve()
     else
         base = fs::temp_directory_path(ec);
     const fs::path folder = base / "vornax-meter";
-    if (!fs::exists(folder / "lang", ec)) {
-        fs::create_directories(folder, ec);
-        seedLanguages(folder);
-    }
+    fs::create_directories(folder, ec);
     return folder;
 }
 
@@ -80,26 +97,60 @@ fs::path executableFolder()
 
 fs::path shippedLanguageFolder()
 {
+    if (!shippedOverride().empty())
+        return shippedOverride();
+    // A build tree or a portable copy carries its own lang/; an installed
+    // program reads the configured data folder, or the same place relative to
+    // the executable when the installed tree was moved.
     const fs::path exe = executableFolder();
     std::error_code ec;
-    for (const fs::path& candidate : {exe / ".." / "share" / "vornax-meter" / "lang", exe / "lang",
-                                      fs::path("/usr/share/vornax-meter/lang"),
-                                      fs::path("/usr/local/share/vornax-meter/lang")}) {
+    for (const fs::path& candidate : {exe / "lang", fs::path(VORNAX_INSTALLED_LANG_DIR),
+                                      exe / ".." / "share" / "vornax-meter" / "lang"}) {
         if (fs::is_regular_file(candidate / "lang.lang", ec))
             return fs::weakly_canonical(candidate, ec);
     }
     return {};
 }
 
+void setShippedLanguageFolderForTests(const fs::path& folder) { shippedOverride() = folder; }
+
 const fs::path& appFolder()
 {
     auto& folder = cached();
-    if (!folder)
+    if (!folder) {
         folder = resolve();
+        seedLanguages(*folder);
+    }
     return *folder;
 }
 
-void resetAppFolderForTests() { cached().reset(); }
+void resetAppFolderForTests()
+{
+    cached().reset();
+    seedProblem().reset();
+}
+
+bool isUsableLanguageFile(const fs::path& file)
+{
+    std::error_code ec;
+    return fs::is_regular_file(file, ec) && fs::file_size(file, ec) > 0 && !ec &&
+           ::access(file.c_str(), R_OK) == 0;
+}
+
+std::optional<std::string> languageFolderProblem()
+{
+    appFolder();
+    return seedProblem();
+}
+
+fs::path usableActiveLanguageFile()
+{
+    const fs::path active = appFolder() / "lang" / "lang.lang";
+    if (isUsableLanguageFile(active))
+        return active;
+    const fs::path shipped = shippedLanguageFolder();
+    return shipped.empty() ? active : shipped / "lang.lang";
+}
 
 fs::path defaultFolder(std::string_view name)
 {

@@ -72,7 +72,11 @@ void MainWindow::startUp()
     calcP_->setEnabled(false);
     acc_->setEnabled(false);
 
-    const LanguageLoad load = loadLanguageFile(store(), activeLanguageFile());
+    const LanguageLoad load = loadLanguageFile(store(), usableActiveLanguageFile());
+    if (const auto problem = languageFolderProblem(); problem && !toldLanguageProblem_) {
+        toldLanguageProblem_ = true;
+        platform().message(*problem, "Langue", MessageIcon::Warning);
+    }
     if (load.autreCaption)
         autre_->setTitle(QString::fromStdString(*load.autreCaption));
     if (load.langueCaption)

@@ -37,6 +37,7 @@ private:
     QAction* addWindowItem(QMenu* menu, const char* objectName, const char* caption, const char* window);
 
     QLabel* picture_ = nullptr;
+    bool toldLanguageProblem_ = false;  // a folder that cannot be written is said once
     QAction* mini_ = nullptr;
     QMenu* aquisition_ = nullptr;
     QAction* enregistreur_ = nullptr;

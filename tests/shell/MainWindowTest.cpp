@@ -3,6 +3,7 @@
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
+#include "common/AppFolder.h"
 #include "common/TextFile.h"
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
@@ -65,6 +66,34 @@ TEST_F(MainWindowTest, StartsWithoutALanguageFileOnTheStoreCaptions)
     EXPECT_FALSE(action(w, "CalcP")->isEnabled());
     EXPECT_FALSE(action(w, "acc")->isEnabled());
     EXPECT_TRUE(platform.messages().empty());  // a missing language file is not reported
+}
+
+TEST_F(MainWindowTest, FirstStartOnAFolderMadeBeforehandShowsFrenchCaptions)
+{
+    setShippedLanguageFolderForTests(VORNAX_LANG_DIR);
+    resetAppFolderForTests();
+    MainWindow w;
+    EXPECT_EQ(menu(w, "Aquisition")->title(), "Acquisition");  // line 4 of the French file
+    EXPECT_EQ(store().get("LbConvertionWatt"), "735,49875");
+    EXPECT_TRUE(platform.messages().empty());
+    setShippedLanguageFolderForTests({});
+}
+
+TEST_F(MainWindowTest, AFolderThatCannotBeWrittenStartsInFrenchAndSaysWhereOnce)
+{
+    home.write("blocked", "a plain file");
+    ::setenv("VORNAX_HOME", (home / "blocked/app").c_str(), 1);
+    setShippedLanguageFolderForTests(VORNAX_LANG_DIR);
+    resetAppFolderForTests();
+    {
+        MainWindow w;
+        EXPECT_EQ(menu(w, "Aquisition")->title(), "Acquisition");
+        w.startUp();  // a second start-up (a language choice) does not say it again
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_NE(platform.messages()[0].text.find((home / "blocked/app/lang").string()), std::string::npos);
+    }
+    setShippedLanguageFolderForTests({});
+    home.useAsAppFolder();
 }
 
 TEST_F(MainWindowTest, ReadsTheActiveLanguageFileIntoMenuAndStore)
