@@ -1,6 +1,7 @@
 // `vornax-meter`: the desktop program.
 #include "app/Windows.h"
 #include "common/QtPlatformServices.h"
+#include "common/Version.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("vornax-meter");
     // No application display name: Qt would append it to every window title,
     // and the windows carry their own titles.
-    QApplication::setApplicationVersion("1.0.16");
+    QApplication::setApplicationVersion(vornax::kVersion);
     QApplication::setWindowIcon(QIcon(":/vornax-meter.svg"));
 
     vornax::QtPlatformServices services(QStringLiteral("The Vornax Meter"));

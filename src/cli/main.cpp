@@ -1,16 +1,18 @@
 // `vornax`: the program's computations without a display.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "common/Version.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
 
 int main(int argc, char** argv)
 {
     CLI::App app{"The Vornax Meter: engine torque and power of a classic Mini from a recording of its ignition."};
     app.name("vornax");
-    app.set_version_flag("--version", "vornax 1.0.16");
+    app.set_version_flag("--version", std::string("vornax ") + vornax::kVersion);
     app.require_subcommand(1);
     // The commands; add a new one's registration here.
     vornax::cli::addAverageCommand(app);

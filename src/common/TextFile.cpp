@@ -165,8 +165,11 @@ Status writeFileAtomically(const fs::path& target, std::string_view bytes)
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string why = std::strerror(errno);
+    // The descriptor is closed whether or not the flush worked.
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
+    const int closed = ::close(fd) == 0 ? 0 : errno;
+    if (synced != 0 || closed != 0) {
+        const std::string why = std::strerror(synced != 0 ? synced : closed);
         ::unlink(temp.c_str());
         return Failure{"cannot write \"" + target.string() + "\": " + why};
     }

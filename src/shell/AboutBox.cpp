@@ -80,7 +80,7 @@ void AboutBox::refresh()
 {
     const QString product = QString::fromStdString(store().get("Lbversion"));
     setWindowTitle(QString::fromUtf8("À propos de ") + product);
-    version_->setText(QString("Version ") + kVersionText);
+    version_->setText(QString("Version ") + kVersion);
     title_->setText(product);
     description_->setText(QString::fromStdString(store().get("Lbpropos")));
 }

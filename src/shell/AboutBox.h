@@ -2,13 +2,13 @@
 // language file.
 #pragma once
 
+#include "common/Version.h"
+
 #include <QWidget>
 
 class QLabel;
 
 namespace vornax {
-
-constexpr const char* kVersionText = "1.0.16";
 
 class AboutBox : public QWidget {
     Q_OBJECT
