@@ -6,7 +6,8 @@ vornax_packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
+  locales
 )
 vornax_install_missing() {
   local missing=()
@@ -19,5 +20,11 @@ vornax_install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  # The number-text tests also run under a French locale, which must exist.
+  if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
   fi
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace vornax {
@@ -108,6 +107,40 @@ std::optional<T> parseFloating(std::string_view text)
     return value;
 }
 
+// The value's exact binary value rounded to `digits` significant digits (ties
+// to even): the digits and the decimal exponent of the first one. Written by
+// to_chars, which never looks at the C locale.
+struct Scientific {
+    std::string digits;  // exactly `digits` of them, no sign
+    int exponent = 0;
+};
+
+Scientific scientificDigits(double value, int digits)
+{
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, digits - 1);
+    Scientific out;
+    const char* p = buffer;
+    for (; p != end && *p != 'e'; ++p)
+        if (isDigit(*p))
+            out.digits += *p;
+    if (p != end) {
+        ++p;
+        if (p != end && *p == '+')
+            ++p;
+        std::from_chars(p, end, out.exponent);
+    }
+    (void)ec;  // 64 characters always hold a double's scientific text
+    return out;
+}
+
+std::string withoutTrailingZeros(std::string digits)
+{
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return digits;
+}
+
 // printf-style %.<digits>G text with the decimal comma; zero is "0".
 std::string generalText(double value, int digits)
 {
@@ -117,12 +150,33 @@ std::string generalText(double value, int digits)
         return "NaN";
     if (std::isinf(value))
         return value < 0 ? "-Infinity" : "Infinity";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
-    std::string text(buffer);
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
+    const Scientific sci = scientificDigits(value, digits);
+    std::string text = value < 0 ? "-" : "";
+    const int e = sci.exponent;
+    if (e < -4 || e >= digits) {
+        const std::string fraction = withoutTrailingZeros(sci.digits.substr(1));
+        text += sci.digits[0];
+        if (!fraction.empty())
+            text += ',' + fraction;
+        const int magnitude = e < 0 ? -e : e;
+        text += e < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+        return text;
+    }
+    std::string whole, fraction;
+    if (e >= 0) {
+        whole = sci.digits.substr(0, static_cast<std::size_t>(e) + 1);
+        fraction = sci.digits.substr(static_cast<std::size_t>(e) + 1);
+    } else {
+        whole = "0";
+        fraction = std::string(static_cast<std::size_t>(-e - 1), '0') + sci.digits;
+    }
+    fraction = withoutTrailingZeros(fraction);
+    text += whole;
+    if (!fraction.empty())
+        text += ',' + fraction;
     return text;
 }
 
@@ -177,18 +231,9 @@ std::string formatPattern(double value, Pattern pattern)
     const int decimals = pattern == Pattern::TwoDecimals ? 2 : pattern == Pattern::Whole ? 0 : 1;
 
     // The 15 significant digits d0.d1...d14 x 10^exponent of the value.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    std::string digits;
-    int exponent = 0;
-    for (const char* p = buffer; *p; ++p) {
-        if (isDigit(*p))
-            digits += *p;
-        else if (*p == 'e') {
-            exponent = std::atoi(p + 1);
-            break;
-        }
-    }
+    const Scientific sci = scientificDigits(value, 15);
+    const std::string& digits = sci.digits;
+    const int exponent = sci.exponent;
 
     // Keep the digits whose place value is at least 10^-decimals, rounding the
     // first dropped digit half away from zero. The kept digits are the value
@@ -236,6 +281,27 @@ std::optional<Pattern> patternFromText(std::string_view pattern)
     if (pattern == "#0")
         return Pattern::Whole;
     return std::nullopt;
+}
+
+std::string wholeText(double value)
+{
+    const double rounded = std::nearbyint(value);  // default mode: halves to even
+    if (!std::isfinite(rounded))
+        return generalText(rounded, 15);
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded,
+                                         std::chars_format::fixed, 0);
+    return ec == std::errc() ? std::string(buffer, end) : generalText(rounded, 15);
+}
+
+double shortestSingleAsDouble(float value)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double out = value;
+    if (ec == std::errc())
+        std::from_chars(buffer, end, out);
+    return out;
 }
 
 std::string pointsToCommas(std::string_view text)

@@ -51,6 +51,14 @@ std::string formatPattern(double value, Pattern pattern);
 // any other text.
 std::optional<Pattern> patternFromText(std::string_view pattern);
 
+// A whole number, rounded halves to even, without separator ("5448"); zero is
+// "0", never "-0".
+std::string wholeText(double value);
+
+// The double nearest the shortest decimal that reads back as the same single
+// (what a JSON number of a single should be: 0.1f gives 0.1, not 0.100000001).
+double shortestSingleAsDouble(float value);
+
 // Turns every "." of a field's text into "," (what a numeric field does when
 // it loses the focus).
 std::string pointsToCommas(std::string_view text);

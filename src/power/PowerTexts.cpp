@@ -3,7 +3,6 @@
 #include "common/NumberText.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace vornax {
 
@@ -24,12 +23,7 @@ namespace {
 
 // A whole engine speed, rounded halves to even. Engine speeds stay far inside
 // 16 bits; a value beyond is still written rather than stopping the drawing.
-std::string wholeRpm(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.0f", std::nearbyint(value));
-    return text[0] == '-' && std::nearbyint(value) == 0.0 ? std::string("0") : std::string(text);
-}
+std::string wholeRpm(double value) { return wholeText(value); }
 
 }  // namespace
 

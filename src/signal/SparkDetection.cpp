@@ -3,22 +3,17 @@
 #include "signal/MappedFile.h"
 #include "signal/ByteReader.h"
 #include "signal/ThresholdSearch.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace vornax {
 namespace {
 
 constexpr double kTimeRate = 44100.0;  // start and end times always count at this rate
 
-std::string plain(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
-}
+std::string plain(double v) { return doubleText(v); }
 
 // The first whole position j with j - last > gap, the comparison made in
 // double exactly as the byte-by-byte test makes it.

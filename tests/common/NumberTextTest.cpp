@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace vornax {
 namespace {
@@ -88,6 +91,47 @@ TEST(NumberText, TextRoundTripsThroughParsing)
     for (float v : {0.11f, 3.627f, 45.925161f, 1.0e-5f, 123456.7f, -8.25f})
         EXPECT_EQ(parseSingle(singleText(v)), parseSingle(singleText(*parseSingle(singleText(v)))));
     EXPECT_EQ(pointsToCommas("1.5.2"), "1,5,2");
+}
+
+TEST(NumberText, WholeTextAndJsonSingles)
+{
+    EXPECT_EQ(wholeText(5447.5), "5448");
+    EXPECT_EQ(wholeText(5446.5), "5446");  // halves to even
+    EXPECT_EQ(wholeText(-0.4), "0");
+    EXPECT_EQ(shortestSingleAsDouble(0.1f), 0.1);
+    EXPECT_EQ(shortestSingleAsDouble(58.54f), 58.54);
+}
+
+// Qt takes the user's locale at start-up; a French one writes and reads a
+// decimal comma in the C library. Every text here must come out byte for byte
+// as it does under "C".
+TEST(NumberText, TheUsersLocaleChangesNoText)
+{
+    const auto texts = [] {
+        std::vector<std::string> out;
+        for (double v : {0.11, 3.627, 1234567.891, 1e-5, -2.675, 735.49875, 12345678.0, 0.0}) {
+            out.push_back(singleText(static_cast<float>(v)));
+            out.push_back(doubleText(v));
+            out.push_back(formatPattern(v, Pattern::TwoDecimals));
+            out.push_back(formatPattern(v, Pattern::UpToOne));
+            out.push_back(wholeText(v));
+            out.push_back(std::to_string(shortestSingleAsDouble(static_cast<float>(v)) == static_cast<double>(
+                                                                          static_cast<float>(v))));
+            out.push_back(doubleText(shortestSingleAsDouble(static_cast<float>(v))));
+        }
+        for (const char* t : {"1.5", "1,5", "1,5E+07", " -0,11 ", "22,5"}) {
+            out.push_back(doubleText(parseDouble(t).value_or(-1)));
+            out.push_back(std::to_string(parseInt16(t).value_or(-1)));
+        }
+        return out;
+    };
+    std::setlocale(LC_ALL, "C");
+    const auto inC = texts();
+    ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr)
+        << "the fr_FR.UTF-8 locale is missing (scripts/deps.sh generates it)";
+    const auto inFrench = texts();
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(inFrench, inC);
 }
 
 }  // namespace
