@@ -7,7 +7,7 @@ vornax_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core
   clang libclang-rt-dev
-  locales
+  locales dpkg-dev
 )
 vornax_install_missing() {
   local missing=()

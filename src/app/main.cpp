@@ -5,7 +5,9 @@
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +18,16 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(vornax::kVersion);
     QApplication::setWindowIcon(QIcon(":/vornax-meter.svg"));
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("The Vornax Meter: engine torque and power of a classic Mini."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption quitAfterStart(
+        QStringLiteral("quit-after-start"),
+        QStringLiteral("Start, show the main window and quit at once (a check of an installation)."));
+    options.addOption(quitAfterStart);
+    options.process(app);
+
     vornax::QtPlatformServices services(QStringLiteral("The Vornax Meter"));
     vornax::setPlatformServices(&services);
     vornax::registerProgramWindows();
@@ -23,6 +35,8 @@ int main(int argc, char** argv)
     auto* start = new vornax::MainWindow;
     start->setAttribute(Qt::WA_DeleteOnClose);
     start->show();
+    if (options.isSet(quitAfterStart))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     const int status = app.exec();
     vornax::setPlatformServices(nullptr);
     return status;
