@@ -17,5 +17,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # Qt draws its texts with the fonts the system has.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Qt's own dialogs (file dialogs, text field menus) in the chosen language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 include(CPack)

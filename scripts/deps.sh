@@ -7,6 +7,7 @@ vornax_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core
   clang libclang-rt-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   locales dpkg-dev
 )
 vornax_install_missing() {

@@ -1,6 +1,7 @@
 #include "capture/QtSoundDevice.h"
 
 #include "capture/WavWriter.h"
+#include "common/Translation.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -72,14 +73,15 @@ Status QtSoundDevice::record()
     endPlaying();
     samples_.clear();
     if (!open_)
-        return Failure{"The sound device is not ready."};
+        return Failure{tx("Recorder", "The sound device is not ready.")};
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull())
-        return Failure{"No sound input was found: connect a microphone or a line input, then press Record again."};
+        return Failure{tx("Recorder",
+                          "No sound input was found: connect a microphone or a line input, then press Record again.")};
     const QAudioFormat format = formatFor(device);
     const std::optional<PcmFormat> pcm = pcmFormat(format);
     if (!pcm)
-        return Failure{"The sound input offers no format the recorder can read."};
+        return Failure{tx("Recorder", "The sound input offers no format the recorder can read.")};
 
     source_ = std::make_unique<QAudioSource>(device, format);
     // The source's own buffer size is kept: a larger one set here made Qt 6.4
@@ -88,7 +90,7 @@ Status QtSoundDevice::record()
     if (!input_ || source_->error() != QAudio::NoError) {
         source_.reset();
         input_ = nullptr;
-        return Failure{"The sound input could not be opened."};
+        return Failure{tx("Recorder", "The sound input could not be opened.")};
     }
     converter_.emplace(*pcm);
     inputFormat_ = pcm;
@@ -161,10 +163,10 @@ Status QtSoundDevice::play()
     endRecording();
     endPlaying();
     if (!open_)
-        return Failure{"The sound device is not ready."};
+        return Failure{tx("Recorder", "The sound device is not ready.")};
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return Failure{"No sound output was found to play the recording."};
+        return Failure{tx("Recorder", "No sound output was found to play the recording.")};
 
     QAudioFormat format = qtFormat(kRecordingRate, 1, QAudioFormat::UInt8);
     if (!device.isFormatSupported(format)) {
@@ -191,7 +193,7 @@ Status QtSoundDevice::play()
     sink_->start(playback_.get());
     if (sink_ && sink_->error() != QAudio::NoError) {
         endPlaying();
-        return Failure{"The sound output could not be opened."};
+        return Failure{tx("Recorder", "The sound output could not be opened.")};
     }
     return success();
 }

@@ -3,6 +3,7 @@
 #include "common/AppFolder.h"
 #include "common/PlatformServices.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 #include <unistd.h>
 
@@ -35,7 +36,7 @@ void Recorder::record()
     const Status started = device_.record();
     if (!started) {
         buttons_ = RecorderButtons{};
-        platform().message(started.error(), "WAV Recorder", MessageIcon::Warning);
+        platform().message(started.error(), tx("Recorder", "WAV Recorder"), MessageIcon::Warning);
         return;
     }
     buttons_.stop = true;
@@ -54,14 +55,14 @@ void Recorder::play()
 {
     const Status playing = device_.play();
     if (!playing)
-        platform().message(playing.error(), "WAV Recorder", MessageIcon::Warning);
+        platform().message(playing.error(), tx("Recorder", "WAV Recorder"), MessageIcon::Warning);
 }
 
 void Recorder::saveAs()
 {
     FileDialogRequest request;
-    request.title = "Save As";
-    request.filter = "WAV file (*.wav*)|*.wav";
+    request.title = tx("Recorder", "Save As");
+    request.filter = tx("Recorder", "WAV file (*.wav*)|*.wav");
     request.initialFolder = defaultFolder("Wav").string();
     const std::optional<std::string> chosen = platform().saveFile(request);
     if (!chosen || chosen->empty())
@@ -69,16 +70,17 @@ void Recorder::saveAs()
     // Saving onto the temporary recording itself would have the file deleted
     // again when the window closes.
     if (samePath(*chosen, temporary_)) {
-        platform().message("This name is used by the recorder for its temporary recording. Please choose another.",
-                           "WAV Recorder", MessageIcon::Warning);
+        platform().message(
+            tx("Recorder", "This name is used by the recorder for its temporary recording. Please choose another."),
+            tx("Recorder", "WAV Recorder"), MessageIcon::Warning);
         return;
     }
     Status done = device_.save(temporary_);
     if (done)
         done = copyToChosen(*chosen);
     if (!done) {
-        platform().message("The recording could not be saved: " + done.error(), "WAV Recorder",
-                           MessageIcon::Warning);
+        platform().message(tx("Recorder", "The recording could not be saved: %1").arg(done.error()),
+                           tx("Recorder", "WAV Recorder"), MessageIcon::Warning);
         return;
     }
     saved_ = true;
@@ -94,7 +96,20 @@ Status Recorder::copyToChosen(const fs::path& chosen) const
     return writeFileAtomically(chosen, *bytes);
 }
 
-std::string Recorder::statusText() const { return device_.mode() + " "; }
+std::string Recorder::statusText() const
+{
+    // The device's words are codes; the status line shows them in the
+    // program's language.
+    const std::string word = device_.mode();
+    const std::pair<const char*, Text> shown[] = {
+        {modeword::kNotReady, tx("Recorder", "not ready")}, {modeword::kStopped, tx("Recorder", "stopped")},
+        {modeword::kRecording, tx("Recorder", "recording")}, {modeword::kPlaying, tx("Recorder", "playing")},
+        {modeword::kNoInput, tx("Recorder", "no sound input")}};
+    for (const auto& [code, text] : shown)
+        if (word == code)
+            return text.str() + " ";
+    return word + " ";
+}
 
 void Recorder::close()
 {

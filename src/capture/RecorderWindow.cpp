@@ -3,6 +3,7 @@
 #include "capture/QtSoundDevice.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,20 +20,19 @@ RecorderWindow::RecorderWindow(std::unique_ptr<SoundDevice> device, std::filesys
     recorder_ = std::make_unique<Recorder>(*device_, std::move(temporaryRecording));
 
     setObjectName("Form1");
-    setWindowTitle("WAV Recorder");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto button = [this](const char* name, const char* caption, void (RecorderWindow::*handler)()) {
-        auto* b = new QPushButton(caption, this);
+    auto button = [this](const char* name, void (RecorderWindow::*handler)()) {
+        auto* b = new QPushButton(this);
         b->setObjectName(name);
         b->setMinimumSize(100, 32);
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    command2_ = button("Command2", "Record", &RecorderWindow::Command2_Click);
-    command3_ = button("Command3", "Stop", &RecorderWindow::Command3_Click);
-    command4_ = button("Command4", "Play", &RecorderWindow::Command4_Click);
-    command1_ = button("Command1", "Save As...", &RecorderWindow::Command1_Click);
+    command2_ = button("Command2", &RecorderWindow::Command2_Click);
+    command3_ = button("Command3", &RecorderWindow::Command3_Click);
+    command4_ = button("Command4", &RecorderWindow::Command4_Click);
+    command1_ = button("Command1", &RecorderWindow::Command1_Click);
     label1_ = new QLabel(this);
     label1_->setObjectName("Label1");
     label1_->setFrameShape(QFrame::StyledPanel);
@@ -53,6 +53,7 @@ RecorderWindow::RecorderWindow(std::unique_ptr<SoundDevice> device, std::filesys
     timer1_->setInterval(500);
     connect(timer1_, &QTimer::timeout, this, &RecorderWindow::Timer1_Timer);
 
+    showCaptions();
     recorder_->open();
     showButtons();
     timer1_->start();
@@ -64,6 +65,22 @@ RecorderWindow::~RecorderWindow()
     // its capture and cleans up.
     if (!closed_)
         recorder_->close();
+}
+
+void RecorderWindow::showCaptions()
+{
+    setWindowTitle(tr("WAV Recorder"));
+    command2_->setText(tr("Record"));
+    command3_->setText(tr("Stop"));
+    command4_->setText(tr("Play"));
+    command1_->setText(tr("Save As..."));
+}
+
+void RecorderWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showCaptions();
+    QWidget::changeEvent(event);
 }
 
 void RecorderWindow::showButtons()

@@ -39,8 +39,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void showCaptions();
     void showButtons();
 
     std::unique_ptr<SoundDevice> device_;

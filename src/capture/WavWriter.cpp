@@ -1,6 +1,7 @@
 #include "capture/WavWriter.h"
 
 #include "common/TextFile.h"
+#include "common/Translation.h"
 #include "common/WavHeader.h"
 
 namespace vornax {
@@ -20,7 +21,7 @@ std::string wavFileBytes(std::span<const std::uint8_t> samples)
 Status writeWavFile(const std::filesystem::path& file, std::span<const std::uint8_t> samples)
 {
     if (samples.size() > kMaxRecordingSamples)
-        return Failure{"the recording is too long for a WAV file"};
+        return Failure{tx("WavWriter", "the recording is too long for a WAV file")};
     return writeFileAtomically(file, wavFileBytes(samples));
 }
 

@@ -1,9 +1,12 @@
 #include "common/AppFolder.h"
 
+#include "common/Translation.h"
+
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace vornax {
 namespace fs = std::filesystem;
@@ -27,9 +30,10 @@ fs::path& shippedOverride()
     return folder;
 }
 
-std::optional<std::string>& seedProblem()
+// The folder that could not be written and the shipped one read instead.
+std::optional<std::pair<fs::path, fs::path>>& seedProblem()
 {
-    static std::optional<std::string> problem;
+    static std::optional<std::pair<fs::path, fs::path>> problem;
     return problem;
 }
 
@@ -58,8 +62,7 @@ void seedLanguages(const fs::path& home)
         }
     }
     if (!isUsableLanguageFile(lang / "lang.lang"))
-        seedProblem() = "The language files could not be written to " + lang.string() +
-                        "; the program runs in French from " + shipped.string() + ".";
+        seedProblem() = std::pair(lang, shipped);
 }
 
 fs::path resolve()
@@ -140,7 +143,13 @@ bool isUsableLanguageFile(const fs::path& file)
 std::optional<std::string> languageFolderProblem()
 {
     appFolder();
-    return seedProblem();
+    if (!seedProblem())
+        return std::nullopt;
+    // Worded when it is said, in the language then in force.
+    return tx("AppFolder", "The language files could not be written to %1; the program runs in French from %2.")
+        .arg(seedProblem()->first.string())
+        .arg(seedProblem()->second.string())
+        .str();
 }
 
 fs::path usableActiveLanguageFile()

@@ -132,16 +132,16 @@ void PlotCanvas::contextMenuEvent(QContextMenuEvent* event)
     if (menu.exec(event->globalPos()) != save)
         return;
     FileDialogRequest request;
-    request.title = "Save picture";
-    request.filter = "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg";
+    request.title = tr("Save picture").toStdString();
+    request.filter = tr("PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg").toStdString();
     request.initialFolder = appFolder().string();
     request.initialName = "plot.png";
     const auto chosen = platform().saveFile(request);
     if (!chosen)
         return;
     if (!exportTo(QString::fromStdString(*chosen)))
-        platform().message("Cannot save the picture to \"" + *chosen + "\".", "Save picture",
-                           MessageIcon::Warning);
+        platform().message(tr("Cannot save the picture to \"%1\".").arg(QString::fromStdString(*chosen)).toStdString(),
+                           request.title, MessageIcon::Warning);
 }
 
 }  // namespace vornax

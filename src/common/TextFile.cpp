@@ -1,5 +1,7 @@
 #include "common/TextFile.h"
 
+#include "common/Translation.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,19 +17,20 @@ Result<std::string> readFileBytes(const fs::path& path, std::uintmax_t maxBytes)
 {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        return Failure{"\"" + path.string() + "\" is a folder, not a file"};
+        return Failure{tx("TextFile", "\"%1\" is a folder, not a file").arg(path.string())};
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Failure{"cannot open \"" + path.string() + "\": " + std::strerror(errno)};
+        return Failure{tx("TextFile", "cannot open \"%1\": %2").arg(path.string()).arg(systemErrorText(errno))};
     in.seekg(0, std::ios::end);
     const auto size = static_cast<std::uintmax_t>(std::max<std::streamoff>(in.tellg(), 0));
     if (size > maxBytes)
-        return Failure{"\"" + path.string() + "\" is too large (" + std::to_string(size) + " bytes)"};
+        return Failure{
+            tx("TextFile", "\"%1\" is too large (%2 bytes)").arg(path.string()).arg(std::to_string(size))};
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(size));
     if (static_cast<std::uintmax_t>(in.gcount()) != size)
-        return Failure{"cannot read \"" + path.string() + "\""};
+        return Failure{tx("TextFile", "cannot read \"%1\"").arg(path.string())};
     return bytes;
 }
 
@@ -151,17 +154,17 @@ Status writeFileAtomically(const fs::path& target, std::string_view bytes)
     const fs::path temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return Failure{"cannot write in \"" + folder.string() + "\": " + std::strerror(errno)};
+        return Failure{tx("TextFile", "cannot write in \"%1\": %2").arg(folder.string()).arg(systemErrorText(errno))};
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            const std::string why = std::strerror(errno);
+            const std::string why = systemErrorText(errno);
             ::close(fd);
             ::unlink(temp.c_str());
-            return Failure{"cannot write \"" + target.string() + "\": " + why};
+            return Failure{tx("TextFile", "cannot write \"%1\": %2").arg(target.string()).arg(why)};
         }
         written += static_cast<std::size_t>(n);
     }
@@ -169,14 +172,14 @@ Status writeFileAtomically(const fs::path& target, std::string_view bytes)
     const int synced = ::fsync(fd) == 0 ? 0 : errno;
     const int closed = ::close(fd) == 0 ? 0 : errno;
     if (synced != 0 || closed != 0) {
-        const std::string why = std::strerror(synced != 0 ? synced : closed);
+        const std::string why = systemErrorText(synced != 0 ? synced : closed);
         ::unlink(temp.c_str());
-        return Failure{"cannot write \"" + target.string() + "\": " + why};
+        return Failure{tx("TextFile", "cannot write \"%1\": %2").arg(target.string()).arg(why)};
     }
     if (std::rename(temp.c_str(), target.c_str()) != 0) {
-        const std::string why = std::strerror(errno);
+        const std::string why = systemErrorText(errno);
         ::unlink(temp.c_str());
-        return Failure{"cannot replace \"" + target.string() + "\": " + why};
+        return Failure{tx("TextFile", "cannot replace \"%1\": %2").arg(target.string()).arg(why)};
     }
     return success();
 }

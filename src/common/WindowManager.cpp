@@ -1,6 +1,7 @@
 #include "common/WindowManager.h"
 
 #include "common/PlatformServices.h"
+#include "common/Translation.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,8 +24,8 @@ QWidget* WindowManager::show(const std::string& name)
     if (!window) {
         const auto factory = factories_.find(name);
         if (factory == factories_.end() || !factory->second) {
-            platform().message("This window is not available in this version of the program.", name,
-                               MessageIcon::Information);
+            platform().message(tx("WindowManager", "This window is not available in this version of the program."),
+                               name, MessageIcon::Information);
             return nullptr;
         }
         window = factory->second();

@@ -3,6 +3,7 @@
 #include "shell/TitlePicture.h"
 #include "shell/Varia.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
     icon->setPixmap(titlePicture().copy(30, 198, 300, 112).scaledToWidth(150, Qt::SmoothTransformation));
     top->addWidget(icon, 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
-    title_ = new QLabel("Titre de l'application", this);
+    title_ = new QLabel(tr("Titre de l'application"), this);
     title_->setObjectName("lblTitle");
     QFont big = title_->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
@@ -55,7 +56,9 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
 
     layout->addWidget(horizontalLine(this));
     auto* contact = new QHBoxLayout;
-    contact->addWidget(new QLabel("En cas de bug ou Question:", this));
+    contact_ = new QLabel(this);
+    contact_->setObjectName("lblContactCaption");
+    contact->addWidget(contact_);
     auto* address = new QLabel("support@vornax-meter.org", this);
     address->setObjectName("lblContact");
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -79,10 +82,18 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
 void AboutBox::refresh()
 {
     const QString product = QString::fromStdString(store().get("Lbversion"));
-    setWindowTitle(QString::fromUtf8("À propos de ") + product);
-    version_->setText(QString("Version ") + kVersion);
+    setWindowTitle(tr("À propos de %1").arg(product));
+    version_->setText(tr("Version %1").arg(kVersion));
+    contact_->setText(tr("En cas de bug ou Question:"));
     title_->setText(product);
     description_->setText(QString::fromStdString(store().get("Lbpropos")));
+}
+
+void AboutBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        refresh();
+    QWidget::changeEvent(event);
 }
 
 void AboutBox::showEvent(QShowEvent* event)

@@ -17,9 +17,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void refresh();
+    QLabel* contact_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* version_ = nullptr;
     QLabel* description_ = nullptr;

@@ -3,6 +3,7 @@
 #include "common/AppFolder.h"
 #include "common/TextFile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vornax {
@@ -76,6 +77,32 @@ LanguageLoad loadLanguageFile(Varia& store, const std::filesystem::path& file)
     if (!lines)
         return {};
     return applyLanguageLines(store, *lines);
+}
+
+std::string programLanguageOf(const std::vector<std::string>& lines)
+{
+    if (lines.size() < 2)
+        return "fr";
+    std::string_view line = lines[1];
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    if (const std::size_t open = line.rfind('['); open != std::string_view::npos && line.back() == ']') {
+        const std::string_view code = line.substr(open + 1, line.size() - open - 2);
+        const bool letters = !code.empty() && code.size() <= 8 && std::all_of(code.begin(), code.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        });
+        if (letters)
+            return std::string(code);
+    }
+    if (line.substr(0, 6) == "Langue")
+        return "fr";
+    return "en";
+}
+
+std::string programLanguageOfFile(const std::filesystem::path& file)
+{
+    auto lines = readTextLines(file, 4u << 20);
+    return programLanguageOf(lines ? *lines : std::vector<std::string>{});
 }
 
 std::filesystem::path activeLanguageFile() { return defaultFolder("lang") / "lang.lang"; }

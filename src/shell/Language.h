@@ -32,6 +32,16 @@ LanguageLoad applyLanguageLines(Varia& store, const std::vector<std::string>& li
 // nothing; no error is reported (the texts in force stay).
 LanguageLoad loadLanguageFile(Varia& store, const std::filesystem::path& file);
 
+// The language of the program's own texts (messages, dialogs, the captions
+// the file does not reach) that goes with a language file, as a code naming
+// its translation file (vornax_<code>.qm): the letters in brackets at the end
+// of line 2 ("Language: English [en]"); else "fr" when line 2 is the French
+// one ("Langue : ...", as in copies made before the code was written there)
+// or when the file has no line 2 (a missing file leaves the store's French
+// texts in force); else "en".
+std::string programLanguageOf(const std::vector<std::string>& lines);
+std::string programLanguageOfFile(const std::filesystem::path& file);
+
 // The active language file, lang/lang.lang under the application folder.
 std::filesystem::path activeLanguageFile();
 

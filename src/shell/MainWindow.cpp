@@ -2,6 +2,7 @@
 
 #include "common/AppFolder.h"
 #include "common/PlatformServices.h"
+#include "common/ProgramLanguage.h"
 #include "common/WindowManager.h"
 #include "shell/Language.h"
 #include "shell/TitlePicture.h"
@@ -29,25 +30,25 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    mini_ = bar->addAction("Mini");
+    mini_ = bar->addAction(QString());
     mini_->setObjectName("Mini");
     connect(mini_, &QAction::triggered, this, [] { WindowManager::instance().show("MiniV1"); });
 
-    aquisition_ = bar->addMenu("Aquisition");
+    aquisition_ = bar->addMenu(QString());
     aquisition_->setObjectName("Aquisition");
-    enregistreur_ = addWindowItem(aquisition_, "Enregistreur", "Enregistrer un Wav", "Form1");
-    chargerW_ = addWindowItem(aquisition_, "ChargerW", "Traiter un Wav", "WavT");
-    calcP_ = addWindowItem(aquisition_, "CalcP", "Calcul de la puissance", "CPuiss");
+    enregistreur_ = addWindowItem(aquisition_, "Enregistreur", "Form1");
+    chargerW_ = addWindowItem(aquisition_, "ChargerW", "WavT");
+    calcP_ = addWindowItem(aquisition_, "CalcP", "CPuiss");
 
-    text_ = bar->addMenu("Comparaison");
+    text_ = bar->addMenu(QString());
     text_->setObjectName("text");
-    compCP_ = addWindowItem(text_, "CompCP", "Courbe couple/puissance", "GRph");
-    acc_ = addWindowItem(text_, "acc", "Acceleration", "SimTD");
+    compCP_ = addWindowItem(text_, "CompCP", "GRph");
+    acc_ = addWindowItem(text_, "acc", "SimTD");
 
-    autre_ = bar->addMenu("Autre");
+    autre_ = bar->addMenu(QString());
     autre_->setObjectName("Autre");
-    aide_ = addWindowItem(autre_, "aide", "A propos de", "frmAbout");
-    langue_ = autre_->addAction("Langue");
+    aide_ = addWindowItem(autre_, "aide", "frmAbout");
+    langue_ = autre_->addAction(QString());
     langue_->setObjectName("Langue");
     connect(langue_, &QAction::triggered, this, &MainWindow::chooseLanguage);
 
@@ -55,9 +56,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     startUp();
 }
 
-QAction* MainWindow::addWindowItem(QMenu* menu, const char* objectName, const char* caption, const char* window)
+QAction* MainWindow::addWindowItem(QMenu* menu, const char* objectName, const char* window)
 {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
     action->setObjectName(objectName);
     const std::string name = window;
     connect(action, &QAction::triggered, this, [name] { WindowManager::instance().show(name); });
@@ -72,16 +73,30 @@ void MainWindow::startUp()
     calcP_->setEnabled(false);
     acc_->setEnabled(false);
 
-    const LanguageLoad load = loadLanguageFile(store(), usableActiveLanguageFile());
+    const std::filesystem::path languageFile = usableActiveLanguageFile();
+    const LanguageLoad load = loadLanguageFile(store(), languageFile);
+    if (load.autreCaption)
+        autreCaption_ = QString::fromStdString(*load.autreCaption);
+    if (load.langueCaption)
+        langueCaption_ = QString::fromStdString(*load.langueCaption);
+    // The program's own texts follow the language file; every open window
+    // re-reads its captions when the translation is installed.
+    useProgramLanguage(programLanguageOfFile(languageFile));
+    showCaptions();
     if (const auto problem = languageFolderProblem(); problem && !toldLanguageProblem_) {
         toldLanguageProblem_ = true;
-        platform().message(*problem, "Langue", MessageIcon::Warning);
+        platform().message(*problem, tr("Langue").toStdString(), MessageIcon::Warning);
     }
-    if (load.autreCaption)
-        autre_->setTitle(QString::fromStdString(*load.autreCaption));
-    if (load.langueCaption)
-        langue_->setText(QString::fromStdString(*load.langueCaption));
+}
 
+void MainWindow::showCaptions()
+{
+    // Lines 10 and 12 of the language file name "Autre" and "Langue"; until a
+    // file has reached them, the program's own words do.
+    autre_->setTitle(autreCaption_.isEmpty() ? tr("Autre") : autreCaption_);
+    langue_->setText(langueCaption_.isEmpty() ? tr("Langue") : langueCaption_);
+    // The language file has no line for the recorder's item.
+    enregistreur_->setText(tr("Enregistrer un Wav"));
     mini_->setText(text("LbMmini"));
     aquisition_->setTitle(text("LbMAquisition"));
     calcP_->setText(text("LbMcalcP"));
@@ -92,18 +107,30 @@ void MainWindow::startUp()
     aide_->setText(text("LbApropo"));
 }
 
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(text("Lbversion"));
+        picture_->setPixmap(titlePicture());
+        showCaptions();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::chooseLanguage()
 {
     FileDialogRequest request;
     request.title = langue_->text().toStdString();
-    request.filter = "langfile|*.txt";
+    request.filter = "langfile|*.txt";  // the same word in every language
     request.initialFolder = defaultFolder("lang").string();
     request.initialName = " ";
     if (const auto chosen = platform().openFile(request)) {
         const Status copied = installLanguageFile(*chosen, activeLanguageFile());
         if (!copied)
-            platform().message("The language file could not be used: " + copied.error(), "Langue",
-                               MessageIcon::Warning);
+            platform().message(tr("The language file could not be used: %1")
+                                   .arg(QString::fromStdString(copied.error()))
+                                   .toStdString(),
+                               langue_->text().toStdString(), MessageIcon::Warning);
     }
     startUp();
 }

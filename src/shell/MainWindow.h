@@ -32,12 +32,17 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QAction* addWindowItem(QMenu* menu, const char* objectName, const char* caption, const char* window);
+    QAction* addWindowItem(QMenu* menu, const char* objectName, const char* window);
+    // The menu captions: from the store, lines 10 and 12 of the language
+    // file, and the program's own for the rest.
+    void showCaptions();
 
     QLabel* picture_ = nullptr;
     bool toldLanguageProblem_ = false;  // a folder that cannot be written is said once
+    QString autreCaption_, langueCaption_;  // lines 10 and 12, once read
     QAction* mini_ = nullptr;
     QMenu* aquisition_ = nullptr;
     QAction* enregistreur_ = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/TitlePicture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -128,12 +129,12 @@ QPixmap titlePicture()
     p.setFont(sub);
     p.setPen(QColor(210, 215, 230));
     p.drawText(QRectF(32, 150, 320, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QString::fromUtf8("Puissance et couple de la Mini\nà partir du signal d'allumage"));
+               QCoreApplication::translate("TitlePicture", "Puissance et couple de la Mini\nà partir du signal d'allumage"));
     QFont small("DejaVu Sans", 9);
     p.setFont(small);
     p.setPen(QColor(150, 160, 185));
     p.drawText(QRectF(0, kTitlePictureHeight - 26, kTitlePictureWidth - 14, 20), Qt::AlignRight | Qt::AlignVCenter,
-               "tr/min  \xC2\xB7  couple  \xC2\xB7  puissance  \xC2\xB7  0-100 km/h  \xC2\xB7  400 m  \xC2\xB7  1000 m");
+               QCoreApplication::translate("TitlePicture", "tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m"));
     return pixmap;
 }
 

@@ -102,5 +102,28 @@ TEST(Language, InstallingReplacesTheActiveFileWithCrLfLines)
     EXPECT_EQ(TempFolder::read(active), "un\r\ndeux\r\ntrois\r\n");
 }
 
+TEST(Language, ProgramLanguageComesFromLineTwo)
+{
+    const struct {
+        std::vector<std::string> lines;
+        const char* code;
+    } cases[] = {
+        {{"v", "Langue : français [fr]"}, "fr"},
+        {{"v", "Language: English [en]  "}, "en"},
+        {{"v", "Sprache: Deutsch [de]"}, "de"},
+        {{"v", "Langue : français"}, "fr"},  // a copy made before the code was written there
+        {{"v", "Language: English"}, "en"},
+        {{"v", "Idioma: español"}, "en"},   // any other language file
+        {{"v", "[../x]"}, "en"},            // brackets holding no code
+        {{"v"}, "fr"},                      // too short: the store keeps its French texts
+        {{}, "fr"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(programLanguageOf(c.lines), c.code) << (c.lines.size() > 1 ? c.lines[1] : "(short)");
+    for (const auto& [name, code] : {std::pair{"francais.txt", "fr"}, std::pair{"english.txt", "en"}})
+        EXPECT_EQ(programLanguageOfFile(std::filesystem::path(VORNAX_LANG_DIR) / name), code);
+    EXPECT_EQ(programLanguageOfFile(std::filesystem::path(VORNAX_LANG_DIR) / "missing.txt"), "fr");
+}
+
 }  // namespace
 }  // namespace vornax

@@ -1,0 +1,904 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AccelerationFile</name>
+    <message>
+        <source>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</source>
+        <translation>Unsuitable value: the speed factor (line 56 of the language file) %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccelerationModel</name>
+    <message>
+        <source>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</source>
+        <translation>Not enough torque: the car never reaches the end of the launch (%1 km/h)</translation>
+    </message>
+    <message>
+        <source>%1/h en %2 à %3 tr/min</source>
+        <translation>%1/h in gear %2 at %3 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>AppFolder</name>
+    <message>
+        <source>The language files could not be written to %1; the program runs in French from %2.</source>
+        <translation>The language files could not be written to %1; the program runs in French from %2.</translation>
+    </message>
+</context>
+<context>
+    <name>AverageCurve</name>
+    <message>
+        <source>no curve is ticked: tick the curves to average</source>
+        <translation>no curve is ticked: tick the curves to average</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Standard</source>
+        <translation>3-synchro gearbox, standard</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Cooper</source>
+        <translation>3-synchro gearbox, Cooper</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Etagement court</source>
+        <translation>3-synchro gearbox, close ratios</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. Standard-Inno90</source>
+        <translation>4-synchro gearbox, standard-Inno90</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. S-1275GT-Inno120L</source>
+        <translation>4-synchro gearbox, S-1275GT-Inno120L</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. Moteur A+</source>
+        <translation>4-synchro gearbox, A+ engine</translation>
+    </message>
+    <message>
+        <source>Boite 4 Autre</source>
+        <translation>4-speed gearbox, other</translation>
+    </message>
+    <message>
+        <source>Boite 5</source>
+        <translation>5-speed gearbox</translation>
+    </message>
+    <message>
+        <source>Boite 6</source>
+        <translation>6-speed gearbox</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Droit</source>
+        <translation>Straight-cut</translation>
+    </message>
+    <message>
+        <source>Semi-élicoïdale</source>
+        <translation>Semi-helical</translation>
+    </message>
+</context>
+<context>
+    <name>ConditionWav</name>
+    <message>
+        <source>Fichier trop long</source>
+        <translation>File too long</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: la taille des données dépasse celle du fichier</source>
+        <translation>Incorrect file: the data size exceeds the file size</translation>
+    </message>
+    <message>
+        <source>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</source>
+        <translation>WAV filter impossible: smoothed sample %1 is %2, outside 0 to 255</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <translation>The output file is the input file: choose another name</translation>
+    </message>
+</context>
+<context>
+    <name>CurveFile</name>
+    <message>
+        <source>Fichier incorrect: aucun point</source>
+        <translation>Incorrect file: no point</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: %1 lignes, au plus %2</source>
+        <translation>Incorrect file: %1 lines, at most %2</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: ligne %1 %2 sans ";"</source>
+        <translation>Incorrect file: line %1 %2 without ";"</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: ligne %1 %2 n'est pas un nombre</source>
+        <translation>Incorrect file: line %1 %2 is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>tr/min</source>
+        <translation>rpm</translation>
+    </message>
+</context>
+<context>
+    <name>CurveSlot</name>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 needs three fields, engine speed;torque;power</source>
+        <translation>%1: %2 needs three fields, engine speed;torque;power</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not three numbers</source>
+        <translation>%1: %2 is not three numbers</translation>
+    </message>
+    <message>
+        <source>the power unit factor of the language in force (%1) is not a usable number</source>
+        <translation>the power unit factor of the language in force (%1) is not a usable number</translation>
+    </message>
+    <message>
+        <source>the torque unit factor of the language in force (%1) is not a usable number</source>
+        <translation>the torque unit factor of the language in force (%1) is not a usable number</translation>
+    </message>
+    <message>
+        <source>more than %1 lines</source>
+        <translation>more than %1 lines</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither a data line nor one of the two factor lines at the end</source>
+        <translation>%1: %2 is neither a data line nor one of the two factor lines at the end</translation>
+    </message>
+    <message>
+        <source>%1: the power unit factor %2 is not a usable number</source>
+        <translation>%1: the power unit factor %2 is not a usable number</translation>
+    </message>
+    <message>
+        <source>%1: the torque unit factor %2 is not a usable number</source>
+        <translation>%1: the torque unit factor %2 is not a usable number</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a value out of range</source>
+        <translation>%1: %2 holds a value out of range</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCaption</name>
+    <message>
+        <source>%1 gear ratio</source>
+        <translation>%1 gear ratio</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5th</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6th</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Width (mm)</translation>
+    </message>
+    <message>
+        <source>Height (%)</source>
+        <translation>Height (%)</translation>
+    </message>
+    <message>
+        <source>Rim (inches)</source>
+        <translation>Rim (inches)</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>the power factor (line 60 of the language file)</source>
+        <translation>the power factor (line 60 of the language file)</translation>
+    </message>
+    <message>
+        <source>the torque factor (line 61 of the language file)</source>
+        <translation>the torque factor (line 61 of the language file)</translation>
+    </message>
+    <message>
+        <source>the speed factor (line 56 of the language file)</source>
+        <translation>the speed factor (line 56 of the language file)</translation>
+    </message>
+</context>
+<context>
+    <name>MappedFile</name>
+    <message>
+        <source>"%1" is not a readable file</source>
+        <translation>"%1" is not a readable file</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>cannot read "%1": %2</translation>
+    </message>
+</context>
+<context>
+    <name>MiniFileCommands</name>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</source>
+        <translation>Mini files *.Dat|*.dat;*.Dat;*.DAT</translation>
+    </message>
+</context>
+<context>
+    <name>PowerComputation</name>
+    <message>
+        <source>the overall ratio of this gear is 0 (gear ratio %1, final drive %2)</source>
+        <translation>the overall ratio of this gear is 0 (gear ratio %1, final drive %2)</translation>
+    </message>
+    <message>
+        <source>a transmission loss of 100 % leaves no power to measure</source>
+        <translation>a transmission loss of 100 % leaves no power to measure</translation>
+    </message>
+    <message>
+        <source>the transmission loss of %1 % gives no usable factor</source>
+        <translation>the transmission loss of %1 % gives no usable factor</translation>
+    </message>
+    <message>
+        <source>this point and the next have the same time</source>
+        <translation>this point and the next have the same time</translation>
+    </message>
+    <message>
+        <source>the power overflows (engine speed or time out of range)</source>
+        <translation>the power overflows (engine speed or time out of range)</translation>
+    </message>
+    <message>
+        <source>an engine speed of 0 gives no torque</source>
+        <translation>an engine speed of 0 gives no torque</translation>
+    </message>
+    <message>
+        <source>the power or torque overflows (check the unit factors of the language file)</source>
+        <translation>the power or torque overflows (check the unit factors of the language file)</translation>
+    </message>
+    <message>
+        <source>the engine speed does not vary over the curve: nothing to draw</source>
+        <translation>the engine speed does not vary over the curve: nothing to draw</translation>
+    </message>
+    <message>
+        <source>the power and torque do not vary over the curve: nothing to draw</source>
+        <translation>the power and torque do not vary over the curve: nothing to draw</translation>
+    </message>
+    <message>
+        <source>the torque and power scales do not fit one chart</source>
+        <translation>the torque and power scales do not fit one chart</translation>
+    </message>
+    <message>
+        <source>"%1" has more than %2 points</source>
+        <translation>"%1" has more than %2 points</translation>
+    </message>
+    <message>
+        <source>"%1" has %2 lines; the computation needs at least 3</source>
+        <translation>"%1" has %2 lines; the computation needs at least 3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerCurveFile</name>
+    <message>
+        <source>%1: %2 is not a number</source>
+        <translation>%1: %2 is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>PowerCurveInput</name>
+    <message>
+        <source>"%1", line %2</source>
+        <translation>"%1", line %2</translation>
+    </message>
+    <message>
+        <source>"%1" has %2 lines; a curve for the power computation holds at most %3</source>
+        <translation>"%1" has %2 lines; a curve for the power computation holds at most %3</translation>
+    </message>
+    <message>
+        <source>%1: no ";" between time and engine speed</source>
+        <translation>%1: no ";" between time and engine speed</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not time;engine speed</source>
+        <translation>%1: %2 is not time;engine speed</translation>
+    </message>
+</context>
+<context>
+    <name>PowerInputs</name>
+    <message>
+        <source>%1: %2 is not a number (no vehicle has been confirmed yet)</source>
+        <translation>%1: %2 is not a number (no vehicle has been confirmed yet)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number (no language file has been loaded)</source>
+        <translation>%1: %2 is not a number (no language file has been loaded)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number</source>
+        <translation>%1: %2 is not a number</translation>
+    </message>
+    <message>
+        <source>gear %1 does not exist (1 to 6)</source>
+        <translation>gear %1 does not exist (1 to 6)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a usable value (%3)</source>
+        <translation>%1: %2 is not a usable value (%3)</translation>
+    </message>
+    <message>
+        <source>the mass must be above zero</source>
+        <translation>the mass must be above zero</translation>
+    </message>
+    <message>
+        <source>the final drive ratio must be above zero</source>
+        <translation>the final drive ratio must be above zero</translation>
+    </message>
+    <message>
+        <source>the gear ratio must be above zero</source>
+        <translation>the gear ratio must be above zero</translation>
+    </message>
+    <message>
+        <source>the loss must be below 100 %</source>
+        <translation>the loss must be below 100 %</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no usable wheel radius (it must be above zero)</source>
+        <translation>%1 %2 has no usable wheel radius (it must be above zero)</translation>
+    </message>
+    <message>
+        <source>1e</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2e</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3e</source>
+        <translation>3rd</translation>
+    </message>
+    <message>
+        <source>4e</source>
+        <translation>4th</translation>
+    </message>
+    <message>
+        <source>5e</source>
+        <translation>5th</translation>
+    </message>
+    <message>
+        <source>6e</source>
+        <translation>6th</translation>
+    </message>
+</context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>WAV Recorder</source>
+        <translation>WAV Recorder</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>WAV file (*.wav*)|*.wav</source>
+        <translation>WAV file (*.wav*)|*.wav</translation>
+    </message>
+    <message>
+        <source>This name is used by the recorder for its temporary recording. Please choose another.</source>
+        <translation>This name is used by the recorder for its temporary recording. Please choose another.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: %1</source>
+        <translation>The recording could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>not ready</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>recording</source>
+        <translation>recording</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>playing</translation>
+    </message>
+    <message>
+        <source>no sound input</source>
+        <translation>no sound input</translation>
+    </message>
+    <message>
+        <source>The sound device is not ready.</source>
+        <translation>The sound device is not ready.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: connect a microphone or a line input, then press Record again.</source>
+        <translation>No sound input was found: connect a microphone or a line input, then press Record again.</translation>
+    </message>
+    <message>
+        <source>The sound input offers no format the recorder can read.</source>
+        <translation>The sound input offers no format the recorder can read.</translation>
+    </message>
+    <message>
+        <source>The sound input could not be opened.</source>
+        <translation>The sound input could not be opened.</translation>
+    </message>
+    <message>
+        <source>No sound output was found to play the recording.</source>
+        <translation>No sound output was found to play the recording.</translation>
+    </message>
+    <message>
+        <source>The sound output could not be opened.</source>
+        <translation>The sound output could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>RunChecks</name>
+    <message>
+        <source>Valeur inadapter : %1 (%2)</source>
+        <translation>Unsuitable value: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Courbe de couple trop courte : il faut au moins trois lignes de données</source>
+        <translation>Torque curve too short: at least three data lines are needed</translation>
+    </message>
+    <message>
+        <source>Durée (s)</source>
+        <translation>Duration (s)</translation>
+    </message>
+    <message>
+        <source>%1, confirmez d'abord la Mini</source>
+        <translation>%1, confirm the Mini first</translation>
+    </message>
+    <message>
+        <source>%1, il faut une valeur supérieure à zéro</source>
+        <translation>%1, the value must be above zero</translation>
+    </message>
+    <message>
+        <source>%1, il faut une perte inférieure à 100 %</source>
+        <translation>%1, the loss must be below 100 %</translation>
+    </message>
+</context>
+<context>
+    <name>Smoothing</name>
+    <message>
+        <source>Niveau du filtre: de 1 à 4</source>
+        <translation>Smoothing level: 1 to 4</translation>
+    </message>
+    <message>
+        <source>Nombre de point sauté par Bezier: un entier positif</source>
+        <translation>Points skipped by the Bezier curve: a positive whole number</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>disk quota exceeded</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>input/output error</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>cannot open "%1": %2</source>
+        <translation>cannot open "%1": %2</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a file</source>
+        <translation>"%1" is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>"%1" is too large (%2 bytes)</source>
+        <translation>"%1" is too large (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>cannot read "%1"</source>
+        <translation>cannot read "%1"</translation>
+    </message>
+    <message>
+        <source>cannot write in "%1": %2</source>
+        <translation>cannot write in "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>cannot write "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>cannot replace "%1": %2</translation>
+    </message>
+</context>
+<context>
+    <name>TitlePicture</name>
+    <message>
+        <source>Puissance et couple de la Mini
+à partir du signal d'allumage</source>
+        <translation>Power and torque of the Mini
+from the ignition signal</translation>
+    </message>
+    <message>
+        <source>tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m</source>
+        <translation>rpm  ·  torque  ·  power  ·  0-100 km/h  ·  400 m  ·  1000 m</translation>
+    </message>
+</context>
+<context>
+    <name>TorqueCurve</name>
+    <message>
+        <source>Fichier Incorrect : ligne %1, %2</source>
+        <translation>Incorrect file: line %1, %2</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect : plus de %1 lignes</source>
+        <translation>Incorrect file: more than %1 lines</translation>
+    </message>
+    <message>
+        <source>une ligne de données suit les facteurs d'unité</source>
+        <translation>a data line follows the unit factors</translation>
+    </message>
+    <message>
+        <source>régime illisible</source>
+        <translation>unreadable engine speed</translation>
+    </message>
+    <message>
+        <source>facteur de couple manquant</source>
+        <translation>torque factor missing</translation>
+    </message>
+    <message>
+        <source>facteur de puissance illisible</source>
+        <translation>unreadable power factor</translation>
+    </message>
+    <message>
+        <source>facteur de couple illisible</source>
+        <translation>unreadable torque factor</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect : aucune ligne de données</source>
+        <translation>Incorrect file: no data line</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : facteur d'unité nul</source>
+        <translation>Unsuitable value: unit factor of zero</translation>
+    </message>
+    <message>
+        <source>couple ou puissance manquant</source>
+        <translation>torque or power missing</translation>
+    </message>
+    <message>
+        <source>couple illisible</source>
+        <translation>unreadable torque</translation>
+    </message>
+    <message>
+        <source>puissance illisible</source>
+        <translation>unreadable power</translation>
+    </message>
+    <message>
+        <source>couple hors limites</source>
+        <translation>torque out of range</translation>
+    </message>
+    <message>
+        <source>puissance hors limites</source>
+        <translation>power out of range</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 = %2</source>
+        <translation>Unsuitable value: %1 = %2</translation>
+    </message>
+</context>
+<context>
+    <name>WavReader</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Erreur de canaux.</source>
+        <translation>Channel error.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>not a WAV file (no RIFF/WAVE header)</source>
+        <translation>not a WAV file (no RIFF/WAVE header)</translation>
+    </message>
+    <message>
+        <source>no data chunk found where the recorder puts it (truncated or unusual WAV header)</source>
+        <translation>no data chunk found where the recorder puts it (truncated or unusual WAV header)</translation>
+    </message>
+    <message>
+        <source>not plain PCM (format tag %1); record 8-bit mono PCM at 44100 Hz</source>
+        <translation>not plain PCM (format tag %1); record 8-bit mono PCM at 44100 Hz</translation>
+    </message>
+    <message>
+        <source>stereo recording; record in mono</source>
+        <translation>stereo recording; record in mono</translation>
+    </message>
+    <message>
+        <source>unusable channel count %1</source>
+        <translation>unusable channel count %1</translation>
+    </message>
+    <message>
+        <source>%1-bit samples; record 8-bit mono at 44100 Hz</source>
+        <translation>%1-bit samples; record 8-bit mono at 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 Hz recording; record at 44100 Hz</source>
+        <translation>%1 Hz recording; record at 44100 Hz</translation>
+    </message>
+    <message>
+        <source>truncated: the data chunk declares %1 bytes but the file holds %2</source>
+        <translation>truncated: the data chunk declares %1 bytes but the file holds %2</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>the recording is too long for a WAV file</source>
+        <translation>the recording is too long for a WAV file</translation>
+    </message>
+</context>
+<context>
+    <name>WindowManager</name>
+    <message>
+        <source>This window is not available in this version of the program.</source>
+        <translation>This window is not available in this version of the program.</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::AboutBox</name>
+    <message>
+        <source>Titre de l'application</source>
+        <translation>Application title</translation>
+    </message>
+    <message>
+        <source>À propos de %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>En cas de bug ou Question:</source>
+        <translation>For bugs or questions:</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::CompareWindow</name>
+    <message>
+        <source>Moyenne</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Chargement des courbes</source>
+        <translation>Loading the curves</translation>
+    </message>
+    <message>
+        <source>Fichier text *.txt|*.txt</source>
+        <translation>Text file *.txt|*.txt</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect: %1</source>
+        <translation>Incorrect file: %1</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The average could not be saved: %1</source>
+        <translation>The average could not be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::MainWindow</name>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Enregistrer un Wav</source>
+        <translation>Record a WAV</translation>
+    </message>
+    <message>
+        <source>The language file could not be used: %1</source>
+        <translation>The language file could not be used: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::PlotCanvas</name>
+    <message>
+        <source>Save picture as PNG or SVG...</source>
+        <translation>Save picture as PNG or SVG...</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</source>
+        <translation>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>Cannot save the picture to "%1".</source>
+        <translation>Cannot save the picture to "%1".</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::PowerWindow</name>
+    <message>
+        <source>Calcul</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Curve file *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Fichier text *.txt|*.txt</source>
+        <translation>Text file *.txt|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::RecorderWindow</name>
+    <message>
+        <source>WAV Recorder</source>
+        <translation>WAV Recorder</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::SimTD</name>
+    <message>
+        <source>Comparaison d'acceleration</source>
+        <translation>Acceleration comparison</translation>
+    </message>
+    <message>
+        <source>Enregistrer sous</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Estimer</source>
+        <translation>Estimate</translation>
+    </message>
+    <message>
+        <source>Durée (s)</source>
+        <translation>Duration (s)</translation>
+    </message>
+    <message>
+        <source>Courbe de puissance (*.txt)|*.txt</source>
+        <translation>Power curve (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::VehicleEditorWindow</name>
+    <message>
+        <source>5eme</source>
+        <translation>5th</translation>
+    </message>
+    <message>
+        <source>6eme</source>
+        <translation>6th</translation>
+    </message>
+    <message>
+        <source>Largeur (mm)</source>
+        <translation>Width (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur (%)</source>
+        <translation>Height (%)</translation>
+    </message>
+    <message>
+        <source>Jante (pouces)</source>
+        <translation>Rim (inches)</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Drop gears</translation>
+    </message>
+    <message>
+        <source>Boite</source>
+        <translation>Gearbox</translation>
+    </message>
+    <message>
+        <source>Pont</source>
+        <translation>Differential</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Roue</source>
+        <translation>Wheel</translation>
+    </message>
+</context>
+</TS>

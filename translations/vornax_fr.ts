@@ -1,0 +1,904 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AccelerationFile</name>
+    <message>
+        <source>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</source>
+        <translation>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccelerationModel</name>
+    <message>
+        <source>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</source>
+        <translation>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</translation>
+    </message>
+    <message>
+        <source>%1/h en %2 à %3 tr/min</source>
+        <translation>%1/h en %2 à %3 tr/min</translation>
+    </message>
+</context>
+<context>
+    <name>AppFolder</name>
+    <message>
+        <source>The language files could not be written to %1; the program runs in French from %2.</source>
+        <translation>Les fichiers de langue n'ont pas pu être écrits dans %1 ; le programme fonctionne en français avec %2.</translation>
+    </message>
+</context>
+<context>
+    <name>AverageCurve</name>
+    <message>
+        <source>no curve is ticked: tick the curves to average</source>
+        <translation>aucune courbe n'est cochée : cochez les courbes à moyenner</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Autre</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Standard</source>
+        <translation>Boite 3 sync. Standard</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Cooper</source>
+        <translation>Boite 3 sync. Cooper</translation>
+    </message>
+    <message>
+        <source>Boite 3 sync. Etagement court</source>
+        <translation>Boite 3 sync. Etagement court</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. Standard-Inno90</source>
+        <translation>Boite 4 sync. Standard-Inno90</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. S-1275GT-Inno120L</source>
+        <translation>Boite 4 sync. S-1275GT-Inno120L</translation>
+    </message>
+    <message>
+        <source>Boite 4 sync. Moteur A+</source>
+        <translation>Boite 4 sync. Moteur A+</translation>
+    </message>
+    <message>
+        <source>Boite 4 Autre</source>
+        <translation>Boite 4 Autre</translation>
+    </message>
+    <message>
+        <source>Boite 5</source>
+        <translation>Boite 5</translation>
+    </message>
+    <message>
+        <source>Boite 6</source>
+        <translation>Boite 6</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Droit</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Semi-élicoïdale</source>
+        <translation>Semi-élicoïdale</translation>
+    </message>
+</context>
+<context>
+    <name>ConditionWav</name>
+    <message>
+        <source>Fichier trop long</source>
+        <translation>Fichier trop long</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: la taille des données dépasse celle du fichier</source>
+        <translation>Fichier incorrect: la taille des données dépasse celle du fichier</translation>
+    </message>
+    <message>
+        <source>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</source>
+        <translation>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <translation>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</translation>
+    </message>
+</context>
+<context>
+    <name>CurveFile</name>
+    <message>
+        <source>Fichier incorrect: aucun point</source>
+        <translation>Fichier incorrect: aucun point</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: %1 lignes, au plus %2</source>
+        <translation>Fichier incorrect: %1 lignes, au plus %2</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: ligne %1 %2 sans ";"</source>
+        <translation>Fichier incorrect: ligne %1 %2 sans ";"</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: ligne %1 %2 n'est pas un nombre</source>
+        <translation>Fichier incorrect: ligne %1 %2 n'est pas un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>tr/min</source>
+        <translation>tr/min</translation>
+    </message>
+</context>
+<context>
+    <name>CurveSlot</name>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 needs three fields, engine speed;torque;power</source>
+        <translation>%1 : %2 doit avoir trois champs, régime;couple;puissance</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not three numbers</source>
+        <translation>%1 : %2 n'est pas fait de trois nombres</translation>
+    </message>
+    <message>
+        <source>the power unit factor of the language in force (%1) is not a usable number</source>
+        <translation>le facteur d'unité de puissance de la langue en vigueur (%1) n'est pas un nombre utilisable</translation>
+    </message>
+    <message>
+        <source>the torque unit factor of the language in force (%1) is not a usable number</source>
+        <translation>le facteur d'unité de couple de la langue en vigueur (%1) n'est pas un nombre utilisable</translation>
+    </message>
+    <message>
+        <source>more than %1 lines</source>
+        <translation>plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither a data line nor one of the two factor lines at the end</source>
+        <translation>%1 : %2 n'est ni une ligne de données ni l'une des deux lignes de facteurs de la fin</translation>
+    </message>
+    <message>
+        <source>%1: the power unit factor %2 is not a usable number</source>
+        <translation>%1 : le facteur d'unité de puissance %2 n'est pas un nombre utilisable</translation>
+    </message>
+    <message>
+        <source>%1: the torque unit factor %2 is not a usable number</source>
+        <translation>%1 : le facteur d'unité de couple %2 n'est pas un nombre utilisable</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a value out of range</source>
+        <translation>%1 : %2 contient une valeur hors limites</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCaption</name>
+    <message>
+        <source>%1 gear ratio</source>
+        <translation>Rapport de %1</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5eme</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6eme</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Largeur (mm)</translation>
+    </message>
+    <message>
+        <source>Height (%)</source>
+        <translation>Hauteur (%)</translation>
+    </message>
+    <message>
+        <source>Rim (inches)</source>
+        <translation>Jante (pouces)</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>the power factor (line 60 of the language file)</source>
+        <translation>le facteur de puissance (ligne 60 du fichier de langue)</translation>
+    </message>
+    <message>
+        <source>the torque factor (line 61 of the language file)</source>
+        <translation>le facteur de couple (ligne 61 du fichier de langue)</translation>
+    </message>
+    <message>
+        <source>the speed factor (line 56 of the language file)</source>
+        <translation>le facteur de vitesse (ligne 56 du fichier de langue)</translation>
+    </message>
+</context>
+<context>
+    <name>MappedFile</name>
+    <message>
+        <source>"%1" is not a readable file</source>
+        <translation>« %1 » n'est pas un fichier lisible</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>impossible de lire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>MiniFileCommands</name>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</source>
+        <translation>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</translation>
+    </message>
+</context>
+<context>
+    <name>PowerComputation</name>
+    <message>
+        <source>the overall ratio of this gear is 0 (gear ratio %1, final drive %2)</source>
+        <translation>le rapport total de ce rapport de boîte est 0 (rapport de boîte %1, pont %2)</translation>
+    </message>
+    <message>
+        <source>a transmission loss of 100 % leaves no power to measure</source>
+        <translation>une perte de transmission de 100 % ne laisse aucune puissance à mesurer</translation>
+    </message>
+    <message>
+        <source>the transmission loss of %1 % gives no usable factor</source>
+        <translation>la perte de transmission de %1 % ne donne aucun facteur utilisable</translation>
+    </message>
+    <message>
+        <source>this point and the next have the same time</source>
+        <translation>ce point et le suivant ont le même temps</translation>
+    </message>
+    <message>
+        <source>the power overflows (engine speed or time out of range)</source>
+        <translation>la puissance déborde (régime ou temps hors limites)</translation>
+    </message>
+    <message>
+        <source>an engine speed of 0 gives no torque</source>
+        <translation>un régime de 0 ne donne aucun couple</translation>
+    </message>
+    <message>
+        <source>the power or torque overflows (check the unit factors of the language file)</source>
+        <translation>la puissance ou le couple déborde (vérifiez les facteurs d'unité du fichier de langue)</translation>
+    </message>
+    <message>
+        <source>the engine speed does not vary over the curve: nothing to draw</source>
+        <translation>le régime ne varie pas sur la courbe : rien à tracer</translation>
+    </message>
+    <message>
+        <source>the power and torque do not vary over the curve: nothing to draw</source>
+        <translation>la puissance et le couple ne varient pas sur la courbe : rien à tracer</translation>
+    </message>
+    <message>
+        <source>the torque and power scales do not fit one chart</source>
+        <translation>les échelles de couple et de puissance ne tiennent pas dans un même graphique</translation>
+    </message>
+    <message>
+        <source>"%1" has more than %2 points</source>
+        <translation>« %1 » a plus de %2 points</translation>
+    </message>
+    <message>
+        <source>"%1" has %2 lines; the computation needs at least 3</source>
+        <translation>« %1 » a %2 lignes ; le calcul en demande au moins 3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerCurveFile</name>
+    <message>
+        <source>%1: %2 is not a number</source>
+        <translation>%1 : %2 n'est pas un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>PowerCurveInput</name>
+    <message>
+        <source>"%1", line %2</source>
+        <translation>« %1 », ligne %2</translation>
+    </message>
+    <message>
+        <source>"%1" has %2 lines; a curve for the power computation holds at most %3</source>
+        <translation>« %1 » a %2 lignes ; une courbe pour le calcul de puissance en a au plus %3</translation>
+    </message>
+    <message>
+        <source>%1: no ";" between time and engine speed</source>
+        <translation>%1 : pas de « ; » entre le temps et le régime</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not time;engine speed</source>
+        <translation>%1 : %2 n'est pas temps;régime</translation>
+    </message>
+</context>
+<context>
+    <name>PowerInputs</name>
+    <message>
+        <source>%1: %2 is not a number (no vehicle has been confirmed yet)</source>
+        <translation>%1 : %2 n'est pas un nombre (aucune Mini n'a encore été validée)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number (no language file has been loaded)</source>
+        <translation>%1 : %2 n'est pas un nombre (aucun fichier de langue n'a été chargé)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number</source>
+        <translation>%1 : %2 n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>gear %1 does not exist (1 to 6)</source>
+        <translation>le rapport %1 n'existe pas (1 à 6)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a usable value (%3)</source>
+        <translation>%1 : %2 n'est pas une valeur utilisable (%3)</translation>
+    </message>
+    <message>
+        <source>the mass must be above zero</source>
+        <translation>le poids doit être supérieur à zéro</translation>
+    </message>
+    <message>
+        <source>the final drive ratio must be above zero</source>
+        <translation>le rapport de pont doit être supérieur à zéro</translation>
+    </message>
+    <message>
+        <source>the gear ratio must be above zero</source>
+        <translation>le rapport de boîte doit être supérieur à zéro</translation>
+    </message>
+    <message>
+        <source>the loss must be below 100 %</source>
+        <translation>la perte doit être inférieure à 100 %</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no usable wheel radius (it must be above zero)</source>
+        <translation>%1 %2 : pas de rayon de roue utilisable (il doit être supérieur à zéro)</translation>
+    </message>
+    <message>
+        <source>1e</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>2e</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3e</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4e</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5e</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>6e</source>
+        <translation>6e</translation>
+    </message>
+</context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>WAV Recorder</source>
+        <translation>Enregistreur Wav</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>WAV file (*.wav*)|*.wav</source>
+        <translation>Fichier WAV (*.wav*)|*.wav</translation>
+    </message>
+    <message>
+        <source>This name is used by the recorder for its temporary recording. Please choose another.</source>
+        <translation>Ce nom est celui de l'enregistrement provisoire de l'enregistreur. Choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: %1</source>
+        <translation>L'enregistrement n'a pas pu être sauvegardé : %1</translation>
+    </message>
+    <message>
+        <source>not ready</source>
+        <translation>pas prêt</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>recording</source>
+        <translation>enregistrement</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>no sound input</source>
+        <translation>pas d'entrée son</translation>
+    </message>
+    <message>
+        <source>The sound device is not ready.</source>
+        <translation>Le périphérique son n'est pas prêt.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: connect a microphone or a line input, then press Record again.</source>
+        <translation>Aucune entrée son trouvée : branchez un micro ou une entrée ligne, puis appuyez de nouveau sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>The sound input offers no format the recorder can read.</source>
+        <translation>L'entrée son n'offre aucun format que l'enregistreur sait lire.</translation>
+    </message>
+    <message>
+        <source>The sound input could not be opened.</source>
+        <translation>L'entrée son n'a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>No sound output was found to play the recording.</source>
+        <translation>Aucune sortie son trouvée pour écouter l'enregistrement.</translation>
+    </message>
+    <message>
+        <source>The sound output could not be opened.</source>
+        <translation>La sortie son n'a pas pu être ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>RunChecks</name>
+    <message>
+        <source>Valeur inadapter : %1 (%2)</source>
+        <translation>Valeur inadapter : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Courbe de couple trop courte : il faut au moins trois lignes de données</source>
+        <translation>Courbe de couple trop courte : il faut au moins trois lignes de données</translation>
+    </message>
+    <message>
+        <source>Durée (s)</source>
+        <translation>Durée (s)</translation>
+    </message>
+    <message>
+        <source>%1, confirmez d'abord la Mini</source>
+        <translation>%1, confirmez d'abord la Mini</translation>
+    </message>
+    <message>
+        <source>%1, il faut une valeur supérieure à zéro</source>
+        <translation>%1, il faut une valeur supérieure à zéro</translation>
+    </message>
+    <message>
+        <source>%1, il faut une perte inférieure à 100 %</source>
+        <translation>%1, il faut une perte inférieure à 100 %</translation>
+    </message>
+</context>
+<context>
+    <name>Smoothing</name>
+    <message>
+        <source>Niveau du filtre: de 1 à 4</source>
+        <translation>Niveau du filtre: de 1 à 4</translation>
+    </message>
+    <message>
+        <source>Nombre de point sauté par Bezier: un entier positif</source>
+        <translation>Nombre de point sauté par Bezier: un entier positif</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>disk quota exceeded</source>
+        <translation>quota disque dépassé</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>erreur d'entrée/sortie</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>cannot open "%1": %2</source>
+        <translation>impossible d'ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a file</source>
+        <translation>« %1 » est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>"%1" is too large (%2 bytes)</source>
+        <translation>« %1 » est trop gros (%2 octets)</translation>
+    </message>
+    <message>
+        <source>cannot read "%1"</source>
+        <translation>impossible de lire « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot write in "%1": %2</source>
+        <translation>impossible d'écrire dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>impossible d'écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>impossible de remplacer « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TitlePicture</name>
+    <message>
+        <source>Puissance et couple de la Mini
+à partir du signal d'allumage</source>
+        <translation>Puissance et couple de la Mini
+à partir du signal d'allumage</translation>
+    </message>
+    <message>
+        <source>tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m</source>
+        <translation>tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m</translation>
+    </message>
+</context>
+<context>
+    <name>TorqueCurve</name>
+    <message>
+        <source>Fichier Incorrect : ligne %1, %2</source>
+        <translation>Fichier Incorrect : ligne %1, %2</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect : plus de %1 lignes</source>
+        <translation>Fichier Incorrect : plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>une ligne de données suit les facteurs d'unité</source>
+        <translation>une ligne de données suit les facteurs d'unité</translation>
+    </message>
+    <message>
+        <source>régime illisible</source>
+        <translation>régime illisible</translation>
+    </message>
+    <message>
+        <source>facteur de couple manquant</source>
+        <translation>facteur de couple manquant</translation>
+    </message>
+    <message>
+        <source>facteur de puissance illisible</source>
+        <translation>facteur de puissance illisible</translation>
+    </message>
+    <message>
+        <source>facteur de couple illisible</source>
+        <translation>facteur de couple illisible</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect : aucune ligne de données</source>
+        <translation>Fichier Incorrect : aucune ligne de données</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : facteur d'unité nul</source>
+        <translation>Valeur inadapter : facteur d'unité nul</translation>
+    </message>
+    <message>
+        <source>couple ou puissance manquant</source>
+        <translation>couple ou puissance manquant</translation>
+    </message>
+    <message>
+        <source>couple illisible</source>
+        <translation>couple illisible</translation>
+    </message>
+    <message>
+        <source>puissance illisible</source>
+        <translation>puissance illisible</translation>
+    </message>
+    <message>
+        <source>couple hors limites</source>
+        <translation>couple hors limites</translation>
+    </message>
+    <message>
+        <source>puissance hors limites</source>
+        <translation>puissance hors limites</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 = %2</source>
+        <translation>Valeur inadapter : %1 = %2</translation>
+    </message>
+</context>
+<context>
+    <name>WavReader</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Erreur de canaux.</source>
+        <translation>Erreur de canaux.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>not a WAV file (no RIFF/WAVE header)</source>
+        <translation>ce n'est pas un fichier WAV (pas d'en-tête RIFF/WAVE)</translation>
+    </message>
+    <message>
+        <source>no data chunk found where the recorder puts it (truncated or unusual WAV header)</source>
+        <translation>pas de bloc de données là où l'enregistreur le met (en-tête WAV tronqué ou inhabituel)</translation>
+    </message>
+    <message>
+        <source>not plain PCM (format tag %1); record 8-bit mono PCM at 44100 Hz</source>
+        <translation>ce n'est pas du PCM simple (format %1) ; enregistrez en PCM 8 bits mono à 44100 Hz</translation>
+    </message>
+    <message>
+        <source>stereo recording; record in mono</source>
+        <translation>enregistrement stéréo ; enregistrez en mono</translation>
+    </message>
+    <message>
+        <source>unusable channel count %1</source>
+        <translation>nombre de canaux inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>%1-bit samples; record 8-bit mono at 44100 Hz</source>
+        <translation>échantillons sur %1 bits ; enregistrez en 8 bits mono à 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 Hz recording; record at 44100 Hz</source>
+        <translation>enregistrement à %1 Hz ; enregistrez à 44100 Hz</translation>
+    </message>
+    <message>
+        <source>truncated: the data chunk declares %1 bytes but the file holds %2</source>
+        <translation>tronqué : le bloc de données annonce %1 octets mais le fichier en contient %2</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>the recording is too long for a WAV file</source>
+        <translation>l'enregistrement est trop long pour un fichier WAV</translation>
+    </message>
+</context>
+<context>
+    <name>WindowManager</name>
+    <message>
+        <source>This window is not available in this version of the program.</source>
+        <translation>Cette fenêtre n'existe pas dans cette version du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::AboutBox</name>
+    <message>
+        <source>Titre de l'application</source>
+        <translation>Titre de l'application</translation>
+    </message>
+    <message>
+        <source>À propos de %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>En cas de bug ou Question:</source>
+        <translation>En cas de bug ou Question:</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::CompareWindow</name>
+    <message>
+        <source>Moyenne</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Chargement des courbes</source>
+        <translation>Chargement des courbes</translation>
+    </message>
+    <message>
+        <source>Fichier text *.txt|*.txt</source>
+        <translation>Fichier text *.txt|*.txt</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect: %1</source>
+        <translation>Fichier Incorrect: %1</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The average could not be saved: %1</source>
+        <translation>La moyenne n'a pas pu être enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::MainWindow</name>
+    <message>
+        <source>Langue</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Enregistrer un Wav</source>
+        <translation>Enregistrer un Wav</translation>
+    </message>
+    <message>
+        <source>The language file could not be used: %1</source>
+        <translation>Le fichier de langue n'a pas pu être utilisé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::PlotCanvas</name>
+    <message>
+        <source>Save picture as PNG or SVG...</source>
+        <translation>Enregistrer l'image en PNG ou SVG...</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l'image</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</source>
+        <translation>Image PNG (*.png)|*.png|Dessin SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>Cannot save the picture to "%1".</source>
+        <translation>Impossible d'enregistrer l'image dans « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::PowerWindow</name>
+    <message>
+        <source>Calcul</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Fichier courbe *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Fichier text *.txt|*.txt</source>
+        <translation>Fichier text *.txt|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::RecorderWindow</name>
+    <message>
+        <source>WAV Recorder</source>
+        <translation>Enregistreur Wav</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::SimTD</name>
+    <message>
+        <source>Comparaison d'acceleration</source>
+        <translation>Comparaison d'acceleration</translation>
+    </message>
+    <message>
+        <source>Enregistrer sous</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Estimer</source>
+        <translation>Estimer</translation>
+    </message>
+    <message>
+        <source>Durée (s)</source>
+        <translation>Durée (s)</translation>
+    </message>
+    <message>
+        <source>Courbe de puissance (*.txt)|*.txt</source>
+        <translation>Courbe de puissance (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::VehicleEditorWindow</name>
+    <message>
+        <source>5eme</source>
+        <translation>5eme</translation>
+    </message>
+    <message>
+        <source>6eme</source>
+        <translation>6eme</translation>
+    </message>
+    <message>
+        <source>Largeur (mm)</source>
+        <translation>Largeur (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur (%)</source>
+        <translation>Hauteur (%)</translation>
+    </message>
+    <message>
+        <source>Jante (pouces)</source>
+        <translation>Jante (pouces)</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Boite</source>
+        <translation>Boite</translation>
+    </message>
+    <message>
+        <source>Pont</source>
+        <translation>Pont</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Roue</source>
+        <translation>Roue</translation>
+    </message>
+</context>
+</TS>
