@@ -1,6 +1,7 @@
 #include "compare/AverageCurve.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 #include "common/TextFile.h"
 
 namespace vornax::compare {
@@ -19,7 +20,7 @@ Result<AverageCurve> averageCurve(const CurveSet& slots)
     for (const CurveSlot& slot : slots)
         ticked += slot.ticked ? 1 : 0;
     if (ticked == 0)
-        return Failure{"no curve is ticked: tick the curves to average"};
+        return Failure{tx("AverageCurve", "no curve is ticked: tick the curves to average")};
     const auto n = static_cast<float>(ticked);
 
     std::vector<CurvePoint> table(kAveragePoints);

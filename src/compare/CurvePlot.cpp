@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/PlotMapping.h"
+#include "common/Translation.h"
 #include "shell/Varia.h"
 
 #include <cmath>
@@ -124,11 +125,12 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
         minRpm = curveMin(slot, Column::Rpm, minRpm);
     }
 
+    const std::string rpmUnit = tx("CurvePlot", "tr/min");
     drawing.label76 = texts.power + " max: " + formatPattern(maxPower, Pattern::TwoDecimals) + texts.powerUnit +
-                      " / " + formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " tr/min";
+                      " / " + formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " " + rpmUnit;
     drawing.label77 = texts.torque + " max: " + formatPattern(maxTorque, Pattern::TwoDecimals) +
-                      texts.torqueUnit + " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) +
-                      " tr/min";
+                      texts.torqueUnit + " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) + " " +
+                      rpmUnit;
 
     maxPower = widened(maxPower);
     maxTorque = widened(maxTorque);

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 #include "shell/Varia.h"
 
 #include <cmath>
@@ -11,7 +12,7 @@ namespace {
 
 bool usableFactor(std::optional<float> f) { return f && std::isfinite(*f) && *f != 0.0f; }
 
-std::string lineRef(std::size_t index) { return "line " + std::to_string(index + 1); }
+std::string lineRef(std::size_t index) { return tx("CurveSlot", "line %1").arg(std::to_string(index + 1)); }
 
 // One data line split at its first two ";": engine speed, torque, power.
 struct DataLine {
@@ -25,13 +26,14 @@ Result<DataLine> parseDataLine(std::string_view line, std::size_t index)
     const std::string_view rest = line.substr(first + 1);
     const auto second = rest.find(';');
     if (second == std::string_view::npos)
-        return Failure{lineRef(index) + ": " + quotedValue(line) +
-                       " needs three fields, engine speed;torque;power"};
+        return Failure{tx("CurveSlot", "%1: %2 needs three fields, engine speed;torque;power")
+                           .arg(lineRef(index))
+                           .arg(quotedValue(line))};
     const auto rpm = parseSingle(line.substr(0, first));
     const auto torque = parseDouble(rest.substr(0, second));
     const auto power = parseDouble(rest.substr(second + 1));
     if (!rpm || !torque || !power)
-        return Failure{lineRef(index) + ": " + quotedValue(line) + " is not three numbers"};
+        return Failure{tx("CurveSlot", "%1: %2 is not three numbers").arg(lineRef(index)).arg(quotedValue(line))};
     return DataLine{*rpm, *torque, *power};
 }
 
@@ -51,12 +53,12 @@ Result<DisplayUnits> currentUnits(const Varia& store)
 {
     const auto watt = store.single("LbConvertionWatt");
     if (!usableFactor(watt))
-        return Failure{"the power unit factor of the language in force (" + quotedValue(store.get("LbConvertionWatt")) +
-                       ") is not a usable number"};
+        return Failure{tx("CurveSlot", "the power unit factor of the language in force (%1) is not a usable number")
+                           .arg(quotedValue(store.get("LbConvertionWatt")))};
     const auto nm = store.single("LbConvertionNm");
     if (!usableFactor(nm))
-        return Failure{"the torque unit factor of the language in force (" + quotedValue(store.get("LbConvertionNm")) +
-                       ") is not a usable number"};
+        return Failure{tx("CurveSlot", "the torque unit factor of the language in force (%1) is not a usable number")
+                           .arg(quotedValue(store.get("LbConvertionNm")))};
     return DisplayUnits{*watt, *nm};
 }
 
@@ -87,7 +89,7 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
 {
     const std::size_t n = lines.size();
     if (n > static_cast<std::size_t>(kMaxCurveLines))
-        return Failure{"more than " + std::to_string(kMaxCurveLines) + " lines"};
+        return Failure{tx("CurveSlot", "more than %1 lines").arg(std::to_string(kMaxCurveLines))};
 
     // The two factor lines, when present, are the last two lines: the points
     // are the lines before them, so any other line without ";" would shift
@@ -100,8 +102,9 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
             hasFactors = true;
             break;
         }
-        return Failure{lineRef(i) + ": " + quotedValue(lines[i]) +
-                       " is neither a data line nor one of the two factor lines at the end"};
+        return Failure{tx("CurveSlot", "%1: %2 is neither a data line nor one of the two factor lines at the end")
+                           .arg(lineRef(i))
+                           .arg(quotedValue(lines[i]))};
     }
     const std::size_t count = hasFactors ? n - 2 : n;
 
@@ -116,9 +119,13 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
         if (!lines[n - 1].empty())
             torqueFactor.setText(lines[n - 1]);
         if (!powerFactor.empty() && !usableFactor(powerFactor.value()))
-            return Failure{lineRef(n - 2) + ": the power unit factor " + quotedValue(lines[n - 2]) + " is not a usable number"};
+            return Failure{tx("CurveSlot", "%1: the power unit factor %2 is not a usable number")
+                               .arg(lineRef(n - 2))
+                               .arg(quotedValue(lines[n - 2]))};
         if (!torqueFactor.empty() && !usableFactor(torqueFactor.value()))
-            return Failure{lineRef(n - 1) + ": the torque unit factor " + quotedValue(lines[n - 1]) + " is not a usable number"};
+            return Failure{tx("CurveSlot", "%1: the torque unit factor %2 is not a usable number")
+                               .arg(lineRef(n - 1))
+                               .arg(quotedValue(lines[n - 1]))};
     }
     if (powerFactor.empty())
         powerFactor.setNumber(units.wattsPerPowerUnit);
@@ -138,7 +145,7 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
         const CurvePoint p{data->rpm, static_cast<float>(data->torque * torqueNumerator / torqueDenominator),
                            static_cast<float>(data->power * powerScale)};
         if (!std::isfinite(p.rpm) || !std::isfinite(p.torque) || !std::isfinite(p.power))
-            return Failure{lineRef(i) + ": " + quotedValue(lines[i]) + " holds a value out of range"};
+            return Failure{tx("CurveSlot", "%1: %2 holds a value out of range").arg(lineRef(i)).arg(quotedValue(lines[i]))};
         read[i] = p;
     }
 

@@ -1,6 +1,7 @@
 #include "power/PowerComputation.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -23,7 +24,7 @@ bool toSingle(double value, float& out)
 
 std::string lineText(std::string_view source, int lineIndex)
 {
-    return "\"" + std::string(source) + "\", line " + std::to_string(lineIndex + 1);
+    return tx("PowerCurveInput", "\"%1\", line %2").arg(source).arg(std::to_string(lineIndex + 1));
 }
 
 }  // namespace
@@ -35,13 +36,15 @@ Result<PowerModel> PowerModel::make(const PowerInputs& inputs)
     model.radius_ = wheelRadius(inputs);
     model.ratio_ = overallRatio(inputs);
     if (model.ratio_ == 0.0f)
-        return Failure{"the overall ratio of this gear is 0 (gear ratio " + singleText(inputs.gearRatio) +
-                       ", final drive " + singleText(inputs.finalDrive) + ")"};
+        return Failure{tx("PowerComputation", "the overall ratio of this gear is 0 (gear ratio %1, final drive %2)")
+                           .arg(singleText(inputs.gearRatio))
+                           .arg(singleText(inputs.finalDrive))};
     if (inputs.lossPercent == 100)
-        return Failure{"a transmission loss of 100 % leaves no power to measure"};
+        return Failure{tx("PowerComputation", "a transmission loss of 100 % leaves no power to measure")};
     model.factor_ = lossFactor(inputs);
     if (!std::isfinite(model.factor_))
-        return Failure{"the transmission loss of " + std::to_string(inputs.lossPercent) + " % gives no usable factor"};
+        return Failure{tx("PowerComputation", "the transmission loss of %1 % gives no usable factor")
+                           .arg(std::to_string(inputs.lossPercent))};
     return model;
 }
 
@@ -77,13 +80,13 @@ std::optional<PowerTerms> PowerModel::terms(RunPoint a, RunPoint b) const
 Result<PowerRow> PowerModel::row(RunPoint a, RunPoint b) const
 {
     if (static_cast<double>(b.time) - a.time == 0.0)
-        return Failure{"this point and the next have the same time"};
+        return Failure{tx("PowerComputation", "this point and the next have the same time")};
     const auto t = terms(a, b);
     if (!t)
-        return Failure{"the power overflows (engine speed or time out of range)"};
+        return Failure{tx("PowerComputation", "the power overflows (engine speed or time out of range)")};
     const double engine = kPowerPi * 2.0 * a.rpm / 60.0;
     if (engine == 0.0)
-        return Failure{"an engine speed of 0 gives no torque"};
+        return Failure{tx("PowerComputation", "an engine speed of 0 gives no torque")};
     PowerRow r;
     r.rpm = a.rpm;
     float scaledPower = 0;
@@ -91,7 +94,8 @@ Result<PowerRow> PowerModel::row(RunPoint a, RunPoint b) const
                       toSingle(static_cast<double>(r.power) * in_.unitsPerNm, scaledPower) &&
                       toSingle(static_cast<double>(in_.wattsPerUnit) * scaledPower / engine, r.torque);
     if (!fits)
-        return Failure{"the power or torque overflows (check the unit factors of the language file)"};
+        return Failure{
+            tx("PowerComputation", "the power or torque overflows (check the unit factors of the language file)")};
     return r;
 }
 
@@ -144,12 +148,12 @@ Result<ChartScale> chartScale(const PowerExtremes& e)
     s.torqueSpan = single(static_cast<double>(s.torqueTop) - s.torqueBottom);
     auto usable = [](float span) { return std::isfinite(span) && span != 0.0f; };
     if (!usable(s.rpmSpan))
-        return Failure{"the engine speed does not vary over the curve: nothing to draw"};
+        return Failure{tx("PowerComputation", "the engine speed does not vary over the curve: nothing to draw")};
     if (!usable(s.powerSpan) || !usable(s.torqueSpan))
-        return Failure{"the power and torque do not vary over the curve: nothing to draw"};
+        return Failure{tx("PowerComputation", "the power and torque do not vary over the curve: nothing to draw")};
     s.torqueToPower = single(static_cast<double>(s.powerSpan) / s.torqueSpan);
     if (!std::isfinite(s.torqueToPower) || s.torqueToPower == 0.0f)
-        return Failure{"the torque and power scales do not fit one chart"};
+        return Failure{tx("PowerComputation", "the torque and power scales do not fit one chart")};
     return s;
 }
 
@@ -157,10 +161,13 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
                                  PowerTable start, std::string_view source)
 {
     if (points.size() > static_cast<std::size_t>(kMaxPowerPoints))
-        return Failure{"\"" + std::string(source) + "\" has more than " + std::to_string(kMaxPowerPoints) + " points"};
+        return Failure{tx("PowerComputation", "\"%1\" has more than %2 points")
+                           .arg(source)
+                           .arg(std::to_string(kMaxPowerPoints))};
     if (points.size() < 3)
-        return Failure{"\"" + std::string(source) + "\" has " + std::to_string(points.size()) +
-                       " lines; the computation needs at least 3"};
+        return Failure{tx("PowerComputation", "\"%1\" has %2 lines; the computation needs at least 3")
+                           .arg(source)
+                           .arg(std::to_string(points.size()))};
     auto model = PowerModel::make(inputs);
     if (!model)
         return Failure{model.error()};

@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
+#include "shell/EntryCaptions.h"
 
 #include <algorithm>
 
@@ -34,9 +36,13 @@ Status savePowerCurveFile(const std::filesystem::path& file, const PowerTable& t
     const auto watts = store.single("LbConvertionWatt");
     const auto nm = store.single("LbConvertionNm");
     if (!watts)
-        return Failure{"the power factor LbConvertionWatt (" + quotedValue(store.get("LbConvertionWatt")) + ") is not a number"};
+        return Failure{tx("PowerCurveFile", "%1: %2 is not a number")
+                           .arg(entryCaption(store, "LbConvertionWatt"))
+                           .arg(quotedValue(store.get("LbConvertionWatt")))};
     if (!nm)
-        return Failure{"the torque factor LbConvertionNm (" + quotedValue(store.get("LbConvertionNm")) + ") is not a number"};
+        return Failure{tx("PowerCurveFile", "%1: %2 is not a number")
+                           .arg(entryCaption(store, "LbConvertionNm"))
+                           .arg(quotedValue(store.get("LbConvertionNm")))};
     return writeFileAtomically(file, powerCurveFileBytes(table, pointCount, *watts, *nm));
 }
 

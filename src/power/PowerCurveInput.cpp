@@ -1,6 +1,7 @@
 #include "power/PowerCurveInput.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 #include "common/TextFile.h"
 
 namespace vornax {
@@ -9,7 +10,7 @@ namespace {
 
 std::string where(std::string_view source, std::size_t lineIndex)
 {
-    return "\"" + std::string(source) + "\", line " + std::to_string(lineIndex + 1);
+    return tx("PowerCurveInput", "\"%1\", line %2").arg(source).arg(std::to_string(lineIndex + 1));
 }
 
 }  // namespace
@@ -18,20 +19,23 @@ Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string
                                                      std::string_view source)
 {
     if (lines.size() > static_cast<std::size_t>(kMaxPowerPoints))
-        return Failure{"\"" + std::string(source) + "\" has " + std::to_string(lines.size()) +
-                       " lines; a curve for the power computation holds at most " +
-                       std::to_string(kMaxPowerPoints)};
+        return Failure{tx("PowerCurveInput",
+                          "\"%1\" has %2 lines; a curve for the power computation holds at most %3")
+                           .arg(source)
+                           .arg(std::to_string(lines.size()))
+                           .arg(std::to_string(kMaxPowerPoints))};
     std::vector<RunPoint> points;
     points.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const std::size_t separator = line.find(';');
         if (separator == std::string_view::npos)
-            return Failure{where(source, i) + ": no \";\" between time and engine speed"};
+            return Failure{tx("PowerCurveInput", "%1: no \";\" between time and engine speed").arg(where(source, i))};
         const auto time = parseSingle(line.substr(0, separator));
         const auto rpm = parseSingle(line.substr(separator + 1));
         if (!time || !rpm)
-            return Failure{where(source, i) + ": " + quotedValue(line) + " is not time;engine speed"};
+            return Failure{
+                tx("PowerCurveInput", "%1: %2 is not time;engine speed").arg(where(source, i)).arg(quotedValue(line))};
         points.push_back({*time, *rpm});
     }
     return points;

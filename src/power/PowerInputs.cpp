@@ -1,5 +1,8 @@
 #include "power/PowerInputs.h"
 
+#include "common/Translation.h"
+#include "shell/EntryCaptions.h"
+
 #include <array>
 #include <optional>
 
@@ -7,13 +10,14 @@ namespace vornax {
 
 std::vector<std::string> gearNames(const Varia& store)
 {
-    std::vector<std::string> names{"1e", "2e", "3e", "4e"};
+    std::vector<std::string> names{tx("PowerInputs", "1e"), tx("PowerInputs", "2e"), tx("PowerInputs", "3e"),
+                                   tx("PowerInputs", "4e")};
     const auto box = store.int16("lblboite");
     if (box && *box == 7)
-        names.push_back("5e");
+        names.push_back(tx("PowerInputs", "5e"));
     if (box && *box == 8) {
-        names.push_back("5e");
-        names.push_back("6e");
+        names.push_back(tx("PowerInputs", "5e"));
+        names.push_back(tx("PowerInputs", "6e"));
     }
     return names;
 }
@@ -70,12 +74,18 @@ private:
     {
         if (failure_)
             return;
-        failure_ = std::string("the store entry ") + name + " holds " + quotedValue(store_.get(name)) +
-                   ", which is not a number";
+        const std::string caption = entryCaption(store_, name);
+        const std::string value = quotedValue(store_.get(name));
         if (store_.get(name) == "?")
-            *failure_ += " (no vehicle has been confirmed yet)";
+            failure_ = tx("PowerInputs", "%1: %2 is not a number (no vehicle has been confirmed yet)")
+                           .arg(caption)
+                           .arg(value);
         else if (isUnloadedLanguageText(store_, name))
-            *failure_ += " (no language file has been loaded)";
+            failure_ = tx("PowerInputs", "%1: %2 is not a number (no language file has been loaded)")
+                           .arg(caption)
+                           .arg(value);
+        else
+            failure_ = tx("PowerInputs", "%1: %2 is not a number").arg(caption).arg(value);
     }
     const Varia& store_;
     std::optional<std::string> failure_;
@@ -86,7 +96,7 @@ private:
 Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
 {
     if (gearIndex < 0 || gearIndex >= kGearCount)
-        return Failure{"gear " + std::to_string(gearIndex + 1) + " does not exist (1 to 6)"};
+        return Failure{tx("PowerInputs", "gear %1 does not exist (1 to 6)").arg(std::to_string(gearIndex + 1))};
     Reader read(store);
     PowerInputs in;
     in.finalDrive = read.single("LbRp");
@@ -107,22 +117,24 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
 
     // Values that convert but describe no car would give a curve of nonsense
     // (a negative power for a negative mass) that looks like a measurement.
-    const auto notUsable = [&store](const char* name, const char* rule) {
-        return Failure{std::string("the store entry ") + name + " holds " + quotedValue(store.get(name)) +
-                       ", which is not a usable value (" + rule + ")"};
+    const auto notUsable = [&store](const char* name, const std::string& rule) {
+        return Failure{tx("PowerInputs", "%1: %2 is not a usable value (%3)")
+                           .arg(entryCaption(store, name))
+                           .arg(quotedValue(store.get(name)))
+                           .arg(rule)};
     };
     if (in.massKg <= 0)
-        return notUsable("LbPoid", "the mass must be above zero");
+        return notUsable("LbPoid", tx("PowerInputs", "the mass must be above zero"));
     if (!(in.finalDrive > 0.0f))
-        return notUsable("LbRp", "the final drive ratio must be above zero");
+        return notUsable("LbRp", tx("PowerInputs", "the final drive ratio must be above zero"));
     if (!(in.gearRatio > 0.0f))
-        return notUsable(gear.ratio, "the gear ratio must be above zero");
+        return notUsable(gear.ratio, tx("PowerInputs", "the gear ratio must be above zero"));
     if (in.lossPercent >= 100)
-        return notUsable(gear.loss, "the loss must be below 100 %");
+        return notUsable(gear.loss, tx("PowerInputs", "the loss must be below 100 %"));
     if (!(wheelRadius(in) > 0.0))
-        return Failure{"the tyre LbLp/LbHp/LbDp " +
-                       quotedValue(store.get("LbLp") + "/" + store.get("LbHp") + "/" + store.get("LbDp")) +
-                       " has no usable wheel radius (it must be above zero)"};
+        return Failure{tx("PowerInputs", "%1 %2 has no usable wheel radius (it must be above zero)")
+                           .arg(store.get("LbPneumatique"))
+                           .arg(quotedValue(store.get("LbLp") + "/" + store.get("LbHp") + "/" + store.get("LbDp")))};
     return in;
 }
 

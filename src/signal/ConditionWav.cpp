@@ -1,6 +1,7 @@
 #include "signal/ConditionWav.h"
 
 #include "common/TextFile.h"
+#include "common/Translation.h"
 #include "common/WavHeader.h"
 #include "signal/ByteReader.h"
 #include "signal/WavReader.h"
@@ -35,15 +36,15 @@ Result<std::string> conditionedWav(std::string_view input)
     if (!header)
         return Failure{header.error()};
     if (header->blockAlign == 0)
-        return Failure{kScanFailure};
+        return Failure{scanFailure()};
     const std::int64_t frames = detectionFrames(*header);
     if (frames > 0xFFFFFFFFll - 36)
-        return Failure{"Fichier trop long"};
+        return Failure{tx("ConditionWav", "Fichier trop long")};
     // Past the end of the file the samples are zeros, which the smoothing
     // drives below 0 within a few dozen samples: a data size far beyond the
     // file could only fail, after allocating for it.
     if (frames > static_cast<std::int64_t>(input.size()) + 1000)
-        return Failure{"Fichier incorrect: la taille des données dépasse celle du fichier"};
+        return Failure{tx("ConditionWav", "Fichier incorrect: la taille des données dépasse celle du fichier")};
     const auto count = static_cast<std::size_t>(frames);
 
     // Indices 0..frames hold the signal; the last block may reach up to 500
@@ -60,8 +61,9 @@ Result<std::string> conditionedWav(std::string_view input)
     for (std::size_t k = 1; k <= count; ++k) {
         const int y = static_cast<int>(std::nearbyint(200.0 / 250.0 * x[k - 1] + 55.0 / 255.0 * x[k])) - 1;
         if (y < 0 || y > 255)
-            return Failure{"Filtre Wav impossible: l'échantillon " + std::to_string(k) + " lissé vaut " +
-                           std::to_string(y) + ", hors de 0 à 255"};
+            return Failure{tx("ConditionWav", "Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255")
+                               .arg(std::to_string(k))
+                               .arg(std::to_string(y))};
         x[k] = y;
     }
 
@@ -89,7 +91,7 @@ Result<std::string> conditionedWav(std::string_view input)
 Status ConditionWav(const std::filesystem::path& input, const std::filesystem::path& output)
 {
     if (samePath(input, output))
-        return Failure{"Le fichier de sortie est le fichier d'entrée: choisissez un autre nom"};
+        return Failure{tx("ConditionWav", "Le fichier de sortie est le fichier d'entrée: choisissez un autre nom")};
     const auto bytes = readFileBytes(input);
     if (!bytes)
         return Failure{bytes.error()};

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 namespace vornax {
 
@@ -25,24 +26,27 @@ Status loadCurveText(std::string_view text, Curve& curve)
 {
     const std::vector<std::string> lines = splitLines(decodeText(text));
     if (lines.empty())
-        return Failure{"Fichier incorrect: aucun point"};
+        return Failure{tx("CurveFile", "Fichier incorrect: aucun point")};
     if (lines.size() > std::size_t(kMaxCurveLines))
-        return Failure{"Fichier incorrect: " + std::to_string(lines.size()) + " lignes, au plus " +
-                       std::to_string(kMaxCurveLines)};
+        return Failure{tx("CurveFile", "Fichier incorrect: %1 lignes, au plus %2")
+                           .arg(std::to_string(lines.size()))
+                           .arg(std::to_string(kMaxCurveLines))};
     // Read into a copy so that a bad line leaves the current curve whole.
     Curve loaded = curve;
     for (std::size_t j = 0; j < lines.size(); ++j) {
         const std::string& line = lines[j];
         if (line.empty())
             continue;
-        const std::string where = "Fichier incorrect: ligne " + std::to_string(j + 1) + " " + quotedValue(line);
+        const std::string number = std::to_string(j + 1);
         const auto split = line.find(';');
         if (split == std::string::npos)
-            return Failure{where + " sans \";\""};
+            return Failure{
+                tx("CurveFile", "Fichier incorrect: ligne %1 %2 sans \";\"").arg(number).arg(quotedValue(line))};
         const auto time = parseSingle(std::string_view(line).substr(0, split));
         const auto speed = parseSingle(std::string_view(line).substr(split + 1));
         if (!time || !speed)
-            return Failure{where + " n'est pas un nombre"};
+            return Failure{
+                tx("CurveFile", "Fichier incorrect: ligne %1 %2 n'est pas un nombre").arg(number).arg(quotedValue(line))};
         loaded.rows[j] = {*time, *speed};
     }
     loaded.pointCount = static_cast<int>(lines.size()) - 1;

@@ -1,5 +1,7 @@
 #include "signal/MappedFile.h"
 
+#include "common/Translation.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,11 +17,11 @@ Result<MappedFile> MappedFile::open(const std::filesystem::path& path)
     const std::string name = path.string();
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return Failure{"cannot open \"" + name + "\": " + std::strerror(errno)};
+        return Failure{tx("TextFile", "cannot open \"%1\": %2").arg(name).arg(systemErrorText(errno))};
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Failure{"\"" + name + "\" is not a readable file"};
+        return Failure{tx("MappedFile", "\"%1\" is not a readable file").arg(name)};
     }
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size == 0) {
@@ -29,7 +31,7 @@ Result<MappedFile> MappedFile::open(const std::filesystem::path& path)
     void* data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
     ::close(fd);
     if (data == MAP_FAILED)
-        return Failure{"cannot read \"" + name + "\": " + std::strerror(errno)};
+        return Failure{tx("MappedFile", "cannot read \"%1\": %2").arg(name).arg(systemErrorText(errno))};
     return MappedFile(data, size);
 }
 

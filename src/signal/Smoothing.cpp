@@ -1,5 +1,7 @@
 #include "signal/Smoothing.h"
 
+#include "common/Translation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -139,9 +141,9 @@ void bezierStage(Curve& curve, int spacing, const Progress& progress)
 Status smoothCurve(Curve& curve, const SmoothingSettings& settings, const Progress& progress)
 {
     if (settings.average && (settings.level < 1 || settings.level > 4))
-        return Failure{"Niveau du filtre: de 1 à 4"};
+        return Failure{tx("Smoothing", "Niveau du filtre: de 1 à 4")};
     if (settings.bezier && settings.skipped < 0)
-        return Failure{"Nombre de point sauté par Bezier: un entier positif"};
+        return Failure{tx("Smoothing", "Nombre de point sauté par Bezier: un entier positif")};
     if (settings.average)
         AverageCurve(curve, settings.level);
     if (settings.bezier)

@@ -1,5 +1,6 @@
 #include "signal/WavReader.h"
 
+#include "common/Translation.h"
 #include "signal/ByteReader.h"
 
 #include <cmath>
@@ -42,7 +43,7 @@ Result<WavHeader> scanHeader(std::string_view file)
             break;
         }
         if (reads > 90)
-            return Failure{kScanFailure};
+            return Failure{scanFailure()};
         in.seek(in.position() - 3);
     }
 
@@ -51,13 +52,15 @@ Result<WavHeader> scanHeader(std::string_view file)
     return h;
 }
 
+std::string scanFailure() { return tx("WavReader", "Erreur"); }
+
 std::string channelText(int channels)
 {
     if (channels == 1)
-        return "Mono";
+        return tx("WavReader", "Mono");
     if (channels == 2)
-        return "Stereo";
-    return "Erreur de canaux.";
+        return tx("WavReader", "Stereo");
+    return tx("WavReader", "Erreur de canaux.");
 }
 
 Result<WavLoad> Charger(std::string_view file, const Progress& progress)
@@ -73,7 +76,7 @@ Result<WavLoad> Charger(std::string_view file, const Progress& progress)
     load.header = *header;
     load.channelText = channelText(header->channels);
     if (header->channels != 1 && header->channels != 2)
-        return Failure{kScanFailure};
+        return Failure{scanFailure()};
     report(10);
     report(20);
     report(30);
@@ -95,27 +98,29 @@ std::int64_t detectionFrames(const WavHeader& header)
 std::optional<std::string> recordingProblem(std::string_view file)
 {
     if (file.empty())
-        return "the file is empty";
+        return tx("WavReader", "the file is empty");
     if (file.size() < 12 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "WAVE")
-        return "not a WAV file (no RIFF/WAVE header)";
+        return tx("WavReader", "not a WAV file (no RIFF/WAVE header)");
     const auto header = scanHeader(file);
     if (!header)
-        return "no data chunk found where the recorder puts it (truncated or unusual WAV header)";
+        return tx("WavReader", "no data chunk found where the recorder puts it (truncated or unusual WAV header)");
     const WavHeader& h = *header;
     if (h.formatTag != 1)
-        return "not plain PCM (format tag " + std::to_string(h.formatTag) +
-               "); record 8-bit mono PCM at 44100 Hz";
+        return tx("WavReader", "not plain PCM (format tag %1); record 8-bit mono PCM at 44100 Hz")
+            .arg(std::to_string(h.formatTag));
     if (h.channels != 1)
-        return h.channels == 2 ? std::string("stereo recording; record in mono")
-                               : "unusable channel count " + std::to_string(h.channels);
+        return h.channels == 2 ? tx("WavReader", "stereo recording; record in mono").str()
+                               : tx("WavReader", "unusable channel count %1").arg(std::to_string(h.channels)).str();
     if (h.bitsPerSample != 8 || h.blockAlign != 1)
-        return std::to_string(h.bitsPerSample) + "-bit samples; record 8-bit mono at 44100 Hz";
+        return tx("WavReader", "%1-bit samples; record 8-bit mono at 44100 Hz").arg(std::to_string(h.bitsPerSample)).str();
     if (h.sampleRate != 44100)
-        return std::to_string(h.sampleRate) + " Hz recording; record at 44100 Hz";
+        return tx("WavReader", "%1 Hz recording; record at 44100 Hz").arg(std::to_string(h.sampleRate)).str();
     const std::int64_t available = static_cast<std::int64_t>(file.size()) - (h.dataStart - 1);
     if (available < static_cast<std::int64_t>(h.dataSize))
-        return "truncated: the data chunk declares " + std::to_string(h.dataSize) + " bytes but the file holds " +
-               std::to_string(available < 0 ? 0 : available);
+        return tx("WavReader", "truncated: the data chunk declares %1 bytes but the file holds %2")
+            .arg(std::to_string(h.dataSize))
+            .arg(std::to_string(available < 0 ? 0 : available))
+            .str();
     return std::nullopt;
 }
 

@@ -18,8 +18,10 @@
 
 namespace vornax {
 
-// The text of every header-scan failure, shown as it is in a message box.
+// The text of every header-scan failure, shown in a message box: its source
+// text, and the text in the language in force.
 inline constexpr const char* kScanFailure = "Erreur";
+std::string scanFailure();
 
 struct WavHeader {
     std::uint32_t fmtSize = 0;

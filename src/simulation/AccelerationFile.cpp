@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 namespace vornax {
 
@@ -26,7 +27,8 @@ Status saveAccelerationFile(const std::filesystem::path& file, const Acceleratio
 {
     const auto factor = store.single("Lbcoefkm");
     if (!factor)
-        return Failure{"Valeur inadapter : Lbcoefkm (\"" + store.get("Lbcoefkm") + "\")"};
+        return Failure{tx("AccelerationFile", "Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1")
+                           .arg(quotedValue(store.get("Lbcoefkm")))};
     return writeFileAtomically(file, accelerationFileBytes(model.series(), model.shownLength(), *factor));
 }
 

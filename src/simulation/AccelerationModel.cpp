@@ -1,6 +1,7 @@
 #include "simulation/AccelerationModel.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 #include "simulation/PhaseQuantities.h"
 
 #include <cmath>
@@ -77,8 +78,9 @@ Status AccelerationModel::simulate(const SimulationInputs& in)
     const PhaseEnd launched = SimulatePhase(kLaunchPhase, 0.0f, in);
     if (launched == PhaseEnd::LaunchStalled) {
         shownLength_ = series_.index - 1;
-        return Failure{"Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (" +
-                       formatPattern(launchSpeed_, Pattern::OneDecimal) + " km/h)"};
+        return Failure{
+            tx("AccelerationModel", "Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)")
+                .arg(formatPattern(launchSpeed_, Pattern::OneDecimal))};
     }
     SimulatePhase(1, launchSpeed_, in);
     const int gears = simulatedGears(in.store);
@@ -298,8 +300,10 @@ void AccelerationModel::flushLabels(const SimulationInputs& in)
 {
     if (pending_.top) {
         labels_.lbVmaxi = formatPattern(pending_.topShown, Pattern::OneDecimal);
-        labels_.lbvte = in.store.get("LbkmhMph") + "/h en " + std::to_string(pending_.topPhase) + " à " +
-                        formatPattern(pending_.topRpm, Pattern::Whole) + " tr/min";
+        labels_.lbvte = tx("AccelerationModel", "%1/h en %2 à %3 tr/min")
+                            .arg(in.store.get("LbkmhMph"))
+                            .arg(std::to_string(pending_.topPhase))
+                            .arg(formatPattern(pending_.topRpm, Pattern::Whole));
     }
     if (pending_.t0100)
         labels_.lbT0100 = formatPattern(pending_.time0100, Pattern::OneDecimal);

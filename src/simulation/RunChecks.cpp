@@ -2,15 +2,18 @@
 // gears, and the refusal of inputs that would only make every phase end at
 // once.
 #include "common/NumberText.h"
+#include "common/Translation.h"
+#include "shell/EntryCaptions.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/PhaseQuantities.h"
 
 namespace vornax {
 namespace {
 
+// `what` is the caption of the field or entry, as the user sees it.
 Failure badValue(const std::string& what, const std::string& text)
 {
-    return Failure{"Valeur inadapter : " + what + " (" + quotedValue(text) + ")"};
+    return Failure{tx("RunChecks", "Valeur inadapter : %1 (%2)").arg(what).arg(quotedValue(text))};
 }
 
 }  // namespace
@@ -40,24 +43,26 @@ int simulatedGears(const Varia& store)
 Status checkRunInputs(const SimulationInputs& in)
 {
     if (in.curve.lastRow < 2)
-        return Failure{"Courbe de couple trop courte : il faut au moins trois lignes de données"};
+        return Failure{tx("RunChecks", "Courbe de couple trop courte : il faut au moins trois lignes de données")};
 
     const SimulationFields& f = in.fields;
+    // Each field named by its caption in the acceleration window.
+    const Varia& store = in.store;
     struct Field {
-        const char* what;
+        std::string what;
         const std::string& text;
         bool whole;
     };
     const Field fields[] = {
-        {"rapport de pont (TextRP)", f.TextRP, false},
-        {"poids (textPoid)", f.textPoid, true},
-        {"inertie moteur (InertieVol)", f.InertieVol, false},
-        {"largeur du pneu (TextPneuL)", f.TextPneuL, true},
-        {"hauteur du pneu (TextPneuH)", f.TextPneuH, true},
-        {"diamètre de jante (TextPneuD)", f.TextPneuD, true},
-        {"régime de passage (RPMCh)", f.RPMCh, false},
-        {"temps de passage (TMPch)", f.TMPch, false},
-        {"durée (txtfin)", f.txtfin, false},
+        {store.get("LbRapportdePont"), f.TextRP, false},
+        {store.get("LbPoids"), f.textPoid, true},
+        {store.get("LbInertieMot"), f.InertieVol, false},
+        {entryCaption(store, "LbLp"), f.TextPneuL, true},
+        {entryCaption(store, "LbHp"), f.TextPneuH, true},
+        {entryCaption(store, "LbDp"), f.TextPneuD, true},
+        {store.get("LbRegmiepassage"), f.RPMCh, false},
+        {store.get("LbTMPchange"), f.TMPch, false},
+        {tx("RunChecks", "Durée (s)"), f.txtfin, false},
     };
     for (const Field& field : fields) {
         const bool converts = field.whole ? parseInt16(field.text).has_value() : parseSingle(field.text).has_value();
@@ -79,34 +84,36 @@ Status checkRunInputs(const SimulationInputs& in)
         const bool converts = whole ? in.store.int16(entry).has_value()
                               : entry == "lblboite" ? parseDouble(text).has_value()
                                                     : in.store.single(entry).has_value();
-        if (!converts)
-            return Failure{"Valeur inadapter : " + entry + " (" + quotedValue(text) + ")" +
-                           (text == "?" ? ", confirmez d'abord la Mini" : "")};
+        if (!converts) {
+            const Failure bad = badValue(entryCaption(store, entry), text);
+            if (text == "?")
+                return Failure{tx("RunChecks", "%1, confirmez d'abord la Mini").arg(bad.message)};
+            return bad;
+        }
     }
     if (*in.store.single("LbConvertionNm") == 0.0f)
-        return badValue("facteur de couple LbConvertionNm", in.store.get("LbConvertionNm"));
+        return badValue(entryCaption(store, "LbConvertionNm"), in.store.get("LbConvertionNm"));
 
     // Values that convert but describe no car: a mass, ratio or wheel of
     // zero or less, or a loss of the whole torque, would run to nonsense
     // (0-100 km/h in under a second, negative speeds) rather than fail.
     const auto notAboveZero = [](const std::string& what, const std::string& text) {
-        return Failure{badValue(what, text).message + ", il faut une valeur supérieure à zéro"};
+        return Failure{tx("RunChecks", "%1, il faut une valeur supérieure à zéro").arg(badValue(what, text).message)};
     };
     if (*parseInt16(f.textPoid) <= 0)
-        return notAboveZero("poids (textPoid)", f.textPoid);
+        return notAboveZero(store.get("LbPoids"), f.textPoid);
     if (*parseSingle(f.TextRP) <= 0.0f)
-        return notAboveZero("rapport de pont (TextRP)", f.TextRP);
+        return notAboveZero(store.get("LbRapportdePont"), f.TextRP);
     const double rim = *parseInt16(f.TextPneuD);
     const double sidewalls = 2.0 * *parseInt16(f.TextPneuL) * *parseInt16(f.TextPneuH);
     if (rim * 0.0254 + sidewalls / 100000.0 <= 0.0)
-        return notAboveZero("rayon de roue (TextPneuL, TextPneuH, TextPneuD)",
-                            f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
+        return notAboveZero(store.get("LbPneumatique"), f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
     for (int g = 1; g <= gears; ++g) {
         if (*in.store.single(gearRatioEntry(g)) <= 0.0f)
-            return notAboveZero(std::string("rapport ") + gearRatioEntry(g), in.store.get(gearRatioEntry(g)));
+            return notAboveZero(entryCaption(store, gearRatioEntry(g)), in.store.get(gearRatioEntry(g)));
         if (*in.store.int16(lossEntry(g)) >= 100)
-            return Failure{badValue(std::string("perte ") + lossEntry(g), in.store.get(lossEntry(g))).message +
-                           ", il faut une perte inférieure à 100 %"};
+            return Failure{tx("RunChecks", "%1, il faut une perte inférieure à 100 %")
+                               .arg(badValue(entryCaption(store, lossEntry(g)), in.store.get(lossEntry(g))).message)};
     }
     return success();
 }

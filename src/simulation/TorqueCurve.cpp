@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
+#include "shell/EntryCaptions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +14,7 @@ namespace {
 
 Failure incorrect(std::size_t lineIndex, const std::string& why)
 {
-    return Failure{"Fichier Incorrect : ligne " + std::to_string(lineIndex + 1) + ", " + why};
+    return Failure{tx("TorqueCurve", "Fichier Incorrect : ligne %1, %2").arg(std::to_string(lineIndex + 1)).arg(why)};
 }
 
 }  // namespace
@@ -20,7 +22,7 @@ Failure incorrect(std::size_t lineIndex, const std::string& why)
 Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, float currentWatt, float currentNm)
 {
     if (lines.size() > kMaxPowerCurveLines)
-        return Failure{"Fichier Incorrect : plus de " + std::to_string(kMaxPowerCurveLines) + " lignes"};
+        return Failure{tx("TorqueCurve", "Fichier Incorrect : plus de %1 lignes").arg(std::to_string(kMaxPowerCurveLines))};
 
     // First pass: the engine speed before the first ";" of each data line; a
     // line without ";" is the watt factor and the line after it the torque
@@ -38,22 +40,22 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
         const std::size_t semicolon = line.find(';');
         if (semicolon != std::string::npos) {
             if (factorsSeen)
-                return incorrect(i, "une ligne de données suit les facteurs d'unité");
+                return incorrect(i, tx("TorqueCurve", "une ligne de données suit les facteurs d'unité"));
             const auto speed = parseSingle(std::string_view(line).substr(0, semicolon));
             if (!speed)
-                return incorrect(i, "régime illisible");
+                return incorrect(i, tx("TorqueCurve", "régime illisible"));
             rpm.push_back(*speed);
             remainders.push_back(std::string_view(line).substr(semicolon + 1));
             continue;
         }
         if (i + 1 >= n)
-            return incorrect(i, "facteur de couple manquant");
+            return incorrect(i, tx("TorqueCurve", "facteur de couple manquant"));
         const auto watt = parseSingle(line);
         const auto nm = parseSingle(lines[i + 1]);
         if (!watt)
-            return incorrect(i, "facteur de puissance illisible");
+            return incorrect(i, tx("TorqueCurve", "facteur de puissance illisible"));
         if (!nm)
-            return incorrect(i + 1, "facteur de couple illisible");
+            return incorrect(i + 1, tx("TorqueCurve", "facteur de couple illisible"));
         fileWatt = *watt;
         fileNm = *nm;
         factorsSeen = true;
@@ -61,7 +63,7 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
         dataLines -= 2;
     }
     if (dataLines == 0)
-        return Failure{"Fichier Incorrect : aucune ligne de données"};
+        return Failure{tx("TorqueCurve", "Fichier Incorrect : aucune ligne de données")};
 
     if (fileWatt == 0.0f)
         fileWatt = currentWatt;
@@ -70,7 +72,7 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
     const double powerScale = double(fileWatt) / double(currentWatt);
     const double torqueScale = double(currentNm) / double(fileNm);
     if (!std::isfinite(powerScale) || !std::isfinite(torqueScale))
-        return Failure{"Valeur inadapter : facteur d'unité nul"};
+        return Failure{tx("TorqueCurve", "Valeur inadapter : facteur d'unité nul")};
 
     // Second pass: torque and power, from the file's units into the current
     // ones.
@@ -82,22 +84,22 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
         const std::string_view rest = remainders[i];
         const std::size_t semicolon = rest.find(';');
         if (semicolon == std::string_view::npos)
-            return incorrect(i, "couple ou puissance manquant");
+            return incorrect(i, tx("TorqueCurve", "couple ou puissance manquant"));
         const auto torque = parseDouble(rest.substr(0, semicolon));
         const auto power = parseDouble(rest.substr(semicolon + 1));
         if (!torque)
-            return incorrect(i, "couple illisible");
+            return incorrect(i, tx("TorqueCurve", "couple illisible"));
         if (!power)
-            return incorrect(i, "puissance illisible");
+            return incorrect(i, tx("TorqueCurve", "puissance illisible"));
         // The table holds singles: a value past their range would turn into
         // an infinity that the run carries into every later sample.
         const double scaledPower = *power * powerScale;
         const double scaledTorque = *torque * torqueScale;
         constexpr double largest = std::numeric_limits<float>::max();
         if (std::abs(scaledTorque) > largest)
-            return incorrect(i, "couple hors limites");
+            return incorrect(i, tx("TorqueCurve", "couple hors limites"));
         if (std::abs(scaledPower) > largest)
-            return incorrect(i, "puissance hors limites");
+            return incorrect(i, tx("TorqueCurve", "puissance hors limites"));
         rows.power.push_back(static_cast<float>(scaledPower));
         rows.torque.push_back(static_cast<float>(scaledTorque));
     }
@@ -109,9 +111,13 @@ Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, Tor
     const auto watt = store.single("LbConvertionWatt");
     const auto nm = store.single("LbConvertionNm");
     if (!watt)
-        return Failure{"Valeur inadapter : LbConvertionWatt = " + quotedValue(store.get("LbConvertionWatt"))};
+        return Failure{tx("TorqueCurve", "Valeur inadapter : %1 = %2")
+                           .arg(entryCaption(store, "LbConvertionWatt"))
+                           .arg(quotedValue(store.get("LbConvertionWatt")))};
     if (!nm)
-        return Failure{"Valeur inadapter : LbConvertionNm = " + quotedValue(store.get("LbConvertionNm"))};
+        return Failure{tx("TorqueCurve", "Valeur inadapter : %1 = %2")
+                           .arg(entryCaption(store, "LbConvertionNm"))
+                           .arg(quotedValue(store.get("LbConvertionNm")))};
 
     // 5001 lines of three numbers stay far below a megabyte.
     auto lines = readTextLines(file, 4u << 20);

@@ -1,22 +1,26 @@
 #include "vehicle/Catalogue.h"
 
+#include "common/Translation.h"
+
 namespace vornax {
 namespace {
 
+// The words of the lists are marked for translation: the editor's window
+// shows them in the language in force (context "Catalogue").
 const std::vector<std::string> kFinalDrives = {
     "2,76", "2,95", "3,105", "3,211", "3,27", "3,35", "3,444", "3,674", "3,765", "3,928",
-    "3,938", "4,08", "4,133", "4,23", "4,267", "4,31", "4,33", "4,57", "4,67", "Autre"};
+    "3,938", "4,08", "4,133", "4,23", "4,267", "4,31", "4,33", "4,57", "4,67", txNoop("Catalogue", "Autre")};
 
 const std::vector<std::string> kGearboxes = {
-    "Boite 3 sync. Standard",
-    "Boite 3 sync. Cooper",
-    "Boite 3 sync. Etagement court",
-    "Boite 4 sync. Standard-Inno90",
-    "Boite 4 sync. S-1275GT-Inno120L",
-    "Boite 4 sync. Moteur A+",
-    "Boite 4 Autre",
-    "Boite 5",
-    "Boite 6"};
+    txNoop("Catalogue", "Boite 3 sync. Standard"),
+    txNoop("Catalogue", "Boite 3 sync. Cooper"),
+    txNoop("Catalogue", "Boite 3 sync. Etagement court"),
+    txNoop("Catalogue", "Boite 4 sync. Standard-Inno90"),
+    txNoop("Catalogue", "Boite 4 sync. S-1275GT-Inno120L"),
+    txNoop("Catalogue", "Boite 4 sync. Moteur A+"),
+    txNoop("Catalogue", "Boite 4 Autre"),
+    txNoop("Catalogue", "Boite 5"),
+    txNoop("Catalogue", "Boite 6")};
 
 // 1st, 2nd, 3rd, 4th of the fixed gearboxes, as the editor writes them.
 constexpr std::array<std::array<const char*, 4>, 6> kGearboxRatios = {{
@@ -28,12 +32,14 @@ constexpr std::array<std::array<const char*, 4>, 6> kGearboxRatios = {{
     {"3,648", "2,185", "1,425", "1"},
 }};
 
-const std::vector<std::string> kCascadeCuts = {"Standard", "Droit", "Autre"};
-const std::vector<std::string> kGearboxCuts = {"Standard", "Droit"};
-const std::vector<std::string> kDiffCuts = {"Standard", "Droit", "Semi-élicoïdale"};
+const std::vector<std::string> kCascadeCuts = {txNoop("Catalogue", "Standard"), txNoop("Catalogue", "Droit"),
+                                               txNoop("Catalogue", "Autre")};
+const std::vector<std::string> kGearboxCuts = {txNoop("Catalogue", "Standard"), txNoop("Catalogue", "Droit")};
+const std::vector<std::string> kDiffCuts = {txNoop("Catalogue", "Standard"), txNoop("Catalogue", "Droit"),
+                                            txNoop("Catalogue", "Semi-élicoïdale")};
 
 const std::vector<std::string> kTyres = {"145/80/10", "165/70/10", "145/70/12", "165/60/12",
-                                         "165/55/12", "175/50/13", "Autre"};
+                                         "165/55/12", "175/50/13", txNoop("Catalogue", "Autre")};
 constexpr std::array<TyreSize, 6> kTyreSizes = {{
     {"145", "80", "10"},
     {"165", "70", "10"},
@@ -43,13 +49,13 @@ constexpr std::array<TyreSize, 6> kTyreSizes = {{
     {"175", "50", "13"},
 }};
 
-const std::vector<std::string> kBodies = {"Mini", "Jem", "Marcos", "GTM", "Autre"};
+const std::vector<std::string> kBodies = {"Mini", "Jem", "Marcos", "GTM", txNoop("Catalogue", "Autre")};
 constexpr std::array<double, 4> kBodyScx = {0.933, 0.465, 0.484, 0.466};
 
-const std::vector<std::string> kEngines = {"Pre-Verto", "Verto", "Autre"};
+const std::vector<std::string> kEngines = {"Pre-Verto", "Verto", txNoop("Catalogue", "Autre")};
 constexpr std::array<double, 2> kEngineInertia = {0.11, 0.13};
 
-const std::vector<std::string> kRims = {"10", "12", "13", "Autre"};
+const std::vector<std::string> kRims = {"10", "12", "13", txNoop("Catalogue", "Autre")};
 
 bool within(int index, std::size_t size) { return index >= 0 && static_cast<std::size_t>(index) < size; }
 

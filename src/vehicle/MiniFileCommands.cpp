@@ -2,6 +2,7 @@
 
 #include "common/AppFolder.h"
 #include "common/PlatformServices.h"
+#include "common/Translation.h"
 #include "vehicle/MiniFile.h"
 #include "vehicle/VehicleEditor.h"
 
@@ -11,9 +12,9 @@ namespace {
 FileDialogRequest miniFileDialog()
 {
     FileDialogRequest request;
-    request.title = "Enregistrement";
+    request.title = tx("MiniFileCommands", "Enregistrement");
     // Linux names are case-sensitive: list the spellings Mini files come in.
-    request.filter = "Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT";
+    request.filter = tx("MiniFileCommands", "Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT");
     request.initialFolder = defaultFolder("Mini").string();
     return request;
 }

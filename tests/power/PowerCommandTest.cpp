@@ -94,7 +94,10 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
         {quoted(curve) + " -o " + quoted(out) + " --gear 5", true, 1, "4 gears"},
         {quoted(curve) + " -o " + quoted(out) + " --gear 7", true, 2, "--gear"},
         {quoted(curve) + " -o " + quoted(out) + " --scx abc", true, 2, "--scx"},
-        {quoted(curve) + " -o " + quoted(out), false, 1, "LbConvertionWatt"},  // no language file
+        // A language file that gives no unit factor: the message names the
+        // line of the language file, not the entry behind it.
+        {quoted(curve) + " -o " + quoted(out) + " --lang " + quoted(home.write("empty.txt", "")), false, 1,
+         "line 60 of the language file"},
     };
     for (const Case& c : cases) {
         const CommandRun r = run(c.arguments, c.withLanguage);

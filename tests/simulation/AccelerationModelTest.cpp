@@ -250,24 +250,25 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
     };
     const Case cases[] = {
         {"two rows", [](SimulationSetup& s) { s.curve.lastRow = 1; }, "trois lignes"},
-        {"final drive", [](SimulationSetup& s) { s.fields.TextRP = "3,4x"; }, "TextRP"},
-        {"unconfirmed", [](SimulationSetup& s) { s.store.set("LbPr", "?"); }, "LbPr"},
+        {"final drive", [](SimulationSetup& s) { s.fields.TextRP = "3,4x"; }, "rapportdepont"},
+        {"unconfirmed", [](SimulationSetup& s) { s.store.set("LbPr", "?"); }, "premiere gear ratio"},
         {"fifth of a five-speed", [](SimulationSetup& s) {
              s.store.set("lblboite", "7");
              s.store.set("lbcq", "?");
-         }, "lbcq"},
-        {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "txtfin"},
-        {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); }, "LbConvertionNm"},
+         }, "5th gear ratio"},
+        {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "Durée (s)"},
+        {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); },
+         "line 61 of the language file"},
         // Numbers that describe no car: refused rather than run to nonsense.
-        {"mass 0", [](SimulationSetup& s) { s.fields.textPoid = "0"; }, "textPoid"},
-        {"negative mass", [](SimulationSetup& s) { s.fields.textPoid = "-650"; }, "textPoid"},
-        {"final drive 0", [](SimulationSetup& s) { s.fields.TextRP = "0"; }, "TextRP"},
+        {"mass 0", [](SimulationSetup& s) { s.fields.textPoid = "0"; }, "poids"},
+        {"negative mass", [](SimulationSetup& s) { s.fields.textPoid = "-650"; }, "poids"},
+        {"final drive 0", [](SimulationSetup& s) { s.fields.TextRP = "0"; }, "rapportdepont"},
         {"no wheel", [](SimulationSetup& s) {
              s.fields.TextPneuL = "0";
              s.fields.TextPneuD = "0";
-         }, "TextPneuD"},
-        {"third ratio 0", [](SimulationSetup& s) { s.store.set("LbTr", "0"); }, "LbTr"},
-        {"whole torque lost", [](SimulationSetup& s) { s.store.set("lbperte4e", "100"); }, "lbperte4e"},
+         }, "penumatique"},
+        {"third ratio 0", [](SimulationSetup& s) { s.store.set("LbTr", "0"); }, "troisieme gear ratio"},
+        {"whole torque lost", [](SimulationSetup& s) { s.store.set("lbperte4e", "100"); }, "pertedeboite – quatrieme"},
         {"long value", [](SimulationSetup& s) { s.fields.textPoid = std::string(5000, '7'); }, "…"},
     };
     for (const Case& c : cases) {
@@ -277,7 +278,11 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
         c.spoil(setup);
         const Status status = setup.run();
         ASSERT_FALSE(status) << c.what;
+        // Named by the caption the user reads (here the store's initial
+        // texts, no language file being loaded), never by the field's name.
         EXPECT_NE(status.error().find(c.named), std::string::npos) << status.error();
+        for (const char* internal : {"TextRP", "textPoid", "txtfin", "TextPneu", "LbPr", "LbTr", "lbcq", "lbperte"})
+            EXPECT_EQ(status.error().find(internal), std::string::npos) << status.error();
         EXPECT_LT(status.error().size(), 200u) << c.what;
         // The previous run stays as it was.
         EXPECT_EQ(setup.series().index, 6001) << c.what;
