@@ -79,7 +79,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     for (int k = 0; k < kSlotCount; ++k)
         buildSlotRow(k);
 
-    moyC_ = new QPushButton("Moyenne", this);
+    moyC_ = new QPushButton(this);
     moyC_->setObjectName("MoyC");
     moyC_->setGeometry(pxRect(120, 8160, 1215, 375));
     connect(moyC_, &QPushButton::clicked, this, &CompareWindow::MoyC_Click);
@@ -173,9 +173,12 @@ void CompareWindow::setCaptions()
 {
     setWindowTitle(storeText("Lbversion") + " ***** " + storeText("LbCoubeCP") + " *****");
     command12_->setText(storeText("LbTracer"));
+    moyC_->setText(tr("Moyenne"));
     for (int k = 0; k < kSlotCount; ++k) {
         SlotRow& row = rows_[static_cast<std::size_t>(k)];
-        row.load->setText(storeText("LbCourbe") + QStringLiteral(" %1").arg(k));
+        const std::string& path = slots_[static_cast<std::size_t>(k)].path;
+        row.load->setText(path.empty() ? storeText("LbCourbe") + QStringLiteral(" %1").arg(k)
+                                       : QString::fromStdString(slotCaption(path)));
         row.torqueName->setText(storeText("LbCoupleinitial"));
         row.powerName->setText(storeText("LbPuissanceinitial"));
     }
@@ -187,8 +190,8 @@ void CompareWindow::chooseFile(int k)
 {
     SlotRow& row = rows_[static_cast<std::size_t>(k)];
     FileDialogRequest request;
-    request.title = "Chargement des courbes";
-    request.filter = "Fichier text *.txt|*.txt";
+    request.title = tr("Chargement des courbes").toStdString();
+    request.filter = tr("Fichier text *.txt|*.txt").toStdString();
     request.initialFolder = defaultFolder("Puissance").string();
     const std::string path = platform().openFile(request).value_or(std::string());
     slots_[static_cast<std::size_t>(k)].path = path;
@@ -232,14 +235,16 @@ void CompareWindow::Command12_Click()
         if (!units) {
             const auto current = currentUnits(store());
             if (!current) {
-                platform().message("Fichier Incorrect: " + current.error(), "Erreur", MessageIcon::Warning);
+                platform().message(tr("Fichier Incorrect: %1").arg(QString::fromStdString(current.error())).toStdString(),
+                                   tr("Erreur").toStdString(), MessageIcon::Warning);
                 return;
             }
             units = *current;
         }
         const Status read = fichierPo(slot.path, slot, *units);
         if (!read) {
-            platform().message("Fichier Incorrect: " + read.error(), "Erreur", MessageIcon::Warning);
+            platform().message(tr("Fichier Incorrect: %1").arg(QString::fromStdString(read.error())).toStdString(),
+                               tr("Erreur").toStdString(), MessageIcon::Warning);
             return;
         }
     }
@@ -276,7 +281,7 @@ void CompareWindow::MoyC_Click()
 {
     const auto average = averageCurve(slots_);
     if (!average) {
-        platform().message(average.error(), "Moyenne", MessageIcon::Warning);
+        platform().message(average.error(), moyC_->text().toStdString(), MessageIcon::Warning);
         return;
     }
     FileDialogRequest request;
@@ -286,8 +291,9 @@ void CompareWindow::MoyC_Click()
         return;
     const Status written = writeFileAtomically(*path, average->fileBytes());
     if (!written)
-        platform().message("The average could not be saved: " + written.error(), "Moyenne",
-                           MessageIcon::Warning);
+        platform().message(
+            tr("The average could not be saved: %1").arg(QString::fromStdString(written.error())).toStdString(),
+            moyC_->text().toStdString(), MessageIcon::Warning);
 }
 
 void CompareWindow::resizeEvent(QResizeEvent* event)
@@ -318,6 +324,18 @@ void CompareWindow::mouseMoveEvent(QMouseEvent* event)
 {
     updateReadout(event->position());
     QWidget::mouseMoveEvent(event);
+}
+
+void CompareWindow::changeEvent(QEvent* event)
+{
+    // A new language file brings new captions and units: the curves on show
+    // are read again into them.
+    if (event->type() == QEvent::LanguageChange) {
+        setCaptions();
+        if (plotRequested_)
+            Command12_Click();
+    }
+    QWidget::changeEvent(event);
 }
 
 bool CompareWindow::eventFilter(QObject* watched, QEvent* event)

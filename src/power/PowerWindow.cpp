@@ -10,6 +10,7 @@
 #include "shell/Varia.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +49,7 @@ PowerWindow::PowerWindow(QWidget* parent)
     command3_ = new QPushButton(this);
     command3_->setObjectName("Command3");
     command3_->setGeometry(px(3300), px(120), px(1500), px(420));
-    command2_ = new QPushButton("Calcul", this);
+    command2_ = new QPushButton(this);
     command2_->setObjectName("Command2");
 
     frame1_ = new QGroupBox(this);
@@ -83,11 +84,7 @@ PowerWindow::PowerWindow(QWidget* parent)
     // the store, nothing can be saved before a computation has succeeded.
     command2_->hide();
     command2_->setEnabled(false);
-    frame1_->setTitle(text("LbVitesse"));
-    command1_->setText(text("LbChargeCourbeDeRegime"));
-    command3_->setText(text("LbEnregistrer"));
-    label20_->setText(text("LbPuissanceEn") + " " + text("LbUnitePuissance"));
-    label21_->setText(text("LbCoupleEn") + " " + text("LbUniteCouple"));
+    setCaptions();
     command3_->setEnabled(false);
     fillGears();
 
@@ -149,6 +146,31 @@ void PowerWindow::resizeEvent(QResizeEvent* event)
     QTimer::singleShot(0, this, [this] { recomputeAfterResize(); });
 }
 
+void PowerWindow::setCaptions()
+{
+    command2_->setText(tr("Calcul"));
+    frame1_->setTitle(text("LbVitesse"));
+    command1_->setText(text("LbChargeCourbeDeRegime"));
+    command3_->setText(text("LbEnregistrer"));
+    label20_->setText(text("LbPuissanceEn") + " " + text("LbUnitePuissance"));
+    label21_->setText(text("LbCoupleEn") + " " + text("LbUniteCouple"));
+}
+
+void PowerWindow::changeEvent(QEvent* event)
+{
+    // A new language file: new captions, gear names and units; a result on
+    // show is computed again in the new units.
+    if (event->type() == QEvent::LanguageChange) {
+        setCaptions();
+        if (!windowTitle().isEmpty())
+            setWindowTitle(QString::fromStdString(powerWindowCaption(store())));
+        fillGears();
+        if (command3_->isEnabled())
+            compute(false);
+    }
+    QWidget::changeEvent(event);
+}
+
 void PowerWindow::recomputeAfterResize()
 {
     resizeRecomputePending_ = false;
@@ -159,7 +181,7 @@ void PowerWindow::Command1_Click()
 {
     FileDialogRequest request;
     request.title = store().get("LbChargeCourbeDeRegime");
-    request.filter = "Fichier courbe *.ReT|*.ReT";
+    request.filter = tr("Fichier courbe *.ReT|*.ReT").toStdString();
     request.initialFolder = defaultFolder("RPM").string();
     const auto chosen = platform().openFile(request);
     if (!chosen)
@@ -220,7 +242,7 @@ void PowerWindow::Command3_Click()
 {
     FileDialogRequest request;
     request.title = store().get("LbEnregistrer");
-    request.filter = "Fichier text *.txt|*.txt";
+    request.filter = tr("Fichier text *.txt|*.txt").toStdString();
     request.initialFolder = defaultFolder("Puissance").string();
     const auto chosen = platform().saveFile(request);
     if (!chosen)

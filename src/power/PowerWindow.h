@@ -49,8 +49,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void setCaptions();
     QLabel* makeLabel(const QString& name, Qt::Alignment alignment, int widthTwips);
     void placeTwips(QWidget* widget, double left, double top);
     void layOut();

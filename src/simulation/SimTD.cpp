@@ -66,18 +66,17 @@ SimTD::SimTD(QWidget* parent)
       model_(std::make_unique<AccelerationModel>())
 {
     setObjectName("SimTD");
-    setWindowTitle("Comparaison d'acceleration");
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     outer->setMenuBar(menuBar_);
-    files_ = menuBar_->addMenu("Fichier");
+    files_ = menuBar_->addMenu(QString());
     files_->setObjectName("files");
-    charPui_ = files_->addAction("Charger une courbe de puissance");
+    charPui_ = files_->addAction(QString());
     charPui_->setObjectName("CharPui");
-    saveas_ = files_->addAction("Enregistrer sous");
+    saveas_ = files_->addAction(QString());
     saveas_->setObjectName("saveas");
     connect(charPui_, &QAction::triggered, this, &SimTD::CharPui_Click);
     connect(saveas_, &QAction::triggered, this, &SimTD::saveas_Click);
@@ -142,7 +141,7 @@ void SimTD::buildEstimation()
     }
     label(frame, "Label1", 240, 96, 80);
     label(frame, "lbvte", 10, 122, 310);
-    regimeP_ = new QPushButton("Estimer", frame);
+    regimeP_ = new QPushButton(frame);
     regimeP_->setObjectName("regimeP");
     regimeP_->setGeometry(10, 148, 130, 28);
     connect(regimeP_, &QPushButton::clicked, this, &SimTD::regimeP_Click);
@@ -158,7 +157,7 @@ void SimTD::buildParameters()
     field(frame, "RPMCh", 184, 26, 58);
     label(frame, "LbTMPch", 8, 60, 176);
     field(frame, "TMPch", 184, 58, 58);
-    label(frame, "Labelfin", 8, 92, 176, "Durée (s)");
+    label(frame, "Labelfin", 8, 92, 176);
     field(frame, "txtfin", 184, 90, 58);
 }
 
@@ -237,7 +236,7 @@ void SimTD::buildPlot()
     distanceUnit_->setFont(small);
 }
 
-void SimTD::Form_Load()
+void SimTD::setCaptions()
 {
     files_->setTitle(text("Lbfichier"));
     charPui_->setText(text("LbcharcourP"));
@@ -262,7 +261,32 @@ void SimTD::Form_Load()
         stored->setText(text("LbOriginie"));
         other->setText(text("LbAutre"));
     }
+    setWindowTitle(tr("Comparaison d'acceleration"));
+    saveas_->setText(tr("Enregistrer sous"));
+    regimeP_->setText(tr("Estimer"));
+    labels_.at("Labelfin")->setText(tr("Durée (s)"));
+}
 
+void SimTD::changeEvent(QEvent* event)
+{
+    // A new language file: new captions and units. The curve is read again
+    // into the new units and a run on show is run again.
+    if (event->type() == QEvent::LanguageChange) {
+        setCaptions();
+        if (!curvePath_.empty() && loadPowerCurve(curvePath_, store(), *curve_)) {
+            if (model_->hasRun())
+                regimeP_Click();
+        } else if (model_->hasRun()) {
+            showLabels();
+            DrawSpeedTime();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+void SimTD::Form_Load()
+{
+    setCaptions();
     fields_.at("RPMCh")->setText("4500");
     fields_.at("TMPch")->setText("0,5");
     fields_.at("txtfin")->setText("60");
@@ -316,16 +340,17 @@ void SimTD::CharPui_Click()
 {
     FileDialogRequest request;
     request.title = charPui_->text().toStdString();
-    request.filter = "Courbe de puissance (*.txt)|*.txt";
+    request.filter = tr("Courbe de puissance (*.txt)|*.txt").toStdString();
     request.initialFolder = defaultFolder("Puissance").string();
     const auto chosen = platform().openFile(request);
     if (!chosen)
         return;
     const Status loaded = loadPowerCurve(*chosen, store(), *curve_);
     if (!loaded) {
-        platform().message(loaded.error(), "Erreur", MessageIcon::Warning);
+        platform().message(loaded.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
         return;
     }
+    curvePath_ = *chosen;
     regimeP_->setEnabled(true);
 }
 
@@ -336,7 +361,7 @@ void SimTD::regimeP_Click()
     showLabels();
     DrawSpeedTime();
     if (!run)
-        platform().message(run.error(), "Erreur", MessageIcon::Warning);
+        platform().message(run.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
 }
 
 void SimTD::showLabels()
@@ -405,7 +430,7 @@ void SimTD::saveas_Click()
         return;
     const Status saved = saveAccelerationFile(*chosen, *model_, store());
     if (!saved)
-        platform().message(saved.error(), "Erreur", MessageIcon::Warning);
+        platform().message(saved.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
 }
 
 bool SimTD::eventFilter(QObject* watched, QEvent* event)

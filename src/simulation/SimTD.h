@@ -55,8 +55,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The captions: from the store, and the program's own words.
+    void setCaptions();
     void buildEstimation();
     void buildParameters();
     void buildModifications();
@@ -86,6 +89,7 @@ private:
 
     std::unique_ptr<TorqueCurve> curve_;
     std::unique_ptr<AccelerationModel> model_;
+    std::string curvePath_;  // the power curve loaded, read again after a language change
 };
 
 }  // namespace vornax

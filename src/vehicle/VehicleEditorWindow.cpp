@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -84,7 +85,7 @@ QComboBox* VehicleEditorWindow::makeList(ListId l)
     auto* list = new QComboBox(this);
     list->setObjectName(listName(l));
     for (const std::string& entry : listEntries(l))
-        list->addItem(QString::fromStdString(entry));
+        list->addItem(QCoreApplication::translate("Catalogue", entry.c_str()));
     list->setCurrentIndex(-1);
     lists_[static_cast<std::size_t>(l)] = list;
     connect(list, &QComboBox::activated, this, [this, l](int index) {
@@ -98,13 +99,13 @@ void VehicleEditorWindow::buildControls()
 {
     auto* bar = new QMenuBar(this);
     bar->setNativeMenuBar(false);
-    fichier_ = bar->addMenu("Fichier");
+    fichier_ = bar->addMenu(QString());
     fichier_->setObjectName("Fichier");
-    ouvrir_ = fichier_->addAction("Charger");
+    ouvrir_ = fichier_->addAction(QString());
     ouvrir_->setObjectName("Ouvrir");
-    enregistrer_ = fichier_->addAction("Enregistrer");
+    enregistrer_ = fichier_->addAction(QString());
     enregistrer_->setObjectName("Enregistrer");
-    enregistrerS_ = fichier_->addAction("Enregistrer &Sous");
+    enregistrerS_ = fichier_->addAction(QString());
     enregistrerS_->setObjectName("EnregistrerS");
     connect(ouvrir_, &QAction::triggered, this, [this] {
         files_.open(editor_);
@@ -135,11 +136,11 @@ void VehicleEditorWindow::buildControls()
     drivetrain->addWidget(makeList(ListId::TypeBoite), row++, 1, 1, 2);
     const char* gearLabels[] = {"lbl1e", "lbl2e", "lbl3e", "lbl4e", "lbl5e", "lbl6e"};
     for (int gear = 1; gear <= 6; ++gear) {
-        QLabel* label = namedLabel(gearLabels[gear - 1], gear == 5 ? "5eme" : gear == 6 ? "6eme" : "", this);
+        QLabel* label = namedLabel(gearLabels[gear - 1], {}, this);
         if (gear == 5)
-            lbl5e_ = label;
+            lbl5e_ = ownCaption(label, QT_TR_NOOP("5eme"));
         if (gear == 6)
-            lbl6e_ = label;
+            lbl6e_ = ownCaption(label, QT_TR_NOOP("6eme"));
         drivetrain->addWidget(label, row, 0);
         drivetrain->addWidget(makeField(gearField(gear)), row++, 1);
     }
@@ -156,9 +157,9 @@ void VehicleEditorWindow::buildControls()
     auto* tyres = namedFrame("frpneu", this);
     auto* tyreGrid = new QGridLayout(tyres);
     tyreGrid->addWidget(makeList(ListId::TypePneu), 0, 0, 1, 3);
-    tyreGrid->addWidget(new QLabel("Largeur (mm)", tyres), 1, 0);
-    tyreGrid->addWidget(new QLabel("Hauteur (%)", tyres), 1, 1);
-    tyreGrid->addWidget(new QLabel("Jante (pouces)", tyres), 1, 2);
+    tyreGrid->addWidget(ownCaption(new QLabel(tyres), QT_TR_NOOP("Largeur (mm)")), 1, 0);
+    tyreGrid->addWidget(ownCaption(new QLabel(tyres), QT_TR_NOOP("Hauteur (%)")), 1, 1);
+    tyreGrid->addWidget(ownCaption(new QLabel(tyres), QT_TR_NOOP("Jante (pouces)")), 1, 2);
     tyreGrid->addWidget(makeField(Field::LrgP), 2, 0);
     tyreGrid->addWidget(makeField(Field::HtP), 2, 1);
     tyreGrid->addWidget(makeField(Field::Dp), 2, 2);
@@ -166,11 +167,11 @@ void VehicleEditorWindow::buildControls()
 
     auto* loss = namedFrame("frboite", this);
     auto* lossGrid = new QGridLayout(loss);
-    lossGrid->addWidget(new QLabel("Cascade", loss), 0, 0);
+    lossGrid->addWidget(ownCaption(new QLabel(loss), QT_TR_NOOP("Cascade")), 0, 0);
     lossGrid->addWidget(makeList(ListId::EngCascade), 0, 1);
-    lossGrid->addWidget(new QLabel("Boite", loss), 1, 0);
+    lossGrid->addWidget(ownCaption(new QLabel(loss), QT_TR_NOOP("Boite")), 1, 0);
     lossGrid->addWidget(makeList(ListId::EngBoite), 1, 1);
-    lossGrid->addWidget(new QLabel("Pont", loss), 2, 0);
+    lossGrid->addWidget(ownCaption(new QLabel(loss), QT_TR_NOOP("Pont")), 2, 0);
     lossGrid->addWidget(makeList(ListId::EngDiff), 2, 1);
     auto* lossRow = new QHBoxLayout;
     lossRow->addWidget(makeField(Field::Pboite));
@@ -181,10 +182,10 @@ void VehicleEditorWindow::buildControls()
 
     auto* inertia = namedFrame("frImot", this);
     auto* inertiaGrid = new QGridLayout(inertia);
-    inertiaGrid->addWidget(new QLabel("Moteur", inertia), 0, 0);
+    inertiaGrid->addWidget(ownCaption(new QLabel(inertia), QT_TR_NOOP("Moteur")), 0, 0);
     inertiaGrid->addWidget(makeList(ListId::Imot), 0, 1);
     inertiaGrid->addWidget(makeField(Field::Imot), 0, 2);
-    inertiaGrid->addWidget(new QLabel("Roue", inertia), 1, 0);
+    inertiaGrid->addWidget(ownCaption(new QLabel(inertia), QT_TR_NOOP("Roue")), 1, 0);
     inertiaGrid->addWidget(makeList(ListId::Iroue), 1, 1);
     inertiaGrid->addWidget(makeField(Field::Iroue), 1, 2);
     right->addWidget(inertia);
@@ -211,8 +212,31 @@ void VehicleEditorWindow::buildControls()
     layout->addLayout(buttons);
 }
 
+QLabel* VehicleEditorWindow::ownCaption(QLabel* label, const char* source)
+{
+    ownCaptions_.emplace_back(label, source);
+    return label;
+}
+
+void VehicleEditorWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setCaptions();
+        // The lists' words, each list keeping its choice.
+        for (ListId l : kAllLists) {
+            QComboBox* list = lists_[static_cast<std::size_t>(l)];
+            const std::vector<std::string>& entries = listEntries(l);
+            for (int i = 0; i < list->count() && i < static_cast<int>(entries.size()); ++i)
+                list->setItemText(i, QCoreApplication::translate("Catalogue", entries[i].c_str()));
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 void VehicleEditorWindow::setCaptions()
 {
+    for (const auto& [label, source] : ownCaptions_)
+        label->setText(tr(source));
     enregistrerS_->setText(caption("LbEnregistrerSous"));
     enregistrer_->setText(caption("LbEnregistrer"));
     ouvrir_->setText(caption("LbCharger"));

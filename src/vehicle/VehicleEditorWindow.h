@@ -38,8 +38,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A label showing one of the program's own captions (not the language
+    // file's), translated again when the language changes.
+    QLabel* ownCaption(QLabel* label, const char* source);
+    std::vector<std::pair<QLabel*, const char*>> ownCaptions_;
     QPoint startAt_;  // where the main window stood before it was hidden
     void buildControls();
     void setCaptions();

@@ -172,7 +172,8 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     field("TextRP")->setText("");
     estimer->click();
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_NE(platform.lastMessage().find("TextRP"), std::string::npos);
+    EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos)
+        << platform.lastMessage();
     EXPECT_EQ(canvas->lines().size(), drawn.size());
 }
 
