@@ -34,9 +34,12 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 // The picture's top-left corner, from the window's design: room for the
-// buttons and summary lines above it and the power values on its left.
+// buttons, the gear and conditions frames and the summary lines above it and
+// the power values on its left.
 constexpr double kPictureLeft = 960;
-constexpr double kPictureTop = 1260;
+constexpr double kPictureTop = 1500;
+// The row of the summary lines' second line and of the axis titles.
+constexpr double kTitleTop = 1170;
 constexpr int kLabelHeightTwips = 255;
 
 int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
@@ -82,11 +85,11 @@ PowerWindow::PowerWindow(QWidget* parent)
     frameConditions_->setGeometry(px(8160), px(0), px(5000), px(840));
 
     label22_ = makeLabel("Label22", Qt::AlignLeft | Qt::AlignVCenter, 7500);
-    placeTwips(label22_, 3300, 570);
+    placeTwips(label22_, 3300, 900);
     label23_ = makeLabel("Label23", Qt::AlignLeft | Qt::AlignVCenter, 7500);
-    placeTwips(label23_, 3300, 870);
+    placeTwips(label23_, 3300, kTitleTop);
     label20_ = makeLabel("Label20", Qt::AlignLeft | Qt::AlignVCenter, 2400);
-    placeTwips(label20_, 120, 930);
+    placeTwips(label20_, 120, kTitleTop);
     label21_ = makeLabel("Label21", Qt::AlignLeft | Qt::AlignVCenter, 2400);
 
     picture1_ = new PlotCanvas(this);
@@ -157,7 +160,7 @@ void PowerWindow::layOut()
     }
     for (int i = 0; i < 9; ++i)
         placeTwips(rpmLabels_[i], out.rpmLefts[i], out.rpmTop);
-    placeTwips(label21_, out.torqueTitleLeft, 930);
+    placeTwips(label21_, out.torqueTitleLeft, kTitleTop);
 }
 
 void PowerWindow::resizeEvent(QResizeEvent* event)
