@@ -94,7 +94,7 @@ void runReport(const ReportArguments& args)
         in.recording = *recording;
     }
     if (!args.acceleration.empty()) {
-        const auto acceleration = readAccelerationFacts(args.acceleration);
+        const auto acceleration = readAccelerationFacts(args.acceleration, store());
         if (!acceleration)
             throw BadInput(acceleration.error());
         in.acceleration = *acceleration;

@@ -67,7 +67,7 @@ int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
         p.drawText(QRect(picture.right() + mm(1, dpi), y, valueWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    qs(r.axis.torque[static_cast<std::size_t>(i)]));
     }
-    const int rpmTop = picture.bottom() + mm(1, dpi);
+    const int rpmTop = picture.bottom() + lineHeight / 2 + mm(0.5, dpi);
     for (int i = 0; i < 9; ++i) {
         const int x = picture.left() + picture.width() * i / 8;
         p.drawText(QRect(x - valueWidth, rpmTop, 2 * valueWidth, lineHeight), Qt::AlignHCenter | Qt::AlignTop,

@@ -209,8 +209,12 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
     return rows;
 }
 
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file)
+Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
 {
+    const auto displayFactor = store.single("Lbcoefkm");
+    if (!displayFactor)
+        return Failure{"the store entry Lbcoefkm holds " + quotedValue(store.get("Lbcoefkm")) +
+                       ", which is not a number"};
     const auto lines = readTextLines(file, 64u << 20);
     if (!lines)
         return Failure{"\"" + file.string() + "\": " + lines.error()};
@@ -218,7 +222,7 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
         float time, speed, distance;
     };
     std::vector<Sample> samples;
-    std::optional<float> speedFactor;
+    std::optional<float> speedFactor;  // the trailer: only its presence is checked
     for (std::size_t i = 0; i < lines->size(); ++i) {
         const std::string& line = (*lines)[i];
         const auto where = [&] { return "\"" + file.string() + "\", line " + std::to_string(i + 1) + ": "; };
@@ -265,7 +269,7 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
     float top = 0;
     for (const Sample& s : samples)
         top = std::max(top, s.speed);
-    a.topSpeed = oneDecimal(static_cast<double>(*speedFactor) * top);
+    a.topSpeed = oneDecimal(static_cast<double>(*displayFactor) * top);
     return a;
 }
 

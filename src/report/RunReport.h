@@ -88,8 +88,9 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
 
 // Reads an acceleration curve file: the time of the last sample at or below
 // 100 km/h, 400 m and 1000 m before the run passes them, and the top speed
-// times the file's speed factor.
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file);
+// (the file's speeds are km/h) in the display unit of the language in force
+// (times its Lbcoefkm, as the acceleration window shows it).
+Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store);
 
 // The curve file's points and duration.
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);

@@ -81,11 +81,29 @@ TEST_F(ReportCommand, HoldsThePeakFiguresOfThePowerCommandInTheChosenLanguage)
                                      std::string("p.txt"), std::string("ISO 1585, k = ")})
         EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 
-    const CommandRun english = run("report", q(power) + " -o " + q(pdf), "english.txt");
+    // The acceleration figures as the simulation shows them, in the units
+    // of the language in force.
+    const auto acceleration = home / "acc.txt";
+    const CommandRun simulated = run("simulate", q(power) + " -o " + q(acceleration), "english.txt");
+    ASSERT_EQ(simulated.status, 0) << simulated.err;
+    const CommandRun english =
+        run("report", q(power) + " -o " + q(pdf) + " --acceleration " + q(acceleration), "english.txt");
     ASSERT_EQ(english.status, 0) << english.err;
     const std::string englishText = pdfText(pdf);
     for (const char* shown : {"Run report", "Gear ratios", "Conditions and correction", "Power max: "})
         EXPECT_NE(englishText.find(shown), std::string::npos) << shown << "\n" << englishText;
+    std::size_t from = 0;
+    for (int figure = 0; figure < 4; ++figure) {
+        // "0-100 km/h: 17,9", ... "Top speed: 84,2 mi/h"
+        const auto colon = simulated.out.find(": ", from);
+        const auto end = simulated.out.find('\n', colon);
+        ASSERT_NE(colon, std::string::npos) << simulated.out;
+        std::string value = simulated.out.substr(colon + 2, end - colon - 2);
+        if (figure < 3 && !value.empty())
+            value += " s";
+        EXPECT_NE(englishText.find(value), std::string::npos) << value << "\n" << englishText;
+        from = end;
+    }
 }
 
 TEST_F(ReportCommand, RefusesBadInputWithoutWritingAFile)
