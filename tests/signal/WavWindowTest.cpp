@@ -15,10 +15,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -290,6 +293,91 @@ TEST_F(WavWindowTest, EndTimeOfARecordingOf1234Seconds)
     child<QLineEdit>("Tfin")->setText("20");
     leave(child<QLineEdit>("Tfin"));
     EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "12,3");
+}
+
+TEST_F(WavWindowTest, EachRecordingOpenedSetsTheEndToItsOwnDuration)
+{
+    IgnitionSignal signal;
+    signal.seconds = 12.34;
+    const std::string longer = home.write("Wav/longer.wav", makeIgnitionRecording(signal).wav).string();
+    auto* start = child<QLineEdit>("Tdebut");
+    auto* end = child<QLineEdit>("Tfin");
+    const auto lastTime = [this] { return window->curve().rows[window->curve().pointCount].time; };
+
+    open(recording);  // 6 s
+    EXPECT_EQ(end->text(), "6,0");
+    start->setText("1");
+    leave(start);
+    open(longer);
+    EXPECT_EQ(end->text(), "12,3");
+    EXPECT_EQ(start->text(), "1");  // inside the new recording: kept
+    EXPECT_GT(lastTime(), 11.5f);   // the whole recording, not the first 6 s
+
+    start->setText("8");
+    leave(start);
+    open(recording);
+    EXPECT_EQ(end->text(), "6,0");
+    EXPECT_EQ(start->text(), "0");  // past its end: back to the start
+    EXPECT_LT(window->curve().rows[1].time, 1.0f);
+    EXPECT_GT(lastTime(), 5.0f);
+}
+
+TEST_F(WavWindowTest, SavingWithNoCurveIsRefused)
+{
+    const std::string file = (home / "RPM/empty.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_TRUE(platform.requests().empty());
+}
+
+// Leaving a time field for a menu, a message box or another program is no
+// leaving for another control: the smoothed curve stays what is saved.
+TEST_F(WavWindowTest, MenusAndMessageBoxesDoNotRunTheTimeChecks)
+{
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    open(recording);
+    child<QPushButton>("Command3")->click();
+    const Curve smoothed = window->curve();
+    auto* end = child<QLineEdit>("Tfin");
+    end->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(end->hasFocus());
+
+    auto* menu = window->findChild<QMenu*>("file");
+    ASSERT_NE(menu, nullptr);
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    menu->close();
+    QApplication::processEvents();
+
+    QMessageBox box(window.get());
+    box.setText("Message");
+    QTimer::singleShot(0, &box, &QMessageBox::accept);
+    box.exec();
+    QApplication::processEvents();
+
+    // Another program takes the focus, then gives it back.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(end, &away);
+
+    expectSameCurve(window->curve(), smoothed);
+    const std::string file = (home / "RPM/smooth.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    Curve saved;
+    ASSERT_TRUE(vornax::LoadCurve(file, saved).ok());
+    EXPECT_EQ(saved.rows[40], smoothed.rows[40]);
+
+    // Another control of the window: the check runs (an end past the
+    // recording becomes its duration).
+    end->setText("99");
+    child<QLineEdit>("Tdebut")->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(end->text(), "6,0");
 }
 
 TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
