@@ -60,7 +60,7 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
         slots[k].ticked = true;
         ASSERT_TRUE(fichierPo(k == 0 ? a : b, slots[k], *units));
     }
-    EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots)->fileBytes());
+    EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots, *units)->fileBytes());
     resetStore();
 }
 

@@ -160,6 +160,7 @@ TEST(AccelerationModel, DistancesCrossedWhileHoldingTheTopSpeedAreTimedThere)
 {
     SimulationSetup setup;
     fillCurve(setup.curve, 1.0f, 2000.0f);
+    setup.fields.RPMCh = "2000";  // each gear up to the curve's end
     ASSERT_TRUE(setup.run());
     const ResultSeries& s = setup.series();
     std::int32_t holdStart = s.index;

@@ -227,7 +227,7 @@ TEST_F(VehicleEditorWindowTest, FileMenuLoadsSavesAndReportsBadFiles)
     child<QAction>(w, "Ouvrir")->trigger();
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(text(w, "txtNom"), "Bad");  // read before the bad index
+    EXPECT_EQ(text(w, "txtNom"), "?");  // a failed load changes nothing
     EXPECT_EQ(child<QComboBox>(w, "lsttypeDiff")->currentText(), "3,105");
     EXPECT_FALSE(child<QAction>(w, "Enregistrer")->isEnabled());
 
