@@ -5,7 +5,7 @@ vornax_packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
-  fonts-dejavu-core
+  fonts-dejavu-core poppler-utils
   clang libclang-rt-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   locales dpkg-dev

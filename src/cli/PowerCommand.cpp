@@ -1,9 +1,12 @@
 // `vornax power CURVE.ReT -o POWER.txt [--vehicle CAR.Dat] [--gear G]
-// [--scx X] [--engine-inertia X] [--lang FILE] [--json]`: the power window's
-// computation on an engine-speed curve with a committed vehicle, saved as the
-// window saves a power curve file; prints the window's two summary lines.
+// [--scx X] [--engine-inertia X] [--lang FILE] [--json]
+// [--correction STD --air-temp C --pressure HPA --humidity PCT]`: the power
+// window's computation on an engine-speed curve with a committed vehicle,
+// corrected to standard air on request, saved as the window saves a power
+// curve file; prints the window's two summary lines.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/CorrectionOptions.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveFile.h"
 #include "power/PowerInputs.h"
@@ -25,6 +28,7 @@ struct PowerArguments {
     std::string scx;
     std::string engineInertia;
     std::string lang;
+    CorrectionOptions correction;
     bool json = false;
 };
 
@@ -37,6 +41,7 @@ void runPower(const PowerArguments& args, CLI::App& command)
         refuseOverwritingInput(args.output, {args.lang});
     if (args.gear < 1 || args.gear > kGearCount)
         throw UsageError("--gear: " + std::to_string(args.gear) + " is not a gear (1 to 6)");
+    const PowerCorrection correction = correctionFromOptions(args.correction);
 
     loadLanguage(args.lang);
     commitVehicle(args.vehicle, typedOption(command, "--scx", args.scx),
@@ -48,7 +53,8 @@ void runPower(const PowerArguments& args, CLI::App& command)
         throw BadInput("--gear " + std::to_string(args.gear) + ": this vehicle's gearbox has " +
                        std::to_string(gears.size()) + " gears");
 
-    const auto result = runPowerComputation(store(), args.gear - 1, args.curve, emptyPowerTable());
+    const auto result = runPowerComputation(store(), args.gear - 1, args.curve, emptyPowerTable(),
+                                            correction.factor);
     if (!result)
         throw BadInput(result.error());
     const Status saved = savePowerCurveFile(args.output, result->table, result->pointCount, store());
@@ -65,10 +71,12 @@ void runPower(const PowerArguments& args, CLI::App& command)
         object["rpm_at_max_torque"] = jsonSingle(e.rpmAtMaxTorque);
         object["min_power"] = jsonSingle(e.minPower);
         object["min_torque"] = jsonSingle(e.minTorque);
+        object["correction"] = standardInfo(correction.standard).key;
+        object["correction_factor"] = jsonSingle(correction.factor);
         std::cout << object.dump() << '\n';
         return;
     }
-    const SummaryLines lines = summaryLines(e, store());
+    const SummaryLines lines = summaryLines(e, store(), correction);
     std::cout << lines.power << '\n' << lines.torque << '\n';
 }
 
@@ -87,6 +95,7 @@ void addPowerCommand(CLI::App& app)
     command->add_option("--engine-inertia", args->engineInertia,
                         "engine inertia in kg.m2, typed with the engine list on \"Autre\"");
     command->add_option("--lang", args->lang, "language file; default: the active language file");
+    addCorrectionOptions(*command, args->correction);
     command->add_flag("--json", args->json, "print the result figures as one JSON object");
     command->callback([args, command] { runPower(*args, *command); });
 }

@@ -23,6 +23,9 @@ int main(int argc, char** argv)
     vornax::cli::addSimulateCommand(app);
     vornax::cli::addSynthCommand(app);
     vornax::cli::addDemoCommand(app);
+#ifdef VORNAX_HAS_REPORT
+    vornax::cli::addReportCommand(app);
+#endif
 
     try {
         app.parse(argc, argv);

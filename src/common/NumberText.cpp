@@ -228,7 +228,10 @@ std::string formatPattern(double value, Pattern pattern)
 {
     if (!std::isfinite(value))
         return generalText(value, 15);
-    const int decimals = pattern == Pattern::TwoDecimals ? 2 : pattern == Pattern::Whole ? 0 : 1;
+    const int decimals = pattern == Pattern::ThreeDecimals ? 3
+                         : pattern == Pattern::TwoDecimals ? 2
+                         : pattern == Pattern::Whole       ? 0
+                                                           : 1;
 
     // The 15 significant digits d0.d1...d14 x 10^exponent of the value.
     const Scientific sci = scientificDigits(value, 15);
@@ -280,6 +283,8 @@ std::optional<Pattern> patternFromText(std::string_view pattern)
         return Pattern::UpToOne;
     if (pattern == "#0")
         return Pattern::Whole;
+    if (pattern == "#0.000")
+        return Pattern::ThreeDecimals;
     return std::nullopt;
 }
 

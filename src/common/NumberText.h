@@ -44,7 +44,8 @@ inline std::string printedDouble(double v) { return printedNumber(doubleText(v))
 //   OneDecimal  "#0.0"    22.62 -> "22,6"
 //   UpToOne     "#0.#"    22.62 -> "22,6", 100 -> "100,"
 //   Whole       "#0"      22.5  -> "23"
-enum class Pattern { TwoDecimals, OneDecimal, UpToOne, Whole };
+//   ThreeDecimals "#0.000" 1.0325 -> "1,033" (factors such as a correction's k)
+enum class Pattern { TwoDecimals, OneDecimal, UpToOne, Whole, ThreeDecimals };
 std::string formatPattern(double value, Pattern pattern);
 
 // Pattern from its written form ("#0.00", "#0.0", "#0.#", "#0"); nullopt for

@@ -22,13 +22,13 @@ PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)
 
 void PlotCanvas::clear()
 {
-    lines_.clear();
+    plot_.lines.clear();
     update();
 }
 
 void PlotCanvas::setBackground(Rgb colour)
 {
-    background_ = colour;
+    plot_.background = colour;
     update();
 }
 
@@ -36,8 +36,8 @@ bool PlotCanvas::setScale(double width, double height)
 {
     if (!PlotMapping::validExtent(width) || !PlotMapping::validExtent(height))
         return false;
-    scaleWidth_ = width;
-    scaleHeight_ = height;
+    plot_.scaleWidth = width;
+    plot_.scaleHeight = height;
     update();
     return true;
 }
@@ -46,35 +46,13 @@ void PlotCanvas::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
-    lines_.push_back({x1, y1, x2, y2, colour});
+    plot_.lines.push_back({x1, y1, x2, y2, colour});
     update();
 }
 
 void PlotCanvas::render(QPainter& painter, QSize size) const
 {
-    painter.fillRect(QRect(QPoint(0, 0), size), QColor(background_.r, background_.g, background_.b));
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const PlotMapping map(scaleWidth_, scaleHeight_, size.width(), size.height());
-    // Points land on pixel centres, so that a line on a whole pixel position
-    // stays one crisp pixel wide, and lines on the far edges (a grid's border)
-    // stay inside the picture. Far-off points are clamped so that the painter
-    // never gets coordinates it cannot represent.
-    const auto toDevice = [](double v, int extent) {
-        if (v >= -1.0 && v <= extent + 1.0)
-            return std::clamp(v + 0.5, 0.5, extent - 0.5);
-        return std::clamp(v, -1.0e6, 1.0e6);
-    };
-    QPen pen;
-    pen.setWidthF(1.0);
-    pen.setCosmetic(true);
-    for (const Line& l : lines_) {
-        pen.setColor(QColor(l.colour.r, l.colour.g, l.colour.b));
-        painter.setPen(pen);
-        const PlotPoint a = map.toPixel({l.x1, l.y1});
-        const PlotPoint b = map.toPixel({l.x2, l.y2});
-        painter.drawLine(QPointF(toDevice(a.x, size.width()), toDevice(a.y, size.height())),
-                         QPointF(toDevice(b.x, size.width()), toDevice(b.y, size.height())));
-    }
+    paintPlot(painter, QRect(QPoint(0, 0), size), plot_);
 }
 
 QImage PlotCanvas::toImage(QSize size) const
@@ -107,7 +85,7 @@ bool PlotCanvas::exportTo(const QString& fileName, QSize size) const
 
 PlotPoint PlotCanvas::toUser(QPoint pixel) const
 {
-    const PlotMapping map(scaleWidth_, scaleHeight_, width(), height());
+    const PlotMapping map(plot_.scaleWidth, plot_.scaleHeight, width(), height());
     return map.toUser({double(pixel.x()), double(pixel.y())});
 }
 

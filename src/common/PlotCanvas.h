@@ -6,6 +6,7 @@
 
 #include "common/PlatformServices.h"
 #include "common/PlotMapping.h"
+#include "common/PlotPainter.h"
 
 #include <QColor>
 #include <QImage>
@@ -25,25 +26,24 @@ public:
     // Clears every line and fills the surface with the background colour.
     void clear();
     void setBackground(Rgb colour);
-    Rgb background() const { return background_; }
+    Rgb background() const { return plot_.background; }
 
     // Sets the user scale. A width or height that is zero or not finite is
     // refused (false) and the scale stays as it was.
     bool setScale(double width, double height);
-    bool setScaleWidth(double width) { return setScale(width, scaleHeight_); }
-    bool setScaleHeight(double height) { return setScale(scaleWidth_, height); }
-    double scaleWidth() const { return scaleWidth_; }
-    double scaleHeight() const { return scaleHeight_; }
+    bool setScaleWidth(double width) { return setScale(width, plot_.scaleHeight); }
+    bool setScaleHeight(double height) { return setScale(plot_.scaleWidth, height); }
+    double scaleWidth() const { return plot_.scaleWidth; }
+    double scaleHeight() const { return plot_.scaleHeight; }
 
     // A straight line in user coordinates. Lines with a coordinate that is not
     // finite are skipped (the surface cannot draw them).
     void line(double x1, double y1, double x2, double y2, Rgb colour);
 
-    struct Line {
-        double x1, y1, x2, y2;
-        Rgb colour;
-    };
-    const std::vector<Line>& lines() const { return lines_; }
+    using Line = PlotLine;
+    const std::vector<Line>& lines() const { return plot_.lines; }
+    // The display list as paintPlot draws it.
+    const PlotList& plot() const { return plot_; }
 
     // The drawing at the given pixel size (the widget's size by default).
     QImage toImage(QSize size = {}) const;
@@ -65,10 +65,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    std::vector<Line> lines_;
-    Rgb background_{255, 255, 255};
-    double scaleWidth_ = 1.0;
-    double scaleHeight_ = 1.0;
+    PlotList plot_;
 };
 
 }  // namespace vornax

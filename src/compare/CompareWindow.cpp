@@ -22,6 +22,7 @@ using namespace compare;
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::CompareWindow", "Fichier text *.txt|*.txt");
 
 int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
@@ -191,7 +192,7 @@ void CompareWindow::chooseFile(int k)
     SlotRow& row = rows_[static_cast<std::size_t>(k)];
     FileDialogRequest request;
     request.title = tr("Chargement des courbes").toStdString();
-    request.filter = tr("Fichier text *.txt|*.txt").toStdString();
+    request.filter = tr(kCurveFilter).toStdString();
     request.initialFolder = defaultFolder("Puissance").string();
     const std::string path = platform().openFile(request).value_or(std::string());
     slots_[static_cast<std::size_t>(k)].path = path;
@@ -279,12 +280,20 @@ void CompareWindow::plotCurves()
 
 void CompareWindow::MoyC_Click()
 {
-    const auto average = averageCurve(slots_);
+    // The slots hold the units in force at the last plot command.
+    const auto units = currentUnits(store());
+    if (!units) {
+        platform().message(units.error(), moyC_->text().toStdString(), MessageIcon::Warning);
+        return;
+    }
+    const auto average = averageCurve(slots_, *units);
     if (!average) {
         platform().message(average.error(), moyC_->text().toStdString(), MessageIcon::Warning);
         return;
     }
     FileDialogRequest request;
+    // The filter the slots open with, so that the average is listed there.
+    request.filter = tr(kCurveFilter).toStdString();
     request.initialFolder = defaultFolder("Puissance").string();
     const auto path = platform().saveFile(request);
     if (!path || path->empty())

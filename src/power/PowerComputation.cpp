@@ -158,7 +158,7 @@ Result<ChartScale> chartScale(const PowerExtremes& e)
 }
 
 Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
-                                 PowerTable start, std::string_view source)
+                                 PowerTable start, std::string_view source, float correctionFactor)
 {
     if (points.size() > static_cast<std::size_t>(kMaxPowerPoints))
         return Failure{tx("PowerComputation", "\"%1\" has more than %2 points")
@@ -175,14 +175,19 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
 
     const int n = static_cast<int>(points.size());
     for (int i = 0; i <= n - 3; ++i) {
-        const auto row = model->row(points[i], points[i + 1]);
+        auto row = model->row(points[i], points[i + 1]);
         if (!row)
             return Failure{lineText(source, i) + ": " + row.error()};
+        if (correctionFactor != 1.0f &&
+            !(toSingle(static_cast<double>(row->power) * correctionFactor, row->power) &&
+              toSingle(static_cast<double>(row->torque) * correctionFactor, row->torque)))
+            return Failure{lineText(source, i) + ": the corrected power or torque overflows"};
         start[static_cast<std::size_t>(i)] = *row;
     }
 
     PowerResult result;
     result.pointCount = n;
+    result.correctionFactor = correctionFactor;
     result.extremes = findExtremes(start, n);
     auto scale = chartScale(result.extremes);
     if (!scale)
@@ -194,7 +199,7 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
 
 Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
                                         const std::filesystem::path& curveFile,
-                                        const PowerTable& previous)
+                                        const PowerTable& previous, float correctionFactor)
 {
     const auto inputs = readPowerInputs(store, gearIndex);
     if (!inputs)
@@ -206,7 +211,7 @@ Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
     const auto points = readPowerCurveInput(curveFile);
     if (!points)
         return Failure{points.error()};
-    return computePower(*inputs, *points, previous, curveFile.string());
+    return computePower(*inputs, *points, previous, curveFile.string(), correctionFactor);
 }
 
 }  // namespace vornax

@@ -101,21 +101,24 @@ struct PowerResult {
     int pointCount = 0;  // lines of the curve
     PowerExtremes extremes;
     ChartScale scale;
+    float correctionFactor = 1.0f;  // multiplied into every row's torque and power
 };
 
 // The whole computation on parsed points. `start` is the table the rows are
 // written into (the previous result, so rows past n - 3 keep their values);
 // `source` names the curve in messages. Fails for fewer than 3 points, two
 // points with the same time, an engine speed of 0, an overflow, or a flat
-// result; the message names the file and line.
+// result; the message names the file and line. `correctionFactor` (the air
+// correction's k) multiplies the torque and the power of every row, each
+// rounded to single; at 1 the rows are exactly the uncorrected ones.
 Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
-                                 PowerTable start, std::string_view source);
+                                 PowerTable start, std::string_view source, float correctionFactor = 1.0f);
 
 // Reads the store and the curve file, then computes, for the gear with list
 // index gearIndex (0 = 1st gear). Nothing outside the returned value changes,
 // so a caller keeps its previous result when this fails.
 Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
                                         const std::filesystem::path& curveFile,
-                                        const PowerTable& previous);
+                                        const PowerTable& previous, float correctionFactor = 1.0f);
 
 }  // namespace vornax

@@ -1,6 +1,7 @@
 #include "power/PowerTexts.h"
 
 #include "common/NumberText.h"
+#include "power/AddedTexts.h"
 
 #include <cmath>
 
@@ -16,6 +17,25 @@ SummaryLines summaryLines(const PowerExtremes& e, const Varia& store)
     lines.torque = store.get("LbCouple") + " max: " + formatPattern(e.maxTorque, Pattern::TwoDecimals) +
                    store.get("LbUniteCouple") + "/ " + formatPattern(e.rpmAtMaxTorque, Pattern::OneDecimal) +
                    " " + rpmUnit;
+    return lines;
+}
+
+std::string correctionNote(const PowerCorrection& correction, const Varia& store)
+{
+    if (!correction.active())
+        return {};
+    return std::string(addedTexts(store).corrected) + " " + standardInfo(correction.standard).name +
+           ", k = " + formatPattern(correction.factor, Pattern::ThreeDecimals);
+}
+
+SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store, const PowerCorrection& correction)
+{
+    SummaryLines lines = summaryLines(extremes, store);
+    if (correction.active()) {
+        const std::string note = ", " + correctionNote(correction, store);
+        lines.power += note;
+        lines.torque += note;
+    }
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // they follow the language in force.
 #pragma once
 
+#include "power/AirCorrection.h"
 #include "power/PowerComputation.h"
 #include "shell/Varia.h"
 
@@ -18,6 +19,13 @@ struct SummaryLines {
 // The power line separates the rpm with " / ", the torque line with "/ ":
 // both are kept as users have always seen them.
 SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store);
+
+// What a corrected result says of its correction: "corrigée DIN 70020,
+// k = 1,032" (k to three decimals); empty when there is none.
+std::string correctionNote(const PowerCorrection& correction, const Varia& store);
+// The summary lines of a corrected result: each ends with ", " and the
+// correction's note. Without a correction, exactly the lines above.
+SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store, const PowerCorrection& correction);
 
 struct AxisLabels {
     std::array<std::string, 10> power;   // Label1 ... Label10, top to bottom, "#0.0"

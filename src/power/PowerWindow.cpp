@@ -1,19 +1,28 @@
 #include "power/PowerWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/AppSettings.h"
+#include "common/Fields.h"
+#include "common/NumberText.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
+#include "power/AddedTexts.h"
 #include "power/PowerChart.h"
 #include "power/PowerCurveFile.h"
 #include "power/PowerLayout.h"
 #include "power/PowerTexts.h"
+#include "report/ReportPdf.h"
+#include "report/RunReport.h"
 #include "shell/Varia.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,14 +35,23 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 // The picture's top-left corner, from the window's design: room for the
-// buttons and summary lines above it and the power values on its left.
+// buttons, the gear and conditions frames and the summary lines above it and
+// the power values on its left.
 constexpr double kPictureLeft = 960;
-constexpr double kPictureTop = 1260;
+constexpr double kPictureTop = 1500;
+// The row of the summary lines' second line and of the axis titles.
+constexpr double kTitleTop = 1170;
 constexpr int kLabelHeightTwips = 255;
 
 int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
+
+// The settings that keep the Conditions frame between runs.
+constexpr const char* kCorrectionKey = "power.correction";
+constexpr const char* kAirTempKey = "power.air_temp_c";
+constexpr const char* kPressureKey = "power.pressure_hpa";
+constexpr const char* kHumidityKey = "power.humidity_pct";
 
 }  // namespace
 
@@ -41,7 +59,7 @@ PowerWindow::PowerWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), pictureWidthTwips_(10680), pictureHeightTwips_(6240)
 {
     setObjectName("CPuiss");
-    resize(px(12600), px(8400));
+    resize(px(13300), px(8400));
 
     command1_ = new QPushButton(this);
     command1_->setObjectName("Command1");
@@ -49,24 +67,30 @@ PowerWindow::PowerWindow(QWidget* parent)
     command3_ = new QPushButton(this);
     command3_->setObjectName("Command3");
     command3_->setGeometry(px(3300), px(120), px(1500), px(420));
+    cmdRapport_ = new QPushButton(QString::fromUtf8(addedTexts(store()).reportButton), this);
+    cmdRapport_->setObjectName("cmdRapport");
+    cmdRapport_->setGeometry(px(4920), px(120), px(1500), px(420));
     command2_ = new QPushButton(this);
     command2_->setObjectName("Command2");
 
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName("frame1");
-    frame1_->setGeometry(px(4920), px(0), px(1500), px(840));
+    frame1_->setGeometry(px(6540), px(0), px(1500), px(840));
     lstvitesse_ = new QComboBox(frame1_);
     lstvitesse_->setObjectName("lstvitesse");
     auto* frameLayout = new QVBoxLayout(frame1_);
     frameLayout->setContentsMargins(6, 2, 6, 4);
     frameLayout->addWidget(lstvitesse_);
 
-    label22_ = makeLabel("Label22", Qt::AlignLeft | Qt::AlignVCenter, 6000);
-    placeTwips(label22_, 6600, 120);
-    label23_ = makeLabel("Label23", Qt::AlignLeft | Qt::AlignVCenter, 6000);
-    placeTwips(label23_, 6600, 450);
+    frameConditions_ = makeConditionsFrame();
+    frameConditions_->setGeometry(px(8160), px(0), px(5000), px(840));
+
+    label22_ = makeLabel("Label22", Qt::AlignLeft | Qt::AlignVCenter, 7500);
+    placeTwips(label22_, 3300, 900);
+    label23_ = makeLabel("Label23", Qt::AlignLeft | Qt::AlignVCenter, 7500);
+    placeTwips(label23_, 3300, kTitleTop);
     label20_ = makeLabel("Label20", Qt::AlignLeft | Qt::AlignVCenter, 2400);
-    placeTwips(label20_, 120, 930);
+    placeTwips(label20_, 120, kTitleTop);
     label21_ = makeLabel("Label21", Qt::AlignLeft | Qt::AlignVCenter, 2400);
 
     picture1_ = new PlotCanvas(this);
@@ -86,11 +110,14 @@ PowerWindow::PowerWindow(QWidget* parent)
     command2_->setEnabled(false);
     setCaptions();
     command3_->setEnabled(false);
+    cmdRapport_->setEnabled(false);
     fillGears();
+    loadConditions();
 
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(cmdRapport_, &QPushButton::clicked, this, [this] { cmdRapport_Click(); });
     connect(lstvitesse_, &QComboBox::currentIndexChanged, this, [this](int) { lstvitesse_Click(); });
     lstvitesse_->setCurrentIndex(0);
     layOut();
@@ -130,7 +157,7 @@ void PowerWindow::layOut()
     }
     for (int i = 0; i < 9; ++i)
         placeTwips(rpmLabels_[i], out.rpmLefts[i], out.rpmTop);
-    placeTwips(label21_, out.torqueTitleLeft, 930);
+    placeTwips(label21_, out.torqueTitleLeft, kTitleTop);
 }
 
 void PowerWindow::resizeEvent(QResizeEvent* event)
@@ -148,6 +175,14 @@ void PowerWindow::resizeEvent(QResizeEvent* event)
 
 void PowerWindow::setCaptions()
 {
+    // The air correction's words come with the program's other added texts.
+    const AddedTexts& t = addedTexts(store());
+    cmdRapport_->setText(QString::fromUtf8(t.reportButton));
+    frameConditions_->setTitle(QString::fromUtf8(t.conditions));
+    lstnorme_->setItemText(0, QString::fromUtf8(t.noCorrection));
+    txtTempAir_->setToolTip(QString::fromUtf8(t.airTemp));
+    txtPression_->setToolTip(QString::fromUtf8(t.pressure));
+    txtHumidite_->setToolTip(QString::fromUtf8(t.humidity));
     command2_->setText(tr("Calcul"));
     frame1_->setTitle(text("LbVitesse"));
     command1_->setText(text("LbChargeCourbeDeRegime"));
@@ -198,7 +233,11 @@ bool PowerWindow::Command2_Click() { return compute(false); }
 
 bool PowerWindow::compute(bool quietWhenRepeated)
 {
-    auto result = runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_);
+    // Air outside its ranges fails the computation as a bad curve does.
+    const auto correction = chosenCorrection();
+    auto result = correction ? runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_,
+                                                   correction->factor)
+                             : Result<PowerResult>(Failure{correction.error()});
     if (!result) {
         // A resize recomputes repeatedly: its failure is shown once, not at
         // every step of the drag.
@@ -209,16 +248,20 @@ bool PowerWindow::compute(bool quietWhenRepeated)
         return false;
     }
     lastQuietFailure_.clear();
-    showResult(*result);
-    table_ = std::move(result->table);
+    showResult(*result, *correction);
+    lastCorrection_ = *correction;
+    lastGear_ = lstvitesse_->currentIndex();
+    table_ = result->table;
     pointCount_ = result->pointCount;
+    lastResult_ = std::move(*result);
     command3_->setEnabled(true);
+    cmdRapport_->setEnabled(true);
     return true;
 }
 
-void PowerWindow::showResult(const PowerResult& result)
+void PowerWindow::showResult(const PowerResult& result, const PowerCorrection& correction)
 {
-    const SummaryLines summary = summaryLines(result.extremes, store());
+    const SummaryLines summary = summaryLines(result.extremes, store(), correction);
     label22_->setText(QString::fromStdString(summary.power));
     label23_->setText(QString::fromStdString(summary.torque));
 
@@ -285,6 +328,136 @@ void PowerWindow::lstvitesse_Click()
 {
     if (command3_->isEnabled())
         compute(false);
+}
+
+QGroupBox* PowerWindow::makeConditionsFrame()
+{
+    const AddedTexts& t = addedTexts(store());
+    auto* frame = new QGroupBox(QString::fromUtf8(t.conditions), this);
+    frame->setObjectName("frameConditions");
+    lstnorme_ = new QComboBox(frame);
+    lstnorme_->setObjectName("lstnorme");
+    for (const StandardInfo& info : correctionStandards())
+        lstnorme_->addItem(QString::fromUtf8(info.standard == CorrectionStandard::None ? t.noCorrection : info.name));
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->setSpacing(4);
+    row->addWidget(lstnorme_);
+    const auto field = [&](QLineEdit*& edit, const char* name, const char* caption, const char* unit) {
+        edit = new QLineEdit(frame);
+        edit->setObjectName(name);
+        edit->setToolTip(QString::fromUtf8(caption));
+        edit->setFixedWidth(px(700));
+        row->addWidget(edit);
+        auto* label = new QLabel(QString::fromUtf8(unit), frame);
+        row->addWidget(label);
+    };
+    field(txtTempAir_, "txtTempAir", t.airTemp, "°C");
+    field(txtPression_, "txtPression", t.pressure, "hPa");
+    field(txtHumidite_, "txtHumidite", t.humidity, "%");
+    // The temperature may be below zero: its field also takes the minus sign.
+    txtTempAir_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("-?[0-9]*[,.]?[0-9]*"), txtTempAir_));
+    commaOnFocusLost(txtTempAir_, [this] { conditionsChanged(); });
+    makeDecimalField(txtPression_, [this] { conditionsChanged(); });
+    makeDecimalField(txtHumidite_, [this] { conditionsChanged(); });
+    for (QLineEdit* edit : {txtTempAir_, txtPression_, txtHumidite_})
+        connect(edit, &QLineEdit::returnPressed, this, [this] { conditionsChanged(); });
+    connect(lstnorme_, &QComboBox::currentIndexChanged, this, [this](int) { conditionsChanged(); });
+    return frame;
+}
+
+// The Conditions frame as the settings left it: no correction, 20 °C,
+// 1013 hPa and 50 % the first time.
+void PowerWindow::loadConditions()
+{
+    const Settings settings = readSettings();
+    const auto get = [&settings](const char* key, const char* fallback) {
+        const auto found = settings.find(key);
+        return QString::fromStdString(found == settings.end() ? std::string(fallback) : found->second);
+    };
+    const QSignalBlocker quiet(lstnorme_);
+    const auto chosen = standardFromKey(get(kCorrectionKey, "none").toStdString());
+    lstnorme_->setCurrentIndex(static_cast<int>(chosen.value_or(CorrectionStandard::None)));
+    txtTempAir_->setText(get(kAirTempKey, "20"));
+    txtPression_->setText(get(kPressureKey, "1013"));
+    txtHumidite_->setText(get(kHumidityKey, "50"));
+    for (QLineEdit* edit : {txtTempAir_, txtPression_, txtHumidite_})
+        edit->setEnabled(lstnorme_->currentIndex() != 0);
+}
+
+Result<PowerCorrection> PowerWindow::chosenCorrection() const
+{
+    const auto standard = static_cast<CorrectionStandard>(std::max(0, lstnorme_->currentIndex()));
+    if (standard == CorrectionStandard::None)
+        return PowerCorrection{};
+    const AddedTexts& t = addedTexts(store());
+    AirConditions air;
+    const std::pair<QLineEdit*, double*> fields[] = {
+        {txtTempAir_, &air.airTempC}, {txtPression_, &air.pressureHpa}, {txtHumidite_, &air.humidityPct}};
+    for (const auto& [edit, value] : fields) {
+        const std::string typed = edit->text().toStdString();
+        const auto number = parseDouble(typed);
+        if (!number)
+            return Failure{tr("%1: %2 %3 is not a number")
+                               .arg(QString::fromUtf8(t.conditions), edit->toolTip(),
+                                    QString::fromStdString(quotedValue(typed)))
+                               .toStdString()};
+        *value = *number;
+    }
+    if (const auto field = fieldOutOfRange(air))
+        return Failure{t.conditions + std::string(": ") + outOfRangeMessage(*field, air)};
+    return makeCorrection(standard, air);
+}
+
+void PowerWindow::conditionsChanged()
+{
+    const int index = std::max(0, lstnorme_->currentIndex());
+    for (QLineEdit* edit : {txtTempAir_, txtPression_, txtHumidite_})
+        edit->setEnabled(index != 0);
+    const Settings chosen{
+        {kCorrectionKey, correctionStandards().at(static_cast<std::size_t>(index)).key},
+        {kAirTempKey, txtTempAir_->text().toStdString()},
+        {kPressureKey, txtPression_->text().toStdString()},
+        {kHumidityKey, txtHumidite_->text().toStdString()},
+    };
+    // Leaving a field without changing it changes nothing.
+    const Settings saved = readSettings();
+    bool same = true;
+    for (const auto& [key, value] : chosen) {
+        const auto found = saved.find(key);
+        same = same && found != saved.end() && found->second == value;
+    }
+    if (same)
+        return;
+    if (const Status written = writeSettings(chosen); !written)
+        platform().message(written.error(), std::string(addedTexts(store()).conditions), MessageIcon::Warning);
+    if (command3_->isEnabled())
+        compute(false);
+}
+
+void PowerWindow::cmdRapport_Click()
+{
+    if (!lastResult_)
+        return;
+    const AddedTexts& t = addedTexts(store());
+    FileDialogRequest request;
+    request.title = t.reportButton;
+    request.filter = "PDF *.pdf|*.pdf";
+    request.initialFolder = defaultFolder("Puissance").string();
+    request.initialName = curvePath_.stem().string() + ".pdf";
+    const auto chosen = platform().saveFile(request);
+    if (!chosen)
+        return;
+    ReportInputs in;
+    in.result = *lastResult_;
+    in.gearIndex = lastGear_;
+    in.correction = lastCorrection_;
+    if (const auto curve = readCurveFacts(curvePath_))
+        in.curve = *curve;
+    const Status saved = saveRunReport(*chosen, buildRunReport(in, store()));
+    if (!saved)
+        platform().message(saved.error(), t.reportButton, MessageIcon::Warning);
 }
 
 }  // namespace vornax

@@ -9,17 +9,20 @@
 // the last successful computation.
 #pragma once
 
+#include "power/AirCorrection.h"
 #include "power/PowerComputation.h"
 
 #include <QWidget>
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace vornax {
@@ -39,6 +42,15 @@ public:
     void Command3_Click();
     // The gear changed: compute again once a computation has succeeded.
     void lstvitesse_Click();
+    // The correction's standard or air changed: kept in the settings, and
+    // computed again once a computation has succeeded.
+    void conditionsChanged();
+    // The one-page run report of the result on screen (save dialog in
+    // Puissance, a PDF).
+    void cmdRapport_Click();
+    // The correction the Conditions frame asks for; fails naming the field
+    // that is not a number or is outside its range.
+    Result<PowerCorrection> chosenCorrection() const;
     // A vehicle was confirmed since the window opened: its name in the
     // title, the gears of its box.
     Q_INVOKABLE void vehicleCommitted();
@@ -59,7 +71,9 @@ private:
     void fillGears();
     void recomputeAfterResize();
     bool compute(bool quietWhenRepeated);
-    void showResult(const PowerResult& result);
+    void showResult(const PowerResult& result, const PowerCorrection& correction);
+    QGroupBox* makeConditionsFrame();
+    void loadConditions();
 
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
@@ -74,10 +88,19 @@ private:
     QLabel* label21_ = nullptr;
     QLabel* label22_ = nullptr;
     QLabel* label23_ = nullptr;
+    QPushButton* cmdRapport_ = nullptr;
+    QGroupBox* frameConditions_ = nullptr;
+    QComboBox* lstnorme_ = nullptr;
+    QLineEdit* txtTempAir_ = nullptr;
+    QLineEdit* txtPression_ = nullptr;
+    QLineEdit* txtHumidite_ = nullptr;
 
     std::filesystem::path curvePath_;
     PowerTable table_ = emptyPowerTable();
     int pointCount_ = 0;
+    std::optional<PowerResult> lastResult_;  // extremes and scale of the result on screen
+    PowerCorrection lastCorrection_;
+    int lastGear_ = 0;
     double pictureWidthTwips_;
     double pictureHeightTwips_;
     bool resizeRecomputePending_ = false;

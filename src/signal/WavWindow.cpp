@@ -138,9 +138,35 @@ void WavWindow::OpenWav()
     option1_->setEnabled(true);
     option2_->setEnabled(true);
     picture1_->clear();
+    // Each recording runs from its own start to its own end: the end of the
+    // one before would cut a longer one short.
+    const auto duration = recordingDuration();
+    if (duration) {
+        const auto start = parseSingle(tdebut_->text().toStdString());
+        if (!start || !(*start < *duration)) {
+            tdebut_->setText("0");
+            lastStart_ = "0";
+        }
+        tfin_->setText(QString::fromStdString(singleText(*duration)));
+    }
     if (!Charger() || !Traiter())
         return;
+    if (duration) {
+        tfin_->setText(QString::fromStdString(formatPattern(*duration, Pattern::OneDecimal)));
+        lastEnd_ = tfin_->text().toStdString();
+    }
     source_ = Source::Wav;
+}
+
+std::optional<float> WavWindow::recordingDuration() const
+{
+    const auto file = MappedFile::open(wavPath_);
+    if (!file)
+        return std::nullopt;
+    const auto header = scanHeader(file->bytes());
+    if (!header)
+        return std::nullopt;
+    return recordingSeconds(detectionFrames(*header));
 }
 
 std::optional<MappedFile> WavWindow::mapRecording()
@@ -392,6 +418,10 @@ void WavWindow::LoadCurve()
 
 void WavWindow::SaveCurve()
 {
+    if (savedLineCount(curve_.pointCount) == 0) {
+        message("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.");
+        return;
+    }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
     if (!chosen)
         return;

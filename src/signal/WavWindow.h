@@ -71,6 +71,7 @@ private:
 
     // Load, drawing and detection on wavPath_; false when they stopped.
     std::optional<MappedFile> mapRecording();  // says why when it cannot
+    std::optional<float> recordingDuration() const;  // s, of wavPath_; silent
     bool Charger();
     void GraphWaver(std::string_view file, const WavLoad& load);
     bool Traiter();

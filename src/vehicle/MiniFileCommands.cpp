@@ -13,8 +13,9 @@ FileDialogRequest miniFileDialog()
 {
     FileDialogRequest request;
     request.title = tx("MiniFileCommands", "Enregistrement");
-    // Linux names are case-sensitive: list the spellings Mini files come in.
-    request.filter = tx("MiniFileCommands", "Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT");
+    // Linux names are case-sensitive: list the spellings Mini files come in,
+    // the one a name typed without extension gets first.
+    request.filter = tx("MiniFileCommands", "Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT");
     request.initialFolder = defaultFolder("Mini").string();
     return request;
 }

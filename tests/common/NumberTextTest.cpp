@@ -78,7 +78,8 @@ TEST(NumberText, FormatsDisplayPatterns)
         {22.5, Pattern::Whole, "23"},           {-22.5, Pattern::Whole, "-23"},
         {0.4, Pattern::Whole, "0"},             {1234567.891, Pattern::TwoDecimals, "1234567,89"},
         {1e20, Pattern::Whole, "100000000000000000000"}, {0.000001, Pattern::OneDecimal, "0,0"},
-        {76.04756, Pattern::OneDecimal, "76,0"},
+        {76.04756, Pattern::OneDecimal, "76,0"},  {1.0325, Pattern::ThreeDecimals, "1,033"},
+        {0.9995, Pattern::ThreeDecimals, "1,000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.expected) << c.value;

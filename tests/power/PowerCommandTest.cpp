@@ -75,6 +75,34 @@ TEST_F(PowerCommand, PrintsTheSummaryLinesAndWritesTheFile)
     EXPECT_NE(third.out, text.out);
 }
 
+TEST_F(PowerCommand, CorrectsOnRequestAndWritesTheSameFileWithoutACorrection)
+{
+    const auto plain = home / "plain.txt";
+    const auto none = home / "none.txt";
+    const auto din = home / "din.txt";
+    const CommandRun a = run(quoted(curve) + " -o " + quoted(plain) + " --gear 4");
+    const CommandRun b = run(quoted(curve) + " -o " + quoted(none) +
+                             " --gear 4 --correction none --air-temp 40 --pressure 900 --humidity 90");
+    ASSERT_EQ(a.status, 0) << a.err;
+    ASSERT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(TempFolder::read(plain), TempFolder::read(none));
+
+    // 30 °C and 960 hPa: k = 1013/960 × (303/293)^0,5 = 1,0730642.
+    const CommandRun c =
+        run(quoted(curve) + " -o " + quoted(din) + " --gear 4 --correction din70020 --air-temp 30 --pressure 960");
+    ASSERT_EQ(c.status, 0) << c.err;
+    EXPECT_NE(c.out.find("tr/min, corrigée DIN 70020, k = 1,073\nCouple max: "), std::string::npos) << c.out;
+    EXPECT_NE(TempFolder::read(din), TempFolder::read(plain));
+    const CommandRun json = run(quoted(curve) + " -o " + quoted(din) +
+                                " --gear 4 --json --correction din70020 --air-temp 30 --pressure 960");
+    EXPECT_NE(json.out.find(",\"correction\":\"din70020\",\"correction_factor\":1.0730642}"), std::string::npos)
+        << json.out;
+    const CommandRun noneJson = run(quoted(curve) + " -o " + quoted(none) + " --gear 4 --json");
+    EXPECT_NE(noneJson.out.find(",\"correction\":\"none\",\"correction_factor\":1.0}"), std::string::npos)
+        << noneJson.out;
+}
+
 TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
 {
     std::string text = testing::testCurveText(100);
@@ -98,6 +126,16 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
         // line of the language file, not the entry behind it.
         {quoted(curve) + " -o " + quoted(out) + " --lang " + quoted(home.write("empty.txt", "")), false, 1,
          "line 60 of the language file"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction sae", true, 2, "--correction"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction din70020 --pressure 1000", true, 2, "--air-temp"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction iso1585 --air-temp 20 --pressure 1000", true, 2,
+         "needs --humidity"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction din70020 --air-temp 60 --pressure 1000", true, 2,
+         "--air-temp: the air temperature 60 °C is outside -30 to 55 °C"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction sae-j1349 --air-temp 20 --pressure 700 --humidity 5",
+         true, 2, "--pressure: the pressure 700 hPa"},
+        {quoted(curve) + " -o " + quoted(out) + " --correction iso1585 --air-temp 20 --pressure 990 --humidity 101",
+         true, 2, "--humidity: the relative humidity 101 %"},
     };
     for (const Case& c : cases) {
         const CommandRun r = run(c.arguments, c.withLanguage);

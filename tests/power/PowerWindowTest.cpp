@@ -11,9 +11,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
 
 namespace vornax {
 namespace {
@@ -216,6 +220,86 @@ TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
     w.resize(100, 80);  // too small: the picture keeps its size
     QApplication::processEvents();
     EXPECT_GT(picture->height(), 100);
+}
+
+// The text of a PDF as a reader gets it.
+std::string pdfText(const std::filesystem::path& pdf)
+{
+    std::string text;
+    FILE* pipe = ::popen(("pdftotext -enc UTF-8 '" + pdf.string() + "' - 2>&1").c_str(), "r");
+    if (!pipe)
+        return text;
+    std::array<char, 4096> buffer{};
+    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        text.append(buffer.data(), n);
+    ::pclose(pipe);
+    return text;
+}
+
+TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
+{
+    {
+        PowerWindow w;
+        auto* standard = child<QComboBox>(w, "lstnorme");
+        ASSERT_EQ(standard->count(), 4);
+        EXPECT_EQ(standard->itemText(0), "Aucune");
+        EXPECT_EQ(standard->currentIndex(), 0);
+        EXPECT_EQ(child<QGroupBox>(w, "frameConditions")->title(), "Conditions");
+        load(w, curve);
+        const float plainPower = w.table()[100].power;
+        const QString plainLine = labelText(w, "Label22");
+
+        // DIN 70020 at 30 °C and 960 hPa: k = 1013/960 × (303/293)^0,5 = 1,0730642.
+        child<QLineEdit>(w, "txtTempAir")->setText("30");
+        child<QLineEdit>(w, "txtPression")->setText("960");
+        standard->setCurrentIndex(1);
+        ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+        EXPECT_TRUE(labelText(w, "Label22").endsWith(" tr/min, corrigée DIN 70020, k = 1,073")) << labelText(w, "Label22").toStdString();
+        EXPECT_TRUE(labelText(w, "Label23").endsWith(" tr/min, corrigée DIN 70020, k = 1,073"));
+        EXPECT_NEAR(w.table()[100].power / plainPower, 1.0730642, 1e-6);
+
+        // Air outside its range: said, naming the field, and the result stays.
+        const QString corrected = labelText(w, "Label22");
+        child<QLineEdit>(w, "txtTempAir")->setText("60");
+        w.conditionsChanged();
+        EXPECT_NE(platform.lastMessage().find("air temperature 60 °C is outside -30 to 55 °C"), std::string::npos)
+            << platform.lastMessage();
+        EXPECT_EQ(labelText(w, "Label22"), corrected);
+        child<QLineEdit>(w, "txtTempAir")->setText("30");
+        w.conditionsChanged();
+
+        standard->setCurrentIndex(0);  // back to none: the lines as without a correction
+        EXPECT_EQ(labelText(w, "Label22"), plainLine);
+        standard->setCurrentIndex(1);
+    }
+    // The next window opens on the same conditions, from the settings file of
+    // the application folder.
+    EXPECT_NE(TempFolder::read(home / "settings.txt").find("power.correction=din70020\r\n"), std::string::npos);
+    PowerWindow again;
+    EXPECT_EQ(child<QComboBox>(again, "lstnorme")->currentIndex(), 1);
+    EXPECT_EQ(child<QLineEdit>(again, "txtTempAir")->text(), "30");
+    EXPECT_EQ(child<QLineEdit>(again, "txtPression")->text(), "960");
+}
+
+TEST_F(PowerWindowTest, ReportHoldsThePeakFiguresAndTheNameAsTheWindowShowsThem)
+{
+    PowerWindow w;
+    auto* report = child<QPushButton>(w, "cmdRapport");
+    EXPECT_FALSE(report->isEnabled());  // nothing to report yet
+    child<QLineEdit>(w, "txtHumidite")->setText("65");
+    child<QComboBox>(w, "lstnorme")->setCurrentIndex(2);  // SAE J1349
+    load(w, curve);
+    ASSERT_TRUE(report->isEnabled());
+    const auto pdf = home / "Puissance/run.pdf";
+    platform.answerSave(pdf.string());
+    report->click();
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(platform.requests().back().initialName, "run.pdf");
+    const std::string text = pdfText(pdf);
+    for (const QString& shown : {labelText(w, "Label22"), labelText(w, "Label23"), QString("Essai"),
+                                 QString("Rapport de mesure"), labelText(w, "Label1"), labelText(w, "LabelC10")})
+        EXPECT_NE(text.find(shown.toStdString()), std::string::npos) << shown.toStdString() << "\n" << text;
+    EXPECT_NE(text.find("SAE J1349, k = "), std::string::npos) << text;
 }
 
 }  // namespace

@@ -15,10 +15,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -292,6 +295,92 @@ TEST_F(WavWindowTest, EndTimeOfARecordingOf1234Seconds)
     EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "12,3");
 }
 
+TEST_F(WavWindowTest, EachRecordingOpenedSetsTheEndToItsOwnDuration)
+{
+    IgnitionSignal signal;
+    signal.seconds = 12.34;
+    const std::string longer = home.write("Wav/longer.wav", makeIgnitionRecording(signal).wav).string();
+    auto* start = child<QLineEdit>("Tdebut");
+    auto* end = child<QLineEdit>("Tfin");
+    const auto lastTime = [this] { return window->curve().rows[window->curve().pointCount].time; };
+
+    open(recording);  // 6 s
+    EXPECT_EQ(end->text(), "6,0");
+    start->setText("1");
+    leave(start);
+    open(longer);
+    EXPECT_EQ(end->text(), "12,3");
+    EXPECT_EQ(start->text(), "1");  // inside the new recording: kept
+    EXPECT_GT(lastTime(), 11.5f);   // the whole recording, not the first 6 s
+
+    start->setText("8");
+    leave(start);
+    open(recording);
+    EXPECT_EQ(end->text(), "6,0");
+    EXPECT_EQ(start->text(), "0");  // past its end: back to the start
+    EXPECT_LT(window->curve().rows[1].time, 1.0f);
+    EXPECT_GT(lastTime(), 5.0f);
+}
+
+TEST_F(WavWindowTest, SavingWithNoCurveIsRefused)
+{
+    const std::string file = (home / "RPM/empty.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_TRUE(platform.requests().empty());
+}
+
+// Leaving a time field for a menu, a message box or another program is no
+// leaving for another control: the smoothed curve stays what is saved.
+TEST_F(WavWindowTest, MenusAndMessageBoxesDoNotRunTheTimeChecks)
+{
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    open(recording);
+    child<QPushButton>("Command3")->click();
+    const Curve smoothed = window->curve();
+    auto* end = child<QLineEdit>("Tfin");
+    end->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(end->hasFocus());
+
+    auto* menu = window->findChild<QMenu*>("file");
+    ASSERT_NE(menu, nullptr);
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    menu->close();
+    QApplication::processEvents();
+
+    QMessageBox box(window.get());
+    box.setText("Message");
+    QTimer::singleShot(0, &box, &QMessageBox::accept);
+    box.exec();
+    QApplication::processEvents();
+
+    // Another program takes the focus, then gives it back.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(end, &away);
+
+    expectSameCurve(window->curve(), smoothed);
+    const std::string file = (home / "RPM/smooth.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_EQ(TempFolder::read(file), curveFileText(smoothed));
+
+    // Another control of the window: the check runs (an end past the
+    // recording becomes its duration).
+    window->activateWindow();
+    QApplication::processEvents();
+    end->setFocus(Qt::MouseFocusReason);
+    end->setText("99");
+    child<QLineEdit>("Tdebut")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(end->text(), "6,0");
+}
+
 TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
 {
     open(home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string());
@@ -302,15 +391,12 @@ TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage(), "Erreur");
 
-    // Still usable: the good recording opens (within the end time the
-    // stereo file left in "Tfin": it is set only for a first recording).
+    // Still usable: the good recording opens, over its whole length.
     platform.clearMessages();
     open(recording);
     EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
-    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "0,5");
-    DetectionSettings s;
-    s.endSeconds = 0.5f;
-    expectSameCurve(window->curve(), expected(s));
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "6,0");
+    expectSameCurve(window->curve(), expected());
 }
 
 TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)

@@ -1,0 +1,129 @@
+// `vornax report POWER.txt -o REPORT.pdf [--vehicle CAR.Dat] [--gear G]
+// [--acceleration ACC.txt] [--recording REC] [--curve CURVE.ReT]
+// [--lang FILE] [--correction STD --air-temp C --pressure HPA --humidity PCT]`:
+// the one-page run report of a power curve file as a PDF. The correction
+// options correct the file's rows as `vornax power` corrects a computation,
+// so they take a file saved without a correction.
+//
+// The page is painted with Qt Gui: this command alone starts a
+// QGuiApplication, on the offscreen platform, so it needs no display and
+// every other command stays free of Qt.
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/CorrectionOptions.h"
+#include "power/PowerInputs.h"
+#include "report/ReportPdf.h"
+#include "report/RunReport.h"
+#include "shell/Varia.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+#include <memory>
+
+namespace vornax::cli {
+namespace {
+
+struct ReportArguments {
+    std::string power, output, vehicle, acceleration, recording, curve, lang;
+    int gear = 0;  // 0: not given
+    CorrectionOptions correction;
+};
+
+// Qt's notes (a missing runtime folder...) concern windows, not a page
+// written to a file: they are not the command's output.
+void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "vornax: " << message.toStdString() << '\n';
+}
+
+// The one QGuiApplication of the process, made on first use.
+void startOffscreenGui()
+{
+    if (QGuiApplication::instance())
+        return;
+    qInstallMessageHandler(dropQtNotes);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vornax";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+void runReport(const ReportArguments& args)
+{
+    refuseOverwritingInput(args.output, {args.power});
+    for (const std::string* input : {&args.vehicle, &args.acceleration, &args.recording, &args.curve, &args.lang})
+        if (!input->empty())
+            refuseOverwritingInput(args.output, {*input});
+    if (args.gear < 0 || args.gear > kGearCount)
+        throw UsageError("--gear: " + std::to_string(args.gear) + " is not a gear (1 to 6)");
+    const PowerCorrection correction = correctionFromOptions(args.correction);
+
+    loadLanguage(args.lang);
+    commitVehicle(args.vehicle);
+
+    const auto rows = readPowerRows(args.power, store());
+    if (!rows)
+        throw BadInput(rows.error());
+    auto result = resultFromPowerRows(*rows, correction.factor, args.power);
+    if (!result)
+        throw BadInput(result.error());
+
+    ReportInputs in;
+    in.result = std::move(*result);
+    in.correction = correction;
+    in.powerFile = std::filesystem::path(args.power).filename().string();
+    if (args.gear > 0) {
+        if (args.gear > static_cast<int>(gearNames(store()).size()))
+            throw BadInput("--gear " + std::to_string(args.gear) + ": this vehicle's gearbox has " +
+                           std::to_string(gearNames(store()).size()) + " gears");
+        in.gearIndex = args.gear - 1;
+    }
+    if (!args.curve.empty()) {
+        const auto curve = readCurveFacts(args.curve);
+        if (!curve)
+            throw BadInput(curve.error());
+        in.curve = *curve;
+    }
+    if (!args.recording.empty()) {
+        const auto recording = readRecordingFacts(args.recording);
+        if (!recording)
+            throw BadInput(recording.error());
+        in.recording = *recording;
+    }
+    if (!args.acceleration.empty()) {
+        const auto acceleration = readAccelerationFacts(args.acceleration, store());
+        if (!acceleration)
+            throw BadInput(acceleration.error());
+        in.acceleration = *acceleration;
+    }
+
+    const RunReport report = buildRunReport(in, store());
+    startOffscreenGui();
+    if (const Status saved = saveRunReport(args.output, report); !saved)
+        throw BadInput(saved.error());
+    std::cout << report.summary.power << '\n' << report.summary.torque << '\n';
+}
+
+}  // namespace
+
+void addReportCommand(CLI::App& app)
+{
+    auto args = std::make_shared<ReportArguments>();
+    CLI::App* command =
+        app.add_subcommand("report", "Make the one-page run report (PDF) of a power curve file");
+    command->add_option("power", args->power, "power curve file (.txt)")->required();
+    command->add_option("-o,--output", args->output, "report to write (.pdf)")->required();
+    command->add_option("--vehicle", args->vehicle, "Mini file (.Dat); default: the editor's default vehicle");
+    command->add_option("--gear", args->gear, "gear of the run, from 1, to name it in the report");
+    command->add_option("--acceleration", args->acceleration, "acceleration curve file, for its figures");
+    command->add_option("--recording", args->recording, "the run's recording (WAV), for its duration and sparks");
+    command->add_option("--curve", args->curve, "the engine-speed curve (.ReT) the power was computed from");
+    command->add_option("--lang", args->lang, "language file; default: the active language file");
+    addCorrectionOptions(*command, args->correction);
+    command->callback([args] { runReport(*args); });
+}
+
+}  // namespace vornax::cli

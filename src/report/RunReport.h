@@ -1,0 +1,102 @@
+// The one-page run report: the power and torque chart as the power window
+// draws it, the vehicle, the recording, the air and its correction, the peak
+// figures and, when known, the acceleration figures, in the language in
+// force. This part builds the page's content as texts and a display list;
+// ReportPdf paints it. Captions come from the language file where it has
+// them, the others from the added texts (French or English).
+#pragma once
+
+#include "common/Result.h"
+#include "power/AirCorrection.h"
+#include "power/PowerChart.h"
+#include "power/PowerComputation.h"
+#include "power/PowerTexts.h"
+#include "shell/Varia.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+// What is known of the recording; a figure left empty is left out.
+struct RecordingFacts {
+    std::string file;                       // name without folder
+    std::optional<double> durationS;
+    std::optional<int> sparks;              // found at the default threshold
+    std::optional<std::string> method;      // smoothing method, when known
+    std::optional<double> uncertaintyPct;   // ± engine speed, with the precise method
+};
+
+// The engine-speed curve the power was computed from.
+struct CurveFacts {
+    std::string file;  // name without folder
+    int points = 0;
+    double durationS = 0;  // last time − first time
+};
+
+// The acceleration window's figures, as it shows them ("" = not reached).
+struct AccelerationFacts {
+    std::string t0100, t400, t1000;  // s, "#0.0"
+    std::string topSpeed;            // display speed unit, "#0.0"
+};
+
+struct ReportInputs {
+    PowerResult result;                  // rows, extremes and chart scale
+    std::optional<int> gearIndex;        // the gear of the run, 0 = 1st, when known
+    PowerCorrection correction;          // already applied to `result`
+    std::string powerFile;               // the power curve file, when the report is made from one
+    std::optional<CurveFacts> curve;
+    std::optional<RecordingFacts> recording;
+    std::optional<AccelerationFacts> acceleration;
+};
+
+struct ReportLine {
+    std::string caption, value;
+};
+struct ReportSection {
+    std::string title;
+    std::vector<ReportLine> lines;
+};
+
+struct RunReport {
+    std::string title;           // "Rapport de mesure"
+    std::string vehicleName;     // Lbnom, as the window's title shows it
+    std::string peaksTitle;
+    SummaryLines summary;        // the peak figures: exactly the window's Label22 and Label23
+    ChartDrawing chart;          // the window's Picture1
+    AxisLabels axis;             // Label1 ... Label19, LabelC1 ... LabelC10
+    std::string powerAxisTitle;  // Label20
+    std::string torqueAxisTitle; // Label21
+    std::vector<ReportSection> sections;
+    std::string foot;
+};
+
+RunReport buildRunReport(const ReportInputs& inputs, const Varia& store);
+
+// The rows of a power curve file (rpm, torque, power in the units in force)
+// as a result: row j of the file in table row 10 + j, as the window saved it,
+// so the chart draws the same segments; the extremes are those of the file's
+// rows (the first row reaching one wins). `factor` multiplies torque and
+// power, as the computation's correction does. Fails for fewer than two rows
+// or a flat curve.
+Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float factor, std::string_view source);
+
+// Reads a power curve file into the units of the language in force.
+Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, const Varia& store);
+
+// Reads an acceleration curve file: the time of the last sample at or below
+// 100 km/h, 400 m and 1000 m before the run passes them, and the top speed
+// (the file's speeds are km/h) in the display unit of the language in force
+// (times its Lbcoefkm, as the acceleration window shows it).
+Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store);
+
+// The curve file's points and duration.
+Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);
+
+// A recording's duration and the sparks found at the default detection
+// settings. Fails for a file the detection cannot read.
+Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file);
+
+}  // namespace vornax

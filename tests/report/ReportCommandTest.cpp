@@ -1,0 +1,137 @@
+// `vornax report` as a user runs it, its page read back with pdftotext.
+#include "PowerTestData.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace vornax {
+namespace {
+
+using testing::TempFolder;
+
+struct CommandRun {
+    int status = -1;
+    std::string out, err;
+};
+
+class ReportCommand : public ::testing::Test {
+protected:
+    void SetUp() override { curve = home.write("RPM/run.ReT", testing::testCurveText(300)); }
+
+    CommandRun run(const std::string& command, const std::string& arguments,
+                   const std::string& language = "francais.txt")
+    {
+        const std::string line = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " " + command + " " +
+                                 arguments + " --lang " + VORNAX_LANG_DIR + "/" + language + " 2>'" +
+                                 (home / "err.txt").string() + "'";
+        CommandRun result;
+        result.out = output(line, &result.status);
+        result.err = TempFolder::read(home / "err.txt");
+        return result;
+    }
+    static std::string output(const std::string& command, int* status = nullptr)
+    {
+        std::string text;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return text;
+        std::array<char, 4096> buffer{};
+        while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+            text.append(buffer.data(), n);
+        const int s = ::pclose(pipe);
+        if (status)
+            *status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+        return text;
+    }
+    static std::string pdfText(const std::filesystem::path& pdf)
+    {
+        return output("pdftotext -enc UTF-8 '" + pdf.string() + "' - 2>&1");
+    }
+    static std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+    TempFolder home;
+    std::filesystem::path curve;
+};
+
+TEST_F(ReportCommand, HoldsThePeakFiguresOfThePowerCommandInTheChosenLanguage)
+{
+    const auto power = home / "p.txt";
+    const std::string air = " --correction iso1585 --air-temp 28 --pressure 995 --humidity 60";
+    const CommandRun computed = run("power", q(curve) + " -o " + q(power) + " --gear 4");
+    const CommandRun corrected = run("power", q(curve) + " -o " + q(home / "c.txt") + " --gear 4" + air);
+    ASSERT_EQ(computed.status, 0) << computed.err;
+    ASSERT_EQ(corrected.status, 0) << corrected.err;
+
+    const auto pdf = home / "r.pdf";
+    const CommandRun report = run("report", q(power) + " -o " + q(pdf) + " --gear 4" + air);
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_EQ(report.err, "");
+    // The figures of the file corrected as the computation corrects its rows.
+    EXPECT_EQ(report.out, corrected.out);
+    const std::string text = pdfText(pdf);
+    for (const std::string& shown : {corrected.out.substr(0, corrected.out.find('\n')),
+                                     corrected.out.substr(corrected.out.find('\n') + 1, corrected.out.size() -
+                                                                                          corrected.out.find('\n') - 2),
+                                     std::string("Rapport de mesure"), std::string("Rapport de la mesure"),
+                                     std::string("p.txt"), std::string("ISO 1585, k = ")})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+
+    // The acceleration figures as the simulation shows them, in the units
+    // of the language in force.
+    const auto acceleration = home / "acc.txt";
+    const CommandRun simulated = run("simulate", q(power) + " -o " + q(acceleration), "english.txt");
+    ASSERT_EQ(simulated.status, 0) << simulated.err;
+    const CommandRun english =
+        run("report", q(power) + " -o " + q(pdf) + " --acceleration " + q(acceleration), "english.txt");
+    ASSERT_EQ(english.status, 0) << english.err;
+    const std::string englishText = pdfText(pdf);
+    for (const char* shown : {"Run report", "Gear ratios", "Conditions and correction", "Power max: "})
+        EXPECT_NE(englishText.find(shown), std::string::npos) << shown << "\n" << englishText;
+    std::size_t from = 0;
+    for (int figure = 0; figure < 4; ++figure) {
+        // "0-100 km/h: 17,9", ... "Top speed: 84,2 mi/h"
+        const auto colon = simulated.out.find(": ", from);
+        const auto end = simulated.out.find('\n', colon);
+        ASSERT_NE(colon, std::string::npos) << simulated.out;
+        std::string value = simulated.out.substr(colon + 2, end - colon - 2);
+        if (figure < 3 && !value.empty())
+            value += " s";
+        EXPECT_NE(englishText.find(value), std::string::npos) << value << "\n" << englishText;
+        from = end;
+    }
+}
+
+TEST_F(ReportCommand, RefusesBadInputWithoutWritingAFile)
+{
+    const auto power = home / "p.txt";
+    ASSERT_EQ(run("power", q(curve) + " -o " + q(power)).status, 0);
+    const auto pdf = home / "r.pdf";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string inMessage;
+    };
+    const Case cases[] = {
+        {q(home / "none.txt") + " -o " + q(pdf), 1, "none.txt"},
+        {q(curve) + " -o " + q(pdf), 1, "line 1"},  // an engine-speed curve is not a power curve
+        {q(power) + " -o " + q(power), 1, "input"},
+        {q(power) + " -o " + q(pdf) + " --acceleration " + q(curve), 1, "time;speed;distance"},
+        {q(power) + " -o " + q(pdf) + " --correction din70020 --air-temp 20", 2, "--pressure"},
+        {q(power) + " -o " + q(pdf) + " --correction din70020 --air-temp 20 --pressure 1200", 2,
+         "--pressure: the pressure 1200 hPa is outside 800 to 1100 hPa"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = run("report", c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.arguments << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.inMessage), std::string::npos) << c.arguments << "\n" << r.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf)) << c.arguments;
+    }
+}
+
+}  // namespace
+}  // namespace vornax
