@@ -20,6 +20,25 @@
     </message>
 </context>
 <context>
+    <name>AirCorrection</name>
+    <message>
+        <source>air temperature</source>
+        <translation>air temperature</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>pressure</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>relative humidity</translation>
+    </message>
+    <message>
+        <source>the %1 %2%3 is outside %4 to %5%3</source>
+        <translation>the %1 %2%3 is outside %4 to %5%3</translation>
+    </message>
+</context>
+<context>
     <name>AppFolder</name>
     <message>
         <source>The language files could not be written to %1; the program runs in French from %2.</source>
@@ -235,14 +254,177 @@
     </message>
 </context>
 <context>
+    <name>MiniFile</name>
+    <message>
+        <source>Dépassement de capacité</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Type incompatible</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Fichier introuvable</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Tentative de lecture après la fin du fichier</source>
+        <translation>Input past end of file</translation>
+    </message>
+    <message>
+        <source>Erreur d'accès au chemin/fichier</source>
+        <translation>Path/file access error</translation>
+    </message>
+    <message>
+        <source>Valeur de propriété non valide</source>
+        <translation>Invalid property value</translation>
+    </message>
+    <message>
+        <source>Erreur d'exécution</source>
+        <translation>Run-time error</translation>
+    </message>
+    <message>
+        <source>le nom du véhicule</source>
+        <translation>the name of the car</translation>
+    </message>
+    <message>
+        <source>le rapport de pont</source>
+        <translation>the final drive ratio</translation>
+    </message>
+    <message>
+        <source>le rapport de 1ère</source>
+        <translation>the 1st gear ratio</translation>
+    </message>
+    <message>
+        <source>le rapport de 2ème</source>
+        <translation>the 2nd gear ratio</translation>
+    </message>
+    <message>
+        <source>le rapport de 3ème</source>
+        <translation>the 3rd gear ratio</translation>
+    </message>
+    <message>
+        <source>le rapport de 4ème</source>
+        <translation>the 4th gear ratio</translation>
+    </message>
+    <message>
+        <source>le rapport de 5ème</source>
+        <translation>the 5th gear ratio</translation>
+    </message>
+    <message>
+        <source>la largeur du pneu</source>
+        <translation>the tyre width</translation>
+    </message>
+    <message>
+        <source>la hauteur du pneu</source>
+        <translation>the tyre height</translation>
+    </message>
+    <message>
+        <source>le diamètre de jante</source>
+        <translation>the rim diameter</translation>
+    </message>
+    <message>
+        <source>le poids</source>
+        <translation>the weight</translation>
+    </message>
+    <message>
+        <source>le S·Cx</source>
+        <translation>the S·Cx</translation>
+    </message>
+    <message>
+        <source>l'inertie moteur</source>
+        <translation>the engine inertia</translation>
+    </message>
+    <message>
+        <source>la valeur</source>
+        <translation>the value</translation>
+    </message>
+    <message>
+        <source>le choix du pont</source>
+        <translation>the final drive choice</translation>
+    </message>
+    <message>
+        <source>le choix de la boîte</source>
+        <translation>the gearbox choice</translation>
+    </message>
+    <message>
+        <source>le choix du pneu</source>
+        <translation>the tyre choice</translation>
+    </message>
+    <message>
+        <source>la taille de la cascade</source>
+        <translation>the cut of the drop gears</translation>
+    </message>
+    <message>
+        <source>la taille de la boîte</source>
+        <translation>the cut of the gearbox</translation>
+    </message>
+    <message>
+        <source>la taille du différentiel</source>
+        <translation>the cut of the differential</translation>
+    </message>
+    <message>
+        <source>le choix de la carrosserie</source>
+        <translation>the body choice</translation>
+    </message>
+    <message>
+        <source>le choix du moteur</source>
+        <translation>the engine choice</translation>
+    </message>
+    <message>
+        <source>le choix de la jante</source>
+        <translation>the rim choice</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</source>
+        <translation>Line %1: "%2" is outside the entry numbers for %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</source>
+        <translation>Line %1: "%2" is not an entry number for %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 n'a pas d'entrée %3.</source>
+        <translation>Line %1: %2 has no entry %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : le fichier s'arrête avant %2.</source>
+        <translation>Line %1: the file ends before %2.</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect</source>
+        <translation>Incorrect file</translation>
+    </message>
+    <message>
+        <source>Erreur %1</source>
+        <translation>Error %1</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un fichier.</source>
+        <translation>"%1" is not a file.</translation>
+    </message>
+    <message>
+        <source>« %1 » n'existe pas.</source>
+        <translation>"%1" does not exist.</translation>
+    </message>
+    <message>
+        <source>Error The Vornax Meter</source>
+        <translation>Error The Vornax Meter</translation>
+    </message>
+</context>
+<context>
     <name>MiniFileCommands</name>
     <message>
         <source>Enregistrement</source>
         <translation>Saving</translation>
     </message>
     <message>
-        <source>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</source>
-        <translation>Mini files *.Dat|*.dat;*.Dat;*.DAT</translation>
+        <source>Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT</source>
+        <translation>Mini files *.Dat|*.Dat;*.dat;*.DAT</translation>
     </message>
 </context>
 <context>
@@ -481,6 +663,10 @@
     <message>
         <source>%1, il faut une perte inférieure à 100 %</source>
         <translation>%1, the loss must be below 100 %</translation>
+    </message>
+    <message>
+        <source>%1, au-dessus du régime maximal de la courbe (%2 tr/min)</source>
+        <translation>%1, above the highest engine speed of the curve (%2 rpm)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +993,10 @@ from the ignition signal</translation>
         <source>Fichier text *.txt|*.txt</source>
         <translation>Text file *.txt|*.txt</translation>
     </message>
+    <message>
+        <source>%1: %2 %3 is not a number</source>
+        <translation>%1: %2 %3 is not a number</translation>
+    </message>
 </context>
 <context>
     <name>vornax::RecorderWindow</name>
@@ -899,6 +1089,141 @@ from the ignition signal</translation>
     <message>
         <source>Roue</source>
         <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 est vide</source>
+        <translation>Unsuitable value: %1 is empty</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 « %2 » n'est pas un nombre</source>
+        <translation>Unsuitable value: %1 "%2" is not a number</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 « %2 » doit être supérieur à zéro</source>
+        <translation>Unsuitable value: %1 "%2" must be above zero</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::WavWindow</name>
+    <message>
+        <source>Zoom X</source>
+        <translation>Zoom X</translation>
+    </message>
+    <message>
+        <source>Seuil de détection</source>
+        <translation>Detection threshold</translation>
+    </message>
+    <message>
+        <source>Nombre d'éteincelles par tours</source>
+        <translation>Sparks per revolution</translation>
+    </message>
+    <message>
+        <source>Début en sec</source>
+        <translation>Start in s</translation>
+    </message>
+    <message>
+        <source>Fin en sec</source>
+        <translation>End in s</translation>
+    </message>
+    <message>
+        <source>Niveau du filtre</source>
+        <translation>Smoothing level</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>Enregistreur</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>filtre Wav</source>
+        <translation>WAV filter</translation>
+    </message>
+    <message>
+        <source>Filtre Wav</source>
+        <translation>WAV filter</translation>
+    </message>
+    <message>
+        <source>largeur de la séquence</source>
+        <translation>sequence width</translation>
+    </message>
+    <message>
+        <source>Filtrage</source>
+        <translation>Smoothing</translation>
+    </message>
+    <message>
+        <source>Utilise le moyennage Oui-Non</source>
+        <translation>Use the averaging (yes/no)</translation>
+    </message>
+    <message>
+        <source>Utilise Bezier</source>
+        <translation>Use the Bezier curve</translation>
+    </message>
+    <message>
+        <source>Nombre de point sauté par Bezier</source>
+        <translation>Points skipped by the Bezier curve</translation>
+    </message>
+    <message>
+        <source>Traitement</source>
+        <translation>Processing</translation>
+    </message>
+    <message>
+        <source>Bornage des variation entre 0 et 1</source>
+        <translation>Bound of the variation, 0 to 1</translation>
+    </message>
+    <message>
+        <source>Anti rebond en ms</source>
+        <translation>Anti-bounce in ms</translation>
+    </message>
+    <message>
+        <source>Fichier Son *.Wav|*.wav</source>
+        <translation>Sound file *.Wav|*.wav</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Curve file *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: Stereo</source>
+        <translation>Incorrect file: Stereo</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: %1 bits</source>
+        <translation>Incorrect file: %1 bits</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Bornage des variation</source>
+        <translation>Unsuitable value: Bound of the variation</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Anti rebond</source>
+        <translation>Unsuitable value: Anti-bounce</translation>
+    </message>
+    <message>
+        <source>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</source>
+        <translation>Too many sparks: the curve stops at %1 points. Narrow the Start - End interval.</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: %1 n'est pas un temps en secondes</source>
+        <translation>Unsuitable value: %1 is not a time in seconds</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter</source>
+        <translation>Unsuitable value</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Nombre de point sauté par Bezier</source>
+        <translation>Unsuitable value: Points skipped by the Bezier curve</translation>
+    </message>
+    <message>
+        <source>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</source>
+        <translation>No curve to save: open a WAV or a Ret first.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <translation>The output file is the input file: choose another name</translation>
     </message>
 </context>
 </TS>

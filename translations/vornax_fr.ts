@@ -20,6 +20,25 @@
     </message>
 </context>
 <context>
+    <name>AirCorrection</name>
+    <message>
+        <source>air temperature</source>
+        <translation>température de l'air</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>pression</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humidité relative</translation>
+    </message>
+    <message>
+        <source>the %1 %2%3 is outside %4 to %5%3</source>
+        <translation>la %1 %2%3 est hors de %4 à %5%3</translation>
+    </message>
+</context>
+<context>
     <name>AppFolder</name>
     <message>
         <source>The language files could not be written to %1; the program runs in French from %2.</source>
@@ -235,14 +254,177 @@
     </message>
 </context>
 <context>
+    <name>MiniFile</name>
+    <message>
+        <source>Dépassement de capacité</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Type incompatible</source>
+        <translation>Type incompatible</translation>
+    </message>
+    <message>
+        <source>Fichier introuvable</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Tentative de lecture après la fin du fichier</source>
+        <translation>Tentative de lecture après la fin du fichier</translation>
+    </message>
+    <message>
+        <source>Erreur d'accès au chemin/fichier</source>
+        <translation>Erreur d'accès au chemin/fichier</translation>
+    </message>
+    <message>
+        <source>Valeur de propriété non valide</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <source>Erreur d'exécution</source>
+        <translation>Erreur d'exécution</translation>
+    </message>
+    <message>
+        <source>le nom du véhicule</source>
+        <translation>le nom du véhicule</translation>
+    </message>
+    <message>
+        <source>le rapport de pont</source>
+        <translation>le rapport de pont</translation>
+    </message>
+    <message>
+        <source>le rapport de 1ère</source>
+        <translation>le rapport de 1ère</translation>
+    </message>
+    <message>
+        <source>le rapport de 2ème</source>
+        <translation>le rapport de 2ème</translation>
+    </message>
+    <message>
+        <source>le rapport de 3ème</source>
+        <translation>le rapport de 3ème</translation>
+    </message>
+    <message>
+        <source>le rapport de 4ème</source>
+        <translation>le rapport de 4ème</translation>
+    </message>
+    <message>
+        <source>le rapport de 5ème</source>
+        <translation>le rapport de 5ème</translation>
+    </message>
+    <message>
+        <source>la largeur du pneu</source>
+        <translation>la largeur du pneu</translation>
+    </message>
+    <message>
+        <source>la hauteur du pneu</source>
+        <translation>la hauteur du pneu</translation>
+    </message>
+    <message>
+        <source>le diamètre de jante</source>
+        <translation>le diamètre de jante</translation>
+    </message>
+    <message>
+        <source>le poids</source>
+        <translation>le poids</translation>
+    </message>
+    <message>
+        <source>le S·Cx</source>
+        <translation>le S·Cx</translation>
+    </message>
+    <message>
+        <source>l'inertie moteur</source>
+        <translation>l'inertie moteur</translation>
+    </message>
+    <message>
+        <source>la valeur</source>
+        <translation>la valeur</translation>
+    </message>
+    <message>
+        <source>le choix du pont</source>
+        <translation>le choix du pont</translation>
+    </message>
+    <message>
+        <source>le choix de la boîte</source>
+        <translation>le choix de la boîte</translation>
+    </message>
+    <message>
+        <source>le choix du pneu</source>
+        <translation>le choix du pneu</translation>
+    </message>
+    <message>
+        <source>la taille de la cascade</source>
+        <translation>la taille de la cascade</translation>
+    </message>
+    <message>
+        <source>la taille de la boîte</source>
+        <translation>la taille de la boîte</translation>
+    </message>
+    <message>
+        <source>la taille du différentiel</source>
+        <translation>la taille du différentiel</translation>
+    </message>
+    <message>
+        <source>le choix de la carrosserie</source>
+        <translation>le choix de la carrosserie</translation>
+    </message>
+    <message>
+        <source>le choix du moteur</source>
+        <translation>le choix du moteur</translation>
+    </message>
+    <message>
+        <source>le choix de la jante</source>
+        <translation>le choix de la jante</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</source>
+        <translation>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</source>
+        <translation>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 n'a pas d'entrée %3.</source>
+        <translation>Ligne %1 : %2 n'a pas d'entrée %3.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : le fichier s'arrête avant %2.</source>
+        <translation>Ligne %1 : le fichier s'arrête avant %2.</translation>
+    </message>
+    <message>
+        <source>Fichier Incorrect</source>
+        <translation>Fichier Incorrect</translation>
+    </message>
+    <message>
+        <source>Erreur %1</source>
+        <translation>Erreur %1</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un fichier.</source>
+        <translation>« %1 » n'est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>« %1 » n'existe pas.</source>
+        <translation>« %1 » n'existe pas.</translation>
+    </message>
+    <message>
+        <source>Error The Vornax Meter</source>
+        <translation>Erreur The Vornax Meter</translation>
+    </message>
+</context>
+<context>
     <name>MiniFileCommands</name>
     <message>
         <source>Enregistrement</source>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <source>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</source>
-        <translation>Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT</translation>
+        <source>Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT</source>
+        <translation>Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT</translation>
     </message>
 </context>
 <context>
@@ -481,6 +663,10 @@
     <message>
         <source>%1, il faut une perte inférieure à 100 %</source>
         <translation>%1, il faut une perte inférieure à 100 %</translation>
+    </message>
+    <message>
+        <source>%1, au-dessus du régime maximal de la courbe (%2 tr/min)</source>
+        <translation>%1, au-dessus du régime maximal de la courbe (%2 tr/min)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +993,10 @@
         <source>Fichier text *.txt|*.txt</source>
         <translation>Fichier text *.txt|*.txt</translation>
     </message>
+    <message>
+        <source>%1: %2 %3 is not a number</source>
+        <translation>%1 : %2 %3 n'est pas un nombre</translation>
+    </message>
 </context>
 <context>
     <name>vornax::RecorderWindow</name>
@@ -899,6 +1089,141 @@
     <message>
         <source>Roue</source>
         <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 est vide</source>
+        <translation>Valeur inadapter : %1 est vide</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 « %2 » n'est pas un nombre</source>
+        <translation>Valeur inadapter : %1 « %2 » n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : %1 « %2 » doit être supérieur à zéro</source>
+        <translation>Valeur inadapter : %1 « %2 » doit être supérieur à zéro</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::WavWindow</name>
+    <message>
+        <source>Zoom X</source>
+        <translation>Zoom X</translation>
+    </message>
+    <message>
+        <source>Seuil de détection</source>
+        <translation>Seuil de détection</translation>
+    </message>
+    <message>
+        <source>Nombre d'éteincelles par tours</source>
+        <translation>Nombre d'éteincelles par tours</translation>
+    </message>
+    <message>
+        <source>Début en sec</source>
+        <translation>Début en sec</translation>
+    </message>
+    <message>
+        <source>Fin en sec</source>
+        <translation>Fin en sec</translation>
+    </message>
+    <message>
+        <source>Niveau du filtre</source>
+        <translation>Niveau du filtre</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Enregistreur</source>
+        <translation>Enregistreur</translation>
+    </message>
+    <message>
+        <source>filtre Wav</source>
+        <translation>filtre Wav</translation>
+    </message>
+    <message>
+        <source>Filtre Wav</source>
+        <translation>Filtre Wav</translation>
+    </message>
+    <message>
+        <source>largeur de la séquence</source>
+        <translation>largeur de la séquence</translation>
+    </message>
+    <message>
+        <source>Filtrage</source>
+        <translation>Filtrage</translation>
+    </message>
+    <message>
+        <source>Utilise le moyennage Oui-Non</source>
+        <translation>Utilise le moyennage Oui-Non</translation>
+    </message>
+    <message>
+        <source>Utilise Bezier</source>
+        <translation>Utilise Bezier</translation>
+    </message>
+    <message>
+        <source>Nombre de point sauté par Bezier</source>
+        <translation>Nombre de point sauté par Bezier</translation>
+    </message>
+    <message>
+        <source>Traitement</source>
+        <translation>Traitement</translation>
+    </message>
+    <message>
+        <source>Bornage des variation entre 0 et 1</source>
+        <translation>Bornage des variation entre 0 et 1</translation>
+    </message>
+    <message>
+        <source>Anti rebond en ms</source>
+        <translation>Anti rebond en ms</translation>
+    </message>
+    <message>
+        <source>Fichier Son *.Wav|*.wav</source>
+        <translation>Fichier Son *.Wav|*.wav</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Fichier courbe *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: Stereo</source>
+        <translation>Fichier incorrect: Stereo</translation>
+    </message>
+    <message>
+        <source>Fichier incorrect: %1 bits</source>
+        <translation>Fichier incorrect: %1 bits</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Bornage des variation</source>
+        <translation>Valeur inadapter: Bornage des variation</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Anti rebond</source>
+        <translation>Valeur inadapter: Anti rebond</translation>
+    </message>
+    <message>
+        <source>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</source>
+        <translation>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: %1 n'est pas un temps en secondes</source>
+        <translation>Valeur inadapter: %1 n'est pas un temps en secondes</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter</source>
+        <translation>Valeur inadapter</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter: Nombre de point sauté par Bezier</source>
+        <translation>Valeur inadapter: Nombre de point sauté par Bezier</translation>
+    </message>
+    <message>
+        <source>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</source>
+        <translation>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <translation>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</translation>
     </message>
 </context>
 </TS>

@@ -129,12 +129,14 @@ QPixmap titlePicture()
     p.setFont(sub);
     p.setPen(QColor(210, 215, 230));
     p.drawText(QRectF(32, 150, 320, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QCoreApplication::translate("TitlePicture", "Puissance et couple de la Mini\nà partir du signal d'allumage"));
+               QCoreApplication::translate("TitlePicture",
+                                           "Puissance et couple de la Mini\nà partir du signal d'allumage"));
     QFont small("DejaVu Sans", 9);
     p.setFont(small);
     p.setPen(QColor(150, 160, 185));
     p.drawText(QRectF(0, kTitlePictureHeight - 26, kTitlePictureWidth - 14, 20), Qt::AlignRight | Qt::AlignVCenter,
-               QCoreApplication::translate("TitlePicture", "tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m"));
+               QCoreApplication::translate("TitlePicture",
+                                           "tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m"));
     return pixmap;
 }
 

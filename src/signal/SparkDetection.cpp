@@ -58,7 +58,7 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
     if (!header)
         return Failure{header.error()};
     if (header->sampleRate == 0)
-        return Failure{kScanFailure};
+        return Failure{scanFailure()};
 
     Detection result;
     result.header = *header;

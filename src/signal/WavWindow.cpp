@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,8 +28,8 @@
 namespace vornax {
 namespace {
 
-constexpr const char* kWavFilter = "Fichier Son *.Wav|*.wav";
-constexpr const char* kCurveFilter = "Fichier courbe *.ReT|*.ReT";
+constexpr const char* kWavFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
+constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
 constexpr int kTwipsPerPixel = 15;
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
@@ -53,7 +54,7 @@ private:
 FileDialogRequest dialog(const char* folder, const char* filter, const std::string& current)
 {
     FileDialogRequest request;
-    request.filter = filter;
+    request.filter = QCoreApplication::translate("vornax::WavWindow", filter).toStdString();
     request.initialFolder = defaultFolder(folder).string();
     request.initialName = std::filesystem::path(current).filename().string();
     return request;
@@ -179,6 +180,13 @@ std::optional<MappedFile> WavWindow::mapRecording()
     return std::move(file.value());
 }
 
+void WavWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        applyCaptions();
+    QWidget::changeEvent(event);
+}
+
 bool WavWindow::Charger()
 {
     const auto file = mapRecording();
@@ -208,13 +216,13 @@ void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
     picture1_->line(0, 128, width, 128, {0, 0, 0});
     picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
     prowav_->setValue(50);
-    if (channelText_ == "Stereo") {
-        message("Fichier incorrect: Stereo");
+    if (load.header.channels == 2) {
+        message(tr("Fichier incorrect: Stereo").toStdString());
         return;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
-        message("Fichier incorrect: " + std::to_string(load.header.bitsPerSample) + " bits");
+        message(tr("Fichier incorrect: %1 bits").arg(load.header.bitsPerSample).toStdString());
         return;
     }
     const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
@@ -244,7 +252,8 @@ std::optional<DetectionSettings> WavWindow::detectionSettings()
     if (!start || !end)
         return std::nullopt;
     if (!bounding || !antiBounce) {
-        message("Valeur inadapter: " + std::string(!bounding ? "Bornage des variation" : "Anti rebond"));
+        message((!bounding ? tr("Valeur inadapter: Bornage des variation") : tr("Valeur inadapter: Anti rebond"))
+                    .toStdString());
         return std::nullopt;
     }
     s.startSeconds = *start;
@@ -275,8 +284,9 @@ bool WavWindow::Traiter()
     command3_->setEnabled(true);
     busy.release();
     if (detection->tableFull)
-        message("Trop d'étincelles: la courbe s'arrête à " + std::to_string(Curve::kLastRow) +
-                " points. Réduisez l'intervalle Début - Fin.");
+        message(tr("Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
+                    .arg(Curve::kLastRow)
+                    .toStdString());
     if (source_ == Source::None) {
         tfin_->setText(QString::fromStdString(formatPattern(recordingSeconds(frameCount_), Pattern::OneDecimal)));
         lastEnd_ = tfin_->text().toStdString();
@@ -339,7 +349,9 @@ std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGoo
         lastGood = field->text().toStdString();
         return value;
     }
-    message("Valeur inadapter: " + quotedValue(field->text().toStdString()) + " n'est pas un temps en secondes");
+    message(tr("Valeur inadapter: %1 n'est pas un temps en secondes")
+                .arg(QString::fromStdString(quotedValue(field->text().toStdString())))
+                .toStdString());
     field->setText(QString::fromStdString(lastGood));
     return std::nullopt;
 }
@@ -350,7 +362,7 @@ void WavWindow::startTimeChecked()
     if (source_ != Source::Wav || !start)
         return;
     if (!(*start < recordingSeconds(frameCount_))) {
-        message("Valeur inadapter");
+        message(tr("Valeur inadapter").toStdString());
         tdebut_->setText("0");
         lastStart_ = "0";
         return;
@@ -388,7 +400,7 @@ void WavWindow::Filtrer()
     settings.level = slider2_->value();
     const auto skipped = parseInt16(text2_->text().toStdString());
     if (settings.bezier && (!skipped || *skipped < 0)) {
-        message("Valeur inadapter: Nombre de point sauté par Bezier");
+        message(tr("Valeur inadapter: Nombre de point sauté par Bezier").toStdString());
         return;
     }
     settings.skipped = skipped.value_or(10);
@@ -419,7 +431,7 @@ void WavWindow::LoadCurve()
 void WavWindow::SaveCurve()
 {
     if (savedLineCount(curve_.pointCount) == 0) {
-        message("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.");
+        message(tr("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.").toStdString());
         return;
     }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
@@ -442,14 +454,14 @@ void WavWindow::ConditionWav()
         return;
     }
     if (!scanHeader(*bytes)) {
-        message(kScanFailure);
+        message(scanFailure());
         return;
     }
     const auto output = platform().saveFile(dialog("Wav", kWavFilter, {}));
     if (!output)
         return;
     if (samePath(*input, *output)) {
-        message("Le fichier de sortie est le fichier d'entrée: choisissez un autre nom");
+        message(tr("Le fichier de sortie est le fichier d'entrée: choisissez un autre nom").toStdString());
         return;
     }
     wavPath_ = *output;

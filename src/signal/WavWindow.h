@@ -57,8 +57,12 @@ public:
     // fits windows to their hint opens it whole.
     QSize sizeHint() const override { return designSize_; }
 
+    // Shows a control's own caption in the language in force.
+    static void showOwnCaption(QObject* control);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The first showing restores the designed size (within the screen) after
     // a window manager fitted it to a fraction of the screen.
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "common/PlotCanvas.h"
 #include "shell/Varia.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,9 +40,23 @@ T* named(T* widget, const char* name)
     return widget;
 }
 
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, int w, int h = 17)
+// The property holding a control's own caption as written in the source.
+constexpr const char* kSourceText = "vornaxSourceText";
+
+// The program's own caption of a control (not the language file's): its
+// source text is kept on the control, which shows it translated, and shows
+// it again in a new language (WavWindow::retranslate).
+template <typename T>
+T* own(T* widget, const char* source)
 {
-    auto* label = new QLabel(text, parent);
+    widget->setProperty(kSourceText, QString::fromUtf8(source));
+    WavWindow::showOwnCaption(widget);
+    return widget;
+}
+
+QLabel* caption(QWidget* parent, const char* source, int x, int y, int w, int h = 17)
+{
+    auto* label = own(new QLabel(parent), source);
     label->setGeometry(x, y, w, h);
     return label;
 }
@@ -65,12 +80,12 @@ void WavWindow::buildControls()
     outer->setSpacing(0);
     menuBar_ = new QMenuBar(this);
     outer->addWidget(menuBar_);
-    fileMenu_ = named(menuBar_->addMenu("Fichier"), "file");
-    openWavAction_ = named(fileMenu_->addAction("Charger un Wav"), "cHaWav");
-    loadCurveAction_ = named(fileMenu_->addAction("Charger un Ret"), "CharRET");
+    fileMenu_ = named(menuBar_->addMenu(QString()), "file");
+    openWavAction_ = named(fileMenu_->addAction(QString()), "cHaWav");
+    loadCurveAction_ = named(fileMenu_->addAction(QString()), "CharRET");
     QAction* line = named(fileMenu_->addAction("--------------------"), "none");
     line->setEnabled(false);
-    saveCurveAction_ = named(fileMenu_->addAction("Enregistrer en Ret"), "SaveRET");
+    saveCurveAction_ = named(fileMenu_->addAction(QString()), "SaveRET");
 
     area_ = new QWidget(this);
     area_->setMinimumSize(px(6000), px(kPlotTop + 2400));
@@ -84,43 +99,43 @@ void WavWindow::buildControls()
 
     // First row of settings.
     const int row1 = 160;
-    caption(a, "Zoom X", 60, row1, 60);
+    caption(a, QT_TR_NOOP("Zoom X"), 60, row1, 60);
     slider1_ = slider(a, "Slider1", 1, 100, 30);
     slider1_->setGeometry(60, row1 + 18, 150, 22);
-    label4_ = named(caption(a, QString::fromUtf8("Seuil de détection"), 225, row1, 200), "Label4");
+    label4_ = named(caption(a, QT_TR_NOOP("Seuil de détection"), 225, row1, 200), "Label4");
     slider4_ = slider(a, "Slider4", 128, 255, 165);
     slider4_->setGeometry(225, row1 + 18, 200, 22);
     check1_ = named(new QCheckBox("128 - 255", a), "Check1");
     check1_->setGeometry(440, row1 + 18, 100, 22);
-    sparksFrame_ = new QGroupBox(QString::fromUtf8("Nombre d'éteincelles par tours"), a);
+    sparksFrame_ = own(new QGroupBox(a), QT_TR_NOOP("Nombre d'éteincelles par tours"));
     sparksFrame_->setGeometry(550, row1 - 6, 210, 50);
     option1_ = named(new QRadioButton("0,5", sparksFrame_), "Option1");
     option1_->setGeometry(12, 22, 60, 22);
     option1_->setChecked(true);
     option2_ = named(new QRadioButton("2", sparksFrame_), "Option2");
     option2_->setGeometry(100, 22, 60, 22);
-    caption(a, QString::fromUtf8("Début en sec"), 775, row1, 90);
+    caption(a, QT_TR_NOOP("Début en sec"), 775, row1, 90);
     tdebut_ = named(new QLineEdit("0", a), "Tdebut");
     tdebut_->setGeometry(775, row1 + 18, 80, 22);
-    caption(a, "Fin en sec", 870, row1, 90);
+    caption(a, QT_TR_NOOP("Fin en sec"), 870, row1, 90);
     tfin_ = named(new QLineEdit("1000", a), "Tfin");
     tfin_->setGeometry(870, row1 + 18, 80, 22);
 
     // Second row: smoothing, recorder, WAV conditioning.
     const int row2 = 218;
-    caption(a, "Niveau du filtre", 60, row2, 120);
+    caption(a, QT_TR_NOOP("Niveau du filtre"), 60, row2, 120);
     slider3_ = slider(a, "Slider3", 1, 4, 1);
     slider3_->setTracking(true);
     slider3_->setGeometry(60, row2 + 18, 110, 22);
-    command3_ = named(new QPushButton("Filtrer", a), "Command3");
+    command3_ = named(own(new QPushButton(a), QT_TR_NOOP("Filtrer")), "Command3");
     command3_->setGeometry(185, row2 + 12, 90, 28);
-    record_ = named(new QPushButton("Enregistreur", a), "Record");
+    record_ = named(own(new QPushButton(a), QT_TR_NOOP("Enregistreur")), "Record");
     record_->setGeometry(285, row2 + 12, 110, 28);
-    auto* wavFilter = new QGroupBox("filtre Wav", a);
+    auto* wavFilter = own(new QGroupBox(a), QT_TR_NOOP("filtre Wav"));
     wavFilter->setGeometry(410, row2 - 6, 360, 52);
-    command156_ = named(new QPushButton("Filtre Wav", wavFilter), "Command156");
+    command156_ = named(own(new QPushButton(wavFilter), QT_TR_NOOP("Filtre Wav")), "Command156");
     command156_->setGeometry(10, 20, 90, 26);
-    caption(wavFilter, QString::fromUtf8("largeur de la séquence"), 110, 24, 150);
+    caption(wavFilter, QT_TR_NOOP("largeur de la séquence"), 110, 24, 150);
     text5_ = named(new QLineEdit("500", wavFilter), "Text5");
     text5_->setGeometry(262, 22, 42, 22);
     text4_ = named(new QLineEdit("0,1", wavFilter), "Text4");
@@ -133,26 +148,26 @@ void WavWindow::buildControls()
 
     // Test-mode frames, beyond the usual width.
     const int testX = px(kAreaWidth) + 8;
-    filterFrame_ = new QGroupBox("Filtrage", a);
+    filterFrame_ = own(new QGroupBox(a), QT_TR_NOOP("Filtrage"));
     filterFrame_->setGeometry(testX, 4, 250, 176);
-    averageCheck_ = named(new QCheckBox("Utilise le moyennage Oui-Non", filterFrame_), "Check2");
+    averageCheck_ = named(own(new QCheckBox(filterFrame_), QT_TR_NOOP("Utilise le moyennage Oui-Non")), "Check2");
     averageCheck_->setGeometry(10, 22, 230, 22);
     averageCheck_->setChecked(true);
-    bezierCheck_ = named(new QCheckBox("Utilise Bezier", filterFrame_), "Check3");
+    bezierCheck_ = named(own(new QCheckBox(filterFrame_), QT_TR_NOOP("Utilise Bezier")), "Check3");
     bezierCheck_->setGeometry(10, 48, 230, 22);
     bezierCheck_->setChecked(true);
-    caption(filterFrame_, QString::fromUtf8("Nombre de point sauté par Bezier"), 10, 76, 180);
+    caption(filterFrame_, QT_TR_NOOP("Nombre de point sauté par Bezier"), 10, 76, 180);
     text2_ = named(new QLineEdit("10", filterFrame_), "Text2");
     text2_->setGeometry(195, 74, 45, 22);
-    filterLevelLabel_ = named(caption(filterFrame_, "Niveau du filtre", 10, 110, 120), "Label3");
+    filterLevelLabel_ = named(caption(filterFrame_, QT_TR_NOOP("Niveau du filtre"), 10, 110, 120), "Label3");
     slider2_ = slider(filterFrame_, "Slider2", 1, 4, 1);
     slider2_->setGeometry(10, 132, 150, 22);
-    detectionFrame_ = new QGroupBox("Traitement", a);
+    detectionFrame_ = own(new QGroupBox(a), QT_TR_NOOP("Traitement"));
     detectionFrame_->setGeometry(testX, 186, 250, 108);
-    caption(detectionFrame_, "Bornage des variation entre 0 et 1", 10, 22, 180, 30)->setWordWrap(true);
+    caption(detectionFrame_, QT_TR_NOOP("Bornage des variation entre 0 et 1"), 10, 22, 180, 30)->setWordWrap(true);
     text1_ = named(new QLineEdit("0,05", detectionFrame_), "Text1");
     text1_->setGeometry(195, 26, 45, 22);
-    caption(detectionFrame_, "Anti rebond en ms", 10, 66, 180);
+    caption(detectionFrame_, QT_TR_NOOP("Anti rebond en ms"), 10, 66, 180);
     text3_ = named(new QLineEdit("0,3", detectionFrame_), "Text3");
     text3_->setGeometry(195, 62, 45, 22);
 
@@ -183,8 +198,24 @@ void WavWindow::buildControls()
     resize(designSize_);
 }
 
+void WavWindow::showOwnCaption(QObject* control)
+{
+    const QString source = control->property(kSourceText).toString();
+    if (source.isEmpty())
+        return;
+    const QString text = tr(source.toUtf8().constData());
+    if (auto* box = qobject_cast<QGroupBox*>(control))
+        box->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+}
+
 void WavWindow::applyCaptions()
 {
+    for (QWidget* control : findChildren<QWidget*>())
+        showOwnCaption(control);
     fileMenu_->setTitle(fromStore("Lbfichier"));
     saveCurveAction_->setText(fromStore("LbEnregistrerSous"));
     loadCurveAction_->setText(fromStore("LbOuvrirREt"));

@@ -104,9 +104,9 @@ Status checkRunInputs(const SimulationInputs& in)
     // holds no torque above its top engine speed, so a change speed above it
     // would only end every gear there and time a car the curve never showed.
     if (*parseSingle(f.RPMCh) > in.curve.topRpm)
-        return Failure{badValue("régime de passage (RPMCh)", f.RPMCh).message +
-                       ", au-dessus du régime maximal de la courbe (" +
-                       formatPattern(in.curve.topRpm, Pattern::Whole) + " tr/min)"};
+        return Failure{tx("RunChecks", "%1, au-dessus du régime maximal de la courbe (%2 tr/min)")
+                           .arg(badValue(store.get("LbRegmiepassage"), f.RPMCh).message)
+                           .arg(formatPattern(in.curve.topRpm, Pattern::Whole))};
 
     if (*parseInt16(f.textPoid) <= 0)
         return notAboveZero(store.get("LbPoids"), f.textPoid);

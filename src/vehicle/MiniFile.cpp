@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 #include "vehicle/VehicleEditor.h"
 
 #include <optional>
@@ -22,16 +23,16 @@ constexpr int kInvalidValue = 380;
 // A Mini file is a few dozen bytes; anything this large is not one.
 constexpr std::uintmax_t kMaxMiniFileBytes = std::uintmax_t(1) << 24;
 
-const char* describe(int number)
+std::string describe(int number)
 {
     switch (number) {
-    case kOverflow: return "Dépassement de capacité";
-    case kTypeMismatch: return "Type incompatible";
-    case kFileNotFound: return "Fichier introuvable";
-    case kPastEnd: return "Tentative de lecture après la fin du fichier";
-    case kFileAccess: return "Erreur d'accès au chemin/fichier";
-    case kInvalidValue: return "Valeur de propriété non valide";
-    default: return "Erreur d'exécution";
+    case kOverflow: return tx("MiniFile", "Dépassement de capacité");
+    case kTypeMismatch: return tx("MiniFile", "Type incompatible");
+    case kFileNotFound: return tx("MiniFile", "Fichier introuvable");
+    case kPastEnd: return tx("MiniFile", "Tentative de lecture après la fin du fichier");
+    case kFileAccess: return tx("MiniFile", "Erreur d'accès au chemin/fichier");
+    case kInvalidValue: return tx("MiniFile", "Valeur de propriété non valide");
+    default: return tx("MiniFile", "Erreur d'exécution");
     }
 }
 
@@ -50,39 +51,39 @@ std::string title(Field f)
 {
     std::string what;
     switch (f) {
-    case Field::Nom: what = "le nom du véhicule"; break;
-    case Field::Rp: what = "le rapport de pont"; break;
-    case Field::R1: what = "le rapport de 1ère"; break;
-    case Field::R2: what = "le rapport de 2ème"; break;
-    case Field::R3: what = "le rapport de 3ème"; break;
-    case Field::R4: what = "le rapport de 4ème"; break;
-    case Field::R5: what = "le rapport de 5ème"; break;
-    case Field::LrgP: what = "la largeur du pneu"; break;
-    case Field::HtP: what = "la hauteur du pneu"; break;
-    case Field::Dp: what = "le diamètre de jante"; break;
-    case Field::PV: what = "le poids"; break;
-    case Field::SCx: what = "le S·Cx"; break;
-    case Field::Imot: what = "l'inertie moteur"; break;
-    default: what = "la valeur"; break;
+    case Field::Nom: what = tx("MiniFile", "le nom du véhicule"); break;
+    case Field::Rp: what = tx("MiniFile", "le rapport de pont"); break;
+    case Field::R1: what = tx("MiniFile", "le rapport de 1ère"); break;
+    case Field::R2: what = tx("MiniFile", "le rapport de 2ème"); break;
+    case Field::R3: what = tx("MiniFile", "le rapport de 3ème"); break;
+    case Field::R4: what = tx("MiniFile", "le rapport de 4ème"); break;
+    case Field::R5: what = tx("MiniFile", "le rapport de 5ème"); break;
+    case Field::LrgP: what = tx("MiniFile", "la largeur du pneu"); break;
+    case Field::HtP: what = tx("MiniFile", "la hauteur du pneu"); break;
+    case Field::Dp: what = tx("MiniFile", "le diamètre de jante"); break;
+    case Field::PV: what = tx("MiniFile", "le poids"); break;
+    case Field::SCx: what = tx("MiniFile", "le S·Cx"); break;
+    case Field::Imot: what = tx("MiniFile", "l'inertie moteur"); break;
+    default: what = tx("MiniFile", "la valeur"); break;
     }
-    return what + " (" + fieldName(f) + ")";
+    return what;
 }
 
 std::string title(ListId l)
 {
     std::string what;
     switch (l) {
-    case ListId::TypeDiff: what = "le choix du pont"; break;
-    case ListId::TypeBoite: what = "le choix de la boîte"; break;
-    case ListId::TypePneu: what = "le choix du pneu"; break;
-    case ListId::EngCascade: what = "la taille de la cascade"; break;
-    case ListId::EngBoite: what = "la taille de la boîte"; break;
-    case ListId::EngDiff: what = "la taille du différentiel"; break;
-    case ListId::SCx: what = "le choix de la carrosserie"; break;
-    case ListId::Imot: what = "le choix du moteur"; break;
-    case ListId::Iroue: what = "le choix de la jante"; break;
+    case ListId::TypeDiff: what = tx("MiniFile", "le choix du pont"); break;
+    case ListId::TypeBoite: what = tx("MiniFile", "le choix de la boîte"); break;
+    case ListId::TypePneu: what = tx("MiniFile", "le choix du pneu"); break;
+    case ListId::EngCascade: what = tx("MiniFile", "la taille de la cascade"); break;
+    case ListId::EngBoite: what = tx("MiniFile", "la taille de la boîte"); break;
+    case ListId::EngDiff: what = tx("MiniFile", "la taille du différentiel"); break;
+    case ListId::SCx: what = tx("MiniFile", "le choix de la carrosserie"); break;
+    case ListId::Imot: what = tx("MiniFile", "le choix du moteur"); break;
+    case ListId::Iroue: what = tx("MiniFile", "le choix de la jante"); break;
     }
-    return what + " (" + listName(l) + ")";
+    return what;
 }
 
 struct LoadError {
@@ -119,15 +120,24 @@ public:
         const std::string* line = text();
         if (!line)
             return endedBefore(title(list));
-        const std::string at = "Ligne " + std::to_string(next_) + " : ";
+        const std::string number = std::to_string(next_);
         const auto index = parseInt16(*line);
         if (!index) {
             if (parseDouble(*line))
-                return LoadError{kOverflow, at + "« " + *line + " » est hors des numéros d'entrée pour " + title(list) + "."};
-            return LoadError{kTypeMismatch, at + "« " + *line + " » n'est pas un numéro d'entrée pour " + title(list) + "."};
+                return LoadError{kOverflow, tx("MiniFile", "Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.")
+                                                .arg(number)
+                                                .arg(*line)
+                                                .arg(title(list))};
+            return LoadError{kTypeMismatch, tx("MiniFile", "Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.")
+                                                .arg(number)
+                                                .arg(*line)
+                                                .arg(title(list))};
         }
         if (!editor.select(list, *index))
-            return LoadError{kInvalidValue, at + title(list) + " n'a pas d'entrée " + std::to_string(*index) + "."};
+            return LoadError{kInvalidValue, tx("MiniFile", "Ligne %1 : %2 n'a pas d'entrée %3.")
+                                                .arg(number)
+                                                .arg(title(list))
+                                                .arg(std::to_string(*index))};
         return std::nullopt;
     }
 
@@ -147,7 +157,9 @@ public:
 private:
     LoadError endedBefore(const std::string& what) const
     {
-        return {kPastEnd, "Ligne " + std::to_string(lines_.size() + 1) + " : le fichier s'arrête avant " + what + "."};
+        return {kPastEnd, tx("MiniFile", "Ligne %1 : le fichier s'arrête avant %2.")
+                              .arg(std::to_string(lines_.size() + 1))
+                              .arg(what)};
     }
 
     const std::vector<std::string>& lines_;
@@ -159,8 +171,8 @@ private:
 std::string MiniLoad::messageText() const
 {
     if (outcome == Outcome::WrongVersion)
-        return "Fichier Incorrect";
-    std::string text = "Erreur " + std::to_string(errorNumber) + "\r\n" + description;
+        return tx("MiniFile", "Fichier Incorrect");
+    std::string text = tx("MiniFile", "Erreur %1").arg(std::to_string(errorNumber)).str() + "\r\n" + description;
     if (!reason.empty())
         text += "\r\n" + reason;
     return text;
@@ -230,7 +242,7 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
     LineReader reader(lines);
     const std::string* version = reader.text();
     if (!version)
-        return runtimeError(kPastEnd, "Le fichier est vide.");
+        return runtimeError(kPastEnd, tx("MiniFile", "Le fichier est vide."));
     if (*version != kMiniFileVersion) {
         MiniLoad wrong;
         wrong.outcome = MiniLoad::Outcome::WrongVersion;
@@ -306,11 +318,10 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
 MiniLoad loadMiniFile(VehicleEditor& editor, const std::filesystem::path& file)
 {
     std::error_code ignored;
-    const std::string named = "« " + file.string() + " »";
     if (!std::filesystem::is_regular_file(file, ignored)) {
         if (std::filesystem::exists(file, ignored))
-            return runtimeError(kFileAccess, named + " n'est pas un fichier.");
-        return runtimeError(kFileNotFound, named + " n'existe pas.");
+            return runtimeError(kFileAccess, tx("MiniFile", "« %1 » n'est pas un fichier.").arg(file.string()));
+        return runtimeError(kFileNotFound, tx("MiniFile", "« %1 » n'existe pas.").arg(file.string()));
     }
     const auto bytes = readFileBytes(file, kMaxMiniFileBytes);
     if (!bytes)

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "common/Translation.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -51,7 +52,7 @@ struct MiniLoad {
     // description, CR LF and the reason.
     std::string messageText() const;
 };
-inline constexpr const char* kRuntimeErrorTitle = "Error The Vornax Meter";
+inline constexpr const char* kRuntimeErrorTitle = txNoop("MiniFile", "Error The Vornax Meter");
 
 // The message of a run-time error that no load produced (a failed save):
 // "Erreur 75" CR LF, the description and the detail.

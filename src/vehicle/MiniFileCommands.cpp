@@ -38,7 +38,7 @@ void MiniFileCommands::open(VehicleEditor& editor)
         saveEnabled_ = true;
         break;
     case MiniLoad::Outcome::RuntimeError:
-        platform().message(load.messageText(), kRuntimeErrorTitle, MessageIcon::Critical);
+        platform().message(load.messageText(), Text("MiniFile", kRuntimeErrorTitle), MessageIcon::Critical);
         break;
     }
 }
@@ -49,7 +49,7 @@ void MiniFileCommands::save(const VehicleEditor& editor)
         return;
     const Status saved = saveMiniFile(editor, currentFile_);
     if (!saved)
-        platform().message(runtimeErrorText(kFileAccessError, saved.error()), kRuntimeErrorTitle,
+        platform().message(runtimeErrorText(kFileAccessError, saved.error()), Text("MiniFile", kRuntimeErrorTitle),
                            MessageIcon::Critical);
 }
 

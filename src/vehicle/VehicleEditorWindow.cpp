@@ -284,12 +284,14 @@ void VehicleEditorWindow::confirm()
     if (const auto problem = editor_.unusableField()) {
         using Kind = VehicleEditor::FieldProblem::Kind;
         QLineEdit* field = fields_[static_cast<std::size_t>(problem->field)];
-        const std::string why = problem->kind == Kind::Empty        ? "est vide"
-                                : problem->kind == Kind::NotANumber ? "« " + problem->text + " » n'est pas un nombre"
-                                                                    : "« " + problem->text + " » doit être supérieur à zéro";
-        platform().message("Valeur inadapter : " + fieldCaption(problem->field) + " (" + fieldName(problem->field) +
-                               ") " + why,
-                           "", MessageIcon::Warning);
+        // Named by its caption, as the user reads it.
+        const QString caption = QString::fromStdString(fieldCaption(problem->field));
+        const QString value = QString::fromStdString(problem->text);
+        const QString text = problem->kind == Kind::Empty ? tr("Valeur inadapter : %1 est vide").arg(caption)
+                             : problem->kind == Kind::NotANumber
+                                 ? tr("Valeur inadapter : %1 « %2 » n'est pas un nombre").arg(caption, value)
+                                 : tr("Valeur inadapter : %1 « %2 » doit être supérieur à zéro").arg(caption, value);
+        platform().message(text.toStdString(), "", MessageIcon::Warning);
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
         return;

@@ -14,6 +14,7 @@
 #include "capture/RecorderWindow.h"
 #include "compare/CompareWindow.h"
 #include "power/PowerWindow.h"
+#include "signal/WavWindow.h"
 #include "simulation/SimTD.h"
 #include "vehicle/VehicleEditorWindow.h"
 #include "../capture/ScriptedSoundDevice.h"
@@ -103,7 +104,8 @@ const Words& sharedWords()
         for (const char* word : {"vornax", "meter", "the", "mini", "cooper", "gt", "inno", "version", "ok", "wav",
                                  "png", "svg", "txt", "ret", "dat", "kg", "km", "mm", "scx", "max", "acquisition",
                                  "simulation", "expert", "signal", "transmission", "type", "coefficient", "synchro",
-                                 "standard", "semi", "incorrect", "acceleration",
+                                 "standard", "semi", "incorrect", "acceleration", "air", "anti", "bezier", "ms",
+                                 "variation", "zoom", "point", "points",
                                  "text"})  // "Fichier text", the French window's own words
             w.insert(QString::fromUtf8(word));
         return w;
@@ -136,6 +138,7 @@ protected:
         windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
         windows.registerWindow("CPuiss", [] { return new PowerWindow; });
         windows.registerWindow("SimTD", [] { return new SimTD; });
+        windows.registerWindow("WavT", [] { return new WavWindow; });
         windows.registerWindow("Form1", [this] {
             return new RecorderWindow(std::make_unique<testing::ScriptedSoundDevice>(), home / "tmp.wav");
         });
@@ -298,6 +301,16 @@ std::string runCurve()
     for (int i = 0; i < 120; ++i)
         text += std::to_string(1 + i / 10) + "," + std::to_string(i % 10) + ";" + std::to_string(2000 + 30 * i) + "\r\n";
     return text;
+}
+
+TEST_P(LanguageWalk, WavWindow)
+{
+    QWidget* wav = open("WavT");
+    wav->findChild<QAction*>("SaveRET")->trigger();  // nothing to save yet
+    platform.answerOpen(home.write("not-a-wav.wav", "RIFF....WAVEjunk").string());
+    wav->findChild<QAction*>("cHaWav")->trigger();
+    ASSERT_EQ(platform.messages().size(), 2u);
+    expectOneLanguage(wav);
 }
 
 TEST_P(LanguageWalk, VehicleEditor)

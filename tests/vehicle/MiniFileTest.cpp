@@ -198,13 +198,13 @@ TEST_F(MiniFile, BadContentStopsWithTheRuntimeErrorWhereItHappens)
     VehicleEditor e(store);
     const MiniLoad cut = loadMiniFile(e, home.write("cut.Dat", "[VersionV1]\r\nA\r\n 19 \r\n"));
     EXPECT_EQ(cut.messageText(), "Erreur 62\r\nTentative de lecture après la fin du fichier\r\n"
-                                 "Ligne 4 : le fichier s'arrête avant le rapport de pont (txtrp).");
+                                 "Ligne 4 : le fichier s'arrête avant le rapport de pont.");
     EXPECT_EQ(e.field(Field::Nom).text, "?");
     EXPECT_EQ(e.list(ListId::TypeDiff).index, 2);
     EXPECT_EQ(e.field(Field::Rp).text, "3,105");
     const MiniLoad letters = loadMiniFile(e, home.write("x.Dat", "[VersionV1]\r\nA\r\n 2 \r\n 5 \r\ndeux\r\n"));
     EXPECT_EQ(letters.messageText(), "Erreur 13\r\nType incompatible\r\n"
-                                     "Ligne 5 : « deux » n'est pas un numéro d'entrée pour le choix du pneu (lstTypePneu).");
+                                     "Ligne 5 : « deux » n'est pas un numéro d'entrée pour le choix du pneu.");
     EXPECT_EQ(e.field(Field::Nom).text, "?");
 
     EXPECT_EQ(loadMiniFile(e, home / "missing.Dat").errorNumber, 53);
