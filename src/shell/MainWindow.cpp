@@ -69,7 +69,6 @@ void MainWindow::startUp()
 {
     setWindowTitle(text("Lbversion"));
     setFixedWidth(picture_->width());
-    setFixedHeight(picture_->height() + menuBar()->sizeHint().height());
     calcP_->setEnabled(false);
     acc_->setEnabled(false);
 
@@ -83,6 +82,8 @@ void MainWindow::startUp()
     // re-reads its captions when the translation is installed.
     useProgramLanguage(programLanguageOfFile(languageFile));
     showCaptions();
+    // Sized once the menu has its captions: an empty menu bar is lower.
+    setFixedHeight(picture_->height() + menuBar()->sizeHint().height());
     if (const auto problem = languageFolderProblem(); problem && !toldLanguageProblem_) {
         toldLanguageProblem_ = true;
         platform().message(*problem, tr("Langue").toStdString(), MessageIcon::Warning);

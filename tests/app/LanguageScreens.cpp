@@ -1,6 +1,8 @@
 // Shows the program's windows with a language file made active, as a user
 // would reach them, for the screenshots in docs/:
-//   language_screens LANGFILE main|vehicle|power SECONDS [CURVE.ReT [CAR.Dat]]
+//   language_screens LANGFILE main SECONDS
+//   language_screens LANGFILE vehicle SECONDS [CAR.Dat]
+//   language_screens LANGFILE power SECONDS CURVE.ReT [CAR.Dat]
 // The application folder is a temporary one, removed afterwards. The main
 // window shows its "Acquisition" menu open. The frame of the window shown is
 // printed as WxH+X+Y, for cropping a screenshot of the whole screen.
@@ -53,6 +55,10 @@ int main(int argc, char** argv)
         });
     } else if (show == "vehicle") {
         shown = windows.show("MiniV1");
+        if (argc > 4) {
+            platform.answerOpen(argv[4]);
+            shown->findChild<QAction*>("Ouvrir")->trigger();
+        }
     } else if (show == "power" && argc > 4) {
         // A vehicle confirmed (a Mini file, or the editor's defaults), then
         // the curve of a third-gear run.
@@ -75,7 +81,6 @@ int main(int argc, char** argv)
     });
     QTimer::singleShot(std::atoi(argv[3]) * 1000, &app, &QApplication::quit);
     const int status = app.exec();
-    windows.reset();
-    delete start;
+    windows.reset();  // the main window with the others
     return status;
 }
