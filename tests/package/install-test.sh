@@ -15,7 +15,8 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no Qt dependenc
 dpkg-deb -x "$deb" "$work/root"
 bin=$(dirname "$(find "$work/root" -path '*/bin/vornax' -type f)")
 for file in vornax-meter ../share/vornax-meter/lang/lang.lang ../share/applications/vornax-meter.desktop \
-            ../share/icons/hicolor/scalable/apps/vornax-meter.svg; do
+            ../share/icons/hicolor/scalable/apps/vornax-meter.svg \
+            ../share/vornax-meter/translations/vornax_fr.qm ../share/vornax-meter/translations/vornax_en.qm; do
   test -e "$bin/$file" || { echo "missing from the package: $file"; exit 1; }
 done
 
