@@ -121,8 +121,10 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
             result.tableFull = true;
             break;
         }
-        if (!in.exhausted())
+        if (!in.exhausted()) {
             ++result.crossings;
+            result.sparkTimes.push_back(double(i) / rate);
+        }
         ++count;
         CurvePoint& row = curve.rows[count];
         const CurvePoint& previous = curve.rows[count - 1];

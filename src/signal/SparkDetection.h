@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace vornax {
 
@@ -27,6 +28,11 @@ struct Detection {
     std::int64_t frameCount = 0;  // data size / block align
     int crossings = 0;            // sparks found at a threshold crossing (not the end-of-file point)
     bool tableFull = false;       // more sparks than the table holds: stopped at row 32 000
+    // Times of the sparks found at a threshold crossing, s (position / the
+    // header's rate, in double, so never rounded to a single): what the
+    // spark check and the precise curve work from. The curve's rows stay as
+    // they are.
+    std::vector<double> sparkTimes;
 };
 
 // speed = 60 / sparksPerRev / interval, rpm from seconds.
