@@ -1,5 +1,7 @@
 #include "signal/PreciseCurve.h"
 
+#include "common/NumberText.h"
+
 #include <Eigen/Sparse>
 #include <Eigen/SparseCholesky>
 
@@ -7,13 +9,15 @@
 #include <array>
 #include <cmath>
 #include <random>
+#include <cstdio>
+#include <cstdlib>
 
 namespace vornax {
 namespace {
 
 constexpr int kDegree = 5;             // quintic: speed and acceleration are smooth
 constexpr int kPenaltyOrder = 4;       // fourth differences: a cubic is free of penalty
-constexpr double kKnotSeconds = 0.05;  // knots far finer than any change of the engine's pull
+constexpr double kKnotSeconds = 0.05; // knots far finer than any change of the engine's pull
 constexpr double kRowSeconds = 0.01;
 constexpr int kMaxRows = 32000;
 constexpr double kOutlierDeviations = 8.0;
@@ -85,6 +89,8 @@ struct Problem {
 // Median of the absolute values, robust against a few odd ones.
 double medianAbs(std::vector<double> v)
 {
+    if (v.empty())
+        return 0.0;
     for (double& x : v)
         x = std::abs(x);
     auto middle = v.begin() + std::ptrdiff_t(v.size() / 2);
@@ -138,15 +144,16 @@ Sparks keptSparks(const std::vector<double>& times, const SparkCheck& check)
 // bell curve (most sparks cross the threshold at the same sample of their
 // pulse, a few a sample later), so the variance is the mean square, not a
 // median; only differences far beyond the median (a stray pulse) are left out.
-double measuredNoise(const std::vector<double>& times, const SparkCheck& check, double quantisation)
+double noiseAtLag(const std::vector<double>& times, const SparkCheck& check, double quantisation, std::size_t lag)
 {
     std::vector<double> differences;
-    for (std::size_t k = 0; k + 4 < times.size(); ++k) {
+    for (std::size_t k = 0; k + 4 * lag < times.size(); ++k) {
         bool regular = true;
-        for (std::size_t q = 1; q <= 4; ++q)
+        for (std::size_t q = 1; q <= 4 * lag; ++q)
             regular = regular && check.steps[k + q] == 1;
         if (regular)
-            differences.push_back(times[k] - 4 * times[k + 1] + 6 * times[k + 2] - 4 * times[k + 3] + times[k + 4]);
+            differences.push_back(times[k] - 4 * times[k + lag] + 6 * times[k + 2 * lag] - 4 * times[k + 3 * lag] +
+                                  times[k + 4 * lag]);
     }
     if (differences.size() < 5)
         return 0.0;
@@ -159,6 +166,15 @@ double measuredNoise(const std::vector<double>& times, const SparkCheck& check, 
             ++count;
         }
     return count > 0 ? std::sqrt(squares / count / 70.0) : 0.0;
+}
+
+double measuredNoise(const std::vector<double>& times, const SparkCheck& check, double quantisation)
+{
+    if (std::getenv("VORNAX_DEBUG_PRECISE"))
+        std::fprintf(stderr, "lags %g %g %g %g\n", noiseAtLag(times, check, quantisation, 1) * 1e6,
+                     noiseAtLag(times, check, quantisation, 2) * 1e6, noiseAtLag(times, check, quantisation, 3) * 1e6,
+                     noiseAtLag(times, check, quantisation, 4) * 1e6);
+    return noiseAtLag(times, check, quantisation, 1);
 }
 
 Problem buildProblem(const Sparks& s)
@@ -329,8 +345,11 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     // Never zero: exact times still carry the rounding of a double.
     result.timingNoise = std::max({measuredNoise(sparkTimes, result.check, quantisation), quantisation, 1e-12});
 
+    const auto kept = std::count_if(result.check.steps.begin(), result.check.steps.end(), [](int s) { return s > 0; });
+    if (kept < 2)
+        return Failure{"too few sparks for a curve: " + std::to_string(kept)};
     Sparks sparks = keptSparks(sparkTimes, result.check);
-    if (sparks.size() < 2 || !(sparks.time.back() > sparks.time.front()))
+    if (!(sparks.time.back() > sparks.time.front()))
         return Failure{"too few sparks for a curve: " + std::to_string(sparks.size())};
 
     Problem problem = buildProblem(sparks);
@@ -403,6 +422,20 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
         result.powerUncertaintyPct = 100.0 * std::hypot(speedShare, pullShare);
     }
     return result;
+}
+
+std::string uncertaintyLine(const PreciseCurve& precise, bool english)
+{
+    const auto percent = [english](double value) {
+        std::string text = formatPattern(value, Pattern::TwoDecimals);
+        if (english)
+            std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+    const std::string speed = percent(precise.rpmUncertaintyPct), power = percent(precise.powerUncertaintyPct);
+    return english ? "Precise: engine speed ± " + speed + " %, power ± " + power + " % (1 standard deviation)"
+                   : "Précise : régime ± " + speed + " %, puissance ± " + power +
+                         " % (1 écart-type)";
 }
 
 }  // namespace vornax

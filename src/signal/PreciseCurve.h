@@ -19,6 +19,7 @@
 #include "signal/Curve.h"
 #include "signal/SparkCheck.h"
 
+#include <string>
 #include <vector>
 
 namespace vornax {
@@ -53,5 +54,10 @@ struct PreciseCurve {
 // `sparkTimes` in seconds, increasing (Detection::sparkTimes). Fails when
 // fewer than two sparks are left after the check.
 Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings);
+
+// The uncertainty as the WAV window shows it: "Précise : régime ± 0,05 %,
+// puissance ± 0,31 % (1 écart-type)", or in English "Precise: engine speed
+// ± 0.05 %, power ± 0.31 % (1 standard deviation)".
+std::string uncertaintyLine(const PreciseCurve& precise, bool english);
 
 }  // namespace vornax

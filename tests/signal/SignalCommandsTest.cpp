@@ -90,6 +90,7 @@ TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
                           Case{"rpm " + wav + out + " --threshold 100", 2, "--threshold"},
                           Case{"rpm " + wav + out + " --sparks-per-rev 3", 2, "0.5 or 2"},
                           Case{"rpm " + wav + out + " --level 2", 2, "smooth"},
+                          Case{"rpm " + wav + out + " --method fine", 2, "standard or precise"},
                           Case{"rpm " + wav + " -o " + wav, 1, "input"},
                           Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not a WAV"},
                           Case{"condition " + wav + " -o " + wav, 1, "input"}}) {
@@ -108,6 +109,30 @@ TEST_F(SignalCommands, ConditionWritesTheConditionedCopy)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"frames\":352800}\n");
     EXPECT_EQ(TempFolder::read(path("clean.wav")).size(), 44u + 352800u);
+}
+
+// The spark check in every run; the precise curve and its uncertainty on
+// request, one row every 10 ms over the 8 s of sparks.
+TEST_F(SignalCommands, RpmChecksTheSparksAndDrawsThePreciseCurve)
+{
+    const CliRun standard = vornaxCli("rpm " + wav + " -o " + path("s.ReT") + " --json", folder);
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    EXPECT_NE(standard.out.find("\"sparks\":" + std::to_string(run.sparks.size()) + ",\"suspect_times_s\":[]"),
+              std::string::npos) << standard.out;
+    EXPECT_NE(standard.out.find("\"missed\":0"), std::string::npos);
+    EXPECT_EQ(standard.out.find("rpm_uncertainty_pct"), std::string::npos);
+
+    const CliRun precise = vornaxCli("rpm " + wav + " -o " + path("p.ReT") + " --method precise --json", folder);
+    ASSERT_EQ(precise.status, 0) << precise.err;
+    EXPECT_NE(precise.out.find("\"rpm_uncertainty_pct\":"), std::string::npos) << precise.out;
+    Curve curve;
+    ASSERT_TRUE(LoadCurve(path("p.ReT"), curve));
+    EXPECT_GT(curve.pointCount, 750);  // about 800 rows less the 15 never saved
+    for (int r = 1; r <= curve.pointCount; ++r) {
+        ASSERT_NEAR(curve.rows[r].time - curve.rows[r - 1].time, 0.01f, 1e-4f) << r;
+        const double truth = 1500.0 + 400.0 * (curve.rows[r].time - 44.0 / 44100.0);
+        ASSERT_NEAR(curve.rows[r].speed, truth, truth * 0.002) << r;
+    }
 }
 
 }  // namespace
