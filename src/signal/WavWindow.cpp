@@ -240,11 +240,15 @@ bool WavWindow::Traiter()
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};
+        sparkTimes_.clear();
         busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
+    sparkTimes_ = std::move(detection->sparkTimes);
+    sampleRate_ = detection->header.sampleRate;
+    showCheckLine();
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
     busy.release();
@@ -356,6 +360,10 @@ void WavWindow::Filtrer()
             return;
         filtered_ = false;
     }
+    if (preciseChosen()) {
+        filtrerPrecise();
+        return;
+    }
     SmoothingSettings settings;
     settings.average = averageCheck_->isChecked();
     settings.bezier = bezierCheck_->isChecked();
@@ -386,6 +394,8 @@ void WavWindow::LoadCurve()
         message(status.error());
         return;
     }
+    sparkTimes_.clear();
+    showCheckLine();
     graphtemp();
     command3_->setEnabled(true);
 }
