@@ -5,7 +5,6 @@
 #include "signal/CurveFile.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <sstream>
 
@@ -49,8 +48,6 @@ PreciseCurve smoothPrecisely(Detection& detection, float sparksPerRev)
     if (savedLineCount(precise->curve.pointCount) > kPowerLines)
         std::cerr << "vornax: the curve has more than " << kPowerLines
                   << " lines, more than the power computation reads (shorten the span with --start/--end)\n";
-    if (std::getenv("VORNAX_DEBUG_PRECISE"))
-        std::cerr << "noise " << precise->timingNoise * 1e6 << " us, smoothing " << precise->smoothing << ", outliers " << precise->outliers << "\n";
     detection.curve = precise->curve;
     return std::move(*precise);
 }

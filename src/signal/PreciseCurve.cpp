@@ -8,9 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
-#include <cstdio>
-#include <cstdlib>
 
 namespace vornax {
 namespace {
@@ -21,7 +18,6 @@ constexpr double kKnotSeconds = 0.05; // knots far finer than any change of the 
 constexpr double kRowSeconds = 0.01;
 constexpr int kMaxRows = 32000;
 constexpr double kOutlierDeviations = 8.0;
-constexpr int kTraceProbes = 6;
 // The smoothing searched, in decades of the data's own scale.
 constexpr double kLowestDecade = -8.0;
 constexpr double kHighestDecade = 10.0;
@@ -144,16 +140,15 @@ Sparks keptSparks(const std::vector<double>& times, const SparkCheck& check)
 // bell curve (most sparks cross the threshold at the same sample of their
 // pulse, a few a sample later), so the variance is the mean square, not a
 // median; only differences far beyond the median (a stray pulse) are left out.
-double noiseAtLag(const std::vector<double>& times, const SparkCheck& check, double quantisation, std::size_t lag)
+double measuredNoise(const std::vector<double>& times, const SparkCheck& check, double quantisation)
 {
     std::vector<double> differences;
-    for (std::size_t k = 0; k + 4 * lag < times.size(); ++k) {
+    for (std::size_t k = 0; k + 4 < times.size(); ++k) {
         bool regular = true;
-        for (std::size_t q = 1; q <= 4 * lag; ++q)
+        for (std::size_t q = 1; q <= 4; ++q)
             regular = regular && check.steps[k + q] == 1;
         if (regular)
-            differences.push_back(times[k] - 4 * times[k + lag] + 6 * times[k + 2 * lag] - 4 * times[k + 3 * lag] +
-                                  times[k + 4 * lag]);
+            differences.push_back(times[k] - 4 * times[k + 1] + 6 * times[k + 2] - 4 * times[k + 3] + times[k + 4]);
     }
     if (differences.size() < 5)
         return 0.0;
@@ -166,15 +161,6 @@ double noiseAtLag(const std::vector<double>& times, const SparkCheck& check, dou
             ++count;
         }
     return count > 0 ? std::sqrt(squares / count / 70.0) : 0.0;
-}
-
-double measuredNoise(const std::vector<double>& times, const SparkCheck& check, double quantisation)
-{
-    if (std::getenv("VORNAX_DEBUG_PRECISE"))
-        std::fprintf(stderr, "lags %g %g %g %g\n", noiseAtLag(times, check, quantisation, 1) * 1e6,
-                     noiseAtLag(times, check, quantisation, 2) * 1e6, noiseAtLag(times, check, quantisation, 3) * 1e6,
-                     noiseAtLag(times, check, quantisation, 4) * 1e6);
-    return noiseAtLag(times, check, quantisation, 1);
 }
 
 Problem buildProblem(const Sparks& s)
@@ -233,14 +219,12 @@ Problem buildProblem(const Sparks& s)
 struct Fit {
     Vector coefficients;
     double residualSquares = 0;  // s², residuals turned into time
-    double effectiveParameters = 0;
     Solver solver;
 };
 
-// Coefficients for the penalty weight lambda (in the data's scale), the
-// residual sum in time and, when asked, the effective number of parameters
-// (trace of the smoother, estimated with fixed random probes).
-bool solve(const Problem& p, const Sparks& s, double lambda, const std::vector<Vector>& probes, Fit& fit)
+// Coefficients for the penalty weight lambda (in the data's scale) and the
+// residual sum in time.
+bool solve(const Problem& p, const Sparks& s, double lambda, Fit& fit)
 {
     const SparseMatrix a = p.gram + (lambda * p.scale) * p.penalty;
     fit.solver.compute(a);
@@ -255,23 +239,17 @@ bool solve(const Problem& p, const Sparks& s, double lambda, const std::vector<V
         const double seconds = (s.angle[k] - value) * s.secondsPerStep[k];
         fit.residualSquares += seconds * seconds;
     }
-    fit.effectiveParameters = 0;
-    for (const Vector& z : probes) {
-        const Vector gz = p.gram.selfadjointView<Eigen::Lower>() * z;
-        fit.effectiveParameters += z.dot(fit.solver.solve(gz));
-    }
-    if (!probes.empty())
-        fit.effectiveParameters /= double(probes.size());
     return std::isfinite(fit.residualSquares);
 }
 
 // The largest smoothing whose residuals stay at the noise: residual sum =
-// noise variance x (sparks - effective parameters). Bisection in decades.
+// sparks x noise variance. Less smoothing than that follows the noise (the
+// residuals fall below it by the parameters spent); more bends the curve
+// away from the sparks. Bisection in decades.
 double chooseSmoothing(const Problem& p, const Sparks& s, double noise, Fit& fit)
 {
-    const std::vector<Vector> probes;
     const auto excess = [&](double decade) {
-        if (!solve(p, s, std::pow(10.0, decade), probes, fit))
+        if (!solve(p, s, std::pow(10.0, decade), fit))
             return 0.0;
         return fit.residualSquares - noise * noise * double(s.size());
     };
@@ -279,14 +257,14 @@ double chooseSmoothing(const Problem& p, const Sparks& s, double noise, Fit& fit
     if (excess(high) <= 0)
         return std::pow(10.0, high);
     if (excess(low) >= 0) {
-        solve(p, s, std::pow(10.0, low), {}, fit);
+        solve(p, s, std::pow(10.0, low), fit);
         return std::pow(10.0, low);
     }
     for (int step = 0; step < kSearchSteps; ++step) {
         const double middle = (low + high) / 2;
         (excess(middle) > 0 ? high : low) = middle;
     }
-    solve(p, s, std::pow(10.0, low), {}, fit);
+    solve(p, s, std::pow(10.0, low), fit);
     return std::pow(10.0, low);
 }
 

@@ -11,8 +11,7 @@
 // amount of smoothing is chosen from the data: the spark times' own noise is
 // measured from their fourth differences (sample quantisation plus detection
 // jitter), and the smoothing is the largest that leaves residuals of that
-// size (weighted residual sum = noise variance x (sparks - effective
-// parameters)).
+// size (residual sum, in time, = sparks x noise variance).
 #pragma once
 
 #include "common/Result.h"
