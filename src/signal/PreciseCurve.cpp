@@ -21,7 +21,7 @@ constexpr double kOutlierDeviations = 8.0;
 // The smoothing searched, in decades of the data's own scale.
 constexpr double kLowestDecade = -8.0;
 constexpr double kHighestDecade = 10.0;
-constexpr int kSearchSteps = 14;
+constexpr int kSearchSteps = 11;
 
 using SparseMatrix = Eigen::SparseMatrix<double>;
 using Vector = Eigen::VectorXd;
@@ -174,9 +174,11 @@ Problem buildProblem(const Sparks& s)
     p.span.resize(s.size());
     p.basis.resize(s.size());
     p.rhs = Vector::Zero(m);
-    std::vector<Eigen::Triplet<double>> entries;
-    entries.reserve(s.size() * (kDegree + 1) * (kDegree + 2) / 2);
-    double gramTrace = 0;
+    // The band of B'WB summed row by row (column c - j of row c), then
+    // handed over in one piece.
+    std::vector<std::array<double, kDegree + 1>> band(static_cast<std::size_t>(m));
+    for (auto& row : band)
+        row.fill(0.0);
     for (std::size_t k = 0; k < s.size(); ++k) {
         double u = 0;
         const int i = p.knots.interval(s.time[k], u);
@@ -184,14 +186,19 @@ Problem buildProblem(const Sparks& s)
         cardinal(kDegree, u, p.basis[k].data());
         for (int r1 = 0; r1 <= kDegree; ++r1) {
             const int c1 = i + kDegree - r1;
-            p.rhs[c1] += s.weight[k] * p.basis[k][r1] * s.angle[k];
-            for (int r2 = r1; r2 <= kDegree; ++r2) {  // c2 <= c1: the lower triangle
-                const double v = s.weight[k] * p.basis[k][r1] * p.basis[k][r2];
-                entries.emplace_back(c1, i + kDegree - r2, v);
-                if (r1 == r2)
-                    gramTrace += v;
-            }
+            const double wb = s.weight[k] * p.basis[k][r1];
+            p.rhs[c1] += wb * s.angle[k];
+            for (int r2 = r1; r2 <= kDegree; ++r2)  // c2 <= c1: the lower triangle
+                band[std::size_t(c1)][std::size_t(r2 - r1)] += wb * p.basis[k][r2];
         }
+    }
+    std::vector<Eigen::Triplet<double>> entries;
+    entries.reserve(std::size_t(m) * (kDegree + 1));
+    double gramTrace = 0;
+    for (int c = 0; c < m; ++c) {
+        gramTrace += band[std::size_t(c)][0];
+        for (int j = 0; j <= kDegree && j <= c; ++j)
+            entries.emplace_back(c, c - j, band[std::size_t(c)][std::size_t(j)]);
     }
     p.gram.resize(m, m);
     p.gram.setFromTriplets(entries.begin(), entries.end());
@@ -220,6 +227,7 @@ struct Fit {
     Vector coefficients;
     double residualSquares = 0;  // s², residuals turned into time
     Solver solver;
+    bool analysed = false;  // the band's pattern is the same for every lambda
 };
 
 // Coefficients for the penalty weight lambda (in the data's scale) and the
@@ -227,7 +235,11 @@ struct Fit {
 bool solve(const Problem& p, const Sparks& s, double lambda, Fit& fit)
 {
     const SparseMatrix a = p.gram + (lambda * p.scale) * p.penalty;
-    fit.solver.compute(a);
+    if (!fit.analysed) {
+        fit.solver.analyzePattern(a);
+        fit.analysed = true;
+    }
+    fit.solver.factorize(a);
     if (fit.solver.info() != Eigen::Success)
         return false;
     fit.coefficients = fit.solver.solve(p.rhs);
@@ -355,6 +367,7 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
         result.outliers += static_cast<int>(sparks.size() - kept.size());
         sparks = std::move(kept);
         problem = buildProblem(sparks);
+        fit.analysed = false;
         result.smoothing = chooseSmoothing(problem, sparks, result.timingNoise, fit);
     }
     result.sparksFitted = static_cast<int>(sparks.size());
