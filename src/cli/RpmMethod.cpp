@@ -14,7 +14,7 @@ namespace {
 // The power computation reads this many lines of a curve at most.
 constexpr int kPowerLines = 5001;
 
-std::string percent(double value)
+std::string twoDecimals(double value)
 {
     std::string text = formatPattern(value, Pattern::TwoDecimals);
     for (char& c : text)
@@ -73,9 +73,9 @@ std::string sparkFiguresText(const SparkCheck& check, const PreciseCurve* precis
     if (const std::string line = sparkCheckLine(check, true); !line.empty())
         text << "spark check: " << line << "\n";
     if (precise)
-        text << "precise curve: engine speed +-" << percent(precise->rpmUncertaintyPct) << " %, power +-"
-             << percent(precise->powerUncertaintyPct) << " % (1 sigma) at " << percent(precise->peakTime)
-             << " s, " << precise->sparksFitted << " sparks fitted\n";
+        text << "precise curve: engine speed +-" << uncertaintyText(precise->rpmUncertaintyPct, true)
+             << " %, power +-" << uncertaintyText(precise->powerUncertaintyPct, true) << " % (1 sigma) at "
+             << twoDecimals(precise->peakTime) << " s, " << precise->sparksFitted << " sparks fitted\n";
     return text.str();
 }
 

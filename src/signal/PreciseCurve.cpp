@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace vornax {
 namespace {
@@ -408,25 +409,44 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     const double curvatureSd = stepNoise * std::sqrt(std::max(0.0, curvatureMap.dot(fit.solver.solve(curvatureMap))));
     if (peak.slope > 0) {
         const double speedShare = slopeSd / peak.slope;
-        const double pullShare = peak.curvature > 0 ? curvatureSd / peak.curvature : 0.0;
+        double pullShare = peak.curvature > 0 ? curvatureSd / peak.curvature : 0.0;
+        // The curve file keeps 7 significant digits of each speed and a
+        // single of each time, and the power computation differences two rows
+        // 10 ms apart: that rounding reaches the acceleration too.
+        if (peak.curvature > 0) {
+            const double rpm = peak.slope * rpmPerStep;
+            const double speedQuantum = std::pow(10.0, std::floor(std::log10(rpm)) - 6.0);
+            const double timeQuantum = std::ldexp(1.0, std::ilogb(std::max(result.peakTime, 1e-3)) - 23);
+            const double rise = peak.curvature * rpmPerStep * kRowSeconds;  // rpm from one row to the next
+            pullShare = std::hypot(pullShare, speedQuantum / std::sqrt(6.0) / rise,
+                                   timeQuantum / std::sqrt(6.0) / kRowSeconds);
+        }
         result.rpmUncertaintyPct = 100.0 * speedShare;
         result.powerUncertaintyPct = 100.0 * std::hypot(speedShare, pullShare);
     }
     return result;
 }
 
+std::string uncertaintyText(double percent, bool english)
+{
+    char text[32];
+    // Two significant digits (at most six decimals): the figures run from
+    // ten-thousandths of a percent (the speed) to tenths (the power).
+    const int decimals =
+        percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
+    std::snprintf(text, sizeof text, "%.*f", decimals, percent);
+    std::string result = text;
+    if (!english)
+        std::replace(result.begin(), result.end(), '.', ',');
+    return result;
+}
+
 std::string uncertaintyLine(const PreciseCurve& precise, bool english)
 {
-    const auto percent = [english](double value) {
-        std::string text = formatPattern(value, Pattern::TwoDecimals);
-        if (english)
-            std::replace(text.begin(), text.end(), ',', '.');
-        return text;
-    };
-    const std::string speed = percent(precise.rpmUncertaintyPct), power = percent(precise.powerUncertaintyPct);
+    const std::string speed = uncertaintyText(precise.rpmUncertaintyPct, english);
+    const std::string power = uncertaintyText(precise.powerUncertaintyPct, english);
     return english ? "Precise: engine speed ± " + speed + " %, power ± " + power + " % (1 standard deviation)"
-                   : "Précise : régime ± " + speed + " %, puissance ± " + power +
-                         " % (1 écart-type)";
+                   : "Précise : régime ± " + speed + " %, puissance ± " + power + " % (1 écart-type)";
 }
 
 }  // namespace vornax

@@ -44,7 +44,8 @@ struct PreciseCurve {
     // largest: its time, and one standard deviation of the fitted speed and
     // of that power, in percent. The vehicle is not known here, so the power
     // figure counts the acceleration's uncertainty in full, as if all the
-    // power went into accelerating (the drag share is known better).
+    // power went into accelerating (the drag share is known better), and
+    // with it the rounding of the curve file the power is computed from.
     double peakTime = 0;
     double rpmUncertaintyPct = 0;
     double powerUncertaintyPct = 0;
@@ -54,9 +55,13 @@ struct PreciseCurve {
 // fewer than two sparks are left after the check.
 Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings);
 
-// The uncertainty as the WAV window shows it: "Précise : régime ± 0,05 %,
+// A percentage of uncertainty with two significant digits, at most six
+// decimals ("0,00017", "0,31", "2,3"), decimal point in English.
+std::string uncertaintyText(double percent, bool english);
+
+// The uncertainty as the WAV window shows it: "Précise : régime ± 0,052 %,
 // puissance ± 0,31 % (1 écart-type)", or in English "Precise: engine speed
-// ± 0.05 %, power ± 0.31 % (1 standard deviation)".
+// ± 0.052 %, power ± 0.31 % (1 standard deviation)".
 std::string uncertaintyLine(const PreciseCurve& precise, bool english);
 
 }  // namespace vornax

@@ -184,8 +184,11 @@ TEST(PreciseCurve, UncertaintyLineInEitherLanguage)
     PreciseCurve p;
     p.rpmUncertaintyPct = 0.052;
     p.powerUncertaintyPct = 0.314;
-    EXPECT_EQ(uncertaintyLine(p, false), "Précise : régime ± 0,05 %, puissance ± 0,31 % (1 écart-type)");
-    EXPECT_EQ(uncertaintyLine(p, true), "Precise: engine speed ± 0.05 %, power ± 0.31 % (1 standard deviation)");
+    EXPECT_EQ(uncertaintyLine(p, false), "Précise : régime ± 0,052 %, puissance ± 0,31 % (1 écart-type)");
+    EXPECT_EQ(uncertaintyLine(p, true), "Precise: engine speed ± 0.052 %, power ± 0.31 % (1 standard deviation)");
+    EXPECT_EQ(uncertaintyText(0.000167, false), "0,00017");
+    EXPECT_EQ(uncertaintyText(0.0067, false), "0,0067");
+    EXPECT_EQ(uncertaintyText(2.345, true), "2.3");
 }
 
 }  // namespace
