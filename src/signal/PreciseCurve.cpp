@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace vornax {
 namespace {
@@ -385,7 +386,7 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     if (rows < 1)
         return Failure{"the sparks span less than " + std::to_string(int(kRowSeconds * 1000)) + " ms"};
     Curve& curve = result.curve;
-    double bestPull = -1;
+    double bestPull = -std::numeric_limits<double>::infinity();
     for (long long r = 0; r < rows; ++r) {
         const double t = double(firstRow + r) * kRowSeconds;
         const Derivatives d = derivativesAt(problem.knots, fit.coefficients, sparks, t);
