@@ -1,7 +1,5 @@
 #include "signal/PreciseCurve.h"
 
-#include "common/NumberText.h"
-
 #include <Eigen/Sparse>
 #include <Eigen/SparseCholesky>
 
@@ -333,7 +331,7 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
         return Failure{"the sparks per revolution must be positive"};
     PreciseCurve result;
     result.check = checkSparks(sparkTimes);
-    const double quantisation = settings.sampleRate > 0 ? 1.0 / (settings.sampleRate * std::sqrt(12.0)) : 0.0;
+    const double quantisation = settings.sampleRate > 0 ? 0.01 / settings.sampleRate : 0.0;
     // Never zero: exact times still carry the rounding of a double.
     result.timingNoise = std::max({measuredNoise(sparkTimes, result.check, quantisation), quantisation, 1e-12});
 

@@ -25,8 +25,10 @@ namespace vornax {
 
 struct PreciseSettings {
     float sparksPerRev = 0.5f;  // 0.5 or 2
-    // Rate the spark times were sampled at: the timing noise is never taken
-    // below its quantisation (1 / rate / sqrt 12). 0 for exact times.
+    // Rate of the recording the spark times come from: the timing noise is
+    // never taken below a hundredth of a sample (the detection places a
+    // spark between two bytes, so finer than the sample, but no finer than
+    // that). 0 for exact times.
     double sampleRate = 44100.0;
 };
 
