@@ -400,6 +400,15 @@ TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
     child<QPushButton>("Command3")->click();
     EXPECT_NE(platform.lastMessage().find("ouvrez un fichier Wav"), std::string::npos) << platform.lastMessage();
     expectSameCurve(window->curve(), loaded);
+
+    // With the English language file in force (its first line names it).
+    store().set("lblVersion", "The Vornax Meter 1.0.16 - English");
+    window = std::make_unique<WavWindow>();
+    open(recording);
+    child<QComboBox>("cboMethode")->setCurrentIndex(1);
+    child<QPushButton>("Command3")->click();
+    EXPECT_EQ(child<QComboBox>("cboMethode")->currentText(), "Precise");
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Precise: engine speed ± ")));
 }
 
 }  // namespace
