@@ -2,6 +2,7 @@
 // the smoothing) of the WAV window, saved as the window saves a curve.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/RpmMethod.h"
 #include "common/NumberText.h"
 #include "signal/CurveFile.h"
 #include "signal/Smoothing.h"
@@ -19,7 +20,7 @@ struct RpmOptions {
     std::string input, output;
     std::string sparksPerRev = "0.5", threshold, start = "0", end = "1000", antiBounce = "0.3", bounding = "0.05";
     bool lowPolarity = false, smooth = false, noAverage = false, noBezier = false, json = false;
-    std::string level = "1", bezierSkip = "10";
+    std::string level = "1", bezierSkip = "10", method = "standard";
 };
 
 int wholeOption(const std::string& text, const std::string& option, int lowest, int highest)
@@ -58,6 +59,7 @@ DetectionSettings detectionSettings(const RpmOptions& o)
 void runRpm(const RpmOptions& o)
 {
     const DetectionSettings settings = detectionSettings(o);
+    const bool usePrecise = preciseMethod(o.method);
     SmoothingSettings smoothing;
     smoothing.average = !o.noAverage;
     smoothing.bezier = !o.noBezier;
@@ -71,8 +73,12 @@ void runRpm(const RpmOptions& o)
     if (detection->tableFull)
         std::cerr << "vornax: more sparks than the curve holds; the detection stopped at " << Curve::kLastRow
                   << " sparks (shorten the span with --start/--end)\n";
+    const SparkCheck check = checkSparks(detection->sparkTimes);
+    std::optional<PreciseCurve> precise;
+    if (usePrecise)
+        precise = smoothPrecisely(*detection, settings.sparksPerRev);
     Curve& curve = detection->curve;
-    if (o.smooth) {
+    if (o.smooth && !precise) {
         if (const auto status = smoothCurve(curve, smoothing); !status)
             throw UsageError(status.error());
     }
@@ -82,11 +88,14 @@ void runRpm(const RpmOptions& o)
     const int points = savedLineCount(curve.pointCount);
     const float duration = recordingSeconds(detection->frameCount);
     if (o.json) {
-        printJson({{"points", points}, {"duration_s", jsonSingle(duration)}});
+        nlohmann::json out{{"points", points}, {"duration_s", jsonSingle(duration)}};
+        addSparkFigures(out, check, precise ? &*precise : nullptr);
+        printJson(out);
         return;
     }
     std::cout << o.output << ": " << points << " points from " << detection->crossings << " sparks, recording of "
-              << formatPattern(duration, Pattern::OneDecimal) << " s\n";
+              << formatPattern(duration, Pattern::OneDecimal) << " s\n"
+              << sparkFiguresText(check, precise ? &*precise : nullptr);
 }
 
 }  // namespace
@@ -109,7 +118,10 @@ void addRpmCommand(CLI::App& app)
     cmd->add_option("--bezier-skip", o->bezierSkip, "points skipped by the Bezier stage (default 10)")->needs(smooth);
     cmd->add_flag("--no-average", o->noAverage, "smooth without the averaging stage")->needs(smooth);
     cmd->add_flag("--no-bezier", o->noBezier, "smooth without the Bezier stage")->needs(smooth);
-    cmd->add_flag("--json", o->json, "print {points, duration_s} as JSON");
+    cmd->add_option("--method", o->method,
+                    "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
+                    "every spark, one row every 10 ms");
+    cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
     cmd->callback([o] { runRpm(*o); });
 }
 

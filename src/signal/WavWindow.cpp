@@ -266,11 +266,15 @@ bool WavWindow::Traiter()
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};
+        sparkTimes_.clear();
         busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
+    sparkTimes_ = std::move(detection->sparkTimes);
+    sampleRate_ = detection->header.sampleRate;
+    showCheckLine();
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
     busy.release();
@@ -382,6 +386,10 @@ void WavWindow::Filtrer()
             return;
         filtered_ = false;
     }
+    if (preciseChosen()) {
+        filtrerPrecise();
+        return;
+    }
     SmoothingSettings settings;
     settings.average = averageCheck_->isChecked();
     settings.bezier = bezierCheck_->isChecked();
@@ -412,6 +420,8 @@ void WavWindow::LoadCurve()
         message(status.error());
         return;
     }
+    sparkTimes_.clear();
+    showCheckLine();
     graphtemp();
     command3_->setEnabled(true);
 }

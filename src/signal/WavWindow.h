@@ -16,9 +16,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -79,6 +81,13 @@ private:
     std::optional<DetectionSettings> detectionSettings();
     void reload();  // clear Picture1, Charger, Traiter
 
+    // "Précise" chosen beside "Filtrer": the fit through the last detection's
+    // sparks (WavWindowPrecise.cpp). The line under the plot: the spark check
+    // and the precise curve's uncertainty.
+    bool preciseChosen() const;
+    void filtrerPrecise();
+    void showCheckLine(const std::string& uncertainty = {});
+
     void polaritySwitched();
     void startTimeChecked();
     void endTimeChecked();
@@ -108,6 +117,8 @@ private:
     QLineEdit* tfin_ = nullptr;
     QSlider* slider3_ = nullptr;
     QPushButton* command3_ = nullptr;
+    QComboBox* methodChoice_ = nullptr;  // "Standard" / "Précise", beside "Filtrer"
+    QLabel* checkLine_ = nullptr;        // under the plot
     QPushButton* record_ = nullptr;
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;
@@ -133,6 +144,8 @@ private:
     std::string wavPath_, curvePath_, channelText_;
     std::int64_t frameCount_ = 0;  // data size / block align, from the last detection
     Curve curve_;
+    std::vector<double> sparkTimes_;  // of the last detection, for "Précise"
+    double sampleRate_ = 0;
     std::string lastStart_ = "0", lastEnd_ = "1000";
     bool switchingPolarity_ = false;
     QSize designSize_;

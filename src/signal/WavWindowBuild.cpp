@@ -6,6 +6,7 @@
 #include "shell/Varia.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,10 +115,13 @@ void WavWindow::buildControls()
     slider3_->setGeometry(60, row2 + 18, 110, 22);
     command3_ = named(new QPushButton("Filtrer", a), "Command3");
     command3_->setGeometry(185, row2 + 12, 90, 28);
+    methodChoice_ = named(new QComboBox(a), "cboMethode");
+    methodChoice_->addItems({"Standard", QString::fromUtf8("Précise")});
+    methodChoice_->setGeometry(280, row2 + 14, 95, 24);
     record_ = named(new QPushButton("Enregistreur", a), "Record");
-    record_->setGeometry(285, row2 + 12, 110, 28);
+    record_->setGeometry(385, row2 + 12, 110, 28);
     auto* wavFilter = new QGroupBox("filtre Wav", a);
-    wavFilter->setGeometry(410, row2 - 6, 360, 52);
+    wavFilter->setGeometry(510, row2 - 6, 360, 52);
     command156_ = named(new QPushButton("Filtre Wav", wavFilter), "Command156");
     command156_->setGeometry(10, 20, 90, 26);
     caption(wavFilter, QString::fromUtf8("largeur de la séquence"), 110, 24, 150);
@@ -167,6 +171,7 @@ void WavWindow::buildControls()
         timeLabels_[k] = named(new QLabel(a), name.c_str());
         timeLabels_[k]->setAlignment(Qt::AlignCenter);
     }
+    checkLine_ = named(new QLabel(a), "lblControle");
 
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
@@ -216,6 +221,7 @@ void WavWindow::layoutOnResize()
         for (std::size_t k = 0; k < timeLabels_.size(); ++k)
             timeLabels_[k]->setGeometry(px(kPlotLeft + plotWidth * int(k) / 8 - 307), px(kPlotTop + plotHeight + 100),
                                         px(614), px(250));
+        checkLine_->setGeometry(px(kPlotLeft), px(kPlotTop + plotHeight + 400), px(plotWidth), px(300));
         if (curveShown_)
             graphtemp();
     } else {

@@ -5,11 +5,13 @@
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
 #include "signal/CurveFile.h"
+#include "signal/Smoothing.h"
 #include "signal/WavWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -445,6 +447,54 @@ TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
     child<QPushButton>("Command156")->click();
     EXPECT_EQ(TempFolder::read(out).size(), 44u + 6u * 44100u);
     EXPECT_EQ(window->wavPath(), out);
+}
+
+// "Précise" beside "Filtrer": the next "Filtrer" fits the sparks of the
+// recording, one row every 10 ms, and the line under the plot gives its
+// uncertainty; "Standard" smooths as before; a curve file has no sparks.
+TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
+{
+    open(recording);
+    auto* method = child<QComboBox>("cboMethode");
+    auto* line = child<QLabel>("lblControle");
+    EXPECT_EQ(line->text(), "");  // no spark missed nor added
+    method->setCurrentIndex(1);
+    EXPECT_EQ(method->currentText(), QString::fromUtf8("Précise"));
+    child<QPushButton>("Command3")->click();
+    const Curve precise = window->curve();
+    EXPECT_GT(precise.pointCount, 550);
+    for (int r = 1; r <= precise.pointCount; ++r) {
+        ASSERT_NEAR(precise.rows[r].time - precise.rows[r - 1].time, 0.01f, 1e-4f) << r;
+        const double truth = 1500.0 + 500.0 * (precise.rows[r].time - 45.0 / 44100.0);
+        ASSERT_NEAR(precise.rows[r].speed, truth, truth * 0.005) << r;
+    }
+    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Précise : régime ± "))) << line->text().toStdString();
+
+    method->setCurrentIndex(0);
+    child<QPushButton>("Command3")->click();
+    Curve standard = expected();
+    ASSERT_TRUE(smoothCurve(standard, {}));
+    expectSameCurve(window->curve(), standard);
+
+    const std::string file = (home / "RPM/run.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    platform.answerOpen(file);
+    child<QAction>("CharRET")->trigger();
+    method->setCurrentIndex(1);
+    const Curve loaded = window->curve();
+    child<QPushButton>("Command3")->click();
+    EXPECT_NE(platform.lastMessage().find("ouvrez un fichier Wav"), std::string::npos) << platform.lastMessage();
+    expectSameCurve(window->curve(), loaded);
+
+    // With the English language file in force (its first line names it).
+    store().set("lblVersion", "The Vornax Meter 1.0.16 - English");
+    window = std::make_unique<WavWindow>();
+    open(recording);
+    child<QComboBox>("cboMethode")->setCurrentIndex(1);
+    child<QPushButton>("Command3")->click();
+    EXPECT_EQ(child<QComboBox>("cboMethode")->currentText(), "Precise");
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Precise: engine speed ± ")));
 }
 
 }  // namespace
