@@ -83,15 +83,16 @@ TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
     };
     const std::string out = " -o " + path("out.ReT");
     for (const Case& c : {Case{"rpm " + path("missing.wav") + out, 1, "missing.wav"},
-                          Case{"rpm " + path("text.wav") + out, 1, "not a WAV"},
-                          Case{"rpm " + path("stereo.wav") + out, 1, "stereo"},
+                          Case{"rpm " + path("text.wav") + out, 1, "not an audio file"},
+                          // Converted first; silence has no spark.
+                          Case{"rpm " + path("stereo.wav") + out, 1, "no spark"},
                           Case{"rpm " + wav + out + " --start 9", 1, "start time"},
                           Case{"rpm " + wav + out + " --threshold 255", 1, "no spark"},
                           Case{"rpm " + wav + out + " --threshold 100", 2, "--threshold"},
                           Case{"rpm " + wav + out + " --sparks-per-rev 3", 2, "0.5 or 2"},
                           Case{"rpm " + wav + out + " --level 2", 2, "smooth"},
                           Case{"rpm " + wav + " -o " + wav, 1, "input"},
-                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not a WAV"},
+                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not an audio file"},
                           Case{"condition " + wav + " -o " + wav, 1, "input"}}) {
         const CliRun r = vornaxCli(c.args, folder);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
