@@ -24,12 +24,13 @@ std::vector<double> eventHeights(std::span<const T> samples, double rest, bool u
         heights.push_back(high);
     }
     blocks = heights.size();
-    // Keep the blocks higher than their neighbours (the first of equal ones).
+    // Keep the blocks at least as high as their neighbours: a spark's peak
+    // block, not its flanks; every block of an even noise.
     std::vector<double> events;
     for (std::size_t b = 0; b < heights.size(); ++b) {
         const double left = b > 0 ? heights[b - 1] : -1.0;
         const double right = b + 1 < heights.size() ? heights[b + 1] : -1.0;
-        if (heights[b] > left && heights[b] >= right)
+        if (heights[b] >= left && heights[b] >= right)
             events.push_back(heights[b]);
     }
     return events;

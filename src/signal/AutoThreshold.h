@@ -3,8 +3,8 @@
 // the ringing and burn that follow each spark) and the spark peaks.
 //
 // The signal is cut into blocks of 1.5 ms; a block's height is its largest
-// excursion from rest on one side. Blocks higher than both neighbours are the
-// events: one per spark, a few per stretch of noise. Sorted, their heights
+// excursion from rest on one side. Blocks at least as high as both neighbours
+// are the events: one per spark, many per stretch of noise. Sorted, their heights
 // leave one wide gap (in ratio) below the spark peaks; the heights above it
 // are the sparks. That gap must lie above the middle event and leave at
 // least 0.3 % of the blocks above it (a run with its engine turning gives

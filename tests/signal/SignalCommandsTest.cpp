@@ -111,5 +111,20 @@ TEST_F(SignalCommands, ConditionWritesTheConditionedCopy)
     EXPECT_EQ(TempFolder::read(path("clean.wav")).size(), 44u + 352800u);
 }
 
+TEST_F(SignalCommands, RpmChoosesThresholdAndPolarityFromAQuietDownwardRecording)
+{
+    std::string quiet = run.wav;
+    for (std::size_t k = 44; k < quiet.size(); ++k)
+        quiet[k] = static_cast<char>(128 - (static_cast<std::uint8_t>(quiet[k]) - 128) / 8);
+    const std::string file = folder.write("quiet.wav", quiet).string();
+    EXPECT_EQ(vornaxCli("rpm " + file + " -o " + path("q.ReT"), folder).status, 1) << "the default finds nothing";
+    const CliRun r = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold auto --polarity auto --json", folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"polarity\":\"low\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"threshold\":12"), std::string::npos) << r.out;
+    const CliRun typed = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold 200 --polarity auto", folder);
+    EXPECT_EQ(typed.status, 2) << "200 is outside the low polarity's range";
+}
+
 }  // namespace
 }  // namespace vornax
