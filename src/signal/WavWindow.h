@@ -27,6 +27,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
 class QSlider;
 
 namespace vornax {
@@ -72,11 +73,19 @@ private:
     // Load, drawing and detection on wavPath_; false when they stopped.
     std::optional<MappedFile> mapRecording();  // says why when it cannot
     bool Charger();
-    void GraphWaver(std::string_view file, const WavLoad& load);
+    // Draws the signal; false (after its message) for one it cannot draw.
+    bool GraphWaver(std::string_view file, const WavLoad& load);
     bool Traiter();
     void graphtemp();
     std::optional<DetectionSettings> detectionSettings();
     void reload();  // clear Picture1, Charger, Traiter
+
+    // Any other audio file is converted into the Wav folder first; false
+    // when that fails or is cancelled (wavPath_ then stays as it was).
+    bool convertChosenRecording(const std::string& previous);
+    void autoThreshold();      // "Auto": threshold and polarity from the recording
+    void drawWaveform();       // the trace from the scroll bar's place
+    void setPolarity(bool low);
 
     void polaritySwitched();
     void startTimeChecked();
@@ -98,6 +107,9 @@ private:
     QProgressBar* prowav_ = nullptr;
     QSlider* slider1_ = nullptr;
     QSlider* slider4_ = nullptr;
+    QPushButton* autoButton_ = nullptr;   // beside the threshold slider
+    QLabel* autoLabel_ = nullptr;         // the threshold it chose
+    QScrollBar* waveScroll_ = nullptr;    // under the signal, when zoomed past it
     QLabel* label4_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QGroupBox* sparksFrame_ = nullptr;
@@ -132,6 +144,7 @@ private:
     std::string wavPath_, curvePath_, channelText_;
     std::int64_t frameCount_ = 0;  // data size / block align, from the last detection
     Curve curve_;
+    std::vector<PlotPoint> trace_;  // the last drawing of the signal, in Picture1's units
     std::string lastStart_ = "0", lastEnd_ = "1000";
     bool switchingPolarity_ = false;
     QSize designSize_;
