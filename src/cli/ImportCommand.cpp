@@ -45,7 +45,7 @@ void runImport(const ImportOptions& o)
         return;
     }
     // The sparks the detection's defaults would see, as a check of the level.
-    const int sparks = static_cast<int>(sideLevels(imported->samples(), 128.0, true, 1.0).sparks);
+    const int sparks = static_cast<int>(bothSides(imported->samples(), 128.0, 1.0).up.sparks);
     std::cout << o.input << ": " << r.format << ", " << r.codec << ", " << r.sampleRate << " Hz, " << r.channels
               << (r.channels == 1 ? " channel, " : " channels, ") << formatPattern(float(r.durationSeconds), Pattern::TwoDecimals)
               << " s\n"

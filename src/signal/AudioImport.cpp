@@ -33,9 +33,9 @@ constexpr const char* kAudioFormats =
     "ircam,nistsphere,sox,xwma";
 
 constexpr std::size_t kHeaderSlots = kWavHeaderBytes / sizeof(std::int16_t);
-constexpr std::size_t kChoiceSamples = 60 * kRecordingRate;  // the channel is chosen on the first minute
+constexpr std::size_t kChoiceSamples = 20 * kRecordingRate;  // the channel is chosen on the first 20 s
 constexpr std::size_t kDriftBlock = kRecordingRate / 10;   // 100 ms
-constexpr double kStoreLevel = 16000;                      // loudest of the first minute, in the 16-bit store
+constexpr double kStoreLevel = 8000;                       // loudest of the first 20 s, in the 16-bit store
 constexpr double kSparkPeak = 96;                          // above rest: 224
 constexpr double kMostClipped = 0.001;
 
@@ -85,28 +85,48 @@ std::string ffmpegError(int code)
     return text.data();
 }
 
-// Collects the converted samples: first every channel of the opening
-// minute, then only the chosen one, as 16-bit values.
+int nearest(double v) { return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5); }
+
+// Collects the converted samples of the chosen channel as 16-bit values,
+// scaled from the loudest of the first 20 s (four times louder still fits).
+// Until those seconds are in, they are
+// kept as they came (every channel while the pickup's is still to be
+// chosen, else the chosen one alone).
 class ChannelStore {
 public:
-    ChannelStore(ChannelRequest request, std::vector<std::int16_t>& store) : request_(request), store_(store) {}
+    ChannelStore(ChannelRequest request, std::vector<std::int16_t>& store, std::size_t expected)
+        : request_(request), store_(store), expected_(std::min(expected, kChoiceSamples))
+    {
+    }
 
     Status add(ChannelSamples& converted)
     {
         if (converted.empty() || converted[0].empty())
             return success();
-        if (!chosen_) {
-            if (opening_.size() < converted.size())
+        if (!decided_ && (converted.size() == 1 || request_.mode != ChannelRequest::Mode::Auto))
+            if (auto chosen = decide(int(converted.size()), {}); !chosen)
+                return chosen;
+        if (!decided_) {
+            if (opening_.size() < converted.size()) {
                 opening_.resize(converted.size());
-            for (std::size_t c = 0; c < converted.size(); ++c) {
-                opening_[c].insert(opening_[c].end(), converted[c].begin(), converted[c].end());
-                converted[c].clear();
+                for (auto& channel : opening_)
+                    channel.reserve(expected_);
             }
+            for (std::size_t c = 0; c < converted.size(); ++c)
+                opening_[c].insert(opening_[c].end(), converted[c].begin(), converted[c].end());
             if (opening_[0].size() >= kChoiceSamples)
-                return choose();
-            return success();
+                if (auto chosen = decide(int(opening_.size()), opening_); !chosen)
+                    return chosen;
+        } else if (!scaled_) {
+            picked_.reserve(expected_);
+            pickInto(converted, picked_);
+            if (picked_.size() >= kChoiceSamples)
+                applyScale();
+        } else {
+            pickInto(converted, scratch_);
+            push(scratch_);
+            scratch_.clear();
         }
-        push(converted);
         for (auto& channel : converted)
             channel.clear();
         return success();
@@ -114,8 +134,11 @@ public:
 
     Status end()
     {
-        if (!chosen_)
-            return choose();
+        if (!decided_ && !opening_.empty())
+            if (auto chosen = decide(int(opening_.size()), opening_); !chosen)
+                return chosen;
+        if (!scaled_)
+            applyScale();
         return success();
     }
 
@@ -123,61 +146,82 @@ public:
     double scale() const { return scale_; }
 
 private:
-    float pick(const ChannelSamples& samples, std::size_t n) const
+    void pickInto(const ChannelSamples& samples, std::vector<float>& out) const
     {
-        if (channel_ > 0)
-            return samples[static_cast<std::size_t>(channel_ - 1)][n];
-        double sum = 0;
-        for (const auto& c : samples)
-            sum += c[n];
-        return static_cast<float>(sum / double(samples.size()));
-    }
-
-    void push(const ChannelSamples& samples)
-    {
+        if (channel_ > 0) {
+            const auto& chosen = samples[static_cast<std::size_t>(channel_ - 1)];
+            out.insert(out.end(), chosen.begin(), chosen.end());
+            return;
+        }
         const std::size_t count = samples[0].size();
+        const float share = 1.0f / float(samples.size());
         for (std::size_t n = 0; n < count; ++n) {
-            const double v = std::round(double(pick(samples, n)) * scale_);
-            store_.push_back(static_cast<std::int16_t>(std::clamp(std::isfinite(v) ? v : 0.0, -32767.0, 32767.0)));
+            float sum = 0;
+            for (const auto& c : samples)
+                sum += c[n];
+            out.push_back(sum * share);
         }
     }
 
-    Status choose()
+    void push(const std::vector<float>& samples)
     {
-        chosen_ = true;
-        const int channels = static_cast<int>(opening_.size());
+        const float scale = static_cast<float>(scale_);
+        const std::size_t at = store_.size();
+        store_.resize(at + samples.size());
+        std::int16_t* out = store_.data() + at;
+        for (std::size_t n = 0; n < samples.size(); ++n) {
+            float x = samples[n] * scale;
+            x = x > 32767.0f ? 32767.0f : x < -32767.0f ? -32767.0f : x == x ? x : 0.0f;  // a NaN is silence
+            out[n] = static_cast<std::int16_t>(x < 0 ? x - 0.5f : x + 0.5f);
+        }
+    }
+
+    // The pickup's channel: the one asked for, or the one whose sparks stand
+    // highest above its own noise in `opening`.
+    Status decide(int channels, const ChannelSamples& opening)
+    {
+        decided_ = true;
         if (request_.mode == ChannelRequest::Mode::Mix)
-            channel_ = 0;
+            channel_ = channels == 1 ? 1 : 0;
         else if (request_.mode == ChannelRequest::Mode::Number) {
-            if (request_.number > std::max(channels, 1))
+            if (request_.number > channels)
                 return Failure{"it has no channel " + std::to_string(request_.number) + " (" +
                                std::to_string(channels) + (channels == 1 ? " channel)" : " channels)")};
             channel_ = request_.number;
-        } else {
-            channel_ = 1;
+        } else if (channels > 1) {
             double best = -1;
             for (int c = 0; c < channels; ++c) {
-                const std::span<const float> s = opening_[static_cast<std::size_t>(c)];
-                const double standing = std::max(sideLevels(s, median(s), true, 1e-5).standing(),
-                                                 sideLevels(s, median(s), false, 1e-5).standing());
+                const std::span<const float> s = opening[static_cast<std::size_t>(c)];
+                const BothSides sides = bothSides(s, median(s), 1e-5);
+                const double standing = std::max(sides.up.standing(), sides.down.standing());
                 if (standing > best) {
                     best = standing;
                     channel_ = c + 1;
                 }
             }
         }
-        if (opening_.empty())
-            return success();
-        double loudest = 0;
-        const std::size_t count = opening_[0].size();
-        for (std::size_t n = 0; n < count; ++n)
-            if (std::isfinite(pick(opening_, n)))
-                loudest = std::max(loudest, double(std::abs(pick(opening_, n))));
-        scale_ = loudest > 0 ? kStoreLevel / loudest : 1.0;
-        push(opening_);
-        opening_.clear();
-        opening_.shrink_to_fit();
+        if (!opening.empty()) {
+            picked_.reserve(expected_);
+            pickInto(opening, picked_);
+            opening_.clear();
+            opening_.shrink_to_fit();
+            if (picked_.size() >= kChoiceSamples)
+                applyScale();
+        }
         return success();
+    }
+
+    void applyScale()
+    {
+        scaled_ = true;
+        float loudest = 0;
+        for (const float v : picked_)
+            if (std::isfinite(v))
+                loudest = std::max(loudest, std::abs(v));
+        scale_ = loudest > 0 ? kStoreLevel / loudest : 1.0;
+        push(picked_);
+        picked_.clear();
+        picked_.shrink_to_fit();
     }
 
     static double median(std::span<const float> s)
@@ -195,8 +239,10 @@ private:
 
     ChannelRequest request_;
     std::vector<std::int16_t>& store_;
-    ChannelSamples opening_;
-    bool chosen_ = false;
+    std::size_t expected_;
+    ChannelSamples opening_;          // every channel, until the choice
+    std::vector<float> picked_, scratch_;
+    bool decided_ = false, scaled_ = false;
     int channel_ = 1;
     double scale_ = 1;
 };
@@ -211,21 +257,30 @@ void removeDrift(std::span<std::int16_t> s)
     std::vector<std::int16_t> block;
     for (std::size_t at = 0; at < s.size(); at += kDriftBlock) {
         const std::size_t end = std::min(s.size(), at + kDriftBlock);
-        block.assign(s.begin() + static_cast<std::ptrdiff_t>(at), s.begin() + static_cast<std::ptrdiff_t>(end));
+        // Every fourth sample: plenty for the middle level of 100 ms.
+        block.clear();
+        for (std::size_t k = at; k < end; k += 4)
+            block.push_back(s[k]);
         std::nth_element(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(block.size() / 2), block.end());
         centre.push_back(double(at + end - 1) / 2.0);
         level.push_back(block[block.size() / 2]);
     }
-    std::size_t b = 0;
-    for (std::size_t k = 0; k < s.size(); ++k) {
-        while (b + 1 < centre.size() && double(k) > centre[b + 1])
-            ++b;
-        double base = level[b];
-        if (b + 1 < centre.size() && double(k) > centre[b]) {
-            const double f = (double(k) - centre[b]) / (centre[b + 1] - centre[b]);
-            base = level[b] + (level[b + 1] - level[b]) * f;
+    // Flat before the first middle and after the last, straight between;
+    // the line in 1/65 536 steps, so that the loop stays in integers.
+    std::size_t k = 0;
+    for (std::size_t b = 0; b < centre.size(); ++b) {
+        const bool last = b + 1 == centre.size();
+        const std::size_t upto = std::min(s.size(), last ? s.size() : static_cast<std::size_t>(centre[b + 1]) + 1);
+        const double slope = last ? 0.0 : (level[b + 1] - level[b]) / (centre[b + 1] - centre[b]);
+        const double from = b == 0 ? std::min(double(k), centre[0]) : double(k);
+        auto base = static_cast<std::int64_t>(std::llround((level[b] + slope * (std::max(from, centre[b]) - centre[b])) * 65536.0));
+        const auto rise = static_cast<std::int64_t>(std::llround(slope * 65536.0));
+        for (; k < upto; ++k) {
+            const std::int64_t v = std::int64_t(s[k]) - ((base + 32768) >> 16);
+            s[k] = static_cast<std::int16_t>(std::clamp<std::int64_t>(v, -32767, 32767));
+            if (b > 0 || double(k) >= centre[0])
+                base += rise;
         }
-        s[k] = static_cast<std::int16_t>(std::clamp(std::round(double(s[k]) - base), -32767.0, 32767.0));
     }
 }
 
@@ -423,7 +478,10 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     store.assign(kHeaderSlots, 0);
     if (declared > 0 && declared < 24 * 3600)
         store.reserve(kHeaderSlots + static_cast<std::size_t>(declared * kRecordingRate) + kRecordingRate);
-    ChannelStore channels(channel, store);
+    const std::size_t expected = declared > 0 && declared < 24 * 3600
+                                     ? static_cast<std::size_t>(declared * kRecordingRate) + 8192
+                                     : kChoiceSamples;
+    ChannelStore channels(channel, store, expected);
     std::optional<Resampler> resampler;
     ChannelSamples converted;
     std::int64_t framesIn = 0, packets = 0, badPackets = 0;
@@ -510,8 +568,7 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     // Rest at 0, sparks up, typical peak at 224.
     std::span<std::int16_t> s(store.data() + kHeaderSlots, count);
     removeDrift(s);
-    const SideLevels up = sideLevels(std::span<const std::int16_t>(s), 0.0, true, 1.0);
-    const SideLevels down = sideLevels(std::span<const std::int16_t>(s), 0.0, false, 1.0);
+    const auto [up, down] = bothSides(std::span<const std::int16_t>(s), 0.0, 1.0);
     report.inverted = down.standing() > up.standing();
     const int sign = report.inverted ? -1 : 1;
     double peak = (report.inverted ? down : up).sparkPeak;
@@ -526,12 +583,12 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     report.durationSeconds = double(count) / kRecordingRate;
 
     // Bytes in place: byte k goes where 16-bit sample k / 2 was, already read.
+    const double step = gain * sign;
     auto* bytes = reinterpret_cast<unsigned char*>(store.data());
     for (std::size_t k = 0; k < count; ++k) {
         std::int16_t v;
         std::memcpy(&v, bytes + kWavHeaderBytes + 2 * k, sizeof v);
-        const double b = std::round(128.0 + gain * sign * double(v));
-        bytes[kWavHeaderBytes + k] = static_cast<unsigned char>(std::clamp(b, 0.0, 255.0));
+        bytes[kWavHeaderBytes + k] = static_cast<unsigned char>(std::clamp(nearest(128.0 + step * double(v)), 0, 255));
     }
     const std::string header = wavHeader(static_cast<std::uint32_t>(count));
     std::memcpy(bytes, header.data(), kWavHeaderBytes);

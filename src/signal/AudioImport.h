@@ -6,7 +6,7 @@
 // The file is decoded through FFmpeg's libraries, limited to audio
 // containers and audio decoders and to reading plain files. The channel that
 // carries the pickup is chosen (by default the one whose sparks stand highest
-// above its own noise, judged on the first minute), the rate is changed by
+// above its own noise, judged on the first 20 s), the rate is changed by
 // the program's resampler, the offset and slow drift are taken out (the
 // median of each 100 ms, followed between blocks), the signal is turned so
 // its sparks point up and levelled, with at most 0.1 % of samples clipped.

@@ -9,31 +9,38 @@ namespace {
 
 constexpr std::size_t kBlock = 66;  // 1.5 ms at 44 100 Hz
 
+// Events of both sides in one pass: the block heights above and below rest,
+// then the blocks at least as high as their neighbours (a spark's peak
+// block, not its flanks; every block of an even noise).
 template <typename T>
-std::vector<double> eventHeights(std::span<const T> samples, double rest, bool up, std::size_t& blocks)
+void eventHeights(std::span<const T> samples, double rest, std::vector<double>& up, std::vector<double>& down,
+                  std::size_t& blocks)
 {
-    std::vector<double> heights;
-    heights.reserve(samples.size() / kBlock + 1);
+    std::vector<double> high, low;
+    high.reserve(samples.size() / kBlock + 1);
+    low.reserve(samples.size() / kBlock + 1);
     for (std::size_t at = 0; at < samples.size(); at += kBlock) {
         const std::size_t end = std::min(samples.size(), at + kBlock);
-        double high = 0;
-        for (std::size_t k = at; k < end; ++k) {
-            const double d = up ? double(samples[k]) - rest : rest - double(samples[k]);
-            high = std::max(high, d);
+        T most = samples[at], least = samples[at];
+        for (std::size_t k = at + 1; k < end; ++k) {
+            most = std::max(most, samples[k]);
+            least = std::min(least, samples[k]);
         }
-        heights.push_back(high);
+        high.push_back(std::max(0.0, double(most) - rest));
+        low.push_back(std::max(0.0, rest - double(least)));
     }
-    blocks = heights.size();
-    // Keep the blocks at least as high as their neighbours: a spark's peak
-    // block, not its flanks; every block of an even noise.
-    std::vector<double> events;
-    for (std::size_t b = 0; b < heights.size(); ++b) {
-        const double left = b > 0 ? heights[b - 1] : -1.0;
-        const double right = b + 1 < heights.size() ? heights[b + 1] : -1.0;
-        if (heights[b] >= left && heights[b] >= right)
-            events.push_back(heights[b]);
-    }
-    return events;
+    blocks = high.size();
+    auto keepPeaks = [](const std::vector<double>& heights, std::vector<double>& events) {
+        events.clear();
+        for (std::size_t b = 0; b < heights.size(); ++b) {
+            const double left = b > 0 ? heights[b - 1] : -1.0;
+            const double right = b + 1 < heights.size() ? heights[b + 1] : -1.0;
+            if (heights[b] >= left && heights[b] >= right)
+                events.push_back(heights[b]);
+        }
+    };
+    keepPeaks(high, up);
+    keepPeaks(low, down);
 }
 
 SideLevels levelsOf(std::vector<double> events, std::size_t blocks, double unit)
@@ -69,33 +76,35 @@ SideLevels levelsOf(std::vector<double> events, std::size_t blocks, double unit)
     return levels;
 }
 
+template <typename T>
+BothSides bothSidesOf(std::span<const T> samples, double rest, double unit)
+{
+    std::vector<double> up, down;
+    std::size_t blocks = 0;
+    eventHeights(samples, rest, up, down, blocks);
+    return {levelsOf(std::move(up), blocks, unit), levelsOf(std::move(down), blocks, unit)};
+}
+
 }  // namespace
 
-SideLevels sideLevels(std::span<const std::int16_t> samples, double rest, bool up, double unit)
+BothSides bothSides(std::span<const std::int16_t> samples, double rest, double unit)
 {
-    std::size_t blocks = 0;
-    auto events = eventHeights(samples, rest, up, blocks);
-    return levelsOf(std::move(events), blocks, unit);
+    return bothSidesOf(samples, rest, unit);
 }
 
-SideLevels sideLevels(std::span<const std::uint8_t> samples, double rest, bool up, double unit)
+BothSides bothSides(std::span<const std::uint8_t> samples, double rest, double unit)
 {
-    std::size_t blocks = 0;
-    auto events = eventHeights(samples, rest, up, blocks);
-    return levelsOf(std::move(events), blocks, unit);
+    return bothSidesOf(samples, rest, unit);
 }
 
-SideLevels sideLevels(std::span<const float> samples, double rest, bool up, double unit)
+BothSides bothSides(std::span<const float> samples, double rest, double unit)
 {
-    std::size_t blocks = 0;
-    auto events = eventHeights(samples, rest, up, blocks);
-    return levelsOf(std::move(events), blocks, unit);
+    return bothSidesOf(samples, rest, unit);
 }
 
 AutoSettings autoThreshold(std::span<const std::uint8_t> samples, std::optional<bool> lowPolarity)
 {
-    const SideLevels up = sideLevels(samples, 128.0, true, 1.0);
-    const SideLevels down = sideLevels(samples, 128.0, false, 1.0);
+    const auto [up, down] = bothSides(samples, 128.0, 1.0);
     const bool low = lowPolarity ? *lowPolarity : down.standing() > up.standing();
     AutoSettings settings;
     if (low)

@@ -27,12 +27,15 @@ struct SideLevels {
     double standing() const { return noise > 0 ? sparkPeak / noise : sparkPeak > 0 ? sparkPeak : 0; }
 };
 
-// Levels of the excursions above `rest` (up) or below it (down). `unit` is
-// the smallest step of the samples, so that an all-quiet noise of zeros
-// still has a size.
-SideLevels sideLevels(std::span<const std::int16_t> samples, double rest, bool up, double unit);
-SideLevels sideLevels(std::span<const std::uint8_t> samples, double rest, bool up, double unit);
-SideLevels sideLevels(std::span<const float> samples, double rest, bool up, double unit);
+// Levels of the excursions above `rest` (up) and below it (down), in one
+// pass. `unit` is the smallest step of the samples, so that an all-quiet
+// noise of zeros still has a size.
+struct BothSides {
+    SideLevels up, down;
+};
+BothSides bothSides(std::span<const std::int16_t> samples, double rest, double unit);
+BothSides bothSides(std::span<const std::uint8_t> samples, double rest, double unit);
+BothSides bothSides(std::span<const float> samples, double rest, double unit);
 
 struct AutoSettings {
     int threshold = 165;       // the threshold slider's value

@@ -118,8 +118,9 @@ TEST_F(AudioImport, EveryKindOfRecordingGivesTheCanonicalSparksAndPower)
         const auto file = *folder / c.name;
         const ShellRun encoded = shell("ffmpeg -v error -y -i " + inQuotes(canonical) + " " + c.options + " " + inQuotes(file));
         ASSERT_EQ(encoded.status, 0) << encoded.out;
-        if (std::string_view(c.name) == "s24.wav")
+        if (std::string_view(c.name) == "s24.wav") {
             EXPECT_EQ(TempFolder::read(file).substr(20, 2), "\xFE\xFF") << "not WAVE_FORMAT_EXTENSIBLE";
+        }
         const auto imported = importRecording(file);
         ASSERT_TRUE(imported.ok()) << imported.error();
         EXPECT_EQ(imported->report.channel, c.channel);
