@@ -21,7 +21,6 @@ cd "$work"
 "$vornax" synth -o run.wav --gear 3 --start-rpm 1500 --end-rpm 6000 >/dev/null
 ffmpeg -v error -y -stream_loop -1 -i run.wav -t 60 -ar 48000 -af 'pan=stereo|c0=0.02*c0|c1=c0' -c:a pcm_s16le in48.wav
 ffmpeg -v error -y -i in48.wav -c:a aac -b:a 128k in60.m4a
-ffmpeg -v error -y -stream_loop -1 -i run.wav -t 3600 -ar 48000 -ac 2 -c:a aac -b:a 128k hour.m4a
 
 # median wall seconds and median peak kB of a command, over $runs runs
 measure() {
@@ -43,6 +42,7 @@ echo -n "  sox:            "; measure sox in48.wav -r 44100 -c 1 -b 8 -e unsigne
 echo "60 s 48 kHz stereo AAC .m4a ($(stat -c %s in60.m4a) bytes)"
 echo -n "  vornax import:  "; measure "$vornax" import in60.m4a -o out-vornax.wav
 echo -n "  ffmpeg:         "; measure ffmpeg -v error -y -i in60.m4a -ac 1 -ar 44100 -c:a pcm_u8 out-ffmpeg.wav
+ffmpeg -v error -y -stream_loop -1 -i run.wav -t 3600 -ar 48000 -ac 2 -c:a aac -b:a 128k hour.m4a
 echo "60-minute 48 kHz stereo AAC .m4a ($(stat -c %s hour.m4a) bytes; converted: $((3600 * 44100 + 44)) bytes)"
 runs=1
 echo -n "  vornax import:  "; measure "$vornax" import hour.m4a -o out-hour.wav

@@ -352,7 +352,7 @@ namespace {
 // holds: the length FFmpeg reports is cut to what is there, so the cut is
 // found from the chunks themselves. A size of 0 or 0xFFFFFFFF is a
 // recording never finished by its writer: read as far as it goes.
-std::optional<std::string> cutRiffData(std::string_view file)
+std::optional<std::string> cutRiffData(std::string_view file, std::uint64_t fileSize)
 {
     auto le32 = [&](std::size_t at) {
         std::uint32_t v = 0;
@@ -366,7 +366,7 @@ std::optional<std::string> cutRiffData(std::string_view file)
     while (at + 8 <= file.size()) {
         const std::uint32_t size = le32(at + 4);
         if (file.substr(at, 4) == "data") {
-            const std::uint64_t held = file.size() - (at + 8);
+            const std::uint64_t held = fileSize - std::min<std::uint64_t>(fileSize, at + 8);
             if (size != 0 && size != 0xFFFFFFFFu && size > held)
                 return "truncated: its data chunk declares " + std::to_string(size) + " bytes, the file holds " +
                        std::to_string(held);
@@ -377,12 +377,30 @@ std::optional<std::string> cutRiffData(std::string_view file)
     return std::nullopt;
 }
 
+// The first bytes of a file: enough for its headers, without reading (or
+// mapping) a recording of hundreds of megabytes.
+std::string headOf(const fs::path& file, std::size_t most = 65536)
+{
+    std::string head(most, '\0');
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in)
+        return {};
+    head.resize(std::fread(head.data(), 1, most, in));
+    std::fclose(in);
+    return head;
+}
+
 }  // namespace
 
 // The recorder's own kind of file is taken byte for byte: same bytes, same
 // curve as it always gave.
 std::optional<ImportedRecording> canonicalAsItStands(const fs::path& file)
 {
+    // Only a file whose header says 8-bit mono 44 100 Hz PCM is read whole.
+    const auto header = scanHeader(headOf(file));
+    if (!header || header->formatTag != 1 || header->channels != 1 || header->bitsPerSample != 8 ||
+        header->sampleRate != kRecordingRate)
+        return std::nullopt;
     const auto mapped = MappedFile::open(file);
     if (!mapped || !isCanonicalRecording(mapped->bytes()))
         return std::nullopt;
@@ -390,9 +408,9 @@ std::optional<ImportedRecording> canonicalAsItStands(const fs::path& file)
     ImportedRecording kept;
     kept.store_.resize(bytes.size() / 2 + 1);
     std::memcpy(kept.store_.data(), bytes.data(), bytes.size());
-    const auto header = scanHeader(bytes);
-    kept.dataOffset_ = static_cast<std::size_t>(header->dataStart - 1);
-    kept.sampleCount_ = header->dataSize;
+    const auto whole = scanHeader(bytes);
+    kept.dataOffset_ = static_cast<std::size_t>(whole->dataStart - 1);
+    kept.sampleCount_ = whole->dataSize;
     kept.wavSize_ = bytes.size();
     ImportReport& r = kept.report;
     r.format = "wav";
@@ -419,9 +437,8 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
         return fail("the file is empty");
     if (auto kept = canonicalAsItStands(file))
         return std::move(*kept);
-    if (const auto mapped = MappedFile::open(file); mapped)
-        if (const auto cut = cutRiffData(mapped->bytes()))
-            return fail(*cut);
+    if (const auto cut = cutRiffData(headOf(file), fs::file_size(file, ec)))
+        return fail(*cut);
 
     av_log_set_level(AV_LOG_QUIET);
     Demuxer d;
