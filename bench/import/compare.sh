@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `vornax import` against the usual converters, as whole processes on the
-# same files in one run: wall time (median of RUNS runs) and peak memory
-# (largest resident set, from /usr/bin/time).
+# same files in one run: wall time and CPU time (user + system), medians of
+# RUNS runs, and peak memory (largest resident set), from /usr/bin/time.
 #
 #   bench/import/compare.sh [BUILD_DIR] [RUNS]
 #
@@ -22,17 +22,18 @@ cd "$work"
 ffmpeg -v error -y -stream_loop -1 -i run.wav -t 60 -ar 48000 -af 'pan=stereo|c0=0.02*c0|c1=c0' -c:a pcm_s16le in48.wav
 ffmpeg -v error -y -i in48.wav -c:a aac -b:a 128k in60.m4a
 
-# median wall seconds and median peak kB of a command, over $runs runs
+# median wall seconds, median CPU seconds and median peak memory of a
+# command, over $runs runs
+median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 measure() {
-  local times=() peaks=()
+  local times=() cpus=() peaks=()
   for _ in $(seq "$runs"); do
-    /usr/bin/time -f "%e %M" -o t.txt "$@" >/dev/null 2>&1
-    read -r t m <t.txt
-    times+=("$t"); peaks+=("$m")
+    /usr/bin/time -f "%e %U %S %M" -o t.txt "$@" >/dev/null 2>&1
+    read -r t u s m <t.txt
+    times+=("$t"); cpus+=("$(echo "$u + $s" | bc)"); peaks+=("$m")
   done
-  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {printf "%.3f s", a[int((NR+1)/2)]}'
-  printf '  '
-  printf '%s\n' "${peaks[@]}" | sort -g | awk '{a[NR]=$1} END {printf "%.1f MB\n", a[int((NR+1)/2)]/1024}'
+  printf 'wall %s s  cpu %s s  peak %s MB\n' "$(printf '%s\n' "${times[@]}" | median)" \
+    "$(printf '%s\n' "${cpus[@]}" | median)" "$(( $(printf '%s\n' "${peaks[@]}" | median) / 1024 ))"
 }
 
 echo "runs per command: $runs (medians)"
