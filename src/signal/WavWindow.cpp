@@ -202,7 +202,10 @@ bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
         message("Fichier incorrect: " + std::to_string(load.header.bitsPerSample) + " bits");
         return false;
     }
-    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
+    // Carried on past the described 9 999 steps to the end of the data, so
+    // that the scroll bar reaches the whole recording.
+    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_,
+                           std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size())));
     drawWaveform();
     prowav_->setValue(10000);
     return true;
