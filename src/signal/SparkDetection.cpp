@@ -179,7 +179,15 @@ Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const Det
     const std::string_view bytes = mapped->bytes();
     if (const auto problem = recordingProblem(bytes))
         return Failure{name + ": " + *problem};
+    return detectSparksInRecording(name, bytes, settings, progress);
+}
+
+Result<Detection> detectSparksInRecording(const std::string& name, std::string_view bytes,
+                                          const DetectionSettings& settings, const Progress& progress)
+{
     const auto header = scanHeader(bytes);
+    if (!header)
+        return Failure{name + ": " + header.error()};
     const float duration = recordingSeconds(detectionFrames(*header));
     if (!(settings.startSeconds < duration))
         return Failure{name + ": the start time " + plain(settings.startSeconds) +

@@ -65,6 +65,11 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
 Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const DetectionSettings& settings = {},
                                      const Progress& progress = {});
 
+// The same checks and detection over a recording already in memory (a
+// canonical file, or one converted by the import); `name` heads messages.
+Result<Detection> detectSparksInRecording(const std::string& name, std::string_view bytes,
+                                          const DetectionSettings& settings = {}, const Progress& progress = {});
+
 // Duration the time checks use: frames / 44 100, single precision.
 inline float recordingSeconds(std::int64_t frameCount) { return static_cast<float>(frameCount) / 44100.0f; }
 

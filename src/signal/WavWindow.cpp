@@ -22,12 +22,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 
 namespace vornax {
 namespace {
 
 constexpr const char* kWavFilter = "Fichier Son *.Wav|*.wav";
+// What "Charger un Wav" opens: any recording, converted when needed.
+constexpr const char* kRecordingFilter =
+    "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*";
 constexpr const char* kCurveFilter = "Fichier courbe *.ReT|*.ReT";
 constexpr int kTwipsPerPixel = 15;
 
@@ -90,6 +94,8 @@ void WavWindow::connectEvents()
             return;
         reload();
     });
+    connect(autoButton_, &QPushButton::clicked, this, [this] { autoThreshold(); });
+    connect(waveScroll_, &QScrollBar::valueChanged, this, [this] { drawWaveform(); });
     connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(check1_, &QCheckBox::clicked, this, [this] { polaritySwitched(); });
@@ -126,15 +132,19 @@ Progress WavWindow::progressBar()
 
 void WavWindow::OpenWav()
 {
-    const auto chosen = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    const auto chosen = platform().openFile(dialog("Wav", kRecordingFilter, wavPath_));
     // A cancelled dialog keeps the name it held: the current recording is
     // opened again, if there is one.
+    const std::string previous = wavPath_;
     if (chosen)
         wavPath_ = *chosen;
     if (wavPath_.empty())
         return;
+    if (chosen && !convertChosenRecording(previous))
+        return;
     slider1_->setEnabled(true);
     slider4_->setEnabled(true);
+    autoButton_->setEnabled(true);
     option1_->setEnabled(true);
     option2_->setEnabled(true);
     picture1_->clear();
@@ -195,11 +205,10 @@ bool WavWindow::Charger()
     }
     channelText_ = load->channelText;
     busy.release();
-    GraphWaver(file->bytes(), *load);
-    return true;
+    return GraphWaver(file->bytes(), *load);
 }
 
-void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
+bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
     const double width = double(picture1_->width()) * kTwipsPerPixel;
     picture1_->setScale(width, 256.0);
@@ -208,22 +217,24 @@ void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
     picture1_->line(0, 128, width, 128, {0, 0, 0});
     picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
     prowav_->setValue(50);
+    // A recording the window cannot use stops here: neither drawn nor
+    // detected, so no curve of misread bytes follows the message.
     if (channelText_ == "Stereo") {
         message("Fichier incorrect: Stereo");
-        return;
+        return false;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
         message("Fichier incorrect: " + std::to_string(load.header.bitsPerSample) + " bits");
-        return;
+        return false;
     }
-    const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
-    for (std::size_t k = 1; k < trace.size(); ++k) {
-        picture1_->line(trace[k - 1].x, trace[k - 1].y, trace[k].x, trace[k].y, {0, 0, 0});
-        if (k % 1024 == 0)
-            prowav_->setValue(static_cast<int>(k));
-    }
+    // Carried on past the described 9 999 steps to the end of the data, so
+    // that the scroll bar reaches the whole recording.
+    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_,
+                           std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size())));
+    drawWaveform();
     prowav_->setValue(10000);
+    return true;
 }
 
 std::optional<DetectionSettings> WavWindow::detectionSettings()
@@ -316,9 +327,17 @@ void WavWindow::reload()
 
 void WavWindow::polaritySwitched()
 {
+    setPolarity(check1_->isChecked());
+    if (source_ == Source::Wav)
+        reload();
+}
+
+void WavWindow::setPolarity(bool low)
+{
     // Setting the range and value from here is no user's threshold change.
     switchingPolarity_ = true;
-    if (check1_->isChecked()) {
+    check1_->setChecked(low);
+    if (low) {
         slider4_->setValue(128);
         slider4_->setMinimum(1);
         slider4_->setMaximum(128);
@@ -332,8 +351,6 @@ void WavWindow::polaritySwitched()
         check1_->setText("128 - 255");
     }
     switchingPolarity_ = false;
-    if (source_ == Source::Wav)
-        reload();
 }
 
 std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGood)

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -80,6 +81,9 @@ void WavWindow::buildControls()
 
     picture1_ = named(new PlotCanvas(a), "Picture1");
     picture1_->setGeometry(px(kPlotLeft), 8, px(12600), px(2100));
+    waveScroll_ = named(new QScrollBar(Qt::Horizontal, a), "WaveScroll");
+    waveScroll_->setGeometry(px(kPlotLeft), 8 + px(2100), px(12600), 12);
+    waveScroll_->hide();
     picture2_ = named(new PlotCanvas(a), "Picture2");
     picture2_->setGeometry(px(kPlotLeft), px(kPlotTop), px(12600), px(4500));
 
@@ -90,7 +94,11 @@ void WavWindow::buildControls()
     slider1_->setGeometry(60, row1 + 18, 150, 22);
     label4_ = named(caption(a, QString::fromUtf8("Seuil de détection"), 225, row1, 200), "Label4");
     slider4_ = slider(a, "Slider4", 128, 255, 165);
-    slider4_->setGeometry(225, row1 + 18, 200, 22);
+    slider4_->setGeometry(225, row1 + 18, 150, 22);
+    autoButton_ = named(new QPushButton("Auto", a), "CommandAuto");
+    autoButton_->setGeometry(380, row1 + 16, 50, 26);
+    autoLabel_ = named(caption(a, QString(), 380, row1, 50), "LabelAuto");
+    autoLabel_->setAlignment(Qt::AlignCenter);
     check1_ = named(new QCheckBox("128 - 255", a), "Check1");
     check1_->setGeometry(440, row1 + 18, 100, 22);
     sparksFrame_ = new QGroupBox(QString::fromUtf8("Nombre d'éteincelles par tours"), a);
@@ -176,6 +184,7 @@ void WavWindow::buildControls()
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
     slider4_->setEnabled(false);
+    autoButton_->setEnabled(false);
     command3_->setEnabled(false);
     option1_->setEnabled(false);
     option2_->setEnabled(false);

@@ -85,8 +85,9 @@ TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
     };
     const std::string out = " -o " + path("out.ReT");
     for (const Case& c : {Case{"rpm " + path("missing.wav") + out, 1, "missing.wav"},
-                          Case{"rpm " + path("text.wav") + out, 1, "not a WAV"},
-                          Case{"rpm " + path("stereo.wav") + out, 1, "stereo"},
+                          Case{"rpm " + path("text.wav") + out, 1, "not an audio file"},
+                          // Converted first; silence has no spark.
+                          Case{"rpm " + path("stereo.wav") + out, 1, "no spark"},
                           Case{"rpm " + wav + out + " --start 9", 1, "start time"},
                           Case{"rpm " + wav + out + " --threshold 255", 1, "no spark"},
                           Case{"rpm " + wav + out + " --threshold 100", 2, "--threshold"},
@@ -94,7 +95,7 @@ TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
                           Case{"rpm " + wav + out + " --level 2", 2, "smooth"},
                           Case{"rpm " + wav + out + " --method fine", 2, "standard or precise"},
                           Case{"rpm " + wav + " -o " + wav, 1, "input"},
-                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not a WAV"},
+                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not an audio file"},
                           Case{"condition " + wav + " -o " + wav, 1, "input"}}) {
         const CliRun r = vornaxCli(c.args, folder);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
@@ -128,6 +129,21 @@ TEST_F(SignalCommands, RpmChecksTheSparksAndDrawsThePreciseCurve)
         const double truth = 1500.0 + 400.0 * (curve.rows[r].time - 44.0 / 44100.0);
         ASSERT_NEAR(curve.rows[r].speed, truth, truth * 0.002) << r;
     }
+}
+
+TEST_F(SignalCommands, RpmChoosesThresholdAndPolarityFromAQuietDownwardRecording)
+{
+    std::string quiet = run.wav;
+    for (std::size_t k = 44; k < quiet.size(); ++k)
+        quiet[k] = static_cast<char>(128 - (static_cast<std::uint8_t>(quiet[k]) - 128) / 8);
+    const std::string file = folder.write("quiet.wav", quiet).string();
+    EXPECT_EQ(vornaxCli("rpm " + file + " -o " + path("q.ReT"), folder).status, 1) << "the default finds nothing";
+    const CliRun r = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold auto --polarity auto --json", folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"polarity\":\"low\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"threshold\":12"), std::string::npos) << r.out;
+    const CliRun typed = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold 200 --polarity auto", folder);
+    EXPECT_EQ(typed.status, 2) << "200 is outside the low polarity's range";
 }
 
 }  // namespace
