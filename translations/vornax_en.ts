@@ -1225,5 +1225,53 @@ from the ignition signal</translation>
         <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
         <translation>The output file is the input file: choose another name</translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Précise</source>
+        <translation>Precise</translation>
+    </message>
+    <message>
+        <source>Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*</source>
+        <translation>Sound file|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|All files|*</translation>
+    </message>
+    <message>
+        <source>1 canal</source>
+        <translation>1 channel</translation>
+    </message>
+    <message>
+        <source>%1 canaux</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
+        <translation>"%1" converted to "%2" (8-bit mono 44100 Hz): %3 %4 Hz, %5</translation>
+    </message>
+    <message>
+        <source>, canaux mélangés</source>
+        <translation>, channels mixed</translation>
+    </message>
+    <message>
+        <source>, canal %1 retenu</source>
+        <translation>, channel %1 used</translation>
+    </message>
+    <message>
+        <source>, signal retourné</source>
+        <translation>, signal inverted</translation>
+    </message>
+    <message>
+        <source>, gain %1 dB.</source>
+        <translation>, gain %1 dB.</translation>
+    </message>
+    <message>
+        <source>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</source>
+        <translation>The converted file cannot replace the original: choose another name</translation>
+    </message>
+    <message>
+        <source>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</source>
+        <translation>The precise curve needs the sparks of a recording: open a WAV file</translation>
+    </message>
 </context>
 </TS>

@@ -1225,5 +1225,53 @@
         <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
         <translation>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Précise</source>
+        <translation>Précise</translation>
+    </message>
+    <message>
+        <source>Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*</source>
+        <translation>Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*</translation>
+    </message>
+    <message>
+        <source>1 canal</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 canaux</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
+        <translation>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</translation>
+    </message>
+    <message>
+        <source>, canaux mélangés</source>
+        <translation>, canaux mélangés</translation>
+    </message>
+    <message>
+        <source>, canal %1 retenu</source>
+        <translation>, canal %1 retenu</translation>
+    </message>
+    <message>
+        <source>, signal retourné</source>
+        <translation>, signal retourné</translation>
+    </message>
+    <message>
+        <source>, gain %1 dB.</source>
+        <translation>, gain %1 dB.</translation>
+    </message>
+    <message>
+        <source>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</source>
+        <translation>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</translation>
+    </message>
+    <message>
+        <source>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</source>
+        <translation>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</translation>
+    </message>
 </context>
 </TS>

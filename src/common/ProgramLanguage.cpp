@@ -53,7 +53,7 @@ fs::path translationsFolder()
     return {};
 }
 
-std::string useProgramLanguage(const std::string& code)
+void removeProgramLanguage()
 {
     Installed& state = installed();
     for (auto* translator : {state.program.get(), state.qt.get()})
@@ -61,6 +61,14 @@ std::string useProgramLanguage(const std::string& code)
             QCoreApplication::removeTranslator(translator);
     state.program.reset();
     state.qt.reset();
+    state.code = "fr";
+    setTranslator({});
+}
+
+std::string useProgramLanguage(const std::string& code)
+{
+    Installed& state = installed();
+    removeProgramLanguage();
 
     const QString folder = QString::fromStdString(translationsFolder().string());
     std::string loaded = code;

@@ -19,6 +19,9 @@ namespace vornax {
 // translation actually loaded ("en" for a code without one).
 std::string useProgramLanguage(const std::string& code);
 
+// Removes every translation: the texts show as written in the source (tests).
+void removeProgramLanguage();
+
 // The code given by the last useProgramLanguage ("fr" before any).
 const std::string& programLanguage();
 

@@ -57,7 +57,7 @@ std::optional<SpeedPlot> graphtemp(const Curve& curve)
 }
 
 std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
-                                     double width, int zoom)
+                                     double width, int zoom, std::int64_t steps)
 {
     std::vector<PlotPoint> trace;
     ByteReader in(file);
@@ -67,11 +67,11 @@ std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataSta
     trace.push_back({0.0, 2048.0 - 15.0 * first});
     if (width < double(frameCount)) {
         const double step = double(frameCount) / width;
-        for (int i = 1; i <= 9999; ++i) {
-            const int v = in.at(dataStart + static_cast<std::int64_t>(step * i));
+        for (std::int64_t i = 1; i <= steps; ++i) {
+            const int v = in.at(dataStart + static_cast<std::int64_t>(step * double(i)));
             if (in.exhausted())
                 break;
-            trace.push_back({double(zoom) * i, 256.0 - v});
+            trace.push_back({double(zoom) * double(i), 256.0 - v});
         }
     } else {
         const double step = width / double(frameCount);

@@ -23,12 +23,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 
 namespace vornax {
 namespace {
 
 constexpr const char* kWavFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
+// What "Charger un Wav" opens: any recording, converted when needed.
+constexpr const char* kRecordingFilter = QT_TRANSLATE_NOOP(
+    "vornax::WavWindow", "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
 constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
 constexpr int kTwipsPerPixel = 15;
 
@@ -91,6 +95,8 @@ void WavWindow::connectEvents()
             return;
         reload();
     });
+    connect(autoButton_, &QPushButton::clicked, this, [this] { autoThreshold(); });
+    connect(waveScroll_, &QScrollBar::valueChanged, this, [this] { drawWaveform(); });
     connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(check1_, &QCheckBox::clicked, this, [this] { polaritySwitched(); });
@@ -127,15 +133,19 @@ Progress WavWindow::progressBar()
 
 void WavWindow::OpenWav()
 {
-    const auto chosen = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    const auto chosen = platform().openFile(dialog("Wav", kRecordingFilter, wavPath_));
     // A cancelled dialog keeps the name it held: the current recording is
     // opened again, if there is one.
+    const std::string previous = wavPath_;
     if (chosen)
         wavPath_ = *chosen;
     if (wavPath_.empty())
         return;
+    if (chosen && !convertChosenRecording(previous))
+        return;
     slider1_->setEnabled(true);
     slider4_->setEnabled(true);
+    autoButton_->setEnabled(true);
     option1_->setEnabled(true);
     option2_->setEnabled(true);
     picture1_->clear();
@@ -182,8 +192,11 @@ std::optional<MappedFile> WavWindow::mapRecording()
 
 void WavWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         applyCaptions();
+        methodChoice_->setItemText(0, tr("Standard"));
+        methodChoice_->setItemText(1, tr("Précise"));
+    }
     QWidget::changeEvent(event);
 }
 
@@ -203,11 +216,10 @@ bool WavWindow::Charger()
     }
     channelText_ = load->channelText;
     busy.release();
-    GraphWaver(file->bytes(), *load);
-    return true;
+    return GraphWaver(file->bytes(), *load);
 }
 
-void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
+bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
     const double width = double(picture1_->width()) * kTwipsPerPixel;
     picture1_->setScale(width, 256.0);
@@ -216,22 +228,24 @@ void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
     picture1_->line(0, 128, width, 128, {0, 0, 0});
     picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
     prowav_->setValue(50);
+    // A recording the window cannot use stops here: neither drawn nor
+    // detected, so no curve of misread bytes follows the message.
     if (load.header.channels == 2) {
         message(tr("Fichier incorrect: Stereo").toStdString());
-        return;
+        return false;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
         message(tr("Fichier incorrect: %1 bits").arg(load.header.bitsPerSample).toStdString());
-        return;
+        return false;
     }
-    const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
-    for (std::size_t k = 1; k < trace.size(); ++k) {
-        picture1_->line(trace[k - 1].x, trace[k - 1].y, trace[k].x, trace[k].y, {0, 0, 0});
-        if (k % 1024 == 0)
-            prowav_->setValue(static_cast<int>(k));
-    }
+    // Carried on past the described 9 999 steps to the end of the data, so
+    // that the scroll bar reaches the whole recording.
+    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_,
+                           std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size())));
+    drawWaveform();
     prowav_->setValue(10000);
+    return true;
 }
 
 std::optional<DetectionSettings> WavWindow::detectionSettings()
@@ -275,11 +289,15 @@ bool WavWindow::Traiter()
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};
+        sparkTimes_.clear();
         busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
+    sparkTimes_ = std::move(detection->sparkTimes);
+    sampleRate_ = detection->header.sampleRate;
+    showCheckLine();
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
     busy.release();
@@ -322,9 +340,17 @@ void WavWindow::reload()
 
 void WavWindow::polaritySwitched()
 {
+    setPolarity(check1_->isChecked());
+    if (source_ == Source::Wav)
+        reload();
+}
+
+void WavWindow::setPolarity(bool low)
+{
     // Setting the range and value from here is no user's threshold change.
     switchingPolarity_ = true;
-    if (check1_->isChecked()) {
+    check1_->setChecked(low);
+    if (low) {
         slider4_->setValue(128);
         slider4_->setMinimum(1);
         slider4_->setMaximum(128);
@@ -338,8 +364,6 @@ void WavWindow::polaritySwitched()
         check1_->setText("128 - 255");
     }
     switchingPolarity_ = false;
-    if (source_ == Source::Wav)
-        reload();
 }
 
 std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGood)
@@ -394,6 +418,10 @@ void WavWindow::Filtrer()
             return;
         filtered_ = false;
     }
+    if (preciseChosen()) {
+        filtrerPrecise();
+        return;
+    }
     SmoothingSettings settings;
     settings.average = averageCheck_->isChecked();
     settings.bezier = bezierCheck_->isChecked();
@@ -424,6 +452,8 @@ void WavWindow::LoadCurve()
         message(status.error());
         return;
     }
+    sparkTimes_.clear();
+    showCheckLine();
     graphtemp();
     command3_->setEnabled(true);
 }

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -94,6 +96,9 @@ void WavWindow::buildControls()
 
     picture1_ = named(new PlotCanvas(a), "Picture1");
     picture1_->setGeometry(px(kPlotLeft), 8, px(12600), px(2100));
+    waveScroll_ = named(new QScrollBar(Qt::Horizontal, a), "WaveScroll");
+    waveScroll_->setGeometry(px(kPlotLeft), 8 + px(2100), px(12600), 12);
+    waveScroll_->hide();
     picture2_ = named(new PlotCanvas(a), "Picture2");
     picture2_->setGeometry(px(kPlotLeft), px(kPlotTop), px(12600), px(4500));
 
@@ -104,7 +109,11 @@ void WavWindow::buildControls()
     slider1_->setGeometry(60, row1 + 18, 150, 22);
     label4_ = named(caption(a, QT_TR_NOOP("Seuil de détection"), 225, row1, 200), "Label4");
     slider4_ = slider(a, "Slider4", 128, 255, 165);
-    slider4_->setGeometry(225, row1 + 18, 200, 22);
+    slider4_->setGeometry(225, row1 + 18, 150, 22);
+    autoButton_ = named(new QPushButton("Auto", a), "CommandAuto");
+    autoButton_->setGeometry(380, row1 + 16, 50, 26);
+    autoLabel_ = named(caption(a, "", 380, row1, 50), "LabelAuto");
+    autoLabel_->setAlignment(Qt::AlignCenter);
     check1_ = named(new QCheckBox("128 - 255", a), "Check1");
     check1_->setGeometry(440, row1 + 18, 100, 22);
     sparksFrame_ = own(new QGroupBox(a), QT_TR_NOOP("Nombre d'éteincelles par tours"));
@@ -129,10 +138,13 @@ void WavWindow::buildControls()
     slider3_->setGeometry(60, row2 + 18, 110, 22);
     command3_ = named(own(new QPushButton(a), QT_TR_NOOP("Filtrer")), "Command3");
     command3_->setGeometry(185, row2 + 12, 90, 28);
+    methodChoice_ = named(new QComboBox(a), "cboMethode");
+    methodChoice_->addItems({tr("Standard"), tr("Précise")});
+    methodChoice_->setGeometry(280, row2 + 14, 95, 24);
     record_ = named(own(new QPushButton(a), QT_TR_NOOP("Enregistreur")), "Record");
-    record_->setGeometry(285, row2 + 12, 110, 28);
+    record_->setGeometry(385, row2 + 12, 110, 28);
     auto* wavFilter = own(new QGroupBox(a), QT_TR_NOOP("filtre Wav"));
-    wavFilter->setGeometry(410, row2 - 6, 360, 52);
+    wavFilter->setGeometry(510, row2 - 6, 360, 52);
     command156_ = named(own(new QPushButton(wavFilter), QT_TR_NOOP("Filtre Wav")), "Command156");
     command156_->setGeometry(10, 20, 90, 26);
     caption(wavFilter, QT_TR_NOOP("largeur de la séquence"), 110, 24, 150);
@@ -182,10 +194,12 @@ void WavWindow::buildControls()
         timeLabels_[k] = named(new QLabel(a), name.c_str());
         timeLabels_[k]->setAlignment(Qt::AlignCenter);
     }
+    checkLine_ = named(new QLabel(a), "lblControle");
 
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
     slider4_->setEnabled(false);
+    autoButton_->setEnabled(false);
     command3_->setEnabled(false);
     option1_->setEnabled(false);
     option2_->setEnabled(false);
@@ -247,6 +261,7 @@ void WavWindow::layoutOnResize()
         for (std::size_t k = 0; k < timeLabels_.size(); ++k)
             timeLabels_[k]->setGeometry(px(kPlotLeft + plotWidth * int(k) / 8 - 307), px(kPlotTop + plotHeight + 100),
                                         px(614), px(250));
+        checkLine_->setGeometry(px(kPlotLeft), px(kPlotTop + plotHeight + 400), px(plotWidth), px(300));
         if (curveShown_)
             graphtemp();
     } else {
