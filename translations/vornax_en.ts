@@ -46,6 +46,77 @@
     </message>
 </context>
 <context>
+    <name>AudioImport</name>
+    <message>
+        <source>truncated: its data chunk declares %1 bytes, the file holds %2</source>
+        <translation>truncated: its data chunk declares %1 bytes, the file holds %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>not an audio file the program can read</source>
+        <translation>not an audio file the program can read</translation>
+    </message>
+    <message>
+        <source>damaged audio file (%1)</source>
+        <translation>damaged audio file (%1)</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>no decoder for its audio</translation>
+    </message>
+    <message>
+        <source>no audio stream in the file</source>
+        <translation>no audio stream in the file</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>its audio cannot be decoded</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded (%1)</source>
+        <translation>its audio cannot be decoded (%1)</translation>
+    </message>
+    <message>
+        <source>its audio changes format midway</source>
+        <translation>its audio changes format midway</translation>
+    </message>
+    <message>
+        <source>damaged audio: nothing could be decoded</source>
+        <translation>damaged audio: nothing could be decoded</translation>
+    </message>
+    <message>
+        <source>its audio stream holds no samples</source>
+        <translation>its audio stream holds no samples</translation>
+    </message>
+    <message>
+        <source>damaged audio: %1 of %2 packets could not be decoded</source>
+        <translation>damaged audio: %1 of %2 packets could not be decoded</translation>
+    </message>
+    <message>
+        <source>truncated: it holds %1 s of the %2 s its header declares</source>
+        <translation>truncated: it holds %1 s of the %2 s its header declares</translation>
+    </message>
+    <message>
+        <source>too long for a recording</source>
+        <translation>too long for a recording</translation>
+    </message>
+    <message>
+        <source>%1: the converted recording cannot replace its own source</source>
+        <translation>%1: the converted recording cannot replace its own source</translation>
+    </message>
+</context>
+<context>
     <name>AverageCurve</name>
     <message>
         <source>no curve is ticked: tick the curves to average</source>

@@ -46,6 +46,77 @@
     </message>
 </context>
 <context>
+    <name>AudioImport</name>
+    <message>
+        <source>truncated: its data chunk declares %1 bytes, the file holds %2</source>
+        <translation>tronqué : son bloc de données annonce %1 octets, le fichier en contient %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n'est pas un fichier</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>not an audio file the program can read</source>
+        <translation>ce n'est pas un fichier audio que le programme sait lire</translation>
+    </message>
+    <message>
+        <source>damaged audio file (%1)</source>
+        <translation>fichier audio abîmé (%1)</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>aucun décodeur pour son audio</translation>
+    </message>
+    <message>
+        <source>no audio stream in the file</source>
+        <translation>aucun flux audio dans le fichier</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>son audio ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded (%1)</source>
+        <translation>son audio ne peut pas être décodé (%1)</translation>
+    </message>
+    <message>
+        <source>its audio changes format midway</source>
+        <translation>son audio change de format en cours de route</translation>
+    </message>
+    <message>
+        <source>damaged audio: nothing could be decoded</source>
+        <translation>audio abîmé : rien n'a pu être décodé</translation>
+    </message>
+    <message>
+        <source>its audio stream holds no samples</source>
+        <translation>son flux audio ne contient aucun échantillon</translation>
+    </message>
+    <message>
+        <source>damaged audio: %1 of %2 packets could not be decoded</source>
+        <translation>audio abîmé : %1 paquets sur %2 n'ont pas pu être décodés</translation>
+    </message>
+    <message>
+        <source>truncated: it holds %1 s of the %2 s its header declares</source>
+        <translation>tronqué : il contient %1 s des %2 s annoncées par son en-tête</translation>
+    </message>
+    <message>
+        <source>too long for a recording</source>
+        <translation>trop long pour un enregistrement</translation>
+    </message>
+    <message>
+        <source>%1: the converted recording cannot replace its own source</source>
+        <translation>%1 : l'enregistrement converti ne peut pas remplacer sa propre source</translation>
+    </message>
+</context>
+<context>
     <name>AverageCurve</name>
     <message>
         <source>no curve is ticked: tick the curves to average</source>

@@ -3,6 +3,7 @@
 #include "capture/Resampler.h"
 #include "capture/WavWriter.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 #include "signal/AutoThreshold.h"
 #include "signal/ImportStages.h"
 #include "signal/MappedFile.h"
@@ -141,8 +142,10 @@ std::optional<std::string> cutRiffData(std::string_view file, std::uint64_t file
         if (file.substr(at, 4) == "data") {
             const std::uint64_t held = fileSize - std::min<std::uint64_t>(fileSize, at + 8);
             if (size != 0 && size != 0xFFFFFFFFu && size > held)
-                return "truncated: its data chunk declares " + std::to_string(size) + " bytes, the file holds " +
-                       std::to_string(held);
+                return tx("AudioImport", "truncated: its data chunk declares %1 bytes, the file holds %2")
+                    .arg(std::to_string(size))
+                    .arg(std::to_string(held))
+                    .str();
             return std::nullopt;
         }
         at += 8 + std::size_t(size) + (size & 1);
@@ -205,9 +208,9 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     auto fail = [&](const std::string& why) { return Failure{name + ": " + why}; };
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
-        return fail(fs::exists(file, ec) ? "not a file" : "no such file");
+        return fail(fs::exists(file, ec) ? tx("AudioImport", "not a file") : tx("AudioImport", "no such file"));
     if (fs::file_size(file, ec) == 0)
-        return fail("the file is empty");
+        return fail(tx("AudioImport", "the file is empty"));
     if (auto kept = canonicalAsItStands(file))
         return std::move(*kept);
     if (const auto cut = cutRiffData(headOf(file), fs::file_size(file, ec)))
@@ -224,26 +227,27 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     int status = avformat_open_input(&d.format, url.c_str(), nullptr, &options);
     av_dict_free(&options);
     if (status < 0)
-        return fail("not an audio file the program can read");
+        return fail(tx("AudioImport", "not an audio file the program can read"));
     if ((status = avformat_find_stream_info(d.format, nullptr)) < 0)
-        return fail("damaged audio file (" + ffmpegError(status) + ")");
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(ffmpegError(status)));
     const AVCodec* decoder = nullptr;
     const int index = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
     if (index < 0)
-        return fail(index == AVERROR_DECODER_NOT_FOUND ? "no decoder for its audio" : "no audio stream in the file");
+        return fail(index == AVERROR_DECODER_NOT_FOUND ? tx("AudioImport", "no decoder for its audio")
+                                                       : tx("AudioImport", "no audio stream in the file"));
     for (unsigned s = 0; s < d.format->nb_streams; ++s)
         if (int(s) != index)
             d.format->streams[s]->discard = AVDISCARD_ALL;
     AVStream* stream = d.format->streams[index];
     d.codec = avcodec_alloc_context3(decoder);
     if (!d.codec || avcodec_parameters_to_context(d.codec, stream->codecpar) < 0)
-        return fail("its audio cannot be decoded");
+        return fail(tx("AudioImport", "its audio cannot be decoded"));
     AVDictionary* codecOptions = nullptr;
     av_dict_set(&codecOptions, "codec_whitelist", audioDecoders().c_str(), 0);
     status = avcodec_open2(d.codec, decoder, &codecOptions);
     av_dict_free(&codecOptions);
     if (status < 0)
-        return fail("its audio cannot be decoded (" + ffmpegError(status) + ")");
+        return fail(tx("AudioImport", "its audio cannot be decoded (%1)").arg(ffmpegError(status)));
 
     ImportedRecording imported;
     ImportReport& report = imported.report;
@@ -296,7 +300,7 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
                 report.sampleRate = f->sample_rate;
                 report.channels = f->ch_layout.nb_channels;
             } else if (f->ch_layout.nb_channels != resampler->channels() || f->sample_rate != report.sampleRate) {
-                return Failure{"its audio changes format midway"};
+                return Failure{tx("AudioImport", "its audio changes format midway")};
             }
             if (auto done = resampler->convert(f->extended_data, f->nb_samples, converted); !done)
                 return done;
@@ -341,19 +345,22 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
 
     const std::size_t count = store.size() - kHeaderSlots;
     if (framesIn == 0 || count == 0)
-        return fail(badPackets > 0 ? "damaged audio: nothing could be decoded" : "its audio stream holds no samples");
+        return fail(badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
+                                   : tx("AudioImport", "its audio stream holds no samples"));
     if (badPackets > 0 && badPackets * 100 > packets)
-        return fail("damaged audio: " + std::to_string(badPackets) + " of " + std::to_string(packets) +
-                    " packets could not be decoded");
+        return fail(tx("AudioImport", "damaged audio: %1 of %2 packets could not be decoded")
+                        .arg(std::to_string(badPackets))
+                        .arg(std::to_string(packets)));
     const double decoded = double(framesIn) / report.sampleRate;
     // Encoders pad the last block: only a clear shortfall is a cut file.
     if (declared > 0 && decoded < declared - std::max(0.1, declared * 0.02))
-        return fail("truncated: it holds " + seconds(decoded) + " s of the " + seconds(declared) +
-                    " s its header declares");
+        return fail(tx("AudioImport", "truncated: it holds %1 s of the %2 s its header declares")
+                        .arg(seconds(decoded))
+                        .arg(seconds(declared)));
     if (!broken.empty() && declared == 0)
-        return fail("damaged audio file (" + broken + ")");
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(broken));
     if (count > kMaxRecordingSamples)
-        return fail("too long for a recording");
+        return fail(tx("AudioImport", "too long for a recording"));
 
     // Rest at 0, sparks up, typical peak at 224.
     std::span<std::int16_t> s(store.data() + kHeaderSlots, count);
@@ -393,7 +400,8 @@ Result<ImportReport> importToWav(const fs::path& input, const fs::path& output, 
                                  const Progress& progress)
 {
     if (samePath(input, output))
-        return Failure{output.filename().string() + ": the converted recording cannot replace its own source"};
+        return Failure{tx("AudioImport", "%1: the converted recording cannot replace its own source")
+                           .arg(output.filename().string())};
     auto imported = importRecording(input, channel, progress);
     if (!imported)
         return Failure{imported.error()};

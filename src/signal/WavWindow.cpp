@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>

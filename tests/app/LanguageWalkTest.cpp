@@ -46,10 +46,10 @@ namespace fs = std::filesystem;
 using Words = std::set<QString>;
 
 // Words of two letters or more, lower case; quoted values and paths are the
-// user's, not the program's.
+// user's, not the program's, and file patterns ("*.flac") are no words.
 Words wordsOf(QString text)
 {
-    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\"|«[^»]*»|\\S*/\\S*"));
+    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\"|«[^»]*»|\\S*/\\S*|\\*\\.\\w+"));
     text.remove(quoted);
     Words words;
     QString word;
@@ -105,7 +105,7 @@ const Words& sharedWords()
                                  "png", "svg", "txt", "ret", "dat", "kg", "km", "mm", "scx", "max", "acquisition",
                                  "simulation", "expert", "signal", "transmission", "type", "coefficient", "synchro",
                                  "standard", "semi", "incorrect", "acceleration", "air", "anti", "bezier", "ms",
-                                 "variation", "zoom", "point", "points",
+                                 "variation", "zoom", "point", "points", "original", "audio",
                                  "text"})  // "Fichier text", the French window's own words
             w.insert(QString::fromUtf8(word));
         return w;
@@ -307,7 +307,7 @@ TEST_P(LanguageWalk, WavWindow)
 {
     QWidget* wav = open("WavT");
     wav->findChild<QAction*>("SaveRET")->trigger();  // nothing to save yet
-    platform.answerOpen(home.write("not-a-wav.wav", "RIFF....WAVEjunk").string());
+    platform.answerOpen(home.write("x1.wav", "RIFF....WAVEjunk").string());
     wav->findChild<QAction*>("cHaWav")->trigger();
     ASSERT_EQ(platform.messages().size(), 2u);
     expectOneLanguage(wav);

@@ -186,7 +186,10 @@ TEST_F(VehicleEditorWindowTest, OkRefusesRatiosItCannotUseAndStaysOpen)
     child<QPushButton>(w, "OK")->click();
     flushDeletes();
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_NE(platform.lastMessage().find("txt1e"), std::string::npos) << platform.lastMessage();
+    // Named by the caption beside the field, not by the field's own name.
+    const std::string caption = child<QLabel>(w, "lbl1e")->text().toStdString();
+    EXPECT_NE(platform.lastMessage().find(caption), std::string::npos) << platform.lastMessage();
+    EXPECT_EQ(platform.lastMessage().find("txt1e"), std::string::npos) << platform.lastMessage();
     EXPECT_EQ(store().vehicleEntries(), before);
     EXPECT_EQ(WindowManager::instance().find("MiniV1"), w);
     EXPECT_FALSE(start->findChild<QAction*>("CalcP")->isEnabled());
