@@ -11,7 +11,7 @@
 <context>
     <name>AccelerationModel</name>
     <message>
-        <source>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</source>
+        <source>Couple insuffisant : le véhicule n&apos;atteint jamais la fin du démarrage (%1 km/h)</source>
         <translation>Not enough torque: the car never reaches the end of the launch (%1 km/h)</translation>
     </message>
     <message>
@@ -189,11 +189,11 @@
         <translation>Incorrect file: the data size exceeds the file size</translation>
     </message>
     <message>
-        <source>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</source>
+        <source>Filtre Wav impossible: l&apos;échantillon %1 lissé vaut %2, hors de 0 à 255</source>
         <translation>WAV filter impossible: smoothed sample %1 is %2, outside 0 to 255</translation>
     </message>
     <message>
-        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <source>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</source>
         <translation>The output file is the input file: choose another name</translation>
     </message>
 </context>
@@ -208,11 +208,11 @@
         <translation>Incorrect file: %1 lines, at most %2</translation>
     </message>
     <message>
-        <source>Fichier incorrect: ligne %1 %2 sans ";"</source>
-        <translation>Incorrect file: line %1 %2 without ";"</translation>
+        <source>Fichier incorrect: ligne %1 %2 sans &quot;;&quot;</source>
+        <translation>Incorrect file: line %1 %2 without &quot;;&quot;</translation>
     </message>
     <message>
-        <source>Fichier incorrect: ligne %1 %2 n'est pas un nombre</source>
+        <source>Fichier incorrect: ligne %1 %2 n&apos;est pas un nombre</source>
         <translation>Incorrect file: line %1 %2 is not a number</translation>
     </message>
 </context>
@@ -316,12 +316,12 @@
 <context>
     <name>MappedFile</name>
     <message>
-        <source>"%1" is not a readable file</source>
-        <translation>"%1" is not a readable file</translation>
+        <source>&quot;%1&quot; is not a readable file</source>
+        <translation>&quot;%1&quot; is not a readable file</translation>
     </message>
     <message>
-        <source>cannot read "%1": %2</source>
-        <translation>cannot read "%1": %2</translation>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>cannot read &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -343,7 +343,7 @@
         <translation>Input past end of file</translation>
     </message>
     <message>
-        <source>Erreur d'accès au chemin/fichier</source>
+        <source>Erreur d&apos;accès au chemin/fichier</source>
         <translation>Path/file access error</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Invalid property value</translation>
     </message>
     <message>
-        <source>Erreur d'exécution</source>
+        <source>Erreur d&apos;exécution</source>
         <translation>Run-time error</translation>
     </message>
     <message>
@@ -403,7 +403,7 @@
         <translation>the S·Cx</translation>
     </message>
     <message>
-        <source>l'inertie moteur</source>
+        <source>l&apos;inertie moteur</source>
         <translation>the engine inertia</translation>
     </message>
     <message>
@@ -447,19 +447,19 @@
         <translation>the rim choice</translation>
     </message>
     <message>
-        <source>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</source>
-        <translation>Line %1: "%2" is outside the entry numbers for %3.</translation>
+        <source>Ligne %1 : « %2 » est hors des numéros d&apos;entrée pour %3.</source>
+        <translation>Line %1: &quot;%2&quot; is outside the entry numbers for %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</source>
-        <translation>Line %1: "%2" is not an entry number for %3.</translation>
+        <source>Ligne %1 : « %2 » n&apos;est pas un numéro d&apos;entrée pour %3.</source>
+        <translation>Line %1: &quot;%2&quot; is not an entry number for %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : %2 n'a pas d'entrée %3.</source>
+        <source>Ligne %1 : %2 n&apos;a pas d&apos;entrée %3.</source>
         <translation>Line %1: %2 has no entry %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : le fichier s'arrête avant %2.</source>
+        <source>Ligne %1 : le fichier s&apos;arrête avant %2.</source>
         <translation>Line %1: the file ends before %2.</translation>
     </message>
     <message>
@@ -475,12 +475,12 @@
         <translation>The file is empty.</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier.</source>
-        <translation>"%1" is not a file.</translation>
+        <source>« %1 » n&apos;est pas un fichier.</source>
+        <translation>&quot;%1&quot; is not a file.</translation>
     </message>
     <message>
-        <source>« %1 » n'existe pas.</source>
-        <translation>"%1" does not exist.</translation>
+        <source>« %1 » n&apos;existe pas.</source>
+        <translation>&quot;%1&quot; does not exist.</translation>
     </message>
     <message>
         <source>Error The Vornax Meter</source>
@@ -541,12 +541,12 @@
         <translation>the torque and power scales do not fit one chart</translation>
     </message>
     <message>
-        <source>"%1" has more than %2 points</source>
-        <translation>"%1" has more than %2 points</translation>
+        <source>&quot;%1&quot; has more than %2 points</source>
+        <translation>&quot;%1&quot; has more than %2 points</translation>
     </message>
     <message>
-        <source>"%1" has %2 lines; the computation needs at least 3</source>
-        <translation>"%1" has %2 lines; the computation needs at least 3</translation>
+        <source>&quot;%1&quot; has %2 lines; the computation needs at least 3</source>
+        <translation>&quot;%1&quot; has %2 lines; the computation needs at least 3</translation>
     </message>
 </context>
 <context>
@@ -559,16 +559,16 @@
 <context>
     <name>PowerCurveInput</name>
     <message>
-        <source>"%1", line %2</source>
-        <translation>"%1", line %2</translation>
+        <source>&quot;%1&quot;, line %2</source>
+        <translation>&quot;%1&quot;, line %2</translation>
     </message>
     <message>
-        <source>"%1" has %2 lines; a curve for the power computation holds at most %3</source>
-        <translation>"%1" has %2 lines; a curve for the power computation holds at most %3</translation>
+        <source>&quot;%1&quot; has %2 lines; a curve for the power computation holds at most %3</source>
+        <translation>&quot;%1&quot; has %2 lines; a curve for the power computation holds at most %3</translation>
     </message>
     <message>
-        <source>%1: no ";" between time and engine speed</source>
-        <translation>%1: no ";" between time and engine speed</translation>
+        <source>%1: no &quot;;&quot; between time and engine speed</source>
+        <translation>%1: no &quot;;&quot; between time and engine speed</translation>
     </message>
     <message>
         <source>%1: %2 is not time;engine speed</source>
@@ -724,7 +724,7 @@
         <translation>Duration (s)</translation>
     </message>
     <message>
-        <source>%1, confirmez d'abord la Mini</source>
+        <source>%1, confirmez d&apos;abord la Mini</source>
         <translation>%1, confirm the Mini first</translation>
     </message>
     <message>
@@ -793,39 +793,39 @@
 <context>
     <name>TextFile</name>
     <message>
-        <source>cannot open "%1": %2</source>
-        <translation>cannot open "%1": %2</translation>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>cannot open &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a file</source>
-        <translation>"%1" is a folder, not a file</translation>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>&quot;%1&quot; is a folder, not a file</translation>
     </message>
     <message>
-        <source>"%1" is too large (%2 bytes)</source>
-        <translation>"%1" is too large (%2 bytes)</translation>
+        <source>&quot;%1&quot; is too large (%2 bytes)</source>
+        <translation>&quot;%1&quot; is too large (%2 bytes)</translation>
     </message>
     <message>
-        <source>cannot read "%1"</source>
-        <translation>cannot read "%1"</translation>
+        <source>cannot read &quot;%1&quot;</source>
+        <translation>cannot read &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>cannot write in "%1": %2</source>
-        <translation>cannot write in "%1": %2</translation>
+        <source>cannot write in &quot;%1&quot;: %2</source>
+        <translation>cannot write in &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>cannot write "%1": %2</source>
-        <translation>cannot write "%1": %2</translation>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>cannot write &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>cannot replace "%1": %2</source>
-        <translation>cannot replace "%1": %2</translation>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>cannot replace &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>TitlePicture</name>
     <message>
         <source>Puissance et couple de la Mini
-à partir du signal d'allumage</source>
+à partir du signal d&apos;allumage</source>
         <translation>Power and torque of the Mini
 from the ignition signal</translation>
     </message>
@@ -845,7 +845,7 @@ from the ignition signal</translation>
         <translation>Incorrect file: more than %1 lines</translation>
     </message>
     <message>
-        <source>une ligne de données suit les facteurs d'unité</source>
+        <source>une ligne de données suit les facteurs d&apos;unité</source>
         <translation>a data line follows the unit factors</translation>
     </message>
     <message>
@@ -869,7 +869,7 @@ from the ignition signal</translation>
         <translation>Incorrect file: no data line</translation>
     </message>
     <message>
-        <source>Valeur inadapter : facteur d'unité nul</source>
+        <source>Valeur inadapter : facteur d&apos;unité nul</source>
         <translation>Unsuitable value: unit factor of zero</translation>
     </message>
     <message>
@@ -969,7 +969,7 @@ from the ignition signal</translation>
 <context>
     <name>vornax::AboutBox</name>
     <message>
-        <source>Titre de l'application</source>
+        <source>Titre de l&apos;application</source>
         <translation>Application title</translation>
     </message>
     <message>
@@ -1046,8 +1046,8 @@ from the ignition signal</translation>
         <translation>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</translation>
     </message>
     <message>
-        <source>Cannot save the picture to "%1".</source>
-        <translation>Cannot save the picture to "%1".</translation>
+        <source>Cannot save the picture to &quot;%1&quot;.</source>
+        <translation>Cannot save the picture to &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1095,7 +1095,7 @@ from the ignition signal</translation>
 <context>
     <name>vornax::SimTD</name>
     <message>
-        <source>Comparaison d'acceleration</source>
+        <source>Comparaison d&apos;acceleration</source>
         <translation>Acceleration comparison</translation>
     </message>
     <message>
@@ -1166,12 +1166,12 @@ from the ignition signal</translation>
         <translation>Unsuitable value: %1 is empty</translation>
     </message>
     <message>
-        <source>Valeur inadapter : %1 « %2 » n'est pas un nombre</source>
-        <translation>Unsuitable value: %1 "%2" is not a number</translation>
+        <source>Valeur inadapter : %1 « %2 » n&apos;est pas un nombre</source>
+        <translation>Unsuitable value: %1 &quot;%2&quot; is not a number</translation>
     </message>
     <message>
         <source>Valeur inadapter : %1 « %2 » doit être supérieur à zéro</source>
-        <translation>Unsuitable value: %1 "%2" must be above zero</translation>
+        <translation>Unsuitable value: %1 &quot;%2&quot; must be above zero</translation>
     </message>
 </context>
 <context>
@@ -1185,7 +1185,7 @@ from the ignition signal</translation>
         <translation>Detection threshold</translation>
     </message>
     <message>
-        <source>Nombre d'éteincelles par tours</source>
+        <source>Nombre d&apos;éteincelles par tours</source>
         <translation>Sparks per revolution</translation>
     </message>
     <message>
@@ -1273,11 +1273,11 @@ from the ignition signal</translation>
         <translation>Unsuitable value: Anti-bounce</translation>
     </message>
     <message>
-        <source>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</source>
+        <source>Trop d&apos;étincelles: la courbe s&apos;arrête à %1 points. Réduisez l&apos;intervalle Début - Fin.</source>
         <translation>Too many sparks: the curve stops at %1 points. Narrow the Start - End interval.</translation>
     </message>
     <message>
-        <source>Valeur inadapter: %1 n'est pas un temps en secondes</source>
+        <source>Valeur inadapter: %1 n&apos;est pas un temps en secondes</source>
         <translation>Unsuitable value: %1 is not a time in seconds</translation>
     </message>
     <message>
@@ -1289,11 +1289,11 @@ from the ignition signal</translation>
         <translation>Unsuitable value: Points skipped by the Bezier curve</translation>
     </message>
     <message>
-        <source>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</source>
+        <source>Aucune courbe à enregistrer : chargez d&apos;abord un Wav ou un Ret.</source>
         <translation>No curve to save: open a WAV or a Ret first.</translation>
     </message>
     <message>
-        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
+        <source>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</source>
         <translation>The output file is the input file: choose another name</translation>
     </message>
     <message>
@@ -1317,8 +1317,8 @@ from the ignition signal</translation>
         <translation>%1 channels</translation>
     </message>
     <message>
-        <source>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
-        <translation>"%1" converted to "%2" (8-bit mono 44100 Hz): %3 %4 Hz, %5</translation>
+        <source>&quot;%1&quot; converti en &quot;%2&quot; (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
+        <translation>&quot;%1&quot; converted to &quot;%2&quot; (8-bit mono 44100 Hz): %3 %4 Hz, %5</translation>
     </message>
     <message>
         <source>, canaux mélangés</source>
@@ -1337,11 +1337,11 @@ from the ignition signal</translation>
         <translation>, gain %1 dB.</translation>
     </message>
     <message>
-        <source>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</source>
+        <source>Le fichier converti ne peut pas remplacer l&apos;original : choisissez un autre nom</source>
         <translation>The converted file cannot replace the original: choose another name</translation>
     </message>
     <message>
-        <source>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</source>
+        <source>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</source>
         <translation>The precise curve needs the sparks of a recording: open a WAV file</translation>
     </message>
 </context>

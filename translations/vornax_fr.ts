@@ -11,8 +11,8 @@
 <context>
     <name>AccelerationModel</name>
     <message>
-        <source>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</source>
-        <translation>Couple insuffisant : le véhicule n'atteint jamais la fin du démarrage (%1 km/h)</translation>
+        <source>Couple insuffisant : le véhicule n&apos;atteint jamais la fin du démarrage (%1 km/h)</source>
+        <translation>Couple insuffisant : le véhicule n&apos;atteint jamais la fin du démarrage (%1 km/h)</translation>
     </message>
     <message>
         <source>%1/h en %2 à %3 tr/min</source>
@@ -23,7 +23,7 @@
     <name>AirCorrection</name>
     <message>
         <source>air temperature</source>
-        <translation>température de l'air</translation>
+        <translation>température de l&apos;air</translation>
     </message>
     <message>
         <source>pressure</source>
@@ -42,7 +42,7 @@
     <name>AppFolder</name>
     <message>
         <source>The language files could not be written to %1; the program runs in French from %2.</source>
-        <translation>Les fichiers de langue n'ont pas pu être écrits dans %1 ; le programme fonctionne en français avec %2.</translation>
+        <translation>Les fichiers de langue n&apos;ont pas pu être écrits dans %1 ; le programme fonctionne en français avec %2.</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>not a file</source>
-        <translation>ce n'est pas un fichier</translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>no such file</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>not an audio file the program can read</source>
-        <translation>ce n'est pas un fichier audio que le programme sait lire</translation>
+        <translation>ce n&apos;est pas un fichier audio que le programme sait lire</translation>
     </message>
     <message>
         <source>damaged audio file (%1)</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>damaged audio: nothing could be decoded</source>
-        <translation>audio abîmé : rien n'a pu être décodé</translation>
+        <translation>audio abîmé : rien n&apos;a pu être décodé</translation>
     </message>
     <message>
         <source>its audio stream holds no samples</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>damaged audio: %1 of %2 packets could not be decoded</source>
-        <translation>audio abîmé : %1 paquets sur %2 n'ont pas pu être décodés</translation>
+        <translation>audio abîmé : %1 paquets sur %2 n&apos;ont pas pu être décodés</translation>
     </message>
     <message>
         <source>truncated: it holds %1 s of the %2 s its header declares</source>
@@ -113,14 +113,14 @@
     </message>
     <message>
         <source>%1: the converted recording cannot replace its own source</source>
-        <translation>%1 : l'enregistrement converti ne peut pas remplacer sa propre source</translation>
+        <translation>%1 : l&apos;enregistrement converti ne peut pas remplacer sa propre source</translation>
     </message>
 </context>
 <context>
     <name>AverageCurve</name>
     <message>
         <source>no curve is ticked: tick the curves to average</source>
-        <translation>aucune courbe n'est cochée : cochez les courbes à moyenner</translation>
+        <translation>aucune courbe n&apos;est cochée : cochez les courbes à moyenner</translation>
     </message>
 </context>
 <context>
@@ -189,12 +189,12 @@
         <translation>Fichier incorrect: la taille des données dépasse celle du fichier</translation>
     </message>
     <message>
-        <source>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</source>
-        <translation>Filtre Wav impossible: l'échantillon %1 lissé vaut %2, hors de 0 à 255</translation>
+        <source>Filtre Wav impossible: l&apos;échantillon %1 lissé vaut %2, hors de 0 à 255</source>
+        <translation>Filtre Wav impossible: l&apos;échantillon %1 lissé vaut %2, hors de 0 à 255</translation>
     </message>
     <message>
-        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
-        <translation>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</translation>
+        <source>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</source>
+        <translation>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</translation>
     </message>
 </context>
 <context>
@@ -208,12 +208,12 @@
         <translation>Fichier incorrect: %1 lignes, au plus %2</translation>
     </message>
     <message>
-        <source>Fichier incorrect: ligne %1 %2 sans ";"</source>
-        <translation>Fichier incorrect: ligne %1 %2 sans ";"</translation>
+        <source>Fichier incorrect: ligne %1 %2 sans &quot;;&quot;</source>
+        <translation>Fichier incorrect: ligne %1 %2 sans &quot;;&quot;</translation>
     </message>
     <message>
-        <source>Fichier incorrect: ligne %1 %2 n'est pas un nombre</source>
-        <translation>Fichier incorrect: ligne %1 %2 n'est pas un nombre</translation>
+        <source>Fichier incorrect: ligne %1 %2 n&apos;est pas un nombre</source>
+        <translation>Fichier incorrect: ligne %1 %2 n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
@@ -235,15 +235,15 @@
     </message>
     <message>
         <source>%1: %2 is not three numbers</source>
-        <translation>%1 : %2 n'est pas fait de trois nombres</translation>
+        <translation>%1 : %2 n&apos;est pas fait de trois nombres</translation>
     </message>
     <message>
         <source>the power unit factor of the language in force (%1) is not a usable number</source>
-        <translation>le facteur d'unité de puissance de la langue en vigueur (%1) n'est pas un nombre utilisable</translation>
+        <translation>le facteur d&apos;unité de puissance de la langue en vigueur (%1) n&apos;est pas un nombre utilisable</translation>
     </message>
     <message>
         <source>the torque unit factor of the language in force (%1) is not a usable number</source>
-        <translation>le facteur d'unité de couple de la langue en vigueur (%1) n'est pas un nombre utilisable</translation>
+        <translation>le facteur d&apos;unité de couple de la langue en vigueur (%1) n&apos;est pas un nombre utilisable</translation>
     </message>
     <message>
         <source>more than %1 lines</source>
@@ -251,15 +251,15 @@
     </message>
     <message>
         <source>%1: %2 is neither a data line nor one of the two factor lines at the end</source>
-        <translation>%1 : %2 n'est ni une ligne de données ni l'une des deux lignes de facteurs de la fin</translation>
+        <translation>%1 : %2 n&apos;est ni une ligne de données ni l&apos;une des deux lignes de facteurs de la fin</translation>
     </message>
     <message>
         <source>%1: the power unit factor %2 is not a usable number</source>
-        <translation>%1 : le facteur d'unité de puissance %2 n'est pas un nombre utilisable</translation>
+        <translation>%1 : le facteur d&apos;unité de puissance %2 n&apos;est pas un nombre utilisable</translation>
     </message>
     <message>
         <source>%1: the torque unit factor %2 is not a usable number</source>
-        <translation>%1 : le facteur d'unité de couple %2 n'est pas un nombre utilisable</translation>
+        <translation>%1 : le facteur d&apos;unité de couple %2 n&apos;est pas un nombre utilisable</translation>
     </message>
     <message>
         <source>%1: %2 holds a value out of range</source>
@@ -316,11 +316,11 @@
 <context>
     <name>MappedFile</name>
     <message>
-        <source>"%1" is not a readable file</source>
-        <translation>« %1 » n'est pas un fichier lisible</translation>
+        <source>&quot;%1&quot; is not a readable file</source>
+        <translation>« %1 » n&apos;est pas un fichier lisible</translation>
     </message>
     <message>
-        <source>cannot read "%1": %2</source>
+        <source>cannot read &quot;%1&quot;: %2</source>
         <translation>impossible de lire « %1 » : %2</translation>
     </message>
 </context>
@@ -343,16 +343,16 @@
         <translation>Tentative de lecture après la fin du fichier</translation>
     </message>
     <message>
-        <source>Erreur d'accès au chemin/fichier</source>
-        <translation>Erreur d'accès au chemin/fichier</translation>
+        <source>Erreur d&apos;accès au chemin/fichier</source>
+        <translation>Erreur d&apos;accès au chemin/fichier</translation>
     </message>
     <message>
         <source>Valeur de propriété non valide</source>
         <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
-        <source>Erreur d'exécution</source>
-        <translation>Erreur d'exécution</translation>
+        <source>Erreur d&apos;exécution</source>
+        <translation>Erreur d&apos;exécution</translation>
     </message>
     <message>
         <source>le nom du véhicule</source>
@@ -403,8 +403,8 @@
         <translation>le S·Cx</translation>
     </message>
     <message>
-        <source>l'inertie moteur</source>
-        <translation>l'inertie moteur</translation>
+        <source>l&apos;inertie moteur</source>
+        <translation>l&apos;inertie moteur</translation>
     </message>
     <message>
         <source>la valeur</source>
@@ -447,20 +447,20 @@
         <translation>le choix de la jante</translation>
     </message>
     <message>
-        <source>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</source>
-        <translation>Ligne %1 : « %2 » est hors des numéros d'entrée pour %3.</translation>
+        <source>Ligne %1 : « %2 » est hors des numéros d&apos;entrée pour %3.</source>
+        <translation>Ligne %1 : « %2 » est hors des numéros d&apos;entrée pour %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</source>
-        <translation>Ligne %1 : « %2 » n'est pas un numéro d'entrée pour %3.</translation>
+        <source>Ligne %1 : « %2 » n&apos;est pas un numéro d&apos;entrée pour %3.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un numéro d&apos;entrée pour %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : %2 n'a pas d'entrée %3.</source>
-        <translation>Ligne %1 : %2 n'a pas d'entrée %3.</translation>
+        <source>Ligne %1 : %2 n&apos;a pas d&apos;entrée %3.</source>
+        <translation>Ligne %1 : %2 n&apos;a pas d&apos;entrée %3.</translation>
     </message>
     <message>
-        <source>Ligne %1 : le fichier s'arrête avant %2.</source>
-        <translation>Ligne %1 : le fichier s'arrête avant %2.</translation>
+        <source>Ligne %1 : le fichier s&apos;arrête avant %2.</source>
+        <translation>Ligne %1 : le fichier s&apos;arrête avant %2.</translation>
     </message>
     <message>
         <source>Fichier Incorrect</source>
@@ -475,12 +475,12 @@
         <translation>Le fichier est vide.</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier.</source>
-        <translation>« %1 » n'est pas un fichier.</translation>
+        <source>« %1 » n&apos;est pas un fichier.</source>
+        <translation>« %1 » n&apos;est pas un fichier.</translation>
     </message>
     <message>
-        <source>« %1 » n'existe pas.</source>
-        <translation>« %1 » n'existe pas.</translation>
+        <source>« %1 » n&apos;existe pas.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Error The Vornax Meter</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>the power or torque overflows (check the unit factors of the language file)</source>
-        <translation>la puissance ou le couple déborde (vérifiez les facteurs d'unité du fichier de langue)</translation>
+        <translation>la puissance ou le couple déborde (vérifiez les facteurs d&apos;unité du fichier de langue)</translation>
     </message>
     <message>
         <source>the engine speed does not vary over the curve: nothing to draw</source>
@@ -541,11 +541,11 @@
         <translation>les échelles de couple et de puissance ne tiennent pas dans un même graphique</translation>
     </message>
     <message>
-        <source>"%1" has more than %2 points</source>
+        <source>&quot;%1&quot; has more than %2 points</source>
         <translation>« %1 » a plus de %2 points</translation>
     </message>
     <message>
-        <source>"%1" has %2 lines; the computation needs at least 3</source>
+        <source>&quot;%1&quot; has %2 lines; the computation needs at least 3</source>
         <translation>« %1 » a %2 lignes ; le calcul en demande au moins 3</translation>
     </message>
 </context>
@@ -553,49 +553,49 @@
     <name>PowerCurveFile</name>
     <message>
         <source>%1: %2 is not a number</source>
-        <translation>%1 : %2 n'est pas un nombre</translation>
+        <translation>%1 : %2 n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
     <name>PowerCurveInput</name>
     <message>
-        <source>"%1", line %2</source>
+        <source>&quot;%1&quot;, line %2</source>
         <translation>« %1 », ligne %2</translation>
     </message>
     <message>
-        <source>"%1" has %2 lines; a curve for the power computation holds at most %3</source>
+        <source>&quot;%1&quot; has %2 lines; a curve for the power computation holds at most %3</source>
         <translation>« %1 » a %2 lignes ; une courbe pour le calcul de puissance en a au plus %3</translation>
     </message>
     <message>
-        <source>%1: no ";" between time and engine speed</source>
+        <source>%1: no &quot;;&quot; between time and engine speed</source>
         <translation>%1 : pas de « ; » entre le temps et le régime</translation>
     </message>
     <message>
         <source>%1: %2 is not time;engine speed</source>
-        <translation>%1 : %2 n'est pas temps;régime</translation>
+        <translation>%1 : %2 n&apos;est pas temps;régime</translation>
     </message>
 </context>
 <context>
     <name>PowerInputs</name>
     <message>
         <source>%1: %2 is not a number (no vehicle has been confirmed yet)</source>
-        <translation>%1 : %2 n'est pas un nombre (aucune Mini n'a encore été validée)</translation>
+        <translation>%1 : %2 n&apos;est pas un nombre (aucune Mini n&apos;a encore été validée)</translation>
     </message>
     <message>
         <source>%1: %2 is not a number (no language file has been loaded)</source>
-        <translation>%1 : %2 n'est pas un nombre (aucun fichier de langue n'a été chargé)</translation>
+        <translation>%1 : %2 n&apos;est pas un nombre (aucun fichier de langue n&apos;a été chargé)</translation>
     </message>
     <message>
         <source>%1: %2 is not a number</source>
-        <translation>%1 : %2 n'est pas un nombre</translation>
+        <translation>%1 : %2 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>gear %1 does not exist (1 to 6)</source>
-        <translation>le rapport %1 n'existe pas (1 à 6)</translation>
+        <translation>le rapport %1 n&apos;existe pas (1 à 6)</translation>
     </message>
     <message>
         <source>%1: %2 is not a usable value (%3)</source>
-        <translation>%1 : %2 n'est pas une valeur utilisable (%3)</translation>
+        <translation>%1 : %2 n&apos;est pas une valeur utilisable (%3)</translation>
     </message>
     <message>
         <source>the mass must be above zero</source>
@@ -658,11 +658,11 @@
     </message>
     <message>
         <source>This name is used by the recorder for its temporary recording. Please choose another.</source>
-        <translation>Ce nom est celui de l'enregistrement provisoire de l'enregistreur. Choisissez-en un autre.</translation>
+        <translation>Ce nom est celui de l&apos;enregistrement provisoire de l&apos;enregistreur. Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1</source>
-        <translation>L'enregistrement n'a pas pu être sauvegardé : %1</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être sauvegardé : %1</translation>
     </message>
     <message>
         <source>not ready</source>
@@ -682,11 +682,11 @@
     </message>
     <message>
         <source>no sound input</source>
-        <translation>pas d'entrée son</translation>
+        <translation>pas d&apos;entrée son</translation>
     </message>
     <message>
         <source>The sound device is not ready.</source>
-        <translation>Le périphérique son n'est pas prêt.</translation>
+        <translation>Le périphérique son n&apos;est pas prêt.</translation>
     </message>
     <message>
         <source>No sound input was found: connect a microphone or a line input, then press Record again.</source>
@@ -694,19 +694,19 @@
     </message>
     <message>
         <source>The sound input offers no format the recorder can read.</source>
-        <translation>L'entrée son n'offre aucun format que l'enregistreur sait lire.</translation>
+        <translation>L&apos;entrée son n&apos;offre aucun format que l&apos;enregistreur sait lire.</translation>
     </message>
     <message>
         <source>The sound input could not be opened.</source>
-        <translation>L'entrée son n'a pas pu être ouverte.</translation>
+        <translation>L&apos;entrée son n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>No sound output was found to play the recording.</source>
-        <translation>Aucune sortie son trouvée pour écouter l'enregistrement.</translation>
+        <translation>Aucune sortie son trouvée pour écouter l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The sound output could not be opened.</source>
-        <translation>La sortie son n'a pas pu être ouverte.</translation>
+        <translation>La sortie son n&apos;a pas pu être ouverte.</translation>
     </message>
 </context>
 <context>
@@ -724,8 +724,8 @@
         <translation>Durée (s)</translation>
     </message>
     <message>
-        <source>%1, confirmez d'abord la Mini</source>
-        <translation>%1, confirmez d'abord la Mini</translation>
+        <source>%1, confirmez d&apos;abord la Mini</source>
+        <translation>%1, confirmez d&apos;abord la Mini</translation>
     </message>
     <message>
         <source>%1, il faut une valeur supérieure à zéro</source>
@@ -771,11 +771,11 @@
     </message>
     <message>
         <source>this is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>a part of the path is not a folder</source>
-        <translation>une partie du chemin n'est pas un dossier</translation>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>disk quota exceeded</source>
@@ -787,37 +787,37 @@
     </message>
     <message>
         <source>input/output error</source>
-        <translation>erreur d'entrée/sortie</translation>
+        <translation>erreur d&apos;entrée/sortie</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
-        <source>cannot open "%1": %2</source>
-        <translation>impossible d'ouvrir « %1 » : %2</translation>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;ouvrir « %1 » : %2</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a file</source>
+        <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>« %1 » est un dossier, pas un fichier</translation>
     </message>
     <message>
-        <source>"%1" is too large (%2 bytes)</source>
+        <source>&quot;%1&quot; is too large (%2 bytes)</source>
         <translation>« %1 » est trop gros (%2 octets)</translation>
     </message>
     <message>
-        <source>cannot read "%1"</source>
+        <source>cannot read &quot;%1&quot;</source>
         <translation>impossible de lire « %1 »</translation>
     </message>
     <message>
-        <source>cannot write in "%1": %2</source>
-        <translation>impossible d'écrire dans « %1 » : %2</translation>
+        <source>cannot write in &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;écrire dans « %1 » : %2</translation>
     </message>
     <message>
-        <source>cannot write "%1": %2</source>
-        <translation>impossible d'écrire « %1 » : %2</translation>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
     </message>
     <message>
-        <source>cannot replace "%1": %2</source>
+        <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>impossible de remplacer « %1 » : %2</translation>
     </message>
 </context>
@@ -825,9 +825,9 @@
     <name>TitlePicture</name>
     <message>
         <source>Puissance et couple de la Mini
-à partir du signal d'allumage</source>
+à partir du signal d&apos;allumage</source>
         <translation>Puissance et couple de la Mini
-à partir du signal d'allumage</translation>
+à partir du signal d&apos;allumage</translation>
     </message>
     <message>
         <source>tr/min  ·  couple  ·  puissance  ·  0-100 km/h  ·  400 m  ·  1000 m</source>
@@ -845,8 +845,8 @@
         <translation>Fichier Incorrect : plus de %1 lignes</translation>
     </message>
     <message>
-        <source>une ligne de données suit les facteurs d'unité</source>
-        <translation>une ligne de données suit les facteurs d'unité</translation>
+        <source>une ligne de données suit les facteurs d&apos;unité</source>
+        <translation>une ligne de données suit les facteurs d&apos;unité</translation>
     </message>
     <message>
         <source>régime illisible</source>
@@ -869,8 +869,8 @@
         <translation>Fichier Incorrect : aucune ligne de données</translation>
     </message>
     <message>
-        <source>Valeur inadapter : facteur d'unité nul</source>
-        <translation>Valeur inadapter : facteur d'unité nul</translation>
+        <source>Valeur inadapter : facteur d&apos;unité nul</source>
+        <translation>Valeur inadapter : facteur d&apos;unité nul</translation>
     </message>
     <message>
         <source>couple ou puissance manquant</source>
@@ -921,15 +921,15 @@
     </message>
     <message>
         <source>not a WAV file (no RIFF/WAVE header)</source>
-        <translation>ce n'est pas un fichier WAV (pas d'en-tête RIFF/WAVE)</translation>
+        <translation>ce n&apos;est pas un fichier WAV (pas d&apos;en-tête RIFF/WAVE)</translation>
     </message>
     <message>
         <source>no data chunk found where the recorder puts it (truncated or unusual WAV header)</source>
-        <translation>pas de bloc de données là où l'enregistreur le met (en-tête WAV tronqué ou inhabituel)</translation>
+        <translation>pas de bloc de données là où l&apos;enregistreur le met (en-tête WAV tronqué ou inhabituel)</translation>
     </message>
     <message>
         <source>not plain PCM (format tag %1); record 8-bit mono PCM at 44100 Hz</source>
-        <translation>ce n'est pas du PCM simple (format %1) ; enregistrez en PCM 8 bits mono à 44100 Hz</translation>
+        <translation>ce n&apos;est pas du PCM simple (format %1) ; enregistrez en PCM 8 bits mono à 44100 Hz</translation>
     </message>
     <message>
         <source>stereo recording; record in mono</source>
@@ -956,21 +956,21 @@
     <name>WavWriter</name>
     <message>
         <source>the recording is too long for a WAV file</source>
-        <translation>l'enregistrement est trop long pour un fichier WAV</translation>
+        <translation>l&apos;enregistrement est trop long pour un fichier WAV</translation>
     </message>
 </context>
 <context>
     <name>WindowManager</name>
     <message>
         <source>This window is not available in this version of the program.</source>
-        <translation>Cette fenêtre n'existe pas dans cette version du programme.</translation>
+        <translation>Cette fenêtre n&apos;existe pas dans cette version du programme.</translation>
     </message>
 </context>
 <context>
     <name>vornax::AboutBox</name>
     <message>
-        <source>Titre de l'application</source>
-        <translation>Titre de l'application</translation>
+        <source>Titre de l&apos;application</source>
+        <translation>Titre de l&apos;application</translation>
     </message>
     <message>
         <source>À propos de %1</source>
@@ -1009,7 +1009,7 @@
     </message>
     <message>
         <source>The average could not be saved: %1</source>
-        <translation>La moyenne n'a pas pu être enregistrée : %1</translation>
+        <translation>La moyenne n&apos;a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -1028,26 +1028,26 @@
     </message>
     <message>
         <source>The language file could not be used: %1</source>
-        <translation>Le fichier de langue n'a pas pu être utilisé : %1</translation>
+        <translation>Le fichier de langue n&apos;a pas pu être utilisé : %1</translation>
     </message>
 </context>
 <context>
     <name>vornax::PlotCanvas</name>
     <message>
         <source>Save picture as PNG or SVG...</source>
-        <translation>Enregistrer l'image en PNG ou SVG...</translation>
+        <translation>Enregistrer l&apos;image en PNG ou SVG...</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation>Enregistrer l'image</translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</source>
         <translation>Image PNG (*.png)|*.png|Dessin SVG (*.svg)|*.svg</translation>
     </message>
     <message>
-        <source>Cannot save the picture to "%1".</source>
-        <translation>Impossible d'enregistrer l'image dans « %1 ».</translation>
+        <source>Cannot save the picture to &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image dans « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1066,7 @@
     </message>
     <message>
         <source>%1: %2 %3 is not a number</source>
-        <translation>%1 : %2 %3 n'est pas un nombre</translation>
+        <translation>%1 : %2 %3 n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
@@ -1095,8 +1095,8 @@
 <context>
     <name>vornax::SimTD</name>
     <message>
-        <source>Comparaison d'acceleration</source>
-        <translation>Comparaison d'acceleration</translation>
+        <source>Comparaison d&apos;acceleration</source>
+        <translation>Comparaison d&apos;acceleration</translation>
     </message>
     <message>
         <source>Enregistrer sous</source>
@@ -1166,8 +1166,8 @@
         <translation>Valeur inadapter : %1 est vide</translation>
     </message>
     <message>
-        <source>Valeur inadapter : %1 « %2 » n'est pas un nombre</source>
-        <translation>Valeur inadapter : %1 « %2 » n'est pas un nombre</translation>
+        <source>Valeur inadapter : %1 « %2 » n&apos;est pas un nombre</source>
+        <translation>Valeur inadapter : %1 « %2 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Valeur inadapter : %1 « %2 » doit être supérieur à zéro</source>
@@ -1185,8 +1185,8 @@
         <translation>Seuil de détection</translation>
     </message>
     <message>
-        <source>Nombre d'éteincelles par tours</source>
-        <translation>Nombre d'éteincelles par tours</translation>
+        <source>Nombre d&apos;éteincelles par tours</source>
+        <translation>Nombre d&apos;éteincelles par tours</translation>
     </message>
     <message>
         <source>Début en sec</source>
@@ -1273,12 +1273,12 @@
         <translation>Valeur inadapter: Anti rebond</translation>
     </message>
     <message>
-        <source>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</source>
-        <translation>Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.</translation>
+        <source>Trop d&apos;étincelles: la courbe s&apos;arrête à %1 points. Réduisez l&apos;intervalle Début - Fin.</source>
+        <translation>Trop d&apos;étincelles: la courbe s&apos;arrête à %1 points. Réduisez l&apos;intervalle Début - Fin.</translation>
     </message>
     <message>
-        <source>Valeur inadapter: %1 n'est pas un temps en secondes</source>
-        <translation>Valeur inadapter: %1 n'est pas un temps en secondes</translation>
+        <source>Valeur inadapter: %1 n&apos;est pas un temps en secondes</source>
+        <translation>Valeur inadapter: %1 n&apos;est pas un temps en secondes</translation>
     </message>
     <message>
         <source>Valeur inadapter</source>
@@ -1289,12 +1289,12 @@
         <translation>Valeur inadapter: Nombre de point sauté par Bezier</translation>
     </message>
     <message>
-        <source>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</source>
-        <translation>Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.</translation>
+        <source>Aucune courbe à enregistrer : chargez d&apos;abord un Wav ou un Ret.</source>
+        <translation>Aucune courbe à enregistrer : chargez d&apos;abord un Wav ou un Ret.</translation>
     </message>
     <message>
-        <source>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</source>
-        <translation>Le fichier de sortie est le fichier d'entrée: choisissez un autre nom</translation>
+        <source>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</source>
+        <translation>Le fichier de sortie est le fichier d&apos;entrée: choisissez un autre nom</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -1317,8 +1317,8 @@
         <translation>%1 canaux</translation>
     </message>
     <message>
-        <source>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
-        <translation>"%1" converti en "%2" (8 bits mono 44100 Hz) : %3 %4 Hz, %5</translation>
+        <source>&quot;%1&quot; converti en &quot;%2&quot; (8 bits mono 44100 Hz) : %3 %4 Hz, %5</source>
+        <translation>&quot;%1&quot; converti en &quot;%2&quot; (8 bits mono 44100 Hz) : %3 %4 Hz, %5</translation>
     </message>
     <message>
         <source>, canaux mélangés</source>
@@ -1337,12 +1337,12 @@
         <translation>, gain %1 dB.</translation>
     </message>
     <message>
-        <source>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</source>
-        <translation>Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom</translation>
+        <source>Le fichier converti ne peut pas remplacer l&apos;original : choisissez un autre nom</source>
+        <translation>Le fichier converti ne peut pas remplacer l&apos;original : choisissez un autre nom</translation>
     </message>
     <message>
-        <source>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</source>
-        <translation>La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav</translation>
+        <source>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</source>
+        <translation>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</translation>
     </message>
 </context>
 </TS>
