@@ -146,6 +146,7 @@ protected:
         QCoreApplication::sendPostedEvents();
         foreign = languageFileWords(GetParam().otherFile);
         foreign.merge(translationWords(GetParam().otherTs));
+        ASSERT_GT(foreign.size(), 200u) << "the other language's words were not read";
     }
     void TearDown() override
     {
