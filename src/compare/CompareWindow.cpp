@@ -268,8 +268,7 @@ void CompareWindow::plotCurves()
         return;
     picture1_->setScaleWidth(*drawing.scaleWidth);
     picture1_->setBackground({255, 255, 255});
-    for (const Segment& s : drawing.lines)
-        picture1_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+    picture1_->add(drawing.plot);
 }
 
 void CompareWindow::MoyC_Click()

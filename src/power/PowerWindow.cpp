@@ -243,12 +243,7 @@ void PowerWindow::showResult(const PowerResult& result, const PowerCorrection& c
     for (int i = 0; i < 9; ++i)
         rpmLabels_[i]->setText(QString::fromStdString(labels.rpm[i]));
 
-    const ChartDrawing chart = powerChart(result);
-    picture1_->clear();
-    picture1_->setScale(chart.width, chart.height);
-    picture1_->setBackground(chart.background);
-    for (const ChartLine& l : chart.lines)
-        picture1_->line(l.x1, l.y1, l.x2, l.y2, l.colour);
+    picture1_->setPlot(powerChart(result));
 }
 
 void PowerWindow::Command3_Click()

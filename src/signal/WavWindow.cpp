@@ -176,11 +176,9 @@ bool WavWindow::Charger()
 void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
     const double width = double(picture1_->width()) * kTwipsPerPixel;
-    picture1_->setScale(width, 256.0);
     threshold_ = slider4_->value();
     zoomX_ = slider1_->value();
-    picture1_->line(0, 128, width, 128, {0, 0, 0});
-    picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
+    picture1_->setPlot(waveformPlot(width, threshold_, {}));
     prowav_->setValue(50);
     if (channelText_ == "Stereo") {
         message("Fichier incorrect: Stereo");
@@ -192,11 +190,7 @@ void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
         return;
     }
     const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
-    for (std::size_t k = 1; k < trace.size(); ++k) {
-        picture1_->line(trace[k - 1].x, trace[k - 1].y, trace[k].x, trace[k].y, {0, 0, 0});
-        if (k % 1024 == 0)
-            prowav_->setValue(static_cast<int>(k));
-    }
+    picture1_->setPlot(waveformPlot(width, threshold_, trace));
     prowav_->setValue(10000);
 }
 
@@ -264,11 +258,8 @@ void WavWindow::graphtemp()
     picture2_->clear();
     picture2_->setBackground({255, 255, 255});
     const auto plot = vornax::graphtemp(curve_);
-    if (plot) {
-        picture2_->setScale(plot->width, plot->height);
-        for (const PlotSegment& s : plot->lines)
-            picture2_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
-    }
+    if (plot)
+        picture2_->setPlot(plot->plot);
     // Too few points for a scale: an empty plot with empty axes.
     for (std::size_t k = 0; k < speedLabels_.size(); ++k)
         speedLabels_[k]->setText(plot ? QString::fromStdString(plot->speedLabels[k]) : QString());

@@ -3,6 +3,8 @@
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 
+#include <algorithm>
+
 namespace vornax {
 
 std::string accelerationFileBytes(const ResultSeries& series, std::int32_t shownLength, float speedFactor)
@@ -28,6 +30,50 @@ Status saveAccelerationFile(const std::filesystem::path& file, const Acceleratio
     if (!factor)
         return Failure{"Valeur inadapter : Lbcoefkm (\"" + store.get("Lbcoefkm") + "\")"};
     return writeFileAtomically(file, accelerationFileBytes(model.series(), model.shownLength(), *factor));
+}
+
+Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines)
+{
+    AccelerationRun run;
+    ResultSeries& series = *run.series;
+    std::int32_t count = 0;
+    bool factorSeen = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const std::string where = "line " + std::to_string(i + 1) + ": ";
+        const auto first = line.find(';');
+        if (first == std::string::npos) {
+            if (line.find_first_not_of(' ') == std::string::npos)
+                continue;
+            const auto factor = parseSingle(line);
+            if (!factor)
+                return Failure{where + quotedValue(line) + " is not a number"};
+            if (!factorSeen)
+                run.speedFactor = *factor;
+            factorSeen = true;
+            continue;
+        }
+        const auto second = line.find(';', first + 1);
+        const auto t = parseSingle(std::string_view(line).substr(0, first));
+        const auto v = second == std::string::npos ? std::nullopt
+                                                   : parseSingle(std::string_view(line).substr(first + 1, second - first - 1));
+        const auto d = second == std::string::npos ? std::nullopt : parseSingle(std::string_view(line).substr(second + 1));
+        if (!t || !v || !d)
+            return Failure{where + quotedValue(line) + " is not time;speed;distance"};
+        if (count + 1 >= ResultSeries::kLastIndex)
+            return Failure{where + "more samples than a run holds"};
+        ++count;
+        series.time[count] = *t;
+        series.speed[count] = *v;
+        series.distance[count] = *d;
+        run.maxSpeed = std::max(run.maxSpeed, *v);
+    }
+    if (count == 0 || !factorSeen)
+        return Failure{"no acceleration run (time;speed;distance lines and the speed factor)"};
+    run.shownLength = count + 1;
+    series.time[count + 1] = series.time[count] + 0.01f;
+    series.index = count + 1;
+    return run;
 }
 
 }  // namespace vornax

@@ -363,8 +363,7 @@ void SimTD::DrawSpeedTime()
                                                            picture_->scaleHeight());
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
-    for (const SpeedTimeSegment& s : picture.segments)
-        picture_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+    picture_->add(picture.plot);
     for (int i = 0; i <= 9; ++i)
         timeLabels_[i]->setText(QString::fromStdString(picture.timeLabels[i]));
     for (int i = 0; i <= 5; ++i) {

@@ -46,7 +46,7 @@ protected:
     std::size_t curveLines(PowerWindow& w)
     {
         std::size_t count = 0;
-        for (const auto& l : child<PlotCanvas>(w, "Picture1")->lines())
+        for (const auto& l : child<PlotCanvas>(w, "Picture1")->segments())
             count += l.colour == kGridColour ? 0 : 1;
         return count;
     }
@@ -134,7 +134,7 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     load(w, curve);
     const QString summary = labelText(w, "Label22");
     const PowerTable before = w.table();
-    const auto linesBefore = child<PlotCanvas>(w, "Picture1")->lines().size();
+    const auto linesBefore = child<PlotCanvas>(w, "Picture1")->segments().size();
 
     // A file that goes wrong half-way: the first 200 lines would overwrite
     // rows before the bad line is met.
@@ -144,7 +144,7 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find("bad.ReT"), std::string::npos);
     EXPECT_EQ(labelText(w, "Label22"), summary);
-    EXPECT_EQ(child<PlotCanvas>(w, "Picture1")->lines().size(), linesBefore);
+    EXPECT_EQ(child<PlotCanvas>(w, "Picture1")->segments().size(), linesBefore);
     EXPECT_EQ(w.pointCount(), 300);
     EXPECT_EQ(w.curvePath(), curve);
     for (int i : {0, 150, 297})

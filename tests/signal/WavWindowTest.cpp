@@ -133,12 +133,12 @@ TEST_F(WavWindowTest, OpeningARecordingDrawsItsSignalAndItsCurve)
     EXPECT_TRUE(child<QSlider>("Slider4")->isEnabled());
 
     // The signal: zero line, threshold line, then the trace.
-    const auto& wave = child<PlotCanvas>("Picture1")->lines();
+    const auto& wave = child<PlotCanvas>("Picture1")->segments();
     ASSERT_GT(wave.size(), 100u);
     EXPECT_EQ(wave[1].y1, 256.0 - 165);
     EXPECT_EQ(wave[1].colour, (Rgb{255, 0, 0}));
     // The curve: grid and the red engine speed, rising, with its axes.
-    const auto& plot = child<PlotCanvas>("Picture2")->lines();
+    const auto& plot = child<PlotCanvas>("Picture2")->segments();
     ASSERT_GT(plot.size(), 27u + 100u);
     EXPECT_EQ(plot[27].colour, (Rgb{255, 0, 0}));
     const int top = std::stoi(child<QLabel>("Label5")->text().toStdString());
@@ -182,7 +182,7 @@ TEST_F(WavWindowTest, SettingsChangesDetectAgain)
     const Curve before = window->curve();
     child<QSlider>("Slider1")->setValue(60);
     expectSameCurve(window->curve(), before);
-    EXPECT_EQ(child<PlotCanvas>("Picture1")->lines()[5].x2, 60.0 * 4);  // zero line, threshold line, then the trace
+    EXPECT_EQ(child<PlotCanvas>("Picture1")->segments()[5].x2, 60.0 * 4);  // zero line, threshold line, then the trace
 }
 
 TEST_F(WavWindowTest, SavesAndLoadsTheCurve)
@@ -330,7 +330,7 @@ TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)
     EXPECT_EQ(child<QLabel>("Label14")->x(), (900 - 307) / 15);
     EXPECT_EQ(child<QLabel>("Label22")->x(), (900 + w - 307) / 15);
     EXPECT_EQ(child<QLabel>("Label18")->y(), (4800 + h + 100) / 15);
-    EXPECT_FALSE(plot->lines().empty());  // redrawn at the new size
+    EXPECT_FALSE(plot->segments().empty());  // redrawn at the new size
 }
 
 TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
