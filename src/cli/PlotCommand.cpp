@@ -120,6 +120,7 @@ void runPlot(const PlotArguments& args)
         picture = accelerationFilePicture(args.files[0], contents[0]);
     }
 
+    picture.widenCurves(2.0);
     startOffscreenGui();
     if (const Status saved = savePlotPicture(args.output, picture.drawn(size.width(), size.height()), size); !saved)
         throw BadInput(saved.error());

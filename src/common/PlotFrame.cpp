@@ -56,6 +56,10 @@ PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int
     double bottom = height - 10.0 - line * double(frame.notes.size());
     if (!frame.bottomTitle.empty())
         bottom -= line;
+    constexpr std::size_t kLegendColumns = 2;
+    const std::size_t legendRows =
+        frame.legendBelow ? (frame.legend.size() + kLegendColumns - 1) / kLegendColumns : 0;
+    bottom -= line * double(legendRows);
     if (!frame.bottom.empty())
         bottom -= line + kGap;
     else
@@ -83,16 +87,27 @@ PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int
         out.text((left + right) / 2, y, frame.bottomTitle, TextAnchor::Top, kInk, kTextSize, true);
         y += line;
     }
+    const double sample = 28.0;
+    if (legendRows > 0) {
+        const double columnWidth = (right - left) / double(kLegendColumns);
+        for (std::size_t k = 0; k < frame.legend.size(); ++k) {
+            const LegendEntry& e = frame.legend[k];
+            const double x = left + columnWidth * double(k % kLegendColumns);
+            const double cy = y + line * (double(k / kLegendColumns) + 0.5);
+            out.polyline({{x, cy}, {x + sample, cy}}, e.colour, e.width, e.dashed);
+            out.text(x + sample + kGap, cy, e.name, TextAnchor::Left);
+        }
+        y += line * double(legendRows);
+    }
     for (const std::string& note : frame.notes) {
         out.text(left, y, note, TextAnchor::TopLeft);
         y += line;
     }
 
-    if (!frame.legend.empty()) {
+    if (!frame.legend.empty() && legendRows == 0) {
         std::size_t longest = 0;
         for (const LegendEntry& e : frame.legend)
             longest = std::max(longest, characters(e.name));
-        const double sample = 28.0;
         const double boxWidth = kGap * 3 + sample + double(longest) * kAdvance * kTextSize;
         const double boxHeight = kGap + line * double(frame.legend.size());
         const double x = left + 10, y0 = top + 10;

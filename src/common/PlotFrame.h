@@ -29,7 +29,10 @@ struct PlotFrame {
     std::vector<std::string> bottom;
     std::string leftTitle, rightTitle, bottomTitle;
     std::vector<std::string> notes;  // lines under the plot
-    std::vector<LegendEntry> legend;  // in the plot's top-left corner
+    std::vector<LegendEntry> legend;
+    // The legend in the plot's top-left corner, or under the plot in two
+    // columns (for many entries over a plot filled with curves).
+    bool legendBelow = false;
 };
 
 // A list of width x height pixels (its user scale) holding `plot` framed as

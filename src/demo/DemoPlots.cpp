@@ -21,14 +21,6 @@ float factor(const Varia& store, const char* entry, float fallback)
     return v && *v != 0.0f ? *v : fallback;
 }
 
-// Wider curves for a picture than the windows' one-pixel lines.
-void widen(PlotList& plot)
-{
-    for (PlotItem& item : plot.items)
-        if (auto* p = std::get_if<PlotPolyline>(&item))
-            p->width = kCurveWidth;
-}
-
 }  // namespace
 
 std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
@@ -38,7 +30,7 @@ std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<R
     if (!plot)
         return std::nullopt;
     PlotPicture picture = speedCurvePicture(*plot, store);
-    widen(picture.plot);
+    picture.widenCurves(kCurveWidth);
     // A spark's time is its file position over the rate, so it counts the
     // 44 header bytes and the first data byte; the truth starts at 0.
     constexpr double kHeaderSeconds = 45.0 / 44100.0;
@@ -62,7 +54,7 @@ PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, cons
     const float watts = factor(store, "LbConvertionWatt", 1.0f);
     const float nm = factor(store, "LbConvertionNm", 1.0f);
     PlotPicture picture = powerChartPicture(result, store);
-    widen(picture.plot);
+    picture.widenCurves(kCurveWidth);
     const ChartScale& s = result.scale;
     double rpmLo = s.rpmRight, rpmHi = s.rpmLeft;
     for (int r = 10; r <= result.pointCount - 39; ++r) {
@@ -89,7 +81,7 @@ PlotList accelerationPicture(const AccelerationModel& model, const Varia& store)
     const SpeedTimePicture drawn = DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(),
                                                  factor(store, "Lbcoefkm", 1.0f), 1.0, 1.0);
     PlotPicture picture = accelerationPicture(drawn, store);
-    widen(picture.plot);
+    picture.widenCurves(kCurveWidth);
     picture.frame.title = "Standing start through the gears";
     picture.frame.legend = {{"Speed", kSpeedCurveColour}, {"Distance", kDistanceCurveColour}};
     const ResultLabels& labels = model.labels();

@@ -26,6 +26,13 @@ std::string rpmUnit(const Varia& store)
 
 }  // namespace
 
+void PlotPicture::widenCurves(double width)
+{
+    for (PlotItem& item : plot.items)
+        if (auto* p = std::get_if<PlotPolyline>(&item))
+            p->width = width;
+}
+
 PlotPicture speedCurvePicture(const SpeedPlot& plot, const Varia& store)
 {
     PlotPicture picture;
@@ -87,12 +94,23 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
     f.rightTitle = titled(texts.torque, label(31));
     f.bottomTitle = rpmUnit(store);
     f.notes = {drawing.label76, drawing.label77};
+    f.legendBelow = true;  // one file to a row: its power, then its torque
     for (const compare::CurveSlot& slot : slots) {
         if (!slot.ticked)
             continue;
+        // Each file's own maxima, found as the plot finds the overall ones.
+        compare::PlotMemory own;
+        const float power = compare::curveMax(slot, compare::Column::Power, 0, own);
+        const float torque = compare::curveMax(slot, compare::Column::Torque, 0, own);
         const std::string name = std::filesystem::path(slot.path).filename().string();
-        f.legend.push_back({name + " – " + texts.power, slot.powerColour});
-        f.legend.push_back({name + " – " + texts.torque, slot.torqueColour});
+        const auto maximum = [&](float value, const std::string& unit, float rpm) {
+            return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
+                   formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
+        };
+        f.legend.push_back({name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower),
+                            slot.powerColour});
+        f.legend.push_back({name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque),
+                            slot.torqueColour});
     }
     return picture;
 }

@@ -28,6 +28,9 @@ struct PlotPicture {
     {
         return framedPlot(plot, frame, width, height);
     }
+    // Curves drawn `width` pixels wide: a picture is seen at a distance where
+    // the windows' one-pixel lines look faint.
+    void widenCurves(double width);
 };
 
 // The WAV window's engine-speed plot: speed values down the left edge, times
