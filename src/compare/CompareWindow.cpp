@@ -1,6 +1,7 @@
 #include "compare/CompareWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
 #include "common/TextFile.h"
@@ -21,9 +22,8 @@ using namespace compare;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 
-int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int px(double twips) { return twipsToPixels(twips); }
 
 QRect pxRect(double left, double top, double width, double height)
 {

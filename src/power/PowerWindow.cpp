@@ -1,6 +1,7 @@
 #include "power/PowerWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/AppSettings.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
@@ -32,7 +33,6 @@ namespace vornax {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // The picture's top-left corner, from the window's design: room for the
 // buttons, the gear and conditions frames and the summary lines above it and
 // the power values on its left.
@@ -42,7 +42,7 @@ constexpr double kPictureTop = 1500;
 constexpr double kTitleTop = 1170;
 constexpr int kLabelHeightTwips = 255;
 
-int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int px(double twips) { return twipsToPixels(twips); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
 

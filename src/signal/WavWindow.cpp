@@ -1,6 +1,7 @@
 #include "signal/WavWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "common/PlatformServices.h"
@@ -29,7 +30,6 @@ namespace {
 
 constexpr const char* kWavFilter = "Fichier Son *.Wav|*.wav";
 constexpr const char* kCurveFilter = "Fichier courbe *.ReT|*.ReT";
-constexpr int kTwipsPerPixel = 15;
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 

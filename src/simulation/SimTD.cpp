@@ -1,6 +1,7 @@
 #include "simulation/SimTD.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/Fields.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
@@ -23,8 +24,7 @@
 namespace vornax {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-int px(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
+int px(int twips) { return twipsToPixels(twips); }
 QRect pixels(const SpeedTimeRect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }

@@ -2,6 +2,7 @@
 #include "SignalFiles.h"
 #include "TempFolder.h"
 #include "common/PlotCanvas.h"
+#include "common/Twips.h"
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
 #include "signal/CurveFile.h"
@@ -113,7 +114,7 @@ TEST_F(WavWindowTest, StartsEmptyWithItsCaptionsFromTheStore)
     window = std::make_unique<WavWindow>();
     EXPECT_TRUE(child<QLineEdit>("Text1")->isVisibleTo(window.get()));
     EXPECT_TRUE(child<QSlider>("Slider2")->isVisibleTo(window.get()));
-    EXPECT_EQ(window->width(), usualWidth + 4000 / 15);
+    EXPECT_EQ(window->width(), usualWidth + twipsToPixels(4000));
     // Opened through the window manager, it keeps that size.
     WindowManager::instance().registerWindow("WavT", [] { return new WavWindow; });
     const QWidget* shown = WindowManager::instance().show("WavT");
@@ -323,13 +324,13 @@ TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)
     const QWidget* area = plot->parentWidget();
     // In twips: height = H - T - 1 200, width = W - 2 L, with T = 4 800, L = 900.
     const int h = area->height() * 15 - 4800 - 1200, w = area->width() * 15 - 1800;
-    EXPECT_EQ(plot->geometry(), QRect(60, 320, w / 15, h / 15));
-    EXPECT_EQ(child<QLabel>("Label5")->y(), (4800 - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label13")->y(), (4800 + h - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label1")->y(), (4800 + h * 8 / 9 - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label14")->x(), (900 - 307) / 15);
-    EXPECT_EQ(child<QLabel>("Label22")->x(), (900 + w - 307) / 15);
-    EXPECT_EQ(child<QLabel>("Label18")->y(), (4800 + h + 100) / 15);
+    EXPECT_EQ(plot->geometry(), QRect(60, 320, twipsToPixels(w), twipsToPixels(h)));
+    EXPECT_EQ(child<QLabel>("Label5")->y(), twipsToPixels(4800 - 125));
+    EXPECT_EQ(child<QLabel>("Label13")->y(), twipsToPixels(4800 + h - 125));
+    EXPECT_EQ(child<QLabel>("Label1")->y(), twipsToPixels(4800 + h * 8 / 9 - 125));
+    EXPECT_EQ(child<QLabel>("Label14")->x(), twipsToPixels(900 - 307));
+    EXPECT_EQ(child<QLabel>("Label22")->x(), twipsToPixels(900 + w - 307));
+    EXPECT_EQ(child<QLabel>("Label18")->y(), twipsToPixels(4800 + h + 100));
     EXPECT_FALSE(plot->segments().empty());  // redrawn at the new size
 }
 
