@@ -45,7 +45,7 @@ SpeedTimeLayout designLayout()
         l = {0, 0, kLabelWidth - 30, kLabelHeight};
     for (auto& l : design.distanceLabels)
         l = {kPlot.left + kPlot.width + 15, 0, kLabelWidth, kLabelHeight};
-    return Form_Resize(kPlot.left + kPlot.width + 600, kPlot.top + kPlot.height + 1000, design);
+    return layoutSpeedTimePlot(kPlot.left + kPlot.width + 600, kPlot.top + kPlot.height + 1000, design);
 }
 
 // The window's client area: controls at fixed places, the plot growing with
@@ -375,7 +375,7 @@ void SimTD::DrawSpeedTime()
 
 void SimTD::Form_Resize()
 {
-    layout_ = vornax::Form_Resize(body_->width() * kTwipsPerPixel, body_->height() * kTwipsPerPixel, layout_);
+    layout_ = layoutSpeedTimePlot(body_->width() * kTwipsPerPixel, body_->height() * kTwipsPerPixel, layout_);
     applyLayout();
     DrawSpeedTime();
 }

@@ -67,7 +67,7 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
     return picture;
 }
 
-SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLayout& design)
+SpeedTimeLayout layoutSpeedTimePlot(int windowWidth, int windowHeight, const SpeedTimeLayout& design)
 {
     SpeedTimeLayout layout = design;
     SpeedTimeRect& plot = layout.plot;

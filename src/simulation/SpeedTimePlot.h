@@ -51,13 +51,13 @@ struct SpeedTimeLayout {
     std::array<SpeedTimeRect, 6> distanceLabels;
 };
 
-// Form_Resize: the plot takes the window's width less 1200 and its height
+// The layout for a window size: the plot takes the window's width less 1200 and its height
 // less its top and 1000 (each only when that leaves room), the time labels go
 // under it at ninths of its width, the speed and distance labels at fifths of
 // its height (value 0 at the bottom edge), the speed column where it was
 // designed, the distance column at its designed gap from the plot's right
 // edge. The labels keep their sizes; `design` holds the plot and every label as designed or last
 // laid out.
-SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLayout& design);
+SpeedTimeLayout layoutSpeedTimePlot(int windowWidth, int windowHeight, const SpeedTimeLayout& design);
 
 }  // namespace vornax

@@ -1,5 +1,6 @@
 // The whole road on synthetic recordings: what it measures against the
 // engine's true curve, and what it leaves on disk.
+#include "CommandRun.h"
 #include "TempFolder.h"
 
 #include "common/TextFile.h"
@@ -9,9 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
@@ -104,16 +102,10 @@ TEST(DemoRun, RefusesToRunWithoutALanguage)
 
 int runCli(const std::string& arguments, const TempFolder& home, std::string& out)
 {
-    const std::string command = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " " + arguments +
-                                " 2>'" + (home / "err.txt").string() + "'";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::CommandRun run = testing::runCommand(
+        "VORNAX_HOME=" + testing::quoted(home.path()) + " " + VORNAX_CLI + " " + arguments, home / "err.txt");
+    out += run.out;
+    return run.status;
 }
 
 TEST(DemoCommand, WritesTheFolderAndPrintsTheReport)

@@ -1,23 +1,18 @@
 // The `vornax power` command as a user runs it.
+#include "CommandRun.h"
 #include "PowerTestData.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct CommandRun {
-    int status = -1;
-    std::string out, err;
-};
+using testing::CommandRun;
 
 class PowerCommand : public ::testing::Test {
 protected:
@@ -30,20 +25,10 @@ protected:
         const std::string language =
             withLanguage ? std::string(" --lang ") + VORNAX_LANG_DIR + "/francais.txt" : std::string();
         const std::string command = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " power " +
-                                    arguments + language + " 2>'" + (home / "err.txt").string() + "'";
-        CommandRun result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer{};
-        while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            result.out.append(buffer.data(), n);
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = TempFolder::read(home / "err.txt");
-        return result;
+                                    arguments + language;
+        return testing::runCommand(command, home / "err.txt");
     }
-    std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+    static std::string quoted(const std::filesystem::path& p) { return testing::quoted(p); }
 
     TempFolder home;
     std::filesystem::path curve;

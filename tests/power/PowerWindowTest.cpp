@@ -1,5 +1,6 @@
 #include "power/PowerWindow.h"
 
+#include "CommandRun.h"
 #include "PowerTestData.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
@@ -16,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 
 namespace vornax {
 namespace {
@@ -225,15 +224,7 @@ TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
 // The text of a PDF as a reader gets it.
 std::string pdfText(const std::filesystem::path& pdf)
 {
-    std::string text;
-    FILE* pipe = ::popen(("pdftotext -enc UTF-8 '" + pdf.string() + "' - 2>&1").c_str(), "r");
-    if (!pipe)
-        return text;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        text.append(buffer.data(), n);
-    ::pclose(pipe);
-    return text;
+    return testing::runCommand("pdftotext -enc UTF-8 " + testing::quoted(pdf) + " - 2>&1").out;
 }
 
 TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)

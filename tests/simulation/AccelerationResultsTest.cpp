@@ -103,7 +103,7 @@ TEST(DrawSpeedTime, WithoutARunOnlyTheGridAndLabelsOnTheOldScale)
     }
 }
 
-TEST(Form_Resize, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
+TEST(layoutSpeedTimePlot, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
 {
     SpeedTimeLayout design;
     design.plot = {600, 2850, 9000, 4000};
@@ -119,7 +119,7 @@ TEST(Form_Resize, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
         {1201, 3851, 1, 1},
     };
     for (const Case& c : cases) {
-        const SpeedTimeLayout l = Form_Resize(c.width, c.height, design);
+        const SpeedTimeLayout l = layoutSpeedTimePlot(c.width, c.height, design);
         EXPECT_EQ(l.plot.width, c.plotWidth);
         EXPECT_EQ(l.plot.height, c.plotHeight);
         const int bottom = l.plot.top + l.plot.height;
