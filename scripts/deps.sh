@@ -6,7 +6,7 @@ vornax_packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core poppler-utils
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   locales dpkg-dev
 )
 vornax_install_missing() {

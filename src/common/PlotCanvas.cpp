@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-
 namespace vornax {
 
 PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)

@@ -57,8 +57,7 @@ PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int
     if (!frame.bottomTitle.empty())
         bottom -= line;
     constexpr std::size_t kLegendColumns = 2;
-    const std::size_t legendRows =
-        frame.legendBelow ? (frame.legend.size() + kLegendColumns - 1) / kLegendColumns : 0;
+    const std::size_t legendRows = frame.legendBelow ? (frame.legend.size() + kLegendColumns - 1) / kLegendColumns : 0;
     bottom -= line * double(legendRows);
     if (!frame.bottom.empty())
         bottom -= line + kGap;
@@ -68,8 +67,7 @@ PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int
     if (!frame.leftTitle.empty())
         out.text(left, top - kTextSize / 2 - kGap, frame.leftTitle, TextAnchor::BottomLeft, kInk, kTextSize, true);
     if (!frame.rightTitle.empty())
-        out.text(right, top - kTextSize / 2 - kGap, frame.rightTitle, TextAnchor::BottomRight, kInk, kTextSize,
-                 true);
+        out.text(right, top - kTextSize / 2 - kGap, frame.rightTitle, TextAnchor::BottomRight, kInk, kTextSize, true);
     if (right - left < 20 || bottom - top < 20)
         return out;
 

@@ -66,8 +66,8 @@ std::vector<PlotLine> segmentsOf(const PlotList& plot)
             segments.push_back(*l);
         else if (const auto* p = std::get_if<PlotPolyline>(&item))
             for (std::size_t k = 1; k < p->points.size(); ++k)
-                segments.push_back({p->points[k - 1].x, p->points[k - 1].y, p->points[k].x, p->points[k].y,
-                                    p->colour, p->width});
+                segments.push_back(
+                    {p->points[k - 1].x, p->points[k - 1].y, p->points[k].x, p->points[k].y, p->colour, p->width});
     }
     return segments;
 }

@@ -37,7 +37,7 @@ struct PlotPolyline {
 enum class TextAnchor { TopLeft, Top, TopRight, Left, Centre, Right, BottomLeft, Bottom, BottomRight };
 
 struct PlotText {
-    double x, y;  // reference point
+    double x, y;       // reference point
     std::string text;  // UTF-8, one line
     TextAnchor anchor = TextAnchor::TopLeft;
     Rgb colour{0, 0, 0};
@@ -70,8 +70,8 @@ struct PlotList {
     // surface can draw them); a polyline keeps its finite points.
     void line(double x1, double y1, double x2, double y2, Rgb colour, double width = 1.0);
     void polyline(const std::vector<PlotPoint>& points, Rgb colour, double width = 1.0, bool dashed = false);
-    void text(double x, double y, std::string text, TextAnchor anchor, Rgb colour = {0, 0, 0},
-              double size = 12.0, bool bold = false);
+    void text(double x, double y, std::string text, TextAnchor anchor, Rgb colour = {0, 0, 0}, double size = 12.0,
+              bool bold = false);
     void rect(double x, double y, double width, double height, Rgb fill);
     void panel(double x, double y, double width, double height, PlotList plot);
 };

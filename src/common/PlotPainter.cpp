@@ -77,13 +77,21 @@ void paintText(QPainter& painter, const Mapper& map, const PlotText& t, double s
     const QPointF at = map.edge(t.x, t.y);
     double left = at.x(), top = at.y();
     switch (t.anchor) {
-    case TextAnchor::Top: case TextAnchor::Centre: case TextAnchor::Bottom: left -= w / 2; break;
-    case TextAnchor::TopRight: case TextAnchor::Right: case TextAnchor::BottomRight: left -= w; break;
+    case TextAnchor::Top:
+    case TextAnchor::Centre:
+    case TextAnchor::Bottom: left -= w / 2; break;
+    case TextAnchor::TopRight:
+    case TextAnchor::Right:
+    case TextAnchor::BottomRight: left -= w; break;
     default: break;
     }
     switch (t.anchor) {
-    case TextAnchor::Left: case TextAnchor::Centre: case TextAnchor::Right: top -= h / 2; break;
-    case TextAnchor::BottomLeft: case TextAnchor::Bottom: case TextAnchor::BottomRight: top -= h; break;
+    case TextAnchor::Left:
+    case TextAnchor::Centre:
+    case TextAnchor::Right: top -= h / 2; break;
+    case TextAnchor::BottomLeft:
+    case TextAnchor::Bottom:
+    case TextAnchor::BottomRight: top -= h; break;
     default: break;
     }
     painter.drawText(QPointF(left, top + metrics.ascent()), text);

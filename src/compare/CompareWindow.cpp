@@ -22,7 +22,6 @@ using namespace compare;
 
 namespace {
 
-
 int px(double twips) { return twipsToPixels(twips); }
 
 QRect pxRect(double left, double top, double width, double height)

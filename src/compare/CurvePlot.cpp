@@ -92,14 +92,16 @@ float curveMin(const CurveSlot& slot, Column column, float running)
 void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options, PlotList& plot)
 {
     if (options.showTorque)
-        polyline(slot, bounds.minRpm, slot.torqueColour, plot,
-                 [](const CurvePoint& p, const PlotBounds& b) {
-                     return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
-                 },
-                 bounds);
+        polyline(
+            slot, bounds.minRpm, slot.torqueColour, plot,
+            [](const CurvePoint& p, const PlotBounds& b) {
+                return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
+            },
+            bounds);
     if (options.showPower)
-        polyline(slot, bounds.minRpm, slot.powerColour, plot,
-                 [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
+        polyline(
+            slot, bounds.minRpm, slot.powerColour, plot,
+            [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
 }
 
 PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,

@@ -78,16 +78,16 @@ PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, cons
 
 PlotList accelerationPicture(const AccelerationModel& model, const Varia& store)
 {
-    const SpeedTimePicture drawn = DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(),
-                                                 factor(store, "Lbcoefkm", 1.0f), 1.0, 1.0);
+    const SpeedTimePicture drawn =
+        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), factor(store, "Lbcoefkm", 1.0f), 1.0, 1.0);
     PlotPicture picture = accelerationPicture(drawn, store);
     picture.widenCurves(kCurveWidth);
     picture.frame.title = "Standing start through the gears";
     picture.frame.legend = {{"Speed", kSpeedCurveColour}, {"Distance", kDistanceCurveColour}};
     const ResultLabels& labels = model.labels();
-    for (const auto& [caption, figure] : {std::pair{store.get("Lb0100km"), labels.lbT0100},
-                                          std::pair{store.get("Lb400mDa"), labels.lb400mDA},
-                                          std::pair{store.get("Lb1000mDA"), labels.lb1000mDA}})
+    for (const auto& [caption, figure] :
+         {std::pair{store.get("Lb0100km"), labels.lbT0100}, std::pair{store.get("Lb400mDa"), labels.lb400mDA},
+          std::pair{store.get("Lb1000mDA"), labels.lb1000mDA}})
         if (!figure.empty())
             picture.frame.notes.push_back(caption + ": " + figure + " s");
     return picture.drawn();

@@ -65,9 +65,9 @@ std::pair<Rgb, Rgb> comparisonColours(std::size_t k)
 {
     // Torque a darker shade of the power's colour, so each file reads as one pair.
     static constexpr std::pair<Rgb, Rgb> kPairs[] = {
-        {{0, 0, 200}, {230, 0, 0}},     {{0, 110, 0}, {80, 190, 40}},  {{120, 60, 0}, {240, 140, 0}},
-        {{90, 0, 120}, {190, 70, 220}}, {{0, 100, 110}, {0, 180, 200}}, {{90, 90, 90}, {20, 20, 20}},
-        {{130, 0, 60}, {230, 60, 140}}, {{60, 70, 0}, {160, 170, 0}},  {{0, 50, 110}, {70, 130, 230}},
+        {{0, 0, 200}, {230, 0, 0}},       {{0, 110, 0}, {80, 190, 40}},    {{120, 60, 0}, {240, 140, 0}},
+        {{90, 0, 120}, {190, 70, 220}},   {{0, 100, 110}, {0, 180, 200}},  {{90, 90, 90}, {20, 20, 20}},
+        {{130, 0, 60}, {230, 60, 140}},   {{60, 70, 0}, {160, 170, 0}},    {{0, 50, 110}, {70, 130, 230}},
         {{110, 40, 40}, {200, 110, 100}}, {{40, 90, 70}, {110, 180, 150}},
     };
     return kPairs[k % std::size(kPairs)];
@@ -107,10 +107,10 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
             return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
                    formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
         };
-        f.legend.push_back({name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower),
-                            slot.powerColour});
-        f.legend.push_back({name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque),
-                            slot.torqueColour});
+        f.legend.push_back(
+            {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
+        f.legend.push_back(
+            {name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque), slot.torqueColour});
     }
     return picture;
 }

@@ -136,10 +136,7 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
 
 Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex) { return readInputs(store, gearIndex, true); }
 
-Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex)
-{
-    return readInputs(store, gearIndex, false);
-}
+Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex) { return readInputs(store, gearIndex, false); }
 
 double wheelRadius(const PowerInputs& in)
 {

@@ -55,9 +55,11 @@ Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& l
         }
         const auto second = line.find(';', first + 1);
         const auto t = parseSingle(std::string_view(line).substr(0, first));
-        const auto v = second == std::string::npos ? std::nullopt
-                                                   : parseSingle(std::string_view(line).substr(first + 1, second - first - 1));
-        const auto d = second == std::string::npos ? std::nullopt : parseSingle(std::string_view(line).substr(second + 1));
+        const auto v = second == std::string::npos
+                           ? std::nullopt
+                           : parseSingle(std::string_view(line).substr(first + 1, second - first - 1));
+        const auto d =
+            second == std::string::npos ? std::nullopt : parseSingle(std::string_view(line).substr(second + 1));
         if (!t || !v || !d)
             return Failure{where + quotedValue(line) + " is not time;speed;distance"};
         if (count + 1 >= ResultSeries::kLastIndex)

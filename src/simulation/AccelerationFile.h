@@ -26,8 +26,8 @@ Status saveAccelerationFile(const std::filesystem::path& file, const Acceleratio
 struct AccelerationRun {
     std::unique_ptr<ResultSeries> series = std::make_unique<ResultSeries>();
     std::int32_t shownLength = 0;  // K
-    float maxSpeed = 0;             // km/h, the largest sample
-    float speedFactor = 1;          // the file's Lbcoefkm
+    float maxSpeed = 0;            // km/h, the largest sample
+    float speedFactor = 1;         // the file's Lbcoefkm
 };
 
 // The file's lines read back. Refused, naming the 1-based line: a data line

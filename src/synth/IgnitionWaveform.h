@@ -10,7 +10,6 @@
 
 namespace vornax {
 
-
 struct WaveformSettings {
     double seconds = 0;          // length of the recording
     bool lowPolarity = false;    // pulses swing downwards first ("1 - 128")

@@ -85,8 +85,8 @@ TEST(PlotCanvas, ShowsTheSamePixelsAsThePictureRenderer)
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
             const QColor a = shown.pixelColor(x, y), b = drawn.pixelColor(x, y);
-            const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                    std::abs(a.blue() - b.blue())});
+            const int d =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
             EXPECT_LE(d, 96) << x << "," << y;
             differing += d > 8 ? 1 : 0;
             inked += b != QColor(255, 255, 255) ? 1 : 0;

@@ -80,7 +80,7 @@ TEST(PlotCurves, QuantitiesNotShownEmptyTheirLabels)
         EXPECT_EQ(*neither.labels[n], "") << "Label" << n;
     EXPECT_EQ(*neither.labels[21], "950");
     EXPECT_DOUBLE_EQ(*neither.scaleHeight, 33.5);  // the torque range
-    EXPECT_EQ(segmentsOf(neither.plot).size(), 19u);          // the grid alone
+    EXPECT_EQ(segmentsOf(neither.plot).size(), 19u);  // the grid alone
 
     const PlotDrawing torqueOnly = plotCurves(twoCurves(), {false, true}, kTexts, memory);
     EXPECT_EQ(*torqueOnly.labels[1], "");

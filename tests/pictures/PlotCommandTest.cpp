@@ -32,9 +32,9 @@ protected:
     static void SetUpTestSuite()
     {
         folder = new TempFolder;
-        const testing::CommandRun demo = testing::runCommand(
-            std::string(VORNAX_CLI) + " demo --out " + quoted(folder->path()) + " --lang " + VORNAX_LANG_DIR +
-            "/francais.txt >/dev/null");
+        const testing::CommandRun demo =
+            testing::runCommand(std::string(VORNAX_CLI) + " demo --out " + quoted(folder->path()) + " --lang " +
+                                VORNAX_LANG_DIR + "/francais.txt >/dev/null");
         ASSERT_EQ(demo.status, 0);
     }
     static void TearDownTestSuite() { delete folder; }

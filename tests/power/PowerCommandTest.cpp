@@ -24,8 +24,8 @@ protected:
     {
         const std::string language =
             withLanguage ? std::string(" --lang ") + VORNAX_LANG_DIR + "/francais.txt" : std::string();
-        const std::string command = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " power " +
-                                    arguments + language;
+        const std::string command =
+            "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " power " + arguments + language;
         return testing::runCommand(command, home / "err.txt");
     }
     static std::string quoted(const std::filesystem::path& p) { return testing::quoted(p); }

@@ -120,9 +120,9 @@ TEST(PowerChartTest, GridThenOneSegmentPerCurveAndRow)
     EXPECT_EQ(noneChart.scaleWidth, 1000.0);
     EXPECT_EQ(noneChart.scaleHeight, 40.0);
     const std::vector<PlotLine> none = segmentsOf(noneChart);
-    ASSERT_EQ(none.size(), 19u);  // ten horizontal and nine vertical grid lines
-    EXPECT_EQ(none[0].y1, 40.0);  // bottom edge first
-    EXPECT_EQ(none[9].y1, 0.0);   // top edge last
+    ASSERT_EQ(none.size(), 19u);     // ten horizontal and nine vertical grid lines
+    EXPECT_EQ(none[0].y1, 40.0);     // bottom edge first
+    EXPECT_EQ(none[9].y1, 0.0);      // top edge last
     EXPECT_EQ(none[10].x1, 1000.0);  // right edge first
     EXPECT_EQ(none[18].x1, 0.0);
     for (const auto& l : none)
