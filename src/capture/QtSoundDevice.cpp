@@ -131,6 +131,13 @@ void QtSoundDevice::endRecording()
     if (!source_)
         return;
     takeInput();
+    // What the resampler's filter still holds ends the recording.
+    if (converter_) {
+        converter_->finish(samples_);
+        if (samples_.size() > kMaxRecordingSamples)
+            samples_.resize(kMaxRecordingSamples);
+        converter_.reset();
+    }
     disconnect(source_.get(), nullptr, this, nullptr);
     if (input_)
         disconnect(input_, nullptr, this, nullptr);

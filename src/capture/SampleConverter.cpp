@@ -2,20 +2,16 @@
 
 #include "capture/WavWriter.h"
 
+extern "C" {
+#include <libavutil/samplefmt.h>
+}
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace vornax {
 namespace {
-
-template <typename T>
-T load(const std::uint8_t* at)
-{
-    T value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
 
 template <typename T>
 void store(std::vector<std::uint8_t>& out, T value)
@@ -33,6 +29,18 @@ std::uint8_t toRecordingSample(double value)
     return static_cast<std::uint8_t>(std::clamp(step, 0.0, 255.0));
 }
 
+// The resampler's name for each device encoding (all interleaved).
+int ffmpegFormat(SampleType type)
+{
+    switch (type) {
+    case SampleType::UInt8: return AV_SAMPLE_FMT_U8;
+    case SampleType::Int16: return AV_SAMPLE_FMT_S16;
+    case SampleType::Int32: return AV_SAMPLE_FMT_S32;
+    case SampleType::Float: return AV_SAMPLE_FMT_FLT;
+    }
+    return AV_SAMPLE_FMT_U8;
+}
+
 }  // namespace
 
 int PcmFormat::bytesPerSample() const
@@ -48,47 +56,38 @@ int PcmFormat::bytesPerSample() const
 
 bool PcmFormat::valid() const { return sampleRate >= 1 && sampleRate <= 1000000 && channels >= 1 && channels <= 32; }
 
-RecordingConverter::RecordingConverter(PcmFormat input) : input_(input) {}
-
-double RecordingConverter::frameValue(const std::uint8_t* frame) const
+RecordingConverter::RecordingConverter(PcmFormat input) : input_(input)
 {
-    double sum = 0;
-    const int width = input_.bytesPerSample();
-    for (int c = 0; c < input_.channels; ++c, frame += width) {
-        switch (input_.type) {
-        case SampleType::UInt8: sum += (frame[0] - 128) / 128.0; break;
-        case SampleType::Int16: sum += load<std::int16_t>(frame) / 32768.0; break;
-        case SampleType::Int32: sum += load<std::int32_t>(frame) / 2147483648.0; break;
-        case SampleType::Float: sum += load<float>(frame); break;
-        }
-    }
-    return sum / input_.channels;
+    auto resampler = Resampler::create(ffmpegFormat(input.type), input.channels, input.sampleRate);
+    // A valid() format always has a converter; without one nothing comes out.
+    if (resampler)
+        resampler_ = std::make_unique<Resampler>(std::move(resampler.value()));
 }
 
-void RecordingConverter::addFrame(double value, std::vector<std::uint8_t>& out)
+RecordingConverter::RecordingConverter(RecordingConverter&&) noexcept = default;
+RecordingConverter& RecordingConverter::operator=(RecordingConverter&&) noexcept = default;
+RecordingConverter::~RecordingConverter() = default;
+
+void RecordingConverter::append(std::vector<std::uint8_t>& out)
 {
-    // Output n sits at input frame position p = n × rate / 44 100. Every
-    // output with p <= framesIn_ - 1 was written with the earlier frames, so
-    // the ones written now lie in (k − 1, k] and interpolate between the
-    // previous frame and this one; p = k takes this frame exactly.
-    const std::int64_t k = framesIn_;
-    const std::int64_t rate = input_.sampleRate;
-    while (samplesOut_ * rate <= k * kRecordingRate) {
-        double sample = value;
-        if (k > 0) {
-            const double fraction =
-                static_cast<double>(samplesOut_ * rate - (k - 1) * kRecordingRate) / kRecordingRate;
-            sample = previous_ + (value - previous_) * fraction;
-        }
-        out.push_back(toRecordingSample(sample));
-        ++samplesOut_;
+    if (converted_.empty())
+        return;
+    const std::size_t count = converted_[0].size();
+    const double channels = static_cast<double>(converted_.size());
+    for (std::size_t n = 0; n < count; ++n) {
+        double sum = 0;
+        for (const auto& channel : converted_)
+            sum += channel[n];
+        out.push_back(toRecordingSample(sum / channels));
     }
-    previous_ = value;
-    ++framesIn_;
+    for (auto& channel : converted_)
+        channel.clear();
 }
 
 void RecordingConverter::feed(std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& out)
 {
+    if (!resampler_)
+        return;
     const std::size_t frameBytes = static_cast<std::size_t>(input_.bytesPerFrame());
     if (!partial_.empty()) {
         const std::size_t take = std::min(frameBytes - partial_.size(), bytes.size());
@@ -96,13 +95,25 @@ void RecordingConverter::feed(std::span<const std::uint8_t> bytes, std::vector<s
         bytes = bytes.subspan(take);
         if (partial_.size() < frameBytes)
             return;
-        addFrame(frameValue(partial_.data()), out);
+        const std::uint8_t* data = partial_.data();
+        (void)resampler_->convert(&data, 1, converted_);
         partial_.clear();
     }
-    std::size_t at = 0;
-    for (; at + frameBytes <= bytes.size(); at += frameBytes)
-        addFrame(frameValue(bytes.data() + at), out);
-    partial_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end());
+    const std::size_t whole = bytes.size() / frameBytes;
+    if (whole > 0) {
+        const std::uint8_t* data = bytes.data();
+        (void)resampler_->convert(&data, static_cast<int>(whole), converted_);
+    }
+    partial_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(whole * frameBytes), bytes.end());
+    append(out);
+}
+
+void RecordingConverter::finish(std::vector<std::uint8_t>& out)
+{
+    if (!resampler_)
+        return;
+    (void)resampler_->finish(converted_);
+    append(out);
 }
 
 std::vector<std::uint8_t> fromRecordingSamples(std::span<const std::uint8_t> samples, SampleType type, int channels)

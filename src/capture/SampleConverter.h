@@ -2,7 +2,10 @@
 // samples: mono, unsigned 8 bits (silence at 128), 44 100 per second.
 #pragma once
 
+#include "capture/Resampler.h"
+
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -24,33 +27,36 @@ struct PcmFormat {
     bool operator==(const PcmFormat&) const = default;
 };
 
-// Turns a stream of interleaved PCM into recorder samples: the channels are
-// averaged, the rate is changed by linear interpolation between neighbouring
-// input frames, and the value is rounded to the nearest 8-bit step (full scale
+// Turns a stream of interleaved PCM into recorder samples: the rate is
+// changed by the program's resampler (the one imports use), the channels are
+// averaged, and the value is rounded to the nearest 8-bit step (full scale
 // maps to 0 and 255). An input already 8-bit mono 44 100 Hz comes out
 // unchanged, byte for byte.
 class RecordingConverter {
 public:
     // input must be valid().
     explicit RecordingConverter(PcmFormat input);
+    RecordingConverter(RecordingConverter&&) noexcept;
+    RecordingConverter& operator=(RecordingConverter&&) noexcept;
+    ~RecordingConverter();
 
     // Appends the samples that `bytes` completes to `out`. Feeds may split a
     // frame anywhere; the incomplete rest waits for the next feed. The output
-    // sample n stands for input time n / 44 100 s; it is written as soon as the
-    // input frame at or after that time has arrived.
+    // sample n stands for input time n / 44 100 s. At another rate than
+    // 44 100 the filter holds back a few dozen frames until finish().
     void feed(std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& out);
+    // Lets out what the filter still holds, at the end of the input.
+    void finish(std::vector<std::uint8_t>& out);
 
     const PcmFormat& input() const { return input_; }
 
 private:
-    double frameValue(const std::uint8_t* frame) const;  // mean of the channels, -1 to 1
-    void addFrame(double value, std::vector<std::uint8_t>& out);
+    void append(std::vector<std::uint8_t>& out);
 
     PcmFormat input_;
+    std::unique_ptr<Resampler> resampler_;
     std::vector<std::uint8_t> partial_;
-    std::int64_t framesIn_ = 0;
-    std::int64_t samplesOut_ = 0;
-    double previous_ = 0;
+    ChannelSamples converted_;
 };
 
 // Recorder samples for a device that takes another encoding or channel count

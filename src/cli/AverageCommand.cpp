@@ -45,7 +45,7 @@ void runAverage(const AverageOptions& options)
             throw BadInput(read.error());
     }
 
-    const auto average = averageCurve(slots);
+    const auto average = averageCurve(slots, *units);
     if (!average)
         throw BadInput(average.error());
     const Status written = writeFileAtomically(options.output, average->fileBytes());

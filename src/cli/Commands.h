@@ -11,6 +11,7 @@ namespace vornax::cli {
 // Registered in main(); each lives in its own file.
 void addRpmCommand(CLI::App& app);
 void addConditionCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);
 void addVehicleCommand(CLI::App& app);
 void addPowerCommand(CLI::App& app);
 void addSimulateCommand(CLI::App& app);

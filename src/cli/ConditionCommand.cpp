@@ -1,6 +1,7 @@
 // `vornax condition IN.wav -o OUT.wav`: the WAV conditioning tool.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/RecordingInput.h"
 #include "common/TextFile.h"
 #include "signal/ConditionWav.h"
 #include "signal/WavReader.h"
@@ -19,13 +20,9 @@ struct ConditionOptions {
 void runCondition(const ConditionOptions& o)
 {
     refuseOverwritingInput(o.output, {o.input});
-    const auto bytes = readFileBytes(o.input);
-    if (!bytes)
-        throw BadInput(bytes.error());
+    const AnyRecording recording = openRecording(o.input);
     const std::string name = std::filesystem::path(o.input).filename().string();
-    if (const auto problem = recordingProblem(*bytes))
-        throw BadInput(name + ": " + *problem);
-    const auto conditioned = conditionedWav(*bytes);
+    const auto conditioned = conditionedWav(recording.bytes());
     if (!conditioned)
         throw BadInput(name + ": " + conditioned.error());
     if (const auto saved = writeFileAtomically(o.output, *conditioned); !saved)
@@ -43,7 +40,7 @@ void addConditionCommand(CLI::App& app)
 {
     auto o = std::make_shared<ConditionOptions>();
     CLI::App* cmd = app.add_subcommand("condition", "Write a smoothed and levelled copy of a recording (\"Filtre Wav\")");
-    cmd->add_option("recording", o->input, "WAV recording to condition")->required();
+    cmd->add_option("recording", o->input, "recording to condition: any audio file (converted in memory unless 8-bit mono 44100 Hz PCM WAV)")->required();
     cmd->add_option("-o,--output", o->output, "WAV file to write (never the input)")->required();
     cmd->add_flag("--json", o->json, "print {frames} as JSON");
     cmd->callback([o] { runCondition(*o); });

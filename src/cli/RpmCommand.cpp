@@ -2,6 +2,8 @@
 // the smoothing) of the WAV window, saved as the window saves a curve.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/RecordingInput.h"
+#include "cli/RpmMethod.h"
 #include "common/NumberText.h"
 #include "signal/CurveFile.h"
 #include "signal/Smoothing.h"
@@ -18,8 +20,9 @@ namespace {
 struct RpmOptions {
     std::string input, output;
     std::string sparksPerRev = "0.5", threshold, start = "0", end = "1000", antiBounce = "0.3", bounding = "0.05";
+    std::string polarity, channel = "auto";
     bool lowPolarity = false, smooth = false, noAverage = false, noBezier = false, json = false;
-    std::string level = "1", bezierSkip = "10";
+    std::string level = "1", bezierSkip = "10", method = "standard";
 };
 
 int wholeOption(const std::string& text, const std::string& option, int lowest, int highest)
@@ -38,9 +41,16 @@ DetectionSettings detectionSettings(const RpmOptions& o)
     if (sparks != 0.5f && sparks != 2.0f)
         throw UsageError("--sparks-per-rev: \"" + o.sparksPerRev + "\" must be 0.5 or 2");
     s.sparksPerRev = sparks;
-    s.lowPolarity = o.lowPolarity;
-    // The threshold slider's range and default follow the polarity.
-    if (o.lowPolarity)
+    s.lowPolarity = o.lowPolarity || o.polarity == "low";
+    if (!o.polarity.empty() && o.polarity != "auto" && o.polarity != "high" && o.polarity != "low")
+        throw UsageError("--polarity: \"" + o.polarity + "\" must be high, low or auto");
+    // The threshold slider's range and default follow the polarity; one
+    // chosen from the recording is checked once the polarity is known.
+    if (o.threshold == "auto")
+        s.threshold = s.lowPolarity ? 50 : 165;
+    else if (o.polarity == "auto")
+        s.threshold = o.threshold.empty() ? 165 : wholeOption(o.threshold, "--threshold", 1, 255);
+    else if (s.lowPolarity)
         s.threshold = o.threshold.empty() ? 50 : wholeOption(o.threshold, "--threshold", 1, 128);
     else
         s.threshold = o.threshold.empty() ? 165 : wholeOption(o.threshold, "--threshold", 128, 255);
@@ -58,6 +68,7 @@ DetectionSettings detectionSettings(const RpmOptions& o)
 void runRpm(const RpmOptions& o)
 {
     const DetectionSettings settings = detectionSettings(o);
+    const bool usePrecise = preciseMethod(o.method);
     SmoothingSettings smoothing;
     smoothing.average = !o.noAverage;
     smoothing.bezier = !o.noBezier;
@@ -65,14 +76,24 @@ void runRpm(const RpmOptions& o)
     smoothing.skipped = wholeOption(o.bezierSkip, "--bezier-skip", 0, Curve::kLastRow);
     refuseOverwritingInput(o.output, {o.input});
 
-    auto detection = detectSparksInFile(o.input, settings);
+    const AnyRecording recording = openRecording(o.input, o.channel);
+    DetectionSettings chosenSettings = settings;
+    const nlohmann::json chosen =
+        chooseAutomatically(chosenSettings, recording.bytes(), o.threshold == "auto", o.polarity == "auto",
+                            !o.threshold.empty());
+    auto detection = detectSparksInRecording(std::filesystem::path(o.input).filename().string(), recording.bytes(),
+                                             chosenSettings);
     if (!detection)
         throw BadInput(detection.error());
     if (detection->tableFull)
         std::cerr << "vornax: more sparks than the curve holds; the detection stopped at " << Curve::kLastRow
                   << " sparks (shorten the span with --start/--end)\n";
+    const SparkCheck check = checkSparks(detection->sparkTimes);
+    std::optional<PreciseCurve> precise;
+    if (usePrecise)
+        precise = smoothPrecisely(*detection, settings.sparksPerRev);
     Curve& curve = detection->curve;
-    if (o.smooth) {
+    if (o.smooth && !precise) {
         if (const auto status = smoothCurve(curve, smoothing); !status)
             throw UsageError(status.error());
     }
@@ -82,11 +103,18 @@ void runRpm(const RpmOptions& o)
     const int points = savedLineCount(curve.pointCount);
     const float duration = recordingSeconds(detection->frameCount);
     if (o.json) {
-        printJson({{"points", points}, {"duration_s", jsonSingle(duration)}});
+        nlohmann::json out{{"points", points}, {"duration_s", jsonSingle(duration)}};
+        out.update(chosen);
+        addSparkFigures(out, check, precise ? &*precise : nullptr);
+        printJson(out);
         return;
     }
+    if (!chosen.empty())
+        std::cout << "threshold " << chosenSettings.threshold << ", polarity "
+                  << (chosenSettings.lowPolarity ? "low" : "high") << " (chosen from the recording)\n";
     std::cout << o.output << ": " << points << " points from " << detection->crossings << " sparks, recording of "
-              << formatPattern(duration, Pattern::OneDecimal) << " s\n";
+              << formatPattern(duration, Pattern::OneDecimal) << " s\n"
+              << sparkFiguresText(check, precise ? &*precise : nullptr);
 }
 
 }  // namespace
@@ -95,11 +123,13 @@ void addRpmCommand(CLI::App& app)
 {
     auto o = std::make_shared<RpmOptions>();
     CLI::App* cmd = app.add_subcommand("rpm", "Detect the sparks of a recording and save its engine-speed curve (.ReT)");
-    cmd->add_option("recording", o->input, "8-bit mono 44100 Hz WAV recording of the ignition")->required();
+    cmd->add_option("recording", o->input, "recording of the ignition: any audio file (not an 8-bit mono 44100 Hz WAV: converted in memory)")->required();
     cmd->add_option("-o,--output", o->output, "curve file to write")->required();
     cmd->add_option("--sparks-per-rev", o->sparksPerRev, "sparks per revolution: 0.5 (default) or 2");
-    cmd->add_option("--threshold", o->threshold, "detection threshold: 128..255 (default 165), 1..128 with --low-polarity (default 50)");
+    cmd->add_option("--threshold", o->threshold, "detection threshold: 128..255 (default 165), 1..128 with --low-polarity (default 50), or auto");
     cmd->add_flag("--low-polarity", o->lowPolarity, "sparks go below the threshold (\"1 - 128\")");
+    cmd->add_option("--polarity", o->polarity, "high (default), low, or auto: the side the sparks stand out on");
+    cmd->add_option("--channel", o->channel, "channel of the pickup in a converted file: auto (default), left, right, mix or a number");
     cmd->add_option("--start", o->start, "start time in seconds (default 0)");
     cmd->add_option("--end", o->end, "end time in seconds (default 1000)");
     cmd->add_option("--anti-bounce", o->antiBounce, "anti-bounce value; the gap is value x 441 samples (default 0,3)");
@@ -109,7 +139,10 @@ void addRpmCommand(CLI::App& app)
     cmd->add_option("--bezier-skip", o->bezierSkip, "points skipped by the Bezier stage (default 10)")->needs(smooth);
     cmd->add_flag("--no-average", o->noAverage, "smooth without the averaging stage")->needs(smooth);
     cmd->add_flag("--no-bezier", o->noBezier, "smooth without the Bezier stage")->needs(smooth);
-    cmd->add_flag("--json", o->json, "print {points, duration_s} as JSON");
+    cmd->add_option("--method", o->method,
+                    "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
+                    "every spark, one row every 10 ms");
+    cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
     cmd->callback([o] { runRpm(*o); });
 }
 

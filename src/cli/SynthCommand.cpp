@@ -1,8 +1,9 @@
 // `vornax synth -o REC.wav [--engine 850|1275|1380] [--vehicle CAR.Dat]
 // [--gear G] [--start-rpm R] [--end-rpm R] [--sparks-per-rev 0.5|2]
-// [--polarity high|low] [--noise N] [--seed S] [--truth TRUE.txt]
-// [--lang FILE]`: a synthetic ignition recording of a known engine in the
-// committed car, and on request the engine's true torque and power curve.
+// [--polarity high|low] [--noise N] [--seed S] [--drop-sparks N]
+// [--stray-pulses N] [--truth TRUE.txt] [--lang FILE]`: a synthetic ignition
+// recording of a known engine in the committed car, and on request the
+// engine's true torque and power curve.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/NumberText.h"
@@ -23,6 +24,7 @@ struct SynthArguments {
     std::string startRpm = "2000", endRpm = "5800", sparksPerRev = "0.5", noise = "2";
     int gear = 3;
     unsigned seed = 1;
+    int dropSparks = 0, strayPulses = 0;
 };
 
 void runSynth(const SynthArguments& args)
@@ -46,6 +48,10 @@ void runSynth(const SynthArguments& args)
     if (settings.noise < 0 || settings.noise > 60)
         throw UsageError("--noise: from 0 to 60 sample steps");
     settings.seed = args.seed;
+    if (args.dropSparks < 0 || args.strayPulses < 0)
+        throw UsageError("--drop-sparks and --stray-pulses: not negative");
+    settings.droppedSparks = args.dropSparks;
+    settings.strayPulses = args.strayPulses;
     if (!args.vehicle.empty())
         refuseOverwritingInput(args.output, {args.vehicle});
     if (!args.truth.empty()) {
@@ -75,7 +81,10 @@ void runSynth(const SynthArguments& args)
               << formatPattern(settings.startRpm, Pattern::Whole) << " to "
               << formatPattern(settings.endRpm, Pattern::Whole) << " rpm in "
               << formatPattern(recording->run.endTime, Pattern::OneDecimal) << " s, "
-              << recording->run.sparkTimes.size() << " sparks\n";
+              << recording->run.sparkTimes.size() << " sparks";
+    if (settings.droppedSparks > 0 || settings.strayPulses > 0)
+        std::cout << " (" << settings.droppedSparks << " left out, " << settings.strayPulses << " stray pulses added)";
+    std::cout << "\n";
 }
 
 }  // namespace
@@ -95,6 +104,8 @@ void addSynthCommand(CLI::App& app)
     cmd->add_option("--polarity", a->polarity, "pulses go up first (high, default) or down first (low)");
     cmd->add_option("--noise", a->noise, "background noise, standard deviation in sample steps (default 2)");
     cmd->add_option("--seed", a->seed, "seed of the random parts (default 1)");
+    cmd->add_option("--drop-sparks", a->dropSparks, "leave this many sparks out of the signal, at random (default 0)");
+    cmd->add_option("--stray-pulses", a->strayPulses, "add this many stray pulses at random times (default 0)");
     cmd->add_option("--truth", a->truth, "also write the engine's true torque and power curve (power curve file)");
     cmd->add_option("--lang", a->lang, "language file for the truth's units; default: the active language file");
     cmd->callback([a] { runSynth(*a); });

@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     vornax::cli::addPowerCommand(app);
     vornax::cli::addRpmCommand(app);
     vornax::cli::addConditionCommand(app);
+    vornax::cli::addImportCommand(app);
     vornax::cli::addSimulateCommand(app);
     vornax::cli::addSynthCommand(app);
     vornax::cli::addDemoCommand(app);

@@ -2,7 +2,9 @@
 
 #include "common/NumberText.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace vornax {
@@ -39,12 +41,32 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut && handler_)
+        if (event->type() == QEvent::FocusOut && handler_ && leftForAnotherControl(watched, event))
             handler_();
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    // A menu opening, a message box appearing or another program taking the
+    // focus is no leaving of the field: the check would run in the middle of
+    // what the user is doing (a menu command, a message about this very
+    // field). Only the focus going to another control of the same window
+    // counts.
+    static bool leftForAnotherControl(QObject* watched, QEvent* event)
+    {
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+            return false;
+        default:
+            break;
+        }
+        const QWidget* next = QApplication::focusWidget();
+        const auto* field = qobject_cast<QWidget*>(watched);
+        return !next || !field || next->window() == field->window();
+    }
+
     std::function<void()> handler_;
 };
 

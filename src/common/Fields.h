@@ -17,7 +17,9 @@ enum class KeyFilter {
 // arrows, delete and tab pass).
 void installKeyFilter(QLineEdit* field, KeyFilter filter);
 
-// Runs `handler` every time the widget loses the keyboard focus.
+// Runs `handler` every time the keyboard focus leaves the widget for another
+// control of the same window; not when a menu opens, a message box appears
+// or another window or program takes the focus.
 void onFocusLost(QWidget* widget, std::function<void()> handler);
 
 // Turns every "." of the field into "," when it loses the focus, then runs

@@ -27,6 +27,30 @@ PlatformServices*& current()
 
 }  // namespace
 
+std::string withFilterExtension(const std::string& path, const std::string& filter, int selectedFilter)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty() || name.find('.') != std::string::npos)
+        return path;
+    // The patterns of the selected pair: the part after its '|'.
+    std::size_t at = 0;
+    for (int bar = 0; bar < 2 * selectedFilter + 1; ++bar) {
+        at = filter.find('|', at);
+        if (at == std::string::npos)
+            return path;
+        ++at;
+    }
+    const std::string patterns = filter.substr(at, filter.find('|', at) - at);
+    const std::string first = patterns.substr(0, patterns.find_first_of("; "));
+    if (first.size() < 3 || first.compare(0, 2, "*.") != 0)
+        return path;
+    const std::string extension = first.substr(2);
+    if (extension.find_first_of("*?[") != std::string::npos)
+        return path;
+    return path + "." + extension;
+}
+
 PlatformServices& platform() { return *current(); }
 
 void setPlatformServices(PlatformServices* services)

@@ -35,6 +35,14 @@ public:
     virtual std::optional<Rgb> pickColour(Rgb initial) = 0;
 };
 
+// A save dialog's answer with the extension of the chosen filter's first
+// pattern ("*.ReT" of "Fichier courbe *.ReT|*.ReT") added when the file name
+// has no extension of its own (no "." in it), as desktop programs do, so that
+// the open dialogs, which list by extension, find the file again. A pattern
+// without a plain extension ("*.*", "*") adds nothing; `selectedFilter`
+// counts the description|patterns pairs from 0.
+std::string withFilterExtension(const std::string& path, const std::string& filter, int selectedFilter = 0);
+
 // The services in force. setPlatformServices does not take ownership.
 PlatformServices& platform();
 void setPlatformServices(PlatformServices* services);

@@ -1,11 +1,14 @@
 #include "common/QtPlatformServices.h"
 
 #include <QApplication>
+#include <QObject>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace vornax {
 namespace {
@@ -46,11 +49,29 @@ std::optional<std::string> QtPlatformServices::openFile(const FileDialogRequest&
 
 std::optional<std::string> QtPlatformServices::saveFile(const FileDialogRequest& request)
 {
-    const QString chosen = QFileDialog::getSaveFileName(dialogParent(), QString::fromStdString(request.title),
-                                                        initialPath(request), qtNameFilter(request.filter));
+    QFileDialog dialog(dialogParent(), QString::fromStdString(request.title), initialPath(request),
+                       qtNameFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without extension gets the chosen filter's, before the
+    // dialog asks whether to replace an existing file of that name.
+    const QStringList filters = qtNameFilter(request.filter).split(";;");
+    const auto suffixFor = [&request](int filter) {
+        const std::string bare = "x";
+        return QString::fromStdString(withFilterExtension(bare, request.filter, filter).substr(bare.size())).mid(1);
+    };
+    dialog.setDefaultSuffix(suffixFor(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suffixFor](const QString& f) {
+        dialog.setDefaultSuffix(suffixFor(static_cast<int>(filters.indexOf(f))));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
     if (chosen.isEmpty())
         return std::nullopt;
-    return chosen.toStdString();
+    // A dialog of the desktop that ignores the suffix still gets it.
+    const int selected = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+    return withFilterExtension(chosen.toStdString(), request.filter, std::max(selected, 0));
 }
 
 void QtPlatformServices::message(const std::string& text, const std::string& title, MessageIcon icon)

@@ -13,7 +13,7 @@ std::string AverageCurve::fileBytes() const
     return out.bytes();
 }
 
-Result<AverageCurve> averageCurve(const CurveSet& slots)
+Result<AverageCurve> averageCurve(const CurveSet& slots, const DisplayUnits& units)
 {
     int ticked = 0;
     for (const CurveSlot& slot : slots)
@@ -35,8 +35,11 @@ Result<AverageCurve> averageCurve(const CurveSet& slots)
         sum.rpm /= n;
         sum.torque /= n;
         // 3.14 exactly, as the stored average files were made; the summed
-        // power is never used.
-        sum.power = static_cast<float>(double(sum.rpm) * 2.0 * 3.14 / 60.0 * double(sum.torque));
+        // power is never used. The torque goes back to N·m and the watts to
+        // the power unit the other columns are in.
+        const double omega = double(sum.rpm) * 2.0 * 3.14 / 60.0;
+        sum.power = static_cast<float>(omega * (double(sum.torque) / double(units.torquePerNm)) /
+                                       double(units.wattsPerPowerUnit));
     }
 
     AverageCurve curve;

@@ -22,6 +22,8 @@ using namespace compare;
 
 namespace {
 
+constexpr const char* kCurveFilter = "Fichier text *.txt|*.txt";
+
 int px(double twips) { return twipsToPixels(twips); }
 
 QRect pxRect(double left, double top, double width, double height)
@@ -187,7 +189,7 @@ void CompareWindow::chooseFile(int k)
     SlotRow& row = rows_[static_cast<std::size_t>(k)];
     FileDialogRequest request;
     request.title = "Chargement des courbes";
-    request.filter = "Fichier text *.txt|*.txt";
+    request.filter = kCurveFilter;
     request.initialFolder = defaultFolder("Puissance").string();
     const std::string path = platform().openFile(request).value_or(std::string());
     slots_[static_cast<std::size_t>(k)].path = path;
@@ -272,12 +274,20 @@ void CompareWindow::plotCurves()
 
 void CompareWindow::MoyC_Click()
 {
-    const auto average = averageCurve(slots_);
+    // The slots hold the units in force at the last plot command.
+    const auto units = currentUnits(store());
+    if (!units) {
+        platform().message(units.error(), "Moyenne", MessageIcon::Warning);
+        return;
+    }
+    const auto average = averageCurve(slots_, *units);
     if (!average) {
         platform().message(average.error(), "Moyenne", MessageIcon::Warning);
         return;
     }
     FileDialogRequest request;
+    // The filter the slots open with, so that the average is listed there.
+    request.filter = kCurveFilter;
     request.initialFolder = defaultFolder("Puissance").string();
     const auto path = platform().saveFile(request);
     if (!path || path->empty())

@@ -83,9 +83,25 @@ CurvePoint CurveSlot::point(int i) const
     return points_[static_cast<std::size_t>(i)];
 }
 
+namespace {
+
+// Lines a file saved again by a text editor gains at its end are no part of
+// the curve. Two empty lines after the data are still the two empty factor
+// lines, which leave the factors to the units in force.
+std::size_t withoutTrailingEmptyLines(const std::vector<std::string>& lines)
+{
+    std::size_t n = lines.size();
+    while (n > 0 && lines[n - 1].empty())
+        --n;
+    const bool emptyFactorLines = n > 0 && lines.size() - n == 2 && lines[n - 1].find(';') != std::string::npos;
+    return emptyFactorLines ? lines.size() : n;
+}
+
+}  // namespace
+
 Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, const DisplayUnits& units)
 {
-    const std::size_t n = lines.size();
+    const std::size_t n = withoutTrailingEmptyLines(lines);
     if (n > static_cast<std::size_t>(kMaxCurveLines))
         return Failure{"more than " + std::to_string(kMaxCurveLines) + " lines"};
 

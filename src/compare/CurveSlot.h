@@ -90,7 +90,8 @@ using CurveSet = std::array<CurveSlot, kSlotCount>;
 
 // Reads the lines of a power curve file into the slot. All or nothing: a file
 // the reader cannot take leaves the slot as it was and gives a failure naming
-// the 1-based line. Refused: more than 32001 lines, a data line without two
+// the 1-based line. Empty lines at the end are ignored (two of them after the
+// data are two empty factor lines). Refused: more than 32001 lines, a data line without two
 // ";" or with a field that is not a number, a line without ";" other than the
 // last two, factor lines that are not numbers or are zero.
 Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, const DisplayUnits& units);

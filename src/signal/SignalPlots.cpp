@@ -58,7 +58,7 @@ std::optional<SpeedPlot> graphtemp(const Curve& curve)
 }
 
 std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
-                                     double width, int zoom)
+                                     double width, int zoom, std::int64_t steps)
 {
     std::vector<PlotPoint> trace;
     ByteReader in(file);
@@ -68,11 +68,11 @@ std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataSta
     trace.push_back({0.0, 2048.0 - 15.0 * first});
     if (width < double(frameCount)) {
         const double step = double(frameCount) / width;
-        for (int i = 1; i <= 9999; ++i) {
-            const int v = in.at(dataStart + static_cast<std::int64_t>(step * i));
+        for (std::int64_t i = 1; i <= steps; ++i) {
+            const int v = in.at(dataStart + static_cast<std::int64_t>(step * double(i)));
             if (in.exhausted())
                 break;
-            trace.push_back({double(zoom) * i, 256.0 - v});
+            trace.push_back({double(zoom) * double(i), 256.0 - v});
         }
     } else {
         const double step = width / double(frameCount);
@@ -86,14 +86,24 @@ std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataSta
     return trace;
 }
 
-PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace)
+PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace, double offset)
 {
     PlotList plot;
     plot.scaleWidth = width;
     plot.scaleHeight = 256.0;
     plot.line(0, 128, width, 128, {0, 0, 0});
     plot.line(0, 256.0 - threshold, width, 256.0 - threshold, {255, 0, 0});
-    plot.polyline(trace, {0, 0, 0});
+    // The segments in view: those from a point before the right edge to a
+    // point after the left edge, one run since x only grows.
+    std::vector<PlotPoint> shown;
+    for (std::size_t k = 1; k < trace.size(); ++k) {
+        if (trace[k].x < offset || trace[k - 1].x > offset + width)
+            continue;
+        if (shown.empty())
+            shown.push_back({trace[k - 1].x - offset, trace[k - 1].y});
+        shown.push_back({trace[k].x - offset, trace[k].y});
+    }
+    plot.polyline(shown, {0, 0, 0});
     return plot;
 }
 

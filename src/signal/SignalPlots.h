@@ -41,12 +41,16 @@ std::optional<SpeedPlot> graphtemp(const Curve& curve);
 // from (0, 128 - 15 x (first byte - 128)); when width < frames, points
 // (zoom x i, 256 - byte at dataStart + int(frames / width x i)) for
 // i = 1..9 999, else (zoom x int(width / frames x i), 256 - next byte) for
-// i = 1..frames-1. The trace stops at the end of the file.
+// i = 1..frames-1. The trace stops at the end of the file. `steps` other
+// than 9 999 carries the first form on (the window's scroll bar takes it to
+// the end of the recording).
 std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
-                                     double width, int zoom);
+                                     double width, int zoom, std::int64_t steps = 9999);
 
 // The waveform picture, `width` x 256: the black middle line at 128, the red
-// threshold line at 256 - threshold, then the trace in black.
-PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace);
+// threshold line at 256 - threshold, then in black the part of the trace
+// (x increasing) that lies between `offset` and `offset` + width, moved left
+// by `offset` (the scroll bar's place).
+PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace, double offset = 0);
 
 }  // namespace vornax

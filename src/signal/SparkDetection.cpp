@@ -27,6 +27,20 @@ std::int64_t firstPositionAfter(double last, float gap)
     return j;
 }
 
+// Where between the byte before position i and the byte at i the signal
+// crossed the threshold, by a straight line through the two: a spark time
+// finer than the sample. A spark that was already past the threshold at
+// the byte before (it starts right after the anti-bounce gap) stays at i.
+double crossingPosition(ByteReader& in, std::int64_t i, int threshold, bool low)
+{
+    const double before = in.at(i - 1), at = in.at(i);
+    const double rise = low ? before - at : at - before;
+    const double short_ = low ? before - threshold : threshold - before;
+    if (!(rise > 0) || !(short_ > 0) || short_ > rise)
+        return double(i);
+    return double(i - 1) + short_ / rise;
+}
+
 std::int64_t positionOf(float seconds) { return static_cast<std::int64_t>(std::nearbyint(double(seconds) * kTimeRate)); }
 
 // The cycling progress of the spark-leaving loop, passed on only every 64th
@@ -116,8 +130,10 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
             result.tableFull = true;
             break;
         }
-        if (!in.exhausted())
+        if (!in.exhausted()) {
             ++result.crossings;
+            result.sparkTimes.push_back(crossingPosition(in, i, threshold, low) / rate);
+        }
         ++count;
         CurvePoint& row = curve.rows[count];
         const CurvePoint& previous = curve.rows[count - 1];
@@ -163,7 +179,15 @@ Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const Det
     const std::string_view bytes = mapped->bytes();
     if (const auto problem = recordingProblem(bytes))
         return Failure{name + ": " + *problem};
+    return detectSparksInRecording(name, bytes, settings, progress);
+}
+
+Result<Detection> detectSparksInRecording(const std::string& name, std::string_view bytes,
+                                          const DetectionSettings& settings, const Progress& progress)
+{
     const auto header = scanHeader(bytes);
+    if (!header)
+        return Failure{name + ": " + header.error()};
     const float duration = recordingSeconds(detectionFrames(*header));
     if (!(settings.startSeconds < duration))
         return Failure{name + ": the start time " + plain(settings.startSeconds) +

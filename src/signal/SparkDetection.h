@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace vornax {
 
@@ -27,6 +28,12 @@ struct Detection {
     std::int64_t frameCount = 0;  // data size / block align
     int crossings = 0;            // sparks found at a threshold crossing (not the end-of-file point)
     bool tableFull = false;       // more sparks than the table holds: stopped at row 32 000
+    // Times of the sparks found at a threshold crossing, s, in double: where
+    // a straight line through the byte before the spark's position and the
+    // byte at it crosses the threshold, over the header's rate (finer than
+    // the sample). What the spark check and the precise curve work from; the
+    // curve's rows stay as they are.
+    std::vector<double> sparkTimes;
 };
 
 // speed = 60 / sparksPerRev / interval, rpm from seconds.
@@ -57,6 +64,11 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
 // reaches the threshold, then detects as Traiter does. Messages name the file.
 Result<Detection> detectSparksInFile(const std::filesystem::path& wav, const DetectionSettings& settings = {},
                                      const Progress& progress = {});
+
+// The same checks and detection over a recording already in memory (a
+// canonical file, or one converted by the import); `name` heads messages.
+Result<Detection> detectSparksInRecording(const std::string& name, std::string_view bytes,
+                                          const DetectionSettings& settings = {}, const Progress& progress = {});
 
 // Duration the time checks use: frames / 44 100, single precision.
 inline float recordingSeconds(std::int64_t frameCount) { return static_cast<float>(frameCount) / 44100.0f; }

@@ -23,12 +23,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 
 namespace vornax {
 namespace {
 
 constexpr const char* kWavFilter = "Fichier Son *.Wav|*.wav";
+// What "Charger un Wav" opens: any recording, converted when needed.
+constexpr const char* kRecordingFilter =
+    "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*";
 constexpr const char* kCurveFilter = "Fichier courbe *.ReT|*.ReT";
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
@@ -90,6 +94,8 @@ void WavWindow::connectEvents()
             return;
         reload();
     });
+    connect(autoButton_, &QPushButton::clicked, this, [this] { autoThreshold(); });
+    connect(waveScroll_, &QScrollBar::valueChanged, this, [this] { drawWaveform(); });
     connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(check1_, &QCheckBox::clicked, this, [this] { polaritySwitched(); });
@@ -126,21 +132,51 @@ Progress WavWindow::progressBar()
 
 void WavWindow::OpenWav()
 {
-    const auto chosen = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    const auto chosen = platform().openFile(dialog("Wav", kRecordingFilter, wavPath_));
     // A cancelled dialog keeps the name it held: the current recording is
     // opened again, if there is one.
+    const std::string previous = wavPath_;
     if (chosen)
         wavPath_ = *chosen;
     if (wavPath_.empty())
         return;
+    if (chosen && !convertChosenRecording(previous))
+        return;
     slider1_->setEnabled(true);
     slider4_->setEnabled(true);
+    autoButton_->setEnabled(true);
     option1_->setEnabled(true);
     option2_->setEnabled(true);
     picture1_->clear();
+    // Each recording runs from its own start to its own end: the end of the
+    // one before would cut a longer one short.
+    const auto duration = recordingDuration();
+    if (duration) {
+        const auto start = parseSingle(tdebut_->text().toStdString());
+        if (!start || !(*start < *duration)) {
+            tdebut_->setText("0");
+            lastStart_ = "0";
+        }
+        tfin_->setText(QString::fromStdString(singleText(*duration)));
+    }
     if (!Charger() || !Traiter())
         return;
+    if (duration) {
+        tfin_->setText(QString::fromStdString(formatPattern(*duration, Pattern::OneDecimal)));
+        lastEnd_ = tfin_->text().toStdString();
+    }
     source_ = Source::Wav;
+}
+
+std::optional<float> WavWindow::recordingDuration() const
+{
+    const auto file = MappedFile::open(wavPath_);
+    if (!file)
+        return std::nullopt;
+    const auto header = scanHeader(file->bytes());
+    if (!header)
+        return std::nullopt;
+    return recordingSeconds(detectionFrames(*header));
 }
 
 std::optional<MappedFile> WavWindow::mapRecording()
@@ -169,29 +205,34 @@ bool WavWindow::Charger()
     }
     channelText_ = load->channelText;
     busy.release();
-    GraphWaver(file->bytes(), *load);
-    return true;
+    return GraphWaver(file->bytes(), *load);
 }
 
-void WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
+bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
     const double width = double(picture1_->width()) * kTwipsPerPixel;
     threshold_ = slider4_->value();
     zoomX_ = slider1_->value();
     picture1_->setPlot(waveformPlot(width, threshold_, {}));
     prowav_->setValue(50);
+    // A recording the window cannot use stops here: neither drawn nor
+    // detected, so no curve of misread bytes follows the message.
     if (channelText_ == "Stereo") {
         message("Fichier incorrect: Stereo");
-        return;
+        return false;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
         message("Fichier incorrect: " + std::to_string(load.header.bitsPerSample) + " bits");
-        return;
+        return false;
     }
-    const std::vector<PlotPoint> trace = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_);
-    picture1_->setPlot(waveformPlot(width, threshold_, trace));
+    // Carried on past the described 9 999 steps to the end of the data, so
+    // that the scroll bar reaches the whole recording.
+    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_,
+                           std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size())));
+    drawWaveform();
     prowav_->setValue(10000);
+    return true;
 }
 
 std::optional<DetectionSettings> WavWindow::detectionSettings()
@@ -234,11 +275,15 @@ bool WavWindow::Traiter()
     auto detection = vornax::Traiter(file->bytes(), *settings, progressBar());
     if (!detection) {
         curve_ = Curve{};
+        sparkTimes_.clear();
         busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
+    sparkTimes_ = std::move(detection->sparkTimes);
+    sampleRate_ = detection->header.sampleRate;
+    showCheckLine();
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
     busy.release();
@@ -277,9 +322,17 @@ void WavWindow::reload()
 
 void WavWindow::polaritySwitched()
 {
+    setPolarity(check1_->isChecked());
+    if (source_ == Source::Wav)
+        reload();
+}
+
+void WavWindow::setPolarity(bool low)
+{
     // Setting the range and value from here is no user's threshold change.
     switchingPolarity_ = true;
-    if (check1_->isChecked()) {
+    check1_->setChecked(low);
+    if (low) {
         slider4_->setValue(128);
         slider4_->setMinimum(1);
         slider4_->setMaximum(128);
@@ -293,8 +346,6 @@ void WavWindow::polaritySwitched()
         check1_->setText("128 - 255");
     }
     switchingPolarity_ = false;
-    if (source_ == Source::Wav)
-        reload();
 }
 
 std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGood)
@@ -347,6 +398,10 @@ void WavWindow::Filtrer()
             return;
         filtered_ = false;
     }
+    if (preciseChosen()) {
+        filtrerPrecise();
+        return;
+    }
     SmoothingSettings settings;
     settings.average = averageCheck_->isChecked();
     settings.bezier = bezierCheck_->isChecked();
@@ -377,12 +432,18 @@ void WavWindow::LoadCurve()
         message(status.error());
         return;
     }
+    sparkTimes_.clear();
+    showCheckLine();
     graphtemp();
     command3_->setEnabled(true);
 }
 
 void WavWindow::SaveCurve()
 {
+    if (savedLineCount(curve_.pointCount) == 0) {
+        message("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.");
+        return;
+    }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
     if (!chosen)
         return;

@@ -16,9 +16,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +29,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
 class QSlider;
 
 namespace vornax {
@@ -71,12 +74,27 @@ private:
 
     // Load, drawing and detection on wavPath_; false when they stopped.
     std::optional<MappedFile> mapRecording();  // says why when it cannot
+    std::optional<float> recordingDuration() const;  // s, of wavPath_; silent
     bool Charger();
-    void GraphWaver(std::string_view file, const WavLoad& load);
+    // Draws the signal; false (after its message) for one it cannot draw.
+    bool GraphWaver(std::string_view file, const WavLoad& load);
     bool Traiter();
     void graphtemp();
     std::optional<DetectionSettings> detectionSettings();
     void reload();  // clear Picture1, Charger, Traiter
+
+    // "Précise" chosen beside "Filtrer": the fit through the last detection's
+    // sparks (WavWindowPrecise.cpp). The line under the plot: the spark check
+    // and the precise curve's uncertainty.
+    bool preciseChosen() const;
+    void filtrerPrecise();
+    void showCheckLine(const std::string& uncertainty = {});
+    // Any other audio file is converted into the Wav folder first; false
+    // when that fails or is cancelled (wavPath_ then stays as it was).
+    bool convertChosenRecording(const std::string& previous);
+    void autoThreshold();      // "Auto": threshold and polarity from the recording
+    void drawWaveform();       // the trace from the scroll bar's place
+    void setPolarity(bool low);
 
     void polaritySwitched();
     void startTimeChecked();
@@ -98,6 +116,9 @@ private:
     QProgressBar* prowav_ = nullptr;
     QSlider* slider1_ = nullptr;
     QSlider* slider4_ = nullptr;
+    QPushButton* autoButton_ = nullptr;   // beside the threshold slider
+    QLabel* autoLabel_ = nullptr;         // the threshold it chose
+    QScrollBar* waveScroll_ = nullptr;    // under the signal, when zoomed past it
     QLabel* label4_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QGroupBox* sparksFrame_ = nullptr;
@@ -107,6 +128,8 @@ private:
     QLineEdit* tfin_ = nullptr;
     QSlider* slider3_ = nullptr;
     QPushButton* command3_ = nullptr;
+    QComboBox* methodChoice_ = nullptr;  // "Standard" / "Précise", beside "Filtrer"
+    QLabel* checkLine_ = nullptr;        // under the plot
     QPushButton* record_ = nullptr;
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;
@@ -132,6 +155,9 @@ private:
     std::string wavPath_, curvePath_, channelText_;
     std::int64_t frameCount_ = 0;  // data size / block align, from the last detection
     Curve curve_;
+    std::vector<double> sparkTimes_;  // of the last detection, for "Précise"
+    double sampleRate_ = 0;
+    std::vector<PlotPoint> trace_;  // the last drawing of the signal, in Picture1's units
     std::string lastStart_ = "0", lastEnd_ = "1000";
     bool switchingPolarity_ = false;
     QSize designSize_;

@@ -7,6 +7,7 @@
 #include "shell/Varia.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -79,6 +81,9 @@ void WavWindow::buildControls()
 
     picture1_ = named(new PlotCanvas(a), "Picture1");
     picture1_->setGeometry(px(kPlotLeft), 8, px(12600), px(2100));
+    waveScroll_ = named(new QScrollBar(Qt::Horizontal, a), "WaveScroll");
+    waveScroll_->setGeometry(px(kPlotLeft), 8 + px(2100), px(12600), 12);
+    waveScroll_->hide();
     picture2_ = named(new PlotCanvas(a), "Picture2");
     picture2_->setGeometry(px(kPlotLeft), px(kPlotTop), px(12600), px(4500));
 
@@ -89,7 +94,11 @@ void WavWindow::buildControls()
     slider1_->setGeometry(60, row1 + 18, 150, 22);
     label4_ = named(caption(a, QString::fromUtf8("Seuil de détection"), 225, row1, 200), "Label4");
     slider4_ = slider(a, "Slider4", 128, 255, 165);
-    slider4_->setGeometry(225, row1 + 18, 200, 22);
+    slider4_->setGeometry(225, row1 + 18, 150, 22);
+    autoButton_ = named(new QPushButton("Auto", a), "CommandAuto");
+    autoButton_->setGeometry(380, row1 + 16, 50, 26);
+    autoLabel_ = named(caption(a, QString(), 380, row1, 50), "LabelAuto");
+    autoLabel_->setAlignment(Qt::AlignCenter);
     check1_ = named(new QCheckBox("128 - 255", a), "Check1");
     check1_->setGeometry(440, row1 + 18, 100, 22);
     sparksFrame_ = new QGroupBox(QString::fromUtf8("Nombre d'éteincelles par tours"), a);
@@ -114,10 +123,13 @@ void WavWindow::buildControls()
     slider3_->setGeometry(60, row2 + 18, 110, 22);
     command3_ = named(new QPushButton("Filtrer", a), "Command3");
     command3_->setGeometry(185, row2 + 12, 90, 28);
+    methodChoice_ = named(new QComboBox(a), "cboMethode");
+    methodChoice_->addItems({"Standard", QString::fromUtf8("Précise")});
+    methodChoice_->setGeometry(280, row2 + 14, 95, 24);
     record_ = named(new QPushButton("Enregistreur", a), "Record");
-    record_->setGeometry(285, row2 + 12, 110, 28);
+    record_->setGeometry(385, row2 + 12, 110, 28);
     auto* wavFilter = new QGroupBox("filtre Wav", a);
-    wavFilter->setGeometry(410, row2 - 6, 360, 52);
+    wavFilter->setGeometry(510, row2 - 6, 360, 52);
     command156_ = named(new QPushButton("Filtre Wav", wavFilter), "Command156");
     command156_->setGeometry(10, 20, 90, 26);
     caption(wavFilter, QString::fromUtf8("largeur de la séquence"), 110, 24, 150);
@@ -167,10 +179,12 @@ void WavWindow::buildControls()
         timeLabels_[k] = named(new QLabel(a), name.c_str());
         timeLabels_[k]->setAlignment(Qt::AlignCenter);
     }
+    checkLine_ = named(new QLabel(a), "lblControle");
 
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
     slider4_->setEnabled(false);
+    autoButton_->setEnabled(false);
     command3_->setEnabled(false);
     option1_->setEnabled(false);
     option2_->setEnabled(false);
@@ -216,6 +230,7 @@ void WavWindow::layoutOnResize()
         for (std::size_t k = 0; k < timeLabels_.size(); ++k)
             timeLabels_[k]->setGeometry(px(kPlotLeft + plotWidth * int(k) / 8 - 307), px(kPlotTop + plotHeight + 100),
                                         px(614), px(250));
+        checkLine_->setGeometry(px(kPlotLeft), px(kPlotTop + plotHeight + 400), px(plotWidth), px(300));
         if (curveShown_)
             graphtemp();
     } else {

@@ -84,7 +84,8 @@ int simulatedGears(const Varia& store);
 // Refuses, with a message naming the field or entry, what would make a run
 // meaningless: a curve of fewer than three data rows, an input field or a
 // store entry the run converts that is not a number ("?" before the vehicle
-// is confirmed), a torque factor of 0.
+// is confirmed), a torque factor of 0, a gear-change engine speed above the
+// curve's top engine speed.
 Status checkRunInputs(const SimulationInputs& in);
 
 // Moves the curve row for engine speed rpm, searching upwards from `row`: the

@@ -3,27 +3,17 @@
 #include "common/NumberText.h"
 
 #include <cmath>
-#include <limits>
 
 namespace vornax {
 namespace {
 
-bool fitsInt16(int value)
-{
-    return value >= std::numeric_limits<std::int16_t>::min() && value <= std::numeric_limits<std::int16_t>::max();
-}
-
 // Wheel radius in metres from the tyre: rim D inches plus twice the sidewall
-// (H % of the width L mm). The product 2 × L × H is a 16-bit product, as it
-// always was: a tyre past it (200/90, say) does not convert.
-std::optional<float> wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
+// (H % of the width L mm). 2 × L × H is formed in 32 bits: two 16-bit sizes
+// cannot overflow it, and a tyre such as 205/80/13 (32 800) is an ordinary
+// one. Every tyre whose product fitted 16 bits gets the same radius as before.
+float wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
 {
-    const int twiceWidth = 2 * width;
-    if (!fitsInt16(twiceWidth))
-        return std::nullopt;
-    const int sidewalls = twiceWidth * height;
-    if (!fitsInt16(sidewalls))
-        return std::nullopt;
+    const std::int32_t sidewalls = 2 * std::int32_t{width} * height;
     return static_cast<float>((rim * 0.0254 + sidewalls / 100000.0) / 2);
 }
 
@@ -61,10 +51,7 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
         return std::nullopt;
 
     PhaseQuantities q;
-    const auto radius = wheelRadius(*width, *height, *rim);
-    if (!radius)
-        return std::nullopt;
-    q.radius = *radius;
+    q.radius = wheelRadius(*width, *height, *rim);
     q.circumference = q.radius * 6.2832f;
     q.mass = *mass;
     q.scx = *scx;

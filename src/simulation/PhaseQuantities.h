@@ -33,8 +33,7 @@ struct PhaseQuantities {
 };
 
 // Reads and converts what the phase needs; nullopt when a text does not
-// convert, 2 × width × height leaves the 16-bit range, or the loss factor
-// divides by zero. The phase then ends at once.
+// convert or the loss factor divides by zero. The phase then ends at once.
 std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationInputs& in);
 
 }  // namespace vornax

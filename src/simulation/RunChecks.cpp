@@ -92,6 +92,14 @@ Status checkRunInputs(const SimulationInputs& in)
     const auto notAboveZero = [](const std::string& what, const std::string& text) {
         return Failure{badValue(what, text).message + ", il faut une valeur supérieure à zéro"};
     };
+    // Each gear but the last runs up to the gear-change speed; the curve
+    // holds no torque above its top engine speed, so a change speed above it
+    // would only end every gear there and time a car the curve never showed.
+    if (*parseSingle(f.RPMCh) > in.curve.topRpm)
+        return Failure{badValue("régime de passage (RPMCh)", f.RPMCh).message +
+                       ", au-dessus du régime maximal de la courbe (" +
+                       formatPattern(in.curve.topRpm, Pattern::Whole) + " tr/min)"};
+
     if (*parseInt16(f.textPoid) <= 0)
         return notAboveZero("poids (textPoid)", f.textPoid);
     if (*parseSingle(f.TextRP) <= 0.0f)

@@ -398,6 +398,7 @@ void SimTD::saveas_Click()
 {
     FileDialogRequest request;
     request.title = saveas_->text().toStdString();
+    request.filter = "Courbe d'accélération (*.txt)|*.txt";
     request.initialFolder = defaultFolder("Acc").string();
     const auto chosen = platform().saveFile(request);
     if (!chosen || chosen->empty())

@@ -22,12 +22,17 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
     if (lines.size() > kMaxPowerCurveLines)
         return Failure{"Fichier Incorrect : plus de " + std::to_string(kMaxPowerCurveLines) + " lignes"};
 
+    // Empty lines at the end (a file saved again by a text editor) are no
+    // part of the curve.
+    std::size_t n = lines.size();
+    while (n > 0 && lines[n - 1].empty())
+        --n;
+
     // First pass: the engine speed before the first ";" of each data line; a
     // line without ";" is the watt factor and the line after it the torque
     // factor. A later factor pair replaces an earlier one, as the file reader
     // always did; a data line after the factors would shift every row, so it
     // is refused.
-    const std::size_t n = lines.size();
     std::size_t dataLines = n;
     std::vector<float> rpm;
     std::vector<std::string_view> remainders;

@@ -40,7 +40,8 @@ inline constexpr std::size_t kMaxPowerCurveLines = 5001;
 // was written with. A factor of 0, or no factor lines at all, means "the
 // current unit". Values are rescaled from the file's units to the current
 // ones: power × (file watt factor / currentWatt), torque × (currentNm / file
-// torque factor). Refuses ("Fichier Incorrect: ...") an empty line, a field
+// torque factor). Empty lines at the end are ignored. Refuses ("Fichier
+// Incorrect: ...") any other empty line, a field
 // that is not a number, a line without its three fields, factor lines that
 // are not a pair standing after every data line, more than 5001 lines, or no
 // data line at all.

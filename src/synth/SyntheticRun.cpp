@@ -5,6 +5,7 @@
 #include "signal/SyntheticRecording.h"
 #include "synth/IgnitionWaveform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -36,6 +37,23 @@ Result<SynthRecording> synthesize(const Varia& store, const SynthSettings& setti
     if (!motion)
         return Failure{motion.error()};
     out.run = std::move(*motion);
+    if (settings.droppedSparks < 0 || settings.strayPulses < 0)
+        return Failure{"the numbers of dropped sparks and stray pulses must not be negative"};
+    if (settings.droppedSparks > 0 && std::size_t(settings.droppedSparks) + 2 > out.run.sparkTimes.size())
+        return Failure{"the run has only " + std::to_string(out.run.sparkTimes.size()) + " sparks"};
+
+    // The faults of a real pickup, on request: sparks it misses, pulses it
+    // picks up from elsewhere.
+    std::vector<double> pulses = out.run.sparkTimes;
+    std::mt19937 faults(settings.seed + 2);
+    for (int k = 0; k < settings.droppedSparks; ++k) {
+        std::uniform_int_distribution<std::size_t> pick(1, pulses.size() - 2);
+        pulses.erase(pulses.begin() + std::ptrdiff_t(pick(faults)));
+    }
+    std::uniform_real_distribution<double> when(0.0, out.run.endTime);
+    for (int k = 0; k < settings.strayPulses; ++k)
+        pulses.push_back(when(faults));
+    std::sort(pulses.begin(), pulses.end());
 
     // The recording stops a moment after the last spark.
     out.seconds = out.run.endTime + 0.02;
@@ -44,7 +62,7 @@ Result<SynthRecording> synthesize(const Varia& store, const SynthSettings& setti
     wave.lowPolarity = settings.lowPolarity;
     wave.noise = settings.noise;
     wave.seed = settings.seed + 1;
-    out.wav = makeWav(ignitionSamples(out.run.sparkTimes, wave));
+    out.wav = makeWav(ignitionSamples(pulses, wave));
     return out;
 }
 

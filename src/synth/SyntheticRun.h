@@ -23,6 +23,8 @@ struct SynthSettings {
     bool lowPolarity = false;
     double noise = 2.0;           // standard deviation of the background noise, sample steps
     unsigned seed = 1;
+    int droppedSparks = 0;        // sparks left out of the signal, at random places (never the first or last)
+    int strayPulses = 0;          // pulses added at random times of the run (interference)
 };
 
 struct SynthRecording {
@@ -34,7 +36,9 @@ struct SynthRecording {
 };
 
 // Refuses an unknown engine, a sparks-per-revolution other than 0.5 or 2, a
-// negative noise, and whatever carInGear or runCar refuse. The vehicle is the
+// negative noise or count of faults, more dropped sparks than the run has
+// inside it, and whatever carInGear or runCar refuse. `run.sparkTimes` stays
+// the true sparks; the signal carries the faults. The vehicle is the
 // one committed in `store`.
 Result<SynthRecording> synthesize(const Varia& store, const SynthSettings& settings);
 

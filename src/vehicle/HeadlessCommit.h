@@ -21,8 +21,8 @@ struct HeadlessVehicleOptions {
     std::optional<std::string> engineInertia;       // text typed into txtImot
 };
 
-// Fails with a message (file unreadable, "Fichier Incorrect", a bad value)
-// and leaves the store untouched on failure.
+// Fails with a message (file unreadable, "Fichier Incorrect", a bad value,
+// a field OK refuses, named) and leaves the store untouched on failure.
 Status commitVehicleHeadless(Varia& store, const HeadlessVehicleOptions& options);
 
 }  // namespace vornax

@@ -4,7 +4,9 @@
 #include "common/TextFile.h"
 #include "vehicle/VehicleEditor.h"
 
+#include <optional>
 #include <system_error>
+#include <utility>
 
 namespace vornax {
 namespace {
@@ -33,16 +35,63 @@ const char* describe(int number)
     }
 }
 
-MiniLoad runtimeError(int number)
+MiniLoad runtimeError(int number, std::string reason = {})
 {
     MiniLoad load;
     load.outcome = MiniLoad::Outcome::RuntimeError;
     load.errorNumber = number;
     load.description = describe(number);
+    load.reason = std::move(reason);
     return load;
 }
 
-// Reads the file's lines in order; an error stops the load where it happens.
+// What a line holds, for the reason of a failed load.
+std::string title(Field f)
+{
+    std::string what;
+    switch (f) {
+    case Field::Nom: what = "le nom du véhicule"; break;
+    case Field::Rp: what = "le rapport de pont"; break;
+    case Field::R1: what = "le rapport de 1ère"; break;
+    case Field::R2: what = "le rapport de 2ème"; break;
+    case Field::R3: what = "le rapport de 3ème"; break;
+    case Field::R4: what = "le rapport de 4ème"; break;
+    case Field::R5: what = "le rapport de 5ème"; break;
+    case Field::LrgP: what = "la largeur du pneu"; break;
+    case Field::HtP: what = "la hauteur du pneu"; break;
+    case Field::Dp: what = "le diamètre de jante"; break;
+    case Field::PV: what = "le poids"; break;
+    case Field::SCx: what = "le S·Cx"; break;
+    case Field::Imot: what = "l'inertie moteur"; break;
+    default: what = "la valeur"; break;
+    }
+    return what + " (" + fieldName(f) + ")";
+}
+
+std::string title(ListId l)
+{
+    std::string what;
+    switch (l) {
+    case ListId::TypeDiff: what = "le choix du pont"; break;
+    case ListId::TypeBoite: what = "le choix de la boîte"; break;
+    case ListId::TypePneu: what = "le choix du pneu"; break;
+    case ListId::EngCascade: what = "la taille de la cascade"; break;
+    case ListId::EngBoite: what = "la taille de la boîte"; break;
+    case ListId::EngDiff: what = "la taille du différentiel"; break;
+    case ListId::SCx: what = "le choix de la carrosserie"; break;
+    case ListId::Imot: what = "le choix du moteur"; break;
+    case ListId::Iroue: what = "le choix de la jante"; break;
+    }
+    return what + " (" + listName(l) + ")";
+}
+
+struct LoadError {
+    int number = 0;
+    std::string reason;
+};
+
+// Reads the file's lines in order; an error stops the load where it happens
+// and says which line and what it should have held.
 class LineReader {
 public:
     explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
@@ -54,32 +103,53 @@ public:
         return &lines_[next_++];
     }
 
-    // An index line into a list: 0 when applied, else the error number.
-    int index(VehicleEditor& editor, ListId list)
+    // Whether anything but empty lines is left (the lines appended after the
+    // described ones are absent from older files).
+    bool more() const
+    {
+        for (std::size_t i = next_; i < lines_.size(); ++i)
+            if (!lines_[i].empty())
+                return true;
+        return false;
+    }
+
+    // An index line into a list.
+    std::optional<LoadError> index(VehicleEditor& editor, ListId list)
     {
         const std::string* line = text();
         if (!line)
-            return kPastEnd;
+            return endedBefore(title(list));
+        const std::string at = "Ligne " + std::to_string(next_) + " : ";
         const auto index = parseInt16(*line);
-        if (!index)
-            return parseDouble(*line) ? kOverflow : kTypeMismatch;
-        return editor.select(list, *index) ? 0 : kInvalidValue;
+        if (!index) {
+            if (parseDouble(*line))
+                return LoadError{kOverflow, at + "« " + *line + " » est hors des numéros d'entrée pour " + title(list) + "."};
+            return LoadError{kTypeMismatch, at + "« " + *line + " » n'est pas un numéro d'entrée pour " + title(list) + "."};
+        }
+        if (!editor.select(list, *index))
+            return LoadError{kInvalidValue, at + title(list) + " n'a pas d'entrée " + std::to_string(*index) + "."};
+        return std::nullopt;
     }
 
-    // Text lines into the given fields: 0 when all were there.
+    // Text lines into the given fields.
     template <typename... Fields>
-    int texts(VehicleEditor& editor, Fields... fields)
+    std::optional<LoadError> texts(VehicleEditor& editor, Fields... fields)
     {
         for (Field f : {fields...}) {
             const std::string* line = text();
             if (!line)
-                return kPastEnd;
+                return endedBefore(title(f));
             editor.type(f, *line);
         }
-        return 0;
+        return std::nullopt;
     }
 
 private:
+    LoadError endedBefore(const std::string& what) const
+    {
+        return {kPastEnd, "Ligne " + std::to_string(lines_.size() + 1) + " : le fichier s'arrête avant " + what + "."};
+    }
+
     const std::vector<std::string>& lines_;
     std::size_t next_ = 0;
 };
@@ -90,7 +160,10 @@ std::string MiniLoad::messageText() const
 {
     if (outcome == Outcome::WrongVersion)
         return "Fichier Incorrect";
-    return "Erreur " + std::to_string(errorNumber) + "\r\n" + description;
+    std::string text = "Erreur " + std::to_string(errorNumber) + "\r\n" + description;
+    if (!reason.empty())
+        text += "\r\n" + reason;
+    return text;
 }
 
 std::string runtimeErrorText(int number, const std::string& detail)
@@ -131,6 +204,16 @@ std::vector<std::string> miniFileLines(const VehicleEditor& editor)
     lines.push_back(indexLine(index(ListId::EngCascade)));
     lines.push_back(indexLine(index(ListId::EngBoite)));
     lines.push_back(indexLine(index(ListId::EngDiff)));
+
+    // Appended after the described lines, which stay as they were: what they
+    // leave out, so that a typed tyre, the body and the engine come back.
+    lines.push_back(text(Field::LrgP));
+    lines.push_back(text(Field::HtP));
+    lines.push_back(text(Field::Dp));
+    lines.push_back(indexLine(index(ListId::SCx)));
+    lines.push_back(text(Field::SCx));
+    lines.push_back(indexLine(index(ListId::Imot)));
+    lines.push_back(text(Field::Imot));
     return lines;
 }
 
@@ -147,58 +230,91 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
     LineReader reader(lines);
     const std::string* version = reader.text();
     if (!version)
-        return runtimeError(kPastEnd);
+        return runtimeError(kPastEnd, "Le fichier est vide.");
     if (*version != kMiniFileVersion) {
         MiniLoad wrong;
         wrong.outcome = MiniLoad::Outcome::WrongVersion;
         return wrong;
     }
 
-    auto run = [&]() -> int {
-        if (int e = reader.texts(editor, Field::Nom))
-            return e;
-        if (int e = reader.index(editor, ListId::TypeDiff))
-            return e;
-        if (editor.list(ListId::TypeDiff).index == kFinalDriveAutre)
-            if (int e = reader.texts(editor, Field::Rp))
-                return e;
+    // Loaded into a copy: a file that fails half-way changes nothing.
+    VehicleEditor loaded = editor;
+    auto run = [&reader, &e = loaded]() -> std::optional<LoadError> {
+        if (auto error = reader.texts(e, Field::Nom))
+            return error;
+        if (auto error = reader.index(e, ListId::TypeDiff))
+            return error;
+        if (e.list(ListId::TypeDiff).index == kFinalDriveAutre)
+            if (auto error = reader.texts(e, Field::Rp))
+                return error;
 
-        if (int e = reader.index(editor, ListId::TypeBoite))
-            return e;
-        const int gearbox = editor.list(ListId::TypeBoite).index;
+        if (auto error = reader.index(e, ListId::TypeBoite))
+            return error;
+        const int gearbox = e.list(ListId::TypeBoite).index;
         if (gearbox == kGearboxFourAutre)
-            if (int e = reader.texts(editor, Field::R1, Field::R2, Field::R3, Field::R4))
-                return e;
+            if (auto error = reader.texts(e, Field::R1, Field::R2, Field::R3, Field::R4))
+                return error;
         if (gearbox == kGearboxFive)
-            if (int e = reader.texts(editor, Field::R1, Field::R2, Field::R3, Field::R4, Field::R5))
-                return e;
+            if (auto error = reader.texts(e, Field::R1, Field::R2, Field::R3, Field::R4, Field::R5))
+                return error;
 
-        if (int e = reader.index(editor, ListId::TypePneu))
-            return e;
-        if (editor.list(ListId::TypePneu).index == 4)
-            if (int e = reader.texts(editor, Field::LrgP, Field::HtP, Field::Dp))
-                return e;
+        if (auto error = reader.index(e, ListId::TypePneu))
+            return error;
+        if (e.list(ListId::TypePneu).index == 4)
+            if (auto error = reader.texts(e, Field::LrgP, Field::HtP, Field::Dp))
+                return error;
 
-        if (int e = reader.texts(editor, Field::PV))
-            return e;
+        if (auto error = reader.texts(e, Field::PV))
+            return error;
         for (ListId cut : {ListId::EngCascade, ListId::EngBoite, ListId::EngDiff})
-            if (int e = reader.index(editor, cut))
-                return e;
-        return 0;
+            if (auto error = reader.index(e, cut))
+                return error;
+
+        // The appended lines; a file written before them keeps what the
+        // editor took from the store. A preset keeps its own values.
+        if (!reader.more())
+            return std::nullopt;
+        VehicleEditor sizes = e;
+        if (auto error = reader.texts(sizes, Field::LrgP, Field::HtP, Field::Dp))
+            return error;
+        if (!tyrePreset(e.list(ListId::TypePneu).index))
+            for (Field f : {Field::LrgP, Field::HtP, Field::Dp})
+                e.type(f, sizes.field(f).text);
+
+        const std::pair<ListId, Field> typed[] = {{ListId::SCx, Field::SCx}, {ListId::Imot, Field::Imot}};
+        for (const auto& [list, field] : typed) {
+            if (!reader.more())
+                return std::nullopt;
+            if (auto error = reader.index(e, list))
+                return error;
+            const std::string before = e.field(field).text;
+            if (auto error = reader.texts(e, field))
+                return error;
+            const int index = e.list(list).index;
+            const bool preset = list == ListId::SCx ? bodyScx(index).has_value() : engineInertia(index).has_value();
+            if (preset)
+                e.type(field, before);
+        }
+        return std::nullopt;
     };
-    if (const int error = run())
-        return runtimeError(error);
+    if (const auto error = run())
+        return runtimeError(error->number, error->reason);
+    editor = loaded;
     return {};
 }
 
 MiniLoad loadMiniFile(VehicleEditor& editor, const std::filesystem::path& file)
 {
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(file, ignored))
-        return runtimeError(std::filesystem::exists(file, ignored) ? kFileAccess : kFileNotFound);
+    const std::string named = "« " + file.string() + " »";
+    if (!std::filesystem::is_regular_file(file, ignored)) {
+        if (std::filesystem::exists(file, ignored))
+            return runtimeError(kFileAccess, named + " n'est pas un fichier.");
+        return runtimeError(kFileNotFound, named + " n'existe pas.");
+    }
     const auto bytes = readFileBytes(file, kMaxMiniFileBytes);
     if (!bytes)
-        return runtimeError(kFileAccess);
+        return runtimeError(kFileAccess, bytes.error());
     return loadMiniLines(editor, splitLines(decodeText(*bytes)));
 }
 

@@ -6,12 +6,17 @@
 // gear-cut indexes. Index lines are printed numbers (" 5 ", "-1 "); text lines
 // hold the field's text exactly.
 //
-// Engine inertia, body, drag area and losses are not in the file; "Boite 6"
-// writes no ratios, so its six ratios come back from the store on loading.
+// "Boite 6" writes no ratios, so its six ratios come back from the store on
+// loading. After these described lines come seven more, which they leave out:
+// the three tyre sizes (used on loading for a typed tyre), the body index and
+// S·Cx, the engine index and inertia (the texts used for "Autre" or no
+// selection). A file without them still loads, the editor keeping the
+// store's values; readers that stop after the described lines ignore them.
 #pragma once
 
 #include "common/Result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +26,8 @@ namespace vornax {
 class VehicleEditor;
 
 inline constexpr const char* kMiniFileVersion = "[VersionV1]";
+// Lines written after the described ones.
+inline constexpr std::size_t kMiniFileAppendedLines = 7;
 
 // The lines of the file for the editor's current state, without line ends.
 std::vector<std::string> miniFileLines(const VehicleEditor& editor);
@@ -37,10 +44,11 @@ struct MiniLoad {
     Outcome outcome = Outcome::Loaded;
     int errorNumber = 0;      // for RuntimeError: 53, 62, 13, 6, 380, 75
     std::string description;  // for RuntimeError: the error's description
+    std::string reason;       // for RuntimeError: where and why, in plain words
 
     bool loaded() const { return outcome == Outcome::Loaded; }
-    // The message box text: "Fichier Incorrect", or "Erreur 62" CR LF and the
-    // description.
+    // The message box text: "Fichier Incorrect", or "Erreur 62" CR LF, the
+    // description, CR LF and the reason.
     std::string messageText() const;
 };
 inline constexpr const char* kRuntimeErrorTitle = "Error The Vornax Meter";
@@ -51,8 +59,7 @@ std::string runtimeErrorText(int number, const std::string& detail);
 inline constexpr int kFileAccessError = 75;
 
 // Loads the lines into the editor's fields and lists, in file order; each
-// index runs its list's handler. On a runtime error the fields and lists read
-// before it keep their new values.
+// index runs its list's handler. A load that fails changes nothing.
 MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& lines);
 MiniLoad loadMiniFile(VehicleEditor& editor, const std::filesystem::path& file);
 

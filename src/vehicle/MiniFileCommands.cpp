@@ -12,8 +12,9 @@ FileDialogRequest miniFileDialog()
 {
     FileDialogRequest request;
     request.title = "Enregistrement";
-    // Linux names are case-sensitive: list the spellings Mini files come in.
-    request.filter = "Fichiers Mini *.Dat|*.dat;*.Dat;*.DAT";
+    // Linux names are case-sensitive: list the spellings Mini files come in,
+    // the one a name typed without extension gets first.
+    request.filter = "Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT";
     request.initialFolder = defaultFolder("Mini").string();
     return request;
 }

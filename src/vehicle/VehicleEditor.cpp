@@ -21,7 +21,7 @@ const char* fieldName(Field field) { return kFieldNames[static_cast<std::size_t>
 
 Field gearField(int gear) { return static_cast<Field>(static_cast<int>(Field::R1) + gear - 1); }
 
-VehicleEditor::VehicleEditor(Varia& store) : store_(store)
+VehicleEditor::VehicleEditor(Varia& store) : store_(&store)
 {
     at(Field::Iroue).text = "1,2";
     restoreFromStore();
@@ -83,27 +83,27 @@ void VehicleEditor::restoreList(ListId l, std::string_view entry)
 {
     // A stored index that is not a number or lies outside its list leaves the
     // list without selection and its fields untouched; the start-up goes on.
-    if (const auto index = store_.int16(entry))
+    if (const auto index = store_->int16(entry))
         select(l, *index);
 }
 
 void VehicleEditor::restoreFromStore()
 {
-    at(Field::Nom).text = store_.get("Lbnom");
+    at(Field::Nom).text = store_->get("Lbnom");
 
     restoreList(ListId::TypePneu, "lbltypepneu");
     if (list(ListId::TypePneu).index == 4) {
-        at(Field::LrgP).text = store_.get("LbLp");
-        at(Field::HtP).text = store_.get("LbHp");
-        at(Field::Dp).text = store_.get("LbDp");
+        at(Field::LrgP).text = store_->get("LbLp");
+        at(Field::HtP).text = store_->get("LbHp");
+        at(Field::Dp).text = store_->get("LbDp");
     }
 
-    at(Field::PV).text = store_.get("LbPoid");
-    at(Field::Imot).text = store_.get("LbImoteur");
+    at(Field::PV).text = store_->get("LbPoid");
+    at(Field::Imot).text = store_->get("LbImoteur");
 
     restoreList(ListId::SCx, "lbltypeScx");
     if (list(ListId::SCx).index == kBodyAutre)
-        at(Field::SCx).text = store_.get("LbSCx");
+        at(Field::SCx).text = store_->get("LbSCx");
 
     restoreList(ListId::TypeDiff, "lbldiff");
     restoreList(ListId::TypeBoite, "lblboite");
@@ -119,7 +119,7 @@ void VehicleEditor::finalDriveChosen()
 {
     const int index = list(ListId::TypeDiff).index;
     if (index == kFinalDriveAutre)
-        write(Field::Rp, store_.get("LbRp"), true);
+        write(Field::Rp, store_->get("LbRp"), true);
     else  // the entry's own text is the ratio; no selection gives an empty text
         write(Field::Rp, index < 0 ? std::string() : listEntries(ListId::TypeDiff)[index], false);
 }
@@ -142,7 +142,7 @@ void VehicleEditor::gearboxChosen()
     }
 
     for (int gear = 1; gear <= 6; ++gear)
-        write(gearField(gear), store_.get(kStoredRatios[gear - 1]), gear <= shown);
+        write(gearField(gear), store_->get(kStoredRatios[gear - 1]), gear <= shown);
     at(Field::R5).visible = label5Visible_ = shown >= 5;
     at(Field::R6).visible = label6Visible_ = shown >= 6;
 }
@@ -162,7 +162,7 @@ void VehicleEditor::cascadeChosen()
         // editor is opened again.
         at(ListId::EngBoite).enabled = false;
         at(ListId::EngDiff).enabled = false;
-        write(Field::Pboite, store_.get("lbperte1e"), true);
+        write(Field::Pboite, store_->get("lbperte1e"), true);
     }
 }
 
@@ -180,9 +180,9 @@ void VehicleEditor::tyreChosen()
         write(Field::HtP, size->aspect, false);
         write(Field::Dp, size->rim, false);
     } else if (index == kTyreAutre) {
-        write(Field::LrgP, store_.get("LbLp"), true);
-        write(Field::HtP, store_.get("LbHp"), true);
-        write(Field::Dp, store_.get("LbDp"), true);
+        write(Field::LrgP, store_->get("LbLp"), true);
+        write(Field::HtP, store_->get("LbHp"), true);
+        write(Field::Dp, store_->get("LbDp"), true);
     }
 }
 
@@ -192,7 +192,7 @@ void VehicleEditor::bodyChosen()
     if (const auto scx = bodyScx(index))
         write(Field::SCx, doubleText(*scx), false);
     else if (index == kBodyAutre)
-        write(Field::SCx, store_.get("LbSCx"), true);
+        write(Field::SCx, store_->get("LbSCx"), true);
 }
 
 void VehicleEditor::engineChosen()
@@ -201,7 +201,7 @@ void VehicleEditor::engineChosen()
     if (const auto inertia = engineInertia(index))
         write(Field::Imot, doubleText(*inertia), false);
     else if (index == kEngineAutre)
-        write(Field::Imot, store_.get("lblImot"), true);
+        write(Field::Imot, store_->get("lblImot"), true);
 }
 
 void VehicleEditor::rimChosen()
@@ -232,31 +232,68 @@ VehicleEditor::Losses VehicleEditor::commitLosses() const
     return losses;
 }
 
-void VehicleEditor::commit()
+std::optional<VehicleEditor::FieldProblem> VehicleEditor::unusableField() const
 {
-    store_.set("Lbnom", field(Field::Nom).text);
-    store_.set("LbRp", field(Field::Rp).text);
+    // Weight and tyre sizes are read as 16-bit whole numbers, the others as
+    // singles, as the power computation and the simulation read them.
+    struct Checked {
+        Field field;
+        bool whole;
+    };
+    const Checked checked[] = {
+        {Field::Rp, false},  {Field::R1, false}, {Field::R2, false},  {Field::R3, false},
+        {Field::R4, false},  {Field::R5, false}, {Field::R6, false},  {Field::LrgP, true},
+        {Field::HtP, true},  {Field::Dp, true},  {Field::PV, true},   {Field::Imot, false},
+        {Field::SCx, false},
+    };
+    for (const Checked& c : checked) {
+        const FieldState& state = field(c.field);
+        if (!state.visible)
+            continue;
+        using Kind = FieldProblem::Kind;
+        if (state.text.find_first_not_of(' ') == std::string::npos)
+            return FieldProblem{c.field, Kind::Empty, state.text};
+        std::optional<double> value;
+        if (const auto whole = parseInt16(state.text); c.whole && whole)
+            value = *whole;
+        else if (const auto single = parseSingle(state.text); !c.whole && single)
+            value = *single;
+        if (!value)
+            return FieldProblem{c.field, Kind::NotANumber, state.text};
+        if (!(*value > 0))
+            return FieldProblem{c.field, Kind::NotAboveZero, state.text};
+    }
+    return std::nullopt;
+}
+
+bool VehicleEditor::commit()
+{
+    if (unusableField())
+        return false;
+    store_->set("Lbnom", field(Field::Nom).text);
+    store_->set("LbRp", field(Field::Rp).text);
     for (int gear = 1; gear <= 6; ++gear)
-        store_.set(kStoredRatios[gear - 1], field(gearField(gear)).text);
-    store_.set("lbltypepneu", indexText(list(ListId::TypePneu).index));
-    store_.set("LbLp", field(Field::LrgP).text);
-    store_.set("LbHp", field(Field::HtP).text);
-    store_.set("LbDp", field(Field::Dp).text);
-    store_.set("LbPoid", field(Field::PV).text);
-    store_.set("LbImoteur", field(Field::Imot).text);
-    store_.set("lbltypeScx", indexText(list(ListId::SCx).index));
-    store_.set("LbSCx", field(Field::SCx).text);
-    store_.set("lblboite", indexText(list(ListId::TypeBoite).index));
-    store_.set("lbldiff", indexText(list(ListId::TypeDiff).index));
-    store_.set("lbltypecascade", indexText(list(ListId::EngCascade).index));
+        store_->set(kStoredRatios[gear - 1], field(gearField(gear)).text);
+    store_->set("lbltypepneu", indexText(list(ListId::TypePneu).index));
+    store_->set("LbLp", field(Field::LrgP).text);
+    store_->set("LbHp", field(Field::HtP).text);
+    store_->set("LbDp", field(Field::Dp).text);
+    store_->set("LbPoid", field(Field::PV).text);
+    store_->set("LbImoteur", field(Field::Imot).text);
+    store_->set("lbltypeScx", indexText(list(ListId::SCx).index));
+    store_->set("LbSCx", field(Field::SCx).text);
+    store_->set("lblboite", indexText(list(ListId::TypeBoite).index));
+    store_->set("lbldiff", indexText(list(ListId::TypeDiff).index));
+    store_->set("lbltypecascade", indexText(list(ListId::EngCascade).index));
 
     const Losses losses = commitLosses();
-    store_.set("LbPerteB", losses.middle);
-    store_.set("lbperte1e", losses.first);
-    store_.set("lbperte4e", losses.top);
+    store_->set("LbPerteB", losses.middle);
+    store_->set("lbperte1e", losses.first);
+    store_->set("lbperte4e", losses.top);
 
-    store_.set("lbltypediff", indexText(list(ListId::EngDiff).index));
-    store_.set("lbltypeboite", indexText(list(ListId::EngBoite).index));
+    store_->set("lbltypediff", indexText(list(ListId::EngDiff).index));
+    store_->set("lbltypeboite", indexText(list(ListId::EngBoite).index));
+    return true;
 }
 
 }  // namespace vornax

@@ -11,6 +11,7 @@
 #include "vehicle/Catalogue.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -86,9 +87,23 @@ public:
     // index outside -1..size-1 cannot be set: nothing changes and it gives false.
     bool select(ListId l, int index);
 
+    // A shown field that must hold a number above zero (final drive, the
+    // ratios of the gears shown, tyre sizes, weight, S·Cx, engine inertia)
+    // but is empty, not a number, or zero or less: no computation could use
+    // the vehicle. The first such field in the window's order; nullopt when
+    // every one is usable.
+    struct FieldProblem {
+        enum class Kind { Empty, NotANumber, NotAboveZero };
+        Field field;
+        Kind kind;
+        std::string text;
+    };
+    std::optional<FieldProblem> unusableField() const;
+
     // OK: writes the vehicle entries of the store from the fields and lists,
-    // with the transmission losses of 1st, 2nd-3rd and 4th-6th gear.
-    void commit();
+    // with the transmission losses of 1st, 2nd-3rd and 4th-6th gear. Refused
+    // (false, the store untouched) while unusableField() names a field.
+    bool commit();
 
     // Texts written to the store for the losses (full double text).
     struct Losses {
@@ -113,7 +128,7 @@ private:
     void engineChosen();
     void rimChosen();
 
-    Varia& store_;
+    Varia* store_;  // a pointer, so that a loaded copy can replace the editor
     std::array<FieldState, kFieldCount> fields_{};
     std::array<ListState, kAllLists.size()> lists_{};
     bool label5Visible_ = true;

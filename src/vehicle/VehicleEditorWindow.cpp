@@ -2,6 +2,7 @@
 #include <QWindow>
 
 #include "common/Fields.h"
+#include "common/PlatformServices.h"
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
 
@@ -254,10 +255,49 @@ void VehicleEditorWindow::refresh()
 
 void VehicleEditorWindow::confirm()
 {
+    // A field no computation could use is named, and the editor stays open
+    // on it with nothing stored.
+    if (const auto problem = editor_.unusableField()) {
+        using Kind = VehicleEditor::FieldProblem::Kind;
+        QLineEdit* field = fields_[static_cast<std::size_t>(problem->field)];
+        const std::string why = problem->kind == Kind::Empty        ? "est vide"
+                                : problem->kind == Kind::NotANumber ? "« " + problem->text + " » n'est pas un nombre"
+                                                                    : "« " + problem->text + " » doit être supérieur à zéro";
+        platform().message("Valeur inadapter : " + fieldCaption(problem->field) + " (" + fieldName(problem->field) +
+                               ") " + why,
+                           "", MessageIcon::Warning);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        return;
+    }
     editor_.commit();
     close();
     if (QWidget* start = mainWindow())
         QMetaObject::invokeMethod(start, "vehicleCommitted");
+}
+
+std::string VehicleEditorWindow::fieldCaption(Field f) const
+{
+    // The caption the user reads beside the field, where it has one.
+    const char* label = nullptr;
+    switch (f) {
+    case Field::Rp: label = "Label11"; break;
+    case Field::R1: label = "lbl1e"; break;
+    case Field::R2: label = "lbl2e"; break;
+    case Field::R3: label = "lbl3e"; break;
+    case Field::R4: label = "lbl4e"; break;
+    case Field::R5: label = "lbl5e"; break;
+    case Field::R6: label = "lbl6e"; break;
+    case Field::PV: label = "lblpoids"; break;
+    case Field::LrgP:
+    case Field::HtP:
+    case Field::Dp: return findChild<QGroupBox*>("frpneu")->title().toStdString();
+    case Field::Imot: return findChild<QGroupBox*>("frImot")->title().toStdString();
+    case Field::SCx: return "S·Cx";
+    default: break;
+    }
+    const QLabel* caption = label ? findChild<QLabel*>(label) : nullptr;
+    return caption ? caption->text().toStdString() : fieldName(f);
 }
 
 void VehicleEditorWindow::cancel() { close(); }

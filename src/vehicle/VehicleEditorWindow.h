@@ -31,7 +31,8 @@ public:
     const VehicleEditor& editor() const { return editor_; }
 
     // OK_Click: commits into the store, enables the main window's power and
-    // acceleration items and closes.
+    // acceleration items and closes. A shown number field no computation can
+    // use is named in a message instead, and nothing is stored.
     void confirm();
     // BPStop_Click: closes without writing anything.
     void cancel();
@@ -46,6 +47,7 @@ private:
     QLineEdit* makeField(Field f);
     QComboBox* makeList(ListId l);
     void refresh();
+    std::string fieldCaption(Field f) const;
 
     VehicleEditor editor_;
     MiniFileCommands files_;

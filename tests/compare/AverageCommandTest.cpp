@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/wait.h>
 
@@ -59,7 +60,67 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
         slots[k].ticked = true;
         ASSERT_TRUE(fichierPo(k == 0 ? a : b, slots[k], *units));
     }
-    EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots)->fileBytes());
+    EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots, *units)->fileBytes());
+    resetStore();
+}
+
+// A power curve file as the power window writes it in the given units:
+// torque N·m × torque factor, power W ÷ watt factor, then the two factors.
+std::string unitCurve(float torqueNm, const Factors& units)
+{
+    std::vector<CurvePoint> points;
+    for (int i = 0; i < 80; ++i) {
+        const float rpm = 2000.0f + 50.0f * static_cast<float>(i);
+        const float x = (rpm - 4000.0f) / 2000.0f;
+        const double nm = torqueNm * (1.0 - 0.3 * x * x);
+        points.push_back({rpm, static_cast<float>(nm * units.nm),
+                          static_cast<float>(rpm * 3.14159265 / 30.0 * nm / units.watt)});
+    }
+    return curveText(points, units);
+}
+
+float maxPower(const CurveSlot& slot)
+{
+    float top = 0;
+    for (int i = 0; i < slot.pointCount; ++i)
+        top = std::max(top, slot.point(i).power);
+    return top;
+}
+
+TEST_F(AverageCommand, PowerColumnIsInTheDisplayPowerUnit)
+{
+    struct Case {
+        const char* lang;
+        Factors units;
+    } cases[] = {{"francais.txt", {735.49875f, 0.1019716f}}, {"english.txt", {745.69987f, 0.7375621f}}};
+    for (const Case& c : cases) {
+        const std::string lang = std::string(VORNAX_LANG_DIR) + "/" + c.lang;
+        resetStore();
+        loadLanguageFile(store(), lang);
+        const auto units = currentUnits(store());
+        ASSERT_TRUE(units);
+        ASSERT_FLOAT_EQ(units->wattsPerPowerUnit, c.units.watt) << c.lang;
+
+        // A file averaged with itself gives its own power back (3,14 for pi
+        // is 0,05 % off).
+        const auto a = home.write("a.txt", unitCurve(100, c.units));
+        ASSERT_EQ(run(q(a) + " " + q(a) + " -o " + q(home / "self.txt") + " --lang " + q(lang)), 0) << err();
+        CurveSlot in, self;
+        ASSERT_TRUE(fichierPo(a, in, *units));
+        ASSERT_TRUE(fichierPo(home / "self.txt", self, *units));
+        ASSERT_EQ(self.pointCount, 79) << c.lang;
+        for (int i = 0; i < self.pointCount; ++i)
+            ASSERT_NEAR(self.point(i).power, in.point(i).power, in.point(i).power * 1e-3) << c.lang << " " << i;
+
+        // Loaded back, the average of two engines peaks between them.
+        const auto b = home.write("b.txt", unitCurve(80, c.units));
+        ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(home / "ab.txt") + " --lang " + q(lang)), 0) << err();
+        CurveSlot slotB, average;
+        ASSERT_TRUE(fichierPo(b, slotB, *units));
+        ASSERT_TRUE(fichierPo(home / "ab.txt", average, *units));
+        EXPECT_GT(maxPower(average), maxPower(slotB)) << c.lang;
+        EXPECT_LT(maxPower(average), maxPower(in)) << c.lang;
+    }
     resetStore();
 }
 

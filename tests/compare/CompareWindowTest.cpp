@@ -225,6 +225,8 @@ TEST_F(CompareWindowTest, MoyenneWritesWhatTheCommandLineWrites)
     platform.answerSave(gui.string());
     child<QPushButton>("MoyC")->click();
     EXPECT_EQ(platform.requests().back().initialFolder, (home / "Puissance").string());
+    // A name typed without extension gets the one the slots open.
+    EXPECT_EQ(withFilterExtension("avg", platform.requests().back().filter), "avg.txt");
     ASSERT_TRUE(std::filesystem::exists(gui));
 
     const auto cli = home / "avg-cli.txt";

@@ -106,6 +106,20 @@ TEST(FichierPo, TakesTheLongestFileAndEmptyFactorLines)
     EXPECT_EQ(slot.powerFactor.describe(), "736");
 }
 
+TEST(FichierPo, EmptyLineAtTheEndIsIgnored)
+{
+    // A file saved again by a text editor ends with an empty line; an
+    // average file has no factor lines.
+    for (const std::vector<std::string>& lines : {std::vector<std::string>{"1;2;3", "4;5;6", " 736 ", " 1 ", ""},
+                                                  std::vector<std::string>{"1;2;3", "4;5;6", ""}}) {
+        CurveSlot slot;
+        const Status read = loadCurveLines(lines, slot, kHorsepower);
+        ASSERT_TRUE(read) << read.error();
+        EXPECT_EQ(slot.pointCount, 2);
+        EXPECT_FLOAT_EQ(slot.point(1).power, 6.0f);
+    }
+}
+
 TEST(FichierPo, NamesTheFileItCannotRead)
 {
     testing::TempFolder folder;

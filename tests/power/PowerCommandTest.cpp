@@ -93,6 +93,7 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
     std::string text = testing::testCurveText(100);
     text.replace(text.find("\r\n"), 2, "\r\n1,5 2000\r\n");
     const auto bad = home.write("bad.ReT", text);
+    const auto shortLanguage = home.write("short.txt", "Vornax\r\nLangue\r\n");
     const auto out = home / "p.txt";
     struct Case {
         std::string arguments;
@@ -107,7 +108,9 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
         {quoted(curve) + " -o " + quoted(out) + " --gear 5", true, 1, "4 gears"},
         {quoted(curve) + " -o " + quoted(out) + " --gear 7", true, 2, "--gear"},
         {quoted(curve) + " -o " + quoted(out) + " --scx abc", true, 2, "--scx"},
-        {quoted(curve) + " -o " + quoted(out), false, 1, "LbConvertionWatt"},  // no language file
+        // A language file without the unit factors (the application folder
+        // always has a whole one since the first start installs it).
+        {quoted(curve) + " -o " + quoted(out) + " --lang " + quoted(shortLanguage), false, 1, "LbConvertionWatt"},
         {quoted(curve) + " -o " + quoted(out) + " --correction sae", true, 2, "--correction"},
         {quoted(curve) + " -o " + quoted(out) + " --correction din70020 --pressure 1000", true, 2, "--air-temp"},
         {quoted(curve) + " -o " + quoted(out) + " --correction iso1585 --air-temp 20 --pressure 1000", true, 2,

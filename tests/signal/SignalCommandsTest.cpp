@@ -42,8 +42,10 @@ TEST_F(SignalCommands, RpmWritesTheCurveTheWindowWouldSave)
     const CliRun r = vornaxCli("rpm " + wav + " -o " + path("run.ReT") + " --json", folder);
     ASSERT_EQ(r.status, 0) << r.err;
     const int sparks = static_cast<int>(run.sparks.size());
-    // sparks + the end-of-file point, minus the 7 first and 8 last rows
-    EXPECT_EQ(r.out, "{\"duration_s\":8.0,\"points\":" + std::to_string(sparks + 1 - 14) + "}\n");
+    // sparks + the end-of-file point, minus the 7 first and 8 last rows; the
+    // spark check finds nothing wrong
+    EXPECT_EQ(r.out, "{\"duration_s\":8.0,\"extra\":0,\"missed\":0,\"points\":" + std::to_string(sparks + 1 - 14) +
+                         ",\"sparks\":" + std::to_string(sparks) + ",\"suspect_times_s\":[]}\n");
     Curve curve;
     ASSERT_TRUE(LoadCurve(path("run.ReT"), curve).ok());
     EXPECT_EQ(curve.pointCount, sparks + 1 - 15);
@@ -68,15 +70,17 @@ TEST_F(SignalCommands, RefusalsExitNonZeroAndWriteNothing)
     };
     const std::string out = " -o " + path("out.ReT");
     for (const Case& c : {Case{"rpm " + path("missing.wav") + out, 1, "missing.wav"},
-                          Case{"rpm " + path("text.wav") + out, 1, "not a WAV"},
-                          Case{"rpm " + path("stereo.wav") + out, 1, "stereo"},
+                          Case{"rpm " + path("text.wav") + out, 1, "not an audio file"},
+                          // Converted first; silence has no spark.
+                          Case{"rpm " + path("stereo.wav") + out, 1, "no spark"},
                           Case{"rpm " + wav + out + " --start 9", 1, "start time"},
                           Case{"rpm " + wav + out + " --threshold 255", 1, "no spark"},
                           Case{"rpm " + wav + out + " --threshold 100", 2, "--threshold"},
                           Case{"rpm " + wav + out + " --sparks-per-rev 3", 2, "0.5 or 2"},
                           Case{"rpm " + wav + out + " --level 2", 2, "smooth"},
+                          Case{"rpm " + wav + out + " --method fine", 2, "standard or precise"},
                           Case{"rpm " + wav + " -o " + wav, 1, "input"},
-                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not a WAV"},
+                          Case{"condition " + path("text.wav") + " -o " + path("out.wav"), 1, "not an audio file"},
                           Case{"condition " + wav + " -o " + wav, 1, "input"}}) {
         const CliRun r = vornaxCli(c.args, folder);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
@@ -93,6 +97,38 @@ TEST_F(SignalCommands, ConditionWritesTheConditionedCopy)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"frames\":352800}\n");
     EXPECT_EQ(TempFolder::read(path("clean.wav")).size(), 44u + 352800u);
+}
+
+// The precise curve and its uncertainty on request: one row every 10 ms over
+// the 8 s of sparks, each within 0,2 % of the engine's speed.
+TEST_F(SignalCommands, RpmChecksTheSparksAndDrawsThePreciseCurve)
+{
+    const CliRun precise = vornaxCli("rpm " + wav + " -o " + path("p.ReT") + " --method precise --json", folder);
+    ASSERT_EQ(precise.status, 0) << precise.err;
+    EXPECT_NE(precise.out.find("\"rpm_uncertainty_pct\":"), std::string::npos) << precise.out;
+    Curve curve;
+    ASSERT_TRUE(LoadCurve(path("p.ReT"), curve));
+    EXPECT_GT(curve.pointCount, 750);  // about 800 rows less the 15 never saved
+    for (int r = 1; r <= curve.pointCount; ++r) {
+        ASSERT_NEAR(curve.rows[r].time - curve.rows[r - 1].time, 0.01f, 1e-4f) << r;
+        const double truth = 1500.0 + 400.0 * (curve.rows[r].time - 44.0 / 44100.0);
+        ASSERT_NEAR(curve.rows[r].speed, truth, truth * 0.002) << r;
+    }
+}
+
+TEST_F(SignalCommands, RpmChoosesThresholdAndPolarityFromAQuietDownwardRecording)
+{
+    std::string quiet = run.wav;
+    for (std::size_t k = 44; k < quiet.size(); ++k)
+        quiet[k] = static_cast<char>(128 - (static_cast<std::uint8_t>(quiet[k]) - 128) / 8);
+    const std::string file = folder.write("quiet.wav", quiet).string();
+    EXPECT_EQ(vornaxCli("rpm " + file + " -o " + path("q.ReT"), folder).status, 1) << "the default finds nothing";
+    const CliRun r = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold auto --polarity auto --json", folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"polarity\":\"low\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"threshold\":12"), std::string::npos) << r.out;
+    const CliRun typed = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold 200 --polarity auto", folder);
+    EXPECT_EQ(typed.status, 2) << "200 is outside the low polarity's range";
 }
 
 }  // namespace

@@ -6,20 +6,26 @@
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
 #include "signal/CurveFile.h"
+#include "signal/Smoothing.h"
 #include "signal/WavWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -126,7 +132,8 @@ TEST_F(WavWindowTest, OpeningARecordingDrawsItsSignalAndItsCurve)
     open(recording);
     ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
     EXPECT_EQ(platform.requests().back().initialFolder, (home / "Wav").string());
-    EXPECT_EQ(platform.requests().back().filter, "Fichier Son *.Wav|*.wav");
+    EXPECT_EQ(platform.requests().back().filter,
+              "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
     EXPECT_EQ(window->source(), WavWindow::Source::Wav);
     expectSameCurve(window->curve(), expected());
     EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "6,0");  // the recording's duration replaces 1000
@@ -293,25 +300,197 @@ TEST_F(WavWindowTest, EndTimeOfARecordingOf1234Seconds)
     EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "12,3");
 }
 
+TEST_F(WavWindowTest, EachRecordingOpenedSetsTheEndToItsOwnDuration)
+{
+    IgnitionSignal signal;
+    signal.seconds = 12.34;
+    const std::string longer = home.write("Wav/longer.wav", makeIgnitionRecording(signal).wav).string();
+    auto* start = child<QLineEdit>("Tdebut");
+    auto* end = child<QLineEdit>("Tfin");
+    const auto lastTime = [this] { return window->curve().rows[window->curve().pointCount].time; };
+
+    open(recording);  // 6 s
+    EXPECT_EQ(end->text(), "6,0");
+    start->setText("1");
+    leave(start);
+    open(longer);
+    EXPECT_EQ(end->text(), "12,3");
+    EXPECT_EQ(start->text(), "1");  // inside the new recording: kept
+    EXPECT_GT(lastTime(), 11.5f);   // the whole recording, not the first 6 s
+
+    start->setText("8");
+    leave(start);
+    open(recording);
+    EXPECT_EQ(end->text(), "6,0");
+    EXPECT_EQ(start->text(), "0");  // past its end: back to the start
+    EXPECT_LT(window->curve().rows[1].time, 1.0f);
+    EXPECT_GT(lastTime(), 5.0f);
+}
+
+TEST_F(WavWindowTest, SavingWithNoCurveIsRefused)
+{
+    const std::string file = (home / "RPM/empty.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_TRUE(platform.requests().empty());
+}
+
+// Leaving a time field for a menu, a message box or another program is no
+// leaving for another control: the smoothed curve stays what is saved.
+TEST_F(WavWindowTest, MenusAndMessageBoxesDoNotRunTheTimeChecks)
+{
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    open(recording);
+    child<QPushButton>("Command3")->click();
+    const Curve smoothed = window->curve();
+    auto* end = child<QLineEdit>("Tfin");
+    end->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(end->hasFocus());
+
+    auto* menu = window->findChild<QMenu*>("file");
+    ASSERT_NE(menu, nullptr);
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    menu->close();
+    QApplication::processEvents();
+
+    QMessageBox box(window.get());
+    box.setText("Message");
+    QTimer::singleShot(0, &box, &QMessageBox::accept);
+    box.exec();
+    QApplication::processEvents();
+
+    // Another program takes the focus, then gives it back.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(end, &away);
+
+    expectSameCurve(window->curve(), smoothed);
+    const std::string file = (home / "RPM/smooth.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_EQ(TempFolder::read(file), curveFileText(smoothed));
+
+    // Another control of the window: the check runs (an end past the
+    // recording becomes its duration).
+    window->activateWindow();
+    QApplication::processEvents();
+    end->setFocus(Qt::MouseFocusReason);
+    end->setText("99");
+    child<QLineEdit>("Tdebut")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(end->text(), "6,0");
+}
+
 TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
 {
-    open(home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string());
-    EXPECT_EQ(platform.lastMessage(), "Fichier incorrect: Stereo");
+    // A stereo file named as its own converted copy would be: the save
+    // dialog asks for another name, and a cancel opens nothing.
+    const std::string stereo = home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string();
+    platform.answerSave(std::nullopt);
+    open(stereo);
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(window->source(), WavWindow::Source::None);
+    EXPECT_TRUE(window->wavPath().empty());
 
-    platform.clearMessages();
+    const auto before = child<PlotCanvas>("Picture2")->segments().size();
     open(home.write("Wav/text.wav", "this is not a recording").string());
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.lastMessage(), "Erreur");
+    EXPECT_EQ(platform.lastMessage(), "text.wav: not an audio file the program can read");
+    EXPECT_EQ(child<PlotCanvas>("Picture2")->segments().size(), before) << "nothing plotted after the message";
 
-    // Still usable: the good recording opens (within the end time the
-    // stereo file left in "Tfin": it is set only for a first recording).
+    // Still usable: the good recording opens, over its whole length.
     platform.clearMessages();
     open(recording);
     EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
-    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "0,5");
+    EXPECT_EQ(child<QLineEdit>("Tfin")->text(), "6,0");
+    expectSameCurve(window->curve(), expected());
+}
+
+TEST_F(WavWindowTest, AnyAudioFileIsConvertedIntoTheWavFolderThenOpened)
+{
+    // The run as a phone might give it: 16-bit stereo, the pickup on the
+    // right, the sparks pointing down, kept outside the Wav folder.
+    const std::string run = TempFolder::read(recording);
+    std::string data;
+    for (std::size_t k = 44; k < run.size(); ++k) {
+        const auto down = static_cast<std::int16_t>(-(static_cast<std::uint8_t>(run[k]) - 128) * 40);
+        for (const std::int16_t v : {std::int16_t(0), down})
+            data.append(reinterpret_cast<const char*>(&v), 2);
+    }
+    std::filesystem::create_directories(home / "phone");
+    const std::string take = home.write("phone/take.wav", makeWav(data, 44100, 2, 16)).string();
+    open(take);
+    const std::string converted = (home / "Wav/take.wav").string();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().rfind("\"take.wav\" converti en \"take.wav\"", 0), 0u) << platform.lastMessage();
+    EXPECT_NE(platform.lastMessage().find("canal 2 retenu, signal retourné"), std::string::npos);
+    EXPECT_EQ(window->wavPath(), converted);
+    EXPECT_EQ(window->source(), WavWindow::Source::Wav);
+    expectSameCurve(window->curve(), expected({}, converted));
+    EXPECT_EQ(window->curve().pointCount, expected().pointCount);
+
+    // Opened again, the copy exists: the save dialog asks; a cancel keeps
+    // the window as it was.
+    const std::string copy = TempFolder::read(converted);
+    platform.clearMessages();
+    platform.answerSave(std::nullopt);
+    open(take);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(TempFolder::read(converted), copy);
+    EXPECT_EQ(window->wavPath(), converted);
+}
+
+TEST_F(WavWindowTest, AutoSetsThresholdAndPolarityFromTheRecording)
+{
+    // Quiet and pointing down: the default 165 finds nothing.
+    std::string quiet = TempFolder::read(recording);
+    for (std::size_t k = 44; k < quiet.size(); ++k)
+        quiet[k] = static_cast<char>(128 - (static_cast<std::uint8_t>(quiet[k]) - 128) / 8);
+    const std::string file = home.write("Wav/quiet.wav", quiet).string();
+    open(file);
+    EXPECT_LT(window->curve().pointCount, 5);
+    child<QPushButton>("CommandAuto")->click();
+    EXPECT_TRUE(child<QCheckBox>("Check1")->isChecked());
+    const int threshold = child<QSlider>("Slider4")->value();
+    EXPECT_EQ(child<QLabel>("LabelAuto")->text(), QString::number(threshold));
     DetectionSettings s;
-    s.endSeconds = 0.5f;
-    expectSameCurve(window->curve(), expected(s));
+    s.lowPolarity = true;
+    s.threshold = threshold;
+    expectSameCurve(window->curve(), expected(s, file));
+    EXPECT_EQ(window->curve().pointCount, expected().pointCount);
+}
+
+TEST_F(WavWindowTest, TheScrollBarMovesTheZoomedSignalAlongTheRecording)
+{
+    window->show();
+    open(recording);
+    auto* scroll = child<QScrollBar>("WaveScroll");
+    ASSERT_TRUE(scroll->isVisible()) << "zoom 30 shows a thirtieth of the trace";
+    const auto* picture = child<PlotCanvas>("Picture1");
+    auto heights = [&] {
+        std::vector<double> y;
+        for (const auto& line : picture->segments())
+            y.push_back(line.y2);
+        return y;
+    };
+    const std::vector<double> atStart = heights();
+    scroll->setValue(scroll->maximum());
+    const auto wave = picture->segments();
+    ASSERT_GT(wave.size(), 2u);
+    EXPECT_NE(heights(), atStart) << "the end of the recording is shown";
+    // The trace, which runs to the end of the recording, ends at the right
+    // edge.
+    const double width = child<PlotCanvas>("Picture1")->width() * 15.0;
+    EXPECT_NEAR(wave.back().x2, width, 30.0);
+    // Less zoom, less to scroll.
+    const int zoomed = scroll->maximum();
+    child<QSlider>("Slider1")->setValue(10);
+    EXPECT_LT(scroll->maximum(), zoomed);
 }
 
 TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)
@@ -360,6 +539,54 @@ TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
     child<QPushButton>("Command156")->click();
     EXPECT_EQ(TempFolder::read(out).size(), 44u + 6u * 44100u);
     EXPECT_EQ(window->wavPath(), out);
+}
+
+// "Précise" beside "Filtrer": the next "Filtrer" fits the sparks of the
+// recording, one row every 10 ms, and the line under the plot gives its
+// uncertainty; "Standard" smooths as before; a curve file has no sparks.
+TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
+{
+    open(recording);
+    auto* method = child<QComboBox>("cboMethode");
+    auto* line = child<QLabel>("lblControle");
+    EXPECT_EQ(line->text(), "");  // no spark missed nor added
+    method->setCurrentIndex(1);
+    EXPECT_EQ(method->currentText(), QString::fromUtf8("Précise"));
+    child<QPushButton>("Command3")->click();
+    const Curve precise = window->curve();
+    EXPECT_GT(precise.pointCount, 550);
+    for (int r = 1; r <= precise.pointCount; ++r) {
+        ASSERT_NEAR(precise.rows[r].time - precise.rows[r - 1].time, 0.01f, 1e-4f) << r;
+        const double truth = 1500.0 + 500.0 * (precise.rows[r].time - 45.0 / 44100.0);
+        ASSERT_NEAR(precise.rows[r].speed, truth, truth * 0.005) << r;
+    }
+    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Précise : régime ± "))) << line->text().toStdString();
+
+    method->setCurrentIndex(0);
+    child<QPushButton>("Command3")->click();
+    Curve standard = expected();
+    ASSERT_TRUE(smoothCurve(standard, {}));
+    expectSameCurve(window->curve(), standard);
+
+    const std::string file = (home / "RPM/run.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    platform.answerOpen(file);
+    child<QAction>("CharRET")->trigger();
+    method->setCurrentIndex(1);
+    const Curve loaded = window->curve();
+    child<QPushButton>("Command3")->click();
+    EXPECT_NE(platform.lastMessage().find("ouvrez un fichier Wav"), std::string::npos) << platform.lastMessage();
+    expectSameCurve(window->curve(), loaded);
+
+    // With the English language file in force (its first line names it).
+    store().set("lblVersion", "The Vornax Meter 1.0.16 - English");
+    window = std::make_unique<WavWindow>();
+    open(recording);
+    child<QComboBox>("cboMethode")->setCurrentIndex(1);
+    child<QPushButton>("Command3")->click();
+    EXPECT_EQ(child<QComboBox>("cboMethode")->currentText(), "Precise");
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Precise: engine speed ± ")));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST(FindCurveRow, MovesToTheLastRowNotAboveTheEngineSpeed)
         EXPECT_EQ(FindCurveRow(curve, c.from, c.rpm), c.expected) << c.from << " " << c.rpm;
 }
 
-TEST(PhaseQuantities, WheelFromTheTyreSizeIn16BitArithmetic)
+TEST(PhaseQuantities, WheelFromTheTyreSizeIn32BitArithmetic)
 {
     SimulationSetup setup;
     const auto q = readPhaseQuantities(1, setup.inputs());
@@ -59,14 +59,17 @@ TEST(PhaseQuantities, WheelFromTheTyreSizeIn16BitArithmetic)
     EXPECT_NEAR(q->circumference, 1.5796, 1e-4);
     EXPECT_FLOAT_EQ(q->lossFactor, static_cast<float>(1 / 0.88));
 
-    // 2 × 200 × 90 = 36000 does not fit: every phase ends at once.
-    setup.fields.TextPneuL = "200";
-    setup.fields.TextPneuH = "90";
-    EXPECT_FALSE(readPhaseQuantities(1, setup.inputs()));
-    setup.model->startRun();
-    EXPECT_EQ(setup.model->SimulatePhase(0, 0, setup.inputs()), PhaseEnd::Error);
-    EXPECT_EQ(setup.model->SimulatePhase(7, 50, setup.inputs()), PhaseEnd::Error);
-    EXPECT_EQ(setup.series().index, 0);
+    // 2 × 205 × 80 = 32800 is past 16 bits and still an ordinary tyre:
+    // r = (13 × 0,0254 + 32800 ÷ 100000) ÷ 2 = 0,3291 m.
+    setup.fields.TextPneuL = "205";
+    setup.fields.TextPneuH = "80";
+    setup.fields.TextPneuD = "13";
+    const auto wide = readPhaseQuantities(1, setup.inputs());
+    ASSERT_TRUE(wide);
+    EXPECT_FLOAT_EQ(wide->radius, 0.3291f);
+    ASSERT_TRUE(setup.run());
+    EXPECT_GT(setup.series().index, 1000);
+    EXPECT_NE(setup.model->labels().lbT0100, "");
 }
 
 TEST(AccelerationModel, RunsLaunchThenEachGearWithChangesBetween)
@@ -157,6 +160,7 @@ TEST(AccelerationModel, DistancesCrossedWhileHoldingTheTopSpeedAreTimedThere)
 {
     SimulationSetup setup;
     fillCurve(setup.curve, 1.0f, 2000.0f);
+    setup.fields.RPMCh = "2000";  // each gear up to the curve's end
     ASSERT_TRUE(setup.run());
     const ResultSeries& s = setup.series();
     std::int32_t holdStart = s.index;
@@ -268,6 +272,8 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
          }, "TextPneuD"},
         {"third ratio 0", [](SimulationSetup& s) { s.store.set("LbTr", "0"); }, "LbTr"},
         {"whole torque lost", [](SimulationSetup& s) { s.store.set("lbperte4e", "100"); }, "lbperte4e"},
+        // The curve ends at 7000 tr/min.
+        {"change above the curve", [](SimulationSetup& s) { s.fields.RPMCh = "7050"; }, "7000 tr/min"},
         {"long value", [](SimulationSetup& s) { s.fields.textPoid = std::string(5000, '7'); }, "…"},
     };
     for (const Case& c : cases) {

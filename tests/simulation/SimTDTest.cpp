@@ -163,6 +163,8 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     const auto saved = folder / "Acc" / "run.txt";
     platform.answerSave(saved.string());
     window->saveas_Click();
+    // A name typed without extension gets the filter's, as the open dialogs list.
+    EXPECT_EQ(withFilterExtension("run", platform.requests().back().filter), "run.txt");
     const auto lines = splitLines(testing::TempFolder::read(saved));
     EXPECT_EQ(static_cast<std::int32_t>(lines.size()), window->model().series().index - 2 + 2);
 

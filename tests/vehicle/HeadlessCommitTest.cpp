@@ -49,7 +49,7 @@ TEST(HeadlessCommit, FailuresLeaveTheStoreUntouched)
         HeadlessVehicleOptions options;
         const char* message;
     };
-    Case cases[4];
+    Case cases[5];
     cases[0].options.miniFile = folder.write("wrong.Dat", "[VersionV2]\r\n");
     cases[0].message = "Fichier Incorrect";
     cases[1].options.miniFile = folder.write("cut.Dat", "[VersionV1]\r\nA\r\n 19 \r\n");
@@ -58,6 +58,9 @@ TEST(HeadlessCommit, FailuresLeaveTheStoreUntouched)
     cases[2].message = "SCx";
     cases[3].options.engineInertia = "";
     cases[3].message = "inertia";
+    // "Boite 5" whose third ratio is still the fresh store's "?".
+    cases[4].options.miniFile = folder.write("box.Dat", "[VersionV1]\r\nA\r\n 0 \r\n 7 \r\n3\r\n2\r\n?\r\n1\r\n0,8\r\n 0 \r\n610\r\n 0 \r\n 0 \r\n 0 \r\n");
+    cases[4].message = "txt3e";
     for (const Case& c : cases) {
         Varia store;
         const Status status = commitVehicleHeadless(store, c.options);

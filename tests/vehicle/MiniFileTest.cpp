@@ -36,7 +36,9 @@ TEST_F(MiniFile, PresetVehicleTakesNineLines)
     e.type(Field::Nom, "Mini 1000");
     const auto file = home / "a.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
-    EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Mini 1000", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 "}));
+    // The nine described lines, then the tyre sizes, the body and the engine.
+    EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Mini 1000", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 ",
+                                             "145", "70", "12", " 0 ", "0,933", "-1 ", "0,11"}));
 }
 
 TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
@@ -54,7 +56,8 @@ TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
     const auto file = home / "b.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
     EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "?", " 19 ", "3,7", " 7 ", "3,3", "2,1", "1,4", "1,1", "0,9",
-                                             " 4 ", "165", "55", "12", "650", " 1 ", " 0 ", " 2 "}));
+                                             " 4 ", "165", "55", "12", "650", " 1 ", " 0 ", " 2 ",
+                                             "165", "55", "12", " 0 ", "0,933", "-1 ", "0,11"}));
 
     VehicleEditor loaded(store);  // opened on the default store
     ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
@@ -63,13 +66,61 @@ TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
     EXPECT_TRUE(loaded.field(Field::Rp).enabled);
 }
 
+TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
+{
+    VehicleEditor e(store);
+    e.select(ListId::TypePneu, kTyreAutre);
+    e.type(Field::LrgP, "175");
+    e.type(Field::HtP, "70");
+    e.type(Field::Dp, "13");
+    e.select(ListId::SCx, kBodyAutre);
+    e.type(Field::SCx, "0,52");
+    e.select(ListId::Imot, kEngineAutre);
+    e.type(Field::Imot, "0,095");
+    const auto file = home / "typed.Dat";
+    ASSERT_TRUE(saveMiniFile(e, file));
+    // The described lines first, unchanged: tyre "Autre" carries no sizes there.
+    const auto lines = *readTextLines(file);
+    ASSERT_EQ(lines.size(), 9u + kMiniFileAppendedLines);
+    EXPECT_EQ(lines[4], " 6 ");
+    EXPECT_EQ(lines[5], "650");
+
+    VehicleEditor loaded(store);
+    ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
+    EXPECT_EQ(miniFileLines(loaded), miniFileLines(e));
+    EXPECT_EQ(loaded.field(Field::LrgP).text, "175");
+    EXPECT_EQ(loaded.field(Field::Dp).text, "13");
+    EXPECT_EQ(loaded.list(ListId::SCx).index, kBodyAutre);
+    EXPECT_EQ(loaded.field(Field::SCx).text, "0,52");
+    EXPECT_EQ(loaded.list(ListId::Imot).index, kEngineAutre);
+    EXPECT_EQ(loaded.field(Field::Imot).text, "0,095");
+
+    // A preset body comes back as itself.
+    VehicleEditor jem(store);
+    jem.select(ListId::SCx, 1);
+    ASSERT_TRUE(saveMiniFile(jem, file));
+    VehicleEditor loadedJem(store);
+    ASSERT_TRUE(loadMiniFile(loadedJem, file).loaded());
+    EXPECT_EQ(loadedJem.field(Field::SCx).text, "0,465");
+
+    // A file written before these lines: the store's values stay.
+    store.set("lbltypeScx", "4");
+    store.set("LbSCx", "0,61");
+    store.set("LbImoteur", "0,09");
+    VehicleEditor old(store);
+    ASSERT_TRUE(loadMiniFile(old, home.write("old.Dat", crlf({"[VersionV1]", "Old", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 "}))).loaded());
+    EXPECT_EQ(old.field(Field::Nom).text, "Old");
+    EXPECT_EQ(old.field(Field::SCx).text, "0,61");
+    EXPECT_EQ(old.field(Field::Imot).text, "0,09");
+}
+
 TEST_F(MiniFile, SixSpeedRatiosComeBackFromTheStore)
 {
     VehicleEditor e(store);
     e.select(ListId::TypeBoite, kGearboxSix);
     const auto file = home / "six.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
-    EXPECT_EQ(miniFileLines(e).size(), 9u);
+    EXPECT_EQ(miniFileLines(e).size(), 9u + kMiniFileAppendedLines);
 
     const char* stored[] = {"LbPr", "LbDe", "LbTr", "lbqt", "lbcq", "lbsix"};
     for (int i = 0; i < 6; ++i)
@@ -143,12 +194,18 @@ TEST_F(MiniFile, BadContentStopsWithTheRuntimeErrorWhereItHappens)
         EXPECT_EQ(load.errorNumber, c.error) << c.bytes;
     }
 
-    // The fields read before the error keep their new values.
+    // A load that fails changes nothing, and says where and why.
     VehicleEditor e(store);
     const MiniLoad cut = loadMiniFile(e, home.write("cut.Dat", "[VersionV1]\r\nA\r\n 19 \r\n"));
-    EXPECT_EQ(cut.messageText(), "Erreur 62\r\nTentative de lecture après la fin du fichier");
-    EXPECT_EQ(e.field(Field::Nom).text, "A");
-    EXPECT_EQ(e.list(ListId::TypeDiff).index, kFinalDriveAutre);
+    EXPECT_EQ(cut.messageText(), "Erreur 62\r\nTentative de lecture après la fin du fichier\r\n"
+                                 "Ligne 4 : le fichier s'arrête avant le rapport de pont (txtrp).");
+    EXPECT_EQ(e.field(Field::Nom).text, "?");
+    EXPECT_EQ(e.list(ListId::TypeDiff).index, 2);
+    EXPECT_EQ(e.field(Field::Rp).text, "3,105");
+    const MiniLoad letters = loadMiniFile(e, home.write("x.Dat", "[VersionV1]\r\nA\r\n 2 \r\n 5 \r\ndeux\r\n"));
+    EXPECT_EQ(letters.messageText(), "Erreur 13\r\nType incompatible\r\n"
+                                     "Ligne 5 : « deux » n'est pas un numéro d'entrée pour le choix du pneu (lstTypePneu).");
+    EXPECT_EQ(e.field(Field::Nom).text, "?");
 
     EXPECT_EQ(loadMiniFile(e, home / "missing.Dat").errorNumber, 53);
     EXPECT_EQ(loadMiniFile(e, home.path()).errorNumber, 75);
@@ -176,7 +233,8 @@ TEST_F(MiniFileMenu, OpenEnablesSaveWhichWritesTheSameFile)
 
     e.type(Field::Nom, "Renamed");
     menu.save(e);
-    EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Renamed", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 "}));
+    EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Renamed", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 ",
+                                             "165", "70", "10", " 0 ", "0,933", "-1 ", "0,11"}));
 }
 
 TEST_F(MiniFileMenu, FailedOpensReportOnceAndOnlyAWrongVersionEnablesSave)
@@ -186,7 +244,8 @@ TEST_F(MiniFileMenu, FailedOpensReportOnceAndOnlyAWrongVersionEnablesSave)
     platform.answerOpen((home / "none.Dat").string());
     menu.open(e);
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].text, "Erreur 53\r\nFichier introuvable");
+    EXPECT_EQ(platform.messages()[0].text.rfind("Erreur 53\r\nFichier introuvable\r\n", 0), 0u);
+    EXPECT_NE(platform.messages()[0].text.find("none.Dat"), std::string::npos);
     EXPECT_EQ(platform.messages()[0].title, kRuntimeErrorTitle);
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(menu.saveEnabled());
@@ -211,7 +270,7 @@ TEST_F(MiniFileMenu, SaveAsWritesTheChosenFileWithoutEnablingSave)
     menu.saveAs(e);
     EXPECT_EQ(menu.currentFile(), file);
     EXPECT_FALSE(menu.saveEnabled());
-    EXPECT_EQ(readTextLines(file)->size(), 9u);
+    EXPECT_EQ(readTextLines(file)->size(), 9u + kMiniFileAppendedLines);
 
     platform.answerSave((home / "no/such/folder/x.Dat").string());
     menu.saveAs(e);

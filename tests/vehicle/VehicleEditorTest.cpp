@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vornax {
 namespace {
 
@@ -247,17 +249,20 @@ TEST(VehicleEditor, CommitCopiesEveryFieldAndIndex)
     VehicleEditor e(store);
     e.type(Field::Nom, "Cooper S");
     e.select(ListId::TypeBoite, kGearboxFive);  // "?" ratios from the fresh store
-    e.type(Field::R5, "0,85");
-    e.select(ListId::TypeDiff, -1);
+    const char* ratios[] = {"3,3", "2,1", "1,4", "1,1", "0,85"};
+    for (int gear = 1; gear <= 5; ++gear)
+        e.type(gearField(gear), ratios[gear - 1]);
+    e.select(ListId::TypeDiff, kFinalDriveAutre);  // "?" from the fresh store
+    e.type(Field::Rp, "3,7");
     e.select(ListId::SCx, 3);
     e.select(ListId::Imot, 1);
     e.commit();
 
     const std::pair<const char*, const char*> expected[] = {
-        {"Lbnom", "Cooper S"}, {"LbRp", ""},          {"LbPr", "?"},       {"lbcq", "0,85"},
+        {"Lbnom", "Cooper S"}, {"LbRp", "3,7"},       {"LbPr", "3,3"},     {"lbcq", "0,85"},
         {"lbsix", "?"},        {"lbltypepneu", "2"},  {"LbLp", "145"},     {"LbHp", "70"},
         {"LbDp", "12"},        {"LbPoid", "650"},     {"LbImoteur", "0,13"}, {"lbltypeScx", "3"},
-        {"LbSCx", "0,466"},    {"lblboite", "7"},     {"lbldiff", "-1"},   {"lbltypecascade", "0"},
+        {"LbSCx", "0,466"},    {"lblboite", "7"},     {"lbldiff", "19"},   {"lbltypecascade", "0"},
         {"lbltypediff", "0"},  {"lbltypeboite", "0"}, {"lbIroue", "0,11"}, {"lblImot", "0,11"},
     };
     for (const auto& [entry, text] : expected)
@@ -268,6 +273,53 @@ TEST(VehicleEditor, CommitCopiesEveryFieldAndIndex)
     VehicleEditor(fresh).commit();
     EXPECT_EQ(fresh.get("lbsix"), "");
     EXPECT_EQ(fresh.get("lbcq"), "1");
+}
+
+// OK refuses a field it shows for a number that is empty, not a number, or
+// zero or less, names it, and writes nothing.
+TEST(VehicleEditor, CommitRefusesShownFieldsNoComputationCanUse)
+{
+    struct Case {
+        const char* what;
+        std::function<void(VehicleEditor&)> spoil;
+        Field named;
+    };
+    const Case cases[] = {
+        {"Boite 5 on a fresh store", [](VehicleEditor& e) { e.select(ListId::TypeBoite, kGearboxFive); }, Field::R1},
+        {"Boite 6, sixth empty", [](VehicleEditor& e) {
+             e.select(ListId::TypeBoite, 8);
+             for (int gear = 1; gear <= 5; ++gear)
+                 e.type(gearField(gear), "1,5");
+             e.type(Field::R6, "");
+         }, Field::R6},
+        {"final drive Autre", [](VehicleEditor& e) { e.select(ListId::TypeDiff, kFinalDriveAutre); }, Field::Rp},
+        {"mass 0", [](VehicleEditor& e) { e.type(Field::PV, "0"); }, Field::PV},
+        {"mass empty", [](VehicleEditor& e) { e.type(Field::PV, ""); }, Field::PV},
+        {"typed tyre", [](VehicleEditor& e) { e.select(ListId::TypePneu, kTyreAutre); }, Field::LrgP},
+        {"rim letters", [](VehicleEditor& e) {
+             e.select(ListId::TypePneu, kTyreAutre);
+             e.type(Field::LrgP, "175");
+             e.type(Field::HtP, "70");
+             e.type(Field::Dp, "treize");
+         }, Field::Dp},
+        {"body Autre", [](VehicleEditor& e) { e.select(ListId::SCx, kBodyAutre); }, Field::SCx},
+        {"negative inertia", [](VehicleEditor& e) { e.type(Field::Imot, "-0,1"); }, Field::Imot},
+    };
+    for (const Case& c : cases) {
+        Varia store;
+        VehicleEditor e(store);
+        c.spoil(e);
+        const auto problem = e.unusableField();
+        ASSERT_TRUE(problem) << c.what;
+        EXPECT_EQ(problem->field, c.named) << c.what;
+        EXPECT_FALSE(e.commit()) << c.what;
+        EXPECT_EQ(store.vehicleEntries(), Varia().vehicleEntries()) << c.what;
+    }
+    // Hidden fields are not judged: a preset gearbox leaves the sixth empty.
+    Varia store;
+    VehicleEditor e(store);
+    EXPECT_FALSE(e.unusableField());
+    EXPECT_TRUE(e.commit());
 }
 
 }  // namespace

@@ -178,6 +178,27 @@ TEST_F(VehicleEditorWindowTest, OkCommitsClosesAndEnablesThePowerItems)
     EXPECT_EQ(child<QComboBox>(again, "lsttypeDiff")->currentText(), "2,76");
 }
 
+TEST_F(VehicleEditorWindowTest, OkRefusesRatiosItCannotUseAndStaysOpen)
+{
+    const auto before = store().vehicleEntries();
+    VehicleEditorWindow* w = openEditor();
+    choose(w, "lsttypeBoite", 7);  // "Boite 5": the fresh store's "?" ratios
+    child<QPushButton>(w, "OK")->click();
+    flushDeletes();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("txt1e"), std::string::npos) << platform.lastMessage();
+    EXPECT_EQ(store().vehicleEntries(), before);
+    EXPECT_EQ(WindowManager::instance().find("MiniV1"), w);
+    EXPECT_FALSE(start->findChild<QAction*>("CalcP")->isEnabled());
+
+    for (const char* field : {"txt1e", "txt2e", "txt3e", "txt4e", "txt5e"})
+        typeAndLeave(w, field, "1,2");
+    child<QPushButton>(w, "OK")->click();
+    flushDeletes();
+    EXPECT_EQ(store().get("LbPr"), "1,2");
+    EXPECT_TRUE(start->findChild<QAction*>("CalcP")->isEnabled());
+}
+
 TEST_F(VehicleEditorWindowTest, CancelAndTheCloseBoxWriteNothing)
 {
     const auto before = store().vehicleEntries();
@@ -206,7 +227,7 @@ TEST_F(VehicleEditorWindowTest, FileMenuLoadsSavesAndReportsBadFiles)
     child<QAction>(w, "Ouvrir")->trigger();
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(text(w, "txtNom"), "Bad");  // read before the bad index
+    EXPECT_EQ(text(w, "txtNom"), "?");  // a failed load changes nothing
     EXPECT_EQ(child<QComboBox>(w, "lsttypeDiff")->currentText(), "3,105");
     EXPECT_FALSE(child<QAction>(w, "Enregistrer")->isEnabled());
 

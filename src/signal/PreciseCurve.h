@@ -1,0 +1,69 @@
+// The precise engine-speed curve ("Précise"): instead of turning each spark
+// interval into a speed and smoothing those, it fits the crank angle against
+// time through every spark (the crank turns 1 / sparks-per-revolution of a
+// revolution from one spark to the next) and takes the fit's slope as the
+// engine speed. The result is an ordinary curve, one row every 10 ms, that
+// saves and loads as any other.
+//
+// The fit is a penalised spline: quintic B-splines on knots every 50 ms, the
+// fourth differences of their coefficients penalised (so near the ends the
+// curve continues as a cubic: no swing of the speed or of its slope). The
+// amount of smoothing is chosen from the data: the spark times' own noise is
+// measured from their fourth differences (sample quantisation plus detection
+// jitter), and the smoothing is the largest that leaves residuals of that
+// size (residual sum, in time, = sparks x noise variance).
+#pragma once
+
+#include "common/Result.h"
+#include "signal/Curve.h"
+#include "signal/SparkCheck.h"
+
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+struct PreciseSettings {
+    float sparksPerRev = 0.5f;  // 0.5 or 2
+    // Rate of the recording the spark times come from: the timing noise is
+    // never taken below a hundredth of a sample (the detection places a
+    // spark between two bytes, so finer than the sample, but no finer than
+    // that). 0 for exact times.
+    double sampleRate = 44100.0;
+};
+
+struct PreciseCurve {
+    // Rows 0..pointCount at whole multiples of 10 ms from the first kept spark
+    // to the last (at most 32 000 rows; `truncated` when the span held more).
+    Curve curve;
+    bool truncated = false;
+    SparkCheck check;
+    int sparksFitted = 0;  // kept by the check and by the residual pass
+    int outliers = 0;      // kept by the check, then set aside: residual over 8 noise deviations
+    double timingNoise = 0;  // s, one standard deviation of a spark time, as measured
+    double smoothing = 0;    // the penalty weight chosen (relative to the data's own scale)
+    // At the row where speed x acceleration (the power spent accelerating) is
+    // largest: its time, and one standard deviation of the fitted speed and
+    // of that power, in percent. The vehicle is not known here, so the power
+    // figure counts the acceleration's uncertainty in full, as if all the
+    // power went into accelerating (the drag share is known better), and
+    // with it the rounding of the curve file the power is computed from.
+    double peakTime = 0;
+    double rpmUncertaintyPct = 0;
+    double powerUncertaintyPct = 0;
+};
+
+// `sparkTimes` in seconds, increasing (Detection::sparkTimes). Fails when
+// fewer than two sparks are left after the check.
+Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings);
+
+// A percentage of uncertainty with two significant digits, at most six
+// decimals ("0,00017", "0,31", "2,3"), decimal point in English.
+std::string uncertaintyText(double percent, bool english);
+
+// The uncertainty as the WAV window shows it: "Précise : régime ± 0,052 %,
+// puissance ± 0,31 % (1 écart-type)", or in English "Precise: engine speed
+// ± 0.052 %, power ± 0.31 % (1 standard deviation)".
+std::string uncertaintyLine(const PreciseCurve& precise, bool english);
+
+}  // namespace vornax

@@ -1,0 +1,195 @@
+// The spark check and the precise curve on spark times made by hand: exact
+// ones, quantised ones, and ones with sparks left out and pulses added.
+#include "signal/PreciseCurve.h"
+#include "signal/SparkCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace vornax {
+namespace {
+
+// An engine accelerating evenly: speed (rpm) = rpm0 + rate x t, so the crank
+// angle (revolutions) is (rpm0 t + rate t² / 2) / 60; spark k comes when the
+// angle reaches (k + phase) / sparksPerRev.
+struct EvenPull {
+    double rpm0 = 2500, rate = 400, sparksPerRev = 0.5, phase = 0.3, start = 0.5;
+    double rpm(double t) const { return rpm0 + rate * (t - start); }
+    double sparkTime(int k) const
+    {
+        const double revs = (k + phase) / sparksPerRev;
+        // rate/120 t² + rpm0/60 t - revs = 0
+        const double a = rate / 120.0, b = rpm0 / 60.0;
+        return start + (-b + std::sqrt(b * b + 4 * a * revs)) / (2 * a);
+    }
+    std::vector<double> sparks(int count, double sampleRate = 0) const
+    {
+        std::vector<double> times;
+        for (int k = 0; k < count; ++k) {
+            const double t = sparkTime(k);
+            times.push_back(sampleRate > 0 ? std::ceil(t * sampleRate) / sampleRate : t);
+        }
+        return times;
+    }
+};
+
+TEST(SparkCheck, FindsMissedSparksAndExtraPulses)
+{
+    const EvenPull pull;
+    struct Case {
+        const char* what;
+        std::vector<int> dropped;            // spark indices left out
+        std::vector<double> strays;          // pulses added, in intervals after spark 0 (e.g. 40.3)
+        int missed, extra;
+    } const cases[] = {
+        {"clean", {}, {}, 0, 0},
+        {"one missed", {50}, {}, 1, 0},
+        {"two in a row missed", {80, 81}, {}, 2, 0},
+        {"missed here and there", {10, 200, 201, 202, 300}, {}, 5, 0},
+        {"an early pulse", {}, {100.3}, 0, 1},
+        {"a pulse just before a spark", {}, {120.8}, 0, 1},
+        {"a pulse before the first spark", {}, {-0.6}, 0, 1},
+        {"both", {30, 250}, {60.5, 61.45, 290.2}, 2, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<double> times;
+        for (int k = 0; k < 400; ++k)
+            if (std::find(c.dropped.begin(), c.dropped.end(), k) == c.dropped.end())
+                times.push_back(pull.sparkTime(k));
+        for (const double s : c.strays) {
+            const int k = static_cast<int>(std::floor(s));
+            times.push_back(pull.sparkTime(k) + (s - k) * (pull.sparkTime(k + 1) - pull.sparkTime(k)));
+        }
+        std::sort(times.begin(), times.end());
+        const SparkCheck check = checkSparks(times);
+        EXPECT_EQ(check.sparks, int(times.size()));
+        EXPECT_EQ(check.missed, c.missed);
+        EXPECT_EQ(check.extra, c.extra);
+        ASSERT_EQ(int(check.missedTimes.size()), c.missed);
+        for (std::size_t q = 0; q < c.dropped.size(); ++q)
+            EXPECT_NEAR(check.missedTimes[q], pull.sparkTime(c.dropped[q]), 0.01);
+        EXPECT_EQ(suspectTimes(check, 20).size(), std::size_t(c.missed + c.extra));
+    }
+}
+
+TEST(SparkCheck, LineInEitherLanguage)
+{
+    SparkCheck check;
+    EXPECT_EQ(sparkCheckLine(check, false), "");
+    check.missed = 3;
+    check.missedTimes = {12.38, 13.0, 20.0};
+    EXPECT_EQ(sparkCheckLine(check, false), "3 étincelles manquantes vers 12,4 s");
+    EXPECT_EQ(sparkCheckLine(check, true), "3 missed sparks near 12.4 s");
+    check.extra = 1;
+    check.extraTimes = {5.04};
+    EXPECT_EQ(sparkCheckLine(check, true), "3 missed sparks near 12.4 s, 1 extra pulse near 5.0 s");
+    EXPECT_EQ(suspectTimes(check, 2), (std::vector<double>{5.04, 12.38}));
+}
+
+// Relative error of the curve's rows against the true speed.
+double worstError(const Curve& curve, const EvenPull& pull)
+{
+    double worst = 0;
+    for (int r = 0; r <= curve.pointCount; ++r) {
+        const CurvePoint p = curve.rows[std::size_t(r)];
+        worst = std::max(worst, std::abs(p.speed - pull.rpm(p.time)) / pull.rpm(p.time));
+    }
+    return worst;
+}
+
+TEST(PreciseCurve, RecoversAnEvenPullFromExactSparks)
+{
+    for (const double perRev : {0.5, 2.0}) {
+        EvenPull pull;
+        pull.sparksPerRev = perRev;
+        const auto precise = preciseCurve(pull.sparks(600), {static_cast<float>(perRev), 0.0});
+        ASSERT_TRUE(precise) << precise.error();
+        const Curve& c = precise->curve;
+        // Rows every 10 ms at whole multiples of 10 ms, inside the sparks' span.
+        EXPECT_GE(c.rows[0].time, pull.sparkTime(0));
+        EXPECT_NEAR(c.rows[0].time, std::ceil(pull.sparkTime(0) * 100) / 100, 1e-6);
+        EXPECT_NEAR(c.rows[1].time - c.rows[0].time, 0.01, 1e-5);
+        EXPECT_LE(c.rows[std::size_t(c.pointCount)].time, pull.sparkTime(599));
+        EXPECT_GT(c.rows[std::size_t(c.pointCount)].time, pull.sparkTime(599) - 0.011);
+        EXPECT_LT(worstError(c, pull), 1e-4) << perRev;
+        EXPECT_EQ(precise->sparksFitted, 600);
+    }
+}
+
+// Quantised to the recording's samples, with sparks left out and stray
+// pulses added: the curve stays where the clean one is, ends included.
+TEST(PreciseCurve, MissedSparksAndExtraPulsesDoNotBendIt)
+{
+    const EvenPull pull;
+    const std::vector<double> clean = pull.sparks(500, 44100);
+    std::vector<double> faulty;
+    for (std::size_t k = 0; k < clean.size(); ++k)
+        if (k != 40 && k != 41 && k != 333 && k != 498)
+            faulty.push_back(clean[k]);
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> when(clean.front(), clean.back());
+    for (int k = 0; k < 6; ++k)
+        faulty.push_back(std::ceil(when(random) * 44100) / 44100);
+    std::sort(faulty.begin(), faulty.end());
+
+    const auto a = preciseCurve(clean, {0.5f, 44100});
+    const auto b = preciseCurve(faulty, {0.5f, 44100});
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(b->check.missed, 4);
+    EXPECT_GE(b->check.extra + b->outliers, 6);
+    EXPECT_LT(worstError(a->curve, pull), 2e-3);
+    EXPECT_LT(worstError(b->curve, pull), 2e-3);
+    // Its own figure of uncertainty covers what is left.
+    EXPECT_GT(b->rpmUncertaintyPct, 0.0);
+    EXPECT_LT(b->rpmUncertaintyPct, 0.5);
+}
+
+TEST(PreciseCurve, ShortAndLongRuns)
+{
+    // Three sparks 40 ms apart at 0,5 per revolution: 3 000 rpm from the
+    // first spark to the last, one row every 10 ms.
+    const auto three = preciseCurve({1.0, 1.04, 1.08}, {0.5f, 0.0});
+    ASSERT_TRUE(three) << three.error();
+    EXPECT_EQ(three->curve.pointCount, 8);
+    for (int r = 0; r <= 8; ++r)
+        EXPECT_NEAR(three->curve.rows[std::size_t(r)].speed, 3000.0f, 0.01f) << r;
+    EXPECT_FALSE(preciseCurve({1.0}, {0.5f, 0.0}));
+    EXPECT_FALSE(preciseCurve({}, {0.5f, 0.0}));
+
+    // 32 000 sparks at 2 per revolution from 4 000 rpm (4 minutes): every
+    // row filled, within the table.
+    EvenPull pull;
+    pull.sparksPerRev = 2;
+    pull.rpm0 = 4000;
+    pull.rate = 5;
+    const auto full = preciseCurve(pull.sparks(32000, 44100), {2.0f, 44100});
+    ASSERT_TRUE(full) << full.error();
+    EXPECT_FALSE(full->truncated);
+    EXPECT_LE(full->curve.pointCount, Curve::kLastRow - 1);
+    EXPECT_LT(worstError(full->curve, pull), 1e-3);
+    // Slower: more than 320 s of sparks, so the rows stop at 32 000.
+    pull.sparksPerRev = 0.5;
+    const auto slow = preciseCurve(pull.sparks(32000, 44100), {0.5f, 44100});
+    ASSERT_TRUE(slow);
+    EXPECT_TRUE(slow->truncated);
+    EXPECT_EQ(slow->curve.pointCount, 31999);
+}
+
+TEST(PreciseCurve, UncertaintyLineInEitherLanguage)
+{
+    PreciseCurve p;
+    p.rpmUncertaintyPct = 0.052;
+    p.powerUncertaintyPct = 0.314;
+    EXPECT_EQ(uncertaintyLine(p, false), "Précise : régime ± 0,052 %, puissance ± 0,31 % (1 écart-type)");
+    EXPECT_EQ(uncertaintyLine(p, true), "Precise: engine speed ± 0.052 %, power ± 0.31 % (1 standard deviation)");
+    EXPECT_EQ(uncertaintyText(0.000167, false), "0,00017");
+    EXPECT_EQ(uncertaintyText(0.0067, false), "0,0067");
+    EXPECT_EQ(uncertaintyText(2.345, true), "2.3");
+}
+
+}  // namespace
+}  // namespace vornax
