@@ -83,9 +83,9 @@ PlotPicture powerPicture(const std::vector<std::string>& files)
 
 PlotPicture accelerationFilePicture(const std::string& file, const std::vector<std::string>& lines)
 {
-    const auto run = parseAccelerationLines(lines);
+    const auto run = parseAccelerationLines(lines, file);
     if (!run)
-        throw BadInput("\"" + file + "\", " + run.error());
+        throw BadInput(run.error());
     const SpeedTimePicture drawn =
         DrawSpeedTime(*run->series, run->shownLength, run->maxSpeed, run->speedFactor, 1.0, 1.0);
     return accelerationPicture(drawn, store());

@@ -26,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 
 // What the conversion did, in a sentence.

@@ -32,7 +32,7 @@ Status saveAccelerationFile(const std::filesystem::path& file, const Acceleratio
     return writeFileAtomically(file, accelerationFileBytes(model.series(), model.shownLength(), *factor));
 }
 
-Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines)
+Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines, const std::string& source)
 {
     AccelerationRun run;
     ResultSeries& series = *run.series;
@@ -40,7 +40,7 @@ Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& l
     bool factorSeen = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
-        const std::string where = "line " + std::to_string(i + 1) + ": ";
+        const std::string where = "\"" + source + "\", line " + std::to_string(i + 1) + ": ";
         const auto first = line.find(';');
         if (first == std::string::npos) {
             if (line.find_first_not_of(' ') == std::string::npos)
@@ -71,7 +71,7 @@ Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& l
         run.maxSpeed = std::max(run.maxSpeed, *v);
     }
     if (count == 0 || !factorSeen)
-        return Failure{"no acceleration run (time;speed;distance lines and the speed factor)"};
+        return Failure{"\"" + source + "\" holds no acceleration run"};
     run.shownLength = count + 1;
     series.time[count + 1] = series.time[count] + 0.01f;
     series.index = count + 1;

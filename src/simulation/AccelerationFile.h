@@ -30,9 +30,10 @@ struct AccelerationRun {
     float speedFactor = 1;         // the file's Lbcoefkm
 };
 
-// The file's lines read back. Refused, naming the 1-based line: a data line
-// that is not three numbers, a factor line that is not a number, more samples
-// than a run holds, no sample or no factor line.
-Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines);
+// The file's lines read back; `source` names the file in messages. Refused,
+// naming the 1-based line: a data line that is not three numbers, a factor
+// line that is not a number, more samples than a run holds; and a file with
+// no sample or no factor line.
+Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines, const std::string& source);
 
 }  // namespace vornax

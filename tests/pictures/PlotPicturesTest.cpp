@@ -109,7 +109,7 @@ TEST(AccelerationFile, ReadsBackWhatItWrote)
         lines.push_back(bytes.substr(at, end - at));
         at = end + 2;
     }
-    const auto run = parseAccelerationLines(lines);
+    const auto run = parseAccelerationLines(lines, "acc.txt");
     ASSERT_TRUE(run) << run.error();
     EXPECT_EQ(run->shownLength, 5);
     EXPECT_FLOAT_EQ(run->speedFactor, 0.6213712f);
@@ -122,7 +122,7 @@ TEST(AccelerationFile, ReadsBackWhatItWrote)
 
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {" 1 "}, {"0,01;1;0", "0,02;x;0", " 1 "}, {"0,01;1", " 1 "}, {"0,01;1;0"}, {"0,01;1;0", "abc"}}) {
-        EXPECT_FALSE(parseAccelerationLines(bad)) << bad.front();
+        EXPECT_FALSE(parseAccelerationLines(bad, "acc.txt")) << bad.front();
     }
 }
 
