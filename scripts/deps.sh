@@ -7,7 +7,7 @@ vornax_packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core poppler-utils
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   locales dpkg-dev
 )

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "common/WavHeader.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +14,6 @@
 
 namespace vornax {
 
-inline constexpr int kRecordingRate = 44100;
 inline constexpr std::size_t kWavHeaderBytes = 44;
 
 // The largest sample count whose RIFF size (data size + 36) still fits the

@@ -19,6 +19,7 @@ void addAverageCommand(CLI::App& app);
 void addSynthCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // built with the GUI (it paints with Qt Gui)
+void addPlotCommand(CLI::App& app);    // built with the GUI (it paints with Qt Gui)
 
 // The text of an option when it was given on the command line.
 inline std::optional<std::string> typedOption(const CLI::App& command, const std::string& option,

@@ -8,6 +8,11 @@
 #include "demo/DemoRun.h"
 #include "shell/Varia.h"
 
+#ifdef VORNAX_HAS_PICTURES
+#include "cli/OffscreenGui.h"
+#include "common/PlotPainter.h"
+#endif
+
 #include <iostream>
 #include <memory>
 
@@ -24,6 +29,13 @@ void runDemoCommand(const DemoArguments& args)
     loadLanguage(args.lang);
     DemoSettings settings;
     settings.folder = args.out;
+#ifdef VORNAX_HAS_PICTURES
+    settings.savePicture = [](const std::filesystem::path& file, const PlotList& picture) {
+        startOffscreenGui();
+        return savePlotPicture(file.string(), picture,
+                               QSize(static_cast<int>(picture.scaleWidth), static_cast<int>(picture.scaleHeight)));
+    };
+#endif
     const auto report = runDemo(store(), settings);
     if (!report)
         throw BadInput(report.error());

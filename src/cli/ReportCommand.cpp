@@ -11,12 +11,11 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/CorrectionOptions.h"
+#include "cli/OffscreenGui.h"
 #include "power/PowerInputs.h"
 #include "report/ReportPdf.h"
 #include "report/RunReport.h"
 #include "shell/Varia.h"
-
-#include <QGuiApplication>
 
 #include <iostream>
 #include <memory>
@@ -29,27 +28,6 @@ struct ReportArguments {
     int gear = 0;  // 0: not given
     CorrectionOptions correction;
 };
-
-// Qt's notes (a missing runtime folder...) concern windows, not a page
-// written to a file: they are not the command's output.
-void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << "vornax: " << message.toStdString() << '\n';
-}
-
-// The one QGuiApplication of the process, made on first use.
-void startOffscreenGui()
-{
-    if (QGuiApplication::instance())
-        return;
-    qInstallMessageHandler(dropQtNotes);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vornax";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 void runReport(const ReportArguments& args)
 {

@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     vornax::cli::addDemoCommand(app);
 #ifdef VORNAX_HAS_REPORT
     vornax::cli::addReportCommand(app);
+    vornax::cli::addPlotCommand(app);
 #endif
 
     try {

@@ -3,13 +3,9 @@
 #include "common/AppFolder.h"
 
 #include <QContextMenuEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
-
-#include <cmath>
 
 namespace vornax {
 
@@ -22,7 +18,7 @@ PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)
 
 void PlotCanvas::clear()
 {
-    plot_.lines.clear();
+    plot_.items.clear();
     update();
 }
 
@@ -42,11 +38,25 @@ bool PlotCanvas::setScale(double width, double height)
     return true;
 }
 
+void PlotCanvas::setPlot(PlotList plot)
+{
+    if (!PlotMapping::validExtent(plot.scaleWidth) || !PlotMapping::validExtent(plot.scaleHeight)) {
+        plot.scaleWidth = plot_.scaleWidth;
+        plot.scaleHeight = plot_.scaleHeight;
+    }
+    plot_ = std::move(plot);
+    update();
+}
+
+void PlotCanvas::add(const PlotList& plot)
+{
+    plot_.items.insert(plot_.items.end(), plot.items.begin(), plot.items.end());
+    update();
+}
+
 void PlotCanvas::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return;
-    plot_.lines.push_back({x1, y1, x2, y2, colour});
+    plot_.line(x1, y1, x2, y2, colour);
     update();
 }
 
@@ -59,28 +69,14 @@ QImage PlotCanvas::toImage(QSize size) const
 {
     if (!size.isValid() || size.isEmpty())
         size = this->size();
-    QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    render(painter, size);
-    return image;
+    return renderPlot(plot_, size);
 }
 
 bool PlotCanvas::exportTo(const QString& fileName, QSize size) const
 {
     if (!size.isValid() || size.isEmpty())
         size = this->size();
-    if (QFileInfo(fileName).suffix().compare("svg", Qt::CaseInsensitive) == 0) {
-        QSvgGenerator svg;
-        svg.setFileName(fileName);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return false;
-        render(painter, size);
-        return painter.end();
-    }
-    return toImage(size).save(fileName, "PNG");
+    return savePlotPicture(fileName.toStdString(), plot_, size).ok();
 }
 
 PlotPoint PlotCanvas::toUser(QPoint pixel) const

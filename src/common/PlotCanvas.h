@@ -1,7 +1,8 @@
 // The one drawing surface of the program. It keeps what was drawn in the
 // surface's user scale (origin top left, y downwards, scale width x scale
-// height) as a list of straight lines, so the drawing is redrawn at any widget
-// size and exported to PNG or SVG exactly as shown.
+// height) as a display list made by the core, so the drawing is redrawn at
+// any widget size and exported to PNG or SVG exactly as shown, through the
+// same painter that draws pictures without a display.
 #pragma once
 
 #include "common/PlatformServices.h"
@@ -23,7 +24,7 @@ class PlotCanvas : public QWidget {
 public:
     explicit PlotCanvas(QWidget* parent = nullptr);
 
-    // Clears every line and fills the surface with the background colour.
+    // Clears every item and fills the surface with the background colour.
     void clear();
     void setBackground(Rgb colour);
     Rgb background() const { return plot_.background; }
@@ -36,14 +37,19 @@ public:
     double scaleWidth() const { return plot_.scaleWidth; }
     double scaleHeight() const { return plot_.scaleHeight; }
 
+    // Shows a display list: its scale (when valid), background and items
+    // replace the surface's.
+    void setPlot(PlotList plot);
+    // Adds the items of `plot` over what is drawn, in this surface's scale.
+    void add(const PlotList& plot);
     // A straight line in user coordinates. Lines with a coordinate that is not
     // finite are skipped (the surface cannot draw them).
     void line(double x1, double y1, double x2, double y2, Rgb colour);
 
-    using Line = PlotLine;
-    const std::vector<Line>& lines() const { return plot_.lines; }
-    // The display list as paintPlot draws it.
+    // The display list as it is painted, and its straight pieces in drawing
+    // order (segmentsOf).
     const PlotList& plot() const { return plot_; }
+    std::vector<PlotLine> segments() const { return segmentsOf(plot_); }
 
     // The drawing at the given pixel size (the widget's size by default).
     QImage toImage(QSize size = {}) const;

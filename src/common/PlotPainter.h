@@ -1,37 +1,36 @@
-// Painting a plot's display list: straight lines in the surface's user scale
-// (origin top left, y downwards, scale width x scale height) on a background,
-// into any rectangle of any painter. The plot canvas paints the screen with
-// it, and the run report paints its chart into a PDF page with the same code,
-// so both show the same drawing. Qt Gui only (no widgets), so it also draws
-// without a display.
+// Painting a plot's display list into any rectangle of any painter, and the
+// picture renderer that paints it into a PNG or SVG. The plot canvas paints
+// the screen with it, the run report its chart, `vornax plot` and the demo
+// their pictures, so all show the same drawing. Qt Gui only (no widgets), so
+// it also draws without a display (Qt's offscreen platform).
 #pragma once
 
-#include "common/PlatformServices.h"
+#include "common/PlotList.h"
+#include "common/Result.h"
 
+#include <QImage>
 #include <QRect>
 
-#include <vector>
+#include <string>
 
 class QPainter;
 
 namespace vornax {
 
-struct PlotLine {
-    double x1, y1, x2, y2;  // user coordinates
-    Rgb colour;
-};
-
-struct PlotList {
-    double scaleWidth = 1.0, scaleHeight = 1.0;  // user scale of the surface
-    Rgb background{255, 255, 255};
-    std::vector<PlotLine> lines;  // in drawing order
-};
-
-// Fills `area` with the background and draws every line mapped from the user
-// scale onto it, `lineWidth` device pixels wide. Points land on pixel centres,
-// so a line on a whole pixel stays one crisp pixel, and lines on the far edges
-// (a grid's border) stay inside the area. Far-off points are clamped so that
-// the painter never gets coordinates it cannot represent.
+// Fills `area` with the background and draws every item mapped from the user
+// scale onto it, anti-aliased; line widths are multiplied by `lineWidth`
+// (device pixels per width unit, for printers) as are text sizes. Points land
+// on pixel centres, so a line on a whole pixel stays one crisp pixel, and
+// lines on the far edges (a grid's border) stay inside the area. Far-off
+// points are clamped so that the painter never gets coordinates it cannot
+// represent.
 void paintPlot(QPainter& painter, const QRect& area, const PlotList& plot, double lineWidth = 1.0);
+
+// The list painted on a picture of `size` pixels.
+QImage renderPlot(const PlotList& plot, QSize size);
+
+// Writes the list as a picture of `size` pixels: SVG when the file name ends
+// in ".svg" (any case), else PNG. The error names the file.
+Status savePlotPicture(const std::string& fileName, const PlotList& plot, QSize size);
 
 }  // namespace vornax

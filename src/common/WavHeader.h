@@ -9,6 +9,10 @@ namespace vornax {
 
 inline constexpr std::size_t kPcmWavHeaderBytes = 44;
 
+// Samples per second of every recording the program makes and reads: the
+// recorder's, the conditioning's and the synthetic ones.
+inline constexpr int kRecordingRate = 44100;
+
 std::string pcmWavHeader(std::uint32_t dataBytes, std::uint32_t sampleRate, std::uint16_t channels,
                          std::uint16_t bitsPerSample);
 

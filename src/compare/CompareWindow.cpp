@@ -1,6 +1,7 @@
 #include "compare/CompareWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
 #include "common/TextFile.h"
@@ -21,10 +22,9 @@ using namespace compare;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::CompareWindow", "Fichier text *.txt|*.txt");
 
-int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int px(double twips) { return twipsToPixels(twips); }
 
 QRect pxRect(double left, double top, double width, double height)
 {
@@ -274,8 +274,7 @@ void CompareWindow::plotCurves()
         return;
     picture1_->setScaleWidth(*drawing.scaleWidth);
     picture1_->setBackground({255, 255, 255});
-    for (const Segment& s : drawing.lines)
-        picture1_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+    picture1_->add(drawing.plot);
 }
 
 void CompareWindow::MoyC_Click()

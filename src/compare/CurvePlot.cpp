@@ -43,16 +43,17 @@ std::optional<std::string> speedLabel(double rpm)
     return formatPattern(rounded, Pattern::Whole);
 }
 
-void polyline(const CurveSlot& slot, float minRpm, Rgb colour, std::vector<Segment>& lines,
+void polyline(const CurveSlot& slot, float minRpm, Rgb colour, PlotList& plot,
               float (*y)(const CurvePoint&, const PlotBounds&), const PlotBounds& bounds)
 {
-    for (int i = 1; i <= slot.pointCount - 2; ++i) {
-        const CurvePoint a = slot.point(i);
-        const CurvePoint b = slot.point(i + 1);
-        if (a.rpm > b.rpm)
-            return;  // the run ends where the engine speed drops
-        lines.push_back({a.rpm - minRpm, y(a, bounds), b.rpm - minRpm, y(b, bounds), colour});
+    std::vector<PlotPoint> points;
+    for (int i = 1; i <= slot.pointCount - 1; ++i) {
+        const CurvePoint p = slot.point(i);
+        if (i > 1 && slot.point(i - 1).rpm > p.rpm)
+            break;  // the run ends where the engine speed drops
+        points.push_back({double(p.rpm - minRpm), double(y(p, bounds))});
     }
+    plot.polyline(points, colour);
 }
 
 }  // namespace
@@ -89,18 +90,19 @@ float curveMin(const CurveSlot& slot, Column column, float running)
     return running;
 }
 
-void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options,
-              std::vector<Segment>& lines)
+void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options, PlotList& plot)
 {
     if (options.showTorque)
-        polyline(slot, bounds.minRpm, slot.torqueColour, lines,
-                 [](const CurvePoint& p, const PlotBounds& b) {
-                     return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
-                 },
-                 bounds);
+        polyline(
+            slot, bounds.minRpm, slot.torqueColour, plot,
+            [](const CurvePoint& p, const PlotBounds& b) {
+                return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
+            },
+            bounds);
     if (options.showPower)
-        polyline(slot, bounds.minRpm, slot.powerColour, lines,
-                 [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
+        polyline(
+            slot, bounds.minRpm, slot.powerColour, plot,
+            [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
 }
 
 PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,
@@ -206,21 +208,23 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
         return drawing;
     }
     drawing.scaleWidth = width;
+    drawing.plot.scaleWidth = width;
+    drawing.plot.scaleHeight = height;
 
     const Rgb black{0, 0, 0};
     for (int i = 0; i <= 9; ++i) {
         const double y = height - height * i / 9.0;
-        drawing.lines.push_back({0, y, width, y, black});
+        drawing.plot.line(0, y, width, y, black);
     }
     for (int i = 0; i <= 8; ++i) {
         const double x = width - width * i / 8.0;
-        drawing.lines.push_back({x, height, x, 0, black});
+        drawing.plot.line(x, height, x, 0, black);
     }
 
     const PlotBounds bounds{minRpm, maxPower, maxTorque, torqueScale};
     for (const CurveSlot& slot : slots)
         if (slot.ticked)
-            plotSlot(slot, bounds, options, drawing.lines);
+            plotSlot(slot, bounds, options, drawing.plot);
     return drawing;
 }
 

@@ -8,6 +8,7 @@
 // factor so that its range fills the same height.
 #pragma once
 
+#include "common/PlotList.h"
 #include "compare/CurveSlot.h"
 
 #include <array>
@@ -44,11 +45,6 @@ struct PlotOptions {
     bool showTorque = false;  // Check12
 };
 
-struct Segment {
-    double x1, y1, x2, y2;
-    Rgb colour;
-};
-
 // Where a plot stopped. A zero or non-finite range, or an engine speed
 // label beyond the 16-bit range, ends the plot at that step; what was set
 // before stays.
@@ -72,7 +68,9 @@ struct PlotDrawing {
     std::array<std::optional<std::string>, 32> labels;  // index 1..31
     bool cleared = false;                 // the canvas was cleared
     std::optional<double> scaleHeight, scaleWidth;
-    std::vector<Segment> lines;           // grid first, then the slots in order
+    // Grid lines first, then each ticked slot's polylines in slot order; its
+    // scale is set once both extents are known.
+    PlotList plot;
     PlotStop stop = PlotStop::None;
 };
 
@@ -91,10 +89,9 @@ struct PlotBounds {
     float torqueScale = 1;
 };
 
-// Draws one slot's polylines into `lines`: torque first, then power, each from
+// Draws one slot's polylines into `plot`: torque first, then power, each from
 // point 1 to point count − 1 and ending before the first drop of engine speed.
-void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options,
-              std::vector<Segment>& lines);
+void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options, PlotList& plot);
 
 // The whole plot of the ticked slots. Updates `memory` (speeds at the
 // maxima, and the readout scale once the ranges are known).

@@ -1,36 +1,19 @@
 #include "demo/DemoPlots.h"
 
-#include "demo/Chart.h"
+#include "power/PowerChart.h"
+#include "signal/SignalPlots.h"
+#include "simulation/SpeedTimePlot.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace vornax {
 namespace {
 
-constexpr Rgb kRed{210, 30, 30};
-constexpr Rgb kDarkRed{120, 0, 0};
-constexpr Rgb kBlue{30, 60, 210};
-constexpr Rgb kDarkBlue{0, 0, 110};
-constexpr Rgb kGrey{160, 160, 160};
-constexpr Rgb kGreen{0, 140, 60};
-constexpr Rgb kOrange{235, 130, 0};
-
-using Points = std::vector<std::pair<double, double>>;
-
-std::pair<double, double> range(const Points& a, const Points& b = {}, bool second = true)
-{
-    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
-    for (const Points* p : {&a, &b})
-        for (const auto& [x, y] : *p) {
-            const double v = second ? y : x;
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-        }
-    if (!(lo <= hi))
-        return {0, 1};
-    return {lo, hi};
-}
+constexpr Rgb kSmoothColour{0, 70, 220};
+constexpr Rgb kTrueColour{0, 150, 60};
+constexpr Rgb kTruePowerColour{130, 0, 0};
+constexpr Rgb kTrueTorqueColour{0, 0, 120};
+constexpr double kCurveWidth = 2.0;
 
 float factor(const Varia& store, const char* entry, float fallback)
 {
@@ -38,123 +21,76 @@ float factor(const Varia& store, const char* entry, float fallback)
     return v && *v != 0.0f ? *v : fallback;
 }
 
-// The true engine speed at time t (s), linear between the run's samples.
-double trueRpm(const std::vector<MotionSample>& truth, double t)
-{
-    const auto after = std::lower_bound(truth.begin(), truth.end(), t,
-                                        [](const MotionSample& m, double time) { return m.time < time; });
-    if (after == truth.begin())
-        return truth.front().rpm;
-    if (after == truth.end())
-        return truth.back().rpm;
-    const MotionSample& a = *(after - 1);
-    const double f = (t - a.time) / (after->time - a.time);
-    return a.rpm + f * (after->rpm - a.rpm);
-}
-
 }  // namespace
 
-Picture engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
-                           const std::vector<MotionSample>& truth, const Varia& store)
+std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
+                                           const std::vector<MotionSample>& truth, const Varia& store)
 {
+    const auto plot = graphtemp(raw);
+    if (!plot)
+        return std::nullopt;
+    PlotPicture picture = speedCurvePicture(*plot, store);
+    picture.widenCurves(kCurveWidth);
     // A spark's time is its file position over the rate, so it counts the
     // 44 header bytes and the first data byte; the truth starts at 0.
     constexpr double kHeaderSeconds = 45.0 / 44100.0;
-    Points sparks, smooth, real, deviation;
-    for (int r = 1; r <= raw.pointCount; ++r)
-        sparks.emplace_back(raw.rows[static_cast<std::size_t>(r)].time, raw.rows[static_cast<std::size_t>(r)].speed);
-    for (const RunPoint& p : saved) {
-        smooth.emplace_back(p.time, p.rpm);
-        if (!truth.empty())
-            deviation.emplace_back(p.time, p.rpm - trueRpm(truth, p.time - kHeaderSeconds));
-    }
+    const auto at = [&](double time, double rpm) -> PlotPoint { return {time - plot->timeLeft, plot->speedTop - rpm}; };
+    std::vector<PlotPoint> smooth, real;
+    for (const RunPoint& p : saved)
+        smooth.push_back(at(p.time, p.rpm));
     for (const MotionSample& s : truth)
-        real.emplace_back(s.time + kHeaderSeconds, s.rpm);
-    const std::string rpmUnit = store.get("LbUniteRegime");
-
-    // The first sparks and the end-of-file point are far off; the scale
-    // follows the smoothed and true curves.
-    auto [lo, hi] = range(smooth, real);
-    const auto [dLo, dHi] = range(deviation);
-    const double dMax = std::max({std::abs(dLo), std::abs(dHi), 10.0});
-    ChartSetup setup;
-    setup.title = "ENGINE SPEED FROM THE SPARKS";
-    setup.xName = "TIME (S)";
-    setup.leftName = "ENGINE SPEED (" + rpmUnit + ")";
-    setup.rightName = "SMOOTHED - TRUE (" + rpmUnit + ")";
-    setup.xRange = range(sparks, real, false);
-    setup.leftRange = {lo - 0.05 * (hi - lo), hi + 0.05 * (hi - lo)};
-    // The difference keeps to the lower part of the chart, under the curves.
-    setup.rightRange = {-dMax, 5 * dMax};
-    Picture picture(kDemoPictureWidth, kDemoPictureHeight);
-    drawChart(picture, setup,
-              {{sparks, kGrey, Side::Left, 1, 0, "ONE POINT PER SPARK"},
-               {smooth, kBlue, Side::Left, 4, 0, "SMOOTHED CURVE (.RET)"},
-               {real, kGreen, Side::Left, 2, 6, "TRUE ENGINE SPEED"},
-               {deviation, kOrange, Side::Right, 2, 0, "SMOOTHED - TRUE (RIGHT)"}});
-    return picture;
+        real.push_back(at(s.time + kHeaderSeconds, s.rpm));
+    picture.plot.polyline(smooth, kSmoothColour, kCurveWidth);
+    picture.plot.polyline(real, kTrueColour, kCurveWidth, true);
+    picture.frame.title = "Engine speed from the sparks";
+    picture.frame.legend = {{"One point per spark", kSpeedPlotCurveColour},
+                            {"Smoothed curve (.ReT)", kSmoothColour},
+                            {"True engine speed", kTrueColour, kCurveWidth, true}};
+    return picture.drawn();
 }
 
-Picture powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store)
+PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store)
 {
     const float watts = factor(store, "LbConvertionWatt", 1.0f);
     const float nm = factor(store, "LbConvertionNm", 1.0f);
-    Points power, torque, truePower, trueTorque;
-    for (int r = 10; r <= result.pointCount - 40; ++r) {
-        const PowerRow& row = result.table[static_cast<std::size_t>(r)];
-        power.emplace_back(row.rpm, row.power);
-        torque.emplace_back(row.rpm, row.torque);
+    PlotPicture picture = powerChartPicture(result, store);
+    picture.widenCurves(kCurveWidth);
+    const ChartScale& s = result.scale;
+    double rpmLo = s.rpmRight, rpmHi = s.rpmLeft;
+    for (int r = 10; r <= result.pointCount - 39; ++r) {
+        rpmLo = std::min<double>(rpmLo, result.table[static_cast<std::size_t>(r)].rpm);
+        rpmHi = std::max<double>(rpmHi, result.table[static_cast<std::size_t>(r)].rpm);
     }
-    const auto [rpmLo, rpmHi] = range(power, {}, false);
+    std::vector<PlotPoint> truePower, trueTorque;
     for (double rpm = rpmLo; rpm <= rpmHi; rpm += 10.0) {
-        truePower.emplace_back(rpm, engine.power(rpm) / watts);
-        trueTorque.emplace_back(rpm, engine.torque(rpm) * nm);
+        truePower.push_back({chartX(s, rpm), chartPowerY(s, engine.power(rpm) / watts)});
+        trueTorque.push_back({chartX(s, rpm), chartTorqueY(s, engine.torque(rpm) * nm)});
     }
-    const std::string p = store.get("LbUnitePuissance");
-    const std::string c = store.get("LbUniteCouple");
-    ChartSetup setup;
-    setup.title = "POWER AND TORQUE: MEASURED (SOLID) AND TRUE (DASHED)";
-    setup.xName = "ENGINE SPEED (" + store.get("LbUniteRegime") + ")";
-    setup.leftName = store.get("LbPuissance") + " (" + p + ")";
-    setup.rightName = store.get("LbCouple") + " (" + c + ")";
-    setup.xRange = {rpmLo, rpmHi};
-    const auto [pLo, pHi] = range(power, truePower);
-    const auto [cLo, cHi] = range(torque, trueTorque);
-    setup.leftRange = {std::min(0.0, pLo), pHi * 1.05};
-    setup.rightRange = {std::min(0.0, cLo), cHi * 1.05};
-    setup.legendBottomRight = true;
-    Picture picture(kDemoPictureWidth, kDemoPictureHeight);
-    drawChart(picture, setup,
-              {{power, kRed, Side::Left, 4, 0, "MEASURED POWER"},
-               {torque, kBlue, Side::Right, 4, 0, "MEASURED TORQUE"},
-               {truePower, kDarkRed, Side::Left, 2, 6, "TRUE POWER"},
-               {trueTorque, kDarkBlue, Side::Right, 2, 6, "TRUE TORQUE"}});
-    return picture;
+    picture.plot.polyline(truePower, kTruePowerColour, kCurveWidth, true);
+    picture.plot.polyline(trueTorque, kTrueTorqueColour, kCurveWidth, true);
+    picture.frame.title = "Power and torque: measured (solid) and true (dashed)";
+    picture.frame.legend = {{"Measured power", kPowerColour},
+                            {"Measured torque", kTorqueColour},
+                            {"True power", kTruePowerColour, kCurveWidth, true},
+                            {"True torque", kTrueTorqueColour, kCurveWidth, true}};
+    return picture.drawn();
 }
 
-Picture accelerationPicture(const AccelerationModel& model, const Varia& store)
+PlotList accelerationPicture(const AccelerationModel& model, const Varia& store)
 {
-    const float coef = factor(store, "Lbcoefkm", 1.0f);
-    const ResultSeries& s = model.series();
-    Points speed, distance;
-    for (std::int32_t i = 1; i < model.shownLength(); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        speed.emplace_back(s.time[k], coef * s.speed[k]);
-        distance.emplace_back(s.time[k], s.distance[k]);
-    }
-    const std::string unit = store.get("LbkmhMph") + "/H";
-    ChartSetup setup;
-    setup.title = "STANDING START THROUGH THE GEARS";
-    setup.xName = "TIME (S)";
-    setup.leftName = "SPEED (" + unit + ")";
-    setup.rightName = "DISTANCE (M)";
-    setup.xRange = range(speed, {}, false);
-    setup.leftRange = {0.0, range(speed).second * 1.05};
-    setup.rightRange = {0.0, range(distance).second * 1.05};
-    Picture picture(kDemoPictureWidth, kDemoPictureHeight);
-    drawChart(picture, setup,
-              {{speed, kRed, Side::Left, 2, 0, "SPEED"}, {distance, kBlue, Side::Right, 2, 0, "DISTANCE"}});
-    return picture;
+    const SpeedTimePicture drawn =
+        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), factor(store, "Lbcoefkm", 1.0f), 1.0, 1.0);
+    PlotPicture picture = accelerationPicture(drawn, store);
+    picture.widenCurves(kCurveWidth);
+    picture.frame.title = "Standing start through the gears";
+    picture.frame.legend = {{"Speed", kSpeedCurveColour}, {"Distance", kDistanceCurveColour}};
+    const ResultLabels& labels = model.labels();
+    for (const auto& [caption, figure] :
+         {std::pair{store.get("Lb0100km"), labels.lbT0100}, std::pair{store.get("Lb400mDa"), labels.lb400mDA},
+          std::pair{store.get("Lb1000mDA"), labels.lb1000mDA}})
+        if (!figure.empty())
+            picture.frame.notes.push_back(caption + ": " + figure + " s");
+    return picture.drawn();
 }
 
 }  // namespace vornax

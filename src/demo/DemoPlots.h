@@ -1,9 +1,11 @@
-// The demo's three pictures: the engine-speed curve, the power and torque
-// chart with the true curves overlaid, and the speed and distance of the
-// acceleration run.
+// The demo's three pictures, drawn by the windows' own plot code with the
+// synthetic run's true curves added as further curves: the engine-speed plot
+// of the WAV window, the power window's chart and the acceleration window's
+// plot, each framed with its axis texts and a legend.
 #pragma once
 
-#include "demo/Picture.h"
+#include "common/PlotList.h"
+#include "pictures/PlotPictures.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveInput.h"
 #include "shell/Varia.h"
@@ -12,23 +14,22 @@
 #include "synth/CarMotion.h"
 #include "synth/EngineCurves.h"
 
+#include <optional>
 #include <vector>
 
 namespace vornax {
 
-inline constexpr int kDemoPictureWidth = 1000;
-inline constexpr int kDemoPictureHeight = 620;
+// The detected sparks (the curve as the WAV window plots it), the smoothed
+// curve as saved, and the true engine speed of the synthetic run. nullopt when
+// the detection has too few points for a plot.
+std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
+                                           const std::vector<MotionSample>& truth, const Varia& store);
 
-// Raw sparks (rows 1 ... pointCount of the detection), the smoothed curve as
-// saved, and the true engine speed of the synthetic run.
-Picture engineSpeedPicture(const Curve& raw, const std::vector<RunPoint>& saved,
-                           const std::vector<MotionSample>& truth, const Varia& store);
+// The power chart of the computed result and the engine's true curves over
+// the same engine speeds, in the language's units.
+PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store);
 
-// The rows the power curve file holds (10 ... n - 40) and the engine's true
-// curve over the same engine speeds, in the language's units.
-Picture powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store);
-
-// Samples 1 ... K - 1 of the run: speed (display unit) and distance (m).
-Picture accelerationPicture(const AccelerationModel& model, const Varia& store);
+// The acceleration window's plot of the run.
+PlotList accelerationPicture(const AccelerationModel& model, const Varia& store);
 
 }  // namespace vornax

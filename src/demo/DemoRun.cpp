@@ -158,13 +158,18 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     const auto saved = readPowerCurveInput(curveFile);
     if (!saved)
         return Failure{saved.error()};
-    const std::pair<fs::path, Picture> pictures[] = {
-        {dir / "demo-rpm.png", engineSpeedPicture(*raw, *saved, recording->run.samples, store)},
+    if (!settings.savePicture)
+        return report;
+    const auto speedPicture = engineSpeedPicture(*raw, *saved, recording->run.samples, store);
+    if (!speedPicture)
+        return Failure{"the detection found too few sparks for a plot"};
+    const std::pair<fs::path, PlotList> pictures[] = {
+        {dir / "demo-rpm.png", *speedPicture},
         {dir / "demo-power.png", powerPicture(*power, *recording->engine, store)},
         {dir / "demo-acceleration.png", accelerationPicture(*model, store)},
     };
     for (const auto& [file, picture] : pictures) {
-        if (const Status written = picture.savePng(file); !written)
+        if (const Status written = settings.savePicture(file, picture); !written)
             return failed(file, written.error());
         report.files.push_back(file);
     }

@@ -7,11 +7,13 @@
 // with the engine's true ones.
 #pragma once
 
+#include "common/PlotList.h"
 #include "common/Result.h"
 #include "shell/Varia.h"
 #include "synth/SyntheticRun.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,9 @@ namespace vornax {
 struct DemoSettings {
     std::filesystem::path folder;  // gets Wav, RPM, Mini, Puissance, Acc and the pictures
     SynthSettings recording;       // the 1275 in 3rd gear, 2 000 to 5 800 rpm, by default
+    // Writes one picture (a display list whose user scale is its size in
+    // pixels); none given: the run writes no pictures.
+    std::function<Status(const std::filesystem::path&, const PlotList&)> savePicture;
 };
 
 // A peak: value in the display unit of the language in force, at an engine

@@ -4,42 +4,44 @@
 
 namespace vornax {
 
-ChartDrawing powerChart(const PowerResult& result)
+double chartX(const ChartScale& scale, double rpm) { return rpm - scale.rpmLeft; }
+double chartPowerY(const ChartScale& scale, double power) { return static_cast<double>(scale.powerTop) - power; }
+double chartTorqueY(const ChartScale& scale, double torque)
+{
+    const double k = scale.torqueToPower;
+    return k * scale.torqueTop - k * torque;
+}
+
+PlotList powerChart(const PowerResult& result)
 {
     const ChartScale& s = result.scale;
     const double dN = s.rpmSpan;
     const double dP = s.powerSpan;
-    ChartDrawing chart;
-    chart.width = dN;
-    chart.height = dP;
+    PlotList chart;
+    chart.scaleWidth = dN;
+    chart.scaleHeight = dP;
 
     // Horizontal grid from the bottom edge up to the top edge, then vertical
     // grid from the right edge to the left edge.
     for (int i = 0; i <= 9; ++i) {
         const double y = dP - dP * i / 9.0;
-        chart.lines.push_back({0, y, dN, y, kGridColour});
+        chart.line(0, y, dN, y, kGridColour);
     }
     for (int i = 0; i <= 8; ++i) {
         const double x = dN - dN * i / 8.0;
-        chart.lines.push_back({x, dP, x, 0, kGridColour});
+        chart.line(x, dP, x, 0, kGridColour);
     }
 
     const auto& rows = result.table;
     const int last = std::min(result.pointCount - 40, static_cast<int>(rows.size()) - 2);
-    const double left = s.rpmLeft;
-    for (int i = 10; i <= last; ++i) {
-        const PowerRow& a = rows[static_cast<std::size_t>(i)];
-        const PowerRow& b = rows[static_cast<std::size_t>(i + 1)];
-        chart.lines.push_back({a.rpm - left, static_cast<double>(s.powerTop) - a.power,
-                               b.rpm - left, static_cast<double>(s.powerTop) - b.power, kPowerColour});
+    std::vector<PlotPoint> power, torque;
+    for (int i = 10; i <= last + 1 && last >= 10; ++i) {
+        const PowerRow& row = rows[static_cast<std::size_t>(i)];
+        power.push_back({chartX(s, row.rpm), chartPowerY(s, row.power)});
+        torque.push_back({chartX(s, row.rpm), chartTorqueY(s, row.torque)});
     }
-    const double k = s.torqueToPower;
-    const double top = k * s.torqueTop;
-    for (int i = 10; i <= last; ++i) {
-        const PowerRow& a = rows[static_cast<std::size_t>(i)];
-        const PowerRow& b = rows[static_cast<std::size_t>(i + 1)];
-        chart.lines.push_back({a.rpm - left, top - k * a.torque, b.rpm - left, top - k * b.torque, kTorqueColour});
-    }
+    chart.polyline(power, kPowerColour);
+    chart.polyline(torque, kTorqueColour);
     return chart;
 }
 

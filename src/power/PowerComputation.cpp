@@ -54,21 +54,23 @@ std::optional<PowerTerms> PowerModel::terms(RunPoint a, RunPoint b) const
     if (dt == 0.0)
         return std::nullopt;
     const double G = ratio_;
-    const double engine0 = kPowerPi * 2.0 * a.rpm / 60.0;  // rad/s
-    const double engine1 = kPowerPi * 2.0 * b.rpm / 60.0;
-    const double wheel0 = kPowerPi * 2.0 * a.rpm / (G * 60.0);  // rad/s
-    const double wheel1 = kPowerPi * 2.0 * b.rpm / (G * 60.0);
-    const double speed0 = a.rpm / (G * 60.0) * radius_ * kPowerPi * 2.0;  // m/s
-    const double speed1 = b.rpm / (G * 60.0) * radius_ * kPowerPi * 2.0;
+    using physics::kSecondsPerMinute;
+    const double engine0 = kPowerPi * 2.0 * a.rpm / kSecondsPerMinute;  // rad/s
+    const double engine1 = kPowerPi * 2.0 * b.rpm / kSecondsPerMinute;
+    const double wheel0 = kPowerPi * 2.0 * a.rpm / (G * kSecondsPerMinute);  // rad/s
+    const double wheel1 = kPowerPi * 2.0 * b.rpm / (G * kSecondsPerMinute);
+    const double speed0 = a.rpm / (G * kSecondsPerMinute) * radius_ * kPowerPi * 2.0;  // m/s
+    const double speed1 = b.rpm / (G * kSecondsPerMinute) * radius_ * kPowerPi * 2.0;
     const double mass = in_.massKg;
 
     PowerTerms t;
     const bool fits =
         toSingle((wheel1 - wheel0) * (wheel0 * in_.wheelInertia) / dt, t.wheelInertia) &&
         toSingle(in_.engineInertia * ((engine1 - engine0) * engine0 / dt), t.engineInertia) &&
-        toSingle(in_.scx * 0.601 * std::pow(speed0, 3), t.aero) &&
+        toSingle(in_.scx * physics::kHalfAirDensity * std::pow(speed0, 3), t.aero) &&
         toSingle((speed1 - speed0) * (speed0 * mass) / dt, t.translation) &&
-        toSingle(speed0 * (mass * 0.01 * 9.81 * 1.15), t.rolling) &&
+        toSingle(speed0 * (mass * physics::kRollingCoefficient * physics::kGravity * physics::kRollingAllowance),
+                 t.rolling) &&
         // The sum is formed in the stated order and rounded once.
         toSingle(static_cast<double>(t.engineInertia) + t.wheelInertia + t.aero + t.translation + t.rolling,
                  t.atWheels);
@@ -84,7 +86,7 @@ Result<PowerRow> PowerModel::row(RunPoint a, RunPoint b) const
     const auto t = terms(a, b);
     if (!t)
         return Failure{tx("PowerComputation", "the power overflows (engine speed or time out of range)")};
-    const double engine = kPowerPi * 2.0 * a.rpm / 60.0;
+    const double engine = kPowerPi * 2.0 * a.rpm / physics::kSecondsPerMinute;
     if (engine == 0.0)
         return Failure{tx("PowerComputation", "an engine speed of 0 gives no torque")};
     PowerRow r;

@@ -10,6 +10,7 @@
 // the table the computation started from. The last point is never used.
 #pragma once
 
+#include "common/Physics.h"
 #include "common/Result.h"
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
@@ -22,8 +23,7 @@
 
 namespace vornax {
 
-// π as the computation has always used it.
-constexpr double kPowerPi = 3.14159265359;
+using physics::kPowerPi;
 
 struct PowerRow {
     float rpm = 0;     // engine speed, rpm

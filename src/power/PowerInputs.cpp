@@ -1,5 +1,6 @@
 #include "power/PowerInputs.h"
 
+#include "common/Physics.h"
 #include "common/Translation.h"
 #include "shell/EntryCaptions.h"
 
@@ -93,7 +94,9 @@ private:
 
 }  // namespace
 
-Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
+namespace {
+
+Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits)
 {
     if (gearIndex < 0 || gearIndex >= kGearCount)
         return Failure{tx("PowerInputs", "gear %1 does not exist (1 to 6)").arg(std::to_string(gearIndex + 1))};
@@ -104,8 +107,10 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
     in.aspectPercent = read.whole("LbHp");
     in.rimInches = read.whole("LbDp");
     in.massKg = read.whole("LbPoid");
-    in.wattsPerUnit = read.single("LbConvertionWatt");
-    in.unitsPerNm = read.single("LbConvertionNm");
+    if (withUnits) {
+        in.wattsPerUnit = read.single("LbConvertionWatt");
+        in.unitsPerNm = read.single("LbConvertionNm");
+    }
     in.scx = read.single("LbSCx");
     in.engineInertia = read.single("LbImoteur");
     in.wheelInertia = read.single("lbIroue");
@@ -138,10 +143,16 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex)
     return in;
 }
 
+}  // namespace
+
+Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex) { return readInputs(store, gearIndex, true); }
+
+Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex) { return readInputs(store, gearIndex, false); }
+
 double wheelRadius(const PowerInputs& in)
 {
-    const double sidewallCm = (in.tyreWidthMm / 10.0 * in.aspectPercent) / 100.0;
-    const double halfRimCm = in.rimInches * 2.54 / 2.0;
+    const double sidewallCm = (in.tyreWidthMm / physics::kMmPerCm * in.aspectPercent) / 100.0;
+    const double halfRimCm = in.rimInches * physics::kCmPerInch / 2.0;
     return (sidewallCm + halfRimCm) / 100.0;
 }
 

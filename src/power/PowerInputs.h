@@ -48,6 +48,9 @@ struct PowerInputs {
 // Fails naming the first entry that does not hold a number ("?" before a
 // vehicle was committed), or a gear index outside 0 .. 5.
 Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex);
+// The same reading of the vehicle without the language's unit factors (left
+// at 0), for computations in SI units (the synthetic car).
+Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex);
 
 // Wheel radius in metres: sidewall height (width in cm times the aspect
 // ratio) plus half the rim in cm, over 100. 145/70/12 gives 0.2539 m.

@@ -1,6 +1,7 @@
 #include "power/PowerWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/AppSettings.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
@@ -33,7 +34,6 @@ namespace vornax {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // The picture's top-left corner, from the window's design: room for the
 // buttons, the gear and conditions frames and the summary lines above it and
 // the power values on its left.
@@ -43,7 +43,7 @@ constexpr double kPictureTop = 1500;
 constexpr double kTitleTop = 1170;
 constexpr int kLabelHeightTwips = 255;
 
-int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int px(double twips) { return twipsToPixels(twips); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
 
@@ -273,12 +273,7 @@ void PowerWindow::showResult(const PowerResult& result, const PowerCorrection& c
     for (int i = 0; i < 9; ++i)
         rpmLabels_[i]->setText(QString::fromStdString(labels.rpm[i]));
 
-    const ChartDrawing chart = powerChart(result);
-    picture1_->clear();
-    picture1_->setScale(chart.width, chart.height);
-    picture1_->setBackground(chart.background);
-    for (const ChartLine& l : chart.lines)
-        picture1_->line(l.x1, l.y1, l.x2, l.y2, l.colour);
+    picture1_->setPlot(powerChart(result));
 }
 
 void PowerWindow::Command3_Click()

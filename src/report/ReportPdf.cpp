@@ -50,13 +50,7 @@ int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
 
     const QRect picture(area.left() + valueWidth, area.top() + lineHeight + mm(2, dpi),
                         area.width() - 2 * valueWidth, area.height() - 2 * lineHeight - mm(4, dpi));
-    PlotList plot;
-    plot.scaleWidth = r.chart.width;
-    plot.scaleHeight = r.chart.height;
-    plot.background = r.chart.background;
-    for (const ChartLine& l : r.chart.lines)
-        plot.lines.push_back({l.x1, l.y1, l.x2, l.y2, l.colour});
-    paintPlot(p, picture, plot, dpi / 96.0);
+    paintPlot(p, picture, r.chart, dpi / 96.0);
 
     p.setPen(Qt::black);
     for (int i = 0; i < 10; ++i) {

@@ -7,6 +7,7 @@
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "signal/SparkDetection.h"
+#include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
 
 #include <cmath>
@@ -218,58 +219,29 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
     const auto lines = readTextLines(file, 64u << 20);
     if (!lines)
         return Failure{"\"" + file.string() + "\": " + lines.error()};
-    struct Sample {
-        float time, speed, distance;
-    };
-    std::vector<Sample> samples;
-    std::optional<float> speedFactor;  // the trailer: only its presence is checked
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
-        const auto where = [&] { return "\"" + file.string() + "\", line " + std::to_string(i + 1) + ": "; };
-        const auto first = line.find(';');
-        if (first == std::string::npos) {
-            if (line.find_first_not_of(' ') == std::string::npos)
-                continue;
-            const auto factor = parseSingle(line);
-            if (!factor)
-                return Failure{where() + quotedValue(line) + " is not a number"};
-            if (!speedFactor)
-                speedFactor = *factor;
-            continue;
-        }
-        const auto second = line.find(';', first + 1);
-        if (second == std::string::npos)
-            return Failure{where() + quotedValue(line) + " is not time;speed;distance"};
-        const auto t = parseSingle(std::string_view(line).substr(0, first));
-        const auto v = parseSingle(std::string_view(line).substr(first + 1, second - first - 1));
-        const auto d = parseSingle(std::string_view(line).substr(second + 1));
-        if (!t || !v || !d)
-            return Failure{where() + quotedValue(line) + " is not time;speed;distance"};
-        samples.push_back({*t, *v, *d});
-    }
-    if (samples.empty() || !speedFactor)
-        return Failure{"\"" + file.string() + "\" holds no acceleration run"};
+    const auto run = parseAccelerationLines(*lines, file.string());
+    if (!run)
+        return Failure{run.error()};
+    const ResultSeries& samples = *run->series;
+    const std::int32_t last = run->shownLength - 1;
 
     // The window keeps the time of the last sample at or below each mark;
     // a mark the run never passes is not reached.
-    const auto timeAt = [&samples](auto value, float mark) {
+    const auto timeAt = [&](const std::vector<float>& value, float mark) {
         std::optional<float> below;
-        for (const Sample& s : samples) {
-            if (value(s) <= mark)
-                below = s.time;
+        for (std::int32_t i = 1; i <= last; ++i) {
+            if (value[static_cast<std::size_t>(i)] <= mark)
+                below = samples.time[static_cast<std::size_t>(i)];
             else
                 return below ? oneDecimal(*below) : std::string();
         }
         return std::string();
     };
     AccelerationFacts a;
-    a.t0100 = timeAt([](const Sample& s) { return s.speed; }, 100.0f);
-    a.t400 = timeAt([](const Sample& s) { return s.distance; }, 400.0f);
-    a.t1000 = timeAt([](const Sample& s) { return s.distance; }, 1000.0f);
-    float top = 0;
-    for (const Sample& s : samples)
-        top = std::max(top, s.speed);
-    a.topSpeed = oneDecimal(static_cast<double>(*displayFactor) * top);
+    a.t0100 = timeAt(samples.speed, 100.0f);
+    a.t400 = timeAt(samples.distance, 400.0f);
+    a.t1000 = timeAt(samples.distance, 1000.0f);
+    a.topSpeed = oneDecimal(static_cast<double>(*displayFactor) * run->maxSpeed);
     return a;
 }
 

@@ -65,7 +65,7 @@ struct RunReport {
     std::string vehicleName;     // Lbnom, as the window's title shows it
     std::string peaksTitle;
     SummaryLines summary;        // the peak figures: exactly the window's Label22 and Label23
-    ChartDrawing chart;          // the window's Picture1
+    PlotList chart;              // the window's Picture1
     AxisLabels axis;             // Label1 ... Label19, LabelC1 ... LabelC10
     std::string powerAxisTitle;  // Label20
     std::string torqueAxisTitle; // Label21

@@ -29,21 +29,22 @@ std::optional<SpeedPlot> graphtemp(const Curve& curve)
         return std::nullopt;
 
     SpeedPlot plot;
-    plot.width = dT;
-    plot.height = dS;
-    const Rgb black{0, 0, 0}, red{255, 0, 0};
+    plot.plot.scaleWidth = dT;
+    plot.plot.scaleHeight = dS;
+    plot.timeLeft = tMin;
+    plot.speedTop = sMax;
     for (int k = 0; k <= 9; ++k) {
         const double y = dS - dS * k / 9;
-        plot.lines.push_back({0, y, dT, y, black});
+        plot.plot.line(0, y, dT, y, kSpeedPlotGridColour);
     }
     for (int k = 0; k <= 16; ++k) {
         const double x = dT - dT * k / 16;
-        plot.lines.push_back({x, 0, x, dS, black});
+        plot.plot.line(x, 0, x, dS, kSpeedPlotGridColour);
     }
-    for (int i = 7; i <= n - 10; ++i) {
-        const CurvePoint a = curve.rows[i], b = curve.rows[i + 1];
-        plot.lines.push_back({a.time - tMin, sMax - a.speed, b.time - tMin, sMax - b.speed, red});
-    }
+    std::vector<PlotPoint> points;
+    for (int i = 7; i <= n - 9; ++i)
+        points.push_back({curve.rows[i].time - tMin, sMax - curve.rows[i].speed});
+    plot.plot.polyline(points, kSpeedPlotCurveColour);
 
     plot.speedLabels[0] = formatPattern(sMax, Pattern::Whole);
     for (int k = 8; k >= 1; --k)
@@ -83,6 +84,27 @@ std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataSta
         }
     }
     return trace;
+}
+
+PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace, double offset)
+{
+    PlotList plot;
+    plot.scaleWidth = width;
+    plot.scaleHeight = 256.0;
+    plot.line(0, 128, width, 128, {0, 0, 0});
+    plot.line(0, 256.0 - threshold, width, 256.0 - threshold, {255, 0, 0});
+    // The segments in view: those from a point before the right edge to a
+    // point after the left edge, one run since x only grows.
+    std::vector<PlotPoint> shown;
+    for (std::size_t k = 1; k < trace.size(); ++k) {
+        if (trace[k].x < offset || trace[k - 1].x > offset + width)
+            continue;
+        if (shown.empty())
+            shown.push_back({trace[k - 1].x - offset, trace[k - 1].y});
+        shown.push_back({trace[k].x - offset, trace[k].y});
+    }
+    plot.polyline(shown, {0, 0, 0});
+    return plot;
 }
 
 }  // namespace vornax

@@ -3,8 +3,7 @@
 // in each surface's user scale (origin top left, y downwards).
 #pragma once
 
-#include "common/PlatformServices.h"
-#include "common/PlotMapping.h"
+#include "common/PlotList.h"
 #include "signal/Curve.h"
 
 #include <array>
@@ -15,15 +14,15 @@
 
 namespace vornax {
 
-struct PlotSegment {
-    double x1, y1, x2, y2;
-    Rgb colour;
-};
+inline constexpr Rgb kSpeedPlotGridColour{0, 0, 0};
+inline constexpr Rgb kSpeedPlotCurveColour{255, 0, 0};
 
 struct SpeedPlot {
-    double width = 1.0;   // time span (s)
-    double height = 1.0;  // speed span (rpm)
-    std::vector<PlotSegment> lines;   // the black grid, then the red curve
+    // User scale: time span (s) x speed span (rpm); the black grid lines,
+    // then the curve as one red polyline.
+    PlotList plot;
+    // Where a (time, speed) point lies: x = time - timeLeft, y = speedTop - speed.
+    double timeLeft = 0, speedTop = 0;
     // Speed axis from the top: Label5, Label6 .. Label12, Label1, Label13.
     std::array<std::string, 10> speedLabels;
     // Time axis from the left: Label14 .. Label22.
@@ -47,5 +46,11 @@ std::optional<SpeedPlot> graphtemp(const Curve& curve);
 // the end of the recording).
 std::vector<PlotPoint> waveformTrace(std::string_view file, std::int64_t dataStart, std::int64_t frameCount,
                                      double width, int zoom, std::int64_t steps = 9999);
+
+// The waveform picture, `width` x 256: the black middle line at 128, the red
+// threshold line at 256 - threshold, then in black the part of the trace
+// (x increasing) that lies between `offset` and `offset` + width, moved left
+// by `offset` (the scroll bar's place).
+PlotList waveformPlot(double width, int threshold, const std::vector<PlotPoint>& trace, double offset = 0);
 
 }  // namespace vornax

@@ -1,6 +1,7 @@
 #include "signal/WavWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/Fields.h"
 #include "common/NumberText.h"
 #include "common/PlatformServices.h"
@@ -35,7 +36,6 @@ constexpr const char* kWavFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichi
 constexpr const char* kRecordingFilter = QT_TRANSLATE_NOOP(
     "vornax::WavWindow", "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
 constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
-constexpr int kTwipsPerPixel = 15;
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 
@@ -223,11 +223,9 @@ bool WavWindow::Charger()
 bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
     const double width = double(picture1_->width()) * kTwipsPerPixel;
-    picture1_->setScale(width, 256.0);
     threshold_ = slider4_->value();
     zoomX_ = slider1_->value();
-    picture1_->line(0, 128, width, 128, {0, 0, 0});
-    picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
+    picture1_->setPlot(waveformPlot(width, threshold_, {}));
     prowav_->setValue(50);
     // A recording the window cannot use stops here: neither drawn nor
     // detected, so no curve of misread bytes follows the message.
@@ -319,11 +317,8 @@ void WavWindow::graphtemp()
     picture2_->clear();
     picture2_->setBackground({255, 255, 255});
     const auto plot = vornax::graphtemp(curve_);
-    if (plot) {
-        picture2_->setScale(plot->width, plot->height);
-        for (const PlotSegment& s : plot->lines)
-            picture2_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
-    }
+    if (plot)
+        picture2_->setPlot(plot->plot);
     // Too few points for a scale: an empty plot with empty axes.
     for (std::size_t k = 0; k < speedLabels_.size(); ++k)
         speedLabels_[k]->setText(plot ? QString::fromStdString(plot->speedLabels[k]) : QString());

@@ -3,6 +3,7 @@
 #include "signal/WavWindow.h"
 
 #include "common/PlotCanvas.h"
+#include "common/Twips.h"
 #include "shell/Varia.h"
 
 #include <QAbstractButton>
@@ -23,8 +24,7 @@
 namespace vornax {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+int px(int twips) { return twipsToPixels(twips); }
 
 // The plot's top and left: fixed, the layout on resize works from them.
 constexpr int kPlotTop = 4800;

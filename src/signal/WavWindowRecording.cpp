@@ -8,6 +8,7 @@
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
 #include "common/TextFile.h"
+#include "common/Twips.h"
 #include "signal/AudioImport.h"
 #include "signal/AutoThreshold.h"
 
@@ -24,8 +25,6 @@ namespace vornax {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kTwipsPerPixel = 15;
 
 void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 
@@ -138,15 +137,7 @@ void WavWindow::drawWaveform()
     waveScroll_->setVisible(hidden > 0);
     const double offset = hidden > 0 ? waveScroll_->value() : 0.0;
 
-    picture1_->clear();
-    picture1_->setScale(width, 256.0);
-    picture1_->line(0, 128, width, 128, {0, 0, 0});
-    picture1_->line(0, 256.0 - threshold_, width, 256.0 - threshold_, {255, 0, 0});
-    for (std::size_t k = 1; k < trace_.size(); ++k) {
-        if (trace_[k].x < offset || trace_[k - 1].x > offset + width)
-            continue;
-        picture1_->line(trace_[k - 1].x - offset, trace_[k - 1].y, trace_[k].x - offset, trace_[k].y, {0, 0, 0});
-    }
+    picture1_->setPlot(waveformPlot(width, threshold_, trace_, offset));
 }
 
 }  // namespace vornax

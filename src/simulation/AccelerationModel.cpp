@@ -1,6 +1,7 @@
 #include "simulation/AccelerationModel.h"
 
 #include "common/NumberText.h"
+#include "common/Physics.h"
 #include "common/Translation.h"
 #include "simulation/PhaseQuantities.h"
 
@@ -11,9 +12,9 @@ namespace vornax {
 namespace {
 
 constexpr float kStep = 0.01f;         // s, one sample per step
-constexpr float kPi = 3.1416f;         // engine speed <-> angular speed
-constexpr double kHalfRho = 0.601;     // aerodynamic drag
-constexpr double kRolling = 0.112815;  // g × rolling coefficient
+constexpr float kPi = physics::kSimulationPi;
+constexpr double kHalfRho = physics::kHalfAirDensity;
+constexpr double kRolling = physics::kRollingPerKg;
 constexpr double kEfficiency = 0.915;  // multiplies every acceleration
 constexpr float kWheelInertia = 1.2f;  // kg·m², gear phases
 

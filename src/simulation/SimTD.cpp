@@ -1,6 +1,7 @@
 #include "simulation/SimTD.h"
 
 #include "common/AppFolder.h"
+#include "common/Twips.h"
 #include "common/Fields.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
@@ -23,8 +24,7 @@
 namespace vornax {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-int px(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
+int px(int twips) { return twipsToPixels(twips); }
 QRect pixels(const SpeedTimeRect& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
 QString text(const char* entry) { return QString::fromStdString(store().get(entry)); }
@@ -45,7 +45,7 @@ SpeedTimeLayout designLayout()
         l = {0, 0, kLabelWidth - 30, kLabelHeight};
     for (auto& l : design.distanceLabels)
         l = {kPlot.left + kPlot.width + 15, 0, kLabelWidth, kLabelHeight};
-    return Form_Resize(kPlot.left + kPlot.width + 600, kPlot.top + kPlot.height + 1000, design);
+    return layoutSpeedTimePlot(kPlot.left + kPlot.width + 600, kPlot.top + kPlot.height + 1000, design);
 }
 
 // The window's client area: controls at fixed places, the plot growing with
@@ -388,8 +388,7 @@ void SimTD::DrawSpeedTime()
                                                            picture_->scaleHeight());
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
-    for (const SpeedTimeSegment& s : picture.segments)
-        picture_->line(s.x1, s.y1, s.x2, s.y2, s.colour);
+    picture_->add(picture.plot);
     for (int i = 0; i <= 9; ++i)
         timeLabels_[i]->setText(QString::fromStdString(picture.timeLabels[i]));
     for (int i = 0; i <= 5; ++i) {
@@ -401,7 +400,7 @@ void SimTD::DrawSpeedTime()
 
 void SimTD::Form_Resize()
 {
-    layout_ = vornax::Form_Resize(body_->width() * kTwipsPerPixel, body_->height() * kTwipsPerPixel, layout_);
+    layout_ = layoutSpeedTimePlot(body_->width() * kTwipsPerPixel, body_->height() * kTwipsPerPixel, layout_);
     applyLayout();
     DrawSpeedTime();
 }

@@ -36,23 +36,23 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
         }
     }
 
+    picture.plot.scaleWidth = W;
+    picture.plot.scaleHeight = H;
     if (picture.scale) {
-        const std::size_t count = static_cast<std::size_t>(std::max(0, K - 2));
-        picture.segments.reserve(2 * count + 16);
+        std::vector<PlotPoint> speed, distance;
         // y grows downwards: a speed of vmax lies on the top edge.
         const double speedScale = static_cast<double>(coef) * a;
-        for (std::int32_t i = 2; i <= K - 1; ++i)
-            picture.segments.push_back({series.time[i - 1], H - speedScale * series.speed[i - 1], series.time[i],
-                                        H - speedScale * series.speed[i], kSpeedCurveColour});
-        for (std::int32_t i = 2; i <= K - 1; ++i)
-            picture.segments.push_back({series.time[i - 1], H - coef * static_cast<double>(series.distance[i - 1]),
-                                        series.time[i], H - coef * static_cast<double>(series.distance[i]),
-                                        kDistanceCurveColour});
+        for (std::int32_t i = 1; i <= K - 1; ++i) {
+            speed.push_back({series.time[i], H - speedScale * series.speed[i]});
+            distance.push_back({series.time[i], H - coef * static_cast<double>(series.distance[i])});
+        }
+        picture.plot.polyline(speed, kSpeedCurveColour);
+        picture.plot.polyline(distance, kDistanceCurveColour);
     }
     for (int i = 0; i <= 5; ++i)
-        picture.segments.push_back({0.0, i * H / 5, W, i * H / 5, kSpeedTimeGridColour});
+        picture.plot.line(0.0, i * H / 5, W, i * H / 5, kSpeedTimeGridColour);
     for (int i = 0; i <= 9; ++i)
-        picture.segments.push_back({i * W / 9, 0.0, i * W / 9, H, kSpeedTimeGridColour});
+        picture.plot.line(i * W / 9, 0.0, i * W / 9, H, kSpeedTimeGridColour);
 
     picture.distanceLabels[0] = "0";
     for (int i = 1; i <= 5; ++i)
@@ -67,7 +67,7 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
     return picture;
 }
 
-SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLayout& design)
+SpeedTimeLayout layoutSpeedTimePlot(int windowWidth, int windowHeight, const SpeedTimeLayout& design)
 {
     SpeedTimeLayout layout = design;
     SpeedTimeRect& plot = layout.plot;

@@ -4,7 +4,7 @@
 // data, drawn by the window on its plot canvas.
 #pragma once
 
-#include "common/PlatformServices.h"
+#include "common/PlotList.h"
 #include "simulation/AccelerationModel.h"
 
 #include <array>
@@ -14,16 +14,13 @@
 
 namespace vornax {
 
-struct SpeedTimeSegment {
-    double x1, y1, x2, y2;
-    Rgb colour;
-};
-
 struct SpeedTimePicture {
     // The new user scale (width W = time of sample K, height H = factor ×
     // distance of sample K − 1); nullopt keeps the surface's scale.
     std::optional<std::pair<double, double>> scale;
-    std::vector<SpeedTimeSegment> segments;  // speed, distance, then the grid
+    // In the scale drawn on (the new one, or the surface's): the speed and the
+    // distance polylines, then the grid lines.
+    PlotList plot;
     std::array<std::string, 10> timeLabels;                    // LBT0 … LBT9
     std::array<std::optional<std::string>, 6> speedLabels;     // LBV0 … LBV5; nullopt keeps the text
     std::array<std::string, 6> distanceLabels;                 // LBD0 … LBD3, LbD4, LBD5
@@ -54,13 +51,13 @@ struct SpeedTimeLayout {
     std::array<SpeedTimeRect, 6> distanceLabels;
 };
 
-// Form_Resize: the plot takes the window's width less 1200 and its height
+// The layout for a window size: the plot takes the window's width less 1200 and its height
 // less its top and 1000 (each only when that leaves room), the time labels go
 // under it at ninths of its width, the speed and distance labels at fifths of
 // its height (value 0 at the bottom edge), the speed column where it was
 // designed, the distance column at its designed gap from the plot's right
 // edge. The labels keep their sizes; `design` holds the plot and every label as designed or last
 // laid out.
-SpeedTimeLayout Form_Resize(int windowWidth, int windowHeight, const SpeedTimeLayout& design);
+SpeedTimeLayout layoutSpeedTimePlot(int windowWidth, int windowHeight, const SpeedTimeLayout& design);
 
 }  // namespace vornax

@@ -1,6 +1,8 @@
 #include "synth/CarMotion.h"
 
 #include "common/NumberText.h"
+#include "common/Physics.h"
+#include "power/PowerInputs.h"
 
 #include <array>
 #include <cmath>
@@ -12,56 +14,27 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
-// Ratio and loss entries of each gear, in the order of the gearbox.
-constexpr std::array<const char*, 6> kRatioEntries{"LbPr", "LbDe", "LbTr", "lbqt", "lbcq", "lbsix"};
-constexpr std::array<const char*, 6> kLossEntries{"lbperte1e", "LbPerteB", "LbPerteB",
-                                                   "lbperte4e", "lbperte4e", "lbperte4e"};
-
-Failure notANumber(const char* entry, const Varia& store)
-{
-    return Failure{std::string("the vehicle entry ") + entry + " is not a number: " + quotedValue(store.get(entry))};
-}
-
 }  // namespace
 
 Result<CarInGear> carInGear(const Varia& store, int gear)
 {
-    if (gear < 1 || gear > 6)
+    if (gear < 1 || gear > kGearCount)
         return Failure{"gear " + std::to_string(gear) + " is not a gear (1 to 6)"};
-    const auto index = static_cast<std::size_t>(gear - 1);
-    const char* singles[] = {"LbRp", kRatioEntries[index], "LbSCx", "LbImoteur", "lbIroue"};
-    float values[5];
-    for (int k = 0; k < 5; ++k) {
-        const auto v = store.single(singles[k]);
-        if (!v)
-            return notANumber(singles[k], store);
-        values[k] = *v;
-    }
-    const char* wholes[] = {"LbLp", "LbHp", "LbDp", "LbPoid", kLossEntries[index]};
-    std::int16_t counts[5];
-    for (int k = 0; k < 5; ++k) {
-        const auto v = store.int16(wholes[k]);
-        if (!v)
-            return notANumber(wholes[k], store);
-        counts[k] = *v;
-    }
-    CarInGear car;
-    car.overallRatio = values[1] * values[0];
-    car.scx = values[2];
-    car.engineInertia = values[3];
-    car.wheelInertia = values[4];
-    // Sidewall height (width in cm × aspect ratio / 100) plus half the rim in
-    // cm, in metres.
-    car.wheelRadius = ((counts[0] / 10.0 * counts[1]) / 100.0 + counts[2] * 2.54 / 2.0) / 100.0;
-    car.massKg = counts[3];
-    car.lossPercent = counts[4];
-    if (!(car.overallRatio > 0.0f))
-        return Failure{"the overall ratio of gear " + std::to_string(gear) + " is not positive"};
-    if (car.lossPercent < 0 || car.lossPercent > 99)
+    const auto in = readVehicleInputs(store, gear - 1);
+    if (!in)
+        return Failure{in.error()};
+    // A negative loss would add power the engine never made.
+    if (in->lossPercent < 0)
         return Failure{"the transmission loss of gear " + std::to_string(gear) + " is " +
-                       std::to_string(car.lossPercent) + " %"};
-    if (!(car.wheelRadius > 0.0) || car.massKg <= 0)
-        return Failure{"the tyre size and the mass must be positive"};
+                       std::to_string(in->lossPercent) + " %"};
+    CarInGear car;
+    car.wheelRadius = wheelRadius(*in);
+    car.overallRatio = overallRatio(*in);
+    car.lossPercent = in->lossPercent;
+    car.massKg = in->massKg;
+    car.scx = in->scx;
+    car.engineInertia = in->engineInertia;
+    car.wheelInertia = in->wheelInertia;
     return car;
 }
 
@@ -74,8 +47,8 @@ double wheelAcceleration(const CarInGear& car, const EngineCurve& engine, double
     // wheels after the loss, less the drag and rolling torques, over the
     // inertia of everything that turns with the wheels.
     const double drive = engine.torque(rpm) * g * (1.0 - car.lossPercent / 100.0);
-    const double aero = kHalfAirDensity * car.scx * r * r * r * omega * omega;
-    const double rolling = kRollingPerKg * car.massKg * r;
+    const double aero = physics::kHalfAirDensity * car.scx * r * r * r * omega * omega;
+    const double rolling = physics::kRollingPerKg * car.massKg * r;
     const double inertia = car.engineInertia * g * g + car.wheelInertia + car.massKg * r * r;
     return (drive - aero - rolling) / inertia;
 }

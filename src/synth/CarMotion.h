@@ -16,11 +16,6 @@
 
 namespace vornax {
 
-// Air term ½·ρ (kg/m³) and rolling term (rolling coefficient 0,01 × g × 1,15)
-// per kg, as the power computation uses them.
-inline constexpr double kHalfAirDensity = 0.601;
-inline constexpr double kRollingPerKg = 0.01 * 9.81 * 1.15;
-
 // The vehicle in one gear, from the committed store entries.
 struct CarInGear {
     double wheelRadius = 0;    // m, from the tyre's width, aspect ratio and rim
@@ -32,11 +27,11 @@ struct CarInGear {
     float wheelInertia = 0;    // kg·m²
 };
 
-// Reads the vehicle entries for gear 1 ... 6 as the power computation reads
-// them: ratios, drag area and inertias as singles, tyre sizes, mass and loss
-// as whole numbers (halves to even). Fails naming the first entry that is not
-// a number ("?" before a vehicle was committed), an overall ratio that is not
-// positive or a loss outside 0 ... 99 %.
+// The vehicle in gear 1 ... 6, read by the power computation's own reader
+// (readVehicleInputs): ratios, drag area and inertias as singles, tyre sizes,
+// mass and loss as whole numbers (halves to even). Fails with that reader's
+// message (an entry that is not a number, "?" before a vehicle was committed,
+// or a value that describes no car), or for a negative loss.
 Result<CarInGear> carInGear(const Varia& store, int gear);
 
 // Angular acceleration of the wheels (rad/s²) at wheel speed omega (rad/s)

@@ -3,12 +3,12 @@
 // pulse for each spark, as an inductive pickup on a plug lead gives it.
 #pragma once
 
+#include "common/WavHeader.h"
+
 #include <string>
 #include <vector>
 
 namespace vornax {
-
-inline constexpr double kRecordingRate = 44100.0;
 
 struct WaveformSettings {
     double seconds = 0;          // length of the recording

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 
 #include <QFile>
+#include <QImage>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -24,7 +25,7 @@ TEST(PlotCanvas, DrawsInItsUserScaleAtAnySize)
     canvas.line(0, 25, 100, 25, {255, 0, 0});               // horizontal, half height
     canvas.line(50, 0, 50, 50, {0, 0, 255});                // vertical, half width
     canvas.line(0, 0, 1.0 / 0.0, 0, {0, 0, 0});              // cannot be drawn: skipped
-    EXPECT_EQ(canvas.lines().size(), 2u);
+    EXPECT_EQ(canvas.segments().size(), 2u);
 
     for (QSize size : {QSize(200, 100), QSize(400, 300)}) {
         const QImage image = canvas.toImage(size);
@@ -35,7 +36,7 @@ TEST(PlotCanvas, DrawsInItsUserScaleAtAnySize)
         EXPECT_EQ(image.pixelColor(2, 2), QColor(255, 255, 255)) << size.width();
     }
     canvas.clear();
-    EXPECT_TRUE(canvas.lines().empty());
+    EXPECT_TRUE(canvas.segments().empty());
 }
 
 TEST(PlotCanvas, ExportsPngAndSvg)
@@ -52,6 +53,49 @@ TEST(PlotCanvas, ExportsPngAndSvg)
     EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(300, 200));
     EXPECT_NE(testing::TempFolder::read(svg).find("<svg"), std::string::npos);
     EXPECT_FALSE(canvas.exportTo(QString::fromStdString((dir / "none/plot.png").string())));
+}
+
+// One display list of every kind of item, drawn on the canvas on screen
+// (grabbed) and by the picture renderer without a widget: the same pixels,
+// within what anti-aliasing may shade differently.
+TEST(PlotCanvas, ShowsTheSamePixelsAsThePictureRenderer)
+{
+    PlotList inner;
+    inner.scaleWidth = 10;
+    inner.scaleHeight = 5;
+    inner.background = {250, 250, 230};
+    inner.line(0, 2.5, 10, 2.5, {0, 0, 0});
+    inner.polyline({{0, 5}, {3, 1}, {6, 4}, {10, 0}}, {220, 0, 0}, 2.0);
+    inner.polyline({{0, 0}, {10, 5}}, {0, 0, 200}, 1.5, true);
+    PlotList plot;
+    plot.scaleWidth = 300;
+    plot.scaleHeight = 200;
+    plot.rect(5, 5, 60, 20, {200, 230, 255});
+    plot.text(150, 4, "Régime 5 000 tr/min", TextAnchor::Top, {0, 0, 0}, 14, true);
+    plot.text(40, 190, "0,5", TextAnchor::Bottom);
+    plot.panel(50, 30, 230, 140, inner);
+
+    PlotCanvas canvas;
+    canvas.resize(300, 200);
+    canvas.setPlot(plot);
+    const QImage shown = canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = renderPlot(plot, QSize(300, 200));
+    ASSERT_EQ(shown.size(), drawn.size());
+    int differing = 0, inked = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y), b = drawn.pixelColor(x, y);
+            const int d =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            EXPECT_LE(d, 96) << x << "," << y;
+            differing += d > 8 ? 1 : 0;
+            inked += b != QColor(255, 255, 255) ? 1 : 0;
+        }
+    EXPECT_LT(differing, drawn.width() * drawn.height() / 100);
+    EXPECT_GT(inked, 230 * 140);  // the panel's background and more
+    // The panel keeps its own scale: its middle line crosses the panel's middle.
+    EXPECT_LT(drawn.pixelColor(60, 100).lightness(), 80);
+    EXPECT_EQ(drawn.pixelColor(20, 15), QColor(200, 230, 255));
 }
 
 TEST(PlotCanvas, ReportsThePointerInUserCoordinates)

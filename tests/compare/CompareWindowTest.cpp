@@ -130,7 +130,7 @@ TEST_F(CompareWindowTest, TracerPlotsTheTickedCurvesAndResizeRedrawsThem)
     child<QCheckBox>("Check12")->setChecked(true);
     child<QCheckBox>("Check13")->setChecked(true);
     w.resize(1000, 600);
-    EXPECT_TRUE(canvas()->lines().empty());  // no redraw before the first plot
+    EXPECT_TRUE(canvas()->segments().empty());  // no redraw before the first plot
 
     platform.answerColour(Rgb{0, 160, 0});
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
@@ -148,9 +148,9 @@ TEST_F(CompareWindowTest, TracerPlotsTheTickedCurvesAndResizeRedrawsThem)
     EXPECT_FALSE(text("Label1").isEmpty());
     // Grid, then (count − 2) segments per curve and quantity.
     const std::size_t expected = 19 + 2 * (198 + 178 + 218);
-    EXPECT_EQ(canvas()->lines().size(), expected);
+    EXPECT_EQ(canvas()->segments().size(), expected);
     std::size_t green = 0;
-    for (const auto& line : canvas()->lines())
+    for (const auto& line : canvas()->segments())
         green += line.colour == Rgb{0, 160, 0} ? 1 : 0;
     EXPECT_EQ(green, 178u);
 
@@ -158,12 +158,12 @@ TEST_F(CompareWindowTest, TracerPlotsTheTickedCurvesAndResizeRedrawsThem)
     w.resize(1200, 700);
     EXPECT_GT(canvas()->width(), before.width());
     EXPECT_EQ(canvas()->geometry().left(), before.left());
-    EXPECT_EQ(canvas()->lines().size(), expected);
+    EXPECT_EQ(canvas()->segments().size(), expected);
 
     // The redraw after a resize plots from memory with the boxes as they are.
     child<QCheckBox>("Check12")->setChecked(false);
     w.resize(1100, 650);
-    EXPECT_EQ(canvas()->lines().size(), 19 + (198 + 178 + 218));
+    EXPECT_EQ(canvas()->segments().size(), 19 + (198 + 178 + 218));
     EXPECT_EQ(text("Label11"), "");
 }
 
@@ -172,7 +172,7 @@ TEST_F(CompareWindowTest, UnreadableFileStopsTheCommandWithOneMessage)
     tickThreeCurves();
     child<QCheckBox>("Check13")->setChecked(true);
     child<QPushButton>("Command12")->click();
-    const std::size_t drawn = canvas()->lines().size();
+    const std::size_t drawn = canvas()->segments().size();
     ASSERT_GT(drawn, 19u);
 
     home.write("Puissance/run2.txt", "3000;10;5\r\n3100;11;6\r\n3200;11\r\n");
@@ -180,7 +180,7 @@ TEST_F(CompareWindowTest, UnreadableFileStopsTheCommandWithOneMessage)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find("run2.txt"), std::string::npos) << platform.lastMessage();
     EXPECT_NE(platform.lastMessage().find("line 3"), std::string::npos) << platform.lastMessage();
-    EXPECT_EQ(canvas()->lines().size(), drawn);
+    EXPECT_EQ(canvas()->segments().size(), drawn);
 }
 
 TEST_F(CompareWindowTest, ReadoutFollowsThePointerOverThePlotOnly)

@@ -29,7 +29,7 @@ CurveSet twoCurves()
 std::size_t linesOfColour(const PlotDrawing& d, Rgb colour)
 {
     std::size_t n = 0;
-    for (const Segment& s : d.lines)
+    for (const PlotLine& s : segmentsOf(d.plot))
         n += s.colour == colour ? 1 : 0;
     return n;
 }
@@ -66,7 +66,7 @@ TEST(PlotCurves, LabelsScalesAndGridOfTwoCurves)
     EXPECT_EQ(linesOfColour(d, Rgb{255, 0, 0}), 3u);
     // The torque run is stretched onto the power height: its top point (50 at
     // 2000 rpm) sits 2,5 torque units below the top.
-    const Segment& torque = d.lines[19];
+    const PlotLine torque = segmentsOf(d.plot)[19];
     EXPECT_FLOAT_EQ(static_cast<float>(torque.x2), 1050.0f);
     EXPECT_NEAR(torque.y2, 2.5 * 32.5 / 33.5, 1e-4);
 }
@@ -80,14 +80,14 @@ TEST(PlotCurves, QuantitiesNotShownEmptyTheirLabels)
         EXPECT_EQ(*neither.labels[n], "") << "Label" << n;
     EXPECT_EQ(*neither.labels[21], "950");
     EXPECT_DOUBLE_EQ(*neither.scaleHeight, 33.5);  // the torque range
-    EXPECT_EQ(neither.lines.size(), 19u);          // the grid alone
+    EXPECT_EQ(segmentsOf(neither.plot).size(), 19u);  // the grid alone
 
     const PlotDrawing torqueOnly = plotCurves(twoCurves(), {false, true}, kTexts, memory);
     EXPECT_EQ(*torqueOnly.labels[1], "");
     EXPECT_EQ(*torqueOnly.labels[11], "52,5");
     EXPECT_DOUBLE_EQ(*torqueOnly.scaleHeight, 33.5);
     // Factor 1: y is the torque below the widened maximum.
-    EXPECT_FLOAT_EQ(static_cast<float>(torqueOnly.lines[19].y1), 52.5f - 30.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(segmentsOf(torqueOnly.plot)[19].y1), 52.5f - 30.0f);
 }
 
 TEST(PlotCurves, DropInEngineSpeedEndsThePolylineButNotTheExtremes)
@@ -130,7 +130,7 @@ TEST(PlotCurves, OneLineCurveAddsNothing)
     const PlotDrawing with = plotCurves(set, {true, true}, kTexts, memory);
     EXPECT_EQ(with.label76, without.label76);
     EXPECT_EQ(with.labels, without.labels);
-    EXPECT_EQ(with.lines.size(), without.lines.size());
+    EXPECT_EQ(segmentsOf(with.plot).size(), segmentsOf(without.plot).size());
 }
 
 TEST(PlotCurves, StopsWhereARangeOrLabelFails)
@@ -153,7 +153,7 @@ TEST(PlotCurves, StopsWhereARangeOrLabelFails)
     EXPECT_EQ(overflow.stop, PlotStop::SpeedAxis);
     EXPECT_EQ(*overflow.labels[21], "28500");
     EXPECT_FALSE(overflow.labels[29]);
-    EXPECT_TRUE(overflow.lines.empty());
+    EXPECT_TRUE(segmentsOf(overflow.plot).empty());
 
     CurveSet flatTorque;
     flatTorque[0] = slotOf(points({{1000, 0, 5}, {1000, 0, 5}, {2000, 0, 9}}));

@@ -1,37 +1,22 @@
 // The command line's saves under the same failures: a command whose output
 // cannot be written, or that is asked to write over its own input, says so on
 // stderr, exits with status 1 and leaves every file as it was.
+#include "CommandRun.h"
 #include "HardeningSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using vornax::testing::TempFolder;
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string output;  // stdout and stderr together
-};
-
-CommandRun run(const std::string& arguments)
+// Standard output and standard error together, in `out`.
+vornax::testing::CommandRun run(const std::string& arguments)
 {
-    CommandRun result;
-    const std::string command = std::string(VORNAX_CLI) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        result.output.append(buffer, n);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
+    return vornax::testing::runCommand(std::string(VORNAX_CLI) + " " + arguments + " 2>&1");
 }
 
 // The shipped French file: the unit factors the power files need.
@@ -86,9 +71,9 @@ TEST(CommandFailure, AnUnwritableOutputIsReportedAndNothingChanges)
         folder.useAsAppFolder();
         const fs::path input = folder.write(c.inputName, c.input);
         const fs::path notAFolder = folder.write("plain-file", "x");
-        const CommandRun result = run(c.arguments(quoted(input), quoted(notAFolder / "out")));
-        EXPECT_EQ(result.status, 1) << c.name << ": " << result.output;
-        EXPECT_NE(result.output.find("plain-file"), std::string::npos) << c.name << ": " << result.output;
+        const auto result = run(c.arguments(quoted(input), quoted(notAFolder / "out")));
+        EXPECT_EQ(result.status, 1) << c.name << ": " << result.out;
+        EXPECT_NE(result.out.find("plain-file"), std::string::npos) << c.name << ": " << result.out;
         EXPECT_EQ(TempFolder::read(input), c.input) << c.name;
         EXPECT_EQ(TempFolder::read(notAFolder), "x") << c.name;
     }
@@ -101,9 +86,9 @@ TEST(CommandFailure, NoCommandWritesOverItsInput)
         folder.useAsAppFolder();
         const fs::path input = folder.write(c.inputName, c.input);
         // The same file through a second spelling of its path.
-        const CommandRun result = run(c.arguments(quoted(input), quoted(folder.path() / "." / c.inputName)));
-        EXPECT_EQ(result.status, 1) << c.name << ": " << result.output;
-        EXPECT_FALSE(result.output.empty()) << c.name;
+        const auto result = run(c.arguments(quoted(input), quoted(folder.path() / "." / c.inputName)));
+        EXPECT_EQ(result.status, 1) << c.name << ": " << result.out;
+        EXPECT_FALSE(result.out.empty()) << c.name;
         EXPECT_EQ(TempFolder::read(input), c.input) << c.name;
     }
 }
@@ -115,8 +100,8 @@ TEST(CommandFailure, TheCommandsWorkOnTheseInputs)
         TempFolder folder;
         folder.useAsAppFolder();
         const fs::path input = folder.write(c.inputName, c.input);
-        const CommandRun result = run(c.arguments(quoted(input), quoted(folder / "out")));
-        EXPECT_EQ(result.status, 0) << c.name << ": " << result.output;
+        const auto result = run(c.arguments(quoted(input), quoted(folder / "out")));
+        EXPECT_EQ(result.status, 0) << c.name << ": " << result.out;
         EXPECT_TRUE(fs::exists(folder / "out")) << c.name;
     }
 }

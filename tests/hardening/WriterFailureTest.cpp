@@ -6,7 +6,9 @@
 #include "HardeningSupport.h"
 
 #include "capture/WavWriter.h"
-#include "demo/Picture.h"
+#ifdef VORNAX_HAS_PICTURES
+#include "common/PlotPainter.h"
+#endif
 #include "power/PowerCurveFile.h"
 #include "shell/Language.h"
 #include "signal/ConditionWav.h"
@@ -109,8 +111,14 @@ std::vector<Writer> writers()
              const std::vector<std::uint8_t> samples(1000, 128);
              return writeWavFile(target, samples);
          }},
+#ifdef VORNAX_HAS_PICTURES
         {"PNG picture",
-         [](const fs::path& target, const TempFolder&) { return Picture(20, 10).savePng(target); }},
+         [](const fs::path& target, const TempFolder&) {
+             PlotList plot;
+             plot.line(0, 0, 1, 1, {255, 0, 0});
+             return savePlotPicture(target.string(), plot, QSize(20, 10));
+         }},
+#endif
         {"true power curve",
          [](const fs::path& target, const TempFolder&) {
              return writeTruthFile(target, *findEngine("1275"), 2000, 5000, unitStore());

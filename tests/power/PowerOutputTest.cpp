@@ -116,29 +116,30 @@ PowerResult resultOfRows(int n)
 
 TEST(PowerChartTest, GridThenOneSegmentPerCurveAndRow)
 {
-    const ChartDrawing none = powerChart(resultOfRows(49));
-    EXPECT_EQ(none.width, 1000.0);
-    EXPECT_EQ(none.height, 40.0);
-    ASSERT_EQ(none.lines.size(), 19u);  // ten horizontal and nine vertical grid lines
-    EXPECT_EQ(none.lines[0].y1, 40.0);  // bottom edge first
-    EXPECT_EQ(none.lines[9].y1, 0.0);   // top edge last
-    EXPECT_EQ(none.lines[10].x1, 1000.0);  // right edge first
-    EXPECT_EQ(none.lines[18].x1, 0.0);
-    for (const auto& l : none.lines)
+    const PlotList noneChart = powerChart(resultOfRows(49));
+    EXPECT_EQ(noneChart.scaleWidth, 1000.0);
+    EXPECT_EQ(noneChart.scaleHeight, 40.0);
+    const std::vector<PlotLine> none = segmentsOf(noneChart);
+    ASSERT_EQ(none.size(), 19u);     // ten horizontal and nine vertical grid lines
+    EXPECT_EQ(none[0].y1, 40.0);     // bottom edge first
+    EXPECT_EQ(none[9].y1, 0.0);      // top edge last
+    EXPECT_EQ(none[10].x1, 1000.0);  // right edge first
+    EXPECT_EQ(none[18].x1, 0.0);
+    for (const auto& l : none)
         EXPECT_EQ(l.colour, kGridColour);
 
-    const ChartDrawing one = powerChart(resultOfRows(50));
-    ASSERT_EQ(one.lines.size(), 21u);
-    const ChartLine& power = one.lines[19];
+    const std::vector<PlotLine> one = segmentsOf(powerChart(resultOfRows(50)));
+    ASSERT_EQ(one.size(), 21u);
+    const PlotLine& power = one[19];
     EXPECT_EQ(power.colour, kPowerColour);
     EXPECT_DOUBLE_EQ(power.x1, 2100.0 - 1900.0);  // row 10
     EXPECT_DOUBLE_EQ(power.x2, 2110.0 - 1900.0);  // row 11
     EXPECT_DOUBLE_EQ(power.y1, 60.0 - 50.0);
-    const ChartLine& torque = one.lines[20];
+    const PlotLine& torque = one[20];
     EXPECT_EQ(torque.colour, kTorqueColour);
     EXPECT_DOUBLE_EQ(torque.y1, 5 * 12.0 - 5 * 10.0);
 
-    EXPECT_EQ(powerChart(resultOfRows(100)).lines.size(), 19u + 2 * 51);
+    EXPECT_EQ(segmentsOf(powerChart(resultOfRows(100))).size(), 19u + 2 * 51);
 }
 
 TEST(PowerLayoutTest, PictureFollowsTheWindowAndLabelsFollowThePicture)

@@ -1,5 +1,6 @@
 #include "power/PowerWindow.h"
 
+#include "CommandRun.h"
 #include "PowerTestData.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
@@ -15,9 +16,6 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
 
 namespace vornax {
 namespace {
@@ -46,7 +44,7 @@ protected:
     std::size_t curveLines(PowerWindow& w)
     {
         std::size_t count = 0;
-        for (const auto& l : child<PlotCanvas>(w, "Picture1")->lines())
+        for (const auto& l : child<PlotCanvas>(w, "Picture1")->segments())
             count += l.colour == kGridColour ? 0 : 1;
         return count;
     }
@@ -134,7 +132,7 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     load(w, curve);
     const QString summary = labelText(w, "Label22");
     const PowerTable before = w.table();
-    const auto linesBefore = child<PlotCanvas>(w, "Picture1")->lines().size();
+    const auto linesBefore = child<PlotCanvas>(w, "Picture1")->segments().size();
 
     // A file that goes wrong half-way: the first 200 lines would overwrite
     // rows before the bad line is met.
@@ -144,7 +142,7 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find("bad.ReT"), std::string::npos);
     EXPECT_EQ(labelText(w, "Label22"), summary);
-    EXPECT_EQ(child<PlotCanvas>(w, "Picture1")->lines().size(), linesBefore);
+    EXPECT_EQ(child<PlotCanvas>(w, "Picture1")->segments().size(), linesBefore);
     EXPECT_EQ(w.pointCount(), 300);
     EXPECT_EQ(w.curvePath(), curve);
     for (int i : {0, 150, 297})
@@ -225,15 +223,7 @@ TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
 // The text of a PDF as a reader gets it.
 std::string pdfText(const std::filesystem::path& pdf)
 {
-    std::string text;
-    FILE* pipe = ::popen(("pdftotext -enc UTF-8 '" + pdf.string() + "' - 2>&1").c_str(), "r");
-    if (!pipe)
-        return text;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        text.append(buffer.data(), n);
-    ::pclose(pipe);
-    return text;
+    return testing::runCommand("pdftotext -enc UTF-8 " + testing::quoted(pdf) + " - 2>&1").out;
 }
 
 TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)

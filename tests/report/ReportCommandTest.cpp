@@ -1,23 +1,18 @@
 // `vornax report` as a user runs it, its page read back with pdftotext.
+#include "CommandRun.h"
 #include "PowerTestData.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct CommandRun {
-    int status = -1;
-    std::string out, err;
-};
+using testing::CommandRun;
 
 class ReportCommand : public ::testing::Test {
 protected:
@@ -27,32 +22,14 @@ protected:
                    const std::string& language = "francais.txt")
     {
         const std::string line = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " " + command + " " +
-                                 arguments + " --lang " + VORNAX_LANG_DIR + "/" + language + " 2>'" +
-                                 (home / "err.txt").string() + "'";
-        CommandRun result;
-        result.out = output(line, &result.status);
-        result.err = TempFolder::read(home / "err.txt");
-        return result;
-    }
-    static std::string output(const std::string& command, int* status = nullptr)
-    {
-        std::string text;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return text;
-        std::array<char, 4096> buffer{};
-        while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            text.append(buffer.data(), n);
-        const int s = ::pclose(pipe);
-        if (status)
-            *status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-        return text;
+                                 arguments + " --lang " + VORNAX_LANG_DIR + "/" + language;
+        return testing::runCommand(line, home / "err.txt");
     }
     static std::string pdfText(const std::filesystem::path& pdf)
     {
-        return output("pdftotext -enc UTF-8 '" + pdf.string() + "' - 2>&1");
+        return testing::runCommand("pdftotext -enc UTF-8 " + testing::quoted(pdf) + " - 2>&1").out;
     }
-    static std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+    static std::string q(const std::filesystem::path& p) { return testing::quoted(p); }
 
     TempFolder home;
     std::filesystem::path curve;

@@ -1,6 +1,7 @@
 // Recordings as users bring them: a generated run encoded by FFmpeg into
 // every kind of file, imported, detected and carried to the power curve, and
 // the files that must be refused.
+#include "CommandRun.h"
 #include "TempFolder.h"
 #include "signal/AudioImport.h"
 #include "signal/SparkDetection.h"
@@ -8,34 +9,20 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct ShellRun {
-    int status;
-    std::string out;
-};
+using ShellRun = testing::CommandRun;
 
-ShellRun shell(const std::string& command)
-{
-    ShellRun run{};
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    run.status = WEXITSTATUS(pclose(pipe));
-    return run;
-}
+// Standard output and standard error together, in `out`.
+ShellRun shell(const std::string& command) { return testing::runCommand(command + " 2>&1"); }
 
-std::string inQuotes(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+std::string inQuotes(const std::filesystem::path& p) { return testing::quoted(p); }
 
 // The sample position of each spark the default detection records.
 std::vector<std::int64_t> sparkPositions(std::string_view wav)

@@ -1,4 +1,5 @@
 // The `vornax rpm` and `vornax condition` commands as a user runs them.
+#include "CommandRun.h"
 #include "SignalFiles.h"
 #include "TempFolder.h"
 #include "common/TextFile.h"
@@ -6,32 +7,16 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
+using CliRun = testing::CommandRun;
 
 CliRun vornaxCli(const std::string& args, const TempFolder& folder)
 {
-    const std::string errFile = (folder / "stderr.txt").string();
-    const std::string command = std::string(VORNAX_CLI) + " " + args + " 2>" + errFile;
-    CliRun run{};
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    run.status = WEXITSTATUS(pclose(pipe));
-    run.err = TempFolder::read(errFile);
-    return run;
+    return testing::runCommand(std::string(VORNAX_CLI) + " " + args, folder / "stderr.txt");
 }
 
 class SignalCommands : public ::testing::Test {

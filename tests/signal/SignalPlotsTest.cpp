@@ -19,16 +19,17 @@ TEST(Graphtemp, ScalesOnRowsSixToThreeBeforeTheEndAndDrawsSevenToTwelveBefore)
     // Rows 6..97: speed 1 060..1 970, time 0,6..9,7.
     const double sMax = 1970.0 * 1.025, sMin = 1060.0 * 0.95;
     const double tMax = 9.7f * 1.05, tMin = 0.6f * 0.95;
-    EXPECT_NEAR(plot->height, sMax - sMin, 1e-3);
-    EXPECT_NEAR(plot->width, tMax - tMin, 1e-6);
+    EXPECT_NEAR(plot->plot.scaleHeight, sMax - sMin, 1e-3);
+    EXPECT_NEAR(plot->plot.scaleWidth, tMax - tMin, 1e-6);
+    const std::vector<PlotLine> lines = segmentsOf(plot->plot);
     // 10 + 17 grid lines, then segments 7->8 .. 87->88.
-    ASSERT_EQ(plot->lines.size(), 27u + 81u);
-    EXPECT_EQ(plot->lines[0].colour, (Rgb{0, 0, 0}));
-    const PlotSegment& first = plot->lines[27];
+    ASSERT_EQ(lines.size(), 27u + 81u);
+    EXPECT_EQ(lines[0].colour, (Rgb{0, 0, 0}));
+    const PlotLine& first = lines[27];
     EXPECT_EQ(first.colour, (Rgb{255, 0, 0}));
     EXPECT_NEAR(first.x1, 0.7f - tMin, 1e-6);
     EXPECT_NEAR(first.y1, sMax - 1070.0, 1e-3);
-    EXPECT_NEAR(plot->lines.back().x2, 8.8f - tMin, 1e-6);
+    EXPECT_NEAR(lines.back().x2, 8.8f - tMin, 1e-6);
 
     EXPECT_EQ(plot->speedLabels[0], "2019");   // 2 019,25
     EXPECT_EQ(plot->speedLabels[9], "1007");   // 1 007

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 #include "common/PlotCanvas.h"
 #include "common/ProgramLanguage.h"
+#include "common/Twips.h"
 #include "common/WindowManager.h"
 #include "shell/Varia.h"
 #include "signal/CurveFile.h"
@@ -120,7 +121,7 @@ TEST_F(WavWindowTest, StartsEmptyWithItsCaptionsFromTheStore)
     window = std::make_unique<WavWindow>();
     EXPECT_TRUE(child<QLineEdit>("Text1")->isVisibleTo(window.get()));
     EXPECT_TRUE(child<QSlider>("Slider2")->isVisibleTo(window.get()));
-    EXPECT_EQ(window->width(), usualWidth + 4000 / 15);
+    EXPECT_EQ(window->width(), usualWidth + twipsToPixels(4000));
     // Opened through the window manager, it keeps that size.
     WindowManager::instance().registerWindow("WavT", [] { return new WavWindow; });
     const QWidget* shown = WindowManager::instance().show("WavT");
@@ -141,12 +142,12 @@ TEST_F(WavWindowTest, OpeningARecordingDrawsItsSignalAndItsCurve)
     EXPECT_TRUE(child<QSlider>("Slider4")->isEnabled());
 
     // The signal: zero line, threshold line, then the trace.
-    const auto& wave = child<PlotCanvas>("Picture1")->lines();
+    const auto& wave = child<PlotCanvas>("Picture1")->segments();
     ASSERT_GT(wave.size(), 100u);
     EXPECT_EQ(wave[1].y1, 256.0 - 165);
     EXPECT_EQ(wave[1].colour, (Rgb{255, 0, 0}));
     // The curve: grid and the red engine speed, rising, with its axes.
-    const auto& plot = child<PlotCanvas>("Picture2")->lines();
+    const auto& plot = child<PlotCanvas>("Picture2")->segments();
     ASSERT_GT(plot.size(), 27u + 100u);
     EXPECT_EQ(plot[27].colour, (Rgb{255, 0, 0}));
     const int top = std::stoi(child<QLabel>("Label5")->text().toStdString());
@@ -190,7 +191,7 @@ TEST_F(WavWindowTest, SettingsChangesDetectAgain)
     const Curve before = window->curve();
     child<QSlider>("Slider1")->setValue(60);
     expectSameCurve(window->curve(), before);
-    EXPECT_EQ(child<PlotCanvas>("Picture1")->lines()[5].x2, 60.0 * 4);  // zero line, threshold line, then the trace
+    EXPECT_EQ(child<PlotCanvas>("Picture1")->segments()[5].x2, 60.0 * 4);  // zero line, threshold line, then the trace
 }
 
 TEST_F(WavWindowTest, SavesAndLoadsTheCurve)
@@ -397,11 +398,11 @@ TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
     EXPECT_EQ(window->source(), WavWindow::Source::None);
     EXPECT_TRUE(window->wavPath().empty());
 
-    const auto before = child<PlotCanvas>("Picture2")->lines().size();
+    const auto before = child<PlotCanvas>("Picture2")->segments().size();
     open(home.write("Wav/text.wav", "this is not a recording").string());
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage(), "text.wav: not an audio file the program can read");
-    EXPECT_EQ(child<PlotCanvas>("Picture2")->lines().size(), before) << "nothing plotted after the message";
+    EXPECT_EQ(child<PlotCanvas>("Picture2")->segments().size(), before) << "nothing plotted after the message";
 
     // Still usable: the good recording opens, over its whole length.
     platform.clearMessages();
@@ -471,15 +472,16 @@ TEST_F(WavWindowTest, TheScrollBarMovesTheZoomedSignalAlongTheRecording)
     open(recording);
     auto* scroll = child<QScrollBar>("WaveScroll");
     ASSERT_TRUE(scroll->isVisible()) << "zoom 30 shows a thirtieth of the trace";
-    const auto& wave = child<PlotCanvas>("Picture1")->lines();
+    const auto* picture = child<PlotCanvas>("Picture1");
     auto heights = [&] {
         std::vector<double> y;
-        for (const auto& line : wave)
+        for (const auto& line : picture->segments())
             y.push_back(line.y2);
         return y;
     };
     const std::vector<double> atStart = heights();
     scroll->setValue(scroll->maximum());
+    const auto wave = picture->segments();
     ASSERT_GT(wave.size(), 2u);
     EXPECT_NE(heights(), atStart) << "the end of the recording is shown";
     // The trace, which runs to the end of the recording, ends at the right
@@ -502,14 +504,14 @@ TEST_F(WavWindowTest, PlotAndAxisLabelsFollowTheWindowSize)
     const QWidget* area = plot->parentWidget();
     // In twips: height = H - T - 1 200, width = W - 2 L, with T = 4 800, L = 900.
     const int h = area->height() * 15 - 4800 - 1200, w = area->width() * 15 - 1800;
-    EXPECT_EQ(plot->geometry(), QRect(60, 320, w / 15, h / 15));
-    EXPECT_EQ(child<QLabel>("Label5")->y(), (4800 - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label13")->y(), (4800 + h - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label1")->y(), (4800 + h * 8 / 9 - 125) / 15);
-    EXPECT_EQ(child<QLabel>("Label14")->x(), (900 - 307) / 15);
-    EXPECT_EQ(child<QLabel>("Label22")->x(), (900 + w - 307) / 15);
-    EXPECT_EQ(child<QLabel>("Label18")->y(), (4800 + h + 100) / 15);
-    EXPECT_FALSE(plot->lines().empty());  // redrawn at the new size
+    EXPECT_EQ(plot->geometry(), QRect(60, 320, twipsToPixels(w), twipsToPixels(h)));
+    EXPECT_EQ(child<QLabel>("Label5")->y(), twipsToPixels(4800 - 125));
+    EXPECT_EQ(child<QLabel>("Label13")->y(), twipsToPixels(4800 + h - 125));
+    EXPECT_EQ(child<QLabel>("Label1")->y(), twipsToPixels(4800 + h * 8 / 9 - 125));
+    EXPECT_EQ(child<QLabel>("Label14")->x(), twipsToPixels(900 - 307));
+    EXPECT_EQ(child<QLabel>("Label22")->x(), twipsToPixels(900 + w - 307));
+    EXPECT_EQ(child<QLabel>("Label18")->y(), twipsToPixels(4800 + h + 100));
+    EXPECT_FALSE(plot->segments().empty());  // redrawn at the new size
 }
 
 TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)

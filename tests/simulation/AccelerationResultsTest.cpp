@@ -65,20 +65,21 @@ TEST(DrawSpeedTime, ScalesToTheRunAndPutsTheTopSpeedOnTheTopEdge)
     const double W = s.time[K], H = s.distance[K - 1];
     EXPECT_EQ(picture.scale->first, W);
     EXPECT_EQ(picture.scale->second, H);
-    ASSERT_EQ(picture.segments.size(), static_cast<std::size_t>(2 * (K - 2) + 6 + 10));
+    const std::vector<PlotLine> segments = segmentsOf(picture.plot);
+    ASSERT_EQ(segments.size(), static_cast<std::size_t>(2 * (K - 2) + 6 + 10));
 
     double topSpeedY = H;
     for (std::int32_t i = 0; i < K - 2; ++i) {
-        const SpeedTimeSegment& speed = picture.segments[i];
+        const PlotLine& speed = segments[i];
         EXPECT_EQ(speed.colour, kSpeedCurveColour);
         topSpeedY = std::min({topSpeedY, speed.y1, speed.y2});
     }
     EXPECT_NEAR(topSpeedY, 0.0, H * 1e-6);
-    const SpeedTimeSegment& firstDistance = picture.segments[K - 2];
+    const PlotLine& firstDistance = segments[K - 2];
     EXPECT_EQ(firstDistance.colour, kDistanceCurveColour);
     EXPECT_EQ(firstDistance.x1, s.time[1]);
     EXPECT_NEAR(firstDistance.y1, H - s.distance[1], 1e-9);
-    EXPECT_EQ(picture.segments.back().colour, kSpeedTimeGridColour);
+    EXPECT_EQ(segments.back().colour, kSpeedTimeGridColour);
 
     // Factor 1: distances in fifths of the distance, speeds in fifths of vmax.
     EXPECT_EQ(picture.distanceLabels[5], formatPattern(H, Pattern::OneDecimal));
@@ -95,14 +96,14 @@ TEST(DrawSpeedTime, WithoutARunOnlyTheGridAndLabelsOnTheOldScale)
     for (std::int32_t K : {0, 1}) {
         const auto picture = DrawSpeedTime(fresh.series(), K, 1.0f, 1.0f, 90.0, 500.0);
         EXPECT_FALSE(picture.scale);
-        EXPECT_EQ(picture.segments.size(), 16u);
+        EXPECT_EQ(segmentsOf(picture.plot).size(), 16u);
         EXPECT_EQ(picture.timeLabels[9], "90,0");
         EXPECT_EQ(picture.distanceLabels[5], "500,0");
         EXPECT_FALSE(picture.speedLabels[1]);
     }
 }
 
-TEST(Form_Resize, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
+TEST(layoutSpeedTimePlot, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
 {
     SpeedTimeLayout design;
     design.plot = {600, 2850, 9000, 4000};
@@ -118,7 +119,7 @@ TEST(Form_Resize, GivesThePlotTheRoomLeftAndFollowsItWithTheLabels)
         {1201, 3851, 1, 1},
     };
     for (const Case& c : cases) {
-        const SpeedTimeLayout l = Form_Resize(c.width, c.height, design);
+        const SpeedTimeLayout l = layoutSpeedTimePlot(c.width, c.height, design);
         EXPECT_EQ(l.plot.width, c.plotWidth);
         EXPECT_EQ(l.plot.height, c.plotHeight);
         const int bottom = l.plot.top + l.plot.height;

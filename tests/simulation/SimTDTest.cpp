@@ -147,7 +147,7 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     EXPECT_FALSE(label("lb400mDA").isEmpty());
     EXPECT_TRUE(label("lbvte").startsWith("km/h en 4 à "));
     auto* canvas = window->findChild<PlotCanvas*>("Picvitessetemps");
-    const auto drawn = canvas->lines();
+    const auto drawn = canvas->segments();
     ASSERT_GT(drawn.size(), 1000u);
     EXPECT_NE(label("LBT9"), "");
 
@@ -156,9 +156,9 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     window->Form_Resize();
     window->resize(900, 700);
     window->Form_Resize();
-    ASSERT_EQ(canvas->lines().size(), drawn.size());
+    ASSERT_EQ(canvas->segments().size(), drawn.size());
     for (std::size_t i = 0; i < drawn.size(); i += 97)
-        EXPECT_EQ(canvas->lines()[i].y2, drawn[i].y2);
+        EXPECT_EQ(canvas->segments()[i].y2, drawn[i].y2);
 
     const auto saved = folder / "Acc" / "run.txt";
     platform.answerSave(saved.string());
@@ -176,7 +176,7 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos)
         << platform.lastMessage();
-    EXPECT_EQ(canvas->lines().size(), drawn.size());
+    EXPECT_EQ(canvas->segments().size(), drawn.size());
 }
 
 }  // namespace

@@ -1,23 +1,18 @@
 // The `vornax simulate` command as a user runs it.
+#include "CommandRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct CommandRun {
-    int status = -1;
-    std::string out, err;
-};
+using testing::CommandRun;
 
 // A power curve as the power window writes it under the French language:
 // torque in m·kg, power in ch, then the two factors.
@@ -43,21 +38,10 @@ protected:
     CommandRun run(const std::string& arguments)
     {
         const std::string command = "VORNAX_HOME='" + home.path().string() + "' " + VORNAX_CLI + " simulate " +
-                                    arguments + " --lang " + VORNAX_LANG_DIR + "/francais.txt 2>'" +
-                                    (home / "err.txt").string() + "'";
-        CommandRun result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer{};
-        while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            result.out.append(buffer.data(), n);
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = TempFolder::read(home / "err.txt");
-        return result;
+                                    arguments + " --lang " + VORNAX_LANG_DIR + "/francais.txt";
+        return testing::runCommand(command, home / "err.txt");
     }
-    std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+    static std::string quoted(const std::filesystem::path& p) { return testing::quoted(p); }
 
     TempFolder home;
     std::filesystem::path curve;

@@ -1,36 +1,21 @@
 // The `vornax vehicle` command as a user runs it.
+#include "CommandRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace vornax {
 namespace {
 
 using testing::TempFolder;
 
-struct CommandRun {
-    int status;
-    std::string out;
-};
+using testing::CommandRun;
 
 CommandRun vornax(const std::string& arguments)
 {
-    const std::string command = std::string(VORNAX_CLI) + " vehicle " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    CommandRun run{-1, {}};
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return testing::runCommand(std::string(VORNAX_CLI) + " vehicle " + arguments + " 2>/dev/null");
 }
 
 TEST(VehicleCommand, PrintsTheCommittedEntriesInStoreOrder)

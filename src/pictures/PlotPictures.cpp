@@ -1,0 +1,154 @@
+#include "pictures/PlotPictures.h"
+
+#include "common/NumberText.h"
+#include "power/PowerChart.h"
+#include "power/PowerTexts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace vornax {
+namespace {
+
+std::string titled(const std::string& word, const std::string& unit)
+{
+    if (word.empty())
+        return unit;
+    return unit.empty() ? word : word + " (" + unit + ")";
+}
+
+std::string rpmUnit(const Varia& store)
+{
+    const std::string unit = store.get("LbUniteRegime");
+    return unit.empty() ? "tr/min" : unit;
+}
+
+}  // namespace
+
+void PlotPicture::widenCurves(double width)
+{
+    for (PlotItem& item : plot.items)
+        if (auto* p = std::get_if<PlotPolyline>(&item))
+            p->width = width;
+}
+
+PlotPicture speedCurvePicture(const SpeedPlot& plot, const Varia& store)
+{
+    PlotPicture picture;
+    picture.plot = plot.plot;
+    picture.frame.left.assign(plot.speedLabels.begin(), plot.speedLabels.end());
+    picture.frame.bottom.assign(plot.timeLabels.begin(), plot.timeLabels.end());
+    picture.frame.leftTitle = rpmUnit(store);
+    picture.frame.bottomTitle = "s";
+    return picture;
+}
+
+PlotPicture powerChartPicture(const PowerResult& result, const Varia& store)
+{
+    PlotPicture picture;
+    picture.plot = powerChart(result);
+    const AxisLabels labels = axisLabels(result.scale);
+    PlotFrame& f = picture.frame;
+    f.left.assign(labels.power.begin(), labels.power.end());
+    f.right.assign(labels.torque.begin(), labels.torque.end());
+    f.bottom.assign(labels.rpm.begin(), labels.rpm.end());
+    f.leftTitle = titled(store.get("LbPuissance"), store.get("LbUnitePuissance"));
+    f.rightTitle = titled(store.get("LbCouple"), store.get("LbUniteCouple"));
+    f.bottomTitle = rpmUnit(store);
+    const SummaryLines summary = summaryLines(result.extremes, store);
+    f.notes = {summary.power, summary.torque};
+    return picture;
+}
+
+std::pair<Rgb, Rgb> comparisonColours(std::size_t k)
+{
+    // Torque a darker shade of the power's colour, so each file reads as one pair.
+    static constexpr std::pair<Rgb, Rgb> kPairs[] = {
+        {{0, 0, 200}, {230, 0, 0}},       {{0, 110, 0}, {80, 190, 40}},    {{120, 60, 0}, {240, 140, 0}},
+        {{90, 0, 120}, {190, 70, 220}},   {{0, 100, 110}, {0, 180, 200}},  {{90, 90, 90}, {20, 20, 20}},
+        {{130, 0, 60}, {230, 60, 140}},   {{60, 70, 0}, {160, 170, 0}},    {{0, 50, 110}, {70, 130, 230}},
+        {{110, 40, 40}, {200, 110, 100}}, {{40, 90, 70}, {110, 180, 150}},
+    };
+    return kPairs[k % std::size(kPairs)];
+}
+
+Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Varia& store)
+{
+    compare::PlotMemory memory;
+    const compare::PlotTexts texts = compare::plotTextsFrom(store);
+    const compare::PlotDrawing drawing = compare::plotCurves(slots, {true, true}, texts, memory);
+    if (drawing.stop != compare::PlotStop::None || !drawing.scaleWidth)
+        return Failure{"the curves have no extent to draw (a flat or empty curve)"};
+    PlotPicture picture;
+    picture.plot = drawing.plot;
+    PlotFrame& f = picture.frame;
+    const auto label = [&](int n) { return drawing.labels[static_cast<std::size_t>(n)].value_or(std::string()); };
+    for (int n = 1; n <= 10; ++n) {
+        f.left.push_back(label(n));
+        f.right.push_back(label(10 + n));
+    }
+    for (int n = 21; n <= 29; ++n)
+        f.bottom.push_back(label(n));
+    f.leftTitle = titled(texts.power, label(30));
+    f.rightTitle = titled(texts.torque, label(31));
+    f.bottomTitle = rpmUnit(store);
+    f.notes = {drawing.label76, drawing.label77};
+    f.legendBelow = true;  // one file to a row: its power, then its torque
+    for (const compare::CurveSlot& slot : slots) {
+        if (!slot.ticked)
+            continue;
+        // Each file's own maxima, found as the plot finds the overall ones.
+        compare::PlotMemory own;
+        const float power = compare::curveMax(slot, compare::Column::Power, 0, own);
+        const float torque = compare::curveMax(slot, compare::Column::Torque, 0, own);
+        const std::string name = std::filesystem::path(slot.path).filename().string();
+        const auto maximum = [&](float value, const std::string& unit, float rpm) {
+            return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
+                   formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
+        };
+        f.legend.push_back(
+            {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
+        f.legend.push_back(
+            {name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque), slot.torqueColour});
+    }
+    return picture;
+}
+
+PlotPicture accelerationPicture(const SpeedTimePicture& drawn, const Varia& store)
+{
+    PlotPicture picture;
+    picture.plot = drawn.plot;
+    PlotFrame& f = picture.frame;
+    for (int i = 5; i >= 0; --i) {
+        f.left.push_back(drawn.speedLabels[static_cast<std::size_t>(i)].value_or(std::string()));
+        f.right.push_back(drawn.distanceLabels[static_cast<std::size_t>(i)]);
+    }
+    f.bottom.assign(drawn.timeLabels.begin(), drawn.timeLabels.end());
+    const std::string speedUnit = store.get("LbkmhMph");
+    f.leftTitle = speedUnit.empty() ? "km/h" : speedUnit + "/h";
+    f.rightTitle = "m";
+    f.bottomTitle = "s";
+    return picture;
+}
+
+Result<PlotFileKind> plotFileKind(const std::vector<std::string>& lines)
+{
+    std::vector<const std::string*> data;
+    for (const std::string& line : lines)
+        if (line.find(';') != std::string::npos && data.size() < 2)
+            data.push_back(&line);
+    if (data.empty())
+        return Failure{"neither a curve, a power curve nor an acceleration file (no line holds a \";\")"};
+    if (std::count(data[0]->begin(), data[0]->end(), ';') == 1)
+        return PlotFileKind::Curve;
+    if (data.size() == 2) {
+        const auto first = [](const std::string& line) { return parseSingle(line.substr(0, line.find(';'))); };
+        const auto a = first(*data[0]), b = first(*data[1]);
+        if (a && b && std::abs(double(*b) - double(*a) - 0.01) < 0.0005)
+            return PlotFileKind::Acceleration;
+    }
+    return PlotFileKind::Power;
+}
+
+}  // namespace vornax
