@@ -25,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Whatever went in, what comes out is the recorder's own kind of file.
         if (!isCanonicalRecording(imported->wav()))
             std::abort();
-        if (imported->wav().size() != 44 + imported->samples().size() &&
-            imported->report.codec != "pcm_u8")
+        if (imported->wav().size() != 44 + imported->samples().size() && imported->report.codec != "pcm_u8")
             std::abort();
         if (imported->report.clippedFraction < 0 || imported->report.clippedFraction > 1)
             std::abort();

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DetectionSettings settings;
     settings.sparksPerRev = provider.ConsumeBool() ? 0.5f : 2.0f;
     settings.lowPolarity = provider.ConsumeBool();
-    settings.threshold = provider.ConsumeIntegralInRange<int>(settings.lowPolarity ? 1 : 128,
-                                                              settings.lowPolarity ? 128 : 255);
+    settings.threshold =
+        provider.ConsumeIntegralInRange<int>(settings.lowPolarity ? 1 : 128, settings.lowPolarity ? 128 : 255);
     settings.startSeconds = provider.ConsumeFloatingPointInRange<float>(-1.0f, 2.0f);
     settings.endSeconds = provider.ConsumeFloatingPointInRange<float>(-1.0f, 1000.0f);
     settings.antiBounce = provider.ConsumeFloatingPointInRange<float>(0.0f, 2.0f);

@@ -19,11 +19,10 @@ struct Setup {
     Setup()
     {
         const char* entries[][2] = {
-            {"LbPoid", "650"},  {"LbRp", "3,44"},      {"LbImoteur", "0,11"}, {"LbLp", "165"},
-            {"LbHp", "60"},     {"LbDp", "12"},        {"LbPr", "3,2"},       {"LbDe", "2,06"},
-            {"LbTr", "1,35"},   {"lbqt", "1"},         {"lbperte1e", "12"},   {"LbPerteB", "10"},
-            {"lbperte4e", "8"}, {"LbSCx", "0,6"},      {"lblboite", "5"},     {"Lbcoefkm", "1"},
-            {"LbkmhMph", "km"}, {"LbConvertionNm", "1"},
+            {"LbPoid", "650"},   {"LbRp", "3,44"},   {"LbImoteur", "0,11"},   {"LbLp", "165"},  {"LbHp", "60"},
+            {"LbDp", "12"},      {"LbPr", "3,2"},    {"LbDe", "2,06"},        {"LbTr", "1,35"}, {"lbqt", "1"},
+            {"lbperte1e", "12"}, {"LbPerteB", "10"}, {"lbperte4e", "8"},      {"LbSCx", "0,6"}, {"lblboite", "5"},
+            {"Lbcoefkm", "1"},   {"LbkmhMph", "km"}, {"LbConvertionNm", "1"},
         };
         for (const auto& [name, text] : entries)
             store.set(name, text);

@@ -48,8 +48,8 @@ std::optional<PcmFormat> pcmFormat(const QAudioFormat& format)
 // same rate, else what the device prefers.
 QAudioFormat formatFor(const QAudioDevice& device)
 {
-    for (const QAudioFormat& wanted : {qtFormat(kRecordingRate, 1, QAudioFormat::UInt8),
-                                       qtFormat(kRecordingRate, 1, QAudioFormat::Int16)})
+    for (const QAudioFormat& wanted :
+         {qtFormat(kRecordingRate, 1, QAudioFormat::UInt8), qtFormat(kRecordingRate, 1, QAudioFormat::Int16)})
         if (device.isFormatSupported(wanted))
             return wanted;
     return device.preferredFormat();
@@ -76,8 +76,8 @@ Status QtSoundDevice::record()
         return Failure{tx("Recorder", "The sound device is not ready.")};
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull())
-        return Failure{tx("Recorder",
-                          "No sound input was found: connect a microphone or a line input, then press Record again.")};
+        return Failure{
+            tx("Recorder", "No sound input was found: connect a microphone or a line input, then press Record again.")};
     const QAudioFormat format = formatFor(device);
     const std::optional<PcmFormat> pcm = pcmFormat(format);
     if (!pcm)

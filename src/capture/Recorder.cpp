@@ -101,10 +101,11 @@ std::string Recorder::statusText() const
     // The device's words are codes; the status line shows them in the
     // program's language.
     const std::string word = device_.mode();
-    const std::pair<const char*, Text> shown[] = {
-        {modeword::kNotReady, tx("Recorder", "not ready")}, {modeword::kStopped, tx("Recorder", "stopped")},
-        {modeword::kRecording, tx("Recorder", "recording")}, {modeword::kPlaying, tx("Recorder", "playing")},
-        {modeword::kNoInput, tx("Recorder", "no sound input")}};
+    const std::pair<const char*, Text> shown[] = {{modeword::kNotReady, tx("Recorder", "not ready")},
+                                                  {modeword::kStopped, tx("Recorder", "stopped")},
+                                                  {modeword::kRecording, tx("Recorder", "recording")},
+                                                  {modeword::kPlaying, tx("Recorder", "playing")},
+                                                  {modeword::kNoInput, tx("Recorder", "no sound input")}};
     for (const auto& [code, text] : shown)
         if (word == code)
             return text.str() + " ";

@@ -62,7 +62,6 @@ private:
 // Recorder samples for a device that takes another encoding or channel count
 // (for playback): same rate, each sample repeated on every channel.
 // channels must be 1 to 32.
-std::vector<std::uint8_t> fromRecordingSamples(std::span<const std::uint8_t> samples, SampleType type,
-                                               int channels);
+std::vector<std::uint8_t> fromRecordingSamples(std::span<const std::uint8_t> samples, SampleType type, int channels);
 
 }  // namespace vornax

@@ -39,8 +39,11 @@ void runCondition(const ConditionOptions& o)
 void addConditionCommand(CLI::App& app)
 {
     auto o = std::make_shared<ConditionOptions>();
-    CLI::App* cmd = app.add_subcommand("condition", "Write a smoothed and levelled copy of a recording (\"Filtre Wav\")");
-    cmd->add_option("recording", o->input, "recording to condition: any audio file (converted in memory unless 8-bit mono 44100 Hz PCM WAV)")->required();
+    CLI::App* cmd =
+        app.add_subcommand("condition", "Write a smoothed and levelled copy of a recording (\"Filtre Wav\")");
+    cmd->add_option("recording", o->input,
+                    "recording to condition: any audio file (converted in memory unless 8-bit mono 44100 Hz PCM WAV)")
+        ->required();
     cmd->add_option("-o,--output", o->output, "WAV file to write (never the input)")->required();
     cmd->add_flag("--json", o->json, "print {frames} as JSON");
     cmd->callback([o] { runCondition(*o); });

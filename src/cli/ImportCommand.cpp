@@ -47,12 +47,12 @@ void runImport(const ImportOptions& o)
     // The sparks the detection's defaults would see, as a check of the level.
     const int sparks = static_cast<int>(bothSides(imported->samples(), 128.0, 1.0).up.sparks);
     std::cout << o.input << ": " << r.format << ", " << r.codec << ", " << r.sampleRate << " Hz, " << r.channels
-              << (r.channels == 1 ? " channel, " : " channels, ") << formatPattern(float(r.durationSeconds), Pattern::TwoDecimals)
-              << " s\n"
-              << o.output << ": 8-bit mono 44100 Hz from channel " << channelValue.dump() << (r.inverted ? ", turned up" : "")
-              << ", gain " << formatPattern(float(r.gainDb), Pattern::OneDecimal) << " dB, "
-              << formatPattern(float(r.clippedFraction * 100), Pattern::TwoDecimals) << " % clipped, about " << sparks
-              << " sparks\n";
+              << (r.channels == 1 ? " channel, " : " channels, ")
+              << formatPattern(float(r.durationSeconds), Pattern::TwoDecimals) << " s\n"
+              << o.output << ": 8-bit mono 44100 Hz from channel " << channelValue.dump()
+              << (r.inverted ? ", turned up" : "") << ", gain " << formatPattern(float(r.gainDb), Pattern::OneDecimal)
+              << " dB, " << formatPattern(float(r.clippedFraction * 100), Pattern::TwoDecimals) << " % clipped, about "
+              << sparks << " sparks\n";
 }
 
 }  // namespace
@@ -60,12 +60,16 @@ void runImport(const ImportOptions& o)
 void addImportCommand(CLI::App& app)
 {
     auto o = std::make_shared<ImportOptions>();
-    CLI::App* cmd = app.add_subcommand("import", "Convert any audio recording to the program's 8-bit mono 44100 Hz WAV");
-    cmd->add_option("recording", o->input, "audio file: WAV, FLAC, MP3, AAC/M4A, Ogg Vorbis, Opus, AIFF, ...")->required();
+    CLI::App* cmd =
+        app.add_subcommand("import", "Convert any audio recording to the program's 8-bit mono 44100 Hz WAV");
+    cmd->add_option("recording", o->input, "audio file: WAV, FLAC, MP3, AAC/M4A, Ogg Vorbis, Opus, AIFF, ...")
+        ->required();
     cmd->add_option("-o,--output", o->output, "WAV file to write (never the input)")->required();
-    cmd->add_option("--channel", o->channel, "channel of the pickup: auto (default), left, right, mix or a number from 1");
-    cmd->add_flag("--json", o->json,
-                  "print {format, codec, sample_rate, channels, channel, inverted, gain_db, duration_s, clipped_fraction}");
+    cmd->add_option("--channel", o->channel,
+                    "channel of the pickup: auto (default), left, right, mix or a number from 1");
+    cmd->add_flag(
+        "--json", o->json,
+        "print {format, codec, sample_rate, channels, channel, inverted, gain_db, duration_s, clipped_fraction}");
     cmd->callback([o] { runImport(*o); });
 }
 

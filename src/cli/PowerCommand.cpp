@@ -53,8 +53,7 @@ void runPower(const PowerArguments& args, CLI::App& command)
         throw BadInput("--gear " + std::to_string(args.gear) + ": this vehicle's gearbox has " +
                        std::to_string(gears.size()) + " gears");
 
-    const auto result = runPowerComputation(store(), args.gear - 1, args.curve, emptyPowerTable(),
-                                            correction.factor);
+    const auto result = runPowerComputation(store(), args.gear - 1, args.curve, emptyPowerTable(), correction.factor);
     if (!result)
         throw BadInput(result.error());
     const Status saved = savePowerCurveFile(args.output, result->table, result->pointCount, store());

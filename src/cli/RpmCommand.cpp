@@ -29,8 +29,8 @@ int wholeOption(const std::string& text, const std::string& option, int lowest, 
 {
     const float value = numberOption(text, option);
     if (value != std::floor(value) || value < lowest || value > highest)
-        throw UsageError(option + ": \"" + text + "\" must be a whole number from " + std::to_string(lowest) +
-                         " to " + std::to_string(highest));
+        throw UsageError(option + ": \"" + text + "\" must be a whole number from " + std::to_string(lowest) + " to " +
+                         std::to_string(highest));
     return static_cast<int>(value);
 }
 
@@ -78,11 +78,10 @@ void runRpm(const RpmOptions& o)
 
     const AnyRecording recording = openRecording(o.input, o.channel);
     DetectionSettings chosenSettings = settings;
-    const nlohmann::json chosen =
-        chooseAutomatically(chosenSettings, recording.bytes(), o.threshold == "auto", o.polarity == "auto",
-                            !o.threshold.empty());
-    auto detection = detectSparksInRecording(std::filesystem::path(o.input).filename().string(), recording.bytes(),
-                                             chosenSettings);
+    const nlohmann::json chosen = chooseAutomatically(chosenSettings, recording.bytes(), o.threshold == "auto",
+                                                      o.polarity == "auto", !o.threshold.empty());
+    auto detection =
+        detectSparksInRecording(std::filesystem::path(o.input).filename().string(), recording.bytes(), chosenSettings);
     if (!detection)
         throw BadInput(detection.error());
     if (detection->tableFull)
@@ -122,14 +121,19 @@ void runRpm(const RpmOptions& o)
 void addRpmCommand(CLI::App& app)
 {
     auto o = std::make_shared<RpmOptions>();
-    CLI::App* cmd = app.add_subcommand("rpm", "Detect the sparks of a recording and save its engine-speed curve (.ReT)");
-    cmd->add_option("recording", o->input, "recording of the ignition: any audio file (not an 8-bit mono 44100 Hz WAV: converted in memory)")->required();
+    CLI::App* cmd =
+        app.add_subcommand("rpm", "Detect the sparks of a recording and save its engine-speed curve (.ReT)");
+    cmd->add_option("recording", o->input,
+                    "recording of the ignition: any audio file (not an 8-bit mono 44100 Hz WAV: converted in memory)")
+        ->required();
     cmd->add_option("-o,--output", o->output, "curve file to write")->required();
     cmd->add_option("--sparks-per-rev", o->sparksPerRev, "sparks per revolution: 0.5 (default) or 2");
-    cmd->add_option("--threshold", o->threshold, "detection threshold: 128..255 (default 165), 1..128 with --low-polarity (default 50), or auto");
+    cmd->add_option("--threshold", o->threshold,
+                    "detection threshold: 128..255 (default 165), 1..128 with --low-polarity (default 50), or auto");
     cmd->add_flag("--low-polarity", o->lowPolarity, "sparks go below the threshold (\"1 - 128\")");
     cmd->add_option("--polarity", o->polarity, "high (default), low, or auto: the side the sparks stand out on");
-    cmd->add_option("--channel", o->channel, "channel of the pickup in a converted file: auto (default), left, right, mix or a number");
+    cmd->add_option("--channel", o->channel,
+                    "channel of the pickup in a converted file: auto (default), left, right, mix or a number");
     cmd->add_option("--start", o->start, "start time in seconds (default 0)");
     cmd->add_option("--end", o->end, "end time in seconds (default 1000)");
     cmd->add_option("--anti-bounce", o->antiBounce, "anti-bounce value; the gap is value x 441 samples (default 0,3)");

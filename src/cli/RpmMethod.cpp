@@ -73,8 +73,8 @@ std::string sparkFiguresText(const SparkCheck& check, const PreciseCurve* precis
     if (const std::string line = sparkCheckLine(check, true); !line.empty())
         text << "spark check: " << line << "\n";
     if (precise)
-        text << "precise curve: engine speed +-" << uncertaintyText(precise->rpmUncertaintyPct, true)
-             << " %, power +-" << uncertaintyText(precise->powerUncertaintyPct, true) << " % (1 sigma) at "
+        text << "precise curve: engine speed +-" << uncertaintyText(precise->rpmUncertaintyPct, true) << " %, power +-"
+             << uncertaintyText(precise->powerUncertaintyPct, true) << " % (1 sigma) at "
              << twoDecimals(precise->peakTime) << " s, " << precise->sparksFitted << " sparks fitted\n";
     return text.str();
 }

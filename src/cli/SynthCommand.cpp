@@ -73,7 +73,8 @@ void runSynth(const SynthArguments& args)
     if (const Status saved = writeFileAtomically(args.output, recording->wav); !saved)
         throw BadInput(saved.error());
     if (!args.truth.empty()) {
-        const Status saved = writeTruthFile(args.truth, *recording->engine, settings.startRpm, settings.endRpm, store());
+        const Status saved =
+            writeTruthFile(args.truth, *recording->engine, settings.startRpm, settings.endRpm, store());
         if (!saved)
             throw BadInput(saved.error());
     }

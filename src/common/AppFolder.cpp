@@ -107,8 +107,8 @@ fs::path shippedLanguageFolder()
     // the executable when the installed tree was moved.
     const fs::path exe = executableFolder();
     std::error_code ec;
-    for (const fs::path& candidate : {exe / "lang", fs::path(VORNAX_INSTALLED_LANG_DIR),
-                                      exe / ".." / "share" / "vornax-meter" / "lang"}) {
+    for (const fs::path& candidate :
+         {exe / "lang", fs::path(VORNAX_INSTALLED_LANG_DIR), exe / ".." / "share" / "vornax-meter" / "lang"}) {
         if (fs::is_regular_file(candidate / "lang.lang", ec))
             return fs::weakly_canonical(candidate, ec);
     }
@@ -136,8 +136,7 @@ void resetAppFolderForTests()
 bool isUsableLanguageFile(const fs::path& file)
 {
     std::error_code ec;
-    return fs::is_regular_file(file, ec) && fs::file_size(file, ec) > 0 && !ec &&
-           ::access(file.c_str(), R_OK) == 0;
+    return fs::is_regular_file(file, ec) && fs::file_size(file, ec) > 0 && !ec && ::access(file.c_str(), R_OK) == 0;
 }
 
 std::optional<std::string> languageFolderProblem()

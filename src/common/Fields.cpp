@@ -57,10 +57,8 @@ private:
         switch (static_cast<QFocusEvent*>(event)->reason()) {
         case Qt::ActiveWindowFocusReason:
         case Qt::PopupFocusReason:
-        case Qt::MenuBarFocusReason:
-            return false;
-        default:
-            break;
+        case Qt::MenuBarFocusReason: return false;
+        default: break;
         }
         const QWidget* next = QApplication::focusWidget();
         const auto* field = qobject_cast<QWidget*>(watched);
@@ -72,7 +70,10 @@ private:
 
 }  // namespace
 
-void installKeyFilter(QLineEdit* field, KeyFilter filter) { field->installEventFilter(new KeyFilterObject(field, filter)); }
+void installKeyFilter(QLineEdit* field, KeyFilter filter)
+{
+    field->installEventFilter(new KeyFilterObject(field, filter));
+}
 
 void onFocusLost(QWidget* widget, std::function<void()> handler)
 {

@@ -294,8 +294,8 @@ std::string wholeText(double value)
     if (!std::isfinite(rounded))
         return generalText(rounded, 15);
     char buffer[400];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded,
-                                         std::chars_format::fixed, 0);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 0);
     return ec == std::errc() ? std::string(buffer, end) : generalText(rounded, 15);
 }
 

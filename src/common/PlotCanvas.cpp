@@ -60,10 +60,7 @@ void PlotCanvas::line(double x1, double y1, double x2, double y2, Rgb colour)
     update();
 }
 
-void PlotCanvas::render(QPainter& painter, QSize size) const
-{
-    paintPlot(painter, QRect(QPoint(0, 0), size), plot_);
-}
+void PlotCanvas::render(QPainter& painter, QSize size) const { paintPlot(painter, QRect(QPoint(0, 0), size), plot_); }
 
 QImage PlotCanvas::toImage(QSize size) const
 {

@@ -43,9 +43,9 @@ fs::path translationsFolder()
     if (const fs::path shipped = shippedLanguageFolder(); !shipped.empty())
         candidates.push_back(shipped.parent_path() / "translations");
     // The tests run one folder below the build tree's programs.
-    for (const fs::path& p : {exe / "translations", exe / ".." / "translations",
-                              fs::path(VORNAX_INSTALLED_TRANSLATIONS_DIR),
-                              exe / ".." / "share" / "vornax-meter" / "translations"})
+    for (const fs::path& p :
+         {exe / "translations", exe / ".." / "translations", fs::path(VORNAX_INSTALLED_TRANSLATIONS_DIR),
+          exe / ".." / "share" / "vornax-meter" / "translations"})
         candidates.push_back(p);
     for (const fs::path& candidate : candidates)
         if (fs::is_regular_file(candidate / "vornax_en.qm", ec))
@@ -79,8 +79,7 @@ std::string useProgramLanguage(const std::string& code)
     }
     // Qt's own dialogs (the file dialog's buttons, the text fields' menus).
     if (loaded != "en")
-        state.qt = load(QString::fromStdString("qtbase_" + loaded),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        state.qt = load(QString::fromStdString("qtbase_" + loaded), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (auto* translator : {state.qt.get(), state.program.get()})
         if (translator)
             QCoreApplication::installTranslator(translator);

@@ -24,8 +24,7 @@ Result<std::string> readFileBytes(const fs::path& path, std::uintmax_t maxBytes)
     in.seekg(0, std::ios::end);
     const auto size = static_cast<std::uintmax_t>(std::max<std::streamoff>(in.tellg(), 0));
     if (size > maxBytes)
-        return Failure{
-            tx("TextFile", "\"%1\" is too large (%2 bytes)").arg(path.string()).arg(std::to_string(size))};
+        return Failure{tx("TextFile", "\"%1\" is too large (%2 bytes)").arg(path.string()).arg(std::to_string(size))};
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(size));
@@ -76,10 +75,10 @@ bool isValidUtf8(std::string_view bytes)
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones map to themselves.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, std::uint32_t cp)
 {

@@ -15,8 +15,7 @@
 namespace vornax {
 
 // Whole file into memory. Refuses files larger than maxBytes with a message.
-Result<std::string> readFileBytes(const std::filesystem::path& path,
-                                  std::uintmax_t maxBytes = std::uintmax_t(1) << 31);
+Result<std::string> readFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes = std::uintmax_t(1) << 31);
 
 // Bytes as UTF-8 text: unchanged when valid UTF-8, else read as Windows-1252.
 std::string decodeText(std::string_view bytes);

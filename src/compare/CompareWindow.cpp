@@ -236,8 +236,9 @@ void CompareWindow::Command12_Click()
         if (!units) {
             const auto current = currentUnits(store());
             if (!current) {
-                platform().message(tr("Fichier Incorrect: %1").arg(QString::fromStdString(current.error())).toStdString(),
-                                   tr("Erreur").toStdString(), MessageIcon::Warning);
+                platform().message(
+                    tr("Fichier Incorrect: %1").arg(QString::fromStdString(current.error())).toStdString(),
+                    tr("Erreur").toStdString(), MessageIcon::Warning);
                 return;
             }
             units = *current;
@@ -363,8 +364,7 @@ void CompareWindow::updateReadout(std::optional<QPointF> windowPixel)
     std::optional<Readout> readout;
     if (windowPixel)
         readout = readoutAt(windowPixel->x() * kTwipsPerPixel, windowPixel->y() * kTwipsPerPixel, plotArea_,
-                            picture1_->scaleWidth(), picture1_->scaleHeight(), memory_.readout,
-                            plotTextsFrom(store()));
+                            picture1_->scaleWidth(), picture1_->scaleHeight(), memory_.readout, plotTextsFrom(store()));
     if (!readout) {
         lblX_->clear();
         lblY_->clear();

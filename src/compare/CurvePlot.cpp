@@ -60,8 +60,7 @@ void polyline(const CurveSlot& slot, float minRpm, Rgb colour, PlotList& plot,
 
 PlotTexts plotTextsFrom(const Varia& store)
 {
-    return {store.get("LbPuissance"), store.get("LbUnitePuissance"), store.get("LbCouple"),
-            store.get("LbUniteCouple")};
+    return {store.get("LbPuissance"), store.get("LbUnitePuissance"), store.get("LbCouple"), store.get("LbUniteCouple")};
 }
 
 float curveMax(const CurveSlot& slot, Column column, float running, PlotMemory& memory)
@@ -105,8 +104,7 @@ void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions
             [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
 }
 
-PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,
-                       PlotMemory& memory)
+PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts, PlotMemory& memory)
 {
     PlotDrawing drawing;
 
@@ -128,11 +126,10 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
     }
 
     const std::string rpmUnit = tx("CurvePlot", "tr/min");
-    drawing.label76 = texts.power + " max: " + formatPattern(maxPower, Pattern::TwoDecimals) + texts.powerUnit +
-                      " / " + formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " " + rpmUnit;
-    drawing.label77 = texts.torque + " max: " + formatPattern(maxTorque, Pattern::TwoDecimals) +
-                      texts.torqueUnit + " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) + " " +
-                      rpmUnit;
+    drawing.label76 = texts.power + " max: " + formatPattern(maxPower, Pattern::TwoDecimals) + texts.powerUnit + " / " +
+                      formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " " + rpmUnit;
+    drawing.label77 = texts.torque + " max: " + formatPattern(maxTorque, Pattern::TwoDecimals) + texts.torqueUnit +
+                      " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) + " " + rpmUnit;
 
     maxPower = widened(maxPower);
     maxTorque = widened(maxTorque);

@@ -64,9 +64,9 @@ enum class PlotStop {
 // Label21 to Label29 engine speeds (left to right), Label30 the power unit,
 // Label31 the torque unit. A label the plot did not reach is nullopt.
 struct PlotDrawing {
-    std::string label76, label77;  // the two " max: " summary lines
+    std::string label76, label77;                       // the two " max: " summary lines
     std::array<std::optional<std::string>, 32> labels;  // index 1..31
-    bool cleared = false;                 // the canvas was cleared
+    bool cleared = false;                               // the canvas was cleared
     std::optional<double> scaleHeight, scaleWidth;
     // Grid lines first, then each ticked slot's polylines in slot order; its
     // scale is set once both extents are known.
@@ -95,7 +95,6 @@ void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions
 
 // The whole plot of the ticked slots. Updates `memory` (speeds at the
 // maxima, and the readout scale once the ranges are known).
-PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts,
-                       PlotMemory& memory);
+PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts, PlotMemory& memory);
 
 }  // namespace vornax::compare

@@ -161,7 +161,8 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
         const CurvePoint p{data->rpm, static_cast<float>(data->torque * torqueNumerator / torqueDenominator),
                            static_cast<float>(data->power * powerScale)};
         if (!std::isfinite(p.rpm) || !std::isfinite(p.torque) || !std::isfinite(p.power))
-            return Failure{tx("CurveSlot", "%1: %2 holds a value out of range").arg(lineRef(i)).arg(quotedValue(lines[i]))};
+            return Failure{
+                tx("CurveSlot", "%1: %2 holds a value out of range").arg(lineRef(i)).arg(quotedValue(lines[i]))};
         read[i] = p;
     }
 

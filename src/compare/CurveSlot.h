@@ -56,8 +56,16 @@ Result<DisplayUnits> currentUnits(const Varia& store);
 class UnitFactor {
 public:
     bool empty() const { return !text_ && !number_; }
-    void setText(std::string text) { text_ = std::move(text); number_.reset(); }
-    void setNumber(float value) { number_ = value; text_.reset(); }
+    void setText(std::string text)
+    {
+        text_ = std::move(text);
+        number_.reset();
+    }
+    void setNumber(float value)
+    {
+        number_ = value;
+        text_.reset();
+    }
     // The factor as a single; nullopt when empty or its text is not a number.
     std::optional<float> value() const;
     // For messages and tests: the text, or the number's shortest text.
@@ -69,10 +77,10 @@ private:
 };
 
 struct CurveSlot {
-    std::string path;          // empty: no file chosen
+    std::string path;  // empty: no file chosen
     std::int16_t pointCount = 0;
     UnitFactor powerFactor, torqueFactor;
-    bool ticked = false;       // the show box
+    bool ticked = false;  // the show box
     Rgb torqueColour{0, 0, 255};
     Rgb powerColour{255, 0, 0};
 

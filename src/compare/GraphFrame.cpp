@@ -40,8 +40,8 @@ FrameLayout layoutFrame(double windowWidth, double windowHeight, const TwipRect&
     return layout;
 }
 
-std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, double scaleWidth,
-                                 double scaleHeight, const ReadoutScale& scale, const PlotTexts& texts)
+std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, double scaleWidth, double scaleHeight,
+                                 const ReadoutScale& scale, const PlotTexts& texts)
 {
     const double left = std::nearbyint(plot.left);
     const double right = std::nearbyint(plot.left + plot.width);
@@ -55,10 +55,9 @@ std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, doubl
     const double up = plot.top + plot.height - y;  // twips above the plot's bottom
     Readout r;
     r.lblX = formatPattern((x - plot.left) * scaleWidth / plot.width + double(scale.lowerRpm), Pattern::Whole);
-    r.lblY = formatPattern(up * scaleHeight / plot.height + double(scale.lowerPower), Pattern::OneDecimal) +
-             texts.powerUnit;
-    r.lblt = formatPattern(up * double(scale.torquePerPower) * scaleHeight / plot.height +
-                               double(scale.lowerTorque),
+    r.lblY =
+        formatPattern(up * scaleHeight / plot.height + double(scale.lowerPower), Pattern::OneDecimal) + texts.powerUnit;
+    r.lblt = formatPattern(up * double(scale.torquePerPower) * scaleHeight / plot.height + double(scale.lowerTorque),
                            Pattern::OneDecimal) +
              texts.torqueUnit;
     return r;

@@ -46,7 +46,7 @@ struct Readout {
 // power ("#0.0" + power unit) and torque ("#0.0" + torque unit) at that place
 // of the plot whose user scale is scaleWidth x scaleHeight. nullopt when the
 // pointer is not strictly inside the plot (edges rounded to whole twips).
-std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, double scaleWidth,
-                                 double scaleHeight, const ReadoutScale& scale, const PlotTexts& texts);
+std::optional<Readout> readoutAt(double x, double y, const TwipRect& plot, double scaleWidth, double scaleHeight,
+                                 const ReadoutScale& scale, const PlotTexts& texts);
 
 }  // namespace vornax::compare

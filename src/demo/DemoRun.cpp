@@ -27,10 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // "file: message" for a failed step.
-Failure failed(const fs::path& file, const std::string& message)
-{
-    return Failure{file.string() + ": " + message};
-}
+Failure failed(const fs::path& file, const std::string& message) { return Failure{file.string() + ": " + message}; }
 
 }  // namespace
 
@@ -181,12 +178,14 @@ std::string reportText(const DemoReport& r, const Varia& store, const std::files
     const auto number = [](double v, Pattern p) { return formatPattern(v, p); };
     const auto signedPercent = [&](double v) { return (v >= 0 ? "+" : "") + number(v, Pattern::OneDecimal) + " %"; };
     const auto signedRpm = [&](double v) { return (v >= 0 ? "+" : "") + number(v, Pattern::Whole) + " rpm"; };
-    const auto shown = [](const std::string& figure) { return figure.empty() ? std::string("not reached") : figure + " s"; };
+    const auto shown = [](const std::string& figure) {
+        return figure.empty() ? std::string("not reached") : figure + " s";
+    };
     std::ostringstream out;
     out << "Synthetic run: engine " << r.engineDescription << ", gear " << r.recording.gear << ", "
         << number(r.recording.startRpm, Pattern::Whole) << " to " << number(r.recording.endRpm, Pattern::Whole)
-        << " rpm in " << number(r.runSeconds, Pattern::OneDecimal) << " s, " << r.sparks << " sparks, "
-        << r.curvePoints << " curve points\n";
+        << " rpm in " << number(r.runSeconds, Pattern::OneDecimal) << " s, " << r.sparks << " sparks, " << r.curvePoints
+        << " curve points\n";
     out << "Files under " << folder.string() << ":\n";
     for (const auto& f : r.files)
         out << "  " << f.lexically_relative(folder).generic_string() << '\n';
@@ -196,9 +195,10 @@ std::string reportText(const DemoReport& r, const Varia& store, const std::files
         << ' ' << r.powerUnit << " at " << number(r.truePower.rpm, Pattern::Whole) << " rpm ("
         << signedPercent(r.powerError()) << ", " << signedRpm(r.foundPower.rpm - r.truePower.rpm) << ")\n";
     out << "Peak torque: " << number(r.foundTorque.value, Pattern::TwoDecimals) << ' ' << r.torqueUnit << " at "
-        << number(r.foundTorque.rpm, Pattern::Whole) << " rpm; true " << number(r.trueTorque.value, Pattern::TwoDecimals)
-        << ' ' << r.torqueUnit << " at " << number(r.trueTorque.rpm, Pattern::Whole) << " rpm ("
-        << signedPercent(torqueError) << ", " << signedRpm(r.foundTorque.rpm - r.trueTorque.rpm) << ")\n";
+        << number(r.foundTorque.rpm, Pattern::Whole) << " rpm; true "
+        << number(r.trueTorque.value, Pattern::TwoDecimals) << ' ' << r.torqueUnit << " at "
+        << number(r.trueTorque.rpm, Pattern::Whole) << " rpm (" << signedPercent(torqueError) << ", "
+        << signedRpm(r.foundTorque.rpm - r.trueTorque.rpm) << ")\n";
     out << store.get("Lb0100km") << ": " << shown(r.t0100) << '\n'
         << store.get("Lb400mDa") << ": " << shown(r.t400) << '\n'
         << store.get("Lb1000mDA") << ": " << shown(r.t1000) << '\n'

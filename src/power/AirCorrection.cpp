@@ -42,12 +42,9 @@ struct FieldRange {
 FieldRange rangeOf(AirField field)
 {
     switch (field) {
-    case AirField::Temperature:
-        return {txNoop("AirCorrection", "air temperature"), "°C", -30, 55};
-    case AirField::Pressure:
-        return {txNoop("AirCorrection", "pressure"), "hPa", 800, 1100};
-    case AirField::Humidity:
-        break;
+    case AirField::Temperature: return {txNoop("AirCorrection", "air temperature"), "°C", -30, 55};
+    case AirField::Pressure: return {txNoop("AirCorrection", "pressure"), "hPa", 800, 1100};
+    case AirField::Humidity: break;
     }
     return {txNoop("AirCorrection", "relative humidity"), "%", 0, 100};
 }
@@ -106,17 +103,10 @@ Result<float> correctionFactor(CorrectionStandard standard, const AirConditions&
     const double t = kelvin(air.airTempC);
     double k = 1.0;
     switch (standard) {
-    case CorrectionStandard::Din70020:
-        k = 1013.0 / air.pressureHpa * std::sqrt(t / 293.0);
-        break;
-    case CorrectionStandard::SaeJ1349:
-        k = 1.176 * (990.0 / dryAirPressure(air)) * std::sqrt(t / 298.0) - 0.176;
-        break;
-    case CorrectionStandard::Iso1585:
-        k = std::pow(990.0 / dryAirPressure(air), 1.2) * std::pow(t / 298.0, 0.6);
-        break;
-    case CorrectionStandard::None:
-        break;
+    case CorrectionStandard::Din70020: k = 1013.0 / air.pressureHpa * std::sqrt(t / 293.0); break;
+    case CorrectionStandard::SaeJ1349: k = 1.176 * (990.0 / dryAirPressure(air)) * std::sqrt(t / 298.0) - 0.176; break;
+    case CorrectionStandard::Iso1585: k = std::pow(990.0 / dryAirPressure(air), 1.2) * std::pow(t / 298.0, 0.6); break;
+    case CorrectionStandard::None: break;
     }
     return static_cast<float>(k);
 }

@@ -43,9 +43,9 @@ std::optional<CorrectionStandard> standardFromKey(std::string_view key);
 
 // The air of the run, as measured beside the road.
 struct AirConditions {
-    double airTempC = 20;      // °C, −30 ... 55
-    double pressureHpa = 1013; // total (barometric) pressure, hPa, 800 ... 1100
-    double humidityPct = 50;   // relative humidity, %, 0 ... 100
+    double airTempC = 20;       // °C, −30 ... 55
+    double pressureHpa = 1013;  // total (barometric) pressure, hPa, 800 ... 1100
+    double humidityPct = 50;    // relative humidity, %, 0 ... 100
 };
 
 enum class AirField { Temperature, Pressure, Humidity };

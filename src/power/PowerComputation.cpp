@@ -159,13 +159,12 @@ Result<ChartScale> chartScale(const PowerExtremes& e)
     return s;
 }
 
-Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
-                                 PowerTable start, std::string_view source, float correctionFactor)
+Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points, PowerTable start,
+                                 std::string_view source, float correctionFactor)
 {
     if (points.size() > static_cast<std::size_t>(kMaxPowerPoints))
-        return Failure{tx("PowerComputation", "\"%1\" has more than %2 points")
-                           .arg(source)
-                           .arg(std::to_string(kMaxPowerPoints))};
+        return Failure{
+            tx("PowerComputation", "\"%1\" has more than %2 points").arg(source).arg(std::to_string(kMaxPowerPoints))};
     if (points.size() < 3)
         return Failure{tx("PowerComputation", "\"%1\" has %2 lines; the computation needs at least 3")
                            .arg(source)
@@ -180,9 +179,8 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
         auto row = model->row(points[i], points[i + 1]);
         if (!row)
             return Failure{lineText(source, i) + ": " + row.error()};
-        if (correctionFactor != 1.0f &&
-            !(toSingle(static_cast<double>(row->power) * correctionFactor, row->power) &&
-              toSingle(static_cast<double>(row->torque) * correctionFactor, row->torque)))
+        if (correctionFactor != 1.0f && !(toSingle(static_cast<double>(row->power) * correctionFactor, row->power) &&
+                                          toSingle(static_cast<double>(row->torque) * correctionFactor, row->torque)))
             return Failure{lineText(source, i) + ": the corrected power or torque overflows"};
         start[static_cast<std::size_t>(i)] = *row;
     }
@@ -199,8 +197,7 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
     return result;
 }
 
-Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
-                                        const std::filesystem::path& curveFile,
+Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex, const std::filesystem::path& curveFile,
                                         const PowerTable& previous, float correctionFactor)
 {
     const auto inputs = readPowerInputs(store, gearIndex);

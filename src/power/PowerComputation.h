@@ -111,14 +111,13 @@ struct PowerResult {
 // result; the message names the file and line. `correctionFactor` (the air
 // correction's k) multiplies the torque and the power of every row, each
 // rounded to single; at 1 the rows are exactly the uncorrected ones.
-Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points,
-                                 PowerTable start, std::string_view source, float correctionFactor = 1.0f);
+Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points, PowerTable start,
+                                 std::string_view source, float correctionFactor = 1.0f);
 
 // Reads the store and the curve file, then computes, for the gear with list
 // index gearIndex (0 = 1st gear). Nothing outside the returned value changes,
 // so a caller keeps its previous result when this fails.
-Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex,
-                                        const std::filesystem::path& curveFile,
+Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex, const std::filesystem::path& curveFile,
                                         const PowerTable& previous, float correctionFactor = 1.0f);
 
 }  // namespace vornax

@@ -15,12 +15,10 @@ std::string where(std::string_view source, std::size_t lineIndex)
 
 }  // namespace
 
-Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
-                                                     std::string_view source)
+Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines, std::string_view source)
 {
     if (lines.size() > static_cast<std::size_t>(kMaxPowerPoints))
-        return Failure{tx("PowerCurveInput",
-                          "\"%1\" has %2 lines; a curve for the power computation holds at most %3")
+        return Failure{tx("PowerCurveInput", "\"%1\" has %2 lines; a curve for the power computation holds at most %3")
                            .arg(source)
                            .arg(std::to_string(lines.size()))
                            .arg(std::to_string(kMaxPowerPoints))};

@@ -25,8 +25,7 @@ struct RunPoint {
 // Parses the lines of a curve. A line without ";", a side that is not a
 // number, or more than 5001 lines fails with a message naming `source` and
 // the line (counted from 1).
-Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines,
-                                                     std::string_view source);
+Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines, std::string_view source);
 
 // Reads and parses a curve file (CR LF or LF lines).
 Result<std::vector<RunPoint>> readPowerCurveInput(const std::filesystem::path& file);

@@ -78,13 +78,11 @@ private:
         const std::string caption = entryCaption(store_, name);
         const std::string value = quotedValue(store_.get(name));
         if (store_.get(name) == "?")
-            failure_ = tx("PowerInputs", "%1: %2 is not a number (no vehicle has been confirmed yet)")
-                           .arg(caption)
-                           .arg(value);
+            failure_ =
+                tx("PowerInputs", "%1: %2 is not a number (no vehicle has been confirmed yet)").arg(caption).arg(value);
         else if (isUnloadedLanguageText(store_, name))
-            failure_ = tx("PowerInputs", "%1: %2 is not a number (no language file has been loaded)")
-                           .arg(caption)
-                           .arg(value);
+            failure_ =
+                tx("PowerInputs", "%1: %2 is not a number (no language file has been loaded)").arg(caption).arg(value);
         else
             failure_ = tx("PowerInputs", "%1: %2 is not a number").arg(caption).arg(value);
     }
@@ -161,9 +159,6 @@ float overallRatio(const PowerInputs& in)
     return static_cast<float>(static_cast<double>(in.gearRatio) * in.finalDrive);
 }
 
-float lossFactor(const PowerInputs& in)
-{
-    return static_cast<float>(1.0 / (1.0 - in.lossPercent / 100.0));
-}
+float lossFactor(const PowerInputs& in) { return static_cast<float>(1.0 / (1.0 - in.lossPercent / 100.0)); }
 
 }  // namespace vornax

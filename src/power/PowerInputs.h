@@ -30,18 +30,18 @@ constexpr int kGearCount = 6;
 GearEntries gearEntries(int gearIndex);  // gearIndex in 0 .. 5
 
 struct PowerInputs {
-    float finalDrive = 0;      // LbRp
-    float gearRatio = 0;       // of the selected gear
-    std::int16_t lossPercent = 0;  // of the selected gear, whole percent
-    std::int16_t tyreWidthMm = 0;  // LbLp
+    float finalDrive = 0;            // LbRp
+    float gearRatio = 0;             // of the selected gear
+    std::int16_t lossPercent = 0;    // of the selected gear, whole percent
+    std::int16_t tyreWidthMm = 0;    // LbLp
     std::int16_t aspectPercent = 0;  // LbHp
-    std::int16_t rimInches = 0;    // LbDp
-    std::int16_t massKg = 0;       // LbPoid
-    float scx = 0;                 // LbSCx, m²
-    float engineInertia = 0;       // LbImoteur, kg·m²
-    float wheelInertia = 0;        // lbIroue, kg·m²
-    float wattsPerUnit = 0;        // LbConvertionWatt: W per display power unit
-    float unitsPerNm = 0;          // LbConvertionNm: display torque units per N·m
+    std::int16_t rimInches = 0;      // LbDp
+    std::int16_t massKg = 0;         // LbPoid
+    float scx = 0;                   // LbSCx, m²
+    float engineInertia = 0;         // LbImoteur, kg·m²
+    float wheelInertia = 0;          // lbIroue, kg·m²
+    float wattsPerUnit = 0;          // LbConvertionWatt: W per display power unit
+    float unitsPerNm = 0;            // LbConvertionNm: display torque units per N·m
 };
 
 // Reads the inputs for the gear with list index gearIndex (0 = 1st gear).

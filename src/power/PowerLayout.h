@@ -19,11 +19,11 @@ struct PowerLayoutInput {
 
 struct PowerLayout {
     double pictureWidth = 0, pictureHeight = 0;
-    std::array<double, 10> valueTops{};   // Label1 ... Label10 and LabelC1 ... LabelC10
-    double rpmTop = 0;                    // Label11 ... Label19
-    std::array<double, 9> rpmLefts{};     // Label11 ... Label19
-    double torqueLeft = 0;                // LabelC1 ... LabelC10
-    double torqueTitleLeft = 0;           // Label21
+    std::array<double, 10> valueTops{};  // Label1 ... Label10 and LabelC1 ... LabelC10
+    double rpmTop = 0;                   // Label11 ... Label19
+    std::array<double, 9> rpmLefts{};    // Label11 ... Label19
+    double torqueLeft = 0;               // LabelC1 ... LabelC10
+    double torqueTitleLeft = 0;          // Label21
 };
 
 PowerLayout layoutPowerWindow(const PowerLayoutInput& in);

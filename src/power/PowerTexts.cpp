@@ -12,11 +12,11 @@ SummaryLines summaryLines(const PowerExtremes& e, const Varia& store)
     const std::string& rpmUnit = store.get("LbUniteRegime");
     SummaryLines lines;
     lines.power = store.get("LbPuissance") + " max: " + formatPattern(e.maxPower, Pattern::TwoDecimals) +
-                  store.get("LbUnitePuissance") + " / " + formatPattern(e.rpmAtMaxPower, Pattern::OneDecimal) +
-                  " " + rpmUnit;
+                  store.get("LbUnitePuissance") + " / " + formatPattern(e.rpmAtMaxPower, Pattern::OneDecimal) + " " +
+                  rpmUnit;
     lines.torque = store.get("LbCouple") + " max: " + formatPattern(e.maxTorque, Pattern::TwoDecimals) +
-                   store.get("LbUniteCouple") + "/ " + formatPattern(e.rpmAtMaxTorque, Pattern::OneDecimal) +
-                   " " + rpmUnit;
+                   store.get("LbUniteCouple") + "/ " + formatPattern(e.rpmAtMaxTorque, Pattern::OneDecimal) + " " +
+                   rpmUnit;
     return lines;
 }
 

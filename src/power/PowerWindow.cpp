@@ -235,9 +235,9 @@ bool PowerWindow::compute(bool quietWhenRepeated)
 {
     // Air outside its ranges fails the computation as a bad curve does.
     const auto correction = chosenCorrection();
-    auto result = correction ? runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_,
-                                                   correction->factor)
-                             : Result<PowerResult>(Failure{correction.error()});
+    auto result =
+        correction ? runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_, correction->factor)
+                   : Result<PowerResult>(Failure{correction.error()});
     if (!result) {
         // A resize recomputes repeatedly: its failure is shown once, not at
         // every step of the drag.
@@ -351,8 +351,7 @@ QGroupBox* PowerWindow::makeConditionsFrame()
     field(txtPression_, "txtPression", t.pressure, "hPa");
     field(txtHumidite_, "txtHumidite", t.humidity, "%");
     // The temperature may be below zero: its field also takes the minus sign.
-    txtTempAir_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("-?[0-9]*[,.]?[0-9]*"), txtTempAir_));
+    txtTempAir_->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]*[,.]?[0-9]*"), txtTempAir_));
     commaOnFocusLost(txtTempAir_, [this] { conditionsChanged(); });
     makeDecimalField(txtPression_, [this] { conditionsChanged(); });
     makeDecimalField(txtHumidite_, [this] { conditionsChanged(); });
@@ -394,10 +393,10 @@ Result<PowerCorrection> PowerWindow::chosenCorrection() const
         const std::string typed = edit->text().toStdString();
         const auto number = parseDouble(typed);
         if (!number)
-            return Failure{tr("%1: %2 %3 is not a number")
-                               .arg(QString::fromUtf8(t.conditions), edit->toolTip(),
-                                    QString::fromStdString(quotedValue(typed)))
-                               .toStdString()};
+            return Failure{
+                tr("%1: %2 %3 is not a number")
+                    .arg(QString::fromUtf8(t.conditions), edit->toolTip(), QString::fromStdString(quotedValue(typed)))
+                    .toStdString()};
         *value = *number;
     }
     if (const auto field = fieldOutOfRange(air))

@@ -48,8 +48,8 @@ int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
     p.drawText(QRect(area.left() + area.width() / 2, area.top(), area.width() / 2, lineHeight), Qt::AlignRight,
                qs(r.torqueAxisTitle));
 
-    const QRect picture(area.left() + valueWidth, area.top() + lineHeight + mm(2, dpi),
-                        area.width() - 2 * valueWidth, area.height() - 2 * lineHeight - mm(4, dpi));
+    const QRect picture(area.left() + valueWidth, area.top() + lineHeight + mm(2, dpi), area.width() - 2 * valueWidth,
+                        area.height() - 2 * lineHeight - mm(4, dpi));
     paintPlot(p, picture, r.chart, dpi / 96.0);
 
     p.setPen(Qt::black);
@@ -137,8 +137,8 @@ void paintRunReport(QPainter& p, const QRect& page, int dpi, const RunReport& r)
         if (left)
             leftY = paintSection(p, page.left(), leftY, columnWidth, dpi, r.sections[i]) + mm(4, dpi);
         else
-            rightY = paintSection(p, page.left() + columnWidth + gap, rightY, columnWidth, dpi, r.sections[i]) +
-                     mm(4, dpi);
+            rightY =
+                paintSection(p, page.left() + columnWidth + gap, rightY, columnWidth, dpi, r.sections[i]) + mm(4, dpi);
     }
 
     p.setFont(font(7.5));
@@ -156,8 +156,8 @@ std::string runReportPdf(const RunReport& report)
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
+                                         QPageLayout::Millimeter));
         writer.setTitle(QString::fromStdString(report.title + " – " + report.vehicleName));
         writer.setCreator("The Vornax Meter");
         QPainter painter(&writer);

@@ -62,9 +62,9 @@ ReportSection vehicleSection(const ReportInputs& in, const Varia& store, const A
         return v ? std::to_string(*v) : store.get(entry);
     };
     const std::string topGears = gears.size() > 4 ? gears[3] + "-" + gears.back() : gears[3];
-    s.lines.push_back({bareCaption(store.get("LbPerteBoite")),
-                       gears[0] + " " + loss("lbperte1e") + " %, " + gears[1] + "-" + gears[2] + " " +
-                           loss("LbPerteB") + " %, " + topGears + " " + loss("lbperte4e") + " %"});
+    s.lines.push_back({bareCaption(store.get("LbPerteBoite")), gears[0] + " " + loss("lbperte1e") + " %, " + gears[1] +
+                                                                   "-" + gears[2] + " " + loss("LbPerteB") + " %, " +
+                                                                   topGears + " " + loss("lbperte4e") + " %"});
     return s;
 }
 
@@ -86,8 +86,8 @@ std::optional<ReportSection> recordingSection(const ReportInputs& in, const Adde
             s.lines.push_back({t.uncertainty, "± " + formatPattern(*r.uncertaintyPct, Pattern::TwoDecimals) + " %"});
     }
     if (in.curve) {
-        s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points +
-                                        ", " + oneDecimal(in.curve->durationS) + " s"});
+        s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points + ", " +
+                                        oneDecimal(in.curve->durationS) + " s"});
     }
     if (!in.powerFile.empty())
         s.lines.push_back({t.powerCurve, in.powerFile});
@@ -101,8 +101,8 @@ ReportSection correctionSection(const PowerCorrection& c, const AddedTexts& t)
         s.lines.push_back({"Correction", t.none});
         return s;
     }
-    s.lines.push_back({"Correction", std::string(standardInfo(c.standard).name) + ", k = " +
-                                         formatPattern(c.factor, Pattern::ThreeDecimals)});
+    s.lines.push_back({"Correction", std::string(standardInfo(c.standard).name) +
+                                         ", k = " + formatPattern(c.factor, Pattern::ThreeDecimals)});
     s.lines.push_back({t.airTemp, doubleText(c.air.airTempC)});
     s.lines.push_back({t.pressure, doubleText(c.air.pressureHpa)});
     s.lines.push_back({t.humidity, doubleText(c.air.humidityPct)});

@@ -22,11 +22,11 @@ namespace vornax {
 
 // What is known of the recording; a figure left empty is left out.
 struct RecordingFacts {
-    std::string file;                       // name without folder
+    std::string file;  // name without folder
     std::optional<double> durationS;
-    std::optional<int> sparks;              // found at the default threshold
-    std::optional<std::string> method;      // smoothing method, when known
-    std::optional<double> uncertaintyPct;   // ± engine speed, with the precise method
+    std::optional<int> sparks;             // found at the default threshold
+    std::optional<std::string> method;     // smoothing method, when known
+    std::optional<double> uncertaintyPct;  // ± engine speed, with the precise method
 };
 
 // The engine-speed curve the power was computed from.
@@ -43,10 +43,10 @@ struct AccelerationFacts {
 };
 
 struct ReportInputs {
-    PowerResult result;                  // rows, extremes and chart scale
-    std::optional<int> gearIndex;        // the gear of the run, 0 = 1st, when known
-    PowerCorrection correction;          // already applied to `result`
-    std::string powerFile;               // the power curve file, when the report is made from one
+    PowerResult result;            // rows, extremes and chart scale
+    std::optional<int> gearIndex;  // the gear of the run, 0 = 1st, when known
+    PowerCorrection correction;    // already applied to `result`
+    std::string powerFile;         // the power curve file, when the report is made from one
     std::optional<CurveFacts> curve;
     std::optional<RecordingFacts> recording;
     std::optional<AccelerationFacts> acceleration;
@@ -61,14 +61,14 @@ struct ReportSection {
 };
 
 struct RunReport {
-    std::string title;           // "Rapport de mesure"
-    std::string vehicleName;     // Lbnom, as the window's title shows it
+    std::string title;        // "Rapport de mesure"
+    std::string vehicleName;  // Lbnom, as the window's title shows it
     std::string peaksTitle;
-    SummaryLines summary;        // the peak figures: exactly the window's Label22 and Label23
-    PlotList chart;              // the window's Picture1
-    AxisLabels axis;             // Label1 ... Label19, LabelC1 ... LabelC10
-    std::string powerAxisTitle;  // Label20
-    std::string torqueAxisTitle; // Label21
+    SummaryLines summary;         // the peak figures: exactly the window's Label22 and Label23
+    PlotList chart;               // the window's Picture1
+    AxisLabels axis;              // Label1 ... Label19, LabelC1 ... LabelC10
+    std::string powerAxisTitle;   // Label20
+    std::string torqueAxisTitle;  // Label21
     std::vector<ReportSection> sections;
     std::string foot;
 };

@@ -26,16 +26,15 @@ const std::array<const char*, kLanguageLines + 1>& lineMap()
         put(16, {"Lbnomdelamini", "LbBoitedevitesse", "LbRapportdePont", "Lb1er", "Lb2eme", "Lb3eme", "Lb4eme",
                  "LbPneumatique", "LbAerodynamique", "LbTextAerodynamique"});
         put(26, {"LbPerteBoite", "LbPoids", "LbAnnuler", "LbNouvelle", "LbExpert", "LbInertieMot"});
-        put(33, {"Lbfichier", "LbEnregistrerSous", "LbOuvrirREt", "LbouvrirWav", "Lbniveaufiltrage",
-                 "Lbseuildetection", "Lbnombredeteincel"});
+        put(33, {"Lbfichier", "LbEnregistrerSous", "LbOuvrirREt", "LbouvrirWav", "Lbniveaufiltrage", "Lbseuildetection",
+                 "Lbnombredeteincel"});
         put(41, {"LbTracer", "LbCourbe", "LbPuissance", "LbCouple", "LbCoupleinitial", "LbPuissanceinitial"});
-        put(48, {"LbVitesse", "LbChargeCourbeDeRegime", "LbFiltrer", "LbEnregistrer", "LbPuissanceEn",
-                 "LbCoupleEn"});
+        put(48, {"LbVitesse", "LbChargeCourbeDeRegime", "LbFiltrer", "LbEnregistrer", "LbPuissanceEn", "LbCoupleEn"});
         put(55, {"LbkmhMph", "Lbcoefkm", "LbUniteRegime", "LbUnitePuissance", "LbUniteCouple", "LbConvertionWatt",
                  "LbConvertionNm"});
-        put(63, {"LbcharcourP", "LbParaVitesse", "LbRegmiepassage", "LbTMPchange", "LbEstimation", "Lb400mDa",
-                 "Lb1000mDA", "Lb0100km", "Lb50100km", "LbVitessemaxi", "LbModification", "LbOriginie", "LbAutre",
-                 "LbEstimer"});
+        put(63,
+            {"LbcharcourP", "LbParaVitesse", "LbRegmiepassage", "LbTMPchange", "LbEstimation", "Lb400mDa", "Lb1000mDA",
+             "Lb0100km", "Lb50100km", "LbVitessemaxi", "LbModification", "LbOriginie", "LbAutre", "LbEstimer"});
         put(78, {"Lbboite1", "Lbboite2", "Lbboite3", "Lbboite4", "Lbboite5", "Lbboite6", "Lbmesbox1", "Lbmesbox2",
                  "LbtitreaideboiteV", "Lb3syn", "LbTsyn"});
         put(91, {"Lbpropos"});

@@ -17,7 +17,7 @@ namespace vornax {
 constexpr int kLanguageLines = 91;
 
 struct LanguageLoad {
-    int linesRead = 0;                      // 0 .. 91
+    int linesRead = 0;                         // 0 .. 91
     std::optional<std::string> autreCaption;   // line 10, when reached
     std::optional<std::string> langueCaption;  // line 12, when reached
 };

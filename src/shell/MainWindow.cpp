@@ -128,10 +128,9 @@ void MainWindow::chooseLanguage()
     if (const auto chosen = platform().openFile(request)) {
         const Status copied = installLanguageFile(*chosen, activeLanguageFile());
         if (!copied)
-            platform().message(tr("The language file could not be used: %1")
-                                   .arg(QString::fromStdString(copied.error()))
-                                   .toStdString(),
-                               langue_->text().toStdString(), MessageIcon::Warning);
+            platform().message(
+                tr("The language file could not be used: %1").arg(QString::fromStdString(copied.error())).toStdString(),
+                langue_->text().toStdString(), MessageIcon::Warning);
     }
     startUp();
 }

@@ -41,7 +41,7 @@ private:
     void showCaptions();
 
     QLabel* picture_ = nullptr;
-    bool toldLanguageProblem_ = false;  // a folder that cannot be written is said once
+    bool toldLanguageProblem_ = false;      // a folder that cannot be written is said once
     QString autreCaption_, langueCaption_;  // lines 10 and 12, once read
     QAction* mini_ = nullptr;
     QMenu* aquisition_ = nullptr;

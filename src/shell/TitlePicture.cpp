@@ -128,9 +128,9 @@ QPixmap titlePicture()
     QFont sub("DejaVu Sans", 11);
     p.setFont(sub);
     p.setPen(QColor(210, 215, 230));
-    p.drawText(QRectF(32, 150, 320, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QCoreApplication::translate("TitlePicture",
-                                           "Puissance et couple de la Mini\nà partir du signal d'allumage"));
+    p.drawText(
+        QRectF(32, 150, 320, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        QCoreApplication::translate("TitlePicture", "Puissance et couple de la Mini\nà partir du signal d'allumage"));
     QFont small("DejaVu Sans", 9);
     p.setFont(small);
     p.setPen(QColor(150, 160, 185));

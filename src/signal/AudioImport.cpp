@@ -40,7 +40,7 @@ constexpr const char* kAudioFormats =
     "ircam,nistsphere,sox,xwma";
 
 constexpr std::size_t kHeaderSlots = kWavHeaderBytes / sizeof(std::int16_t);
-constexpr double kSparkPeak = 96;                          // above rest: 224
+constexpr double kSparkPeak = 96;  // above rest: 224
 
 // Every audio decoder FFmpeg has, by name: the only decoders a file may reach.
 const std::string& audioDecoders()
@@ -100,7 +100,8 @@ std::optional<ChannelRequest> parseChannelRequest(std::string_view text)
         return ChannelRequest{ChannelRequest::Mode::Number, 1};
     if (text == "right")
         return ChannelRequest{ChannelRequest::Mode::Number, 2};
-    if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int number = std::stoi(std::string(text));
     if (number < 1 || number > 64)
@@ -108,10 +109,7 @@ std::optional<ChannelRequest> parseChannelRequest(std::string_view text)
     return ChannelRequest{ChannelRequest::Mode::Number, number};
 }
 
-std::string_view ImportedRecording::wav() const
-{
-    return {reinterpret_cast<const char*>(store_.data()), wavSize_};
-}
+std::string_view ImportedRecording::wav() const { return {reinterpret_cast<const char*>(store_.data()), wavSize_}; }
 
 std::span<const std::uint8_t> ImportedRecording::samples() const
 {
@@ -195,10 +193,11 @@ std::optional<ImportedRecording> canonicalAsItStands(const fs::path& file)
     r.channels = 1;
     r.durationSeconds = double(kept.sampleCount_) / kRecordingRate;
     const auto samples = kept.samples();
-    r.clippedFraction = samples.empty() ? 0.0
-                                        : double(std::count_if(samples.begin(), samples.end(),
-                                                               [](std::uint8_t v) { return v == 0 || v == 255; })) /
-                                              double(samples.size());
+    r.clippedFraction =
+        samples.empty()
+            ? 0.0
+            : double(std::count_if(samples.begin(), samples.end(), [](std::uint8_t v) { return v == 0 || v == 255; })) /
+                  double(samples.size());
     return kept;
 }
 
@@ -309,7 +308,8 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
             if (auto added = channels.add(converted); !added)
                 return added;
             if (progress && declared > 0) {
-                const int value = static_cast<int>(std::min(1.0, double(framesIn) / report.sampleRate / declared) * 90) * 100;
+                const int value =
+                    static_cast<int>(std::min(1.0, double(framesIn) / report.sampleRate / declared) * 90) * 100;
                 if (value != shown)
                     progress(shown = value);
             }

@@ -42,13 +42,13 @@ std::optional<ChannelRequest> parseChannelRequest(std::string_view text);
 
 // What the import found and did.
 struct ImportReport {
-    std::string format;      // the container, as FFmpeg names it ("wav", "mov,mp4,m4a,3gp,3g2,mj2", ...)
-    std::string codec;       // "pcm_s16le", "aac", ...
-    int sampleRate = 0;      // of the file, Hz
-    int channels = 0;        // of the file
-    int channel = 1;         // 1-based channel used; 0 for the mix of all
-    bool inverted = false;   // the sparks pointed down and were turned up
-    double gainDb = 0;       // from the file's full scale to the recorder's
+    std::string format;          // the container, as FFmpeg names it ("wav", "mov,mp4,m4a,3gp,3g2,mj2", ...)
+    std::string codec;           // "pcm_s16le", "aac", ...
+    int sampleRate = 0;          // of the file, Hz
+    int channels = 0;            // of the file
+    int channel = 1;             // 1-based channel used; 0 for the mix of all
+    bool inverted = false;       // the sparks pointed down and were turned up
+    double gainDb = 0;           // from the file's full scale to the recorder's
     double durationSeconds = 0;  // converted samples / 44 100
     double clippedFraction = 0;  // share of converted samples held at 0 or 255
 };
@@ -66,9 +66,9 @@ private:
     friend Result<ImportedRecording> importRecording(const std::filesystem::path&, const ChannelRequest&,
                                                      const Progress&);
     std::vector<std::int16_t> store_;  // header, then the samples (bytes at the end)
-    std::size_t dataOffset_ = 44;  // bytes before the samples
+    std::size_t dataOffset_ = 44;      // bytes before the samples
     std::size_t sampleCount_ = 0;
-    std::size_t wavSize_ = 0;     // the whole file
+    std::size_t wavSize_ = 0;  // the whole file
 };
 
 // True for a file the detection reads as it stands: RIFF/WAVE PCM, 8-bit,

@@ -45,8 +45,9 @@ Status loadCurveText(std::string_view text, Curve& curve)
         const auto time = parseSingle(std::string_view(line).substr(0, split));
         const auto speed = parseSingle(std::string_view(line).substr(split + 1));
         if (!time || !speed)
-            return Failure{
-                tx("CurveFile", "Fichier incorrect: ligne %1 %2 n'est pas un nombre").arg(number).arg(quotedValue(line))};
+            return Failure{tx("CurveFile", "Fichier incorrect: ligne %1 %2 n'est pas un nombre")
+                               .arg(number)
+                               .arg(quotedValue(line))};
         loaded.rows[j] = {*time, *speed};
     }
     loaded.pointCount = static_cast<int>(lines.size()) - 1;

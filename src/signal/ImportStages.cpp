@@ -31,7 +31,8 @@ void removeDrift(std::span<std::int16_t> s)
         const std::size_t upto = std::min(s.size(), last ? s.size() : static_cast<std::size_t>(centre[b + 1]) + 1);
         const double slope = last ? 0.0 : (level[b + 1] - level[b]) / (centre[b + 1] - centre[b]);
         const double from = b == 0 ? std::min(double(k), centre[0]) : double(k);
-        auto base = static_cast<std::int64_t>(std::llround((level[b] + slope * (std::max(from, centre[b]) - centre[b])) * 65536.0));
+        auto base = static_cast<std::int64_t>(
+            std::llround((level[b] + slope * (std::max(from, centre[b]) - centre[b])) * 65536.0));
         const auto rise = static_cast<std::int64_t>(std::llround(slope * 65536.0));
         for (; k < upto; ++k) {
             const std::int64_t v = std::int64_t(s[k]) - ((base + 32768) >> 16);

@@ -20,7 +20,7 @@ namespace vornax::importing {
 
 inline constexpr std::size_t kChoiceSamples = 20 * kRecordingRate;  // the channel is chosen on the first 20 s
 inline constexpr std::size_t kDriftBlock = kRecordingRate / 10;     // 100 ms
-inline constexpr double kStoreLevel = 8000;   // loudest of the first 20 s, in the 16-bit store
+inline constexpr double kStoreLevel = 8000;                         // loudest of the first 20 s, in the 16-bit store
 inline constexpr double kMostClipped = 0.001;
 
 // Nearest whole number, halves away from zero.
@@ -179,7 +179,7 @@ private:
     ChannelRequest request_;
     std::vector<std::int16_t>& store_;
     std::size_t expected_;
-    ChannelSamples opening_;          // every channel, until the choice
+    ChannelSamples opening_;  // every channel, until the choice
     std::vector<float> picked_, scratch_;
     bool decided_ = false, scaled_ = false;
     int channel_ = 1;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kDegree = 5;             // quintic: speed and acceleration are smooth
 constexpr int kPenaltyOrder = 4;       // fourth differences: a cubic is free of penalty
-constexpr double kKnotSeconds = 0.05; // knots far finer than any change of the engine's pull
+constexpr double kKnotSeconds = 0.05;  // knots far finer than any change of the engine's pull
 constexpr double kRowSeconds = 0.01;
 constexpr int kMaxRows = 32000;
 constexpr double kOutlierDeviations = 8.0;
@@ -417,8 +417,8 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
             const double speedQuantum = std::pow(10.0, std::floor(std::log10(rpm)) - 6.0);
             const double timeQuantum = std::ldexp(1.0, std::ilogb(std::max(result.peakTime, 1e-3)) - 23);
             const double rise = peak.curvature * rpmPerStep * kRowSeconds;  // rpm from one row to the next
-            pullShare = std::hypot(pullShare, speedQuantum / std::sqrt(6.0) / rise,
-                                   timeQuantum / std::sqrt(6.0) / kRowSeconds);
+            pullShare =
+                std::hypot(pullShare, speedQuantum / std::sqrt(6.0) / rise, timeQuantum / std::sqrt(6.0) / kRowSeconds);
         }
         result.rpmUncertaintyPct = 100.0 * speedShare;
         result.powerUncertaintyPct = 100.0 * std::hypot(speedShare, pullShare);
@@ -431,8 +431,7 @@ std::string uncertaintyText(double percent, bool english)
     char text[32];
     // Two significant digits (at most six decimals): the figures run from
     // ten-thousandths of a percent (the speed) to tenths (the power).
-    const int decimals =
-        percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
+    const int decimals = percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
     std::snprintf(text, sizeof text, "%.*f", decimals, percent);
     std::string result = text;
     if (!english)

@@ -38,8 +38,8 @@ struct PreciseCurve {
     Curve curve;
     bool truncated = false;
     SparkCheck check;
-    int sparksFitted = 0;  // kept by the check and by the residual pass
-    int outliers = 0;      // kept by the check, then set aside: residual over 8 noise deviations
+    int sparksFitted = 0;    // kept by the check and by the residual pass
+    int outliers = 0;        // kept by the check, then set aside: residual over 8 noise deviations
     double timingNoise = 0;  // s, one standard deviation of a spark time, as measured
     double smoothing = 0;    // the penalty weight chosen (relative to the data's own scale)
     // At the row where speed x acceleration (the power spent accelerating) is

@@ -36,7 +36,8 @@ std::vector<double> localIntervals(const std::vector<double>& times)
 }
 
 // Spark steps from spark `from` to spark `to` measured in the local interval.
-double stepsBetween(const std::vector<double>& times, const std::vector<double>& local, std::size_t from, std::size_t to)
+double stepsBetween(const std::vector<double>& times, const std::vector<double>& local, std::size_t from,
+                    std::size_t to)
 {
     const std::size_t interval = std::min(from, to);  // the interval leaving the earlier spark
     const double reference = local[std::min(interval, local.size() - 1)];

@@ -41,7 +41,10 @@ double crossingPosition(ByteReader& in, std::int64_t i, int threshold, bool low)
     return double(i - 1) + short_ / rise;
 }
 
-std::int64_t positionOf(float seconds) { return static_cast<std::int64_t>(std::nearbyint(double(seconds) * kTimeRate)); }
+std::int64_t positionOf(float seconds)
+{
+    return static_cast<std::int64_t>(std::nearbyint(double(seconds) * kTimeRate));
+}
 
 // The cycling progress of the spark-leaving loop, passed on only every 64th
 // step so that a window's progress bar does not slow the scan down.
@@ -156,7 +159,8 @@ Result<Detection> Traiter(std::string_view file, const DetectionSettings& settin
 
         if (sample >= threshold && !in.exhausted()) {
             // (Before the file, bytes read as 0: below any threshold above 0.)
-            const std::int64_t below = i + 1 < 1 && 0 < threshold ? i + 1 : findByte(file, i + 1, Side::Below, threshold);
+            const std::int64_t below =
+                i + 1 < 1 && 0 < threshold ? i + 1 : findByte(file, i + 1, Side::Below, threshold);
             leaving.steps(below - i);
             i = below;
             sample = in.at(i);

@@ -13,17 +13,17 @@
 namespace vornax {
 
 struct DetectionSettings {
-    float sparksPerRev = 0.5f;    // 0.5 (one spark every second revolution) or 2
-    float startSeconds = 0.0f;    // start position = nearest integer of start x 44 100
-    float endSeconds = 1000.0f;   // end position, likewise
-    int threshold = 165;          // 128..255 in the high polarity, 1..128 in the low one
-    bool lowPolarity = false;     // "1 - 128": a spark is a byte at or below the threshold
-    float antiBounce = 0.3f;      // minimum gap after a spark = value x 441 samples
-    float bounding = 0.05f;       // largest relative speed change per spark, from the 101st
+    float sparksPerRev = 0.5f;   // 0.5 (one spark every second revolution) or 2
+    float startSeconds = 0.0f;   // start position = nearest integer of start x 44 100
+    float endSeconds = 1000.0f;  // end position, likewise
+    int threshold = 165;         // 128..255 in the high polarity, 1..128 in the low one
+    bool lowPolarity = false;    // "1 - 128": a spark is a byte at or below the threshold
+    float antiBounce = 0.3f;     // minimum gap after a spark = value x 441 samples
+    float bounding = 0.05f;      // largest relative speed change per spark, from the 101st
 };
 
 struct Detection {
-    Curve curve;                  // rows 1..pointCount: one spark each; row 0 is (0, 0)
+    Curve curve;  // rows 1..pointCount: one spark each; row 0 is (0, 0)
     WavHeader header;
     std::int64_t frameCount = 0;  // data size / block align
     int crossings = 0;            // sparks found at a threshold crossing (not the end-of-file point)

@@ -9,7 +9,8 @@
 
 namespace vornax {
 
-std::string makeWav(std::string_view data, std::uint32_t sampleRate, std::uint16_t channels, std::uint16_t bitsPerSample)
+std::string makeWav(std::string_view data, std::uint32_t sampleRate, std::uint16_t channels,
+                    std::uint16_t bitsPerSample)
 {
     std::string out = pcmWavHeader(static_cast<std::uint32_t>(data.size()), sampleRate, channels, bitsPerSample);
     out.reserve(out.size() + data.size());

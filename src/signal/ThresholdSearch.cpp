@@ -12,12 +12,9 @@ namespace {
 bool onSide(int byte, Side side, int threshold)
 {
     switch (side) {
-    case Side::AtOrAbove:
-        return byte >= threshold;
-    case Side::AtOrBelow:
-        return byte <= threshold;
-    case Side::Below:
-        return byte < threshold;
+    case Side::AtOrAbove: return byte >= threshold;
+    case Side::AtOrBelow: return byte <= threshold;
+    case Side::Below: return byte < threshold;
     }
     return false;
 }

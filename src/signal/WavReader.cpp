@@ -112,7 +112,9 @@ std::optional<std::string> recordingProblem(std::string_view file)
         return h.channels == 2 ? tx("WavReader", "stereo recording; record in mono").str()
                                : tx("WavReader", "unusable channel count %1").arg(std::to_string(h.channels)).str();
     if (h.bitsPerSample != 8 || h.blockAlign != 1)
-        return tx("WavReader", "%1-bit samples; record 8-bit mono at 44100 Hz").arg(std::to_string(h.bitsPerSample)).str();
+        return tx("WavReader", "%1-bit samples; record 8-bit mono at 44100 Hz")
+            .arg(std::to_string(h.bitsPerSample))
+            .str();
     if (h.sampleRate != 44100)
         return tx("WavReader", "%1 Hz recording; record at 44100 Hz").arg(std::to_string(h.sampleRate)).str();
     const std::int64_t available = static_cast<std::int64_t>(file.size()) - (h.dataStart - 1);

@@ -57,7 +57,7 @@ Result<WavHeader> scanHeader(std::string_view file);
 // What the waveform drawing gets from a load.
 struct WavLoad {
     WavHeader header;
-    std::string channelText;     // "Mono" or "Stereo"
+    std::string channelText;      // "Mono" or "Stereo"
     std::int64_t frameCount = 0;  // data size / (2 for mono, 4 for stereo), rounded
     std::int64_t dataStart = 0;
 };

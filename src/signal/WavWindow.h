@@ -77,7 +77,7 @@ private:
     void layoutOnResize();
 
     // Load, drawing and detection on wavPath_; false when they stopped.
-    std::optional<MappedFile> mapRecording();  // says why when it cannot
+    std::optional<MappedFile> mapRecording();        // says why when it cannot
     std::optional<float> recordingDuration() const;  // s, of wavPath_; silent
     bool Charger();
     // Draws the signal; false (after its message) for one it cannot draw.
@@ -96,8 +96,8 @@ private:
     // Any other audio file is converted into the Wav folder first; false
     // when that fails or is cancelled (wavPath_ then stays as it was).
     bool convertChosenRecording(const std::string& previous);
-    void autoThreshold();      // "Auto": threshold and polarity from the recording
-    void drawWaveform();       // the trace from the scroll bar's place
+    void autoThreshold();  // "Auto": threshold and polarity from the recording
+    void drawWaveform();   // the trace from the scroll bar's place
     void setPolarity(bool low);
 
     void polaritySwitched();
@@ -120,9 +120,9 @@ private:
     QProgressBar* prowav_ = nullptr;
     QSlider* slider1_ = nullptr;
     QSlider* slider4_ = nullptr;
-    QPushButton* autoButton_ = nullptr;   // beside the threshold slider
-    QLabel* autoLabel_ = nullptr;         // the threshold it chose
-    QScrollBar* waveScroll_ = nullptr;    // under the signal, when zoomed past it
+    QPushButton* autoButton_ = nullptr;  // beside the threshold slider
+    QLabel* autoLabel_ = nullptr;        // the threshold it chose
+    QScrollBar* waveScroll_ = nullptr;   // under the signal, when zoomed past it
     QLabel* label4_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QGroupBox* sparksFrame_ = nullptr;
@@ -144,7 +144,7 @@ private:
     QCheckBox* bezierCheck_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QSlider* slider2_ = nullptr;
-    QLabel* filterLevelLabel_ = nullptr;   // the test frame's "Niveau du filtre"
+    QLabel* filterLevelLabel_ = nullptr;  // the test frame's "Niveau du filtre"
     QLineEdit* text1_ = nullptr;
     QLineEdit* text3_ = nullptr;
     std::array<QLabel*, 10> speedLabels_{};  // Label5 .. Label12, Label1, Label13

@@ -183,7 +183,7 @@ void WavWindow::buildControls()
     text3_ = named(new QLineEdit("0,3", detectionFrame_), "Text3");
     text3_->setGeometry(195, 62, 45, 22);
 
-    static constexpr const char* speedNames[10] = {"Label5", "Label6", "Label7",  "Label8", "Label9",
+    static constexpr const char* speedNames[10] = {"Label5",  "Label6",  "Label7",  "Label8", "Label9",
                                                    "Label10", "Label11", "Label12", "Label1", "Label13"};
     for (std::size_t k = 0; k < speedLabels_.size(); ++k) {
         speedLabels_[k] = named(new QLabel(a), speedNames[k]);
@@ -208,7 +208,8 @@ void WavWindow::buildControls()
     const bool testMode = store().get("lblVersion") == "Qavo";
     filterFrame_->setVisible(testMode);
     detectionFrame_->setVisible(testMode);
-    designSize_ = QSize(px(kAreaWidth + (testMode ? kTestModeExtra : 0)), px(kAreaHeight) + menuBar_->sizeHint().height());
+    designSize_ =
+        QSize(px(kAreaWidth + (testMode ? kTestModeExtra : 0)), px(kAreaHeight) + menuBar_->sizeHint().height());
     resize(designSize_);
 }
 

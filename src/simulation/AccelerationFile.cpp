@@ -29,8 +29,9 @@ Status saveAccelerationFile(const std::filesystem::path& file, const Acceleratio
 {
     const auto factor = store.single("Lbcoefkm");
     if (!factor)
-        return Failure{tx("AccelerationFile", "Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1")
-                           .arg(quotedValue(store.get("Lbcoefkm")))};
+        return Failure{
+            tx("AccelerationFile", "Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1")
+                .arg(quotedValue(store.get("Lbcoefkm")))};
     return writeFileAtomically(file, accelerationFileBytes(model.series(), model.shownLength(), *factor));
 }
 

@@ -11,7 +11,7 @@
 namespace vornax {
 namespace {
 
-constexpr float kStep = 0.01f;         // s, one sample per step
+constexpr float kStep = 0.01f;  // s, one sample per step
 constexpr float kPi = physics::kSimulationPi;
 constexpr double kHalfRho = physics::kHalfAirDensity;
 constexpr double kRolling = physics::kRollingPerKg;

@@ -24,12 +24,12 @@ struct PhaseQuantities;
 
 // The texts of the window's input fields, as typed (decimal comma).
 struct SimulationFields {
-    std::string textPoid;    // mass, kg (whole number)
-    std::string TextRP;      // final drive ratio
-    std::string InertieVol;  // engine inertia, kg·m²
-    std::string TextPneuL;   // tyre width, mm
-    std::string TextPneuH;   // tyre height, % of the width
-    std::string TextPneuD;   // rim diameter, inch
+    std::string textPoid;        // mass, kg (whole number)
+    std::string TextRP;          // final drive ratio
+    std::string InertieVol;      // engine inertia, kg·m²
+    std::string TextPneuL;       // tyre width, mm
+    std::string TextPneuH;       // tyre height, % of the width
+    std::string TextPneuD;       // rim diameter, inch
     std::string RPMCh = "4500";  // gear-change engine speed, tr/min
     std::string TMPch = "0,5";   // gear-change time, s
     std::string txtfin = "60";   // simulated duration, s
@@ -53,7 +53,7 @@ struct ResultSeries {
     std::vector<float> time = std::vector<float>(kLastIndex + 1, 0.0f);      // s
     std::vector<float> speed = std::vector<float>(kLastIndex + 1, 0.0f);     // km/h
     std::vector<float> distance = std::vector<float>(kLastIndex + 1, 0.0f);  // m
-    std::int32_t index = 0;  // the last sample written
+    std::int32_t index = 0;                                                  // the last sample written
 };
 
 // The texts of the result labels. A figure the last run never attained is

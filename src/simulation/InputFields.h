@@ -13,9 +13,9 @@
 namespace vornax {
 
 struct VehicleChoice {
-    const char* frame;   // the frame that holds the pair and its fields
-    const char* stored;  // option button: the stored value, fields locked
-    const char* other;   // option button: another value, fields editable
+    const char* frame;                                        // the frame that holds the pair and its fields
+    const char* stored;                                       // option button: the stored value, fields locked
+    const char* other;                                        // option button: another value, fields editable
     std::vector<std::pair<const char*, const char*>> fields;  // field, store entry
 };
 

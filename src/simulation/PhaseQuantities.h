@@ -16,19 +16,19 @@ const char* gearRatioEntry(int phase);
 const char* lossEntry(int phase);
 
 struct PhaseQuantities {
-    std::int16_t mass = 0;  // kg
-    float radius = 0;       // wheel radius, m
+    std::int16_t mass = 0;    // kg
+    float radius = 0;         // wheel radius, m
     float circumference = 0;  // m
-    float scx = 0;          // m²
+    float scx = 0;            // m²
     float finalDrive = 0;
-    float gearRatio = 0;    // phases 0-6
-    float lossFactor = 1;   // 1 / (1 - loss / 100), phases 0-6
+    float gearRatio = 0;      // phases 0-6
+    float lossFactor = 1;     // 1 / (1 - loss / 100), phases 0-6
     float engineInertia = 0;  // kg·m², gear phases
-    float changeRpm = 0;    // tr/min
-    float changeTime = 0;   // s
-    float duration = 0;     // s
-    float torqueFactor = 1;  // LbConvertionNm: display torque units per N·m
-    float speedFactor = 1;   // Lbcoefkm: display speed per km/h
+    float changeRpm = 0;      // tr/min
+    float changeTime = 0;     // s
+    float duration = 0;       // s
+    float torqueFactor = 1;   // LbConvertionNm: display torque units per N·m
+    float speedFactor = 1;    // Lbcoefkm: display speed per km/h
     int gears = 4;
 };
 

@@ -54,14 +54,10 @@ Status checkRunInputs(const SimulationInputs& in)
         bool whole;
     };
     const Field fields[] = {
-        {store.get("LbRapportdePont"), f.TextRP, false},
-        {store.get("LbPoids"), f.textPoid, true},
-        {store.get("LbInertieMot"), f.InertieVol, false},
-        {entryCaption(store, "LbLp"), f.TextPneuL, true},
-        {entryCaption(store, "LbHp"), f.TextPneuH, true},
-        {entryCaption(store, "LbDp"), f.TextPneuD, true},
-        {store.get("LbRegmiepassage"), f.RPMCh, false},
-        {store.get("LbTMPchange"), f.TMPch, false},
+        {store.get("LbRapportdePont"), f.TextRP, false},  {store.get("LbPoids"), f.textPoid, true},
+        {store.get("LbInertieMot"), f.InertieVol, false}, {entryCaption(store, "LbLp"), f.TextPneuL, true},
+        {entryCaption(store, "LbHp"), f.TextPneuH, true}, {entryCaption(store, "LbDp"), f.TextPneuD, true},
+        {store.get("LbRegmiepassage"), f.RPMCh, false},   {store.get("LbTMPchange"), f.TMPch, false},
         {tx("RunChecks", "Durée (s)"), f.txtfin, false},
     };
     for (const Field& field : fields) {
@@ -81,7 +77,7 @@ Status checkRunInputs(const SimulationInputs& in)
     for (const std::string& entry : entries) {
         const std::string& text = in.store.get(entry);
         const bool whole = entry.rfind("lbperte", 0) == 0 || entry == "LbPerteB";
-        const bool converts = whole ? in.store.int16(entry).has_value()
+        const bool converts = whole                 ? in.store.int16(entry).has_value()
                               : entry == "lblboite" ? parseDouble(text).has_value()
                                                     : in.store.single(entry).has_value();
         if (!converts) {

@@ -131,7 +131,9 @@ void SimTD::buildEstimation()
         const char* caption;
         const char* value;
         int y;
-    } rows[] = {{"Label0100", "lbT0100", 24}, {"Label400DA", "lb400mDA", 48}, {"Label1000DA", "lb1000mDA", 72},
+    } rows[] = {{"Label0100", "lbT0100", 24},
+                {"Label400DA", "lb400mDA", 48},
+                {"Label1000DA", "lb1000mDA", 72},
                 {"LabelVMAXI", "lbVmaxi", 96}};
     for (const Row& row : rows) {
         label(frame, row.caption, 10, row.y, 150);
@@ -383,9 +385,8 @@ void SimTD::DrawSpeedTime()
     const auto factor = store().single("Lbcoefkm");
     if (!factor)
         return;
-    const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(),
-                                                           model_->maxSpeed(), *factor, picture_->scaleWidth(),
-                                                           picture_->scaleHeight());
+    const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(), model_->maxSpeed(),
+                                                           *factor, picture_->scaleWidth(), picture_->scaleHeight());
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
     picture_->add(picture.plot);

@@ -21,10 +21,10 @@ struct SpeedTimePicture {
     // In the scale drawn on (the new one, or the surface's): the speed and the
     // distance polylines, then the grid lines.
     PlotList plot;
-    std::array<std::string, 10> timeLabels;                    // LBT0 … LBT9
-    std::array<std::optional<std::string>, 6> speedLabels;     // LBV0 … LBV5; nullopt keeps the text
-    std::array<std::string, 6> distanceLabels;                 // LBD0 … LBD3, LbD4, LBD5
-    float maxSpeed = 0;  // the larger of the run's and the samples' top speed
+    std::array<std::string, 10> timeLabels;                 // LBT0 … LBT9
+    std::array<std::optional<std::string>, 6> speedLabels;  // LBV0 … LBV5; nullopt keeps the text
+    std::array<std::string, 6> distanceLabels;              // LBD0 … LBD3, LbD4, LBD5
+    float maxSpeed = 0;                                     // the larger of the run's and the samples' top speed
 };
 
 inline constexpr Rgb kSpeedCurveColour{255, 0, 0};

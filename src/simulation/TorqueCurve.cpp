@@ -22,7 +22,8 @@ Failure incorrect(std::size_t lineIndex, const std::string& why)
 Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, float currentWatt, float currentNm)
 {
     if (lines.size() > kMaxPowerCurveLines)
-        return Failure{tx("TorqueCurve", "Fichier Incorrect : plus de %1 lignes").arg(std::to_string(kMaxPowerCurveLines))};
+        return Failure{
+            tx("TorqueCurve", "Fichier Incorrect : plus de %1 lignes").arg(std::to_string(kMaxPowerCurveLines))};
 
     // Empty lines at the end (a file saved again by a text editor) are no
     // part of the curve.

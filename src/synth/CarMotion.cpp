@@ -56,8 +56,9 @@ double wheelAcceleration(const CarInGear& car, const EngineCurve& engine, double
 Result<CarRun> runCar(const CarInGear& car, const EngineCurve& engine, const RunSettings& settings)
 {
     if (!(settings.startRpm >= engine.lowestRpm()) || !(settings.endRpm <= engine.highestRpm()))
-        return Failure{"the engine curve " + engine.name() + " covers " + formatPattern(engine.lowestRpm(), Pattern::Whole) +
-                       " to " + formatPattern(engine.highestRpm(), Pattern::Whole) + " rpm"};
+        return Failure{"the engine curve " + engine.name() + " covers " +
+                       formatPattern(engine.lowestRpm(), Pattern::Whole) + " to " +
+                       formatPattern(engine.highestRpm(), Pattern::Whole) + " rpm"};
     if (!(settings.endRpm > settings.startRpm))
         return Failure{"the end engine speed must lie above the start engine speed"};
     if (!(settings.sparksPerRev > 0))

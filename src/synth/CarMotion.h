@@ -18,13 +18,13 @@ namespace vornax {
 
 // The vehicle in one gear, from the committed store entries.
 struct CarInGear {
-    double wheelRadius = 0;    // m, from the tyre's width, aspect ratio and rim
-    float overallRatio = 0;    // gear ratio × final drive, single precision
-    int lossPercent = 0;       // the gear's transmission loss, whole percent
+    double wheelRadius = 0;  // m, from the tyre's width, aspect ratio and rim
+    float overallRatio = 0;  // gear ratio × final drive, single precision
+    int lossPercent = 0;     // the gear's transmission loss, whole percent
     int massKg = 0;
-    float scx = 0;             // drag area, m²
-    float engineInertia = 0;   // kg·m²
-    float wheelInertia = 0;    // kg·m²
+    float scx = 0;            // drag area, m²
+    float engineInertia = 0;  // kg·m²
+    float wheelInertia = 0;   // kg·m²
 };
 
 // The vehicle in gear 1 ... 6, read by the power computation's own reader
@@ -52,8 +52,8 @@ struct CarRun {
 struct RunSettings {
     double startRpm = 2000;
     double endRpm = 5800;
-    double sparksPerRev = 0.5;  // one spark every second revolution
-    double firstSparkAngle = 0; // crank angle of the first spark after the start, 0 ... 1 of a spark interval
+    double sparksPerRev = 0.5;   // one spark every second revolution
+    double firstSparkAngle = 0;  // crank angle of the first spark after the start, 0 ... 1 of a spark interval
     double maxSeconds = 300;
 };
 

@@ -22,8 +22,8 @@ EngineCurve::EngineCurve(std::string name, std::string description, std::vector<
         const double sig = h0 / (h0 + h1);
         const double p = sig * secondDerivatives_[i - 1] + 2.0;
         secondDerivatives_[i] = (sig - 1.0) / p;
-        const double slope = (points_[i + 1].torque - points_[i].torque) / h1 -
-                             (points_[i].torque - points_[i - 1].torque) / h0;
+        const double slope =
+            (points_[i + 1].torque - points_[i].torque) / h1 - (points_[i].torque - points_[i - 1].torque) / h0;
         u[i] = (6.0 * slope / (h0 + h1) - sig * u[i - 1]) / p;
     }
     for (std::size_t k = n - 1; k-- > 0;)
@@ -36,8 +36,8 @@ double EngineCurve::torque(double rpm) const
         return points_.front().torque;
     if (rpm >= points_.back().rpm)
         return points_.back().torque;
-    const auto above = std::upper_bound(points_.begin(), points_.end(), rpm,
-                                        [](double r, const TorquePoint& p) { return r < p.rpm; });
+    const auto above =
+        std::upper_bound(points_.begin(), points_.end(), rpm, [](double r, const TorquePoint& p) { return r < p.rpm; });
     const std::size_t hi = static_cast<std::size_t>(above - points_.begin());
     const std::size_t lo = hi - 1;
     const double h = points_[hi].rpm - points_[lo].rpm;
@@ -47,29 +47,57 @@ double EngineCurve::torque(double rpm) const
            ((a * a * a - a) * secondDerivatives_[lo] + (b * b * b - b) * secondDerivatives_[hi]) * h * h / 6.0;
 }
 
-double EngineCurve::power(double rpm) const
-{
-    return torque(rpm) * rpm * 2.0 * std::numbers::pi / 60.0;
-}
+double EngineCurve::power(double rpm) const { return torque(rpm) * rpm * 2.0 * std::numbers::pi / 60.0; }
 
 const std::vector<EngineCurve>& shippedEngines()
 {
     static const std::vector<EngineCurve> engines{
         // 848 cm³, single carburettor: about 34 hp at 5 500 rpm, 60 N·m near 3 000.
         EngineCurve("850", "848 cm3, standard",
-                    {{1000, 44.0}, {1500, 50.0}, {2000, 55.0}, {2500, 58.5}, {3000, 60.0}, {3500, 59.5},
-                     {4000, 57.5}, {4500, 52.5}, {5000, 48.0}, {5500, 44.5}, {6000, 38.0}, {6500, 30.0}}),
+                    {{1000, 44.0},
+                     {1500, 50.0},
+                     {2000, 55.0},
+                     {2500, 58.5},
+                     {3000, 60.0},
+                     {3500, 59.5},
+                     {4000, 57.5},
+                     {4500, 52.5},
+                     {5000, 48.0},
+                     {5500, 44.5},
+                     {6000, 38.0},
+                     {6500, 30.0}}),
         // 1 275 cm³, single carburettor: about 58 hp near 5 400 rpm, 92 N·m at 3 000.
         EngineCurve("1275", "1275 cm3, standard",
-                    {{1000, 70.0}, {1500, 78.0}, {2000, 85.0}, {2500, 90.0}, {3000, 92.0}, {3500, 91.0},
-                     {4000, 88.5}, {4500, 85.0}, {5000, 80.5}, {5500, 74.5}, {6000, 66.0}, {6500, 56.0},
+                    {{1000, 70.0},
+                     {1500, 78.0},
+                     {2000, 85.0},
+                     {2500, 90.0},
+                     {3000, 92.0},
+                     {3500, 91.0},
+                     {4000, 88.5},
+                     {4500, 85.0},
+                     {5000, 80.5},
+                     {5500, 74.5},
+                     {6000, 66.0},
+                     {6500, 56.0},
                      {7000, 45.0}}),
         // 1 380 cm³ bored and tuned (cam, head, twin carburettors): about
         // 92 hp near 6 000 rpm, 122 N·m at 4 500.
         EngineCurve("1380", "1380 cm3, tuned",
-                    {{1000, 78.0}, {1500, 88.0}, {2000, 97.0}, {2500, 105.0}, {3000, 112.0}, {3500, 117.0},
-                     {4000, 120.5}, {4500, 122.0}, {5000, 120.5}, {5500, 116.0}, {6000, 108.0}, {6500, 96.0},
-                     {7000, 82.0}, {7500, 66.0}}),
+                    {{1000, 78.0},
+                     {1500, 88.0},
+                     {2000, 97.0},
+                     {2500, 105.0},
+                     {3000, 112.0},
+                     {3500, 117.0},
+                     {4000, 120.5},
+                     {4500, 122.0},
+                     {5000, 120.5},
+                     {5500, 116.0},
+                     {6000, 108.0},
+                     {6500, 96.0},
+                     {7000, 82.0},
+                     {7500, 66.0}}),
     };
     return engines;
 }

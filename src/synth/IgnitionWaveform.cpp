@@ -10,10 +10,10 @@ namespace vornax {
 std::string ignitionSamples(const std::vector<double>& sparkTimes, const WaveformSettings& settings)
 {
     constexpr double kTwoPi = 2.0 * std::numbers::pi;
-    constexpr double kRing = 2000.0;     // Hz
-    constexpr double kDecay = 0.0006;    // s
-    constexpr double kAmplitude = 140.0; // sample steps, before the decay
-    constexpr int kPulseSamples = 120;   // about 2,7 ms: the pulse has died out
+    constexpr double kRing = 2000.0;          // Hz
+    constexpr double kDecay = 0.0006;         // s
+    constexpr double kAmplitude = 140.0;      // sample steps, before the decay
+    constexpr int kPulseSamples = 120;        // about 2,7 ms: the pulse has died out
     constexpr double kRate = kRecordingRate;  // samples per second, for times in s
 
     const auto count = static_cast<std::size_t>(std::max(0.0, std::ceil(settings.seconds * kRate)));
@@ -44,7 +44,8 @@ std::string ignitionSamples(const std::vector<double>& sparkTimes, const Wavefor
     std::string samples(count, '\0');
     for (std::size_t n = 0; n < count; ++n) {
         const double t = n / kRate;
-        const double rest = 128.0 + 4.0 * std::sin(kTwoPi * 0.23 * t + phase1) + 2.5 * std::sin(kTwoPi * 0.71 * t + phase2);
+        const double rest =
+            128.0 + 4.0 * std::sin(kTwoPi * 0.23 * t + phase1) + 2.5 * std::sin(kTwoPi * 0.71 * t + phase2);
         const double v = rest + level[n] + (settings.noise > 0 ? noise(random) : 0.0);
         samples[n] = static_cast<char>(std::clamp<long>(std::lround(v), 0, 255));
     }

@@ -11,9 +11,9 @@
 namespace vornax {
 
 struct WaveformSettings {
-    double seconds = 0;          // length of the recording
-    bool lowPolarity = false;    // pulses swing downwards first ("1 - 128")
-    double noise = 2.0;          // standard deviation of the random part, in sample steps
+    double seconds = 0;        // length of the recording
+    bool lowPolarity = false;  // pulses swing downwards first ("1 - 128")
+    double noise = 2.0;        // standard deviation of the random part, in sample steps
     unsigned seed = 1;
 };
 

@@ -19,12 +19,12 @@ struct SynthSettings {
     int gear = 3;                 // 1 ... 6
     double startRpm = 2000;
     double endRpm = 5800;
-    double sparksPerRev = 0.5;    // 0.5 or 2
+    double sparksPerRev = 0.5;  // 0.5 or 2
     bool lowPolarity = false;
-    double noise = 2.0;           // standard deviation of the background noise, sample steps
+    double noise = 2.0;  // standard deviation of the background noise, sample steps
     unsigned seed = 1;
-    int droppedSparks = 0;        // sparks left out of the signal, at random places (never the first or last)
-    int strayPulses = 0;          // pulses added at random times of the run (interference)
+    int droppedSparks = 0;  // sparks left out of the signal, at random places (never the first or last)
+    int strayPulses = 0;    // pulses added at random times of the run (interference)
 };
 
 struct SynthRecording {

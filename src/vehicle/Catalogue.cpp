@@ -8,19 +8,18 @@ namespace {
 // The words of the lists are marked for translation: the editor's window
 // shows them in the language in force (context "Catalogue").
 const std::vector<std::string> kFinalDrives = {
-    "2,76", "2,95", "3,105", "3,211", "3,27", "3,35", "3,444", "3,674", "3,765", "3,928",
-    "3,938", "4,08", "4,133", "4,23", "4,267", "4,31", "4,33", "4,57", "4,67", txNoop("Catalogue", "Autre")};
+    "2,76",  "2,95", "3,105", "3,211", "3,27",  "3,35", "3,444", "3,674", "3,765", "3,928",
+    "3,938", "4,08", "4,133", "4,23",  "4,267", "4,31", "4,33",  "4,57",  "4,67",  txNoop("Catalogue", "Autre")};
 
-const std::vector<std::string> kGearboxes = {
-    txNoop("Catalogue", "Boite 3 sync. Standard"),
-    txNoop("Catalogue", "Boite 3 sync. Cooper"),
-    txNoop("Catalogue", "Boite 3 sync. Etagement court"),
-    txNoop("Catalogue", "Boite 4 sync. Standard-Inno90"),
-    txNoop("Catalogue", "Boite 4 sync. S-1275GT-Inno120L"),
-    txNoop("Catalogue", "Boite 4 sync. Moteur A+"),
-    txNoop("Catalogue", "Boite 4 Autre"),
-    txNoop("Catalogue", "Boite 5"),
-    txNoop("Catalogue", "Boite 6")};
+const std::vector<std::string> kGearboxes = {txNoop("Catalogue", "Boite 3 sync. Standard"),
+                                             txNoop("Catalogue", "Boite 3 sync. Cooper"),
+                                             txNoop("Catalogue", "Boite 3 sync. Etagement court"),
+                                             txNoop("Catalogue", "Boite 4 sync. Standard-Inno90"),
+                                             txNoop("Catalogue", "Boite 4 sync. S-1275GT-Inno120L"),
+                                             txNoop("Catalogue", "Boite 4 sync. Moteur A+"),
+                                             txNoop("Catalogue", "Boite 4 Autre"),
+                                             txNoop("Catalogue", "Boite 5"),
+                                             txNoop("Catalogue", "Boite 6")};
 
 // 1st, 2nd, 3rd, 4th of the fixed gearboxes, as the editor writes them.
 constexpr std::array<std::array<const char*, 4>, 6> kGearboxRatios = {{
@@ -38,8 +37,8 @@ const std::vector<std::string> kGearboxCuts = {txNoop("Catalogue", "Standard"), 
 const std::vector<std::string> kDiffCuts = {txNoop("Catalogue", "Standard"), txNoop("Catalogue", "Droit"),
                                             txNoop("Catalogue", "Semi-élicoïdale")};
 
-const std::vector<std::string> kTyres = {"145/80/10", "165/70/10", "145/70/12", "165/60/12",
-                                         "165/55/12", "175/50/13", txNoop("Catalogue", "Autre")};
+const std::vector<std::string> kTyres = {
+    "145/80/10", "165/70/10", "145/70/12", "165/60/12", "165/55/12", "175/50/13", txNoop("Catalogue", "Autre")};
 constexpr std::array<TyreSize, 6> kTyreSizes = {{
     {"145", "80", "10"},
     {"165", "70", "10"},

@@ -46,9 +46,10 @@ Status commitVehicleHeadless(Varia& store, const HeadlessVehicleOptions& options
         typeOther(editor, ListId::Imot, kEngineAutre, Field::Imot, *options.engineInertia);
     if (const auto problem = editor.unusableField()) {
         using Kind = VehicleEditor::FieldProblem::Kind;
-        const std::string why = problem->kind == Kind::Empty        ? "is empty"
-                                : problem->kind == Kind::NotANumber ? "is " + quotedValue(problem->text) + ", not a number"
-                                                                    : "is " + quotedValue(problem->text) + ", not above zero";
+        const std::string why = problem->kind == Kind::Empty ? "is empty"
+                                : problem->kind == Kind::NotANumber
+                                    ? "is " + quotedValue(problem->text) + ", not a number"
+                                    : "is " + quotedValue(problem->text) + ", not above zero";
         return Failure{std::string("the vehicle cannot be confirmed: ") + fieldName(problem->field) + " " + why};
     }
     editor.commit();

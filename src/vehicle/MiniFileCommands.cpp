@@ -30,9 +30,7 @@ void MiniFileCommands::open(VehicleEditor& editor)
     currentFile_ = *chosen;
     const MiniLoad load = loadMiniFile(editor, currentFile_);
     switch (load.outcome) {
-    case MiniLoad::Outcome::Loaded:
-        saveEnabled_ = true;
-        break;
+    case MiniLoad::Outcome::Loaded: saveEnabled_ = true; break;
     case MiniLoad::Outcome::WrongVersion:
         platform().message(load.messageText());
         saveEnabled_ = true;

@@ -7,7 +7,7 @@ namespace vornax {
 namespace {
 
 constexpr std::array<const char*, kFieldCount> kFieldNames = {
-    "txtNom", "txtrp",     "txt1e",   "txt2e",   "txt3e",  "txt4e",   "txt5e", "txt6e",
+    "txtNom",    "txtrp",   "txt1e",    "txt2e",  "txt3e",   "txt4e",  "txt5e", "txt6e",
     "txtpboite", "txtImot", "txtIroue", "txtSCx", "txtlrgP", "txthtP", "txtdp", "txtPV"};
 
 // The stored ratios of 1st ... 6th gear, in field order.
@@ -134,7 +134,7 @@ void VehicleEditor::gearboxChosen()
     if (const auto ratios = gearboxPresetRatios(index)) {
         for (int gear = 1; gear <= 4; ++gear)
             write(gearField(gear), (*ratios)[gear - 1], false);
-        write(Field::R5, "1", false);  // hidden, but committed as the 5th ratio
+        write(Field::R5, "1", false);   // hidden, but committed as the 5th ratio
         at(Field::R6).enabled = false;  // keeps its text
         at(Field::R5).visible = at(Field::R6).visible = false;
         label5Visible_ = label6Visible_ = false;
@@ -149,8 +149,8 @@ void VehicleEditor::gearboxChosen()
 
 void VehicleEditor::showLoss()
 {
-    const double loss = transmissionLoss(list(ListId::EngCascade).index, list(ListId::EngBoite).index,
-                                         list(ListId::EngDiff).index);
+    const double loss =
+        transmissionLoss(list(ListId::EngCascade).index, list(ListId::EngBoite).index, list(ListId::EngDiff).index);
     write(Field::Pboite, formatPattern(loss, Pattern::UpToOne), false);
 }
 
@@ -241,10 +241,9 @@ std::optional<VehicleEditor::FieldProblem> VehicleEditor::unusableField() const
         bool whole;
     };
     const Checked checked[] = {
-        {Field::Rp, false},  {Field::R1, false}, {Field::R2, false},  {Field::R3, false},
-        {Field::R4, false},  {Field::R5, false}, {Field::R6, false},  {Field::LrgP, true},
-        {Field::HtP, true},  {Field::Dp, true},  {Field::PV, true},   {Field::Imot, false},
-        {Field::SCx, false},
+        {Field::Rp, false}, {Field::R1, false},   {Field::R2, false},  {Field::R3, false}, {Field::R4, false},
+        {Field::R5, false}, {Field::R6, false},   {Field::LrgP, true}, {Field::HtP, true}, {Field::Dp, true},
+        {Field::PV, true},  {Field::Imot, false}, {Field::SCx, false},
     };
     for (const Checked& c : checked) {
         const FieldState& state = field(c.field);

@@ -21,9 +21,9 @@ class Varia;
 
 // The editor's text fields.
 enum class Field {
-    Nom,     // txtNom: vehicle name
-    Rp,      // txtrp: final drive ratio
-    R1,      // txt1e ... txt6e: gear ratios
+    Nom,  // txtNom: vehicle name
+    Rp,   // txtrp: final drive ratio
+    R1,   // txt1e ... txt6e: gear ratios
     R2,
     R3,
     R4,
@@ -39,9 +39,9 @@ enum class Field {
     PV,      // txtPV: vehicle mass, kg
 };
 inline constexpr int kFieldCount = 16;
-inline constexpr std::array kAllFields = {Field::Nom,   Field::Rp,     Field::R1,   Field::R2,    Field::R3,  Field::R4,
-                                          Field::R5,    Field::R6,     Field::Pboite, Field::Imot, Field::Iroue,
-                                          Field::SCx,   Field::LrgP,   Field::HtP,  Field::Dp,    Field::PV};
+inline constexpr std::array kAllFields = {Field::Nom,  Field::Rp,  Field::R1,     Field::R2,   Field::R3,    Field::R4,
+                                          Field::R5,   Field::R6,  Field::Pboite, Field::Imot, Field::Iroue, Field::SCx,
+                                          Field::LrgP, Field::HtP, Field::Dp,     Field::PV};
 
 // The control's name ("txtrp").
 const char* fieldName(Field field);

@@ -73,7 +73,8 @@ QLineEdit* VehicleEditorWindow::makeField(Field f)
         installKeyFilter(field, KeyFilter::Decimal);
         field->setMaximumWidth(f == Field::Pboite ? 90 : 110);
     }
-    connect(field, &QLineEdit::textEdited, this, [this, f](const QString& text) { editor_.type(f, text.toStdString()); });
+    connect(field, &QLineEdit::textEdited, this,
+            [this, f](const QString& text) { editor_.type(f, text.toStdString()); });
     onFocusLost(field, [this, f] {
         editor_.leave(f);
         refresh();
@@ -244,9 +245,14 @@ void VehicleEditorWindow::setCaptions()
     fichier_->setTitle(caption("Lbfichier"));
     setWindowTitle(caption("Lbversion") + " ***** " + caption("LbMmini") + " *****");
     const std::pair<const char*, const char*> labels[] = {
-        {"lblnom", "Lbnomdelamini"}, {"Label11", "LbRapportdePont"}, {"lbltypeboite", "LbBoitedevitesse"},
-        {"lbl1e", "Lb1er"},          {"lbl2e", "Lb2eme"},            {"lbl3e", "Lb3eme"},
-        {"lbl4e", "Lb4eme"},         {"lblpoids", "LbPoids"},
+        {"lblnom", "Lbnomdelamini"},
+        {"Label11", "LbRapportdePont"},
+        {"lbltypeboite", "LbBoitedevitesse"},
+        {"lbl1e", "Lb1er"},
+        {"lbl2e", "Lb2eme"},
+        {"lbl3e", "Lb3eme"},
+        {"lbl4e", "Lb4eme"},
+        {"lblpoids", "LbPoids"},
     };
     for (const auto& [name, entry] : labels)
         findChild<QLabel*>(name)->setText(caption(entry));

@@ -101,12 +101,14 @@ const Words& sharedWords()
         Words w;
         // The product and the car, file types and units, and the words
         // both languages spell alike.
-        for (const char* word : {"vornax", "meter", "the", "mini", "cooper", "gt", "inno", "version", "ok", "wav",
-                                 "png", "svg", "txt", "ret", "dat", "kg", "km", "mm", "scx", "max", "acquisition",
-                                 "simulation", "expert", "signal", "transmission", "type", "coefficient", "synchro",
-                                 "standard", "semi", "incorrect", "acceleration", "air", "anti", "bezier", "ms",
-                                 "variation", "zoom", "point", "points", "original", "audio",
-                                 "text"})  // "Fichier text", the French window's own words
+        for (const char* word :
+             {"vornax",     "meter",     "the",       "mini",         "cooper", "gt",          "inno",
+              "version",    "ok",        "wav",       "png",          "svg",    "txt",         "ret",
+              "dat",        "kg",        "km",        "mm",           "scx",    "max",         "acquisition",
+              "simulation", "expert",    "signal",    "transmission", "type",   "coefficient", "synchro",
+              "standard",   "semi",      "incorrect", "acceleration", "air",    "anti",        "bezier",
+              "ms",         "variation", "zoom",      "point",        "points", "original",    "audio",
+              "text"})  // "Fichier text", the French window's own words
             w.insert(QString::fromUtf8(word));
         return w;
     }();
@@ -114,8 +116,8 @@ const Words& sharedWords()
 }
 
 struct Language {
-    const char* file;         // the language file made active
-    const char* otherFile;    // the other language's file and translation
+    const char* file;       // the language file made active
+    const char* otherFile;  // the other language's file and translation
     const char* otherTs;
     const char* name;
 };
@@ -300,7 +302,8 @@ std::string runCurve()
 {
     std::string text;
     for (int i = 0; i < 120; ++i)
-        text += std::to_string(1 + i / 10) + "," + std::to_string(i % 10) + ";" + std::to_string(2000 + 30 * i) + "\r\n";
+        text +=
+            std::to_string(1 + i / 10) + "," + std::to_string(i % 10) + ";" + std::to_string(2000 + 30 * i) + "\r\n";
     return text;
 }
 

@@ -120,7 +120,8 @@ TEST(RecordingConverter, ChangesTheRateKeepingTimeAndFrequency)
     for (int rate : {48000, 96000, 8000, 44100}) {
         std::vector<float> tone(static_cast<std::size_t>(rate));
         for (std::size_t i = 0; i < tone.size(); ++i)
-            tone[i] = static_cast<float>(0.8 * std::sin(2 * std::numbers::pi * 1000.0 * (static_cast<double>(i) + 0.25) / rate));
+            tone[i] = static_cast<float>(
+                0.8 * std::sin(2 * std::numbers::pi * 1000.0 * (static_cast<double>(i) + 0.25) / rate));
         const std::vector<std::uint8_t> out = convert({rate, 1, SampleType::Float}, bytesOf(tone), 4096);
         EXPECT_NEAR(static_cast<double>(out.size()), 44100.0, 2) << rate;
         int rising = 0;

@@ -14,10 +14,7 @@ PrivatePulseServer::PrivatePulseServer(fs::path folder) : folder_(std::move(fold
 
 PrivatePulseServer::~PrivatePulseServer() { stop(); }
 
-QString PrivatePulseServer::address() const
-{
-    return "unix:" + QString::fromStdString((folder_ / "native").string());
-}
+QString PrivatePulseServer::address() const { return "unix:" + QString::fromStdString((folder_ / "native").string()); }
 
 QProcessEnvironment PrivatePulseServer::clientEnvironment() const
 {
@@ -54,12 +51,11 @@ bool PrivatePulseServer::start()
     daemon_.setProcessChannelMode(QProcess::MergedChannels);
     // Should the test itself be killed, the daemon goes with it.
     daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    daemon_.start("pulseaudio",
-                  {"--daemonize=no", "--system=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
-                   "--log-target=stderr",
-                   "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
-                       QString::fromStdString((folder_ / "native").string()),
-                   "--load=module-null-sink sink_name=vsink"});
+    daemon_.start("pulseaudio", {"--daemonize=no", "--system=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
+                                 "--log-target=stderr",
+                                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
+                                     QString::fromStdString((folder_ / "native").string()),
+                                 "--load=module-null-sink sink_name=vsink"});
     if (!daemon_.waitForStarted(10000)) {
         problem_ = "pulseaudio did not start: " + daemon_.errorString().toStdString();
         return false;

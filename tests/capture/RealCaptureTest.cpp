@@ -54,8 +54,8 @@ TEST(RealCapture, RecordsAPlayedIgnitionRecordingWithItsEngineSpeeds)
     PrivatePulseServer server(folder / "pulse");
     if (!server.start())
         GTEST_SKIP() << "PulseAudio cannot be started here: " << server.problem();
-    ASSERT_TRUE(server.run("pactl", {"load-module", "module-remap-source", "master=vsink.monitor",
-                                     "source_name=vmic", "channels=1"}))
+    ASSERT_TRUE(server.run(
+        "pactl", {"load-module", "module-remap-source", "master=vsink.monitor", "source_name=vmic", "channels=1"}))
         << server.problem();
     ASSERT_TRUE(server.run("pactl", {"set-default-source", "vmic"})) << server.problem();
     server.useInThisProcess();

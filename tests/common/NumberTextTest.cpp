@@ -17,11 +17,28 @@ TEST(NumberText, ParsesSinglesWithCommaOrPoint)
         std::optional<float> expected;
     };
     const Case cases[] = {
-        {"3,105", 3.105f}, {"3.105", 3.105f}, {"  0,11 ", 0.11f}, {"-2,5", -2.5f}, {"+4", 4.0f},
-        {"100,", 100.0f}, {",5", 0.5f}, {"1,5E+07", 1.5e7f}, {"1e-3", 0.001f}, {"1E-60", 0.0f},
-        {"1,2,3", std::nullopt}, {"?", std::nullopt}, {"", std::nullopt}, {" ", std::nullopt},
-        {",", std::nullopt}, {".", std::nullopt}, {"12a", std::nullopt}, {"1E", std::nullopt},
-        {"1E400", std::nullopt}, {"1 000", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
+        {"3,105", 3.105f},
+        {"3.105", 3.105f},
+        {"  0,11 ", 0.11f},
+        {"-2,5", -2.5f},
+        {"+4", 4.0f},
+        {"100,", 100.0f},
+        {",5", 0.5f},
+        {"1,5E+07", 1.5e7f},
+        {"1e-3", 0.001f},
+        {"1E-60", 0.0f},
+        {"1,2,3", std::nullopt},
+        {"?", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {",", std::nullopt},
+        {".", std::nullopt},
+        {"12a", std::nullopt},
+        {"1E", std::nullopt},
+        {"1E400", std::nullopt},
+        {"1 000", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseSingle(c.text), c.expected) << '"' << c.text << '"';
@@ -34,9 +51,21 @@ TEST(NumberText, ParsesSixteenBitIntegersWithHalvesToEven)
         std::optional<std::int16_t> expected;
     };
     const Case cases[] = {
-        {"22,5", 22}, {"23,5", 24}, {"22,62", 23}, {"-2,5", -2}, {"650", 650}, {"145", 145},
-        {"32767", 32767}, {"32767,5", std::nullopt}, {"-32768", -32768}, {"-32769", std::nullopt},
-        {"40000", std::nullopt}, {"?", std::nullopt}, {"", std::nullopt}, {"0,5", 0}, {"1,5", 2},
+        {"22,5", 22},
+        {"23,5", 24},
+        {"22,62", 23},
+        {"-2,5", -2},
+        {"650", 650},
+        {"145", 145},
+        {"32767", 32767},
+        {"32767,5", std::nullopt},
+        {"-32768", -32768},
+        {"-32769", std::nullopt},
+        {"40000", std::nullopt},
+        {"?", std::nullopt},
+        {"", std::nullopt},
+        {"0,5", 0},
+        {"1,5", 2},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseInt16(c.text), c.expected) << '"' << c.text << '"';
@@ -70,15 +99,24 @@ TEST(NumberText, FormatsDisplayPatterns)
         const char* expected;
     };
     const Case cases[] = {
-        {22.62, Pattern::UpToOne, "22,6"},      {100.0, Pattern::UpToOne, "100,"},
-        {0.04, Pattern::UpToOne, "0,"},         {22.05, Pattern::UpToOne, "22,1"},
-        {2.675, Pattern::TwoDecimals, "2,68"},  {0.0, Pattern::TwoDecimals, "0,00"},
-        {-1.005, Pattern::TwoDecimals, "-1,01"}, {9.96, Pattern::OneDecimal, "10,0"},
-        {0.05, Pattern::OneDecimal, "0,1"},     {-0.04, Pattern::OneDecimal, "0,0"},
-        {22.5, Pattern::Whole, "23"},           {-22.5, Pattern::Whole, "-23"},
-        {0.4, Pattern::Whole, "0"},             {1234567.891, Pattern::TwoDecimals, "1234567,89"},
-        {1e20, Pattern::Whole, "100000000000000000000"}, {0.000001, Pattern::OneDecimal, "0,0"},
-        {76.04756, Pattern::OneDecimal, "76,0"},  {1.0325, Pattern::ThreeDecimals, "1,033"},
+        {22.62, Pattern::UpToOne, "22,6"},
+        {100.0, Pattern::UpToOne, "100,"},
+        {0.04, Pattern::UpToOne, "0,"},
+        {22.05, Pattern::UpToOne, "22,1"},
+        {2.675, Pattern::TwoDecimals, "2,68"},
+        {0.0, Pattern::TwoDecimals, "0,00"},
+        {-1.005, Pattern::TwoDecimals, "-1,01"},
+        {9.96, Pattern::OneDecimal, "10,0"},
+        {0.05, Pattern::OneDecimal, "0,1"},
+        {-0.04, Pattern::OneDecimal, "0,0"},
+        {22.5, Pattern::Whole, "23"},
+        {-22.5, Pattern::Whole, "-23"},
+        {0.4, Pattern::Whole, "0"},
+        {1234567.891, Pattern::TwoDecimals, "1234567,89"},
+        {1e20, Pattern::Whole, "100000000000000000000"},
+        {0.000001, Pattern::OneDecimal, "0,0"},
+        {76.04756, Pattern::OneDecimal, "76,0"},
+        {1.0325, Pattern::ThreeDecimals, "1,033"},
         {0.9995, Pattern::ThreeDecimals, "1,000"},
     };
     for (const Case& c : cases)
@@ -116,8 +154,8 @@ TEST(NumberText, TheUsersLocaleChangesNoText)
             out.push_back(formatPattern(v, Pattern::TwoDecimals));
             out.push_back(formatPattern(v, Pattern::UpToOne));
             out.push_back(wholeText(v));
-            out.push_back(std::to_string(shortestSingleAsDouble(static_cast<float>(v)) == static_cast<double>(
-                                                                          static_cast<float>(v))));
+            out.push_back(std::to_string(shortestSingleAsDouble(static_cast<float>(v)) ==
+                                         static_cast<double>(static_cast<float>(v))));
             out.push_back(doubleText(shortestSingleAsDouble(static_cast<float>(v))));
         }
         for (const char* t : {"1.5", "1,5", "1,5E+07", " -0,11 ", "22,5"}) {

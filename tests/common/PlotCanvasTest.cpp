@@ -19,12 +19,12 @@ TEST(PlotCanvas, DrawsInItsUserScaleAtAnySize)
     PlotCanvas canvas;
     canvas.setBackground({255, 255, 255});
     ASSERT_TRUE(canvas.setScale(100.0, 50.0));
-    EXPECT_FALSE(canvas.setScale(0.0, 50.0));              // refused, scale kept
+    EXPECT_FALSE(canvas.setScale(0.0, 50.0));  // refused, scale kept
     EXPECT_FALSE(canvas.setScale(100.0, 1.0 / 0.0));
     EXPECT_EQ(canvas.scaleWidth(), 100.0);
-    canvas.line(0, 25, 100, 25, {255, 0, 0});               // horizontal, half height
-    canvas.line(50, 0, 50, 50, {0, 0, 255});                // vertical, half width
-    canvas.line(0, 0, 1.0 / 0.0, 0, {0, 0, 0});              // cannot be drawn: skipped
+    canvas.line(0, 25, 100, 25, {255, 0, 0});    // horizontal, half height
+    canvas.line(50, 0, 50, 50, {0, 0, 255});     // vertical, half width
+    canvas.line(0, 0, 1.0 / 0.0, 0, {0, 0, 0});  // cannot be drawn: skipped
     EXPECT_EQ(canvas.segments().size(), 2u);
 
     for (QSize size : {QSize(200, 100), QSize(400, 300)}) {

@@ -24,7 +24,7 @@ TEST(WithFilterExtension, AddsTheSelectedPatternsExtensionToABareName)
     } cases[] = {
         {"/RPM/run", "Fichier courbe *.ReT|*.ReT", 0, "/RPM/run.ReT"},
         {"/RPM/run.ReT", "Fichier courbe *.ReT|*.ReT", 0, "/RPM/run.ReT"},
-        {"/RPM/run.old", "Fichier courbe *.ReT|*.ReT", 0, "/RPM/run.old"},  // an extension of its own
+        {"/RPM/run.old", "Fichier courbe *.ReT|*.ReT", 0, "/RPM/run.old"},    // an extension of its own
         {"/my.runs/run", "Fichier text *.txt|*.txt", 0, "/my.runs/run.txt"},  // a dot in the folder only
         {"/Mini/car", "Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT", 0, "/Mini/car.Dat"},
         {"/p/plot", "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg", 1, "/p/plot.svg"},

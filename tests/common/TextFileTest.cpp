@@ -25,9 +25,9 @@ TEST(TextFile, DecodesUtf8OrWindows1252)
 {
     EXPECT_EQ(decodeText("G\xC3\xA9n\xC3\xA9reaux"), "G\xC3\xA9n\xC3\xA9reaux");  // valid UTF-8 kept
     EXPECT_EQ(decodeText("G\xE9n\xE9reaux"), "G\xC3\xA9n\xC3\xA9reaux");          // 1252 e-acute
-    EXPECT_EQ(decodeText("\x80"), "\xE2\x82\xAC");                                   // euro sign
-    EXPECT_FALSE(isValidUtf8("\xC3"));                                              // cut short
-    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));                                          // overlong
+    EXPECT_EQ(decodeText("\x80"), "\xE2\x82\xAC");                                // euro sign
+    EXPECT_FALSE(isValidUtf8("\xC3"));                                            // cut short
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));                                        // overlong
 }
 
 TEST(TextFile, WritesCrLfAtomicallyAndKeepsOldFileOnFailure)

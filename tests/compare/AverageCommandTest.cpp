@@ -47,8 +47,7 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
     // Written in kW and N·m, read in the French units (ch and m·kg).
     const auto a = home.write("a.txt", curveText(risingCurve(100), Factors{1000, 1}));
     const auto b = home.write("b.txt", curveText(risingCurve(120, 2010, 25, 90)));
-    ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(home / "avg.txt") + " --lang " + q(kFrench) + " --json"), 0)
-        << err();
+    ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(home / "avg.txt") + " --lang " + q(kFrench) + " --json"), 0) << err();
     EXPECT_EQ(out(), "{\"points\":99}\n");
 
     resetStore();
@@ -73,8 +72,8 @@ std::string unitCurve(float torqueNm, const Factors& units)
         const float rpm = 2000.0f + 50.0f * static_cast<float>(i);
         const float x = (rpm - 4000.0f) / 2000.0f;
         const double nm = torqueNm * (1.0 - 0.3 * x * x);
-        points.push_back({rpm, static_cast<float>(nm * units.nm),
-                          static_cast<float>(rpm * 3.14159265 / 30.0 * nm / units.watt)});
+        points.push_back(
+            {rpm, static_cast<float>(nm * units.nm), static_cast<float>(rpm * 3.14159265 / 30.0 * nm / units.watt)});
     }
     return curveText(points, units);
 }

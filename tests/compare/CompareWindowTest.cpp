@@ -41,7 +41,10 @@ protected:
     void TearDown() override { resetStore(); }
 
     template <typename T>
-    T* child(const char* name) { return w.findChild<T*>(name); }
+    T* child(const char* name)
+    {
+        return w.findChild<T*>(name);
+    }
     QString text(const char* label) { return child<QLabel>(label)->text(); }
     PlotCanvas* canvas() { return child<PlotCanvas>("Picture1"); }
 
@@ -62,8 +65,8 @@ protected:
 
     void movePointer(QWidget* target, QPoint at)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(target, &move);
     }
 

@@ -79,7 +79,7 @@ TEST(PlotCurves, QuantitiesNotShownEmptyTheirLabels)
     for (int n : {1, 5, 10, 11, 15, 20, 30, 31})
         EXPECT_EQ(*neither.labels[n], "") << "Label" << n;
     EXPECT_EQ(*neither.labels[21], "950");
-    EXPECT_DOUBLE_EQ(*neither.scaleHeight, 33.5);  // the torque range
+    EXPECT_DOUBLE_EQ(*neither.scaleHeight, 33.5);     // the torque range
     EXPECT_EQ(segmentsOf(neither.plot).size(), 19u);  // the grid alone
 
     const PlotDrawing torqueOnly = plotCurves(twoCurves(), {false, true}, kTexts, memory);
@@ -93,7 +93,8 @@ TEST(PlotCurves, QuantitiesNotShownEmptyTheirLabels)
 TEST(PlotCurves, DropInEngineSpeedEndsThePolylineButNotTheExtremes)
 {
     CurveSet set;
-    set[0] = slotOf(points({{1000, 10, 5}, {1100, 11, 6}, {1200, 12, 7}, {1300, 13, 8}, {1250, 90, 99}, {1400, 14, 9}}));
+    set[0] =
+        slotOf(points({{1000, 10, 5}, {1100, 11, 6}, {1200, 12, 7}, {1300, 13, 8}, {1250, 90, 99}, {1400, 14, 9}}));
     PlotMemory memory;
     const PlotDrawing d = plotCurves(set, {true, true}, kTexts, memory);
     ASSERT_EQ(d.stop, PlotStop::None);

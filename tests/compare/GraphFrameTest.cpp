@@ -55,8 +55,12 @@ TEST(ReadoutAt, ReadsBothAxesAtThePointer)
     EXPECT_EQ(r->lblt, "31,7mkg");
 
     // Outside, on the edges and over the speed labels below the plot.
-    for (auto [x, y] : {std::pair{2400.0, 3000.0}, {14400.0, 3000.0}, {5000.0, 1110.0}, {5000.0, 7110.0},
-                        {5000.0, 7300.0}, {100.0, 100.0}})
+    for (auto [x, y] : {std::pair{2400.0, 3000.0},
+                        {14400.0, 3000.0},
+                        {5000.0, 1110.0},
+                        {5000.0, 7110.0},
+                        {5000.0, 7300.0},
+                        {100.0, 100.0}})
         EXPECT_FALSE(readoutAt(x, y, plot, 4000, 40, scale, kTexts)) << x << "," << y;
 }
 

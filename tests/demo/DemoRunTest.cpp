@@ -148,9 +148,8 @@ TEST(SynthCommand, WritesTheRecordingAndRefusesBadOptions)
     struct Bad {
         const char* arguments;
         int status;
-    } const bad[] = {{"--engine 998", 2},        {"--sparks-per-rev 1", 2}, {"--polarity up", 2},
-                     {"--gear 9", 2},            {"--noise x", 2},          {"--gear 4", 1},
-                     {"--end-rpm 9000", 1}};
+    } const bad[] = {{"--engine 998", 2}, {"--sparks-per-rev 1", 2}, {"--polarity up", 2}, {"--gear 9", 2},
+                     {"--noise x", 2},    {"--gear 4", 1},           {"--end-rpm 9000", 1}};
     for (const Bad& b : bad) {
         std::string ignored;
         const std::string other = (home / "bad.wav").string();

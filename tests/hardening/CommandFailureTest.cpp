@@ -28,8 +28,8 @@ std::string curveFile()
 {
     std::string text;
     for (int i = 0; i < 300; ++i)
-        text += std::to_string(i / 20) + "," + std::to_string(i % 20 * 5) + ";" + std::to_string(2500 + 10 * i) +
-                "\r\n";
+        text +=
+            std::to_string(i / 20) + "," + std::to_string(i % 20 * 5) + ";" + std::to_string(2500 + 10 * i) + "\r\n";
     return text;
 }
 
@@ -57,8 +57,10 @@ std::vector<Command> commands()
         {"condition", "rec.wav", vornax::hardening::pulseWav(4000),
          [](auto& in, auto& out) { return "condition " + in + " -o " + out; }},
         {"power", "run.ReT", curveFile(), [](auto& in, auto& out) { return "power " + in + " -o " + out + kLanguage; }},
-        {"average", "p.txt", powerCurveFile(), [](auto& in, auto& out) { return "average " + in + " -o " + out + kLanguage; }},
-        {"simulate", "p.txt", powerCurveFile(), [](auto& in, auto& out) { return "simulate " + in + " -o " + out + kLanguage; }},
+        {"average", "p.txt", powerCurveFile(),
+         [](auto& in, auto& out) { return "average " + in + " -o " + out + kLanguage; }},
+        {"simulate", "p.txt", powerCurveFile(),
+         [](auto& in, auto& out) { return "simulate " + in + " -o " + out + kLanguage; }},
     };
 }
 

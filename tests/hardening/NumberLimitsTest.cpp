@@ -17,7 +17,7 @@ TEST(NumberLimits, ExponentsFarPastTheRangeAreRefusedOrZero)
         double value;
     };
     const Case cases[] = {
-        {"95E9223372036854775807", false, 0},     // largest exponent a long long holds
+        {"95E9223372036854775807", false, 0},  // largest exponent a long long holds
         {"95E+9223372036854775807", false, 0},
         {"95E99999999999999999999999", false, 0},  // past a long long
         {"0,01E-9223372036854775808", true, 0},    // smallest one: too small is zero

@@ -40,16 +40,11 @@ TEST(AirCorrection, FactorsAtReferenceAndAtHandComputedPoints)
     //     pd = 1015,08856; (990/pd)^1,2 = 0,9752844^1,2 = 0,9704150;
     //     (283/298)^0,6 = 0,9694873; k = 0,9408050.
     const Case cases[] = {
-        {Std::Din70020, {20, 1013, 50}, 1.0},
-        {Std::SaeJ1349, {25, 990, 0}, 1.0},
-        {Std::Iso1585, {25, 990, 0}, 1.0},
-        {Std::Din70020, {30, 960, 0}, 1.0730642},
-        {Std::Din70020, {5, 1030, 80}, 0.9579896},
-        {Std::SaeJ1349, {35, 985, 60}, 1.0682850},
-        {Std::SaeJ1349, {5, 1030, 80}, 0.9231892},
-        {Std::Iso1585, {35, 985, 60}, 1.0700771},
-        {Std::Iso1585, {10, 1020, 40}, 0.9408050},
-        {Std::None, {35, 985, 60}, 1.0},
+        {Std::Din70020, {20, 1013, 50}, 1.0},      {Std::SaeJ1349, {25, 990, 0}, 1.0},
+        {Std::Iso1585, {25, 990, 0}, 1.0},         {Std::Din70020, {30, 960, 0}, 1.0730642},
+        {Std::Din70020, {5, 1030, 80}, 0.9579896}, {Std::SaeJ1349, {35, 985, 60}, 1.0682850},
+        {Std::SaeJ1349, {5, 1030, 80}, 0.9231892}, {Std::Iso1585, {35, 985, 60}, 1.0700771},
+        {Std::Iso1585, {10, 1020, 40}, 0.9408050}, {Std::None, {35, 985, 60}, 1.0},
     };
     for (const Case& c : cases) {
         const auto k = correctionFactor(c.standard, c.air);
@@ -98,8 +93,8 @@ TEST(AirCorrection, MultipliesEveryRowAndLeavesTheFileAsItWasWithoutOne)
         points.push_back({static_cast<float>(i * 0.02 + 1.0), static_cast<float>(testing::testRpm(i, 200))});
     const PowerInputs inputs = readPowerInputs(store(), 3).value();
     const auto plain = computePower(inputs, points, emptyPowerTable(), "run");
-    const auto none = computePower(inputs, points, emptyPowerTable(), "run",
-                                   makeCorrection(Std::None, {40, 900, 90})->factor);
+    const auto none =
+        computePower(inputs, points, emptyPowerTable(), "run", makeCorrection(Std::None, {40, 900, 90})->factor);
     ASSERT_TRUE(plain && none);
     EXPECT_EQ(powerCurveFileBytes(plain->table, 200, 736, 0.1f), powerCurveFileBytes(none->table, 200, 736, 0.1f));
     const SummaryLines lines = summaryLines(plain->extremes, store());

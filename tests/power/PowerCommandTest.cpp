@@ -50,8 +50,8 @@ TEST_F(PowerCommand, PrintsTheSummaryLinesAndWritesTheFile)
     const CommandRun json = run(quoted(curve) + " -o " + quoted(out) + " --gear 4 --json");
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(json.out.rfind("{\"points\":251,\"max_power\":", 0), 0u) << json.out;
-    for (const char* key : {"\"rpm_at_max_power\":", "\"max_torque\":", "\"rpm_at_max_torque\":",
-                            "\"min_power\":", "\"min_torque\":"})
+    for (const char* key :
+         {"\"rpm_at_max_power\":", "\"max_torque\":", "\"rpm_at_max_torque\":", "\"min_power\":", "\"min_torque\":"})
         EXPECT_NE(json.out.find(key), std::string::npos) << key;
 
     // Another gear gives another result from the same curve.

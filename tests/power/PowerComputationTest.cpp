@@ -226,8 +226,8 @@ TEST(PowerExtremesTest, ScanRowsFiveToFortyBeforeTheEndStartingFromRowZero)
         float maxPower;
         float rpmAtMax;
     };
-    for (const Case c : {Case{0, 50, 1000}, Case{3, 10, 1000}, Case{4, 10, 1000}, Case{5, 50, 1005},
-                         Case{60, 50, 1060}, Case{61, 10, 1000}, Case{97, 10, 1000}}) {
+    for (const Case c : {Case{0, 50, 1000}, Case{3, 10, 1000}, Case{4, 10, 1000}, Case{5, 50, 1005}, Case{60, 50, 1060},
+                         Case{61, 10, 1000}, Case{97, 10, 1000}}) {
         const PowerExtremes e = findExtremes(tableWithSpike(c.spikeRow), n);
         EXPECT_EQ(e.maxPower, c.maxPower) << "spike in row " << c.spikeRow;
         EXPECT_EQ(e.rpmAtMaxPower, c.rpmAtMax) << "spike in row " << c.spikeRow;

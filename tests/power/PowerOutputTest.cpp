@@ -28,11 +28,10 @@ PowerTable twoRowTable()
 
 TEST(PowerCurveFileTest, DataLinesForRowsTenToFortyBeforeTheEndThenTheFactors)
 {
-    EXPECT_EQ(powerCurveFileBytes(twoRowTable(), 51, 736.0f, 0.1f),
-              "3012,5;10,83271;45,92516\r\n"
-              "6498;-9,02;-82,3\r\n"
-              " 736 \r\n"
-              " 0,1 \r\n");
+    EXPECT_EQ(powerCurveFileBytes(twoRowTable(), 51, 736.0f, 0.1f), "3012,5;10,83271;45,92516\r\n"
+                                                                    "6498;-9,02;-82,3\r\n"
+                                                                    " 736 \r\n"
+                                                                    " 0,1 \r\n");
     // 49 lines or fewer: only the factor lines.
     EXPECT_EQ(powerCurveFileBytes(twoRowTable(), 49, 735.49875f, 0.1019716f), " 735,4988 \r\n 0,1019716 \r\n");
     EXPECT_EQ(powerCurveFileBytes(twoRowTable(), 0, -1.5f, 1e-5f), "-1,5 \r\n 1E-05 \r\n");

@@ -16,15 +16,31 @@ namespace vornax::testing {
 inline void fillTestVehicle(Varia& store)
 {
     const std::pair<const char*, const char*> entries[] = {
-        {"LbRp", "3,105"},     {"LbPr", "3,627"},        {"LbDe", "2,172"},
-        {"LbTr", "1,412"},     {"lbqt", "1"},            {"lbcq", ""},
-        {"lbsix", ""},         {"lbperte1e", "22,62190625"}, {"LbPerteB", "20,1783875"},
-        {"lbperte4e", "14,2625"}, {"LbLp", "145"},       {"LbHp", "70"},
-        {"LbDp", "12"},        {"LbPoid", "650"},        {"LbSCx", "0,933"},
-        {"LbImoteur", "0,11"}, {"lblboite", "5"},        {"Lbnom", "Essai"},
-        {"LbConvertionWatt", "736"}, {"LbConvertionNm", "0,1"},
-        {"LbPuissance", "Puissance"}, {"LbCouple", "Couple"}, {"LbUnitePuissance", "ch"},
-        {"LbUniteCouple", "mkg"}, {"LbUniteRegime", "tr/min"},
+        {"LbRp", "3,105"},
+        {"LbPr", "3,627"},
+        {"LbDe", "2,172"},
+        {"LbTr", "1,412"},
+        {"lbqt", "1"},
+        {"lbcq", ""},
+        {"lbsix", ""},
+        {"lbperte1e", "22,62190625"},
+        {"LbPerteB", "20,1783875"},
+        {"lbperte4e", "14,2625"},
+        {"LbLp", "145"},
+        {"LbHp", "70"},
+        {"LbDp", "12"},
+        {"LbPoid", "650"},
+        {"LbSCx", "0,933"},
+        {"LbImoteur", "0,11"},
+        {"lblboite", "5"},
+        {"Lbnom", "Essai"},
+        {"LbConvertionWatt", "736"},
+        {"LbConvertionNm", "0,1"},
+        {"LbPuissance", "Puissance"},
+        {"LbCouple", "Couple"},
+        {"LbUnitePuissance", "ch"},
+        {"LbUniteCouple", "mkg"},
+        {"LbUniteRegime", "tr/min"},
     };
     for (const auto& [name, text] : entries)
         store.set(name, text);
@@ -43,8 +59,8 @@ inline std::string testCurveText(int n)
 {
     std::string text;
     for (int i = 0; i < n; ++i)
-        text += singleText(static_cast<float>(i * 0.02 + 1.0)) + ";" +
-                singleText(static_cast<float>(testRpm(i, n))) + "\r\n";
+        text += singleText(static_cast<float>(i * 0.02 + 1.0)) + ";" + singleText(static_cast<float>(testRpm(i, n))) +
+                "\r\n";
     return text;
 }
 

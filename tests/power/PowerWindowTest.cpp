@@ -75,8 +75,8 @@ TEST_F(PowerWindowTest, StartsWithCaptionsFromTheStoreAndTheGearsOfTheBox)
     auto* gears = child<QComboBox>(w, "lstvitesse");
     EXPECT_EQ(gears->count(), 6);
     EXPECT_EQ(gears->currentIndex(), 0);
-    for (const char* name : {"Label1", "Label10", "Label11", "Label19", "LabelC1", "LabelC10", "Label21",
-                             "Label22", "Label23"})
+    for (const char* name :
+         {"Label1", "Label10", "Label11", "Label19", "LabelC1", "LabelC10", "Label21", "Label22", "Label23"})
         child<QLabel>(w, name);
     w.resize(900, 600);
     w.show();
@@ -244,7 +244,8 @@ TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
         child<QLineEdit>(w, "txtPression")->setText("960");
         standard->setCurrentIndex(1);
         ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
-        EXPECT_TRUE(labelText(w, "Label22").endsWith(" tr/min, corrigée DIN 70020, k = 1,073")) << labelText(w, "Label22").toStdString();
+        EXPECT_TRUE(labelText(w, "Label22").endsWith(" tr/min, corrigée DIN 70020, k = 1,073"))
+            << labelText(w, "Label22").toStdString();
         EXPECT_TRUE(labelText(w, "Label23").endsWith(" tr/min, corrigée DIN 70020, k = 1,073"));
         EXPECT_NEAR(w.table()[100].power / plainPower, 1.0730642, 1e-6);
 

@@ -51,11 +51,11 @@ TEST_F(ReportCommand, HoldsThePeakFiguresOfThePowerCommandInTheChosenLanguage)
     // The figures of the file corrected as the computation corrects its rows.
     EXPECT_EQ(report.out, corrected.out);
     const std::string text = pdfText(pdf);
-    for (const std::string& shown : {corrected.out.substr(0, corrected.out.find('\n')),
-                                     corrected.out.substr(corrected.out.find('\n') + 1, corrected.out.size() -
-                                                                                          corrected.out.find('\n') - 2),
-                                     std::string("Rapport de mesure"), std::string("Rapport de la mesure"),
-                                     std::string("p.txt"), std::string("ISO 1585, k = ")})
+    for (const std::string& shown :
+         {corrected.out.substr(0, corrected.out.find('\n')),
+          corrected.out.substr(corrected.out.find('\n') + 1, corrected.out.size() - corrected.out.find('\n') - 2),
+          std::string("Rapport de mesure"), std::string("Rapport de la mesure"), std::string("p.txt"),
+          std::string("ISO 1585, k = ")})
         EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 
     // The acceleration figures as the simulation shows them, in the units

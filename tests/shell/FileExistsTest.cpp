@@ -18,9 +18,15 @@ TEST(FileExists, MatchesNamesAndWildcards)
         bool exists;
     };
     const Case cases[] = {
-        {base + "run1.wav", true}, {base + "run2.wav", false}, {base + "*.wav", true},
-        {base + "run?.wav", true}, {base + "r*1.w?v", true},   {base + "*.txt", false},
-        {base + "*", true},        {base + "??.wav", false},   {"", false},
+        {base + "run1.wav", true},
+        {base + "run2.wav", false},
+        {base + "*.wav", true},
+        {base + "run?.wav", true},
+        {base + "r*1.w?v", true},
+        {base + "*.txt", false},
+        {base + "*", true},
+        {base + "??.wav", false},
+        {"", false},
         {base + "nowhere/*.wav", false},
     };
     for (const Case& c : cases)

@@ -113,9 +113,9 @@ TEST(Language, ProgramLanguageComesFromLineTwo)
         {{"v", "Sprache: Deutsch [de]"}, "de"},
         {{"v", "Langue : français"}, "fr"},  // a copy made before the code was written there
         {{"v", "Language: English"}, "en"},
-        {{"v", "Idioma: español"}, "en"},   // any other language file
-        {{"v", "[../x]"}, "en"},            // brackets holding no code
-        {{"v"}, "fr"},                      // too short: the store keeps its French texts
+        {{"v", "Idioma: español"}, "en"},  // any other language file
+        {{"v", "[../x]"}, "en"},           // brackets holding no code
+        {{"v"}, "fr"},                     // too short: the store keeps its French texts
         {{}, "fr"},
     };
     for (const auto& c : cases)

@@ -16,12 +16,26 @@ TEST(Varia, HoldsItsInitialTextsBeforeAnyWriter)
         const char* text;
     };
     const Case cases[] = {
-        {"LbPoid", "650"},          {"LbImoteur", "0,11"},   {"lbIroue", "0,11"},     {"lblImot", "0,11"},
-        {"LbRp", "?"},              {"LbPr", "?"},           {"LbLp", "?"},           {"LbPerteB", "?"},
-        {"lbperte4e", "?"},         {"lblboite", "5"},       {"lbltypepneu", "2"},    {"lbldiff", "2"},
-        {"Lbversion", "The Vornax Meter"}, {"Lbpropos", "A propos de"}, {"LbMcalcP", "Calcul de Puissance"},
-        {"LbAcc", "LbAcc"},         {"LbOuvrirREt", "ouvrirret"}, {"lblVersion", "lblVersion"},
-        {"LbTextAerodynamique", "text de l'aerodynamique"}, {"LbPuissanceinitial", "P:"},
+        {"LbPoid", "650"},
+        {"LbImoteur", "0,11"},
+        {"lbIroue", "0,11"},
+        {"lblImot", "0,11"},
+        {"LbRp", "?"},
+        {"LbPr", "?"},
+        {"LbLp", "?"},
+        {"LbPerteB", "?"},
+        {"lbperte4e", "?"},
+        {"lblboite", "5"},
+        {"lbltypepneu", "2"},
+        {"lbldiff", "2"},
+        {"Lbversion", "The Vornax Meter"},
+        {"Lbpropos", "A propos de"},
+        {"LbMcalcP", "Calcul de Puissance"},
+        {"LbAcc", "LbAcc"},
+        {"LbOuvrirREt", "ouvrirret"},
+        {"lblVersion", "lblVersion"},
+        {"LbTextAerodynamique", "text de l'aerodynamique"},
+        {"LbPuissanceinitial", "P:"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(v.get(c.name), c.text) << c.name;

@@ -45,7 +45,7 @@ protected:
         folder->useAsAppFolder();
         canonical = *folder / "run.wav";
         const ShellRun synth = shell(std::string(VORNAX_CLI) + " synth --gear 2 --start-rpm 3000 --end-rpm 5200 -o " +
-                                inQuotes(canonical));
+                                     inQuotes(canonical));
         ASSERT_EQ(synth.status, 0) << synth.out;
         canonicalPower = peakPower(canonical);
     }
@@ -76,7 +76,7 @@ TEST_F(AudioImport, EveryKindOfRecordingGivesTheCanonicalSparksAndPower)
         const char* name;     // file written by FFmpeg
         const char* options;  // its encoding
         bool lossy;
-        int channel;          // the pickup's channel the import must choose
+        int channel;  // the pickup's channel the import must choose
         bool inverted;
     };
     // The faint copy on the other channel stands for crosstalk.
@@ -103,7 +103,8 @@ TEST_F(AudioImport, EveryKindOfRecordingGivesTheCanonicalSparksAndPower)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto file = *folder / c.name;
-        const ShellRun encoded = shell("ffmpeg -v error -y -i " + inQuotes(canonical) + " " + c.options + " " + inQuotes(file));
+        const ShellRun encoded =
+            shell("ffmpeg -v error -y -i " + inQuotes(canonical) + " " + c.options + " " + inQuotes(file));
         ASSERT_EQ(encoded.status, 0) << encoded.out;
         if (std::string_view(c.name) == "s24.wav") {
             EXPECT_EQ(TempFolder::read(file).substr(20, 2), "\xFE\xFF") << "not WAVE_FORMAT_EXTENSIBLE";
@@ -127,7 +128,8 @@ TEST_F(AudioImport, EveryKindOfRecordingGivesTheCanonicalSparksAndPower)
 TEST_F(AudioImport, ACanonicalRecordingKeepsItsBytes)
 {
     const auto copy = *folder / "copy.wav";
-    const ShellRun run = shell(std::string(VORNAX_CLI) + " import " + inQuotes(canonical) + " -o " + inQuotes(copy) + " --json");
+    const ShellRun run =
+        shell(std::string(VORNAX_CLI) + " import " + inQuotes(canonical) + " -o " + inQuotes(copy) + " --json");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(TempFolder::read(copy), TempFolder::read(canonical));
     const auto json = nlohmann::json::parse(run.out);
@@ -135,7 +137,8 @@ TEST_F(AudioImport, ACanonicalRecordingKeepsItsBytes)
     EXPECT_EQ(json["gain_db"], 0.0);
     EXPECT_EQ(json["inverted"], false);
     // And the detection reads it as it always did: no conversion said.
-    const ShellRun rpm = shell(std::string(VORNAX_CLI) + " rpm " + inQuotes(canonical) + " -o " + inQuotes(*folder / "c.ReT"));
+    const ShellRun rpm =
+        shell(std::string(VORNAX_CLI) + " rpm " + inQuotes(canonical) + " -o " + inQuotes(*folder / "c.ReT"));
     EXPECT_EQ(rpm.out.find("converted"), std::string::npos) << rpm.out;
 }
 

@@ -63,9 +63,9 @@ TEST(CurveFile, BadFileLeavesTheCurveUntouchedAndNamesTheLine)
         std::string text;
         const char* expected;
     };
-    for (const Case& c : {Case{"1;2\r\n3;4\r\n5 6\r\n", "ligne 3"}, Case{"1;2\r\nabc;4\r\n", "ligne 2"},
-                          Case{"1;2;3\r\n", "ligne 1"}, Case{"1;\r\n", "ligne 1"}, Case{"", "aucun point"},
-                          Case{tooLong, "32001"}}) {
+    for (const Case& c :
+         {Case{"1;2\r\n3;4\r\n5 6\r\n", "ligne 3"}, Case{"1;2\r\nabc;4\r\n", "ligne 2"}, Case{"1;2;3\r\n", "ligne 1"},
+          Case{"1;\r\n", "ligne 1"}, Case{"", "aucun point"}, Case{tooLong, "32001"}}) {
         Curve curve = numbered(50);
         const auto status = loadCurveText(c.text, curve);
         ASSERT_FALSE(status.ok());

@@ -41,8 +41,8 @@ TEST(SparkCheck, FindsMissedSparksAndExtraPulses)
     const EvenPull pull;
     struct Case {
         const char* what;
-        std::vector<int> dropped;            // spark indices left out
-        std::vector<double> strays;          // pulses added, in intervals after spark 0 (e.g. 40.3)
+        std::vector<int> dropped;    // spark indices left out
+        std::vector<double> strays;  // pulses added, in intervals after spark 0 (e.g. 40.3)
         int missed, extra;
     } const cases[] = {
         {"clean", {}, {}, 0, 0},

@@ -53,8 +53,8 @@ TEST_F(SignalCommands, RpmWritesTheCurveTheWindowWouldSave)
 
     // Smoothed and in the other options' spelling: a comma, option "2".
     const CliRun smooth = vornaxCli("rpm " + wav + " -o " + path("smooth.ReT") +
-                                     " --smooth --sparks-per-rev 2 --start 0,5 --anti-bounce 0.3",
-                                 folder);
+                                        " --smooth --sparks-per-rev 2 --start 0,5 --anti-bounce 0.3",
+                                    folder);
     ASSERT_EQ(smooth.status, 0) << smooth.err;
     EXPECT_NE(smooth.out.find("smooth.ReT: 965 points"), std::string::npos) << smooth.out;
 }
@@ -123,7 +123,8 @@ TEST_F(SignalCommands, RpmChoosesThresholdAndPolarityFromAQuietDownwardRecording
         quiet[k] = static_cast<char>(128 - (static_cast<std::uint8_t>(quiet[k]) - 128) / 8);
     const std::string file = folder.write("quiet.wav", quiet).string();
     EXPECT_EQ(vornaxCli("rpm " + file + " -o " + path("q.ReT"), folder).status, 1) << "the default finds nothing";
-    const CliRun r = vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold auto --polarity auto --json", folder);
+    const CliRun r =
+        vornaxCli("rpm " + file + " -o " + path("q.ReT") + " --threshold auto --polarity auto --json", folder);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"polarity\":\"low\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"threshold\":12"), std::string::npos) << r.out;

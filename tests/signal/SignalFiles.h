@@ -12,9 +12,9 @@
 namespace vornax::testing {
 
 struct Pulse {
-    std::int64_t at;      // first data index
-    int width = 3;        // samples
-    int value = 200;      // byte value during the pulse
+    std::int64_t at;  // first data index
+    int width = 3;    // samples
+    int value = 200;  // byte value during the pulse
 };
 
 inline std::string pulseData(std::int64_t length, const std::vector<Pulse>& pulses, int rest = 128)

@@ -31,12 +31,12 @@ TEST(Graphtemp, ScalesOnRowsSixToThreeBeforeTheEndAndDrawsSevenToTwelveBefore)
     EXPECT_NEAR(first.y1, sMax - 1070.0, 1e-3);
     EXPECT_NEAR(lines.back().x2, 8.8f - tMin, 1e-6);
 
-    EXPECT_EQ(plot->speedLabels[0], "2019");   // 2 019,25
-    EXPECT_EQ(plot->speedLabels[9], "1007");   // 1 007
+    EXPECT_EQ(plot->speedLabels[0], "2019");  // 2 019,25
+    EXPECT_EQ(plot->speedLabels[9], "1007");  // 1 007
     EXPECT_EQ(plot->speedLabels[1], formatPattern(sMin + (sMax - sMin) * 8 / 9, Pattern::Whole));
-    EXPECT_EQ(plot->timeLabels[0], "1");       // 0,57 as a whole number
-    EXPECT_EQ(plot->timeLabels[4], "5,4");     // 0,57 + 9,615 / 2
-    EXPECT_EQ(plot->timeLabels[8], "10,2");    // 10,185
+    EXPECT_EQ(plot->timeLabels[0], "1");     // 0,57 as a whole number
+    EXPECT_EQ(plot->timeLabels[4], "5,4");   // 0,57 + 9,615 / 2
+    EXPECT_EQ(plot->timeLabels[8], "10,2");  // 10,185
 
     curve.pointCount = 8;  // no row in 6..5
     EXPECT_FALSE(graphtemp(curve));

@@ -47,7 +47,7 @@ TEST(AverageCurve, RunningMeanOfEachBlock)
 {
     struct Case {
         int level, count, row;
-        float expected;      // speed of `row` afterwards, for speed(r) = r
+        float expected;  // speed of `row` afterwards, for speed(r) = r
         int expectedCount;
     };
     // L = 1: (row i + row i+1) / 2. L = 2: ((((i + 2i)/2 + 2i+1)/2 + 2i+2)/2.

@@ -113,7 +113,8 @@ TEST(TraiterMatchesByteByByte, OnGeneratedRunsNoiseAndEveryEdge)
     add("long gap", [](DetectionSettings& s) { s.antiBounce = 2.5f; });
     add("start and end", [](DetectionSettings& s) { s.startSeconds = 0.7f, s.endSeconds = 1.9f; });
     add("start before the file", [](DetectionSettings& s) { s.startSeconds = -0.001f; });
-    add("low, start before the file", [](DetectionSettings& s) { s.startSeconds = -0.001f, s.lowPolarity = true, s.threshold = 5; });
+    add("low, start before the file",
+        [](DetectionSettings& s) { s.startSeconds = -0.001f, s.lowPolarity = true, s.threshold = 5; });
     add("start past the end", [](DetectionSettings& s) { s.startSeconds = 500.0f; });
     add("tight bounding, two per rev", [](DetectionSettings& s) { s.bounding = 0.001f, s.sparksPerRev = 2.0f; });
 

@@ -10,7 +10,10 @@ namespace {
 
 using testing::pulseWav;
 
-std::string le32(std::uint32_t v) { return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)}; }
+std::string le32(std::uint32_t v)
+{
+    return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+}
 
 // A standard header with `extra` inserted between the format chunk and the
 // data chunk.

@@ -391,7 +391,8 @@ TEST_F(WavWindowTest, BadRecordingsGiveOneMessageAndLeaveTheWindowUsable)
 {
     // A stereo file named as its own converted copy would be: the save
     // dialog asks for another name, and a cancel opens nothing.
-    const std::string stereo = home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string();
+    const std::string stereo =
+        home.write("Wav/stereo.wav", makeWav(std::string(40000, char(128)), 44100, 2, 8)).string();
     platform.answerSave(std::nullopt);
     open(stereo);
     EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();

@@ -188,7 +188,7 @@ Series referenceRun(const Car& car, const TorqueCurve& curve)
 
 TEST(AccelerationFigures, WholeRunMatchesTheModelComputedApart)
 {
-    SimulationSetup setup;  // SCx 0,6, the 60 to 95 N·m hump up to 7000 tr/min
+    SimulationSetup setup;     // SCx 0,6, the 60 to 95 N·m hump up to 7000 tr/min
     ASSERT_TRUE(setup.run());  // 60 s
     Car car{};
     car.r = static_cast<float>((12 * 0.0254 + 2 * 165 * 60 / 100000.0) / 2);

@@ -256,10 +256,12 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
         {"two rows", [](SimulationSetup& s) { s.curve.lastRow = 1; }, "trois lignes"},
         {"final drive", [](SimulationSetup& s) { s.fields.TextRP = "3,4x"; }, "rapportdepont"},
         {"unconfirmed", [](SimulationSetup& s) { s.store.set("LbPr", "?"); }, "premiere gear ratio"},
-        {"fifth of a five-speed", [](SimulationSetup& s) {
+        {"fifth of a five-speed",
+         [](SimulationSetup& s) {
              s.store.set("lblboite", "7");
              s.store.set("lbcq", "?");
-         }, "5th gear ratio"},
+         },
+         "5th gear ratio"},
         {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "Durée (s)"},
         {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); },
          "line 61 of the language file"},
@@ -267,10 +269,12 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
         {"mass 0", [](SimulationSetup& s) { s.fields.textPoid = "0"; }, "poids"},
         {"negative mass", [](SimulationSetup& s) { s.fields.textPoid = "-650"; }, "poids"},
         {"final drive 0", [](SimulationSetup& s) { s.fields.TextRP = "0"; }, "rapportdepont"},
-        {"no wheel", [](SimulationSetup& s) {
+        {"no wheel",
+         [](SimulationSetup& s) {
              s.fields.TextPneuL = "0";
              s.fields.TextPneuD = "0";
-         }, "penumatique"},
+         },
+         "penumatique"},
         {"third ratio 0", [](SimulationSetup& s) { s.store.set("LbTr", "0"); }, "troisieme gear ratio"},
         {"whole torque lost", [](SimulationSetup& s) { s.store.set("lbperte4e", "100"); }, "pertedeboite – quatrieme"},
         // The curve ends at 7000 tr/min.

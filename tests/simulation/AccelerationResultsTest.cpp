@@ -25,8 +25,8 @@ TEST(accelerationFileBytes, HoldsSamplesOneToKMinusOneThenTheFactorTwice)
     const auto lines = splitLines(bytes);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(L - 2 + 2));
     EXPECT_EQ(lines[0], singleText(s.time[1]) + ";" + singleText(s.speed[1]) + ";" + singleText(s.distance[1]));
-    EXPECT_EQ(lines[L - 3], singleText(s.time[L - 2]) + ";" + singleText(s.speed[L - 2]) + ";" +
-                                singleText(s.distance[L - 2]));
+    EXPECT_EQ(lines[L - 3],
+              singleText(s.time[L - 2]) + ";" + singleText(s.speed[L - 2]) + ";" + singleText(s.distance[L - 2]));
     EXPECT_EQ(lines[L - 2], " 0,6213712 ");
     EXPECT_EQ(lines[L - 1], " 0,6213712 ");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -43,8 +43,7 @@ TEST(saveAccelerationFile, ReplacesTheFileAndWritesNothingWithoutAFactor)
     ASSERT_TRUE(setup.run());
     const auto file = folder.write("run.txt", "old content that is longer than nothing\r\n");
     ASSERT_TRUE(saveAccelerationFile(file, *setup.model, setup.store));
-    EXPECT_EQ(testing::TempFolder::read(file),
-              accelerationFileBytes(setup.series(), setup.model->shownLength(), 1.0f));
+    EXPECT_EQ(testing::TempFolder::read(file), accelerationFileBytes(setup.series(), setup.model->shownLength(), 1.0f));
 
     setup.store.set("Lbcoefkm", "Lbcoefkm");
     const auto other = folder / "other.txt";

@@ -41,8 +41,8 @@ TEST(readPowerCurve, RescalesFromTheFileUnitsToTheCurrentOnes)
 TEST(readPowerCurve, EmptyLinesAtTheEndAreIgnored)
 {
     // A file saved again by a text editor ends with an empty line.
-    for (const Lines& lines : {Lines{"3000;10;30", "4000;11;40", " 2 ", " 4 ", ""},
-                               Lines{"3000;10;30", "4000;11;40", "", ""}}) {
+    for (const Lines& lines :
+         {Lines{"3000;10;30", "4000;11;40", " 2 ", " 4 ", ""}, Lines{"3000;10;30", "4000;11;40", "", ""}}) {
         const auto rows = readPowerCurve(lines, 2.0f, 4.0f);
         ASSERT_TRUE(rows) << rows.error();
         ASSERT_EQ(rows->rpm.size(), 2u);

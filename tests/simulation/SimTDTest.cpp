@@ -174,8 +174,7 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     field("TextRP")->setText("");
     estimer->click();
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos)
-        << platform.lastMessage();
+    EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos) << platform.lastMessage();
     EXPECT_EQ(canvas->segments().size(), drawn.size());
 }
 

@@ -25,10 +25,14 @@ TEST(SyntheticRecording, DetectionFindsEverySparkWhereItWasPlaced)
         bool low;
         double noise;
         const char* engine;
-    } const cases[] = {{0.5, false, 2, "1275"}, {2.0, false, 2, "1275"}, {0.5, true, 2, "850"},
-                       {2.0, true, 5, "1380"}, {0.5, false, 5, "1380"}};
+    } const cases[] = {{0.5, false, 2, "1275"},
+                       {2.0, false, 2, "1275"},
+                       {0.5, true, 2, "850"},
+                       {2.0, true, 5, "1380"},
+                       {0.5, false, 5, "1380"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.perRev) + (c.low ? " low " : " high ") + std::to_string(c.noise) + " " + c.engine);
+        SCOPED_TRACE(std::to_string(c.perRev) + (c.low ? " low " : " high ") + std::to_string(c.noise) + " " +
+                     c.engine);
         SynthSettings settings;
         settings.engine = c.engine;
         settings.gear = 2;

@@ -24,7 +24,9 @@ TEST(HeadlessCommit, WithoutOptionsCommitsWhatTheEditorOpensOn)
 TEST(HeadlessCommit, LoadsTheFileThenTypesScxAndInertia)
 {
     TempFolder folder;
-    const auto file = folder.write("car.Dat", "[VersionV1]\r\nCar\r\n 0 \r\n 7 \r\n3\r\n2\r\n1,5\r\n1\r\n0,8\r\n 0 \r\n610\r\n 1 \r\n 1 \r\n 1 \r\n");
+    const auto file = folder.write(
+        "car.Dat",
+        "[VersionV1]\r\nCar\r\n 0 \r\n 7 \r\n3\r\n2\r\n1,5\r\n1\r\n0,8\r\n 0 \r\n610\r\n 1 \r\n 1 \r\n 1 \r\n");
     Varia store;
     HeadlessVehicleOptions options;
     options.miniFile = file;
@@ -59,7 +61,8 @@ TEST(HeadlessCommit, FailuresLeaveTheStoreUntouched)
     cases[3].options.engineInertia = "";
     cases[3].message = "inertia";
     // "Boite 5" whose third ratio is still the fresh store's "?".
-    cases[4].options.miniFile = folder.write("box.Dat", "[VersionV1]\r\nA\r\n 0 \r\n 7 \r\n3\r\n2\r\n?\r\n1\r\n0,8\r\n 0 \r\n610\r\n 0 \r\n 0 \r\n 0 \r\n");
+    cases[4].options.miniFile = folder.write(
+        "box.Dat", "[VersionV1]\r\nA\r\n 0 \r\n 7 \r\n3\r\n2\r\n?\r\n1\r\n0,8\r\n 0 \r\n610\r\n 0 \r\n 0 \r\n 0 \r\n");
     cases[4].message = "txt3e";
     for (const Case& c : cases) {
         Varia store;

@@ -38,7 +38,7 @@ TEST_F(MiniFile, PresetVehicleTakesNineLines)
     ASSERT_TRUE(saveMiniFile(e, file));
     // The nine described lines, then the tyre sizes, the body and the engine.
     EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Mini 1000", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 ",
-                                             "145", "70", "12", " 0 ", "0,933", "-1 ", "0,11"}));
+                                            "145", "70", "12", " 0 ", "0,933", "-1 ", "0,11"}));
 }
 
 TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
@@ -55,9 +55,9 @@ TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
     e.select(ListId::EngDiff, 2);
     const auto file = home / "b.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
-    EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "?", " 19 ", "3,7", " 7 ", "3,3", "2,1", "1,4", "1,1", "0,9",
-                                             " 4 ", "165", "55", "12", "650", " 1 ", " 0 ", " 2 ",
-                                             "165", "55", "12", " 0 ", "0,933", "-1 ", "0,11"}));
+    EXPECT_EQ(TempFolder::read(file),
+              crlf({"[VersionV1]", "?",   " 19 ", "3,7", " 7 ", "3,3", "2,1", "1,4", "1,1", "0,9",   " 4 ", "165", "55",
+                    "12",          "650", " 1 ",  " 0 ", " 2 ", "165", "55",  "12",  " 0 ", "0,933", "-1 ", "0,11"}));
 
     VehicleEditor loaded(store);  // opened on the default store
     ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
@@ -108,7 +108,9 @@ TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
     store.set("LbSCx", "0,61");
     store.set("LbImoteur", "0,09");
     VehicleEditor old(store);
-    ASSERT_TRUE(loadMiniFile(old, home.write("old.Dat", crlf({"[VersionV1]", "Old", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 "}))).loaded());
+    ASSERT_TRUE(loadMiniFile(old, home.write("old.Dat", crlf({"[VersionV1]", "Old", " 2 ", " 5 ", " 2 ", "650", " 0 ",
+                                                              " 0 ", " 0 "})))
+                    .loaded());
     EXPECT_EQ(old.field(Field::Nom).text, "Old");
     EXPECT_EQ(old.field(Field::SCx).text, "0,61");
     EXPECT_EQ(old.field(Field::Imot).text, "0,09");
@@ -218,7 +220,8 @@ protected:
 
 TEST_F(MiniFileMenu, OpenEnablesSaveWhichWritesTheSameFile)
 {
-    const auto file = home.write("Mini/car.Dat", crlf({"[VersionV1]", "Car", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 "}));
+    const auto file =
+        home.write("Mini/car.Dat", crlf({"[VersionV1]", "Car", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 "}));
     VehicleEditor e(store);
     MiniFileCommands menu;
     EXPECT_FALSE(menu.saveEnabled());
@@ -234,7 +237,7 @@ TEST_F(MiniFileMenu, OpenEnablesSaveWhichWritesTheSameFile)
     e.type(Field::Nom, "Renamed");
     menu.save(e);
     EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Renamed", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 ",
-                                             "165", "70", "10", " 0 ", "0,933", "-1 ", "0,11"}));
+                                            "165", "70", "10", " 0 ", "0,933", "-1 ", "0,11"}));
 }
 
 TEST_F(MiniFileMenu, FailedOpensReportOnceAndOnlyAWrongVersionEnablesSave)

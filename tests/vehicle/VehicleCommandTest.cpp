@@ -30,7 +30,8 @@ TEST(VehicleCommand, PrintsTheCommittedEntriesInStoreOrder)
 TEST(VehicleCommand, LoadsAFileAndTypesTheOptionsIntoJson)
 {
     TempFolder folder;
-    const auto file = folder.write("car.Dat", "[VersionV1]\r\nCar \"A\"\r\n 4 \r\n 1 \r\n 0 \r\n600\r\n 1 \r\n 1 \r\n 1 \r\n");
+    const auto file =
+        folder.write("car.Dat", "[VersionV1]\r\nCar \"A\"\r\n 4 \r\n 1 \r\n 0 \r\n600\r\n 1 \r\n 1 \r\n 1 \r\n");
     const CommandRun run = vornax(file.string() + " --scx 0.45 --engine-inertia 0,1 --json");
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.out.front(), '{');

@@ -29,10 +29,10 @@ TEST(VehicleEditor, OpensOnTheDefaultStore)
     EXPECT_EQ(e.list(ListId::Iroue).index, -1);
 
     const std::pair<Field, const char*> texts[] = {
-        {Field::Nom, "?"},    {Field::Rp, "3,105"},   {Field::R1, "3,648"}, {Field::R2, "2,185"},
-        {Field::R3, "1,425"}, {Field::R4, "1"},       {Field::R5, "1"},     {Field::R6, ""},
+        {Field::Nom, "?"},       {Field::Rp, "3,105"},  {Field::R1, "3,648"},  {Field::R2, "2,185"},
+        {Field::R3, "1,425"},    {Field::R4, "1"},      {Field::R5, "1"},      {Field::R6, ""},
         {Field::Pboite, "22,6"}, {Field::Imot, "0,11"}, {Field::Iroue, "1,2"}, {Field::SCx, "0,933"},
-        {Field::LrgP, "145"}, {Field::HtP, "70"},     {Field::Dp, "12"},    {Field::PV, "650"},
+        {Field::LrgP, "145"},    {Field::HtP, "70"},    {Field::Dp, "12"},     {Field::PV, "650"},
     };
     for (const auto& [f, text] : texts)
         EXPECT_EQ(e.field(f).text, text) << fieldName(f);
@@ -198,12 +198,12 @@ TEST(VehicleEditor, LeavingAFieldRepairsCommasAndHoldsTyreSizes)
         const char* left;
     };
     const Case cases[] = {
-        {Field::Rp, "3.105", "3,105"},   {Field::Rp, "1.2.3", "1,2,3"},  {Field::PV, "650.5", "650,5"},
-        {Field::SCx, ".5", ",5"},        {Field::LrgP, "1200", "999"},   {Field::LrgP, "0,5", "1"},
-        {Field::LrgP, "145.5", "145,5"}, {Field::LrgP, "-3", "1"},       {Field::HtP, "201", "200"},
-        {Field::HtP, "200", "200"},      {Field::Dp, "100", "99"},       {Field::Dp, "1", "1"},
-        {Field::LrgP, "", ""},           {Field::HtP, "abc", "abc"},     {Field::Dp, "1,2,3", "1,2,3"},
-        {Field::R6, "1.5", "1.5"},       {Field::Nom, "a.b", "a.b"},     {Field::Pboite, "1.5", "1.5"},
+        {Field::Rp, "3.105", "3,105"},   {Field::Rp, "1.2.3", "1,2,3"}, {Field::PV, "650.5", "650,5"},
+        {Field::SCx, ".5", ",5"},        {Field::LrgP, "1200", "999"},  {Field::LrgP, "0,5", "1"},
+        {Field::LrgP, "145.5", "145,5"}, {Field::LrgP, "-3", "1"},      {Field::HtP, "201", "200"},
+        {Field::HtP, "200", "200"},      {Field::Dp, "100", "99"},      {Field::Dp, "1", "1"},
+        {Field::LrgP, "", ""},           {Field::HtP, "abc", "abc"},    {Field::Dp, "1,2,3", "1,2,3"},
+        {Field::R6, "1.5", "1.5"},       {Field::Nom, "a.b", "a.b"},    {Field::Pboite, "1.5", "1.5"},
     };
     Varia store;
     VehicleEditor e(store);
@@ -259,11 +259,10 @@ TEST(VehicleEditor, CommitCopiesEveryFieldAndIndex)
     e.commit();
 
     const std::pair<const char*, const char*> expected[] = {
-        {"Lbnom", "Cooper S"}, {"LbRp", "3,7"},       {"LbPr", "3,3"},     {"lbcq", "0,85"},
-        {"lbsix", "?"},        {"lbltypepneu", "2"},  {"LbLp", "145"},     {"LbHp", "70"},
-        {"LbDp", "12"},        {"LbPoid", "650"},     {"LbImoteur", "0,13"}, {"lbltypeScx", "3"},
-        {"LbSCx", "0,466"},    {"lblboite", "7"},     {"lbldiff", "19"},   {"lbltypecascade", "0"},
-        {"lbltypediff", "0"},  {"lbltypeboite", "0"}, {"lbIroue", "0,11"}, {"lblImot", "0,11"},
+        {"Lbnom", "Cooper S"},   {"LbRp", "3,7"},      {"LbPr", "3,3"},       {"lbcq", "0,85"},    {"lbsix", "?"},
+        {"lbltypepneu", "2"},    {"LbLp", "145"},      {"LbHp", "70"},        {"LbDp", "12"},      {"LbPoid", "650"},
+        {"LbImoteur", "0,13"},   {"lbltypeScx", "3"},  {"LbSCx", "0,466"},    {"lblboite", "7"},   {"lbldiff", "19"},
+        {"lbltypecascade", "0"}, {"lbltypediff", "0"}, {"lbltypeboite", "0"}, {"lbIroue", "0,11"}, {"lblImot", "0,11"},
     };
     for (const auto& [entry, text] : expected)
         EXPECT_EQ(store.get(entry), text) << entry;
@@ -286,22 +285,26 @@ TEST(VehicleEditor, CommitRefusesShownFieldsNoComputationCanUse)
     };
     const Case cases[] = {
         {"Boite 5 on a fresh store", [](VehicleEditor& e) { e.select(ListId::TypeBoite, kGearboxFive); }, Field::R1},
-        {"Boite 6, sixth empty", [](VehicleEditor& e) {
+        {"Boite 6, sixth empty",
+         [](VehicleEditor& e) {
              e.select(ListId::TypeBoite, 8);
              for (int gear = 1; gear <= 5; ++gear)
                  e.type(gearField(gear), "1,5");
              e.type(Field::R6, "");
-         }, Field::R6},
+         },
+         Field::R6},
         {"final drive Autre", [](VehicleEditor& e) { e.select(ListId::TypeDiff, kFinalDriveAutre); }, Field::Rp},
         {"mass 0", [](VehicleEditor& e) { e.type(Field::PV, "0"); }, Field::PV},
         {"mass empty", [](VehicleEditor& e) { e.type(Field::PV, ""); }, Field::PV},
         {"typed tyre", [](VehicleEditor& e) { e.select(ListId::TypePneu, kTyreAutre); }, Field::LrgP},
-        {"rim letters", [](VehicleEditor& e) {
+        {"rim letters",
+         [](VehicleEditor& e) {
              e.select(ListId::TypePneu, kTyreAutre);
              e.type(Field::LrgP, "175");
              e.type(Field::HtP, "70");
              e.type(Field::Dp, "treize");
-         }, Field::Dp},
+         },
+         Field::Dp},
         {"body Autre", [](VehicleEditor& e) { e.select(ListId::SCx, kBodyAutre); }, Field::SCx},
         {"negative inertia", [](VehicleEditor& e) { e.type(Field::Imot, "-0,1"); }, Field::Imot},
     };

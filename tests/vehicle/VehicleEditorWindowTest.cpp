@@ -234,7 +234,8 @@ TEST_F(VehicleEditorWindowTest, FileMenuLoadsSavesAndReportsBadFiles)
     EXPECT_EQ(child<QComboBox>(w, "lsttypeDiff")->currentText(), "3,105");
     EXPECT_FALSE(child<QAction>(w, "Enregistrer")->isEnabled());
 
-    const auto good = home.write("Mini/good.Dat", "[VersionV1]\r\nGood\r\n 19 \r\n4,1\r\n 0 \r\n 6 \r\n600\r\n 1 \r\n 1 \r\n 1 \r\n");
+    const auto good =
+        home.write("Mini/good.Dat", "[VersionV1]\r\nGood\r\n 19 \r\n4,1\r\n 0 \r\n 6 \r\n600\r\n 1 \r\n 1 \r\n 1 \r\n");
     platform.answerOpen(good.string());
     child<QAction>(w, "Ouvrir")->trigger();
     EXPECT_EQ(platform.messages().size(), 1u);
