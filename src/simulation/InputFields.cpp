@@ -5,10 +5,14 @@ namespace vornax {
 const std::vector<VehicleChoice>& vehicleChoices()
 {
     static const std::vector<VehicleChoice> pairs = {
-        {"Frame2", "PoidsOption1", "PoidsOption2", {{"textPoid", "LbPoid"}}},
-        {"frameRP", "RPOption1", "RPOption2", {{"TextRP", "LbRp"}}},
-        {"FrameVol", "VIoption1", "VIoption2", {{"InertieVol", "LbImoteur"}}},
-        {"FramePneu", "Option1", "Option2", {{"TextPneuL", "LbLp"}, {"TextPneuH", "LbHp"}, {"TextPneuD", "LbDp"}}},
+        {"Frame2", "LbPoids", "PoidsOption1", "PoidsOption2", {{"textPoid", "LbPoid"}}},
+        {"frameRP", "LbRapportdePont", "RPOption1", "RPOption2", {{"TextRP", "LbRp"}}},
+        {"FrameVol", "LbInertieMot", "VIoption1", "VIoption2", {{"InertieVol", "LbImoteur"}}},
+        {"FramePneu",
+         "LbPneumatique",
+         "Option1",
+         "Option2",
+         {{"TextPneuL", "LbLp"}, {"TextPneuH", "LbHp"}, {"TextPneuD", "LbDp"}}},
     };
     return pairs;
 }

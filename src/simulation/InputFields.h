@@ -14,6 +14,7 @@ namespace vornax {
 
 struct VehicleChoice {
     const char* frame;                                        // the frame that holds the pair and its fields
+    const char* caption;                                      // store entry of the frame's title
     const char* stored;                                       // option button: the stored value, fields locked
     const char* other;                                        // option button: another value, fields editable
     std::vector<std::pair<const char*, const char*>> fields;  // field, store entry

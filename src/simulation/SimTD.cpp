@@ -107,8 +107,15 @@ QLabel* SimTD::label(QWidget* parent, const char* name, int x, int y, int w, con
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
     l->setGeometry(x, y, w, 20);
-    labels_[name] = l;
     return l;
+}
+
+QLabel* SimTD::valueLabel(QWidget* parent, const char* name, int x, int y, int w)
+{
+    QLabel* value = label(parent, name, x, y, w);
+    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return value;
 }
 
 QLineEdit* SimTD::field(QWidget* parent, const char* name, int x, int y, int w)
@@ -117,33 +124,31 @@ QLineEdit* SimTD::field(QWidget* parent, const char* name, int x, int y, int w)
     f->setObjectName(name);
     f->setGeometry(x, y, w, 22);
     f->setAlignment(Qt::AlignRight);
-    fields_[name] = f;
     return f;
+}
+
+QGroupBox* SimTD::frame(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
 }
 
 void SimTD::buildEstimation()
 {
-    auto* frame = new QGroupBox(body_);
-    frame->setObjectName("FrameEsti");
-    frame->setGeometry(8, 4, 330, 184);
-    frames_["FrameEsti"] = frame;
-    struct Row {
-        const char* caption;
-        const char* value;
-        int y;
-    } rows[] = {{"Label0100", "lbT0100", 24},
-                {"Label400DA", "lb400mDA", 48},
-                {"Label1000DA", "lb1000mDA", 72},
-                {"LabelVMAXI", "lbVmaxi", 96}};
-    for (const Row& row : rows) {
-        label(frame, row.caption, 10, row.y, 150);
-        QLabel* value = label(frame, row.value, 165, row.y, 70);
-        value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    label(frame, "Label1", 240, 96, 80);
-    label(frame, "lbvte", 10, 122, 310);
-    regimeP_ = new QPushButton(frame);
+    frameEsti_ = frame(body_, "FrameEsti", {8, 4, 330, 184});
+    label0100_ = label(frameEsti_, "Label0100", 10, 24, 150);
+    lbT0100_ = valueLabel(frameEsti_, "lbT0100", 165, 24, 70);
+    label400DA_ = label(frameEsti_, "Label400DA", 10, 48, 150);
+    lb400mDA_ = valueLabel(frameEsti_, "lb400mDA", 165, 48, 70);
+    label1000DA_ = label(frameEsti_, "Label1000DA", 10, 72, 150);
+    lb1000mDA_ = valueLabel(frameEsti_, "lb1000mDA", 165, 72, 70);
+    labelVMAXI_ = label(frameEsti_, "LabelVMAXI", 10, 96, 150);
+    lbVmaxi_ = valueLabel(frameEsti_, "lbVmaxi", 165, 96, 70);
+    speedUnit_ = label(frameEsti_, "Label1", 240, 96, 80);
+    lbvte_ = label(frameEsti_, "lbvte", 10, 122, 310);
+    regimeP_ = new QPushButton(frameEsti_);
     regimeP_->setObjectName("regimeP");
     regimeP_->setGeometry(10, 148, 130, 28);
     connect(regimeP_, &QPushButton::clicked, this, &SimTD::regimeP_Click);
@@ -151,59 +156,63 @@ void SimTD::buildEstimation()
 
 void SimTD::buildParameters()
 {
-    auto* frame = new QGroupBox(body_);
-    frame->setObjectName("FramePara");
-    frame->setGeometry(346, 4, 250, 184);
-    frames_["FramePara"] = frame;
-    label(frame, "LabelchRPM", 8, 28, 176);
-    field(frame, "RPMCh", 184, 26, 58);
-    label(frame, "LbTMPch", 8, 60, 176);
-    field(frame, "TMPch", 184, 58, 58);
-    label(frame, "Labelfin", 8, 92, 176);
-    field(frame, "txtfin", 184, 90, 58);
+    framePara_ = frame(body_, "FramePara", {346, 4, 250, 184});
+    labelchRPM_ = label(framePara_, "LabelchRPM", 8, 28, 176);
+    rpmCh_ = field(framePara_, "RPMCh", 184, 26, 58);
+    lbTMPch_ = label(framePara_, "LbTMPch", 8, 60, 176);
+    tmpCh_ = field(framePara_, "TMPch", 184, 58, 58);
+    labelfin_ = label(framePara_, "Labelfin", 8, 92, 176);
+    txtfin_ = field(framePara_, "txtfin", 184, 90, 58);
 }
 
 void SimTD::buildModifications()
 {
-    auto* frame = new QGroupBox(body_);
-    frame->setObjectName("Frame1");
-    frame->setGeometry(604, 4, 388, 184);
-    frames_["Frame1"] = frame;
+    frame1_ = frame(body_, "Frame1", {604, 4, 388, 184});
     const QPoint origins[] = {{8, 20}, {196, 20}, {8, 102}, {196, 102}};
+    // Where each choice's fields go, in the order of its fields.
+    const std::vector<QLineEdit**> targets[] = {
+        {&textPoid_}, {&textRP_}, {&inertieVol_}, {&tyreWidth_, &tyreHeight_, &rimDiameter_}};
     const auto& pairs = vehicleChoices();
-    for (std::size_t p = 0; p < pairs.size(); ++p) {
+    for (std::size_t p = 0; p < pairs.size() && p < std::size(targets); ++p) {
         const VehicleChoice& pair = pairs[p];
-        auto* box = new QGroupBox(frame);
-        box->setObjectName(pair.frame);
-        box->setGeometry(QRect(origins[p], QSize(184, 78)));
-        frames_[pair.frame] = box;
-        auto* stored = new QRadioButton(box);
-        stored->setObjectName(pair.stored);
-        stored->setGeometry(8, 22, 84, 20);
-        auto* other = new QRadioButton(box);
-        other->setObjectName(pair.other);
-        other->setGeometry(8, 48, 84, 20);
+        Choice choice;
+        choice.frame = frame(frame1_, pair.frame, QRect(origins[p], QSize(184, 78)));
+        choice.stored = new QRadioButton(choice.frame);
+        choice.stored->setObjectName(pair.stored);
+        choice.stored->setGeometry(8, 22, 84, 20);
+        choice.other = new QRadioButton(choice.frame);
+        choice.other->setObjectName(pair.other);
+        choice.other->setGeometry(8, 48, 84, 20);
         const int count = static_cast<int>(pair.fields.size());
         const int width = count == 1 ? 80 : 28;
-        for (int i = 0; i < count; ++i)
-            field(box, pair.fields[i].first, 94 + i * (width + 2), 34, width);
-        connect(stored, &QRadioButton::toggled, this, [this, p](bool on) {
+        for (int i = 0; i < count && i < static_cast<int>(targets[p].size()); ++i) {
+            QLineEdit* edit = field(choice.frame, pair.fields[i].first, 94 + i * (width + 2), 34, width);
+            *targets[p][i] = edit;
+            choice.fields.push_back(edit);
+        }
+        connect(choice.stored, &QRadioButton::toggled, this, [this, p](bool on) {
             if (on)
                 choose(p, true);
         });
-        connect(other, &QRadioButton::toggled, this, [this, p](bool on) {
+        connect(choice.other, &QRadioButton::toggled, this, [this, p](bool on) {
             if (on)
                 choose(p, false);
         });
-        options_.emplace_back(stored, other);
+        choices_.push_back(std::move(choice));
     }
 
-    for (const InputFieldRule& f : inputFieldRules()) {
-        QLineEdit* edit = fields_.at(f.name);
-        if (f.keys != InputKeys::Any)
-            installKeyFilter(edit, f.keys == InputKeys::Digits ? KeyFilter::Digits : KeyFilter::Decimal);
-        if (f.commaRepair)
-            commaOnFocusLost(edit);
+    // Each field's key filter and decimal repair, found by its name.
+    for (QLineEdit* edit :
+         {textPoid_, textRP_, inertieVol_, tyreWidth_, tyreHeight_, rimDiameter_, rpmCh_, tmpCh_, txtfin_}) {
+        const std::string name = edit->objectName().toStdString();
+        for (const InputFieldRule& f : inputFieldRules()) {
+            if (name != f.name)
+                continue;
+            if (f.keys != InputKeys::Any)
+                installKeyFilter(edit, f.keys == InputKeys::Digits ? KeyFilter::Digits : KeyFilter::Decimal);
+            if (f.commaRepair)
+                commaOnFocusLost(edit);
+        }
     }
 }
 
@@ -242,31 +251,29 @@ void SimTD::setCaptions()
 {
     files_->setTitle(text("Lbfichier"));
     charPui_->setText(text("LbcharcourP"));
-    frames_.at("FrameEsti")->setTitle(text("LbEstimation"));
-    labels_.at("Label400DA")->setText(text("Lb400mDa"));
-    labels_.at("Label1000DA")->setText(text("Lb1000mDA"));
+    frameEsti_->setTitle(text("LbEstimation"));
+    label400DA_->setText(text("Lb400mDa"));
+    label1000DA_->setText(text("Lb1000mDA"));
     const std::string unit = store().get("LbkmhMph");
-    labels_.at("Label1")->setText(QString::fromStdString(unit + "/h"));
+    speedUnit_->setText(QString::fromStdString(unit + "/h"));
     // The second character of the unit's name: "m" of "km".
-    labels_.at("Label3")->setText(QString::fromStdString(unit).mid(1, 1));
-    labels_.at("Label0100")->setText(text("Lb0100km"));
-    labels_.at("LabelVMAXI")->setText(text("LbVitessemaxi"));
-    frames_.at("FramePara")->setTitle(text("LbParaVitesse"));
-    labels_.at("LabelchRPM")->setText(text("LbRegmiepassage"));
-    labels_.at("LbTMPch")->setText(text("LbTMPchange"));
-    frames_.at("Frame2")->setTitle(text("LbPoids"));
-    frames_.at("FramePneu")->setTitle(text("LbPneumatique"));
-    frames_.at("FrameVol")->setTitle(text("LbInertieMot"));
-    frames_.at("frameRP")->setTitle(text("LbRapportdePont"));
-    frames_.at("Frame1")->setTitle(text("LbModification"));
-    for (auto& [stored, other] : options_) {
-        stored->setText(text("LbOriginie"));
-        other->setText(text("LbAutre"));
+    distanceUnit_->setText(QString::fromStdString(unit).mid(1, 1));
+    label0100_->setText(text("Lb0100km"));
+    labelVMAXI_->setText(text("LbVitessemaxi"));
+    framePara_->setTitle(text("LbParaVitesse"));
+    labelchRPM_->setText(text("LbRegmiepassage"));
+    lbTMPch_->setText(text("LbTMPchange"));
+    for (std::size_t p = 0; p < choices_.size(); ++p)
+        choices_[p].frame->setTitle(text(vehicleChoices()[p].caption));
+    frame1_->setTitle(text("LbModification"));
+    for (const Choice& choice : choices_) {
+        choice.stored->setText(text("LbOriginie"));
+        choice.other->setText(text("LbAutre"));
     }
     setWindowTitle(tr("Comparaison d'acceleration"));
     saveas_->setText(tr("Enregistrer sous"));
     regimeP_->setText(tr("Estimer"));
-    labels_.at("Labelfin")->setText(tr("Durée (s)"));
+    labelfin_->setText(tr("Durée (s)"));
 }
 
 void SimTD::changeEvent(QEvent* event)
@@ -289,13 +296,13 @@ void SimTD::changeEvent(QEvent* event)
 void SimTD::Form_Load()
 {
     setCaptions();
-    fields_.at("RPMCh")->setText("4500");
-    fields_.at("TMPch")->setText("0,5");
-    fields_.at("txtfin")->setText("60");
-    for (std::size_t p = 0; p < options_.size(); ++p) {
-        const QSignalBlocker blockStored(options_[p].first);
-        const QSignalBlocker blockOther(options_[p].second);
-        options_[p].first->setChecked(true);
+    rpmCh_->setText("4500");
+    tmpCh_->setText("0,5");
+    txtfin_->setText("60");
+    for (std::size_t p = 0; p < choices_.size(); ++p) {
+        const QSignalBlocker blockStored(choices_[p].stored);
+        const QSignalBlocker blockOther(choices_[p].other);
+        choices_[p].stored->setChecked(true);
         choose(p, true);
     }
     curve_->rpm[0] = curve_->rpm[1] = 0.0f;
@@ -307,34 +314,36 @@ void SimTD::Form_Load()
 
 void SimTD::choose(std::size_t pair, bool stored)
 {
-    const VehicleChoice& choice = vehicleChoices()[pair];
-    if (stored)
-        for (const auto& [name, value] : storedValues(choice, store()))
-            fields_.at(name)->setText(QString::fromStdString(value));
-    for (const auto& governed : choice.fields)
-        fields_.at(governed.first)->setEnabled(!stored);
+    const Choice& choice = choices_[pair];
+    if (stored) {
+        const auto values = storedValues(vehicleChoices()[pair], store());
+        for (std::size_t i = 0; i < values.size() && i < choice.fields.size(); ++i)
+            choice.fields[i]->setText(QString::fromStdString(values[i].second));
+    }
+    for (QLineEdit* governed : choice.fields)
+        governed->setEnabled(!stored);
 }
 
 void SimTD::vehicleCommitted()
 {
-    for (std::size_t p = 0; p < options_.size(); ++p)
-        if (options_[p].first->isChecked())
+    for (std::size_t p = 0; p < choices_.size(); ++p)
+        if (choices_[p].stored->isChecked())
             choose(p, true);
 }
 
 SimulationFields SimTD::fields() const
 {
-    const auto get = [this](const char* name) { return fields_.at(name)->text().toStdString(); };
+    const auto get = [](const QLineEdit* edit) { return edit->text().toStdString(); };
     SimulationFields f;
-    f.textPoid = get("textPoid");
-    f.TextRP = get("TextRP");
-    f.InertieVol = get("InertieVol");
-    f.TextPneuL = get("TextPneuL");
-    f.TextPneuH = get("TextPneuH");
-    f.TextPneuD = get("TextPneuD");
-    f.RPMCh = get("RPMCh");
-    f.TMPch = get("TMPch");
-    f.txtfin = get("txtfin");
+    f.textPoid = get(textPoid_);
+    f.TextRP = get(textRP_);
+    f.InertieVol = get(inertieVol_);
+    f.TextPneuL = get(tyreWidth_);
+    f.TextPneuH = get(tyreHeight_);
+    f.TextPneuD = get(rimDiameter_);
+    f.RPMCh = get(rpmCh_);
+    f.TMPch = get(tmpCh_);
+    f.txtfin = get(txtfin_);
     return f;
 }
 
@@ -369,11 +378,11 @@ void SimTD::regimeP_Click()
 void SimTD::showLabels()
 {
     const ResultLabels& l = model_->labels();
-    labels_.at("lbVmaxi")->setText(QString::fromStdString(l.lbVmaxi));
-    labels_.at("lbvte")->setText(QString::fromStdString(l.lbvte));
-    labels_.at("lbT0100")->setText(QString::fromStdString(l.lbT0100));
-    labels_.at("lb400mDA")->setText(QString::fromStdString(l.lb400mDA));
-    labels_.at("lb1000mDA")->setText(QString::fromStdString(l.lb1000mDA));
+    lbVmaxi_->setText(QString::fromStdString(l.lbVmaxi));
+    lbvte_->setText(QString::fromStdString(l.lbvte));
+    lbT0100_->setText(QString::fromStdString(l.lbT0100));
+    lb400mDA_->setText(QString::fromStdString(l.lb400mDA));
+    lb1000mDA_->setText(QString::fromStdString(l.lb1000mDA));
 }
 
 void SimTD::DrawSpeedTime()
@@ -424,7 +433,7 @@ void SimTD::saveas_Click()
 {
     FileDialogRequest request;
     request.title = saveas_->text().toStdString();
-    request.filter = "Courbe d'accélération (*.txt)|*.txt";
+    request.filter = tr("Courbe d'accélération (*.txt)|*.txt").toStdString();
     request.initialFolder = defaultFolder("Acc").string();
     const auto chosen = platform().saveFile(request);
     if (!chosen || chosen->empty())

@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -65,7 +65,9 @@ private:
     void buildModifications();
     void buildPlot();
     QLabel* label(QWidget* parent, const char* name, int x, int y, int w, const QString& text = {});
+    QLabel* valueLabel(QWidget* parent, const char* name, int x, int y, int w);
     QLineEdit* field(QWidget* parent, const char* name, int x, int y, int w);
+    QGroupBox* frame(QWidget* parent, const char* name, QRect geometry);
     void choose(std::size_t pair, bool stored);
     void showLabels();
     void applyLayout();
@@ -77,10 +79,46 @@ private:
     QAction* saveas_ = nullptr;
     QPushButton* regimeP_ = nullptr;
     PlotCanvas* picture_ = nullptr;
-    std::map<std::string, QLineEdit*> fields_;
-    std::map<std::string, QLabel*> labels_;
-    std::map<std::string, QGroupBox*> frames_;
-    std::vector<std::pair<QRadioButton*, QRadioButton*>> options_;
+
+    // "Estimation": captions, then the figures of the last run.
+    QGroupBox* frameEsti_ = nullptr;
+    QLabel* label0100_ = nullptr;
+    QLabel* label400DA_ = nullptr;
+    QLabel* label1000DA_ = nullptr;
+    QLabel* labelVMAXI_ = nullptr;
+    QLabel* lbT0100_ = nullptr;
+    QLabel* lb400mDA_ = nullptr;
+    QLabel* lb1000mDA_ = nullptr;
+    QLabel* lbVmaxi_ = nullptr;
+    QLabel* speedUnit_ = nullptr;  // Label1
+    QLabel* lbvte_ = nullptr;
+
+    // The gear-change parameters.
+    QGroupBox* framePara_ = nullptr;
+    QLabel* labelchRPM_ = nullptr;
+    QLabel* lbTMPch_ = nullptr;
+    QLabel* labelfin_ = nullptr;
+    QLineEdit* rpmCh_ = nullptr;
+    QLineEdit* tmpCh_ = nullptr;
+    QLineEdit* txtfin_ = nullptr;
+
+    // The vehicle values: each of the four choices (in the order of
+    // vehicleChoices()) with its option buttons and the fields it governs.
+    QGroupBox* frame1_ = nullptr;
+    QLineEdit* textPoid_ = nullptr;
+    QLineEdit* textRP_ = nullptr;
+    QLineEdit* inertieVol_ = nullptr;
+    QLineEdit* tyreWidth_ = nullptr;
+    QLineEdit* tyreHeight_ = nullptr;
+    QLineEdit* rimDiameter_ = nullptr;
+    struct Choice {
+        QGroupBox* frame = nullptr;
+        QRadioButton* stored = nullptr;
+        QRadioButton* other = nullptr;
+        std::vector<QLineEdit*> fields;  // in the order of the choice's fields
+    };
+    std::vector<Choice> choices_;
+
     std::array<QLabel*, 10> timeLabels_{};
     std::array<QLabel*, 6> speedLabels_{};
     std::array<QLabel*, 6> distanceLabels_{};
