@@ -550,6 +550,37 @@
     </message>
 </context>
 <context>
+    <name>PowerConditions</name>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Air (°C)</source>
+        <translation>Air (°C)</translation>
+    </message>
+    <message>
+        <source>Pressure (hPa)</source>
+        <translation>Pressure (hPa)</translation>
+    </message>
+    <message>
+        <source>Humidity (%)</source>
+        <translation>Humidity (%)</translation>
+    </message>
+    <message>
+        <source>corrected</source>
+        <translation>corrected</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Report…</translation>
+    </message>
+</context>
+<context>
     <name>PowerCurveFile</name>
     <message>
         <source>%1: %2 is not a number</source>
@@ -640,6 +671,13 @@
     <message>
         <source>6e</source>
         <translation>6th</translation>
+    </message>
+</context>
+<context>
+    <name>PreciseCurve</name>
+    <message>
+        <source>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</source>
+        <translation>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</translation>
     </message>
 </context>
 <context>
@@ -741,6 +779,101 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>Run report</source>
+        <translation>Run report</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>Gear ratios</source>
+        <translation>Gear ratios</translation>
+    </message>
+    <message>
+        <source>Gear of the run</source>
+        <translation>Gear of the run</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Engine inertia</source>
+        <translation>Engine inertia</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Sparks</source>
+        <translation>Sparks</translation>
+    </message>
+    <message>
+        <source>found at the default threshold</source>
+        <translation>found at the default threshold</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <source>Engine-speed curve</source>
+        <translation>Engine-speed curve</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Power curve</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>Conditions and correction</source>
+        <translation>Conditions and correction</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>factor</translation>
+    </message>
+    <message>
+        <source>Peak figures</source>
+        <translation>Peak figures</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Made with The Vornax Meter</source>
+        <translation>Made with The Vornax Meter</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>not reached</translation>
+    </message>
+</context>
+<context>
     <name>Smoothing</name>
     <message>
         <source>Niveau du filtre: de 1 à 4</source>
@@ -749,6 +882,25 @@
     <message>
         <source>Nombre de point sauté par Bezier: un entier positif</source>
         <translation>Points skipped by the Bezier curve: a positive whole number</translation>
+    </message>
+</context>
+<context>
+    <name>SparkCheck</name>
+    <message>
+        <source>1 missed spark near %1 s</source>
+        <translation>1 missed spark near %1 s</translation>
+    </message>
+    <message>
+        <source>%1 missed sparks near %2 s</source>
+        <translation>%1 missed sparks near %2 s</translation>
+    </message>
+    <message>
+        <source>1 extra pulse near %1 s</source>
+        <translation>1 extra pulse near %1 s</translation>
+    </message>
+    <message>
+        <source>%1 extra pulses near %2 s</source>
+        <translation>%1 extra pulses near %2 s</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1269,10 @@ from the ignition signal</translation>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Courbe d&apos;accélération (*.txt)|*.txt</source>
+        <translation>Acceleration curve (*.txt)|*.txt</translation>
     </message>
 </context>
 <context>

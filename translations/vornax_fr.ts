@@ -550,6 +550,37 @@
     </message>
 </context>
 <context>
+    <name>PowerConditions</name>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Air (°C)</source>
+        <translation>Air (°C)</translation>
+    </message>
+    <message>
+        <source>Pressure (hPa)</source>
+        <translation>Pression (hPa)</translation>
+    </message>
+    <message>
+        <source>Humidity (%)</source>
+        <translation>Humidité (%)</translation>
+    </message>
+    <message>
+        <source>corrected</source>
+        <translation>corrigée</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Rapport…</translation>
+    </message>
+</context>
+<context>
     <name>PowerCurveFile</name>
     <message>
         <source>%1: %2 is not a number</source>
@@ -640,6 +671,13 @@
     <message>
         <source>6e</source>
         <translation>6e</translation>
+    </message>
+</context>
+<context>
+    <name>PreciseCurve</name>
+    <message>
+        <source>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</source>
+        <translation>Précise : régime ± %1 %, puissance ± %2 % (1 écart-type)</translation>
     </message>
 </context>
 <context>
@@ -741,6 +779,101 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>Run report</source>
+        <translation>Rapport de mesure</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Gear ratios</source>
+        <translation>Rapports de boîte</translation>
+    </message>
+    <message>
+        <source>Gear of the run</source>
+        <translation>Rapport de la mesure</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Engine inertia</source>
+        <translation>Inertie moteur</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Sparks</source>
+        <translation>Étincelles</translation>
+    </message>
+    <message>
+        <source>found at the default threshold</source>
+        <translation>détectées au seuil par défaut</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incertitude</translation>
+    </message>
+    <message>
+        <source>Engine-speed curve</source>
+        <translation>Courbe de régime</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Courbe de puissance</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>Conditions and correction</source>
+        <translation>Conditions et correction</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>facteur</translation>
+    </message>
+    <message>
+        <source>Peak figures</source>
+        <translation>Valeurs maximales</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Accélération</translation>
+    </message>
+    <message>
+        <source>Made with The Vornax Meter</source>
+        <translation>Fait avec The Vornax Meter</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+</context>
+<context>
     <name>Smoothing</name>
     <message>
         <source>Niveau du filtre: de 1 à 4</source>
@@ -749,6 +882,25 @@
     <message>
         <source>Nombre de point sauté par Bezier: un entier positif</source>
         <translation>Nombre de point sauté par Bezier: un entier positif</translation>
+    </message>
+</context>
+<context>
+    <name>SparkCheck</name>
+    <message>
+        <source>1 missed spark near %1 s</source>
+        <translation>1 étincelle manquante vers %1 s</translation>
+    </message>
+    <message>
+        <source>%1 missed sparks near %2 s</source>
+        <translation>%1 étincelles manquantes vers %2 s</translation>
+    </message>
+    <message>
+        <source>1 extra pulse near %1 s</source>
+        <translation>1 impulsion en trop vers %1 s</translation>
+    </message>
+    <message>
+        <source>%1 extra pulses near %2 s</source>
+        <translation>%1 impulsions en trop vers %2 s</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1269,10 @@
     <message>
         <source>Erreur</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Courbe d&apos;accélération (*.txt)|*.txt</source>
+        <translation>Courbe d&apos;accélération (*.txt)|*.txt</translation>
     </message>
 </context>
 <context>

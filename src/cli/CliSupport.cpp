@@ -36,18 +36,20 @@ void refuseOverwritingInput(const std::filesystem::path& output, std::initialize
             throw BadInput("the output \"" + output.string() + "\" is an input; choose another name");
 }
 
-void loadLanguage(const std::string& file)
+std::string loadLanguage(const std::string& file)
 {
     if (file.empty()) {
         if (const auto problem = languageFolderProblem())
             std::cerr << "vornax: " << *problem << '\n';
-        loadLanguageFile(store(), usableActiveLanguageFile());
-        return;
+        const auto active = usableActiveLanguageFile();
+        loadLanguageFile(store(), active);
+        return programLanguageOfFile(active);
     }
     auto lines = readTextLines(file, 4u << 20);
     if (!lines)
         throw BadInput(lines.error());
     applyLanguageLines(store(), *lines);
+    return programLanguageOf(*lines);
 }
 
 void printJson(const nlohmann::json& object) { std::cout << object.dump() << '\n'; }

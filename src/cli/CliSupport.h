@@ -35,7 +35,9 @@ void refuseOverwritingInput(const std::filesystem::path& output, std::initialize
 
 // Loads a language file into the store: `file` when given (BadInput when it
 // cannot be read), else the active language file of the application folder.
-void loadLanguage(const std::string& file);
+// Gives the code of the program's words that go with it ("fr", "en"), for
+// the pages and pictures, which speak the language as the windows do.
+std::string loadLanguage(const std::string& file);
 
 // Commits a vehicle into the store as the editor's OK does: the Mini file
 // when `miniFile` is not empty, else the editor's defaults, with S.Cx and the

@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/CorrectionOptions.h"
 #include "cli/OffscreenGui.h"
+#include "common/ProgramLanguage.h"
 #include "power/PowerInputs.h"
 #include "report/ReportPdf.h"
 #include "report/RunReport.h"
@@ -39,7 +40,7 @@ void runReport(const ReportArguments& args)
         throw UsageError("--gear: " + std::to_string(args.gear) + " is not a gear (1 to 6)");
     const PowerCorrection correction = correctionFromOptions(args.correction);
 
-    loadLanguage(args.lang);
+    const std::string language = loadLanguage(args.lang);
     commitVehicle(args.vehicle);
 
     const auto rows = readPowerRows(args.power, store());
@@ -78,11 +79,16 @@ void runReport(const ReportArguments& args)
         in.acceleration = *acceleration;
     }
 
-    const RunReport report = buildRunReport(in, store());
+    // The command's own lines stay English, as every command's do; the page
+    // speaks the language file's language, as the power window's report does.
+    const RunReport lines = buildRunReport(in, store());
     startOffscreenGui();
+    useProgramLanguage(language);
+    const RunReport report = buildRunReport(in, store());
+    removeProgramLanguage();
     if (const Status saved = saveRunReport(args.output, report); !saved)
         throw BadInput(saved.error());
-    std::cout << report.summary.power << '\n' << report.summary.torque << '\n';
+    std::cout << lines.summary.power << '\n' << lines.summary.torque << '\n';
 }
 
 }  // namespace

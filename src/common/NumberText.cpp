@@ -299,6 +299,22 @@ std::string wholeText(double value)
     return ec == std::errc() ? std::string(buffer, end) : generalText(rounded, 15);
 }
 
+std::string decimalsText(double value, int decimals)
+{
+    decimals = std::clamp(decimals, 0, 15);
+    if (!std::isfinite(value))
+        return generalText(value, 15);
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return generalText(value, 15);
+    std::string text(buffer, end);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 double shortestSingleAsDouble(float value)
 {
     char buffer[32];

@@ -56,6 +56,10 @@ std::optional<Pattern> patternFromText(std::string_view pattern);
 // "0", never "-0".
 std::string wholeText(double value);
 
+// `value` with exactly `decimals` decimals (0 to 15), rounded to nearest, a
+// comma before them ("0,052"); zero is never "-0".
+std::string decimalsText(double value, int decimals);
+
 // The double nearest the shortest decimal that reads back as the same single
 // (what a JSON number of a single should be: 0.1f gives 0.1, not 0.100000001).
 double shortestSingleAsDouble(float value);

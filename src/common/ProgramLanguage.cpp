@@ -80,13 +80,15 @@ std::string useProgramLanguage(const std::string& code)
     // Qt's own dialogs (the file dialog's buttons, the text fields' menus).
     if (loaded != "en")
         state.qt = load(QString::fromStdString("qtbase_" + loaded), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    for (auto* translator : {state.qt.get(), state.program.get()})
-        if (translator)
-            QCoreApplication::installTranslator(translator);
+    // The code and the core's translator first: a window that hears of the
+    // change at once already writes its lines in the new language.
     state.code = loaded;
     setTranslator([](const char* context, const char* source) {
         return QCoreApplication::translate(context, source).toStdString();
     });
+    for (auto* translator : {state.qt.get(), state.program.get()})
+        if (translator)
+            QCoreApplication::installTranslator(translator);
     // Nothing to install still tells the windows: the language file changed.
     if (!state.program && !state.qt) {
         QEvent change(QEvent::LanguageChange);

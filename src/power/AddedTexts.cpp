@@ -1,85 +1,43 @@
 #include "power/AddedTexts.h"
 
+#include "common/Translation.h"
+
 namespace vornax {
 
-const AddedTexts& frenchTexts()
+AddedTexts addedTexts()
 {
-    static const AddedTexts texts{
-        "Conditions",
-        "Aucune",
-        "Air (°C)",
-        "Pression (hPa)",
-        "Humidité (%)",
-        "corrigée",
-        "Rapport…",
-        "Rapport de mesure",
-        "Véhicule",
-        "Rapports de boîte",
-        "Rapport de la mesure",
-        "Poids",
-        "Inertie moteur",
-        "Enregistrement",
-        "Fichier",
-        "Durée",
-        "Étincelles",
-        "détectées au seuil par défaut",
-        "Méthode",
-        "Incertitude",
-        "Courbe de régime",
-        "Courbe de puissance",
-        "points",
-        "Conditions et correction",
-        "aucune",
-        "facteur",
-        "Valeurs maximales",
-        "Accélération",
-        "Fait avec The Vornax Meter",
-        "non atteint",
-    };
-    return texts;
-}
-
-const AddedTexts& englishTexts()
-{
-    static const AddedTexts texts{
-        "Conditions",
-        "None",
-        "Air (°C)",
-        "Pressure (hPa)",
-        "Humidity (%)",
-        "corrected",
-        "Report…",
-        "Run report",
-        "Vehicle",
-        "Gear ratios",
-        "Gear of the run",
-        "Weight",
-        "Engine inertia",
-        "Recording",
-        "File",
-        "Duration",
-        "Sparks",
-        "found at the default threshold",
-        "Method",
-        "Uncertainty",
-        "Engine-speed curve",
-        "Power curve",
-        "points",
-        "Conditions and correction",
-        "none",
-        "factor",
-        "Peak figures",
-        "Acceleration",
-        "Made with The Vornax Meter",
-        "not reached",
-    };
-    return texts;
-}
-
-const AddedTexts& addedTexts(const Varia& store)
-{
-    const bool french = store.get("LbPuissance") == "Puissance" && store.get("LbCouple") == "Couple";
-    return french ? frenchTexts() : englishTexts();
+    AddedTexts t;
+    t.conditions = tx("PowerConditions", "Conditions").str();
+    t.noCorrection = tx("PowerConditions", "None").str();
+    t.airTemp = tx("PowerConditions", "Air (°C)").str();
+    t.pressure = tx("PowerConditions", "Pressure (hPa)").str();
+    t.humidity = tx("PowerConditions", "Humidity (%)").str();
+    t.corrected = tx("PowerConditions", "corrected").str();
+    t.reportButton = tx("PowerConditions", "Report…").str();
+    t.reportTitle = tx("RunReport", "Run report").str();
+    t.vehicle = tx("RunReport", "Vehicle").str();
+    t.gearRatios = tx("RunReport", "Gear ratios").str();
+    t.gearOfRun = tx("RunReport", "Gear of the run").str();
+    t.mass = tx("RunReport", "Weight").str();
+    t.engineInertia = tx("RunReport", "Engine inertia").str();
+    t.recording = tx("RunReport", "Recording").str();
+    t.file = tx("RunReport", "File").str();
+    t.duration = tx("RunReport", "Duration").str();
+    t.sparks = tx("RunReport", "Sparks").str();
+    t.sparksNote = tx("RunReport", "found at the default threshold").str();
+    t.method = tx("RunReport", "Method").str();
+    t.uncertainty = tx("RunReport", "Uncertainty").str();
+    t.curve = tx("RunReport", "Engine-speed curve").str();
+    t.powerCurve = tx("RunReport", "Power curve").str();
+    t.points = tx("RunReport", "points").str();
+    t.correction = tx("RunReport", "Conditions and correction").str();
+    t.none = tx("RunReport", "none").str();
+    t.factor = tx("RunReport", "factor").str();
+    t.peaks = tx("RunReport", "Peak figures").str();
+    t.acceleration = tx("RunReport", "Acceleration").str();
+    t.madeWith = tx("RunReport", "Made with The Vornax Meter").str();
+    t.notGiven = tx("RunReport", "not reached").str();
+    return t;
 }
 
 }  // namespace vornax

@@ -24,7 +24,7 @@ std::string correctionNote(const PowerCorrection& correction, const Varia& store
 {
     if (!correction.active())
         return {};
-    return std::string(addedTexts(store).corrected) + " " + standardInfo(correction.standard).name +
+    return addedTexts().corrected + " " + standardInfo(correction.standard).name +
            ", k = " + formatPattern(correction.factor, Pattern::ThreeDecimals);
 }
 

@@ -67,7 +67,7 @@ PowerWindow::PowerWindow(QWidget* parent)
     command3_ = new QPushButton(this);
     command3_->setObjectName("Command3");
     command3_->setGeometry(px(3300), px(120), px(1500), px(420));
-    cmdRapport_ = new QPushButton(QString::fromUtf8(addedTexts(store()).reportButton), this);
+    cmdRapport_ = new QPushButton(QString::fromUtf8(addedTexts().reportButton), this);
     cmdRapport_->setObjectName("cmdRapport");
     cmdRapport_->setGeometry(px(4920), px(120), px(1500), px(420));
     command2_ = new QPushButton(this);
@@ -176,7 +176,7 @@ void PowerWindow::resizeEvent(QResizeEvent* event)
 void PowerWindow::setCaptions()
 {
     // The air correction's words come with the program's other added texts.
-    const AddedTexts& t = addedTexts(store());
+    const AddedTexts t = addedTexts();
     cmdRapport_->setText(QString::fromUtf8(t.reportButton));
     frameConditions_->setTitle(QString::fromUtf8(t.conditions));
     lstnorme_->setItemText(0, QString::fromUtf8(t.noCorrection));
@@ -327,7 +327,7 @@ void PowerWindow::lstvitesse_Click()
 
 QGroupBox* PowerWindow::makeConditionsFrame()
 {
-    const AddedTexts& t = addedTexts(store());
+    const AddedTexts t = addedTexts();
     auto* frame = new QGroupBox(QString::fromUtf8(t.conditions), this);
     frame->setObjectName("frameConditions");
     lstnorme_ = new QComboBox(frame);
@@ -338,7 +338,7 @@ QGroupBox* PowerWindow::makeConditionsFrame()
     row->setContentsMargins(6, 2, 6, 4);
     row->setSpacing(4);
     row->addWidget(lstnorme_);
-    const auto field = [&](QLineEdit*& edit, const char* name, const char* caption, const char* unit) {
+    const auto field = [&](QLineEdit*& edit, const char* name, const std::string& caption, const char* unit) {
         edit = new QLineEdit(frame);
         edit->setObjectName(name);
         edit->setToolTip(QString::fromUtf8(caption));
@@ -385,7 +385,7 @@ Result<PowerCorrection> PowerWindow::chosenCorrection() const
     const auto standard = static_cast<CorrectionStandard>(std::max(0, lstnorme_->currentIndex()));
     if (standard == CorrectionStandard::None)
         return PowerCorrection{};
-    const AddedTexts& t = addedTexts(store());
+    const AddedTexts t = addedTexts();
     AirConditions air;
     const std::pair<QLineEdit*, double*> fields[] = {
         {txtTempAir_, &air.airTempC}, {txtPression_, &air.pressureHpa}, {txtHumidite_, &air.humidityPct}};
@@ -425,7 +425,7 @@ void PowerWindow::conditionsChanged()
     if (same)
         return;
     if (const Status written = writeSettings(chosen); !written)
-        platform().message(written.error(), std::string(addedTexts(store()).conditions), MessageIcon::Warning);
+        platform().message(written.error(), addedTexts().conditions, MessageIcon::Warning);
     if (command3_->isEnabled())
         compute(false);
 }
@@ -434,7 +434,7 @@ void PowerWindow::cmdRapport_Click()
 {
     if (!lastResult_)
         return;
-    const AddedTexts& t = addedTexts(store());
+    const AddedTexts t = addedTexts();
     FileDialogRequest request;
     request.title = t.reportButton;
     request.filter = "PDF *.pdf|*.pdf";

@@ -124,7 +124,7 @@ ReportSection accelerationSection(const AccelerationFacts& a, const Varia& store
 
 RunReport buildRunReport(const ReportInputs& in, const Varia& store)
 {
-    const AddedTexts& t = addedTexts(store);
+    const AddedTexts t = addedTexts();
     RunReport r;
     r.title = t.reportTitle;
     r.peaksTitle = t.peaks;

@@ -1,12 +1,14 @@
 #include "signal/PreciseCurve.h"
 
+#include "common/NumberText.h"
+#include "common/Translation.h"
+
 #include <Eigen/Sparse>
 #include <Eigen/SparseCholesky>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace vornax {
@@ -426,25 +428,22 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     return result;
 }
 
-std::string uncertaintyText(double percent, bool english)
+std::string uncertaintyText(double percent, bool decimalPoint)
 {
-    char text[32];
     // Two significant digits (at most six decimals): the figures run from
     // ten-thousandths of a percent (the speed) to tenths (the power).
     const int decimals = percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
-    std::snprintf(text, sizeof text, "%.*f", decimals, percent);
-    std::string result = text;
-    if (!english)
-        std::replace(result.begin(), result.end(), '.', ',');
+    std::string result = decimalsText(percent, decimals);
+    if (decimalPoint)
+        std::replace(result.begin(), result.end(), ',', '.');
     return result;
 }
 
-std::string uncertaintyLine(const PreciseCurve& precise, bool english)
+std::string uncertaintyLine(double rpmPct, double powerPct, bool decimalPoint)
 {
-    const std::string speed = uncertaintyText(precise.rpmUncertaintyPct, english);
-    const std::string power = uncertaintyText(precise.powerUncertaintyPct, english);
-    return english ? "Precise: engine speed ± " + speed + " %, power ± " + power + " % (1 standard deviation)"
-                   : "Précise : régime ± " + speed + " %, puissance ± " + power + " % (1 écart-type)";
+    return tx("PreciseCurve", "Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)")
+        .arg(uncertaintyText(rpmPct, decimalPoint))
+        .arg(uncertaintyText(powerPct, decimalPoint));
 }
 
 }  // namespace vornax

@@ -58,12 +58,13 @@ struct PreciseCurve {
 Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings);
 
 // A percentage of uncertainty with two significant digits, at most six
-// decimals ("0,00017", "0,31", "2,3"), decimal point in English.
-std::string uncertaintyText(double percent, bool english);
+// decimals ("0,00017", "0,31", "2,3"; "0.31" with a decimal point).
+std::string uncertaintyText(double percent, bool decimalPoint);
 
-// The uncertainty as the WAV window shows it: "Précise : régime ± 0,052 %,
-// puissance ± 0,31 % (1 écart-type)", or in English "Precise: engine speed
-// ± 0.052 %, power ± 0.31 % (1 standard deviation)".
-std::string uncertaintyLine(const PreciseCurve& precise, bool english);
+// The uncertainty as the WAV window shows it, in the language in force:
+// "Precise: engine speed ± 0.052 %, power ± 0.31 % (1 standard deviation)"
+// ("Précise : régime ± 0,052 %, puissance ± 0,31 % (1 écart-type)"), from
+// the precise curve's rpmUncertaintyPct and powerUncertaintyPct.
+std::string uncertaintyLine(double rpmPct, double powerPct, bool decimalPoint);
 
 }  // namespace vornax

@@ -1,6 +1,7 @@
 #include "signal/SparkCheck.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,12 +91,12 @@ std::size_t anchorSpark(const std::vector<double>& times, const std::vector<doub
     return 0;
 }
 
-std::string countText(int count, const char* one, const char* many, double time, bool english)
+std::string timeText(double time, bool decimalPoint)
 {
     std::string when = formatPattern(time, Pattern::OneDecimal);
-    if (english)
+    if (decimalPoint)
         std::replace(when.begin(), when.end(), ',', '.');
-    return std::to_string(count) + " " + (count == 1 ? one : many) + (english ? " near " : " vers ") + when + " s";
+    return when;
 }
 
 }  // namespace
@@ -148,19 +149,22 @@ std::vector<double> suspectTimes(const SparkCheck& check, std::size_t count)
     return all;
 }
 
-std::string sparkCheckLine(const SparkCheck& check, bool english)
+std::string sparkCheckLine(const SparkCheck& check, bool decimalPoint)
 {
     std::string line;
-    if (check.missed > 0)
-        line = english ? countText(check.missed, "missed spark", "missed sparks", check.missedTimes.front(), true)
-                       : countText(check.missed, "étincelle manquante", "étincelles manquantes",
-                                   check.missedTimes.front(), false);
+    if (check.missed > 0) {
+        const std::string when = timeText(check.missedTimes.front(), decimalPoint);
+        line = check.missed == 1
+                   ? tx("SparkCheck", "1 missed spark near %1 s").arg(when).str()
+                   : tx("SparkCheck", "%1 missed sparks near %2 s").arg(std::to_string(check.missed)).arg(when).str();
+    }
     if (check.extra > 0) {
         if (!line.empty())
             line += ", ";
-        line += english ? countText(check.extra, "extra pulse", "extra pulses", check.extraTimes.front(), true)
-                        : countText(check.extra, "impulsion en trop", "impulsions en trop", check.extraTimes.front(),
-                                    false);
+        const std::string when = timeText(check.extraTimes.front(), decimalPoint);
+        line += check.extra == 1
+                    ? tx("SparkCheck", "1 extra pulse near %1 s").arg(when).str()
+                    : tx("SparkCheck", "%1 extra pulses near %2 s").arg(std::to_string(check.extra)).arg(when).str();
     }
     return line;
 }

@@ -35,8 +35,9 @@ SparkCheck checkSparks(const std::vector<double>& times);
 std::vector<double> suspectTimes(const SparkCheck& check, std::size_t count);
 
 // The line the WAV window shows under its plot, empty when nothing was found:
-// "3 étincelles manquantes vers 12,4 s" ("3 missed sparks near 12.4 s" in
-// English), then the extra pulses likewise; the time is the first suspect's.
-std::string sparkCheckLine(const SparkCheck& check, bool english);
+// "3 missed sparks near 12.4 s" in the language in force ("3 étincelles
+// manquantes vers 12,4 s"), then the extra pulses likewise; the time is the
+// first suspect's, with a decimal point or a decimal comma.
+std::string sparkCheckLine(const SparkCheck& check, bool decimalPoint);
 
 }  // namespace vornax

@@ -197,6 +197,7 @@ void WavWindow::changeEvent(QEvent* event)
         applyCaptions();
         methodChoice_->setItemText(0, tr("Standard"));
         methodChoice_->setItemText(1, tr("Précise"));
+        showCheckLine();
     }
     QWidget::changeEvent(event);
 }
@@ -289,6 +290,7 @@ bool WavWindow::Traiter()
     if (!detection) {
         curve_ = Curve{};
         sparkTimes_.clear();
+        preciseUncertainty_.reset();
         busy.release();
         message(detection.error());
         return false;
@@ -296,6 +298,7 @@ bool WavWindow::Traiter()
     curve_ = std::move(detection->curve);
     sparkTimes_ = std::move(detection->sparkTimes);
     sampleRate_ = detection->header.sampleRate;
+    preciseUncertainty_.reset();
     showCheckLine();
     frameCount_ = detection->frameCount;
     command3_->setEnabled(true);
@@ -449,6 +452,7 @@ void WavWindow::LoadCurve()
         return;
     }
     sparkTimes_.clear();
+    preciseUncertainty_.reset();
     showCheckLine();
     graphtemp();
     command3_->setEnabled(true);

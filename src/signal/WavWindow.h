@@ -92,7 +92,8 @@ private:
     // and the precise curve's uncertainty.
     bool preciseChosen() const;
     void filtrerPrecise();
-    void showCheckLine(const std::string& uncertainty = {});
+    // Written again after a change of language.
+    void showCheckLine();
     // Any other audio file is converted into the Wav folder first; false
     // when that fails or is cancelled (wavPath_ then stays as it was).
     bool convertChosenRecording(const std::string& previous);
@@ -134,6 +135,9 @@ private:
     QPushButton* command3_ = nullptr;
     QComboBox* methodChoice_ = nullptr;  // "Standard" / "Précise", beside "Filtrer"
     QLabel* checkLine_ = nullptr;        // under the plot
+    // The precise curve on show: its engine speed's and power's uncertainty
+    // in percent; none for a curve of any other kind.
+    std::optional<std::pair<double, double>> preciseUncertainty_;
     QPushButton* record_ = nullptr;
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;

@@ -17,21 +17,22 @@
 namespace vornax {
 namespace {
 
-// The spark check's and the fit's own lines come in French and in English:
-// French with the French translation in force, English with any other.
-bool englishTexts() { return programLanguage() != "fr"; }
+// The check line's figures take a decimal comma in French, as the program's
+// figures do, and a decimal point in any other language.
+bool decimalPoint() { return programLanguage() != "fr"; }
 
 }  // namespace
 
 bool WavWindow::preciseChosen() const { return methodChoice_->currentIndex() == 1; }
 
-void WavWindow::showCheckLine(const std::string& uncertainty)
+void WavWindow::showCheckLine()
 {
-    const bool english = englishTexts();
-    methodChoice_->setItemText(1, tr("Précise"));
-    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), english);
-    if (!uncertainty.empty())
+    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), decimalPoint());
+    if (preciseUncertainty_) {
+        const std::string uncertainty =
+            uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, decimalPoint());
         line += (line.empty() ? "" : "   ") + uncertainty;
+    }
     checkLine_->setText(QString::fromStdString(line));
 }
 
@@ -58,7 +59,8 @@ void WavWindow::filtrerPrecise()
     curve_ = precise->curve;
     filtered_ = true;
     graphtemp();
-    showCheckLine(uncertaintyLine(*precise, englishTexts()));
+    preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
+    showCheckLine();
 }
 
 }  // namespace vornax

@@ -137,6 +137,10 @@ TEST(NumberText, WholeTextAndJsonSingles)
     EXPECT_EQ(wholeText(5447.5), "5448");
     EXPECT_EQ(wholeText(5446.5), "5446");  // halves to even
     EXPECT_EQ(wholeText(-0.4), "0");
+    EXPECT_EQ(decimalsText(0.052, 3), "0,052");
+    EXPECT_EQ(decimalsText(0.00016666, 5), "0,00017");
+    EXPECT_EQ(decimalsText(-0.0004, 2), "0,00");  // never "-0,00"
+    EXPECT_EQ(decimalsText(-2.5, 0), "-2");       // the exact value's nearest, halves to even
     EXPECT_EQ(shortestSingleAsDouble(0.1f), 0.1);
     EXPECT_EQ(shortestSingleAsDouble(58.54f), 58.54);
 }
@@ -154,6 +158,7 @@ TEST(NumberText, TheUsersLocaleChangesNoText)
             out.push_back(formatPattern(v, Pattern::TwoDecimals));
             out.push_back(formatPattern(v, Pattern::UpToOne));
             out.push_back(wholeText(v));
+            out.push_back(decimalsText(v, 4));
             out.push_back(std::to_string(shortestSingleAsDouble(static_cast<float>(v)) ==
                                          static_cast<double>(static_cast<float>(v))));
             out.push_back(doubleText(shortestSingleAsDouble(static_cast<float>(v))));

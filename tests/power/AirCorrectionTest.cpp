@@ -111,8 +111,8 @@ TEST(AirCorrection, MultipliesEveryRowAndLeavesTheFileAsItWasWithoutOne)
         EXPECT_EQ(corrected->table[i].torque, static_cast<float>(double(plain->table[i].torque) * din->factor));
     }
     const SummaryLines dinLines = summaryLines(corrected->extremes, store(), *din);
-    EXPECT_TRUE(dinLines.power.ends_with(" tr/min, corrigée DIN 70020, k = 1,073")) << dinLines.power;
-    EXPECT_TRUE(dinLines.torque.ends_with(" tr/min, corrigée DIN 70020, k = 1,073")) << dinLines.torque;
+    EXPECT_TRUE(dinLines.power.ends_with(" tr/min, corrected DIN 70020, k = 1,073")) << dinLines.power;
+    EXPECT_TRUE(dinLines.torque.ends_with(" tr/min, corrected DIN 70020, k = 1,073")) << dinLines.torque;
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(PowerCommand, CorrectsOnRequestAndWritesTheSameFileWithoutACorrection)
     const CommandRun c =
         run(quoted(curve) + " -o " + quoted(din) + " --gear 4 --correction din70020 --air-temp 30 --pressure 960");
     ASSERT_EQ(c.status, 0) << c.err;
-    EXPECT_NE(c.out.find("tr/min, corrigée DIN 70020, k = 1,073\nCouple max: "), std::string::npos) << c.out;
+    EXPECT_NE(c.out.find("tr/min, corrected DIN 70020, k = 1,073\nCouple max: "), std::string::npos) << c.out;
     EXPECT_NE(TempFolder::read(din), TempFolder::read(plain));
     const CommandRun json = run(quoted(curve) + " -o " + quoted(din) +
                                 " --gear 4 --json --correction din70020 --air-temp 30 --pressure 960");

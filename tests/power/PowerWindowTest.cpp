@@ -5,6 +5,7 @@
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 #include "common/PlotCanvas.h"
+#include "common/ProgramLanguage.h"
 #include "power/PowerChart.h"
 #include "shell/Varia.h"
 
@@ -32,6 +33,7 @@ protected:
         testing::fillTestVehicle(store());
         curve = home.write("RPM/run.ReT", testing::testCurveText(300));
     }
+    void TearDown() override { removeProgramLanguage(); }
 
     template <typename T>
     T* child(PowerWindow& w, const char* name)
@@ -228,6 +230,7 @@ std::string pdfText(const std::filesystem::path& pdf)
 
 TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
 {
+    useProgramLanguage("fr");
     {
         PowerWindow w;
         auto* standard = child<QComboBox>(w, "lstnorme");
@@ -253,7 +256,8 @@ TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
         const QString corrected = labelText(w, "Label22");
         child<QLineEdit>(w, "txtTempAir")->setText("60");
         w.conditionsChanged();
-        EXPECT_NE(platform.lastMessage().find("air temperature 60 °C is outside -30 to 55 °C"), std::string::npos)
+        EXPECT_NE(platform.lastMessage().find("la température de l'air 60 °C est hors de -30 à 55 °C"),
+                  std::string::npos)
             << platform.lastMessage();
         EXPECT_EQ(labelText(w, "Label22"), corrected);
         child<QLineEdit>(w, "txtTempAir")->setText("30");
@@ -274,6 +278,7 @@ TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
 
 TEST_F(PowerWindowTest, ReportHoldsThePeakFiguresAndTheNameAsTheWindowShowsThem)
 {
+    useProgramLanguage("fr");
     PowerWindow w;
     auto* report = child<QPushButton>(w, "cmdRapport");
     EXPECT_FALSE(report->isEnabled());  // nothing to report yet

@@ -76,18 +76,25 @@ TEST(SparkCheck, FindsMissedSparksAndExtraPulses)
     }
 }
 
-TEST(SparkCheck, LineInEitherLanguage)
+// The words are the program's (English without a translation in force; the
+// WAV window's test sees them in French); the figures take either separator.
+TEST(SparkCheck, LineCountsAndPlacesTheFirstSuspect)
 {
     SparkCheck check;
-    EXPECT_EQ(sparkCheckLine(check, false), "");
+    EXPECT_EQ(sparkCheckLine(check, true), "");
+    check.missed = 1;
+    check.missedTimes = {12.38};
+    EXPECT_EQ(sparkCheckLine(check, false), "1 missed spark near 12,4 s");
     check.missed = 3;
     check.missedTimes = {12.38, 13.0, 20.0};
-    EXPECT_EQ(sparkCheckLine(check, false), "3 étincelles manquantes vers 12,4 s");
     EXPECT_EQ(sparkCheckLine(check, true), "3 missed sparks near 12.4 s");
     check.extra = 1;
     check.extraTimes = {5.04};
     EXPECT_EQ(sparkCheckLine(check, true), "3 missed sparks near 12.4 s, 1 extra pulse near 5.0 s");
     EXPECT_EQ(suspectTimes(check, 2), (std::vector<double>{5.04, 12.38}));
+    check.missed = 0;
+    check.extra = 2;
+    EXPECT_EQ(sparkCheckLine(check, false), "2 extra pulses near 5,0 s");
 }
 
 // Relative error of the curve's rows against the true speed.
@@ -179,13 +186,12 @@ TEST(PreciseCurve, ShortAndLongRuns)
     EXPECT_EQ(slow->curve.pointCount, 31999);
 }
 
-TEST(PreciseCurve, UncertaintyLineInEitherLanguage)
+TEST(PreciseCurve, UncertaintyLineWithTwoSignificantDigits)
 {
-    PreciseCurve p;
-    p.rpmUncertaintyPct = 0.052;
-    p.powerUncertaintyPct = 0.314;
-    EXPECT_EQ(uncertaintyLine(p, false), "Précise : régime ± 0,052 %, puissance ± 0,31 % (1 écart-type)");
-    EXPECT_EQ(uncertaintyLine(p, true), "Precise: engine speed ± 0.052 %, power ± 0.31 % (1 standard deviation)");
+    EXPECT_EQ(uncertaintyLine(0.052, 0.314, true),
+              "Precise: engine speed ± 0.052 %, power ± 0.31 % (1 standard deviation)");
+    EXPECT_EQ(uncertaintyLine(0.052, 0.314, false),
+              "Precise: engine speed ± 0,052 %, power ± 0,31 % (1 standard deviation)");
     EXPECT_EQ(uncertaintyText(0.000167, false), "0,00017");
     EXPECT_EQ(uncertaintyText(0.0067, false), "0,0067");
     EXPECT_EQ(uncertaintyText(2.345, true), "2.3");

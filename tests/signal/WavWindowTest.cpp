@@ -548,6 +548,7 @@ TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
 // uncertainty; "Standard" smooths as before; a curve file has no sparks.
 TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
 {
+    useProgramLanguage("fr");
     open(recording);
     auto* method = child<QComboBox>("cboMethode");
     auto* line = child<QLabel>("lblControle");
@@ -563,6 +564,11 @@ TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
         ASSERT_NEAR(precise.rows[r].speed, truth, truth * 0.005) << r;
     }
     EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Précise : régime ± "))) << line->text().toStdString();
+    // A change of language writes the line again in the new words.
+    useProgramLanguage("en");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Precise: engine speed ± "))) << line->text().toStdString();
+    useProgramLanguage("fr");
 
     method->setCurrentIndex(0);
     child<QPushButton>("Command3")->click();
