@@ -46,6 +46,13 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>the setting %1 cannot be written</source>
+        <translation>the setting %1 cannot be written</translation>
+    </message>
+</context>
+<context>
     <name>AudioImport</name>
     <message>
         <source>truncated: its data chunk declares %1 bytes, the file holds %2</source>
@@ -499,6 +506,32 @@
     </message>
 </context>
 <context>
+    <name>PlotPainter</name>
+    <message>
+        <source>&quot;%1&quot;: a picture of no size cannot be drawn</source>
+        <translation>&quot;%1&quot;: a picture of no size cannot be drawn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the drawing could not be started</source>
+        <translation>&quot;%1&quot;: the drawing could not be started</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the picture could not be encoded</source>
+        <translation>&quot;%1&quot;: the picture could not be encoded</translation>
+    </message>
+</context>
+<context>
+    <name>PlotPictures</name>
+    <message>
+        <source>the curves have no extent to draw (a flat or empty curve)</source>
+        <translation>the curves have no extent to draw (a flat or empty curve)</translation>
+    </message>
+    <message>
+        <source>neither a curve, a power curve nor an acceleration file (no line holds a &quot;;&quot;)</source>
+        <translation>neither a curve, a power curve nor an acceleration file (no line holds a &quot;;&quot;)</translation>
+    </message>
+</context>
+<context>
     <name>PowerComputation</name>
     <message>
         <source>the overall ratio of this gear is 0 (gear ratio %1, final drive %2)</source>
@@ -679,6 +712,18 @@
         <source>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</source>
         <translation>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</translation>
     </message>
+    <message>
+        <source>the sparks per revolution must be positive</source>
+        <translation>the sparks per revolution must be positive</translation>
+    </message>
+    <message>
+        <source>too few sparks for a curve: %1</source>
+        <translation>too few sparks for a curve: %1</translation>
+    </message>
+    <message>
+        <source>the sparks span less than %1 ms</source>
+        <translation>the sparks span less than %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -745,6 +790,32 @@
     <message>
         <source>The sound output could not be opened.</source>
         <translation>The sound output could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>the report could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>Resampler</name>
+    <message>
+        <source>unsupported sample rate or channel count (%1 Hz, %2 channels)</source>
+        <translation>unsupported sample rate or channel count (%1 Hz, %2 channels)</translation>
+    </message>
+    <message>
+        <source>unknown sample encoding</source>
+        <translation>unknown sample encoding</translation>
+    </message>
+    <message>
+        <source>the sample-rate converter could not start</source>
+        <translation>the sample-rate converter could not start</translation>
+    </message>
+    <message>
+        <source>the sample-rate converter failed</source>
+        <translation>the sample-rate converter failed</translation>
     </message>
 </context>
 <context>
@@ -872,6 +943,18 @@
         <source>not reached</source>
         <translation>not reached</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has %2 data lines; a chart needs at least 2</source>
+        <translation>&quot;%1&quot; has %2 data lines; a chart needs at least 2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more rows than a power result holds</source>
+        <translation>&quot;%1&quot; has more rows than a power result holds</translation>
+    </message>
+    <message>
+        <source>the speed factor (line 56 of the language file) %1 is not a number</source>
+        <translation>the speed factor (line 56 of the language file) %1 is not a number</translation>
+    </message>
 </context>
 <context>
     <name>Smoothing</name>
@@ -901,6 +984,21 @@
     <message>
         <source>%1 extra pulses near %2 s</source>
         <translation>%1 extra pulses near %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>SparkDetection</name>
+    <message>
+        <source>%1: the start time %2 s is not before the end of the recording (%3 s)</source>
+        <translation>%1: the start time %2 s is not before the end of the recording (%3 s)</translation>
+    </message>
+    <message>
+        <source>%1: no spark found: no byte reaches the threshold %2 (low polarity) after the start time</source>
+        <translation>%1: no spark found: no byte reaches the threshold %2 (low polarity) after the start time</translation>
+    </message>
+    <message>
+        <source>%1: no spark found: no byte reaches the threshold %2 after the start time</source>
+        <translation>%1: no spark found: no byte reaches the threshold %2 after the start time</translation>
     </message>
 </context>
 <context>

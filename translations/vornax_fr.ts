@@ -46,6 +46,13 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>the setting %1 cannot be written</source>
+        <translation>le réglage %1 ne peut pas être écrit</translation>
+    </message>
+</context>
+<context>
     <name>AudioImport</name>
     <message>
         <source>truncated: its data chunk declares %1 bytes, the file holds %2</source>
@@ -499,6 +506,32 @@
     </message>
 </context>
 <context>
+    <name>PlotPainter</name>
+    <message>
+        <source>&quot;%1&quot;: a picture of no size cannot be drawn</source>
+        <translation>« %1 » : une image sans taille ne peut pas être dessinée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the drawing could not be started</source>
+        <translation>« %1 » : le dessin n&apos;a pas pu commencer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the picture could not be encoded</source>
+        <translation>« %1 » : l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+</context>
+<context>
+    <name>PlotPictures</name>
+    <message>
+        <source>the curves have no extent to draw (a flat or empty curve)</source>
+        <translation>les courbes n&apos;ont pas d&apos;étendue à dessiner (courbe plate ou vide)</translation>
+    </message>
+    <message>
+        <source>neither a curve, a power curve nor an acceleration file (no line holds a &quot;;&quot;)</source>
+        <translation>ni une courbe de régime, ni une courbe de puissance, ni un fichier d&apos;accélération (aucune ligne ne contient « ; »)</translation>
+    </message>
+</context>
+<context>
     <name>PowerComputation</name>
     <message>
         <source>the overall ratio of this gear is 0 (gear ratio %1, final drive %2)</source>
@@ -679,6 +712,18 @@
         <source>Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)</source>
         <translation>Précise : régime ± %1 %, puissance ± %2 % (1 écart-type)</translation>
     </message>
+    <message>
+        <source>the sparks per revolution must be positive</source>
+        <translation>le nombre d&apos;étincelles par tour doit être positif</translation>
+    </message>
+    <message>
+        <source>too few sparks for a curve: %1</source>
+        <translation>trop peu d&apos;étincelles pour une courbe : %1</translation>
+    </message>
+    <message>
+        <source>the sparks span less than %1 ms</source>
+        <translation>les étincelles couvrent moins de %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -745,6 +790,32 @@
     <message>
         <source>The sound output could not be opened.</source>
         <translation>La sortie son n&apos;a pas pu être ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>le rapport n&apos;a pas pu être dessiné</translation>
+    </message>
+</context>
+<context>
+    <name>Resampler</name>
+    <message>
+        <source>unsupported sample rate or channel count (%1 Hz, %2 channels)</source>
+        <translation>fréquence d&apos;échantillonnage ou nombre de voies non pris en charge (%1 Hz, %2 voies)</translation>
+    </message>
+    <message>
+        <source>unknown sample encoding</source>
+        <translation>codage des échantillons inconnu</translation>
+    </message>
+    <message>
+        <source>the sample-rate converter could not start</source>
+        <translation>le convertisseur de fréquence n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the sample-rate converter failed</source>
+        <translation>le convertisseur de fréquence a échoué</translation>
     </message>
 </context>
 <context>
@@ -872,6 +943,18 @@
         <source>not reached</source>
         <translation>non atteint</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has %2 data lines; a chart needs at least 2</source>
+        <translation>« %1 » a %2 lignes de données ; un graphique en demande au moins 2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more rows than a power result holds</source>
+        <translation>« %1 » a plus de lignes qu&apos;un résultat de puissance n&apos;en contient</translation>
+    </message>
+    <message>
+        <source>the speed factor (line 56 of the language file) %1 is not a number</source>
+        <translation>le facteur de vitesse (ligne 56 du fichier de langue) %1 n&apos;est pas un nombre</translation>
+    </message>
 </context>
 <context>
     <name>Smoothing</name>
@@ -901,6 +984,21 @@
     <message>
         <source>%1 extra pulses near %2 s</source>
         <translation>%1 impulsions en trop vers %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>SparkDetection</name>
+    <message>
+        <source>%1: the start time %2 s is not before the end of the recording (%3 s)</source>
+        <translation>%1 : le début %2 s n&apos;est pas avant la fin de l&apos;enregistrement (%3 s)</translation>
+    </message>
+    <message>
+        <source>%1: no spark found: no byte reaches the threshold %2 (low polarity) after the start time</source>
+        <translation>%1 : aucune étincelle : aucun octet n&apos;atteint le seuil %2 (polarité basse) après le début</translation>
+    </message>
+    <message>
+        <source>%1: no spark found: no byte reaches the threshold %2 after the start time</source>
+        <translation>%1 : aucune étincelle : aucun octet n&apos;atteint le seuil %2 après le début</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "capture/Resampler.h"
 
 #include "capture/WavWriter.h"
+#include "common/Translation.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -21,11 +22,12 @@ struct Resampler::State {
 Result<Resampler> Resampler::create(int inputFormat, int channels, int inputRate)
 {
     if (inputRate < 1 || inputRate > 1000000 || channels < 1 || channels > 64)
-        return Failure{"unsupported sample rate or channel count (" + std::to_string(inputRate) + " Hz, " +
-                       std::to_string(channels) + " channels)"};
+        return Failure{tx("Resampler", "unsupported sample rate or channel count (%1 Hz, %2 channels)")
+                           .arg(std::to_string(inputRate))
+                           .arg(std::to_string(channels))};
     const auto format = static_cast<AVSampleFormat>(inputFormat);
     if (av_get_bytes_per_sample(format) <= 0)
-        return Failure{"unknown sample encoding"};
+        return Failure{tx("Resampler", "unknown sample encoding")};
     auto state = std::make_unique<State>();
     state->inputRate = inputRate;
     // An unordered layout: the channels are kept apart, never mixed.
@@ -37,7 +39,7 @@ Result<Resampler> Resampler::create(int inputFormat, int channels, int inputRate
                                          inputRate, 0, nullptr);
     av_channel_layout_uninit(&layout);
     if (made < 0 || swr_init(state->swr) < 0)
-        return Failure{"the sample-rate converter could not start"};
+        return Failure{tx("Resampler", "the sample-rate converter could not start")};
     return Resampler(std::move(state), channels);
 }
 
@@ -52,7 +54,7 @@ Status Resampler::drain(const std::uint8_t* const* data, int frames, ChannelSamp
         out.resize(static_cast<std::size_t>(channels_));
     const int room = swr_get_out_samples(state_->swr, frames);
     if (room < 0)
-        return Failure{"the sample-rate converter failed"};
+        return Failure{tx("Resampler", "the sample-rate converter failed")};
     auto& planes = state_->planes;
     planes.resize(static_cast<std::size_t>(channels_));
     std::vector<std::uint8_t*> targets(static_cast<std::size_t>(channels_));
@@ -62,7 +64,7 @@ Status Resampler::drain(const std::uint8_t* const* data, int frames, ChannelSamp
     }
     const int made = swr_convert(state_->swr, targets.data(), room + 1, const_cast<const std::uint8_t**>(data), frames);
     if (made < 0)
-        return Failure{"the sample-rate converter failed"};
+        return Failure{tx("Resampler", "the sample-rate converter failed")};
     for (std::size_t c = 0; c < planes.size(); ++c)
         out[c].insert(out[c].end(), planes[c].begin(), planes[c].begin() + made);
     return success();

@@ -2,6 +2,7 @@
 
 #include "common/AppFolder.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 namespace vornax {
 
@@ -30,7 +31,7 @@ Status writeSettings(const Settings& changed, const std::filesystem::path& file)
     for (const auto& [key, value] : changed) {
         if (key.empty() || key.find_first_of("=\r\n") != std::string::npos ||
             value.find_first_of("\r\n") != std::string::npos)
-            return Failure{"the setting " + quotedValue(key) + " cannot be written"};
+            return Failure{tx("AppSettings", "the setting %1 cannot be written").arg(quotedValue(key))};
         all[key] = value;
     }
     TextWriter writer;

@@ -2,6 +2,7 @@
 
 #include "common/PlotMapping.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -148,7 +149,7 @@ QImage renderPlot(const PlotList& plot, QSize size)
 Status savePlotPicture(const std::string& fileName, const PlotList& plot, QSize size)
 {
     if (size.isEmpty())
-        return Failure{"\"" + fileName + "\": a picture of no size cannot be drawn"};
+        return Failure{tx("PlotPainter", "\"%1\": a picture of no size cannot be drawn").arg(fileName)};
     // Drawn in memory first and written through a temporary file, so that a
     // failed save never leaves half a picture in place of an older one.
     QByteArray bytes;
@@ -161,11 +162,11 @@ Status savePlotPicture(const std::string& fileName, const PlotList& plot, QSize 
         svg.setViewBox(QRect(QPoint(0, 0), size));
         QPainter painter;
         if (!painter.begin(&svg))
-            return Failure{"\"" + fileName + "\": the drawing could not be started"};
+            return Failure{tx("PlotPainter", "\"%1\": the drawing could not be started").arg(fileName)};
         paintPlot(painter, QRect(QPoint(0, 0), size), plot);
         painter.end();
     } else if (!renderPlot(plot, size).save(&buffer, "PNG")) {
-        return Failure{"\"" + fileName + "\": the picture could not be encoded"};
+        return Failure{tx("PlotPainter", "\"%1\": the picture could not be encoded").arg(fileName)};
     }
     return writeFileAtomically(fileName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

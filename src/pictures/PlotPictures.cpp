@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "power/PowerChart.h"
 #include "power/PowerTexts.h"
+#include "common/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,7 +80,7 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
     const compare::PlotTexts texts = compare::plotTextsFrom(store);
     const compare::PlotDrawing drawing = compare::plotCurves(slots, {true, true}, texts, memory);
     if (drawing.stop != compare::PlotStop::None || !drawing.scaleWidth)
-        return Failure{"the curves have no extent to draw (a flat or empty curve)"};
+        return Failure{tx("PlotPictures", "the curves have no extent to draw (a flat or empty curve)")};
     PlotPicture picture;
     picture.plot = drawing.plot;
     PlotFrame& f = picture.frame;
@@ -139,7 +140,8 @@ Result<PlotFileKind> plotFileKind(const std::vector<std::string>& lines)
         if (line.find(';') != std::string::npos && data.size() < 2)
             data.push_back(&line);
     if (data.empty())
-        return Failure{"neither a curve, a power curve nor an acceleration file (no line holds a \";\")"};
+        return Failure{
+            tx("PlotPictures", "neither a curve, a power curve nor an acceleration file (no line holds a \";\")")};
     if (std::count(data[0]->begin(), data[0]->end(), ';') == 1)
         return PlotFileKind::Curve;
     if (data.size() == 2) {

@@ -2,6 +2,7 @@
 
 #include "common/PlotPainter.h"
 #include "common/TextFile.h"
+#include "common/Translation.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -172,7 +173,7 @@ Status saveRunReport(const std::filesystem::path& file, const RunReport& report)
 {
     const std::string bytes = runReportPdf(report);
     if (bytes.empty())
-        return Failure{"the report could not be drawn"};
+        return Failure{tx("ReportPdf", "the report could not be drawn")};
     return writeFileAtomically(file, bytes);
 }
 

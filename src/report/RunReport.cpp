@@ -9,6 +9,7 @@
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
+#include "common/Translation.h"
 
 #include <cmath>
 
@@ -148,10 +149,11 @@ Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float
 {
     constexpr int kFirstSavedRow = 10;
     if (rows.size() < 2)
-        return Failure{"\"" + std::string(source) + "\" has " + std::to_string(rows.size()) +
-                       " data lines; a chart needs at least 2"};
+        return Failure{tx("RunReport", "\"%1\" has %2 data lines; a chart needs at least 2")
+                           .arg(source)
+                           .arg(std::to_string(rows.size()))};
     if (rows.size() + kFirstSavedRow > static_cast<std::size_t>(kMaxPowerPoints))
-        return Failure{"\"" + std::string(source) + "\" has more rows than a power result holds"};
+        return Failure{tx("RunReport", "\"%1\" has more rows than a power result holds").arg(source)};
     PowerResult result;
     result.table = emptyPowerTable();
     result.correctionFactor = factor;
@@ -214,8 +216,8 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
 {
     const auto displayFactor = store.single("Lbcoefkm");
     if (!displayFactor)
-        return Failure{"the store entry Lbcoefkm holds " + quotedValue(store.get("Lbcoefkm")) +
-                       ", which is not a number"};
+        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
+                           .arg(quotedValue(store.get("Lbcoefkm")))};
     const auto lines = readTextLines(file, 64u << 20);
     if (!lines)
         return Failure{"\"" + file.string() + "\": " + lines.error()};

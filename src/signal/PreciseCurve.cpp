@@ -330,7 +330,7 @@ Derivatives derivativesAt(const Knots& knots, const Vector& a, const Sparks& s, 
 Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings)
 {
     if (!(settings.sparksPerRev > 0))
-        return Failure{"the sparks per revolution must be positive"};
+        return Failure{tx("PreciseCurve", "the sparks per revolution must be positive")};
     PreciseCurve result;
     result.check = checkSparks(sparkTimes);
     const double quantisation = settings.sampleRate > 0 ? 0.01 / settings.sampleRate : 0.0;
@@ -339,10 +339,10 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
 
     const auto kept = std::count_if(result.check.steps.begin(), result.check.steps.end(), [](int s) { return s > 0; });
     if (kept < 2)
-        return Failure{"too few sparks for a curve: " + std::to_string(kept)};
+        return Failure{tx("PreciseCurve", "too few sparks for a curve: %1").arg(std::to_string(kept))};
     Sparks sparks = keptSparks(sparkTimes, result.check);
     if (!(sparks.time.back() > sparks.time.front()))
-        return Failure{"too few sparks for a curve: " + std::to_string(sparks.size())};
+        return Failure{tx("PreciseCurve", "too few sparks for a curve: %1").arg(std::to_string(sparks.size()))};
 
     Problem problem = buildProblem(sparks);
     Fit fit;
@@ -384,7 +384,8 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
         result.truncated = true;
     }
     if (rows < 1)
-        return Failure{"the sparks span less than " + std::to_string(int(kRowSeconds * 1000)) + " ms"};
+        return Failure{
+            tx("PreciseCurve", "the sparks span less than %1 ms").arg(std::to_string(int(kRowSeconds * 1000)))};
     Curve& curve = result.curve;
     double bestPull = -std::numeric_limits<double>::infinity();
     for (long long r = 0; r < rows; ++r) {

@@ -4,6 +4,7 @@
 #include "signal/ByteReader.h"
 #include "signal/ThresholdSearch.h"
 #include "common/NumberText.h"
+#include "common/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -194,14 +195,22 @@ Result<Detection> detectSparksInRecording(const std::string& name, std::string_v
         return Failure{name + ": " + header.error()};
     const float duration = recordingSeconds(detectionFrames(*header));
     if (!(settings.startSeconds < duration))
-        return Failure{name + ": the start time " + plain(settings.startSeconds) +
-                       " s is not before the end of the recording (" + plain(duration) + " s)"};
+        return Failure{tx("SparkDetection", "%1: the start time %2 s is not before the end of the recording (%3 s)")
+                           .arg(name)
+                           .arg(plain(settings.startSeconds))
+                           .arg(plain(duration))};
     auto detection = Traiter(bytes, settings, progress);
     if (!detection)
         return Failure{name + ": " + detection.error()};
     if (detection->crossings == 0)
-        return Failure{name + ": no spark found: no byte reaches the threshold " + std::to_string(settings.threshold) +
-                       (settings.lowPolarity ? " (low polarity)" : "") + " after the start time"};
+        return Failure{
+            (settings.lowPolarity
+                 ? tx("SparkDetection",
+                      "%1: no spark found: no byte reaches the threshold %2 (low polarity) after the start time")
+                 : tx("SparkDetection", "%1: no spark found: no byte reaches the threshold %2 after the start time"))
+                .arg(name)
+                .arg(std::to_string(settings.threshold))
+                .str()};
     return detection;
 }
 

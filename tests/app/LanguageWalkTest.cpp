@@ -6,6 +6,7 @@
 // words belong to both and are allowed everywhere.
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
+#include "../signal/SignalFiles.h"
 #include "common/AppFolder.h"
 #include "common/WindowManager.h"
 #include "shell/AboutBox.h"
@@ -314,6 +315,19 @@ TEST_P(LanguageWalk, WavWindow)
     platform.answerOpen(home.write("x1.wav", "RIFF....WAVEjunk").string());
     wav->findChild<QAction*>("cHaWav")->trigger();
     ASSERT_EQ(platform.messages().size(), 2u);
+    expectOneLanguage(wav);
+
+    // A run with a spark missing: the check line, then the precise curve's
+    // line beside it.
+    std::vector<testing::Pulse> pulses = testing::pulseTrain(1000, 441, 200);
+    pulses.erase(pulses.begin() + 100);
+    platform.answerOpen(home.write("gap.wav", testing::pulseWav(441 * 203, pulses)).string());
+    wav->findChild<QAction*>("cHaWav")->trigger();
+    child<QComboBox>(wav, "cboMethode")->setCurrentIndex(1);
+    child<QAbstractButton>(wav, "Command3")->click();
+    const QString line = child<QLabel>(wav, "lblControle")->text();
+    EXPECT_TRUE(line.contains(" 1,0 s") || line.contains(" 1.0 s")) << line.toStdString();  // the gap, 1,02 s in
+    EXPECT_EQ(line.count(QString::fromUtf8("±")), 2) << line.toStdString();
     expectOneLanguage(wav);
 }
 
