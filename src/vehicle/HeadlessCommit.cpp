@@ -23,6 +23,25 @@ void typeOther(VehicleEditor& editor, ListId list, int autre, Field field, const
     editor.leave(field);
 }
 
+// The field as the command line names it: in words, or by the option that
+// typed it.
+std::string fieldWords(Field field)
+{
+    switch (field) {
+    case Field::Nom: return "the vehicle name";
+    case Field::Rp: return "the final drive ratio";
+    case Field::Pboite: return "the transmission loss";
+    case Field::Imot: return "the engine inertia (--engine-inertia)";
+    case Field::Iroue: return "the wheel inertia";
+    case Field::SCx: return "S.Cx (--scx)";
+    case Field::LrgP: return "the tyre width";
+    case Field::HtP: return "the tyre aspect ratio";
+    case Field::Dp: return "the rim diameter";
+    case Field::PV: return "the weight";
+    default: return "the ratio of gear " + std::to_string(static_cast<int>(field) - static_cast<int>(Field::R1) + 1);
+    }
+}
+
 }  // namespace
 
 Status commitVehicleHeadless(Varia& store, const HeadlessVehicleOptions& options)
@@ -50,7 +69,7 @@ Status commitVehicleHeadless(Varia& store, const HeadlessVehicleOptions& options
                                 : problem->kind == Kind::NotANumber
                                     ? "is " + quotedValue(problem->text) + ", not a number"
                                     : "is " + quotedValue(problem->text) + ", not above zero";
-        return Failure{std::string("the vehicle cannot be confirmed: ") + fieldName(problem->field) + " " + why};
+        return Failure{"the vehicle cannot be confirmed: " + fieldWords(problem->field) + " " + why};
     }
     editor.commit();
     return success();

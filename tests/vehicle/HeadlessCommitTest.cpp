@@ -63,7 +63,7 @@ TEST(HeadlessCommit, FailuresLeaveTheStoreUntouched)
     // "Boite 5" whose third ratio is still the fresh store's "?".
     cases[4].options.miniFile = folder.write(
         "box.Dat", "[VersionV1]\r\nA\r\n 0 \r\n 7 \r\n3\r\n2\r\n?\r\n1\r\n0,8\r\n 0 \r\n610\r\n 0 \r\n 0 \r\n 0 \r\n");
-    cases[4].message = "txt3e";
+    cases[4].message = "the ratio of gear 3 is \"?\", not a number";
     for (const Case& c : cases) {
         Varia store;
         const Status status = commitVehicleHeadless(store, c.options);
