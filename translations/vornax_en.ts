@@ -1598,5 +1598,9 @@ from the ignition signal</translation>
         <source>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</source>
         <translation>The precise curve needs the sparks of a recording: open a WAV file</translation>
     </message>
+    <message>
+        <source>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</source>
+        <translation>Too few sparks at the threshold %1 between the start and the end: change the threshold or press Auto</translation>
+    </message>
 </context>
 </TS>

@@ -1598,5 +1598,9 @@
         <source>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</source>
         <translation>La courbe précise se calcule sur les étincelles d&apos;un enregistrement : ouvrez un fichier Wav</translation>
     </message>
+    <message>
+        <source>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</source>
+        <translation>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</translation>
+    </message>
 </context>
 </TS>

@@ -291,12 +291,14 @@ bool WavWindow::Traiter()
         curve_ = Curve{};
         sparkTimes_.clear();
         preciseUncertainty_.reset();
+        tooFewSparks_ = false;
         busy.release();
         message(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
     sparkTimes_ = std::move(detection->sparkTimes);
+    tooFewSparks_ = sparkTimes_.size() < 2;
     sampleRate_ = detection->header.sampleRate;
     preciseUncertainty_.reset();
     showCheckLine();
@@ -453,6 +455,7 @@ void WavWindow::LoadCurve()
     }
     sparkTimes_.clear();
     preciseUncertainty_.reset();
+    tooFewSparks_ = false;
     showCheckLine();
     graphtemp();
     command3_->setEnabled(true);

@@ -138,6 +138,9 @@ private:
     // The precise curve on show: its engine speed's and power's uncertainty
     // in percent; none for a curve of any other kind.
     std::optional<std::pair<double, double>> preciseUncertainty_;
+    // The last detection found too few sparks for a curve: the line says so
+    // rather than leave an empty plot unexplained.
+    bool tooFewSparks_ = false;
     QPushButton* record_ = nullptr;
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;

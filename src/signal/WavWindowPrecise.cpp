@@ -27,6 +27,12 @@ bool WavWindow::preciseChosen() const { return methodChoice_->currentIndex() == 
 
 void WavWindow::showCheckLine()
 {
+    if (tooFewSparks_) {
+        checkLine_->setText(tr("Pas assez d'étincelles au seuil %1 entre le début et la fin : changez le seuil ou "
+                               "appuyez sur Auto")
+                                .arg(threshold_));
+        return;
+    }
     std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), decimalPoint());
     if (preciseUncertainty_) {
         const std::string uncertainty =

@@ -543,6 +543,20 @@ TEST_F(WavWindowTest, RecorderButtonAndWavConditioning)
     EXPECT_EQ(window->wavPath(), out);
 }
 
+// A recording with no spark at the threshold leaves the plot empty and the
+// line under it says why; the next recording with sparks clears it.
+TEST_F(WavWindowTest, TooFewSparksAreSaidUnderThePlot)
+{
+    open(home.write("Wav/silent.wav", makeWav(std::string(44100, char(128)))).string());
+    EXPECT_LT(window->curve().pointCount, 2);
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_TRUE(
+        child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Pas assez d'étincelles au seuil 165")))
+        << child<QLabel>("lblControle")->text().toStdString();
+    open(recording);
+    EXPECT_EQ(child<QLabel>("lblControle")->text(), "");
+}
+
 // "Précise" beside "Filtrer": the next "Filtrer" fits the sparks of the
 // recording, one row every 10 ms, and the line under the plot gives its
 // uncertainty; "Standard" smooths as before; a curve file has no sparks.
