@@ -20,7 +20,7 @@ SummaryLines summaryLines(const PowerExtremes& e, const Varia& store)
     return lines;
 }
 
-std::string correctionNote(const PowerCorrection& correction, const Varia& store)
+std::string correctionNote(const PowerCorrection& correction)
 {
     if (!correction.active())
         return {};
@@ -32,7 +32,7 @@ SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store, con
 {
     SummaryLines lines = summaryLines(extremes, store);
     if (correction.active()) {
-        const std::string note = ", " + correctionNote(correction, store);
+        const std::string note = ", " + correctionNote(correction);
         lines.power += note;
         lines.torque += note;
     }

@@ -20,9 +20,10 @@ struct SummaryLines {
 // both are kept as users have always seen them.
 SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store);
 
-// What a corrected result says of its correction: "corrigée DIN 70020,
-// k = 1,032" (k to three decimals); empty when there is none.
-std::string correctionNote(const PowerCorrection& correction, const Varia& store);
+// What a corrected result says of its correction, in the program's language:
+// "corrected DIN 70020, k = 1,032" (k to three decimals); empty when there is
+// none.
+std::string correctionNote(const PowerCorrection& correction);
 // The summary lines of a corrected result: each ends with ", " and the
 // correction's note. Without a correction, exactly the lines above.
 SummaryLines summaryLines(const PowerExtremes& extremes, const Varia& store, const PowerCorrection& correction);

@@ -4,7 +4,6 @@
 #include "signal/WavWindow.h"
 
 #include "common/PlatformServices.h"
-#include "common/ProgramLanguage.h"
 #include "shell/Varia.h"
 #include "signal/PreciseCurve.h"
 #include "signal/SparkCheck.h"
@@ -17,9 +16,9 @@
 namespace vornax {
 namespace {
 
-// The check line's figures take a decimal comma in French, as the program's
-// figures do, and a decimal point in any other language.
-bool decimalPoint() { return programLanguage() != "fr"; }
+// The check line's figures take a decimal comma in every language, as every
+// other figure of the window does.
+constexpr bool kDecimalPoint = false;
 
 }  // namespace
 
@@ -33,10 +32,10 @@ void WavWindow::showCheckLine()
                                 .arg(threshold_));
         return;
     }
-    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), decimalPoint());
+    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), kDecimalPoint);
     if (preciseUncertainty_) {
         const std::string uncertainty =
-            uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, decimalPoint());
+            uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, kDecimalPoint);
         line += (line.empty() ? "" : "   ") + uncertainty;
     }
     checkLine_->setText(QString::fromStdString(line));

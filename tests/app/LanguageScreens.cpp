@@ -3,6 +3,8 @@
 //   language_screens LANGFILE main SECONDS
 //   language_screens LANGFILE vehicle SECONDS [CAR.Dat]
 //   language_screens LANGFILE power SECONDS CURVE.ReT [CAR.Dat]
+//   language_screens LANGFILE acceleration SECONDS POWER.txt
+//   language_screens LANGFILE wav SECONDS RECORDING (the precise curve)
 // The application folder is a temporary one, removed afterwards. The main
 // window shows its "Acquisition" menu open. The frame of the window shown is
 // printed as WxH+X+Y, for cropping a screenshot of the whole screen.
@@ -12,6 +14,8 @@
 #include "common/WindowManager.h"
 #include "power/PowerWindow.h"
 #include "shell/MainWindow.h"
+#include "signal/WavWindow.h"
+#include "simulation/SimTD.h"
 #include "vehicle/VehicleEditorWindow.h"
 
 #include <QAbstractButton>
@@ -43,6 +47,8 @@ int main(int argc, char** argv)
     auto& windows = WindowManager::instance();
     windows.registerWindow("MiniV1", [] { return new VehicleEditorWindow; });
     windows.registerWindow("CPuiss", [] { return new PowerWindow; });
+    windows.registerWindow("SimTD", [] { return new SimTD; });
+    windows.registerWindow("WavT", [] { return new WavWindow; });
 
     auto* start = new MainWindow;
     start->show();
@@ -73,6 +79,20 @@ int main(int argc, char** argv)
         power->findChild<QComboBox*>("lstvitesse")->setCurrentIndex(2);
         platform.answerOpen(argv[4]);
         power->findChild<QAbstractButton*>("Command1")->click();
+        start->hide();
+    } else if (show == "acceleration" && argc > 4) {
+        windows.show("MiniV1")->findChild<QAbstractButton*>("OK")->click();  // the editor's default vehicle
+        shown = windows.show("SimTD");
+        platform.answerOpen(argv[4]);
+        shown->findChild<QAction*>("CharPui")->trigger();
+        shown->findChild<QAbstractButton*>("regimeP")->click();
+        start->hide();
+    } else if (show == "wav" && argc > 4) {
+        shown = windows.show("WavT");
+        platform.answerOpen(argv[4]);
+        shown->findChild<QAction*>("cHaWav")->trigger();
+        shown->findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
+        shown->findChild<QAbstractButton*>("Command3")->click();
         start->hide();
     }
     QTimer::singleShot(1500, shown, [shown] {
