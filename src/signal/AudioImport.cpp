@@ -269,8 +269,14 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
 
     std::vector<std::int16_t>& store = imported.store_;
     store.assign(kHeaderSlots, 0);
-    if (declared > 0 && declared < 24 * 3600)
-        store.reserve(kHeaderSlots + static_cast<std::size_t>(declared * kRecordingRate) + kRecordingRate);
+    // The room made beforehand trusts the declared length only as far as the
+    // file's bytes could hold it: no codec read here packs a second of sound
+    // into fewer than 250 bytes, so a small damaged file that declares hours
+    // makes no room for hours. The store still grows past it if need be.
+    constexpr double kFewestBytesPerSecond = 250;
+    const double room = std::min(declared, double(fs::file_size(file, ec)) / kFewestBytesPerSecond);
+    if (room > 0 && room < 24 * 3600)
+        store.reserve(kHeaderSlots + static_cast<std::size_t>(room * kRecordingRate) + kRecordingRate);
     const std::size_t expected = declared > 0 && declared < 24 * 3600
                                      ? static_cast<std::size_t>(declared * kRecordingRate) + 8192
                                      : kChoiceSamples;
