@@ -14,6 +14,7 @@
 #include "cli/OffscreenGui.h"
 #include "common/ProgramLanguage.h"
 #include "power/PowerInputs.h"
+#include "power/PowerTexts.h"
 #include "report/ReportPdf.h"
 #include "report/RunReport.h"
 #include "shell/Varia.h"
@@ -81,14 +82,14 @@ void runReport(const ReportArguments& args)
 
     // The command's own lines stay English, as every command's do; the page
     // speaks the language file's language, as the power window's report does.
-    const RunReport lines = buildRunReport(in, store());
+    const SummaryLines lines = summaryLines(in.result.extremes, store(), in.correction);
     startOffscreenGui();
     useProgramLanguage(language);
     const RunReport report = buildRunReport(in, store());
     removeProgramLanguage();
     if (const Status saved = saveRunReport(args.output, report); !saved)
         throw BadInput(saved.error());
-    std::cout << lines.summary.power << '\n' << lines.summary.torque << '\n';
+    std::cout << lines.power << '\n' << lines.torque << '\n';
 }
 
 }  // namespace

@@ -288,17 +288,6 @@ std::optional<Pattern> patternFromText(std::string_view pattern)
     return std::nullopt;
 }
 
-std::string wholeText(double value)
-{
-    const double rounded = std::nearbyint(value);  // default mode: halves to even
-    if (!std::isfinite(rounded))
-        return generalText(rounded, 15);
-    char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 0);
-    return ec == std::errc() ? std::string(buffer, end) : generalText(rounded, 15);
-}
-
 std::string decimalsText(double value, int decimals)
 {
     decimals = std::clamp(decimals, 0, 15);
@@ -313,6 +302,11 @@ std::string decimalsText(double value, int decimals)
         text.erase(0, 1);
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
+}
+
+std::string wholeText(double value)
+{
+    return decimalsText(std::nearbyint(value), 0);  // default mode: halves to even
 }
 
 double shortestSingleAsDouble(float value)
