@@ -201,10 +201,12 @@ std::optional<ImportedRecording> canonicalAsItStands(const fs::path& file)
     return kept;
 }
 
-Result<ImportedRecording> importRecording(const fs::path& file, const ChannelRequest& channel, const Progress& progress)
+Result<ImportedRecording> importRecording(const fs::path& file, const ChannelRequest& channel, const Progress& progress,
+                                          const ProgressCheck& proceed)
 {
     const std::string name = file.filename().string();
     auto fail = [&](const std::string& why) { return Failure{name + ": " + why}; };
+    const auto stopped = [&](double fraction) { return proceed && !proceed(fraction); };
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
         return fail(fs::exists(file, ec) ? tx("AudioImport", "not a file") : tx("AudioImport", "no such file"));
@@ -319,6 +321,8 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
                 if (value != shown)
                     progress(shown = value);
             }
+            if (stopped(declared > 0 ? std::min(1.0, double(framesIn) / report.sampleRate / declared) * 0.9 : 0.0))
+                return Failure{tx("AudioImport", "cancelled")};
         }
     };
 
@@ -368,6 +372,8 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     if (count > kMaxRecordingSamples)
         return fail(tx("AudioImport", "too long for a recording"));
 
+    if (stopped(0.9))
+        return fail(tx("AudioImport", "cancelled"));
     // Rest at 0, sparks up, typical peak at 224.
     std::span<std::int16_t> s(store.data() + kHeaderSlots, count);
     removeDrift(s);
@@ -385,6 +391,8 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     report.gainDb = 20.0 * std::log10(gain * channels.scale() / 128.0);
     report.durationSeconds = double(count) / kRecordingRate;
 
+    if (stopped(0.95))
+        return fail(tx("AudioImport", "cancelled"));
     // Bytes in place: byte k goes where 16-bit sample k / 2 was, already read.
     const double step = gain * sign;
     auto* bytes = reinterpret_cast<unsigned char*>(store.data());
@@ -403,12 +411,12 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
 }
 
 Result<ImportReport> importToWav(const fs::path& input, const fs::path& output, const ChannelRequest& channel,
-                                 const Progress& progress)
+                                 const Progress& progress, const ProgressCheck& proceed)
 {
     if (samePath(input, output))
         return Failure{tx("AudioImport", "%1: the converted recording cannot replace its own source")
                            .arg(output.filename().string())};
-    auto imported = importRecording(input, channel, progress);
+    auto imported = importRecording(input, channel, progress, proceed);
     if (!imported)
         return Failure{imported.error()};
     if (auto saved = writeFileAtomically(output, imported->wav()); !saved)

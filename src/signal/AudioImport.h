@@ -64,7 +64,7 @@ public:
 private:
     friend std::optional<ImportedRecording> canonicalAsItStands(const std::filesystem::path&);
     friend Result<ImportedRecording> importRecording(const std::filesystem::path&, const ChannelRequest&,
-                                                     const Progress&);
+                                                     const Progress&, const ProgressCheck&);
     std::vector<std::int16_t> store_;  // header, then the samples (bytes at the end)
     std::size_t dataOffset_ = 44;      // bytes before the samples
     std::size_t sampleCount_ = 0;
@@ -81,12 +81,15 @@ std::optional<ImportedRecording> canonicalAsItStands(const std::filesystem::path
 
 // Decodes and converts; a canonical file is kept as it stands. Fails with one message naming the file: not found,
 // empty, not an audio file, no audio stream, no samples, damaged or
-// truncated, a channel it does not have. Progress 0..10 000.
+// truncated, a channel it does not have. Progress 0..10 000; `proceed`
+// stops it between decoded frames (failing with "cancelled").
 Result<ImportedRecording> importRecording(const std::filesystem::path& file, const ChannelRequest& channel = {},
-                                          const Progress& progress = {});
+                                          const Progress& progress = {}, const ProgressCheck& proceed = {});
 
-// Imports and writes the result atomically to `output` (never the input).
+// Imports and writes the result atomically to `output` (never the input);
+// stopped by `proceed`, it writes nothing.
 Result<ImportReport> importToWav(const std::filesystem::path& input, const std::filesystem::path& output,
-                                 const ChannelRequest& channel = {}, const Progress& progress = {});
+                                 const ChannelRequest& channel = {}, const Progress& progress = {},
+                                 const ProgressCheck& proceed = {});
 
 }  // namespace vornax

@@ -37,4 +37,10 @@ struct Curve {
 // Called from the computing thread; may be empty.
 using Progress = std::function<void(int value)>;
 
+// Progress of a long operation that can also be stopped, called from the
+// computing thread with the share done (0 to 1; 0 while the share is not
+// known). Returning false asks the operation to stop: it then fails at once,
+// gives back nothing and leaves nothing written. May be empty.
+using ProgressCheck = std::function<bool(double fraction)>;
+
 }  // namespace vornax

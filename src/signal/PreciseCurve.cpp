@@ -327,8 +327,11 @@ Derivatives derivativesAt(const Knots& knots, const Vector& a, const Sparks& s, 
 
 }  // namespace
 
-Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings)
+Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings,
+                                  const ProgressCheck& proceed)
 {
+    const auto stopped = [&](double fraction) { return proceed && !proceed(fraction); };
+    const auto cancelled = [] { return Failure{tx("PreciseCurve", "cancelled")}; };
     if (!(settings.sparksPerRev > 0))
         return Failure{tx("PreciseCurve", "the sparks per revolution must be positive")};
     PreciseCurve result;
@@ -344,13 +347,19 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     if (!(sparks.time.back() > sparks.time.front()))
         return Failure{tx("PreciseCurve", "too few sparks for a curve: %1").arg(std::to_string(sparks.size()))};
 
+    if (stopped(0.05))
+        return cancelled();
     Problem problem = buildProblem(sparks);
+    if (stopped(0.1))
+        return cancelled();
     Fit fit;
     result.smoothing = chooseSmoothing(problem, sparks, result.timingNoise, fit);
     // A pulse the check kept but that lies far off the fitted angle (a stray
     // pulse that hid the spark next to it) is set aside and the fit made
     // again without it.
     for (int pass = 0; pass < 2; ++pass) {
+        if (stopped(0.5 + 0.2 * pass))
+            return cancelled();
         Sparks kept = sparks;
         kept.time.clear(), kept.angle.clear(), kept.secondsPerStep.clear(), kept.weight.clear();
         for (std::size_t k = 0; k < sparks.size(); ++k) {
@@ -389,6 +398,8 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     Curve& curve = result.curve;
     double bestPull = -std::numeric_limits<double>::infinity();
     for (long long r = 0; r < rows; ++r) {
+        if (r % 1024 == 0 && stopped(0.9 + 0.1 * double(r) / double(rows)))
+            return cancelled();
         const double t = double(firstRow + r) * kRowSeconds;
         const Derivatives d = derivativesAt(problem.knots, fit.coefficients, sparks, t);
         curve.rows[std::size_t(r)] = {static_cast<float>(t), static_cast<float>(d.slope * rpmPerStep)};

@@ -54,8 +54,10 @@ struct PreciseCurve {
 };
 
 // `sparkTimes` in seconds, increasing (Detection::sparkTimes). Fails when
-// fewer than two sparks are left after the check.
-Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings);
+// fewer than two sparks are left after the check, or with "cancelled" when
+// `proceed` stops it.
+Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const PreciseSettings& settings,
+                                  const ProgressCheck& proceed = {});
 
 // A percentage of uncertainty with two significant digits, at most six
 // decimals ("0,00017", "0,31", "2,3"; "0.31" with a decimal point).

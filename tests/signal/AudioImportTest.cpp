@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -183,6 +184,36 @@ TEST_F(AudioImport, FilesThatAreNoRecordingEndInOneMessageAndNothingWritten)
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
         EXPECT_FALSE(std::filesystem::exists(out));
     }
+}
+
+// Stopped through its progress check, the import gives nothing back and
+// writes nothing; let through, the shares it reports only grow.
+TEST_F(AudioImport, AStoppedImportWritesNothing)
+{
+    const auto stereo = *folder / "stop16.wav";
+    ASSERT_EQ(
+        shell("ffmpeg -v error -y -i " + inQuotes(canonical) + " -ac 2 -c:a pcm_s16le " + inQuotes(stereo)).status, 0);
+    std::vector<double> shares;
+    const auto out = *folder / "stopped.wav";
+    const auto stopped = importToWav(stereo, out, {}, {}, [&](double share) {
+        shares.push_back(share);
+        return share < 0.5;
+    });
+    ASSERT_FALSE(stopped);
+    EXPECT_EQ(stopped.error(), "stop16.wav: cancelled");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    ASSERT_FALSE(shares.empty());
+    EXPECT_GE(shares.back(), 0.5);
+
+    shares.clear();
+    const auto whole = importToWav(stereo, out, {}, {}, [&](double share) {
+        shares.push_back(share);
+        return true;
+    });
+    ASSERT_TRUE(whole) << whole.error();
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GE(shares.back(), 0.95);
+    EXPECT_TRUE(std::filesystem::exists(out));
 }
 
 }  // namespace

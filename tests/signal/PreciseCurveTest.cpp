@@ -197,5 +197,26 @@ TEST(PreciseCurve, UncertaintyLineWithTwoSignificantDigits)
     EXPECT_EQ(uncertaintyText(2.345, true), "2.3");
 }
 
+// Its progress check stops the fit; let through, the shares only grow.
+TEST(PreciseCurve, StopsWhenItsProgressCheckSaysSo)
+{
+    const EvenPull pull;
+    std::vector<double> shares;
+    const auto record = [&](bool (*go)(double)) {
+        return [&shares, go](double share) {
+            shares.push_back(share);
+            return go(share);
+        };
+    };
+    const auto stopped = preciseCurve(pull.sparks(600), {0.5f, 0.0}, record([](double s) { return s < 0.5; }));
+    ASSERT_FALSE(stopped);
+    EXPECT_EQ(stopped.error(), "cancelled");
+    shares.clear();
+    const auto whole = preciseCurve(pull.sparks(600), {0.5f, 0.0}, record([](double) { return true; }));
+    ASSERT_TRUE(whole) << whole.error();
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GE(shares.back(), 0.9);
+}
+
 }  // namespace
 }  // namespace vornax
