@@ -122,6 +122,10 @@
         <source>%1: the converted recording cannot replace its own source</source>
         <translation>%1: the converted recording cannot replace its own source</translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
 </context>
 <context>
     <name>AverageCurve</name>
@@ -723,6 +727,10 @@
     <message>
         <source>the sparks span less than %1 ms</source>
         <translation>the sparks span less than %1 ms</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1609,58 @@ from the ignition signal</translation>
     <message>
         <source>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</source>
         <translation>Too few sparks at the threshold %1 between the start and the end: change the threshold or press Auto</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Filtre Wav : le fichier Wav à filtrer</source>
+        <translation>Wav filter: the WAV file to filter</translation>
+    </message>
+    <message>
+        <source>Filtre Wav : enregistrer le fichier filtré sous</source>
+        <translation>Wav filter: save the filtered file as</translation>
+    </message>
+    <message>
+        <source>Enregistrer la conversion de « %1 » sous</source>
+        <translation>Save the conversion of “%1” as</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Canal %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Canal 1 (gauche)</source>
+        <translation>Channel 1 (left)</translation>
+    </message>
+    <message>
+        <source>Canal 2 (droite)</source>
+        <translation>Channel 2 (right)</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mix</translation>
+    </message>
+    <message>
+        <source>%1 canaux mélangés</source>
+        <translation>%1 channels mixed</translation>
+    </message>
+    <message>
+        <source>canal %1 sur %2 retenu</source>
+        <translation>channel %1 of %2 used</translation>
+    </message>
+    <message>
+        <source>%1 étincelles, aucune manquée</source>
+        <translation>%1 sparks, none missed</translation>
+    </message>
+    <message>
+        <source>%1 étincelles : %2</source>
+        <translation>%1 sparks: %2</translation>
     </message>
 </context>
 </TS>

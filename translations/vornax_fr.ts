@@ -122,6 +122,10 @@
         <source>%1: the converted recording cannot replace its own source</source>
         <translation>%1 : l&apos;enregistrement converti ne peut pas remplacer sa propre source</translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
 </context>
 <context>
     <name>AverageCurve</name>
@@ -723,6 +727,10 @@
     <message>
         <source>the sparks span less than %1 ms</source>
         <translation>les étincelles couvrent moins de %1 ms</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1609,58 @@
     <message>
         <source>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</source>
         <translation>Pas assez d&apos;étincelles au seuil %1 entre le début et la fin : changez le seuil ou appuyez sur Auto</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Filtre Wav : le fichier Wav à filtrer</source>
+        <translation>Filtre Wav : le fichier Wav à filtrer</translation>
+    </message>
+    <message>
+        <source>Filtre Wav : enregistrer le fichier filtré sous</source>
+        <translation>Filtre Wav : enregistrer le fichier filtré sous</translation>
+    </message>
+    <message>
+        <source>Enregistrer la conversion de « %1 » sous</source>
+        <translation>Enregistrer la conversion de « %1 » sous</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Canal %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Canal 1 (gauche)</source>
+        <translation>Canal 1 (gauche)</translation>
+    </message>
+    <message>
+        <source>Canal 2 (droite)</source>
+        <translation>Canal 2 (droite)</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>%1 canaux mélangés</source>
+        <translation>%1 canaux mélangés</translation>
+    </message>
+    <message>
+        <source>canal %1 sur %2 retenu</source>
+        <translation>canal %1 sur %2 retenu</translation>
+    </message>
+    <message>
+        <source>%1 étincelles, aucune manquée</source>
+        <translation>%1 étincelles, aucune manquée</translation>
+    </message>
+    <message>
+        <source>%1 étincelles : %2</source>
+        <translation>%1 étincelles : %2</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "common/PlotCanvas.h"
 #include "common/TextFile.h"
 #include "common/WindowManager.h"
+#include "signal/AudioImport.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
 #include "signal/MappedFile.h"
@@ -97,6 +98,7 @@ void WavWindow::connectEvents()
         reload();
     });
     connect(autoButton_, &QPushButton::clicked, this, [this] { autoThreshold(); });
+    connect(channelChoice_, &QComboBox::currentIndexChanged, this, [this] { channelChosen(); });
     connect(waveScroll_, &QScrollBar::valueChanged, this, [this] { drawWaveform(); });
     connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
     connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
@@ -134,16 +136,41 @@ Progress WavWindow::progressBar()
 
 void WavWindow::OpenWav()
 {
-    const auto chosen = platform().openFile(dialog("Wav", kRecordingFilter, wavPath_));
+    if (working())
+        return;
+    const auto chosen =
+        platform().openFile(dialog("Wav", kRecordingFilter, sourcePath_.empty() ? wavPath_ : sourcePath_));
     // A cancelled dialog keeps the name it held: the current recording is
     // opened again, if there is one.
-    const std::string previous = wavPath_;
-    if (chosen)
+    if (chosen) {
+        const auto file = MappedFile::open(*chosen);
+        // Any other audio file is converted first, then opened; a file that
+        // cannot be read is reported by the load as ever.
+        if (file && !isCanonicalRecording(file->bytes())) {
+            // The same source again keeps the channel chosen for it.
+            const ChannelRequest channel = samePath(*chosen, sourcePath_) ? channelRequest_ : ChannelRequest{};
+            convertRecording(*chosen, channel, false);
+            return;
+        }
         wavPath_ = *chosen;
+        sourcePath_.clear();
+        showChannelChoice();
+    }
     if (wavPath_.empty())
         return;
-    if (chosen && !convertChosenRecording(previous))
-        return;
+    openCurrent();
+}
+
+void WavWindow::openCurrent()
+{
+    // A recording other than the one open before starts from the defaults,
+    // which are what every converted recording is levelled for; the same
+    // one opened again keeps the threshold and polarity it was given.
+    if (!openedPath_.empty() && !samePath(openedPath_, wavPath_)) {
+        setPolarity(false);
+        autoLabel_->clear();
+    }
+    openedPath_ = wavPath_;
     slider1_->setEnabled(true);
     slider4_->setEnabled(true);
     autoButton_->setEnabled(true);
@@ -198,6 +225,7 @@ void WavWindow::changeEvent(QEvent* event)
         methodChoice_->setItemText(0, tr("Standard"));
         methodChoice_->setItemText(1, tr("Précise"));
         showCheckLine();
+        showChannelChoice();
     }
     QWidget::changeEvent(event);
 }
@@ -334,6 +362,8 @@ void WavWindow::graphtemp()
 
 void WavWindow::reload()
 {
+    if (working())
+        return;
     picture1_->clear();
     if (Charger())
         Traiter();
@@ -383,6 +413,9 @@ std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGoo
 
 void WavWindow::startTimeChecked()
 {
+    // Turned off while work runs, the field may lose its focus: no check then.
+    if (working())
+        return;
     const auto start = timeField(tdebut_, lastStart_);
     if (source_ != Source::Wav || !start)
         return;
@@ -397,6 +430,8 @@ void WavWindow::startTimeChecked()
 
 void WavWindow::endTimeChecked()
 {
+    if (working())
+        return;
     const auto end = timeField(tfin_, lastEnd_);
     if (source_ != Source::Wav || !end)
         return;
@@ -411,6 +446,8 @@ void WavWindow::endTimeChecked()
 
 void WavWindow::Filtrer()
 {
+    if (working())
+        return;
     // A curve from the WAV starts again from the raw detection; a curve from
     // a file is smoothed as it stands, smoothed or not.
     if (filtered_ && source_ == Source::Wav) {
@@ -445,6 +482,8 @@ void WavWindow::Filtrer()
 
 void WavWindow::LoadCurve()
 {
+    if (working())
+        return;
     const auto chosen = platform().openFile(dialog("RPM", kCurveFilter, curvePath_));
     if (!chosen)
         return;
@@ -463,6 +502,8 @@ void WavWindow::LoadCurve()
 
 void WavWindow::SaveCurve()
 {
+    if (working())
+        return;
     if (savedLineCount(curve_.pointCount) == 0) {
         message(tr("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.").toStdString());
         return;
@@ -477,10 +518,17 @@ void WavWindow::SaveCurve()
 
 void WavWindow::ConditionWav()
 {
-    const auto input = platform().openFile(dialog("Wav", kWavFilter, wavPath_));
+    if (working())
+        return;
+    auto request = dialog("Wav", kWavFilter, wavPath_);
+    request.title = tr("Filtre Wav : le fichier Wav à filtrer").toStdString();
+    const auto input = platform().openFile(request);
     if (!input)
         return;
     wavPath_ = *input;
+    // The window's recording is now this file, no conversion's copy.
+    sourcePath_.clear();
+    showChannelChoice();
     const auto bytes = readFileBytes(*input);
     if (!bytes) {
         message(bytes.error());
@@ -490,7 +538,9 @@ void WavWindow::ConditionWav()
         message(scanFailure());
         return;
     }
-    const auto output = platform().saveFile(dialog("Wav", kWavFilter, {}));
+    request = dialog("Wav", kWavFilter, {});
+    request.title = tr("Filtre Wav : enregistrer le fichier filtré sous").toStdString();
+    const auto output = platform().saveFile(request);
     if (!output)
         return;
     if (samePath(*input, *output)) {

@@ -5,6 +5,7 @@
 // window reads its controls, calls them and shows the result.
 #pragma once
 
+#include "signal/AudioImport.h"
 #include "signal/Curve.h"
 #include "signal/MappedFile.h"
 #include "signal/SignalPlots.h"
@@ -14,6 +15,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +34,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSlider;
+class QTimer;
 
 namespace vornax {
 
@@ -40,6 +44,8 @@ class WavWindow : public QWidget {
     Q_OBJECT
 public:
     explicit WavWindow(QWidget* parent = nullptr);
+    // Stops any work under way and waits for it: nothing is written after.
+    ~WavWindow() override;
 
     // Where the current curve came from: a WAV opened in this window, or none
     // (nothing yet, or a curve file).
@@ -56,6 +62,18 @@ public:
     void Filtrer();
     void ConditionWav();
 
+    // Long work (the import of a recording, the precise fit) runs off the
+    // window's thread: the progress bar follows it, "Annuler" stops it, and
+    // the controls that would start other work wait for it. `workFinished`
+    // follows its end, done or stopped, once the window has taken its result.
+    bool working() const { return work_ != nullptr; }
+    void cancelWork();
+
+    // The recording the open file was converted from (empty for a file
+    // opened as it stands) and the channel asked of it.
+    const std::string& sourcePath() const { return sourcePath_; }
+    const ChannelRequest& channelRequest() const { return channelRequest_; }
+
     // The designed size (wider in test mode), so that a window manager that
     // fits windows to their hint opens it whole.
     QSize sizeHint() const override { return designSize_; }
@@ -63,7 +81,11 @@ public:
     // Shows a control's own caption in the language in force.
     static void showOwnCaption(QObject* control);
 
+signals:
+    void workFinished();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     // The first showing restores the designed size (within the screen) after
@@ -94,9 +116,26 @@ private:
     void filtrerPrecise();
     // Written again after a change of language.
     void showCheckLine();
-    // Any other audio file is converted into the Wav folder first; false
-    // when that fails or is cancelled (wavPath_ then stays as it was).
-    bool convertChosenRecording(const std::string& previous);
+    // Opens wavPath_: controls enabled, times set, Charger and Traiter. A
+    // file other than the one open before starts from the default threshold
+    // and polarity.
+    void openCurrent();
+    // Any other audio file is converted into the Wav folder off the window's
+    // thread, then opened; a file converted before from the same source is
+    // opened again as it is. `channelChange`: the channel choice asked for a
+    // new conversion of the source on show, which replaces its own copy.
+    void convertRecording(const std::string& source, const ChannelRequest& channel, bool channelChange);
+    void finishConversion(const std::string& source, const ChannelRequest& channel, bool channelChange,
+                          ImportedRecording& imported);
+    void channelChosen();      // the channel choice changed: converted again
+    void showChannelChoice();  // the choice and the line saying what was used
+
+    struct Work;
+    // Runs `job` off the window's thread, then `done` on it (told whether it
+    // was stopped); `job` must touch nothing of the window.
+    void startWork(std::function<void(const ProgressCheck&)> job, std::function<void(bool cancelled)> done);
+    void pollWork();
+    void setWorking(bool on);
     void autoThreshold();  // "Auto": threshold and polarity from the recording
     void drawWaveform();   // the trace from the scroll bar's place
     void setPolarity(bool low);
@@ -135,6 +174,9 @@ private:
     QPushButton* command3_ = nullptr;
     QComboBox* methodChoice_ = nullptr;  // "Standard" / "Précise", beside "Filtrer"
     QLabel* checkLine_ = nullptr;        // under the plot
+    QPushButton* cancelButton_ = nullptr;  // "Annuler", beside the progress bar
+    QComboBox* channelChoice_ = nullptr;   // automatic, each channel, mix
+    QLabel* channelLine_ = nullptr;        // the channel the conversion used
     // The precise curve on show: its engine speed's and power's uncertainty
     // in percent; none for a curve of any other kind.
     std::optional<std::pair<double, double>> preciseUncertainty_;
@@ -173,6 +215,18 @@ private:
     bool switchingPolarity_ = false;
     QSize designSize_;
     bool shownBefore_ = false;
+
+    // The conversion on show: its source, the channel asked and the one used.
+    std::string sourcePath_;
+    ChannelRequest channelRequest_;
+    int sourceChannels_ = 0, usedChannel_ = 0;
+    std::string openedPath_;  // the last file opened, for the threshold's reset
+
+    std::shared_ptr<Work> work_;  // shared: its type is known in one file only
+    QTimer* workTimer_ = nullptr;
+    // Controls turned off while work runs, and whether each was on before.
+    std::vector<std::pair<QWidget*, bool>> heldWidgets_;
+    std::vector<std::pair<QAction*, bool>> heldActions_;
 };
 
 }  // namespace vornax

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vornax {
@@ -85,8 +86,7 @@ void WavWindow::buildControls()
     fileMenu_ = named(menuBar_->addMenu(QString()), "file");
     openWavAction_ = named(fileMenu_->addAction(QString()), "cHaWav");
     loadCurveAction_ = named(fileMenu_->addAction(QString()), "CharRET");
-    QAction* line = named(fileMenu_->addAction("--------------------"), "none");
-    line->setEnabled(false);
+    named(fileMenu_->addSeparator(), "none");
     saveCurveAction_ = named(fileMenu_->addAction(QString()), "SaveRET");
 
     area_ = new QWidget(this);
@@ -156,7 +156,22 @@ void WavWindow::buildControls()
     prowav_ = named(new QProgressBar(a), "Prowav");
     prowav_->setRange(0, 10000);
     prowav_->setTextVisible(false);
-    prowav_->setGeometry(60, 282, px(12600), 14);
+    prowav_->setGeometry(60, 282, 440, 14);
+    cancelButton_ = named(own(new QPushButton(a), QT_TR_NOOP("Annuler")), "CommandAnnuler");
+    cancelButton_->setGeometry(508, 276, 90, 26);
+    cancelButton_->setEnabled(false);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelWork(); });
+    workTimer_ = new QTimer(this);
+    workTimer_->setInterval(40);
+    connect(workTimer_, &QTimer::timeout, this, [this] { pollWork(); });
+    // The channel of a converted recording: the choice, and the one used.
+    channelLine_ = named(new QLabel(a), "lblCanal");
+    channelLine_->setGeometry(606, 278, 168, 22);
+    channelLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    channelChoice_ = named(new QComboBox(a), "cboCanal");
+    channelChoice_->setGeometry(780, 277, 120, 24);
+    channelLine_->hide();
+    channelChoice_->hide();
 
     // Test-mode frames, beyond the usual width.
     const int testX = px(kAreaWidth) + 8;

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <memory>
+#include <optional>
+
 namespace vornax {
 namespace {
 
@@ -32,7 +35,16 @@ void WavWindow::showCheckLine()
                                 .arg(threshold_));
         return;
     }
-    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), kDecimalPoint);
+    // How many sparks the detection found, and what the check made of them.
+    std::string line;
+    if (!sparkTimes_.empty()) {
+        const SparkCheck check = checkSparks(sparkTimes_);
+        const std::string found = sparkCheckLine(check, kDecimalPoint);
+        const auto count = static_cast<qulonglong>(sparkTimes_.size());
+        line = (found.empty() ? tr("%1 étincelles, aucune manquée").arg(count)
+                              : tr("%1 étincelles : %2").arg(count).arg(QString::fromStdString(found)))
+                   .toStdString();
+    }
     if (preciseUncertainty_) {
         const std::string uncertainty =
             uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, kDecimalPoint);
@@ -54,18 +66,25 @@ void WavWindow::filtrerPrecise()
     PreciseSettings settings;
     settings.sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
     settings.sampleRate = sampleRate_;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    auto precise = preciseCurve(sparkTimes_, settings);
-    QGuiApplication::restoreOverrideCursor();
-    if (!precise) {
-        platform().message(precise.error(), "", MessageIcon::None);
-        return;
-    }
-    curve_ = precise->curve;
-    filtered_ = true;
-    graphtemp();
-    preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
-    showCheckLine();
+    // The fit works on its own copy of the sparks, off the window's thread;
+    // stopped, it leaves the curve on show as it was.
+    auto fitted = std::make_shared<std::optional<Result<PreciseCurve>>>();
+    startWork([fitted, times = sparkTimes_,
+               settings](const ProgressCheck& proceed) { fitted->emplace(preciseCurve(times, settings, proceed)); },
+              [this, fitted](bool cancelled) {
+                  if (cancelled || !fitted->has_value())
+                      return;
+                  const auto& precise = **fitted;
+                  if (!precise) {
+                      platform().message(precise.error(), "", MessageIcon::None);
+                      return;
+                  }
+                  curve_ = precise->curve;
+                  filtered_ = true;
+                  graphtemp();
+                  preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
+                  showCheckLine();
+              });
 }
 
 }  // namespace vornax

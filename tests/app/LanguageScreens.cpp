@@ -90,9 +90,17 @@ int main(int argc, char** argv)
     } else if (show == "wav" && argc > 4) {
         shown = windows.show("WavT");
         platform.answerOpen(argv[4]);
+        auto* wav = qobject_cast<WavWindow*>(shown);
+        const auto precise = [wav] {
+            wav->findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
+            wav->findChild<QAbstractButton*>("Command3")->click();
+        };
         shown->findChild<QAction*>("cHaWav")->trigger();
-        shown->findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
-        shown->findChild<QAbstractButton*>("Command3")->click();
+        // A recording that needs converting is opened once its import ends.
+        if (wav->working())
+            QObject::connect(wav, &WavWindow::workFinished, wav, precise, Qt::SingleShotConnection);
+        else
+            precise();
         start->hide();
     }
     QTimer::singleShot(1500, shown, [shown] {

@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -311,9 +312,17 @@ std::string runCurve()
 TEST_P(LanguageWalk, WavWindow)
 {
     QWidget* wav = open("WavT");
+    // The import and the precise fit end on the window's thread.
+    const auto finished = [window = qobject_cast<WavWindow*>(wav)] {
+        const QDeadlineTimer deadline(60000);
+        while (window->working() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ASSERT_FALSE(window->working());
+    };
     wav->findChild<QAction*>("SaveRET")->trigger();  // nothing to save yet
     platform.answerOpen(home.write("x1.wav", "RIFF....WAVEjunk").string());
     wav->findChild<QAction*>("cHaWav")->trigger();
+    finished();
     ASSERT_EQ(platform.messages().size(), 2u);
     expectOneLanguage(wav);
 
@@ -325,6 +334,7 @@ TEST_P(LanguageWalk, WavWindow)
     wav->findChild<QAction*>("cHaWav")->trigger();
     child<QComboBox>(wav, "cboMethode")->setCurrentIndex(1);
     child<QAbstractButton>(wav, "Command3")->click();
+    finished();
     const QString line = child<QLabel>(wav, "lblControle")->text();
     EXPECT_TRUE(line.contains(" 1,0 s") || line.contains(" 1.0 s")) << line.toStdString();  // the gap, 1,02 s in
     EXPECT_EQ(line.count(QString::fromUtf8("±")), 2) << line.toStdString();

@@ -21,14 +21,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
 
 namespace vornax {
 namespace {
@@ -61,6 +67,15 @@ protected:
     {
         platform.answerOpen(path);
         child<QAction>("cHaWav")->trigger();
+        waitForWork();
+    }
+    // Long work runs off the window's thread: the events go on until it ends.
+    void waitForWork()
+    {
+        const QDeadlineTimer deadline(60000);
+        while (window->working() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ASSERT_FALSE(window->working());
     }
     static void leave(QWidget* field)
     {
@@ -73,6 +88,24 @@ protected:
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(field, &press);
         }
+    }
+    // A run as a phone might give it: 16-bit stereo, `left` on channel 1
+    // and the window's recording on channel 2 pointing down, `repeats` times
+    // over.
+    std::string phoneTake(const std::string& name, const std::string& left, int repeats = 1)
+    {
+        const std::string run = TempFolder::read(recording);
+        std::string data;
+        for (int r = 0; r < repeats; ++r)
+            for (std::size_t k = 44; k < run.size(); ++k) {
+                const auto down = static_cast<std::int16_t>(-(static_cast<std::uint8_t>(run[k]) - 128) * 40);
+                const auto up =
+                    static_cast<std::int16_t>(k < left.size() ? (static_cast<std::uint8_t>(left[k]) - 128) * 40 : 0);
+                for (const std::int16_t v : {up, down})
+                    data.append(reinterpret_cast<const char*>(&v), 2);
+            }
+        std::filesystem::create_directories((home / name).parent_path());
+        return home.write(name, makeWav(data, 44100, 2, 16)).string();
     }
     // The detection the window should show for its recording.
     Curve expected(const DetectionSettings& settings = {}, const std::string& path = {})
@@ -436,15 +469,36 @@ TEST_F(WavWindowTest, AnyAudioFileIsConvertedIntoTheWavFolderThenOpened)
     expectSameCurve(window->curve(), expected({}, converted));
     EXPECT_EQ(window->curve().pointCount, expected().pointCount);
 
-    // Opened again, the copy exists: the save dialog asks; a cancel keeps
-    // the window as it was.
+    // Opened again, its copy is opened as it is: no conversion, no dialog.
     const std::string copy = TempFolder::read(converted);
+    const auto asked = platform.requests().size();
     platform.clearMessages();
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    EXPECT_FALSE(window->working());
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(platform.requests().size(), asked + 1);  // the open dialog alone
+    EXPECT_EQ(window->wavPath(), converted);
+    EXPECT_EQ(window->source(), WavWindow::Source::Wav);
+
+    // A source changed since is converted again, and the dialog that asks
+    // before replacing the copy says what it saves; a cancel keeps the window
+    // as it was.
+    home.write("phone/take.wav", makeWav(data + data, 44100, 2, 16));
     platform.answerSave(std::nullopt);
     open(take);
-    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(platform.requests().back().title, "Enregistrer la conversion de « take.wav » sous");
     EXPECT_EQ(TempFolder::read(converted), copy);
     EXPECT_EQ(window->wavPath(), converted);
+
+    // So does a copy changed since it was made.
+    open(recording);
+    home.write("Wav/take.wav", copy + "x");
+    platform.answerSave(std::nullopt);
+    open(take);
+    EXPECT_EQ(platform.requests().back().title, "Enregistrer la conversion de « take.wav » sous");
+    EXPECT_EQ(window->wavPath(), recording);
 }
 
 TEST_F(WavWindowTest, AutoSetsThresholdAndPolarityFromTheRecording)
@@ -554,7 +608,8 @@ TEST_F(WavWindowTest, TooFewSparksAreSaidUnderThePlot)
         child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Pas assez d'étincelles au seuil 165")))
         << child<QLabel>("lblControle")->text().toStdString();
     open(recording);
-    EXPECT_EQ(child<QLabel>("lblControle")->text(), "");
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().endsWith(QString::fromUtf8("étincelles, aucune manquée")))
+        << child<QLabel>("lblControle")->text().toStdString();
 }
 
 // "Précise" beside "Filtrer": the next "Filtrer" fits the sparks of the
@@ -566,10 +621,13 @@ TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
     open(recording);
     auto* method = child<QComboBox>("cboMethode");
     auto* line = child<QLabel>("lblControle");
-    EXPECT_EQ(line->text(), "");  // no spark missed nor added
+    // The sparks found, none missed nor added.
+    const auto sparks = detectSparksInFile(recording, {})->sparkTimes.size();
+    EXPECT_EQ(line->text(), QString::fromUtf8("%1 étincelles, aucune manquée").arg(sparks));
     method->setCurrentIndex(1);
     EXPECT_EQ(method->currentText(), QString::fromUtf8("Précise"));
     child<QPushButton>("Command3")->click();
+    waitForWork();
     const Curve precise = window->curve();
     EXPECT_GT(precise.pointCount, 550);
     for (int r = 1; r <= precise.pointCount; ++r) {
@@ -577,11 +635,11 @@ TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
         const double truth = 1500.0 + 500.0 * (precise.rows[r].time - 45.0 / 44100.0);
         ASSERT_NEAR(precise.rows[r].speed, truth, truth * 0.005) << r;
     }
-    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Précise : régime ± "))) << line->text().toStdString();
+    EXPECT_TRUE(line->text().contains(QString::fromUtf8("   Précise : régime ± "))) << line->text().toStdString();
     // A change of language writes the line again in the new words.
     useProgramLanguage("en");
     QCoreApplication::sendPostedEvents();
-    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("Precise: engine speed ± "))) << line->text().toStdString();
+    EXPECT_TRUE(line->text().contains(QString::fromUtf8("   Precise: engine speed ± "))) << line->text().toStdString();
     useProgramLanguage("fr");
 
     method->setCurrentIndex(0);
@@ -607,9 +665,231 @@ TEST_F(WavWindowTest, FiltrerWithThePreciseMethod)
     open(recording);
     child<QComboBox>("cboMethode")->setCurrentIndex(1);
     child<QPushButton>("Command3")->click();
+    waitForWork();
     EXPECT_EQ(child<QComboBox>("cboMethode")->currentText(), "Precise");
-    EXPECT_TRUE(child<QLabel>("lblControle")->text().startsWith(QString::fromUtf8("Precise: engine speed ± ")));
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().contains(QString::fromUtf8("   Precise: engine speed ± ")));
     removeProgramLanguage();
+}
+
+// A converted stereo recording offers its channels: automatic, each one, the
+// mix; the line beside says which was used; a new choice converts it again
+// into its own copy, without a dialog, and opening the same source again
+// keeps the choice.
+TEST_F(WavWindowTest, TheChannelOfAConvertedRecordingCanBeChosen)
+{
+    IgnitionSignal slow;
+    slow.seconds = 6.0;
+    slow.rpm = [](double) { return 1200.0; };
+    const std::string take = phoneTake("phone/take.wav", makeIgnitionRecording(slow).wav);
+    const std::string converted = (home / "Wav/take.wav").string();
+    auto* choice = child<QComboBox>("cboCanal");
+    auto* used = child<QLabel>("lblCanal");
+    open(recording);
+    EXPECT_FALSE(choice->isVisibleTo(window.get()));  // a recording opened as it stands
+    open(take);
+    ASSERT_TRUE(choice->isVisibleTo(window.get()));
+    ASSERT_EQ(choice->count(), 4);
+    EXPECT_EQ(choice->currentText(), "Automatique");
+    EXPECT_EQ(choice->itemText(1), "Canal 1 (gauche)");
+    EXPECT_EQ(choice->itemText(3), QString::fromUtf8("Mélange"));
+    EXPECT_TRUE(used->text().contains(QRegularExpression("^canal [12] sur 2 retenu$"))) << used->text().toStdString();
+
+    const auto speedAt3s = [this] {
+        const Curve& c = window->curve();
+        for (int r = 0; r <= c.pointCount; ++r)
+            if (c.rows[r].time > 3.0f)
+                return double(c.rows[r].speed);
+        return 0.0;
+    };
+    platform.clearMessages();
+    const auto asked = platform.requests().size();
+    choice->setCurrentIndex(1);
+    EXPECT_TRUE(window->working());
+    waitForWork();
+    EXPECT_EQ(used->text(), "canal 1 sur 2 retenu");
+    EXPECT_NEAR(speedAt3s(), 1200.0, 12.0);
+    EXPECT_EQ(window->wavPath(), converted);
+    choice->setCurrentIndex(2);
+    waitForWork();
+    EXPECT_EQ(used->text(), "canal 2 sur 2 retenu");
+    EXPECT_NEAR(speedAt3s(), 3000.0, 30.0);
+    expectSameCurve(window->curve(), expected({}, converted));
+    EXPECT_EQ(platform.requests().size(), asked) << "no dialog for the source's own copy";
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+
+    choice->setCurrentIndex(3);
+    waitForWork();
+    EXPECT_EQ(used->text(), QString::fromUtf8("2 canaux mélangés"));
+    EXPECT_EQ(window->channelRequest().mode, ChannelRequest::Mode::Mix);
+
+    // Opened again: its copy, mixed as chosen, without converting.
+    open(recording);
+    EXPECT_FALSE(choice->isVisibleTo(window.get()));
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    EXPECT_FALSE(window->working());
+    EXPECT_EQ(choice->currentText(), QString::fromUtf8("Mélange"));
+    EXPECT_EQ(window->wavPath(), converted);
+    EXPECT_EQ(window->sourcePath(), take);
+}
+
+// The import of a long recording runs off the window's thread: the window
+// goes on handling events, the controls that would start other work wait,
+// "Annuler" stops it and leaves no file; closing or destroying the window
+// mid-work stops it too.
+TEST_F(WavWindowTest, ALongImportLeavesTheWindowResponsiveAndCanBeCancelled)
+{
+    const std::string take = phoneTake("phone/long.wav", {}, 10);
+    const std::filesystem::path converted = home / "Wav/long.wav";
+    auto* cancel = child<QPushButton>("CommandAnnuler");
+    auto* bar = child<QProgressBar>("Prowav");
+    EXPECT_FALSE(cancel->isEnabled());
+
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    ASSERT_TRUE(window->working());
+    EXPECT_TRUE(cancel->isEnabled());
+    for (const char* name : {"cHaWav", "CharRET", "SaveRET"})
+        EXPECT_FALSE(child<QAction>(name)->isEnabled()) << name;
+    EXPECT_FALSE(child<QPushButton>("Command156")->isEnabled());
+    EXPECT_FALSE(child<QComboBox>("cboMethode")->isEnabled());
+    bool eventHandled = false;
+    QTimer::singleShot(0, [&] { eventHandled = eventHandled || window->working(); });
+    std::vector<int> shown;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) {
+        if (window && window->working())
+            shown.push_back(v);
+    });
+    waitForWork();
+    EXPECT_TRUE(eventHandled);
+    EXPECT_EQ(bar->value(), 10000);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));  // the import's share only grows
+    std::cerr << shown.size() << " progress steps seen\n";
+    EXPECT_EQ(window->source(), WavWindow::Source::Wav);
+    EXPECT_EQ(window->wavPath(), converted.string());
+    expectSameCurve(window->curve(), expected({}, converted.string()));
+    EXPECT_GT(window->curve().pointCount, 5 * expected().pointCount) << "a curve over the ten runs";
+    EXPECT_TRUE(child<QAction>("cHaWav")->isEnabled());
+    EXPECT_FALSE(cancel->isEnabled());
+
+    // Cancelled: no file, no message, the window as it was.
+    std::filesystem::remove(converted);
+    std::filesystem::remove(converted.string() + ".from");
+    open(recording);
+    platform.clearMessages();
+    const Curve before = window->curve();
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    ASSERT_TRUE(window->working());
+    cancel->click();
+    waitForWork();
+    EXPECT_FALSE(std::filesystem::exists(converted));
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(window->wavPath(), recording);
+    expectSameCurve(window->curve(), before);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(child<QAction>("cHaWav")->isEnabled());
+    EXPECT_TRUE(child<QSlider>("Slider4")->isEnabled());
+
+    // Closed mid-work: stopped likewise.
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    window->close();
+    waitForWork();
+    EXPECT_FALSE(std::filesystem::exists(converted));
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+
+    // Destroyed mid-work: it waits for the work, which writes nothing.
+    platform.answerOpen(take);
+    child<QAction>("cHaWav")->trigger();
+    window.reset();
+    QApplication::processEvents();
+    EXPECT_FALSE(std::filesystem::exists(converted));
+}
+
+// The precise fit runs off the window's thread too; stopped, it leaves the
+// curve as it was.
+TEST_F(WavWindowTest, ThePreciseFitCanBeCancelled)
+{
+    open(recording);
+    child<QComboBox>("cboMethode")->setCurrentIndex(1);
+    child<QPushButton>("Command3")->click();
+    ASSERT_TRUE(window->working());
+    child<QPushButton>("CommandAnnuler")->click();
+    waitForWork();
+    expectSameCurve(window->curve(), expected());
+    EXPECT_FALSE(window->filtered());
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    child<QPushButton>("Command3")->click();
+    waitForWork();
+    EXPECT_TRUE(window->filtered());
+    EXPECT_GT(window->curve().pointCount, 550);
+}
+
+// The line under the plot gives the sparks found and what the check made of
+// them.
+TEST_F(WavWindowTest, TheCheckLineGivesTheSparkCountAndTheMissedSparks)
+{
+    useProgramLanguage("fr");
+    const auto times = detectSparksInFile(recording, {})->sparkTimes;
+    open(recording);
+    auto* line = child<QLabel>("lblControle");
+    EXPECT_EQ(line->text(), QString::fromUtf8("%1 étincelles, aucune manquée").arg(times.size()));
+    // One spark taken out near 3 s.
+    std::string bytes = TempFolder::read(recording);
+    const auto it = std::lower_bound(times.begin(), times.end(), 3.0);
+    const auto at = static_cast<std::size_t>(44 + *it * 44100);
+    for (std::size_t k = at - 60; k < at + 200; ++k)
+        bytes[k] = char(128);
+    const std::string gap = home.write("Wav/gap.wav", bytes).string();
+    open(gap);
+    EXPECT_TRUE(line->text().startsWith(
+        QString::fromUtf8("%1 étincelles : 1 étincelle manquante vers 3,").arg(times.size() - 1)))
+        << line->text().toStdString();
+    removeProgramLanguage();
+}
+
+// Another recording starts from the default threshold and polarity (what
+// every converted recording is levelled for); the same one opened again
+// keeps what it was given.
+TEST_F(WavWindowTest, ANewRecordingStartsFromTheDefaultThreshold)
+{
+    open(recording);
+    auto* polarity = child<QCheckBox>("Check1");
+    auto* threshold = child<QSlider>("Slider4");
+    polarity->click();
+    threshold->setValue(40);
+    ASSERT_EQ(threshold->value(), 40);
+    platform.answerOpen(std::nullopt);  // cancelled: the same recording again
+    child<QAction>("cHaWav")->trigger();
+    EXPECT_TRUE(polarity->isChecked());
+    EXPECT_EQ(threshold->value(), 40);
+
+    IgnitionSignal other;
+    other.seconds = 4.0;
+    const std::string next = home.write("Wav/next.wav", makeIgnitionRecording(other).wav).string();
+    open(next);
+    EXPECT_FALSE(polarity->isChecked());
+    EXPECT_EQ(polarity->text(), "128 - 255");
+    EXPECT_EQ(threshold->value(), 165);
+    EXPECT_EQ(threshold->minimum(), 128);
+    expectSameCurve(window->curve(), expected({}, next));
+}
+
+// The file menu's line is a separator; each dialog of "Filtre Wav" says what
+// it asks for.
+TEST_F(WavWindowTest, TheFileMenuSeparatorAndTheWavFilterDialogTitles)
+{
+    const auto* line = child<QAction>("none");
+    EXPECT_TRUE(line->isSeparator());
+    EXPECT_TRUE(line->text().isEmpty());
+    platform.answerOpen(recording);
+    platform.answerSave(std::nullopt);
+    child<QPushButton>("Command156")->click();
+    const auto& asked = platform.requests();
+    ASSERT_GE(asked.size(), 2u);
+    EXPECT_EQ(asked[asked.size() - 2].title, "Filtre Wav : le fichier Wav à filtrer");
+    EXPECT_EQ(asked.back().title, "Filtre Wav : enregistrer le fichier filtré sous");
 }
 
 }  // namespace
