@@ -210,6 +210,8 @@ void WavWindow::buildControls()
         timeLabels_[k]->setAlignment(Qt::AlignCenter);
     }
     checkLine_ = named(new QLabel(a), "lblControle");
+    checkLine_->setWordWrap(true);
+    checkLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
@@ -277,7 +279,8 @@ void WavWindow::layoutOnResize()
         for (std::size_t k = 0; k < timeLabels_.size(); ++k)
             timeLabels_[k]->setGeometry(px(kPlotLeft + plotWidth * int(k) / 8 - 307), px(kPlotTop + plotHeight + 100),
                                         px(614), px(250));
-        checkLine_->setGeometry(px(kPlotLeft), px(kPlotTop + plotHeight + 400), px(plotWidth), px(300));
+        // Two lines, for the check's findings and the precise curve's figures.
+        checkLine_->setGeometry(px(kPlotLeft), px(kPlotTop + plotHeight + 400), px(plotWidth), px(600));
         if (curveShown_)
             graphtemp();
     } else {

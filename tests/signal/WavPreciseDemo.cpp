@@ -1,11 +1,13 @@
 // Shows the WAV window after a precise "Filtrer" on a generated recording
 // with two sparks left out and two stray pulses, for a screenshot:
-// `wav_precise_demo [seconds]`. The files go to a temporary application
+// `wav_precise_demo [seconds [RECORDING]]`; a recording given (any audio
+// file) is opened instead, converted first when it needs to be. The files go to a temporary application
 // folder that is removed afterwards.
 #include "signal/WavWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
+#include "common/ProgramLanguage.h"
 #include "common/TextFile.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
@@ -28,6 +30,7 @@ int main(int argc, char** argv)
     testing::TempFolder home;
     home.useAsAppFolder();
     loadLanguageFile(store(), std::string(VORNAX_LANG_DIR) + "/francais.txt");
+    useProgramLanguage("fr");  // the program's own texts in French too
     if (!commitVehicleHeadless(store(), {})) {
         std::fprintf(stderr, "no vehicle\n");
         return 1;
@@ -40,7 +43,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", rec.error().c_str());
         return 1;
     }
-    const auto wav = home.write("Wav/essai-1275.wav", rec->wav);
+    const auto wav = argc > 2 ? std::filesystem::path(argv[2]) : home.write("Wav/essai-1275.wav", rec->wav);
     testing::ScriptedPlatform platform;
 
     WavWindow w;
@@ -48,8 +51,15 @@ int main(int argc, char** argv)
     w.show();
     platform.answerOpen(wav.string());
     w.findChild<QAction*>("cHaWav")->trigger();
-    w.findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
-    w.findChild<QPushButton*>("Command3")->click();
+    const auto precise = [&w] {
+        w.findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
+        w.findChild<QPushButton*>("Command3")->click();
+    };
+    // A recording that needs converting is opened once its import ends.
+    if (w.working())
+        QObject::connect(&w, &WavWindow::workFinished, &w, precise, Qt::SingleShotConnection);
+    else
+        precise();
 
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);

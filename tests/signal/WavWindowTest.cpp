@@ -34,7 +34,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iostream>
 
 namespace vornax {
 namespace {
@@ -764,7 +763,6 @@ TEST_F(WavWindowTest, ALongImportLeavesTheWindowResponsiveAndCanBeCancelled)
     EXPECT_TRUE(eventHandled);
     EXPECT_EQ(bar->value(), 10000);
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));  // the import's share only grows
-    std::cerr << shown.size() << " progress steps seen\n";
     EXPECT_EQ(window->source(), WavWindow::Source::Wav);
     EXPECT_EQ(window->wavPath(), converted.string());
     expectSameCurve(window->curve(), expected({}, converted.string()));
