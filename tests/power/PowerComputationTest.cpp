@@ -13,11 +13,12 @@ using testing::TempFolder;
 
 constexpr int kFourthGear = 3;
 
+// From 2000 to 6500 rpm in n tenths of a second.
 std::vector<RunPoint> rampPoints(int n)
 {
     std::vector<RunPoint> points;
     for (int i = 0; i < n; ++i)
-        points.push_back({static_cast<float>(i * 0.02 + 1.0), static_cast<float>(testing::testRpm(i, n))});
+        points.push_back({static_cast<float>(i * 0.1 + 1.0), static_cast<float>(testing::testRpm(i, n))});
     return points;
 }
 

@@ -155,6 +155,47 @@ TEST(PreciseCurve, MissedSparksAndExtraPulsesDoNotBendIt)
     EXPECT_LT(b->rpmUncertaintyPct, 0.5);
 }
 
+// A recording that starts or stops during a pulse: the first or last spark
+// comes late or early by a good part of the pulse. Set aside, it bends
+// neither the ends nor, through the smoothing, the rest of the run: the
+// acceleration stays that of the clean sparks.
+TEST(PreciseCurve, ASparkCutByTheStartOrEndOfTheRecordingIsSetAside)
+{
+    const EvenPull pull;
+    std::mt19937 random(7);
+    std::normal_distribution<double> jitter(0.0, 1.5e-6);
+    std::vector<double> clean;
+    for (int k = 0; k < 400; ++k)
+        clean.push_back(pull.sparkTime(k) + jitter(random));
+    struct Case {
+        const char* what;
+        double first, last;  // s added to the first and the last spark
+        int setAside;
+    } const cases[] = {
+        {"clean", 0, 0, 0},
+        {"first cut", 5.4e-4, 0, 1},
+        {"last cut", 0, -4e-4, 1},
+        {"both", 3e-4, 6e-4, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<double> times = clean;
+        times.front() += c.first;
+        times.back() += c.last;
+        const auto precise = preciseCurve(times, {0.5f, 44100});
+        ASSERT_TRUE(precise) << precise.error();
+        EXPECT_EQ(precise->outliers, c.setAside);
+        const Curve& curve = precise->curve;
+        double worst = 0;  // the acceleration, row to row, against the even 400 rpm/s
+        for (int r = 0; r < curve.pointCount; ++r) {
+            const CurvePoint a = curve.rows[std::size_t(r)], b = curve.rows[std::size_t(r) + 1];
+            worst = std::max(worst, std::abs(double(b.speed - a.speed) / double(b.time - a.time) / pull.rate - 1));
+        }
+        EXPECT_LT(worst, 0.01);
+        EXPECT_LT(precise->powerUncertaintyPct, 0.5);
+    }
+}
+
 TEST(PreciseCurve, ShortAndLongRuns)
 {
     // Three sparks 40 ms apart at 0,5 per revolution: 3 000 rpm from the
