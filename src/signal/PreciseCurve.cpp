@@ -182,9 +182,11 @@ double measuredNoise(const std::vector<double>& times, const SparkCheck& check, 
 // point bends a spline freely, so its residual stays small while it pulls the
 // curve and, through the residual sum, the smoothing of the whole run. It is
 // judged from its neighbours instead: the fourth difference that ends on it
-// is its distance from the cubic through the next four, and beyond the same
-// bound as every residual (a spark inside the run spoils five differences,
-// one at the end only the last), it is set aside, and the next one judged.
+// is its distance from the cubic through the next four; less the next
+// difference (which leaves it out), the engine's own smooth change cancels
+// and what is left, a fifth difference, is noise of 252 times the variance.
+// Beyond the same bound as every residual, it is set aside, and the next one
+// judged.
 std::vector<int> endsSetAside(const std::vector<double>& times, const SparkCheck& check, double noise, int& setAside)
 {
     std::vector<int> steps = check.steps;
@@ -192,20 +194,21 @@ std::vector<int> endsSetAside(const std::vector<double>& times, const SparkCheck
     for (std::size_t k = 0; k < times.size(); ++k)
         if (steps[k] > 0)
             kept.push_back(k);
-    const double limit = kOutlierDeviations * std::sqrt(70.0) * noise;
+    const double limit = kOutlierDeviations * std::sqrt(252.0) * noise;
     constexpr int kMostAtAnEnd = 3;
     for (const bool front : {true, false}) {
         for (int dropped = 0; dropped < kMostAtAnEnd && kept.size() > 12; ++dropped) {
-            // Five sparks from this end, one step apart.
-            std::array<double, 5> t{};
+            // Six sparks from this end, one step apart.
+            std::array<double, 6> t{};
             bool regular = true;
-            for (std::size_t q = 0; q < 5; ++q) {
+            for (std::size_t q = 0; q < 6; ++q) {
                 const std::size_t k = front ? kept[q] : kept[kept.size() - 1 - q];
                 t[q] = times[k];
                 if (q > 0)
                     regular = regular && steps[front ? k : kept[kept.size() - q]] == 1;
             }
-            if (!regular || std::abs(t[0] - 4 * t[1] + 6 * t[2] - 4 * t[3] + t[4]) <= limit)
+            const double fifth = t[0] - 5 * t[1] + 10 * t[2] - 10 * t[3] + 5 * t[4] - t[5];
+            if (!regular || std::abs(fifth) <= limit)
                 break;
             steps[front ? kept.front() : kept.back()] = 0;
             front ? (void)kept.erase(kept.begin()) : kept.pop_back();
