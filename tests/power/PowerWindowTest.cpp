@@ -169,7 +169,7 @@ TEST_F(PowerWindowTest, ACurveNoEngineMakesIsRefusedInWords)
 {
     PowerWindow w;
     std::string text = testing::testCurveText(300);
-    text.replace(text.find("\r\n", text.size() / 2), 2, "\r\n4;-86027\r\n");
+    text.replace(text.find("\r\n", text.size() / 2), 2, "\r\n4,005;-86027\r\n");
     load(w, home.write("RPM/absurd.ReT", text));
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find("86027"), std::string::npos) << platform.lastMessage();
