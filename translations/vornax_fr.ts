@@ -585,6 +585,14 @@
         <source>&quot;%1&quot; has %2 lines; the computation needs at least 3</source>
         <translation>« %1 » a %2 lignes ; le calcul en demande au moins 3</translation>
     </message>
+    <message>
+        <source>an engine speed of %1 rpm is not an engine&apos;s (0 to %2 rpm): this curve gives no power</source>
+        <translation>un régime de %1 tr/min n&apos;est pas celui d&apos;un moteur (0 à %2 tr/min) : cette courbe ne donne aucune puissance</translation>
+    </message>
+    <message>
+        <source>a power of %1 ch is beyond any engine of a car (at most %2 ch either way): this curve gives no usable power</source>
+        <translation>une puissance de %1 ch dépasse celle de tout moteur de voiture (au plus %2 ch dans un sens ou dans l&apos;autre) : cette courbe ne donne aucune puissance utilisable</translation>
+    </message>
 </context>
 <context>
     <name>PowerConditions</name>
@@ -731,6 +739,26 @@
     <message>
         <source>cancelled</source>
         <translation>annulé</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 pulses break the rhythm of an ignition (missed sparks, extra pulses): this recording is not an ignition signal</source>
+        <translation>%1 des %2 impulsions rompent le rythme d&apos;un allumage (étincelles manquantes, impulsions en trop) : cet enregistrement n&apos;est pas un signal d&apos;allumage</translation>
+    </message>
+    <message>
+        <source>the pulse times scatter by %1 % of their interval; an ignition&apos;s sparks scatter far less: this recording is not an ignition signal</source>
+        <translation>les instants des impulsions se dispersent de %1 % de leur intervalle ; les étincelles d&apos;un allumage se dispersent bien moins : cet enregistrement n&apos;est pas un signal d&apos;allumage</translation>
+    </message>
+    <message>
+        <source>the fit cannot follow the sparks (residuals %1 times their scatter)</source>
+        <translation>l&apos;ajustement ne peut pas suivre les étincelles (écarts %1 fois leur dispersion)</translation>
+    </message>
+    <message>
+        <source>the fitted engine speed runs from %1 to %2 rpm, outside what an engine turns at (%3 to %4 rpm): the fit cannot follow these pulses</source>
+        <translation>le régime ajusté va de %1 à %2 tr/min, hors de ce que tourne un moteur (%3 à %4 tr/min) : l&apos;ajustement ne peut pas suivre ces impulsions</translation>
+    </message>
+    <message>
+        <source>The pull lasts %1 s: the precise curve has one row every %2 ms so that the power computation reads it whole</source>
+        <translation>L&apos;accélération dure %1 s : la courbe précise a un point toutes les %2 ms pour que le calcul de puissance la lise en entier</translation>
     </message>
 </context>
 <context>

@@ -11,9 +11,6 @@
 namespace vornax::cli {
 namespace {
 
-// The power computation reads this many lines of a curve at most.
-constexpr int kPowerLines = 5001;
-
 std::string twoDecimals(double value)
 {
     std::string text = formatPattern(value, Pattern::TwoDecimals);
@@ -45,9 +42,10 @@ PreciseCurve smoothPrecisely(Detection& detection, float sparksPerRev)
     if (precise->truncated)
         std::cerr << "vornax: the sparks span more than " << Curve::kLastRow / 100
                   << " s; the precise curve stops there (shorten the span with --start/--end)\n";
-    if (savedLineCount(precise->curve.pointCount) > kPowerLines)
-        std::cerr << "vornax: the curve has more than " << kPowerLines
-                  << " lines, more than the power computation reads (shorten the span with --start/--end)\n";
+    // A long pull comes with wider rows, so that its curve is computed whole.
+    if (const std::string note = rowSpacingNote(*precise, true); !note.empty())
+        std::cerr << "vornax: " << note << " (" << savedLineCount(precise->curve.pointCount) << " lines, at most "
+                  << kMaxPowerLines << ")\n";
     detection.curve = precise->curve;
     return std::move(*precise);
 }

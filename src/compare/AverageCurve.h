@@ -11,6 +11,7 @@
 // a shorter curve runs out and adds zeros); at most 5000 lines.
 #pragma once
 
+#include "common/CurveLimits.h"
 #include "common/Result.h"
 #include "compare/CurveSlot.h"
 
@@ -20,7 +21,7 @@
 namespace vornax::compare {
 
 // Points of the working table (indices 0 to 5000).
-constexpr int kAveragePoints = 5001;
+constexpr int kAveragePoints = kMaxPowerLines;
 
 struct AverageCurve {
     std::vector<CurvePoint> points;  // the points written, in order

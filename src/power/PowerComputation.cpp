@@ -22,6 +22,14 @@ bool toSingle(double value, float& out)
     return true;
 }
 
+// What no run of a car's engine gives: a speed outside this range, or a
+// power beyond this many ch (735,5 W) either way. A curve that leads there
+// was not an engine's (a fit that followed no sparks, a file of something
+// else), and its figures are refused rather than saved.
+constexpr double kHighestRpm = 20000.0;
+constexpr double kMostPowerCh = 500.0;
+constexpr double kWattsPerCh = 735.49875;
+
 std::string lineText(std::string_view source, int lineIndex)
 {
     return tx("PowerCurveInput", "\"%1\", line %2").arg(source).arg(std::to_string(lineIndex + 1));
@@ -182,6 +190,14 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
         if (correctionFactor != 1.0f && !(toSingle(static_cast<double>(row->power) * correctionFactor, row->power) &&
                                           toSingle(static_cast<double>(row->torque) * correctionFactor, row->torque)))
             return Failure{lineText(source, i) + ": the corrected power or torque overflows"};
+        if (!(row->rpm > 0.0f && row->rpm <= kHighestRpm))
+            return Failure{lineText(source, i) + ": " +
+                           tx("PowerComputation",
+                              "an engine speed of %1 rpm is not an engine's (0 to %2 rpm): this curve "
+                              "gives no power")
+                               .arg(singleText(row->rpm))
+                               .arg(decimalsText(kHighestRpm, 0))
+                               .str()};
         start[static_cast<std::size_t>(i)] = *row;
     }
 
@@ -189,6 +205,18 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
     result.pointCount = n;
     result.correctionFactor = correctionFactor;
     result.extremes = findExtremes(start, n);
+    // Judged on the figures the result shows (the extremes), in watts.
+    const double most = kMostPowerCh * kWattsPerCh;
+    const double highest = static_cast<double>(result.extremes.maxPower) * inputs.wattsPerUnit;
+    const double lowest = static_cast<double>(result.extremes.minPower) * inputs.wattsPerUnit;
+    if (!(highest <= most && lowest >= -most))
+        return Failure{"\"" + std::string(source) + "\": " +
+                       tx("PowerComputation", "a power of %1 ch is beyond any engine of a car (at most %2 ch either "
+                                              "way): this curve gives no usable power")
+                           .arg(decimalsText(
+                               std::abs(highest) > std::abs(lowest) ? highest / kWattsPerCh : lowest / kWattsPerCh, 0))
+                           .arg(decimalsText(kMostPowerCh, 0))
+                           .str()};
     auto scale = chartScale(result.extremes);
     if (!scale)
         return Failure{"\"" + std::string(source) + "\": " + scale.error()};

@@ -108,7 +108,9 @@ struct PowerResult {
 // written into (the previous result, so rows past n - 3 keep their values);
 // `source` names the curve in messages. Fails for fewer than 3 points, two
 // points with the same time, an engine speed of 0, an overflow, or a flat
-// result; the message names the file and line. `correctionFactor` (the air
+// result; the message names the file and line. Fails too for a result no
+// car's engine gives: an engine speed outside 0 to 20 000 rpm (the first row
+// out is named), or a largest or smallest power beyond 500 ch either way. `correctionFactor` (the air
 // correction's k) multiplies the torque and the power of every row, each
 // rounded to single; at 1 the rows are exactly the uncorrected ones.
 Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points, PowerTable start,

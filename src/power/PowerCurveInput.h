@@ -4,6 +4,7 @@
 // 5001 lines fit the computation's tables.
 #pragma once
 
+#include "common/CurveLimits.h"
 #include "common/Result.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@
 
 namespace vornax {
 
-constexpr int kMaxPowerPoints = 5001;
+constexpr int kMaxPowerPoints = kMaxPowerLines;
 
 // One point of the run: named apart from the curve tables of the other
 // subsystems, which share the namespace.

@@ -20,6 +20,16 @@ constexpr double kKnotSeconds = 0.05;  // knots far finer than any change of the
 constexpr double kRowSeconds = 0.01;
 constexpr int kMaxRows = 32000;
 constexpr double kOutlierDeviations = 8.0;
+// What an ignition's sparks never do: more than this share of the pulses off
+// the rhythm (missed, extra or set aside), a scatter of the spark times
+// beyond this share of their interval (sample rounding and detection jitter
+// stay below a thousandth), residuals left far above that scatter even by
+// the least smoothing, or a speed no engine turns at.
+constexpr double kMostSuspectShare = 0.25;
+constexpr double kMostScatterShare = 0.02;
+constexpr double kMostResidualExcess = 3.0;
+constexpr double kLowestRpm = 100.0;
+constexpr double kHighestRpm = 20000.0;
 // The smoothing searched, in decades of the data's own scale.
 constexpr double kLowestDecade = -8.0;
 constexpr double kHighestDecade = 10.0;
@@ -163,6 +173,49 @@ double measuredNoise(const std::vector<double>& times, const SparkCheck& check, 
             ++count;
         }
     return count > 0 ? std::sqrt(squares / count / 70.0) : 0.0;
+}
+
+// The steps of the check with the odd sparks at the two ends set aside (0),
+// and how many were. A spark at the very end of a recording can come from a
+// pulse that the start or the end of the recording cut (its time off by a
+// good part of the pulse), and the fit cannot tell it from the engine: an end
+// point bends a spline freely, so its residual stays small while it pulls the
+// curve and, through the residual sum, the smoothing of the whole run. It is
+// judged from its neighbours instead: the fourth difference that ends on it
+// is its distance from the cubic through the next four; less the next
+// difference (which leaves it out), the engine's own smooth change cancels
+// and what is left, a fifth difference, is noise of 252 times the variance.
+// Beyond the same bound as every residual, it is set aside, and the next one
+// judged.
+std::vector<int> endsSetAside(const std::vector<double>& times, const SparkCheck& check, double noise, int& setAside)
+{
+    std::vector<int> steps = check.steps;
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < times.size(); ++k)
+        if (steps[k] > 0)
+            kept.push_back(k);
+    const double limit = kOutlierDeviations * std::sqrt(252.0) * noise;
+    constexpr int kMostAtAnEnd = 3;
+    for (const bool front : {true, false}) {
+        for (int dropped = 0; dropped < kMostAtAnEnd && kept.size() > 12; ++dropped) {
+            // Six sparks from this end, one step apart.
+            std::array<double, 6> t{};
+            bool regular = true;
+            for (std::size_t q = 0; q < 6; ++q) {
+                const std::size_t k = front ? kept[q] : kept[kept.size() - 1 - q];
+                t[q] = times[k];
+                if (q > 0)
+                    regular = regular && steps[front ? k : kept[kept.size() - q]] == 1;
+            }
+            const double fifth = t[0] - 5 * t[1] + 10 * t[2] - 10 * t[3] + 5 * t[4] - t[5];
+            if (!regular || std::abs(fifth) <= limit)
+                break;
+            steps[front ? kept.front() : kept.back()] = 0;
+            front ? (void)kept.erase(kept.begin()) : kept.pop_back();
+            ++setAside;
+        }
+    }
+    return steps;
 }
 
 Problem buildProblem(const Sparks& s)
@@ -343,7 +396,9 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     const auto kept = std::count_if(result.check.steps.begin(), result.check.steps.end(), [](int s) { return s > 0; });
     if (kept < 2)
         return Failure{tx("PreciseCurve", "too few sparks for a curve: %1").arg(std::to_string(kept))};
-    Sparks sparks = keptSparks(sparkTimes, result.check);
+    SparkCheck fitted = result.check;
+    fitted.steps = endsSetAside(sparkTimes, result.check, result.timingNoise, result.outliers);
+    Sparks sparks = keptSparks(sparkTimes, fitted);
     if (!(sparks.time.back() > sparks.time.front()))
         return Failure{tx("PreciseCurve", "too few sparks for a curve: %1").arg(std::to_string(sparks.size()))};
 
@@ -383,11 +438,38 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     }
     result.sparksFitted = static_cast<int>(sparks.size());
 
-    // Rows at whole multiples of 10 ms inside the span.
+    // Pulses that are no ignition: refused before any figure is drawn from them.
+    const double typicalStep = medianAbs(sparks.secondsPerStep);
+    const int suspects = result.check.missed + result.check.extra + result.outliers;
+    if (suspects > kMostSuspectShare * result.check.sparks)
+        return Failure{tx("PreciseCurve", "%1 of the %2 pulses break the rhythm of an ignition (missed sparks, extra "
+                                          "pulses): this recording is not an ignition signal")
+                           .arg(std::to_string(suspects))
+                           .arg(std::to_string(result.check.sparks))};
+    if (result.timingNoise > kMostScatterShare * typicalStep)
+        return Failure{tx("PreciseCurve", "the pulse times scatter by %1 % of their interval; an ignition's sparks "
+                                          "scatter far less: this recording is not an ignition signal")
+                           .arg(decimalsText(100.0 * result.timingNoise / typicalStep, 1))};
+    if (fit.residualSquares > std::pow(kMostResidualExcess * result.timingNoise, 2) * double(sparks.size()))
+        return Failure{
+            tx("PreciseCurve", "the fit cannot follow the sparks (residuals %1 times their scatter)")
+                .arg(decimalsText(std::sqrt(fit.residualSquares / double(sparks.size())) / result.timingNoise, 1))};
+
+    // Rows at whole multiples of 10 ms inside the span, or of 20, 30 ... ms
+    // when a long pull would give the saved curve more lines than the power
+    // computation reads (the saved file leaves out 7 rows at each end).
     const double rpmPerStep = 60.0 / settings.sparksPerRev;  // rpm for one step per second
-    const auto firstRow = static_cast<long long>(std::ceil(sparks.time.front() / kRowSeconds - 1e-9));
-    const auto lastRow = static_cast<long long>(std::floor(sparks.time.back() / kRowSeconds + 1e-9));
-    long long rows = std::max(0LL, lastRow - firstRow + 1);
+    long long every = 1;                                     // rows every `every` x 10 ms
+    long long firstRow = 0, lastRow = -1, rows = 0;
+    for (;; ++every) {
+        const double spacing = double(every) * kRowSeconds;
+        firstRow = static_cast<long long>(std::ceil(sparks.time.front() / spacing - 1e-9));
+        lastRow = static_cast<long long>(std::floor(sparks.time.back() / spacing + 1e-9));
+        rows = std::max(0LL, lastRow - firstRow + 1);
+        if (settings.maxSavedLines <= 0 || rows <= settings.maxSavedLines + 15LL || rows <= 1)
+            break;
+    }
+    result.rowSeconds = double(every) * kRowSeconds;
     if (rows > kMaxRows) {
         rows = kMaxRows;
         result.truncated = true;
@@ -397,12 +479,16 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
             tx("PreciseCurve", "the sparks span less than %1 ms").arg(std::to_string(int(kRowSeconds * 1000)))};
     Curve& curve = result.curve;
     double bestPull = -std::numeric_limits<double>::infinity();
+    double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;
     for (long long r = 0; r < rows; ++r) {
         if (r % 1024 == 0 && stopped(0.9 + 0.1 * double(r) / double(rows)))
             return cancelled();
-        const double t = double(firstRow + r) * kRowSeconds;
+        const double t = double((firstRow + r) * every) * kRowSeconds;
         const Derivatives d = derivativesAt(problem.knots, fit.coefficients, sparks, t);
-        curve.rows[std::size_t(r)] = {static_cast<float>(t), static_cast<float>(d.slope * rpmPerStep)};
+        const double rpm = d.slope * rpmPerStep;
+        lowest = std::min(lowest, rpm);
+        highest = std::max(highest, rpm);
+        curve.rows[std::size_t(r)] = {static_cast<float>(t), static_cast<float>(rpm)};
         const double pull = d.slope * d.curvature;
         if (pull > bestPull) {
             bestPull = pull;
@@ -410,19 +496,28 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
         }
     }
     curve.pointCount = static_cast<int>(rows - 1);
+    if (!(lowest >= kLowestRpm && highest <= kHighestRpm))
+        return Failure{tx("PreciseCurve",
+                          "the fitted engine speed runs from %1 to %2 rpm, outside what an engine turns "
+                          "at (%3 to %4 rpm): the fit cannot follow these pulses")
+                           .arg(decimalsText(lowest, 0))
+                           .arg(decimalsText(highest, 0))
+                           .arg(decimalsText(kLowestRpm, 0))
+                           .arg(decimalsText(kHighestRpm, 0))};
 
     // One standard deviation of the speed and of the acceleration at that
     // row: the noise (turned into angle steps) times the fit's spread there.
     Vector slopeMap, curvatureMap;
     const Derivatives peak =
         derivativesAt(problem.knots, fit.coefficients, sparks, result.peakTime, &slopeMap, &curvatureMap);
-    const double typical = medianAbs(sparks.secondsPerStep);
-    const double stepNoise = result.timingNoise / typical;
+    const double stepNoise = result.timingNoise / typicalStep;
     const double slopeSd = stepNoise * std::sqrt(std::max(0.0, slopeMap.dot(fit.solver.solve(slopeMap))));
     const double curvatureSd = stepNoise * std::sqrt(std::max(0.0, curvatureMap.dot(fit.solver.solve(curvatureMap))));
-    if (peak.slope > 0) {
+    // Speeds are positive here; a pull that never rises leaves the power's
+    // share unknown, so infinite.
+    {
         const double speedShare = slopeSd / peak.slope;
-        double pullShare = peak.curvature > 0 ? curvatureSd / peak.curvature : 0.0;
+        double pullShare = peak.curvature > 0 ? curvatureSd / peak.curvature : HUGE_VAL;
         // The curve file keeps 7 significant digits of each speed and a
         // single of each time, and the power computation differences two rows
         // 10 ms apart: that rounding reaches the acceleration too.
@@ -430,9 +525,9 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
             const double rpm = peak.slope * rpmPerStep;
             const double speedQuantum = std::pow(10.0, std::floor(std::log10(rpm)) - 6.0);
             const double timeQuantum = std::ldexp(1.0, std::ilogb(std::max(result.peakTime, 1e-3)) - 23);
-            const double rise = peak.curvature * rpmPerStep * kRowSeconds;  // rpm from one row to the next
-            pullShare =
-                std::hypot(pullShare, speedQuantum / std::sqrt(6.0) / rise, timeQuantum / std::sqrt(6.0) / kRowSeconds);
+            const double rise = peak.curvature * rpmPerStep * result.rowSeconds;  // rpm from one row to the next
+            pullShare = std::hypot(pullShare, speedQuantum / std::sqrt(6.0) / rise,
+                                   timeQuantum / std::sqrt(6.0) / result.rowSeconds);
         }
         result.rpmUncertaintyPct = 100.0 * speedShare;
         result.powerUncertaintyPct = 100.0 * std::hypot(speedShare, pullShare);
@@ -444,6 +539,8 @@ std::string uncertaintyText(double percent, bool decimalPoint)
 {
     // Two significant digits (at most six decimals): the figures run from
     // ten-thousandths of a percent (the speed) to tenths (the power).
+    if (!(percent < 100.0))
+        return "> 100";
     const int decimals = percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
     std::string result = decimalsText(percent, decimals);
     if (decimalPoint)
@@ -456,6 +553,22 @@ std::string uncertaintyLine(double rpmPct, double powerPct, bool decimalPoint)
     return tx("PreciseCurve", "Precise: engine speed ± %1 %, power ± %2 % (1 standard deviation)")
         .arg(uncertaintyText(rpmPct, decimalPoint))
         .arg(uncertaintyText(powerPct, decimalPoint));
+}
+
+std::string rowSpacingNote(const PreciseCurve& precise, bool decimalPoint)
+{
+    const int milliseconds = static_cast<int>(std::lround(precise.rowSeconds * 1000.0));
+    if (milliseconds <= static_cast<int>(std::lround(kRowSeconds * 1000.0)))
+        return {};
+    const Curve& c = precise.curve;
+    std::string seconds = decimalsText(c.rows[std::size_t(c.pointCount)].time - c.rows[0].time, 1);
+    if (decimalPoint)
+        std::replace(seconds.begin(), seconds.end(), ',', '.');
+    return tx("PreciseCurve",
+              "The pull lasts %1 s: the precise curve has one row every %2 ms so that the power computation reads it "
+              "whole")
+        .arg(seconds)
+        .arg(std::to_string(milliseconds));
 }
 
 }  // namespace vornax

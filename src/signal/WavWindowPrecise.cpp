@@ -84,6 +84,9 @@ void WavWindow::filtrerPrecise()
                   graphtemp();
                   preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
                   showCheckLine();
+                  // A long pull's rows are wider, so that the power computation reads it whole.
+                  if (const std::string note = rowSpacingNote(*precise, kDecimalPoint); !note.empty())
+                      platform().message(note, "", MessageIcon::None);
               });
 }
 

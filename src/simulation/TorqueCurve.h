@@ -5,6 +5,7 @@
 // values and are never read.
 #pragma once
 
+#include "common/CurveLimits.h"
 #include "common/Result.h"
 #include "shell/Varia.h"
 
@@ -33,7 +34,7 @@ struct PowerCurveRows {
 };
 
 // A power curve file holds at most this many lines (data and factor lines).
-inline constexpr std::size_t kMaxPowerCurveLines = 5001;
+inline constexpr std::size_t kMaxPowerCurveLines = kMaxPowerLines;
 
 // Reads the lines of a power curve file: data lines "rpm;torque;power", then
 // the two factor lines (watts per power unit, torque units per N·m) the file

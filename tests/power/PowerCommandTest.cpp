@@ -93,6 +93,11 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
     std::string text = testing::testCurveText(100);
     text.replace(text.find("\r\n"), 2, "\r\n1,5 2000\r\n");
     const auto bad = home.write("bad.ReT", text);
+    // A curve no engine makes (what a fit that followed no sparks once wrote):
+    // refused with exit 1, as any bad input.
+    std::string absurd = testing::testCurveText(100);
+    absurd.replace(absurd.find("\r\n", absurd.size() / 2), 2, "\r\n3;-86027\r\n");
+    const auto nonsense = home.write("absurd.ReT", absurd);
     const auto shortLanguage = home.write("short.txt", "Vornax\r\nLangue\r\n");
     const auto out = home / "p.txt";
     struct Case {
@@ -103,6 +108,7 @@ TEST_F(PowerCommand, RefusesBadInputWithoutWritingAFile)
     };
     const Case cases[] = {
         {quoted(bad) + " -o " + quoted(out), true, 1, "line 2"},
+        {quoted(nonsense) + " -o " + quoted(out), true, 1, "-86027 rpm is not an engine's"},
         {quoted(home / "none.ReT") + " -o " + quoted(out), true, 1, "none.ReT"},
         {quoted(curve) + " -o " + quoted(curve), true, 1, "input"},
         {quoted(curve) + " -o " + quoted(out) + " --gear 5", true, 1, "4 gears"},

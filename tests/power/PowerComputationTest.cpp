@@ -13,11 +13,12 @@ using testing::TempFolder;
 
 constexpr int kFourthGear = 3;
 
+// From 2000 to 6500 rpm in n tenths of a second.
 std::vector<RunPoint> rampPoints(int n)
 {
     std::vector<RunPoint> points;
     for (int i = 0; i < n; ++i)
-        points.push_back({static_cast<float>(i * 0.02 + 1.0), static_cast<float>(testing::testRpm(i, n))});
+        points.push_back({static_cast<float>(i * 0.1 + 1.0), static_cast<float>(testing::testRpm(i, n))});
     return points;
 }
 
@@ -170,6 +171,16 @@ TEST_F(PowerComputationTest, FailuresNameTheFileAndLine)
     std::string tooLong;
     for (int i = 0; i < kMaxPowerPoints + 1; ++i)
         tooLong += std::to_string(i) + ";3000\r\n";
+    // Curves no engine makes, as a fit that followed no sparks writes them:
+    // a speed gone negative or far past any engine's, or a climb of 100 rpm
+    // every 20 ms (thousands of ch).
+    const auto ramp = [](int n, double rpm0, double step, int oddLine = -1, double odd = 0) {
+        std::string text;
+        for (int i = 0; i < n; ++i)
+            text += singleText(static_cast<float>(1.0 + 0.02 * i)) + ";" +
+                    singleText(static_cast<float>(i == oddLine ? odd : rpm0 + step * i)) + "\r\n";
+        return text;
+    };
     const Case cases[] = {
         {"no separator", "1;3000\r\n1,2 3050\r\n1,4;3100\r\n", "line 2"},
         {"not a number", "1;3000\r\n1,2;3050\r\n1,4;x\r\n", "line 3"},
@@ -179,6 +190,10 @@ TEST_F(PowerComputationTest, FailuresNameTheFileAndLine)
         {"too few lines", "1;3000\r\n1,2;3050\r\n", "at least 3"},
         {"empty file", "", "at least 3"},
         {"too many lines", tooLong, "5001"},
+        {"a negative engine speed", ramp(80, 3000, 5, 30, -86027), "line 31"},
+        {"an engine speed no engine turns", ramp(80, 3000, 5, 50, 749300), "line 51"},
+        {"a power beyond any car's", ramp(80, 1000, 100), "500 ch"},
+        {"a fall as steep", ramp(80, 9000, -100), "500 ch"},
     };
     for (const Case& c : cases) {
         const auto file = folder.write("bad.ReT", c.text);

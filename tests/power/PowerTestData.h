@@ -54,12 +54,12 @@ inline double testRpm(int i, int n)
     return 2000.0 + 4500.0 * (x - 0.12 * std::sin(x * 2 * 3.141592653589793) / (2 * 3.141592653589793));
 }
 
-// A curve file's text (CR LF lines) of n points.
-inline std::string testCurveText(int n)
+// A curve file's text (CR LF lines) of n points `step` seconds apart.
+inline std::string testCurveText(int n, double step = 0.02)
 {
     std::string text;
     for (int i = 0; i < n; ++i)
-        text += singleText(static_cast<float>(i * 0.02 + 1.0)) + ";" + singleText(static_cast<float>(testRpm(i, n))) +
+        text += singleText(static_cast<float>(i * step + 1.0)) + ";" + singleText(static_cast<float>(testRpm(i, n))) +
                 "\r\n";
     return text;
 }

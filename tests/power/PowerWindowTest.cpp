@@ -162,6 +162,23 @@ TEST_F(PowerWindowTest, AFailedComputationKeepsTheShownResult)
     EXPECT_TRUE(child<QPushButton>(six, "Command3")->isEnabled());
 }
 
+// A curve no engine makes (a speed gone negative, as a fit that followed no
+// sparks once wrote): the window says why, shows nothing and offers nothing
+// to save.
+TEST_F(PowerWindowTest, ACurveNoEngineMakesIsRefusedInWords)
+{
+    PowerWindow w;
+    std::string text = testing::testCurveText(300);
+    text.replace(text.find("\r\n", text.size() / 2), 2, "\r\n4,005;-86027\r\n");
+    load(w, home.write("RPM/absurd.ReT", text));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("86027"), std::string::npos) << platform.lastMessage();
+    EXPECT_NE(platform.lastMessage().find("absurd.ReT"), std::string::npos) << platform.lastMessage();
+    EXPECT_EQ(w.pointCount(), 0);
+    EXPECT_FALSE(child<QPushButton>(w, "Command3")->isEnabled());
+    EXPECT_EQ(curveLines(w), 0u);
+}
+
 // The window stays alive once opened: a vehicle confirmed meanwhile with
 // another gearbox changes the gears it offers, and a curve computed in a gear
 // that is gone is computed again in first gear.
@@ -170,6 +187,9 @@ TEST_F(PowerWindowTest, OffersTheGearsOfTheVehicleConfirmedSince)
     store().set("lblboite", "8");
     store().set("lbcq", "0,9");
     store().set("lbsix", "0,8");
+    // Slow enough for a car in 6th gear (at 20 ms a point the power would
+    // pass what any car's engine gives).
+    curve = home.write("RPM/slow.ReT", testing::testCurveText(300, 0.2));
     PowerWindow w;
     w.show();
     load(w, curve);

@@ -155,6 +155,47 @@ TEST(PreciseCurve, MissedSparksAndExtraPulsesDoNotBendIt)
     EXPECT_LT(b->rpmUncertaintyPct, 0.5);
 }
 
+// A recording that starts or stops during a pulse: the first or last spark
+// comes late or early by a good part of the pulse. Set aside, it bends
+// neither the ends nor, through the smoothing, the rest of the run: the
+// acceleration stays that of the clean sparks.
+TEST(PreciseCurve, ASparkCutByTheStartOrEndOfTheRecordingIsSetAside)
+{
+    const EvenPull pull;
+    std::mt19937 random(7);
+    std::normal_distribution<double> jitter(0.0, 1.5e-6);
+    std::vector<double> clean;
+    for (int k = 0; k < 400; ++k)
+        clean.push_back(pull.sparkTime(k) + jitter(random));
+    struct Case {
+        const char* what;
+        double first, last;  // s added to the first and the last spark
+        int setAside;
+    } const cases[] = {
+        {"clean", 0, 0, 0},
+        {"first cut", 5.4e-4, 0, 1},
+        {"last cut", 0, -4e-4, 1},
+        {"both", 3e-4, 6e-4, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<double> times = clean;
+        times.front() += c.first;
+        times.back() += c.last;
+        const auto precise = preciseCurve(times, {0.5f, 44100});
+        ASSERT_TRUE(precise) << precise.error();
+        EXPECT_EQ(precise->outliers, c.setAside);
+        const Curve& curve = precise->curve;
+        double worst = 0;  // the acceleration, row to row, against the even 400 rpm/s
+        for (int r = 0; r < curve.pointCount; ++r) {
+            const CurvePoint a = curve.rows[std::size_t(r)], b = curve.rows[std::size_t(r) + 1];
+            worst = std::max(worst, std::abs(double(b.speed - a.speed) / double(b.time - a.time) / pull.rate - 1));
+        }
+        EXPECT_LT(worst, 0.01);
+        EXPECT_LT(precise->powerUncertaintyPct, 0.5);
+    }
+}
+
 TEST(PreciseCurve, ShortAndLongRuns)
 {
     // Three sparks 40 ms apart at 0,5 per revolution: 3 000 rpm from the
@@ -167,23 +208,122 @@ TEST(PreciseCurve, ShortAndLongRuns)
     EXPECT_FALSE(preciseCurve({1.0}, {0.5f, 0.0}));
     EXPECT_FALSE(preciseCurve({}, {0.5f, 0.0}));
 
-    // 32 000 sparks at 2 per revolution from 4 000 rpm (4 minutes): every
-    // row filled, within the table.
+    // 32 000 sparks at 2 per revolution from 4 000 rpm (4 minutes), rows
+    // every 10 ms asked for whatever the length: every row filled, within
+    // the table.
     EvenPull pull;
     pull.sparksPerRev = 2;
     pull.rpm0 = 4000;
     pull.rate = 5;
-    const auto full = preciseCurve(pull.sparks(32000, 44100), {2.0f, 44100});
+    const auto full = preciseCurve(pull.sparks(32000, 44100), {2.0f, 44100, 0});
     ASSERT_TRUE(full) << full.error();
     EXPECT_FALSE(full->truncated);
     EXPECT_LE(full->curve.pointCount, Curve::kLastRow - 1);
     EXPECT_LT(worstError(full->curve, pull), 1e-3);
     // Slower: more than 320 s of sparks, so the rows stop at 32 000.
     pull.sparksPerRev = 0.5;
-    const auto slow = preciseCurve(pull.sparks(32000, 44100), {0.5f, 44100});
+    const auto slow = preciseCurve(pull.sparks(32000, 44100), {0.5f, 44100, 0});
     ASSERT_TRUE(slow);
     EXPECT_TRUE(slow->truncated);
     EXPECT_EQ(slow->curve.pointCount, 31999);
+}
+
+// A pull longer than the power computation reads at 10 ms gets rows spaced
+// by a whole number of 10 ms, the fewest that fit, and says so; a shorter
+// one keeps its 10 ms rows and says nothing.
+TEST(PreciseCurve, LongPullsGetWiderRowsThatFitThePowerComputation)
+{
+    EvenPull pull;
+    pull.rpm0 = 1800;
+    pull.rate = 25;  // 1 800 to about 3 200 rpm in 55 s
+    struct Case {
+        double seconds;
+        double rowSeconds;
+    } const cases[] = {{40, 0.01}, {55, 0.02}, {120, 0.03}, {240, 0.05}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seconds);
+        std::vector<double> times;
+        for (int k = 0; pull.sparkTime(k) < pull.start + c.seconds; ++k)
+            times.push_back(std::ceil(pull.sparkTime(k) * 44100) / 44100);
+        const auto precise = preciseCurve(times, {0.5f, 44100});
+        ASSERT_TRUE(precise) << precise.error();
+        EXPECT_NEAR(precise->rowSeconds, c.rowSeconds, 1e-12);
+        const Curve& curve = precise->curve;
+        EXPECT_LE(curve.pointCount - 14, kMaxPowerLines);  // the saved file leaves 7 rows out at each end
+        EXPECT_NEAR(curve.rows[1].time - curve.rows[0].time, c.rowSeconds, 1e-4);
+        EXPECT_NEAR(curve.rows[std::size_t(curve.pointCount)].time, times.back(), c.rowSeconds);
+        EXPECT_LT(worstError(curve, pull), 2e-4);
+        const std::string note = rowSpacingNote(*precise, false);
+        if (c.rowSeconds > 0.01) {
+            EXPECT_NE(note.find(std::to_string(int(std::lround(c.rowSeconds * 1000))) + " ms"), std::string::npos)
+                << note;
+            EXPECT_EQ(note.rfind("The pull lasts " + std::to_string(int(c.seconds) - 1) + ",9 s", 0), 0u) << note;
+        } else {
+            EXPECT_EQ(note, "");
+        }
+    }
+}
+
+// Pulses that are no ignition: the times a threshold finds in an engine's
+// sound (every firing rings a resonance, crossed a varying number of times),
+// or in noise (at random). The fit is refused with a reason, never drawn
+// with a figure of uncertainty.
+TEST(PreciseCurve, RefusesPulsesThatAreNoIgnition)
+{
+    std::mt19937 random(29);
+    std::vector<double> sound;
+    {
+        // Firings at 100 Hz rising to 150 Hz, each crossing the threshold on
+        // one to four cycles of a 320 Hz ring, with a jitter.
+        std::uniform_int_distribution<int> cycles(1, 4);
+        std::normal_distribution<double> jitter(0, 2e-4);
+        for (double t = 0.5; t < 10.5; t += 1.0 / (100 + 5 * (t - 0.5))) {
+            const int n = cycles(random);
+            for (int c = 0; c < n; ++c)
+                sound.push_back(t + c / 320.0 + jitter(random));
+        }
+        std::sort(sound.begin(), sound.end());
+    }
+    std::vector<double> noise;
+    {
+        std::exponential_distribution<double> gap(180.0);
+        for (double t = 0.5 + gap(random); t < 10.5; t += gap(random))
+            noise.push_back(std::round(t * 44100) / 44100);
+    }
+    // An even pull with a ring after every spark: twice as many pulses as
+    // sparks, half of them off the rhythm.
+    std::vector<double> ringing = EvenPull().sparks(600, 44100);
+    for (std::size_t k = 0, n = ringing.size(); k + 1 < n; ++k)
+        ringing.push_back(ringing[k] + 0.37 * (ringing[k + 1] - ringing[k]));
+    std::sort(ringing.begin(), ringing.end());
+    struct Case {
+        const char* what;
+        const std::vector<double>& times;
+    } const cases[] = {{"engine sound", sound}, {"noise", noise}, {"a ring after every spark", ringing}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto precise = preciseCurve(c.times, {0.5f, 44100});
+        ASSERT_FALSE(precise) << precise->curve.rows[0].speed << " rpm, +-" << precise->rpmUncertaintyPct << " %";
+        const std::string& why = precise.error();
+        EXPECT_TRUE(why.find("not an ignition signal") != std::string::npos ||
+                    why.find("cannot follow") != std::string::npos)
+            << why;
+    }
+}
+
+// A run that never speeds up has no power to be sure of: its figure is
+// "> 100", never a small one.
+TEST(PreciseCurve, NoPullLeavesThePowerUncertaintyUnknown)
+{
+    EvenPull steady;
+    steady.rate = -20;
+    const auto precise = preciseCurve(steady.sparks(400, 44100), {0.5f, 44100});
+    ASSERT_TRUE(precise) << precise.error();
+    EXPECT_LT(precise->rpmUncertaintyPct, 0.5);
+    EXPECT_FALSE(precise->powerUncertaintyPct < 100.0);
+    EXPECT_EQ(uncertaintyText(precise->powerUncertaintyPct, false), "> 100");
+    EXPECT_EQ(uncertaintyText(HUGE_VAL, true), "> 100");
+    EXPECT_EQ(uncertaintyText(std::nan(""), true), "> 100");
 }
 
 TEST(PreciseCurve, UncertaintyLineWithTwoSignificantDigits)
