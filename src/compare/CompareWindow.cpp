@@ -70,7 +70,7 @@ Rgb swatchColour(const QLabel* swatch)
 void showFileName(QPushButton* button, const QString& name, const QString& whole)
 {
     const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-    const int room = std::max(1, button->width() - 2 * margin - 4);
+    const int room = std::max(1, button->width() - 2 * margin);
     QString shown = button->fontMetrics().elidedText(name, Qt::ElideMiddle, room);
     shown.replace('&', QStringLiteral("&&"));  // a file name holds no shortcut
     button->setText(shown);
@@ -88,9 +88,10 @@ void showSummary(QLabel* label, const std::string& line, const std::string& curv
         label->setText(whole);
         return;
     }
-    const QString name = QString::fromStdString(curve);
-    const QString head = whole.left(whole.size() - name.size() - 1);  // up to " ("
+    const QString head = whole.left(whole.size() - QString::fromStdString(curve).size() - 1);  // up to " ("
     const int room = std::max(1, label->width() - metrics.horizontalAdvance(head + QStringLiteral(")")));
+    // Short of room the name goes without its ".txt", as on the slot buttons.
+    const QString name = QString::fromStdString(compare::slotCaption(curve));
     label->setText(head + metrics.elidedText(name, Qt::ElideMiddle, room) + QStringLiteral(")"));
 }
 
@@ -168,7 +169,9 @@ void CompareWindow::buildSlotRow(int k)
     row.show->setGeometry(pxRect(120, top, 240, 300));
     row.load = new QPushButton(this);
     row.load->setObjectName(QStringLiteral("Command%1").arg(k + 1));
-    row.load->setGeometry(pxRect(360, top, 1215, 360));
+    // A little wider than designed, up to the power labels: more of a file
+    // name shows.
+    row.load->setGeometry(pxRect(360, top, 1380, 360));
     row.load->setEnabled(false);
 
     const SwatchNames names = swatchNames(k);

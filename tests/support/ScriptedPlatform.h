@@ -22,13 +22,13 @@ public:
     void answerColour(std::optional<Rgb> colour) { colours_.push_back(colour); }
     // The next question's answer; none queued: No.
     void answerQuestion(bool yes) { answers_.push_back(yes); }
-    const std::vector<Shown>& questions() const { return questions_; }
 
     struct Shown {
         std::string text, title;
         MessageIcon icon;
     };
     const std::vector<Shown>& messages() const { return messages_; }
+    const std::vector<Shown>& questions() const { return questions_; }
     std::string lastMessage() const { return messages_.empty() ? std::string() : messages_.back().text; }
     void clearMessages() { messages_.clear(); }
     const std::vector<FileDialogRequest>& requests() const { return requests_; }
