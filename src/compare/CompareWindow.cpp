@@ -171,7 +171,7 @@ void CompareWindow::buildSlotRow(int k)
     row.load->setObjectName(QStringLiteral("Command%1").arg(k + 1));
     // A little wider than designed, up to the power labels: more of a file
     // name shows.
-    row.load->setGeometry(pxRect(360, top, 1380, 360));
+    row.load->setGeometry(pxRect(360, top, 1320, 360));
     row.load->setEnabled(false);
 
     const SwatchNames names = swatchNames(k);
