@@ -230,6 +230,10 @@
 <context>
     <name>CurvePlot</name>
     <message>
+        <source>Tick &quot;%1&quot; or &quot;%2&quot; to see the curves</source>
+        <translation>Cochez « %1 » ou « %2 » pour voir les courbes</translation>
+    </message>
+    <message>
         <source>tr/min</source>
         <translation>tr/min</translation>
     </message>
@@ -1274,6 +1278,10 @@
 <context>
     <name>vornax::CompareWindow</name>
     <message>
+        <source>Tick the box of a curve and choose its file, then &quot;%1&quot;</source>
+        <translation>Cochez la case d&apos;une courbe et choisissez son fichier, puis « %1 »</translation>
+    </message>
+    <message>
         <source>Moyenne</source>
         <translation>Moyenne</translation>
     </message>
@@ -1357,6 +1365,14 @@
 </context>
 <context>
     <name>vornax::RecorderWindow</name>
+    <message>
+        <source>A recording is under way. Stop it and close? It will be saved in the Wav folder as &quot;%1&quot;.</source>
+        <translation>Un enregistrement est en cours. L&apos;arrêter et fermer ? Il sera sauvegardé dans le dossier Wav sous le nom « %1 ».</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: %1</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu être sauvegardé : %1</translation>
+    </message>
     <message>
         <source>WAV Recorder</source>
         <translation>Enregistreur Wav</translation>

@@ -34,6 +34,8 @@ int main(int argc, char** argv)
 
     auto* start = new vornax::MainWindow;
     start->setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window, whatever else is open.
+    QObject::connect(start, &QObject::destroyed, &app, &QCoreApplication::quit);
     start->show();
     if (options.isSet(quitAfterStart))
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -1,8 +1,11 @@
 #include "capture/RecorderWindow.h"
 
 #include "capture/QtSoundDevice.h"
+#include "common/AppFolder.h"
+#include "common/PlatformServices.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -114,8 +117,54 @@ void RecorderWindow::Command1_Click()
 
 void RecorderWindow::Timer1_Timer() { label1_->setText(QString::fromStdString(recorder_->statusText())); }
 
+bool RecorderWindow::recording() const { return device_->mode() == modeword::kRecording; }
+
+namespace {
+
+// "recording-20261208-233000.wav" in the Wav folder, with "-2", "-3", ... when
+// a file has that name already.
+std::filesystem::path freshRecordingName()
+{
+    const std::filesystem::path folder = defaultFolder("Wav");
+    const std::string stamp =
+        "recording-" + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    std::filesystem::path name = folder / (stamp + ".wav");
+    for (int n = 2; std::filesystem::exists(name); ++n)
+        name = folder / (stamp + "-" + std::to_string(n) + ".wav");
+    return name;
+}
+
+}  // namespace
+
+bool RecorderWindow::keepRecordingUnderWay(const std::filesystem::path& target)
+{
+    Command3_Click();
+    std::error_code ec;
+    std::filesystem::create_directories(target.parent_path(), ec);
+    // The device writes the WAV file as "Save As..." has it written.
+    const Status saved = device_->save(target);
+    if (!saved) {
+        platform().message(
+            tr("The recording could not be saved: %1").arg(QString::fromStdString(saved.error())).toStdString(),
+            windowTitle().toStdString(), MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
 void RecorderWindow::closeEvent(QCloseEvent* event)
 {
+    if (!closed_ && recording()) {
+        const std::filesystem::path target = freshRecordingName();
+        const std::string question =
+            tr("A recording is under way. Stop it and close? It will be saved in the Wav folder as \"%1\".")
+                .arg(QString::fromStdString(target.filename().string()))
+                .toStdString();
+        if (!platform().ask(question, windowTitle().toStdString()) || !keepRecordingUnderWay(target)) {
+            event->ignore();
+            return;
+        }
+    }
     timer1_->stop();
     if (!closed_) {
         recorder_->close();

@@ -2,7 +2,10 @@
 // line. Command2 "Record", Command3 "Stop", Command4 "Play", Command1
 // "Save As..."; Label1 shows the sound device's mode, refreshed every 500 ms
 // by Timer1 while the window is open. The window is deleted when closed, so
-// opening it again starts afresh with a new capture.
+// opening it again starts afresh with a new capture. Closing it while a
+// recording is under way asks first: Yes stops the recording and saves it in
+// the Wav folder under a new name before the window closes; No keeps it
+// recording.
 #pragma once
 
 #include "capture/Recorder.h"
@@ -29,6 +32,8 @@ public:
     ~RecorderWindow() override;
 
     const Recorder& recorder() const { return *recorder_; }
+    // The sound device is recording.
+    bool recording() const;
 
 public slots:
     void Command2_Click();  // Record
@@ -44,6 +49,9 @@ protected:
 private:
     void showCaptions();
     void showButtons();
+    // A recording under way is stopped and written to `target`; false (with
+    // a message) when it could not be.
+    bool keepRecordingUnderWay(const std::filesystem::path& target);
 
     std::unique_ptr<SoundDevice> device_;
     std::unique_ptr<Recorder> recorder_;

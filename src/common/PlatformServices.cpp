@@ -51,6 +51,8 @@ std::string withFilterExtension(const std::string& path, const std::string& filt
     return path + "." + extension;
 }
 
+bool PlatformServices::ask(const std::string&, const std::string&) { return false; }
+
 PlatformServices& platform() { return *current(); }
 
 void setPlatformServices(PlatformServices* services)

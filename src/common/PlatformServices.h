@@ -33,6 +33,9 @@ public:
     virtual void message(const std::string& text, const std::string& title = {},
                          MessageIcon icon = MessageIcon::None) = 0;
     virtual std::optional<Rgb> pickColour(Rgb initial) = 0;
+    // A question with "Yes" and "No" buttons, "No" the default; true for Yes.
+    // Services without dialogs answer No, the answer that changes nothing.
+    virtual bool ask(const std::string& text, const std::string& title = {});
 };
 
 // A save dialog's answer with the extension of the chosen filter's first

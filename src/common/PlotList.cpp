@@ -58,6 +58,12 @@ void PlotList::panel(double x, double y, double width, double height, PlotList p
         items.emplace_back(PlotPanel{x, y, width, height, std::make_shared<const PlotList>(std::move(plot))});
 }
 
+void PlotList::legend(PlotLegend legend)
+{
+    if (!legend.entries.empty())
+        items.emplace_back(std::move(legend));
+}
+
 std::vector<PlotLine> segmentsOf(const PlotList& plot)
 {
     std::vector<PlotLine> segments;
@@ -78,6 +84,9 @@ std::vector<std::string> textsOf(const PlotList& plot)
     for (const PlotItem& item : plot.items)
         if (const auto* t = std::get_if<PlotText>(&item))
             texts.push_back(t->text);
+        else if (const auto* l = std::get_if<PlotLegend>(&item))
+            for (const PlotLegendEntry& e : l->entries)
+                texts.push_back(e.name);
     return texts;
 }
 

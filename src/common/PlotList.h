@@ -59,7 +59,30 @@ struct PlotPanel {
     std::shared_ptr<const PlotList> plot;
 };
 
-using PlotItem = std::variant<PlotLine, PlotPolyline, PlotText, PlotRect, PlotPanel>;
+// A key to the curves: one row per entry, a short sample of each of the
+// entry's lines followed by its name, over a pale box in one corner of the
+// surface. Unlike the other items it is laid out in device pixels (the font
+// decides its size), so it reads the same at any scale; a name too wide for
+// the surface is shortened in its middle.
+struct PlotLegendSample {
+    Rgb colour;
+    bool dashed = false;
+};
+
+struct PlotLegendEntry {
+    std::string name;  // UTF-8, one line
+    std::vector<PlotLegendSample> samples;
+};
+
+enum class LegendCorner { TopLeft, TopRight, BottomLeft, BottomRight };
+
+struct PlotLegend {
+    std::vector<PlotLegendEntry> entries;
+    LegendCorner corner = LegendCorner::TopLeft;
+    double size = 12.0;  // font height in device pixels
+};
+
+using PlotItem = std::variant<PlotLine, PlotPolyline, PlotText, PlotRect, PlotPanel, PlotLegend>;
 
 struct PlotList {
     double scaleWidth = 1.0, scaleHeight = 1.0;
@@ -74,13 +97,16 @@ struct PlotList {
               bool bold = false);
     void rect(double x, double y, double width, double height, Rgb fill);
     void panel(double x, double y, double width, double height, PlotList plot);
+    // A legend without entries is not added.
+    void legend(PlotLegend legend);
 };
 
 // Every straight piece of the list's lines and polylines in drawing order,
 // each polyline as its consecutive segments (panels not entered).
 std::vector<PlotLine> segmentsOf(const PlotList& plot);
 
-// The texts of the list in drawing order (panels not entered).
+// The texts of the list in drawing order, a legend's names among them
+// (panels not entered).
 std::vector<std::string> textsOf(const PlotList& plot);
 
 }  // namespace vornax

@@ -14,6 +14,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <vector>
 
 namespace vornax {
 namespace {
@@ -98,6 +99,60 @@ void paintText(QPainter& painter, const Mapper& map, const PlotText& t, double s
     painter.drawText(QPointF(left, top + metrics.ascent()), text);
 }
 
+// The legend in device pixels, in its corner of the width x height area. The
+// box takes at most half the area's width; longer names lose their middle.
+void paintLegend(QPainter& painter, const PlotLegend& legend, int width, int height, double scale)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(std::max(1, static_cast<int>(legend.size * scale + 0.5)));
+    const QFontMetricsF metrics(font);
+    const double pad = metrics.height() * 0.5;
+    const double rowHeight = metrics.height() * 1.15;
+    const double sampleLength = metrics.height() * 1.8;
+    const double gap = metrics.height() * 0.4;
+    const double margin = 8.0 * scale;
+
+    std::size_t mostSamples = 0;
+    for (const PlotLegendEntry& e : legend.entries)
+        mostSamples = std::max(mostSamples, e.samples.size());
+    const double samplesWidth =
+        mostSamples == 0 ? 0.0 : double(mostSamples) * sampleLength + double(mostSamples - 1) * gap + gap;
+    const double nameRoom = std::max(metrics.averageCharWidth() * 6, width * 0.5 - 2 * pad - samplesWidth);
+
+    std::vector<QString> names;
+    double widest = 0;
+    for (const PlotLegendEntry& e : legend.entries) {
+        names.push_back(metrics.elidedText(QString::fromStdString(e.name), Qt::ElideMiddle, nameRoom));
+        widest = std::max(widest, metrics.horizontalAdvance(names.back()));
+    }
+    const double boxWidth = 2 * pad + samplesWidth + widest;
+    const double boxHeight = pad + rowHeight * double(legend.entries.size());
+    const bool right = legend.corner == LegendCorner::TopRight || legend.corner == LegendCorner::BottomRight;
+    const bool bottom = legend.corner == LegendCorner::BottomLeft || legend.corner == LegendCorner::BottomRight;
+    const double left = right ? width - margin - boxWidth : margin;
+    const double top = bottom ? height - margin - boxHeight : margin;
+
+    // A little of the curves shows through, so that the box hides none of
+    // them entirely.
+    painter.setPen(pen({160, 160, 160}, 1.0));
+    painter.setBrush(QColor(255, 255, 255, 225));
+    painter.drawRect(QRectF(left + 0.5, top + 0.5, boxWidth, boxHeight));
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(font);
+    for (std::size_t k = 0; k < legend.entries.size(); ++k) {
+        const double centre = top + pad / 2 + rowHeight * (double(k) + 0.5);
+        double x = left + pad;
+        for (const PlotLegendSample& sample : legend.entries[k].samples) {
+            painter.setPen(pen(sample.colour, 2.0 * scale, sample.dashed));
+            painter.drawLine(QPointF(x, centre), QPointF(x + sampleLength, centre));
+            x += sampleLength + gap;
+        }
+        painter.setPen(QColor(0, 0, 0));
+        painter.drawText(QPointF(left + pad + samplesWidth, centre - metrics.height() / 2 + metrics.ascent()),
+                         names[k]);
+    }
+}
+
 }  // namespace
 
 void paintPlot(QPainter& painter, const QRect& area, const PlotList& plot, double lineWidth)
@@ -133,6 +188,8 @@ void paintPlot(QPainter& painter, const QRect& area, const PlotList& plot, doubl
             const QRect inner = QRectF(a, b).normalized().toRect();
             if (panel->plot && !inner.isEmpty())
                 paintPlot(painter, inner, *panel->plot, lineWidth);
+        } else if (const auto* legend = std::get_if<PlotLegend>(&item)) {
+            paintLegend(painter, *legend, width, height, lineWidth);
         }
     }
     painter.restore();

@@ -89,6 +89,17 @@ void QtPlatformServices::message(const std::string& text, const std::string& tit
     box.exec();
 }
 
+bool QtPlatformServices::ask(const std::string& text, const std::string& title)
+{
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(title.empty() ? programTitle_ : QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<Rgb> QtPlatformServices::pickColour(Rgb initial)
 {
     const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), dialogParent());

@@ -20,6 +20,7 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<Rgb> pickColour(Rgb initial) override;
+    bool ask(const std::string& text, const std::string& title) override;
 
 private:
     QString programTitle_;

@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vornax {
@@ -62,6 +64,37 @@ Rgb swatchColour(const QLabel* swatch)
             static_cast<std::uint8_t>(c.blue())};
 }
 
+// A file name on a load button: shortened in its middle to the button's
+// width, so that both the start and the end of a name (where runs usually
+// differ) stay readable; the whole name is in the tooltip.
+void showFileName(QPushButton* button, const QString& name, const QString& whole)
+{
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    const int room = std::max(1, button->width() - 2 * margin);
+    QString shown = button->fontMetrics().elidedText(name, Qt::ElideMiddle, room);
+    shown.replace('&', QStringLiteral("&&"));  // a file name holds no shortcut
+    button->setText(shown);
+    button->setToolTip(whole);
+}
+
+// A summary line that ends with " (file name)": when too long for its label,
+// the name is shortened in its middle and the whole line is in the tooltip.
+void showSummary(QLabel* label, const std::string& line, const std::string& curve)
+{
+    const QString whole = QString::fromStdString(line);
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setToolTip(curve.empty() ? QString() : whole);
+    if (curve.empty() || metrics.horizontalAdvance(whole) <= label->width()) {
+        label->setText(whole);
+        return;
+    }
+    const QString head = whole.left(whole.size() - QString::fromStdString(curve).size() - 1);  // up to " ("
+    const int room = std::max(1, label->width() - metrics.horizontalAdvance(head + QStringLiteral(")")));
+    // Short of room the name goes without its ".txt", as on the slot buttons.
+    const QString name = QString::fromStdString(compare::slotCaption(curve));
+    label->setText(head + metrics.elidedText(name, Qt::ElideMiddle, room) + QStringLiteral(")"));
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
 {
     auto* label = new QLabel(parent);
@@ -77,8 +110,12 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName("GRph");
     setMouseTracking(true);
 
-    for (int k = 0; k < kSlotCount; ++k)
+    for (int k = 0; k < kSlotCount; ++k) {
+        const SlotColours colours = slotColours(k);
+        slots_[static_cast<std::size_t>(k)].torqueColour = colours.torque;
+        slots_[static_cast<std::size_t>(k)].powerColour = colours.power;
         buildSlotRow(k);
+    }
 
     moyC_ = new QPushButton(this);
     moyC_->setObjectName("MoyC");
@@ -96,6 +133,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     check12_ = new QCheckBox(this);
     check12_->setObjectName("Check12");
     check12_->setGeometry(pxRect(5400, 480, 1400, 300));
+    // Both quantities shown from the start: "Tracer" then draws curves at
+    // once rather than an empty grid.
+    check13_->setChecked(true);
+    check12_->setChecked(true);
 
     label76_ = makeLabel(this, "Label76", pxRect(6840, 240, 4800, 255));
     label77_ = makeLabel(this, "Label77", pxRect(6840, 480, 4800, 255));
@@ -128,7 +169,9 @@ void CompareWindow::buildSlotRow(int k)
     row.show->setGeometry(pxRect(120, top, 240, 300));
     row.load = new QPushButton(this);
     row.load->setObjectName(QStringLiteral("Command%1").arg(k + 1));
-    row.load->setGeometry(pxRect(360, top, 1215, 360));
+    // A little wider than designed, up to the power labels: more of a file
+    // name shows.
+    row.load->setGeometry(pxRect(360, top, 1320, 360));
     row.load->setEnabled(false);
 
     const SwatchNames names = swatchNames(k);
@@ -177,9 +220,7 @@ void CompareWindow::setCaptions()
     moyC_->setText(tr("Moyenne"));
     for (int k = 0; k < kSlotCount; ++k) {
         SlotRow& row = rows_[static_cast<std::size_t>(k)];
-        const std::string& path = slots_[static_cast<std::size_t>(k)].path;
-        row.load->setText(path.empty() ? storeText("LbCourbe") + QStringLiteral(" %1").arg(k)
-                                       : QString::fromStdString(slotCaption(path)));
+        showSlotName(k);
         row.torqueName->setText(storeText("LbCoupleinitial"));
         row.powerName->setText(storeText("LbPuissanceinitial"));
     }
@@ -196,10 +237,21 @@ void CompareWindow::chooseFile(int k)
     request.initialFolder = defaultFolder("Puissance").string();
     const std::string path = platform().openFile(request).value_or(std::string());
     slots_[static_cast<std::size_t>(k)].path = path;
-    if (!path.empty())
-        row.load->setText(QString::fromStdString(slotCaption(path)));
-    else
+    showSlotName(k);
+    if (path.empty())
         row.show->setChecked(false);
+}
+
+void CompareWindow::showSlotName(int k)
+{
+    QPushButton* load = rows_[static_cast<std::size_t>(k)].load;
+    const std::string& path = slots_[static_cast<std::size_t>(k)].path;
+    if (path.empty()) {
+        load->setText(storeText("LbCourbe") + QStringLiteral(" %1").arg(k));
+        load->setToolTip(QString());
+        return;
+    }
+    showFileName(load, QString::fromStdString(slotCaption(path)), QString::fromStdString(path));
 }
 
 void CompareWindow::showBoxChanged(int k, bool ticked)
@@ -260,8 +312,8 @@ void CompareWindow::plotCurves()
     options.showTorque = check12_->isChecked();
     const PlotDrawing drawing = compare::plotCurves(slots_, options, plotTextsFrom(store()), memory_);
 
-    label76_->setText(QString::fromStdString(drawing.label76));
-    label77_->setText(QString::fromStdString(drawing.label77));
+    showSummary(label76_, drawing.label76, drawing.powerMaxCurve);
+    showSummary(label77_, drawing.label77, drawing.torqueMaxCurve);
     for (int n = 1; n <= 31; ++n)
         if (const auto& text = drawing.labels[static_cast<std::size_t>(n)])
             axisLabels_[static_cast<std::size_t>(n)]->setText(QString::fromStdString(*text));
@@ -270,6 +322,21 @@ void CompareWindow::plotCurves()
     if (drawing.scaleHeight) {
         picture1_->setScaleHeight(*drawing.scaleHeight);
         userScale_ = true;
+    }
+    if (std::none_of(slots_.begin(), slots_.end(), [](const CurveSlot& slot) { return slot.ticked; })) {
+        // Nothing to draw: say how to get curves rather than leave the plot
+        // blank or with a bare grid.
+        picture1_->clear();
+        picture1_->setBackground({255, 255, 255});
+        PlotList hint;
+        hint.scaleWidth = picture1_->scaleWidth();
+        hint.scaleHeight = picture1_->scaleHeight();
+        hint.text(
+            hint.scaleWidth / 2, hint.scaleHeight / 2,
+            tr("Tick the box of a curve and choose its file, then \"%1\"").arg(storeText("LbTracer")).toStdString(),
+            TextAnchor::Centre, {0, 0, 0}, 14.0);
+        picture1_->add(hint);
+        return;
     }
     if (!drawing.scaleWidth)
         return;

@@ -58,6 +58,8 @@ private:
     void buildAxisLabels();
     void setCaptions();
     void chooseFile(int k);
+    // The load button's caption: "Courbe k", or the chosen file's name.
+    void showSlotName(int k);
     void showBoxChanged(int k, bool ticked);
     void pickSwatchColour(QLabel* swatch);
     void layOut();

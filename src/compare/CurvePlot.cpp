@@ -43,7 +43,7 @@ std::optional<std::string> speedLabel(double rpm)
     return formatPattern(rounded, Pattern::Whole);
 }
 
-void polyline(const CurveSlot& slot, float minRpm, Rgb colour, PlotList& plot,
+void polyline(const CurveSlot& slot, float minRpm, Rgb colour, bool dashed, PlotList& plot,
               float (*y)(const CurvePoint&, const PlotBounds&), const PlotBounds& bounds)
 {
     std::vector<PlotPoint> points;
@@ -53,7 +53,29 @@ void polyline(const CurveSlot& slot, float minRpm, Rgb colour, PlotList& plot,
             break;  // the run ends where the engine speed drops
         points.push_back({double(p.rpm - minRpm), double(y(p, bounds))});
     }
-    plot.polyline(points, colour);
+    plot.polyline(points, colour, 1.0, dashed);
+}
+
+// " (name)" after a summary line, for a maximum held by a slot with a file.
+std::string namedBy(const CurveSlot* slot)
+{
+    return slot && !slot->path.empty() ? " (" + curveName(slot->path) + ")" : std::string();
+}
+
+PlotLegend legendOf(const CurveSet& slots, const PlotOptions& options)
+{
+    PlotLegend legend;
+    for (const CurveSlot& slot : slots) {
+        if (!slot.ticked || slot.path.empty())
+            continue;
+        PlotLegendEntry entry{curveName(slot.path), {}};
+        if (options.showPower)
+            entry.samples.push_back({slot.powerColour, false});
+        if (options.showTorque)
+            entry.samples.push_back({slot.torqueColour, true});
+        legend.entries.push_back(std::move(entry));
+    }
+    return legend;
 }
 
 }  // namespace
@@ -93,14 +115,14 @@ void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions
 {
     if (options.showTorque)
         polyline(
-            slot, bounds.minRpm, slot.torqueColour, plot,
+            slot, bounds.minRpm, slot.torqueColour, true, plot,
             [](const CurvePoint& p, const PlotBounds& b) {
                 return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
             },
             bounds);
     if (options.showPower)
         polyline(
-            slot, bounds.minRpm, slot.powerColour, plot,
+            slot, bounds.minRpm, slot.powerColour, false, plot,
             [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
 }
 
@@ -114,12 +136,19 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
     float maxPower = 0, maxTorque = 0;
     float minPower = origin.power, minTorque = origin.torque;
     float minRpm = origin.rpm, maxRpm = origin.rpm;
+    const CurveSlot* powerHolder = nullptr;
+    const CurveSlot* torqueHolder = nullptr;
     for (const CurveSlot& slot : slots) {
         if (!slot.ticked)
             continue;
+        const float powerBefore = maxPower, torqueBefore = maxTorque;
         maxPower = curveMax(slot, Column::Power, maxPower, memory);
+        if (maxPower > powerBefore)
+            powerHolder = &slot;
         minPower = curveMin(slot, Column::Power, minPower);
         maxTorque = curveMax(slot, Column::Torque, maxTorque, memory);
+        if (maxTorque > torqueBefore)
+            torqueHolder = &slot;
         minTorque = curveMin(slot, Column::Torque, minTorque);
         maxRpm = curveMax(slot, Column::Rpm, maxRpm, memory);
         minRpm = curveMin(slot, Column::Rpm, minRpm);
@@ -127,9 +156,14 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
 
     const std::string rpmUnit = tx("CurvePlot", "tr/min");
     drawing.label76 = texts.power + " max: " + formatPattern(maxPower, Pattern::TwoDecimals) + texts.powerUnit + " / " +
-                      formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " " + rpmUnit;
+                      formatPattern(memory.rpmAtMaxPower, Pattern::OneDecimal) + " " + rpmUnit + namedBy(powerHolder);
     drawing.label77 = texts.torque + " max: " + formatPattern(maxTorque, Pattern::TwoDecimals) + texts.torqueUnit +
-                      " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) + " " + rpmUnit;
+                      " / " + formatPattern(memory.rpmAtMaxTorque, Pattern::OneDecimal) + " " + rpmUnit +
+                      namedBy(torqueHolder);
+    if (powerHolder && !powerHolder->path.empty())
+        drawing.powerMaxCurve = curveName(powerHolder->path);
+    if (torqueHolder && !torqueHolder->path.empty())
+        drawing.torqueMaxCurve = curveName(torqueHolder->path);
 
     maxPower = widened(maxPower);
     maxTorque = widened(maxTorque);
@@ -222,6 +256,13 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
     for (const CurveSlot& slot : slots)
         if (slot.ticked)
             plotSlot(slot, bounds, options, drawing.plot);
+    if (!options.showPower && !options.showTorque)
+        // A grid alone would look like curves that failed to load.
+        drawing.plot.text(width / 2, height / 2,
+                          tx("CurvePlot", "Tick \"%1\" or \"%2\" to see the curves").arg(texts.power).arg(texts.torque),
+                          TextAnchor::Centre, {0, 0, 0}, 14.0);
+    else
+        drawing.plot.legend(legendOf(slots, options));
     return drawing;
 }
 

@@ -64,12 +64,18 @@ enum class PlotStop {
 // Label21 to Label29 engine speeds (left to right), Label30 the power unit,
 // Label31 the torque unit. A label the plot did not reach is nullopt.
 struct PlotDrawing {
-    std::string label76, label77;                       // the two " max: " summary lines
+    // The two " max: " summary lines, each ending with the name of the file
+    // whose curve holds the maximum, in brackets, when that slot has a file.
+    std::string label76, label77;
+    std::string powerMaxCurve, torqueMaxCurve;          // those names alone; empty: none
     std::array<std::optional<std::string>, 32> labels;  // index 1..31
     bool cleared = false;                               // the canvas was cleared
     std::optional<double> scaleHeight, scaleWidth;
-    // Grid lines first, then each ticked slot's polylines in slot order; its
-    // scale is set once both extents are known.
+    // Grid lines first, then each ticked slot's polylines in slot order (the
+    // torque dashed, the power solid), then a legend naming each ticked
+    // slot's file with samples of its lines; with neither quantity shown, a
+    // line saying what to tick instead. Its scale is set once both extents
+    // are known.
     PlotList plot;
     PlotStop stop = PlotStop::None;
 };
@@ -89,8 +95,9 @@ struct PlotBounds {
     float torqueScale = 1;
 };
 
-// Draws one slot's polylines into `plot`: torque first, then power, each from
-// point 1 to point count − 1 and ending before the first drop of engine speed.
+// Draws one slot's polylines into `plot`: torque (dashed) first, then power,
+// each from point 1 to point count − 1 and ending before the first drop of
+// engine speed.
 void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions& options, PlotList& plot);
 
 // The whole plot of the ticked slots. Updates `memory` (speeds at the

@@ -188,11 +188,27 @@ Status fichierPo(const std::filesystem::path& path, CurveSlot& slot, const Displ
     return success();
 }
 
-std::string slotCaption(std::string_view path)
+SlotColours slotColours(int k)
+{
+    static constexpr SlotColours kColours[kSlotCount] = {
+        {{0, 0, 255}, {255, 0, 0}},       {{0, 110, 0}, {80, 190, 40}},    {{120, 60, 0}, {240, 140, 0}},
+        {{90, 0, 120}, {190, 70, 220}},   {{0, 100, 110}, {0, 180, 200}},  {{90, 90, 90}, {20, 20, 20}},
+        {{130, 0, 60}, {230, 60, 140}},   {{60, 70, 0}, {160, 170, 0}},    {{0, 50, 110}, {70, 130, 230}},
+        {{110, 40, 40}, {200, 110, 100}}, {{40, 90, 70}, {110, 180, 150}},
+    };
+    return kColours[static_cast<std::size_t>(((k % kSlotCount) + kSlotCount) % kSlotCount)];
+}
+
+std::string curveName(std::string_view path)
 {
     // Folders may be written either way round on the files users exchange.
     const auto slash = path.find_last_of("/\\");
-    const std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string slotCaption(std::string_view path)
+{
+    const std::string name = curveName(path);
     // Count characters, not bytes: a UTF-8 name loses four whole characters.
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < name.size(); ++i)

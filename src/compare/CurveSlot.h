@@ -76,6 +76,14 @@ private:
     std::optional<float> number_;
 };
 
+// Each slot's own colours, so that eleven curves tell apart on one plot: a
+// torque colour and a power colour of one hue for each slot, the torque the
+// darker. Slot 0 keeps the blue torque and red power of the axis labels.
+struct SlotColours {
+    Rgb torque, power;
+};
+SlotColours slotColours(int k);
+
 struct CurveSlot {
     std::string path;  // empty: no file chosen
     std::int16_t pointCount = 0;
@@ -111,5 +119,9 @@ Status fichierPo(const std::filesystem::path& path, CurveSlot& slot, const Displ
 // without its last four characters (the ".txt"); a name of fewer than four
 // characters is kept whole.
 std::string slotCaption(std::string_view path);
+
+// The chosen file's name without its folder (either separator), as the plot's
+// legend and summary lines name the curve.
+std::string curveName(std::string_view path);
 
 }  // namespace vornax::compare

@@ -64,14 +64,9 @@ PlotPicture powerChartPicture(const PowerResult& result, const Varia& store)
 
 std::pair<Rgb, Rgb> comparisonColours(std::size_t k)
 {
-    // Torque a darker shade of the power's colour, so each file reads as one pair.
-    static constexpr std::pair<Rgb, Rgb> kPairs[] = {
-        {{0, 0, 200}, {230, 0, 0}},       {{0, 110, 0}, {80, 190, 40}},    {{120, 60, 0}, {240, 140, 0}},
-        {{90, 0, 120}, {190, 70, 220}},   {{0, 100, 110}, {0, 180, 200}},  {{90, 90, 90}, {20, 20, 20}},
-        {{130, 0, 60}, {230, 60, 140}},   {{60, 70, 0}, {160, 170, 0}},    {{0, 50, 110}, {70, 130, 230}},
-        {{110, 40, 40}, {200, 110, 100}}, {{40, 90, 70}, {110, 180, 150}},
-    };
-    return kPairs[k % std::size(kPairs)];
+    // The window's own colours, so that a picture and the window agree.
+    const compare::SlotColours colours = compare::slotColours(static_cast<int>(k % compare::kSlotCount));
+    return {colours.torque, colours.power};
 }
 
 Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Varia& store)
@@ -95,24 +90,8 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
     f.rightTitle = titled(texts.torque, label(31));
     f.bottomTitle = rpmUnit(store);
     f.notes = {drawing.label76, drawing.label77};
-    f.legendBelow = true;  // one file to a row: its power, then its torque
-    for (const compare::CurveSlot& slot : slots) {
-        if (!slot.ticked)
-            continue;
-        // Each file's own maxima, found as the plot finds the overall ones.
-        compare::PlotMemory own;
-        const float power = compare::curveMax(slot, compare::Column::Power, 0, own);
-        const float torque = compare::curveMax(slot, compare::Column::Torque, 0, own);
-        const std::string name = std::filesystem::path(slot.path).filename().string();
-        const auto maximum = [&](float value, const std::string& unit, float rpm) {
-            return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
-                   formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
-        };
-        f.legend.push_back(
-            {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
-        f.legend.push_back(
-            {name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque), slot.torqueColour});
-    }
+    // The legend naming each file is part of the plot's own list, as in the
+    // window.
     return picture;
 }
 

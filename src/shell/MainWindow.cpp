@@ -8,6 +8,7 @@
 #include "shell/TitlePicture.h"
 #include "shell/Varia.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -155,10 +156,19 @@ const std::vector<std::string>& MainWindow::windowsClosedWithMain()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The recorder is not in the list: it stays open, and the program ends
-    // with the last window.
+    // Closing the main window ends the program. The recorder goes first: with
+    // a recording under way it asks, and its "No" keeps every window open.
+    if (QWidget* recorder = WindowManager::instance().find("Form1"); recorder && !recorder->close()) {
+        event->ignore();
+        return;
+    }
     for (const std::string& name : windowsClosedWithMain())
         WindowManager::instance().close(name);
+    // Any other window still open (one a window opened itself) goes too, so
+    // that nothing keeps the program running unseen behind it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isWindow() && window->isVisible())
+            window->close();
     event->accept();
 }
 

@@ -23,7 +23,9 @@ public:
     // The language choice of the "Langue" item.
     void chooseLanguage();
 
-    // The windows the main window closes with itself, in closing order.
+    // The windows the main window closes with itself, in closing order, after
+    // the recorder (which may refuse while it records) and before any other
+    // window left open: closing the main window ends the program.
     static const std::vector<std::string>& windowsClosedWithMain();
 
 public slots:

@@ -4,6 +4,11 @@
 #include "ScriptedSoundDevice.h"
 #include "TempFolder.h"
 #include "common/AppFolder.h"
+#include "common/TextFile.h"
+#include "common/WindowManager.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -102,6 +107,93 @@ TEST_F(RecorderWindowTest, ClosingAfterASaveDeletesTheTemporaryRecordingAndTheWi
     EXPECT_EQ(device->log.back(), "close");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+// Closing the main window ends the program: the recorder closes with it, and
+// while it records it asks first.
+class ClosingTheMainWindow : public RecorderWindowTest {
+protected:
+    void SetUp() override
+    {
+        RecorderWindowTest::SetUp();
+        WindowManager::instance().reset();
+        WindowManager::instance().registerWindow("Form1", [this] { return window.data(); });
+        main = std::make_unique<MainWindow>();
+        main->show();
+        main->findChild<QAction*>("Enregistreur")->trigger();
+    }
+    void TearDown() override
+    {
+        main.reset();
+        WindowManager::instance().reset();
+        RecorderWindowTest::TearDown();
+    }
+    std::vector<fs::path> wavFiles()
+    {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(defaultFolder("Wav")))
+            files.push_back(entry.path());
+        return files;
+    }
+
+    std::unique_ptr<MainWindow> main;
+};
+
+TEST_F(ClosingTheMainWindow, ClosesAnIdleRecorderWithoutAsking)
+{
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(platform.questions().empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(device->log.back(), "close");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ClosingTheMainWindow, AsksWhileRecordingAndKeepsTheRecordingOnYes)
+{
+    device->nextRecording = {128, 10, 250, 128, 128, 127};
+    button("Command2")->click();
+    ASSERT_TRUE(window->recording());
+
+    // No: every window stays, still recording.
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(platform.questions().size(), 1u);
+    EXPECT_NE(platform.questions()[0].text.find("recording-"), std::string::npos) << platform.questions()[0].text;
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->recording());
+    EXPECT_TRUE(wavFiles().empty());
+
+    // Yes: the recording stops and is saved in the Wav folder under the name
+    // the question gave, then both windows close.
+    platform.answerQuestion(true);
+    EXPECT_TRUE(main->close());
+    EXPECT_FALSE(main->isVisible());
+    const std::vector<fs::path> saved = wavFiles();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_NE(platform.questions()[1].text.find(saved[0].filename().string()), std::string::npos);
+    const auto bytes = readFileBytes(saved[0]);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), 44u + 6u);
+    EXPECT_EQ(bytes->substr(44), std::string("\x80\x0a\xfa\x80\x80\x7f", 6));
+    EXPECT_EQ(device->log.back(), "close");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ClosingTheMainWindow, StaysOpenWhenTheRecordingCannotBeSaved)
+{
+    button("Command2")->click();
+    device->saveFails = true;
+    platform.answerQuestion(true);
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("the disk is full"), std::string::npos);
+    // Stopped, the recording can still be saved elsewhere.
+    EXPECT_TRUE(button("Command1")->isEnabled());
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// Shows the comparison window with three made-up power curves in their own
-// colours, plotted as a user would (tick, choose file, pick colours, Tracer),
-// for a screenshot: `compare_demo [seconds]`. The files go to a temporary
-// application folder that is removed afterwards.
+// Shows the comparison window plotted as a user would (tick, choose file,
+// Tracer), for a screenshot: `compare_demo [seconds] [POWER.txt ...]`. With
+// power curve files it loads those (up to eleven), else three made-up curves
+// written to a temporary application folder that is removed afterwards. Each
+// slot keeps its own colours.
 #include "compare/CompareWindow.h"
 
 #include "CurveFiles.h"
@@ -38,13 +39,6 @@ std::vector<CurvePoint> run(float peakRpm, float peakTorque, float spread)
     return points;
 }
 
-void click(QWidget* widget)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -59,26 +53,21 @@ int main(int argc, char** argv)
     w.move(20, 20);
     w.resize(1180, 700);
     w.show();
-    const std::vector<std::tuple<std::vector<CurvePoint>, Rgb, Rgb>> curves = {
-        {run(4200, 8.6f, 2200), Rgb{0, 0, 255}, Rgb{255, 0, 0}},
-        {run(4600, 9.1f, 2000), Rgb{0, 150, 0}, Rgb{230, 140, 0}},
-        {run(3800, 8.2f, 2600), Rgb{120, 0, 160}, Rgb{0, 170, 170}},
-    };
-    for (std::size_t k = 0; k < curves.size(); ++k) {
-        const auto& [points, torque, power] = curves[k];
-        const auto file = home.write("Puissance/essai" + std::to_string(k + 1) + ".txt",
-                                     testing::curveText(points, testing::Factors{735.49875f, 0.1019716f}));
-        platform.answerOpen(file.string());
-        w.findChild<QCheckBox*>(QString("Check%1").arg(k + 1))->setChecked(true);
-        const char* torqueSwatch[] = {"Label33", "Label38", "Label42"};
-        const char* powerSwatch[] = {"Label35", "Label36", "Label40"};
-        platform.answerColour(torque);
-        click(w.findChild<QLabel*>(torqueSwatch[k]));
-        platform.answerColour(power);
-        click(w.findChild<QLabel*>(powerSwatch[k]));
+    std::vector<std::string> files;
+    for (int i = 2; i < argc && files.size() < static_cast<std::size_t>(kSlotCount); ++i)
+        files.push_back(argv[i]);
+    if (files.empty()) {
+        const std::vector<std::vector<CurvePoint>> curves = {run(4200, 8.6f, 2200), run(4600, 9.1f, 2000),
+                                                             run(3800, 8.2f, 2600)};
+        for (std::size_t k = 0; k < curves.size(); ++k)
+            files.push_back(home.write("Puissance/essai" + std::to_string(k + 1) + ".txt",
+                                       testing::curveText(curves[k], testing::Factors{735.49875f, 0.1019716f}))
+                                .string());
     }
-    w.findChild<QCheckBox*>("Check12")->setChecked(true);
-    w.findChild<QCheckBox*>("Check13")->setChecked(true);
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        platform.answerOpen(files[k]);
+        w.findChild<QCheckBox*>(QString("Check%1").arg(k + 1))->setChecked(true);
+    }
     w.findChild<QPushButton*>("Command12")->click();
 
     // Put the pointer over the plot so the readout and the crosshair show.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vornax {
 namespace {
 
@@ -88,6 +90,78 @@ TEST(PlotCurves, QuantitiesNotShownEmptyTheirLabels)
     EXPECT_DOUBLE_EQ(*torqueOnly.scaleHeight, 33.5);
     // Factor 1: y is the torque below the widened maximum.
     EXPECT_FLOAT_EQ(static_cast<float>(segmentsOf(torqueOnly.plot)[19].y1), 52.5f - 30.0f);
+}
+
+const PlotLegend* legendOf(const PlotList& plot)
+{
+    for (const PlotItem& item : plot.items)
+        if (const auto* legend = std::get_if<PlotLegend>(&item))
+            return legend;
+    return nullptr;
+}
+
+// Each ticked slot with a file is named in the legend, with a sample of each
+// quantity shown; the summary lines name the file holding each maximum.
+TEST(PlotCurves, LegendAndSummaryLinesNameTheFiles)
+{
+    CurveSet set = twoCurves();
+    set[0].path = "/runs/essai 1.txt";
+    // Slot 1 holds the higher torque, slot 0 the higher power.
+    set[1] = slotOf(points({{1500, 20, 15}, {1500, 60, 15}, {2500, 25, 20}}));
+    set[1].path = "C:\\runs\\essai 2.txt";
+    set[1].powerColour = {0, 0, 9};
+    set[2] = slotOf(points({{1000, 1, 1}, {1100, 2, 2}}), false);
+    set[2].path = "/runs/not ticked.txt";
+    PlotMemory memory;
+
+    const PlotDrawing both = plotCurves(set, {true, true}, kTexts, memory);
+    ASSERT_EQ(both.stop, PlotStop::None);
+    EXPECT_EQ(both.label76, "Puissance max: 40,00ch / 3000,0 tr/min (essai 1.txt)");
+    EXPECT_EQ(both.label77, "Couple max: 60,00Nm / 1500,0 tr/min (essai 2.txt)");
+    EXPECT_EQ(both.powerMaxCurve, "essai 1.txt");
+    EXPECT_EQ(both.torqueMaxCurve, "essai 2.txt");
+    const PlotLegend* legend = legendOf(both.plot);
+    ASSERT_NE(legend, nullptr);
+    ASSERT_EQ(legend->entries.size(), 2u);
+    EXPECT_EQ(legend->entries[1].name, "essai 2.txt");
+    ASSERT_EQ(legend->entries[1].samples.size(), 2u);
+    EXPECT_EQ(legend->entries[1].samples[0].colour, (Rgb{0, 0, 9}));
+    EXPECT_FALSE(legend->entries[1].samples[0].dashed);
+    EXPECT_EQ(legend->entries[1].samples[1].colour, set[1].torqueColour);
+    EXPECT_TRUE(legend->entries[1].samples[1].dashed);
+    // The torque polylines are the dashed ones, as their samples.
+    for (const PlotItem& item : both.plot.items)
+        if (const auto* line = std::get_if<PlotPolyline>(&item))
+            EXPECT_EQ(line->dashed, line->colour == set[0].torqueColour || line->colour == set[1].torqueColour);
+
+    const PlotDrawing powerOnly = plotCurves(set, {true, false}, kTexts, memory);
+    ASSERT_NE(legendOf(powerOnly.plot), nullptr);
+    EXPECT_EQ(legendOf(powerOnly.plot)->entries[0].samples.size(), 1u);
+
+    // Neither quantity: the grid says what to tick instead of looking empty.
+    const PlotDrawing neither = plotCurves(set, {false, false}, kTexts, memory);
+    EXPECT_EQ(legendOf(neither.plot), nullptr);
+    EXPECT_EQ(textsOf(neither.plot), (std::vector<std::string>{"Tick \"Puissance\" or \"Couple\" to see the curves"}));
+
+    // A maximum of no file (slots filled without one) names none.
+    const PlotDrawing nameless = plotCurves(twoCurves(), {true, true}, kTexts, memory);
+    EXPECT_EQ(nameless.label76, "Puissance max: 40,00ch / 3000,0 tr/min");
+    EXPECT_TRUE(nameless.powerMaxCurve.empty());
+    EXPECT_EQ(legendOf(nameless.plot), nullptr);
+}
+
+TEST(SlotColours, ElevenDistinctPairsSlotZeroBlueAndRed)
+{
+    EXPECT_EQ(slotColours(0).torque, (Rgb{0, 0, 255}));
+    EXPECT_EQ(slotColours(0).power, (Rgb{255, 0, 0}));
+    std::vector<Rgb> seen;
+    for (int k = 0; k < kSlotCount; ++k)
+        for (Rgb c : {slotColours(k).torque, slotColours(k).power}) {
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), c), 0) << "slot " << k;
+            // Readable on the white plot: no colour close to white.
+            EXPECT_LT(int(c.r) + c.g + c.b, 3 * 215) << "slot " << k;
+            seen.push_back(c);
+        }
 }
 
 TEST(PlotCurves, DropInEngineSpeedEndsThePolylineButNotTheExtremes)

@@ -9,6 +9,7 @@
 #include "shell/Varia.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -153,19 +154,42 @@ TEST_F(MainWindowTest, EachWindowIsCreatedOnceAndTheAboutBoxShowsTheVersion)
     EXPECT_FALSE(first->isVisible());
 }
 
-TEST_F(MainWindowTest, ClosingTheMainWindowClosesItsWindowsButNotTheRecorder)
+TEST_F(MainWindowTest, ClosingTheMainWindowClosesEveryWindow)
 {
     WindowManager::instance().registerWindow("Form1", [] { return new QWidget(nullptr, Qt::Window); });
+    WindowManager::instance().registerWindow("WavT", [] { return new QWidget(nullptr, Qt::Window); });
+    QWidget other(nullptr, Qt::Window);  // one a window opened itself
+    MainWindow w;
+    w.show();
+    other.show();
+    action(w, "Enregistreur")->trigger();
+    action(w, "ChargerW")->trigger();
+    action(w, "aide")->trigger();
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(WindowManager::instance().find("Form1")->isVisible());
+    EXPECT_FALSE(WindowManager::instance().find("WavT")->isVisible());
+    EXPECT_FALSE(WindowManager::instance().find("frmAbout")->isVisible());
+    EXPECT_FALSE(other.isVisible());
+}
+
+TEST_F(MainWindowTest, ARecorderThatRefusesToCloseKeepsTheMainWindowOpen)
+{
+    // A window whose close is refused, as the recorder refuses while it
+    // records and the user answers No.
+    struct Refusing : QWidget {
+        Refusing() : QWidget(nullptr, Qt::Window) {}
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    };
+    WindowManager::instance().registerWindow("Form1", [] { return new Refusing; });
     WindowManager::instance().registerWindow("WavT", [] { return new QWidget(nullptr, Qt::Window); });
     MainWindow w;
     w.show();
     action(w, "Enregistreur")->trigger();
     action(w, "ChargerW")->trigger();
-    action(w, "aide")->trigger();
-    w.close();
-    EXPECT_TRUE(WindowManager::instance().find("Form1")->isVisible());
-    EXPECT_FALSE(WindowManager::instance().find("WavT")->isVisible());
-    EXPECT_FALSE(WindowManager::instance().find("frmAbout")->isVisible());
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(WindowManager::instance().find("WavT")->isVisible());
+    delete WindowManager::instance().find("Form1");
 }
 
 TEST_F(MainWindowTest, AWindowNotBuiltYetSaysSo)

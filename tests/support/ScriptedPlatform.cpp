@@ -31,4 +31,14 @@ void ScriptedPlatform::message(const std::string& text, const std::string& title
 
 std::optional<Rgb> ScriptedPlatform::pickColour(Rgb) { return takeNext(colours_); }
 
+bool ScriptedPlatform::ask(const std::string& text, const std::string& title)
+{
+    questions_.push_back({text, title, MessageIcon::None});
+    if (answers_.empty())
+        return false;
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
 }  // namespace vornax::testing
