@@ -85,8 +85,14 @@ std::optional<ImportedRecording> canonicalAsItStands(const std::filesystem::path
 Result<ImportedRecording> importRecording(const std::filesystem::path& file, const ChannelRequest& channel = {},
                                           const Progress& progress = {});
 
-// Imports and writes the result atomically to `output` (never the input).
-Result<ImportReport> importToWav(const std::filesystem::path& input, const std::filesystem::path& output,
-                                 const ChannelRequest& channel = {}, const Progress& progress = {});
+// Writes a converted recording atomically to `output`, never over its
+// source `input`.
+Status saveImported(const ImportedRecording& recording, const std::filesystem::path& input,
+                    const std::filesystem::path& output);
+
+// Imports and writes the result with saveImported; gives the converted
+// recording.
+Result<ImportedRecording> importToWav(const std::filesystem::path& input, const std::filesystem::path& output,
+                                      const ChannelRequest& channel = {}, const Progress& progress = {});
 
 }  // namespace vornax

@@ -87,7 +87,7 @@ bool WavWindow::convertChosenRecording(const std::string& previous)
             return false;
         }
     }
-    if (const auto saved = writeFileAtomically(target, imported->wav()); !saved) {
+    if (const auto saved = saveImported(*imported, source, target); !saved) {
         message(saved.error());
         return false;
     }
