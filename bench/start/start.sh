@@ -34,6 +34,14 @@ wall_ms() {
   done
   printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {printf "%.2f", a[int((NR+1)/2)]}'
 }
+# CPU milliseconds (user + system) a run, from /usr/bin/time over $runs runs
+# in one loop (the loop's own forks included): steadier than wall time when
+# other work shares the cores.
+cpu_ms() {
+  /usr/bin/time -f "%U %S" -o cpu.txt bash -c 'for _ in $(seq "$0"); do "$@" >/dev/null 2>&1; done' "$runs" "$@" || true
+  read -r u s < <(tail -1 cpu.txt)
+  echo "scale=2; ($u + $s) * 1000 / $runs" | bc
+}
 # Peak resident set of one run, MB.
 peak_mb() {
   /usr/bin/time -f "%M" -o peak.txt "$@" >/dev/null 2>&1 || true
@@ -53,12 +61,12 @@ ffmpeg -v error -y -stream_loop -1 -i run.wav -t 60 -ar 48000 -af 'pan=stereo|c0
 ffmpeg -v error -y -i in48.wav -c:a aac -b:a 128k in60.m4a
 
 echo "runs per command: $runs (medians)"
-printf '%-44s %9s %8s %5s\n' command "wall ms" "peak MB" libs
+printf '%-44s %9s %8s %8s %5s\n' command "wall ms" "cpu ms" "peak MB" libs
 row() {  # row LABEL COMMAND...
   local label=$1; shift
-  local ms mb libs
-  ms=$(wall_ms "$@"); mb=$(peak_mb "$@"); libs=$(libraries "$@")
-  printf '%-44s %9s %8s %5s\n' "$label" "$ms" "$mb" "$libs"
+  local ms cpu mb libs
+  ms=$(wall_ms "$@"); cpu=$(cpu_ms "$@"); mb=$(peak_mb "$@"); libs=$(libraries "$@")
+  printf '%-44s %9s %8s %8s %5s\n' "$label" "$ms" "$cpu" "$mb" "$libs"
   eval "last_ms=$ms last_mb=$mb"
 }
 row "vornax --help" "$vornax" --help; help_ms=$last_ms; help_mb=$last_mb

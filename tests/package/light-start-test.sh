@@ -6,7 +6,7 @@
 # through the media program, and a `vornax` without its media program says
 # so in one line with exit status 1.
 set -euo pipefail
-build=$1
+build=$(realpath "$1")
 vornax=$build/vornax
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,7 +16,9 @@ cd "$work"
 heavy='libav|libswresample|libQt6'
 fail() { echo "$*"; exit 1; }
 
-if readelf -d "$vornax" | grep NEEDED | grep -E "$heavy"; then fail "vornax links a media library"; fi
+needed=$(readelf -d "$vornax" | grep NEEDED)
+grep -q 'libc\.so' <<<"$needed" || fail "no NEEDED entries read from $vornax"
+if grep -E "$heavy" <<<"$needed"; then fail "vornax links a media library"; fi
 
 # The libraries a command loads, from the dynamic loader itself.
 loaded() { LD_DEBUG=libs "$@" 2>&1 >/dev/null | grep 'calling init:' || true; }
@@ -41,7 +43,7 @@ cmp <("$vornax" --help) <("$build/vornax-media" --help) || fail "vornax --help d
 cmp <("$vornax" import --help) <("$build/vornax-media" import --help) || fail "import --help differs"
 
 # Another kind of recording is converted by the media program.
-sox run.wav -r 48000 -c 2 -b 16 stereo.wav
+sox -V1 run.wav -r 48000 -c 2 -b 16 stereo.wav
 loaded "$vornax" rpm stereo.wav -o stereo.ReT | grep -q libavcodec || fail "a stereo WAV was not decoded by FFmpeg"
 test -s stereo.ReT
 
@@ -60,6 +62,6 @@ set -e
 test "$status" = 1 || fail "rpm of a stereo WAV without the media module: exit $status"
 grep -q '^vornax: converting stereo.wav needs the media module' err.txt || fail "$(cat err.txt)"
 test ! -e y.ReT
-alone/vornax rpm run.wav -o z.ReT
+alone/vornax rpm run.wav -o z.ReT >/dev/null
 cmp z.ReT run.ReT
 echo "vornax starts without the media libraries"
