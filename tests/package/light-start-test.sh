@@ -24,6 +24,7 @@ if grep -E "$heavy" <<<"$needed"; then fail "vornax links a media library"; fi
 loaded() { LD_DEBUG=libs "$@" 2>&1 >/dev/null | grep 'calling init:' || true; }
 light() {
   local libs
+  "$@" >/dev/null || fail "failed: $*"
   libs=$(loaded "$@")
   test -n "$libs" || fail "no library list for: $*"
   if grep -E "$heavy" <<<"$libs"; then fail "loads a media library: $*"; fi
@@ -34,7 +35,7 @@ light "$vornax" --help
 light "$vornax" vehicle
 light "$vornax" rpm run.wav -o run.ReT
 light "$vornax" condition run.wav -o cond.wav
-light "$vornax" power run.ReT -o power.txt
+light "$vornax" power run.ReT -o power.txt --gear 3
 light "$vornax" simulate power.txt -o acc.txt
 test -s run.ReT && test -s power.txt && test -s acc.txt
 
