@@ -52,8 +52,7 @@ void runDemoCommand(const DemoArguments& args)
 void addDemoCommand(CLI::App& app)
 {
     auto a = std::make_shared<DemoArguments>();
-    CLI::App* cmd = app.add_subcommand(
-        "demo", "Run the whole measurement on a synthetic recording and write its files, pictures and a report");
+    CLI::App* cmd = app.add_subcommand("demo", kDemoSummary);
     cmd->add_option("--out", a->out, "folder to write into (default demo-output)");
     cmd->add_option("--lang", a->lang, "language file; default: the active language file");
     cmd->callback([a] { runDemoCommand(*a); });

@@ -25,11 +25,9 @@ void runImport(const ImportOptions& o)
 {
     const ChannelRequest channel = channelOption(o.channel);
     refuseOverwritingInput(o.output, {o.input});
-    auto imported = importRecording(o.input, channel);
+    const auto imported = importToWav(o.input, o.output, channel);
     if (!imported)
         throw BadInput(imported.error());
-    if (const auto saved = writeFileAtomically(o.output, imported->wav()); !saved)
-        throw BadInput(saved.error());
     const ImportReport& r = imported->report;
     const nlohmann::json channelValue = r.channel == 0 ? nlohmann::json("mix") : nlohmann::json(r.channel);
     if (o.json) {
@@ -60,8 +58,7 @@ void runImport(const ImportOptions& o)
 void addImportCommand(CLI::App& app)
 {
     auto o = std::make_shared<ImportOptions>();
-    CLI::App* cmd =
-        app.add_subcommand("import", "Convert any audio recording to the program's 8-bit mono 44100 Hz WAV");
+    CLI::App* cmd = app.add_subcommand("import", kImportSummary);
     cmd->add_option("recording", o->input, "audio file: WAV, FLAC, MP3, AAC/M4A, Ogg Vorbis, Opus, AIFF, ...")
         ->required();
     cmd->add_option("-o,--output", o->output, "WAV file to write (never the input)")->required();

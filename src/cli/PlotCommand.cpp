@@ -131,7 +131,7 @@ void runPlot(const PlotArguments& args)
 void addPlotCommand(CLI::App& app)
 {
     auto args = std::make_shared<PlotArguments>();
-    CLI::App* command = app.add_subcommand("plot", "Draw curve, power or acceleration files as a PNG or SVG picture");
+    CLI::App* command = app.add_subcommand("plot", kPlotSummary);
     command->add_option("files", args->files, "curve (.ReT), power curve or acceleration files")->required();
     command->add_option("-o,--output", args->output, "picture to write (.png or .svg)")->required();
     command->add_option("--size", args->size, "picture size in pixels, WIDTHxHEIGHT (default 1000x620)");

@@ -97,7 +97,7 @@ void runReport(const ReportArguments& args)
 void addReportCommand(CLI::App& app)
 {
     auto args = std::make_shared<ReportArguments>();
-    CLI::App* command = app.add_subcommand("report", "Make the one-page run report (PDF) of a power curve file");
+    CLI::App* command = app.add_subcommand("report", kReportSummary);
     command->add_option("power", args->power, "power curve file (.txt)")->required();
     command->add_option("-o,--output", args->output, "report to write (.pdf)")->required();
     command->add_option("--vehicle", args->vehicle, "Mini file (.Dat); default: the editor's default vehicle");

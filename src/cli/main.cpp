@@ -1,6 +1,7 @@
 // `vornax`: the program's computations without a display.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/MediaProgram.h"
 #include "common/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    vornax::cli::keepCommandLine(argc, argv);
     CLI::App app{"The Vornax Meter: engine torque and power of a classic Mini from a recording of its ignition."};
     app.name("vornax");
     app.set_version_flag("--version", std::string("vornax ") + vornax::kVersion);

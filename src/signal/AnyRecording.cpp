@@ -5,19 +5,15 @@ namespace vornax {
 Result<AnyRecording> AnyRecording::open(const std::filesystem::path& file, const ChannelRequest& channel,
                                         const Progress& progress)
 {
-    AnyRecording recording;
-    auto mapped = MappedFile::open(file);
-    if (mapped && isCanonicalRecording(mapped->bytes())) {
-        recording.mapped_.emplace(std::move(mapped.value()));
-        return recording;
-    }
+    if (auto recording = canonical(file))
+        return std::move(*recording);
     auto imported = importRecording(file, channel, progress);
     if (!imported)
         return Failure{imported.error()};
+    AnyRecording recording;
     recording.imported_.emplace(std::move(imported.value()));
+    recording.bytes_ = recording.imported_->wav();
     return recording;
 }
-
-std::string_view AnyRecording::bytes() const { return mapped_ ? mapped_->bytes() : imported_->wav(); }
 
 }  // namespace vornax

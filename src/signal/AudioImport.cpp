@@ -410,18 +410,27 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     return imported;
 }
 
-Result<ImportReport> importToWav(const fs::path& input, const fs::path& output, const ChannelRequest& channel,
-                                 const Progress& progress, const ProgressCheck& proceed)
+Status saveImported(const ImportedRecording& recording, const fs::path& input, const fs::path& output)
 {
+    if (samePath(input, output))
+        return Failure{tx("AudioImport", "%1: the converted recording cannot replace its own source")
+                           .arg(output.filename().string())};
+    return writeFileAtomically(output, recording.wav());
+}
+
+Result<ImportedRecording> importToWav(const fs::path& input, const fs::path& output, const ChannelRequest& channel,
+                                      const Progress& progress, const ProgressCheck& proceed)
+{
+    // Refused before the work of a conversion.
     if (samePath(input, output))
         return Failure{tx("AudioImport", "%1: the converted recording cannot replace its own source")
                            .arg(output.filename().string())};
     auto imported = importRecording(input, channel, progress, proceed);
     if (!imported)
         return Failure{imported.error()};
-    if (auto saved = writeFileAtomically(output, imported->wav()); !saved)
+    if (auto saved = saveImported(*imported, input, output); !saved)
         return Failure{saved.error()};
-    return imported->report;
+    return imported;
 }
 
 }  // namespace vornax

@@ -86,10 +86,15 @@ std::optional<ImportedRecording> canonicalAsItStands(const std::filesystem::path
 Result<ImportedRecording> importRecording(const std::filesystem::path& file, const ChannelRequest& channel = {},
                                           const Progress& progress = {}, const ProgressCheck& proceed = {});
 
-// Imports and writes the result atomically to `output` (never the input);
-// stopped by `proceed`, it writes nothing.
-Result<ImportReport> importToWav(const std::filesystem::path& input, const std::filesystem::path& output,
-                                 const ChannelRequest& channel = {}, const Progress& progress = {},
-                                 const ProgressCheck& proceed = {});
+// Writes a converted recording atomically to `output`, never over its
+// source `input`.
+Status saveImported(const ImportedRecording& recording, const std::filesystem::path& input,
+                    const std::filesystem::path& output);
+
+// Imports and writes the result with saveImported; gives the converted
+// recording. Stopped by `proceed`, it writes nothing.
+Result<ImportedRecording> importToWav(const std::filesystem::path& input, const std::filesystem::path& output,
+                                      const ChannelRequest& channel = {}, const Progress& progress = {},
+                                      const ProgressCheck& proceed = {});
 
 }  // namespace vornax

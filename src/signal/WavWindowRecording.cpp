@@ -222,7 +222,7 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
             return;
         }
     }
-    if (const auto saved = writeFileAtomically(target, imported.wav()); !saved) {
+    if (const auto saved = saveImported(imported, source, target); !saved) {
         message(saved.error());
         showChannelChoice();
         return;
