@@ -274,12 +274,12 @@ bool PowerWindow::compute(bool quietWhenRepeated)
     }
     lastQuietFailure_.clear();
     showResult(*result, *correction);
-    showGearSpeeds();
     lastCorrection_ = *correction;
     lastGear_ = lstvitesse_->currentIndex();
     table_ = result->table;
     pointCount_ = result->pointCount;
     lastResult_ = std::move(*result);
+    showGearSpeeds();
     command3_->setEnabled(true);
     cmdRapport_->setEnabled(true);
     return true;
