@@ -133,6 +133,18 @@
         <source>no curve is ticked: tick the curves to average</source>
         <translation>aucune courbe n&apos;est cochée : cochez les courbes à moyenner</translation>
     </message>
+    <message>
+        <source>slot %1 is ticked but holds no curve: plot the curves before averaging them</source>
+        <translation>la case %1 est cochée mais ne contient aucune courbe : tracez les courbes avant d&apos;en faire la moyenne</translation>
+    </message>
+    <message>
+        <source>the curve of slot %1 has fewer than two engine speeds to average</source>
+        <translation>la courbe de la case %1 a moins de deux régimes à moyenner</translation>
+    </message>
+    <message>
+        <source>the curves do not share their engine speeds and have no engine-speed range in common: nothing to average</source>
+        <translation>les courbes n&apos;ont pas les mêmes régimes ni de plage de régime commune : rien à moyenner</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -1305,6 +1317,10 @@
         <source>The average could not be saved: %1</source>
         <translation>La moyenne n&apos;a pas pu être enregistrée : %1</translation>
     </message>
+    <message>
+        <source>The curves do not share their engine speeds: they were averaged on a common grid of %1 engine speeds from %2 to %3 rpm, the range all of them cover.</source>
+        <translation>Les courbes n&apos;ont pas les mêmes régimes : leur moyenne a été faite sur une grille commune de %1 régimes de %2 à %3 tr/min, la plage que toutes couvrent.</translation>
+    </message>
 </context>
 <context>
     <name>vornax::MainWindow</name>
@@ -1346,6 +1362,10 @@
 </context>
 <context>
     <name>vornax::PowerWindow</name>
+    <message>
+        <source>%1: %2-%3 %4/h</source>
+        <translation>%1 : %2-%3 %4/h</translation>
+    </message>
     <message>
         <source>Calcul</source>
         <translation>Calcul</translation>

@@ -2,9 +2,11 @@
 // comparison window's average. The files go into slots 0, 1, ... of a fresh
 // set of slots, ticked, and are read as the plot command reads them (into the
 // units of the language in force); the average is then formed and written as
-// the "Moyenne" button does.
+// the "Moyenne" button does. Curves that do not share their engine speeds are
+// averaged on a common engine-speed grid, and a line says so.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "compare/AverageCurve.h"
 #include "shell/Varia.h"
@@ -52,10 +54,20 @@ void runAverage(const AverageOptions& options)
     if (!written)
         throw BadInput(written.error());
 
-    if (options.json)
-        printJson({{"points", average->points.size()}});
-    else
-        std::cout << average->points.size() << " points written to " << options.output << '\n';
+    if (options.json) {
+        nlohmann::json object{{"points", average->points.size()}, {"common_grid", average->commonGrid}};
+        if (average->commonGrid) {
+            object["grid_from_rpm"] = shortestSingleAsDouble(average->gridFrom);
+            object["grid_to_rpm"] = shortestSingleAsDouble(average->gridTo);
+        }
+        printJson(object);
+        return;
+    }
+    if (average->commonGrid)
+        std::cout << "the curves do not share their engine speeds: averaged on a common grid of "
+                  << average->points.size() << " engine speeds from " << wholeText(average->gridFrom) << " to "
+                  << wholeText(average->gridTo) << " rpm, the range all of them cover\n";
+    std::cout << average->points.size() << " points written to " << options.output << '\n';
 }
 
 }  // namespace
@@ -63,12 +75,15 @@ void runAverage(const AverageOptions& options)
 void addAverageCommand(CLI::App& app)
 {
     auto options = std::make_shared<AverageOptions>();
-    CLI::App* cmd = app.add_subcommand("average", "Average power curve files point by point, as the comparison "
-                                                  "window's \"Moyenne\" does");
+    CLI::App* cmd = app.add_subcommand("average", "Average power curve files as the comparison window's "
+                                                  "\"Moyenne\" does: point by point when they share their engine "
+                                                  "speeds, else on a common engine-speed grid");
     cmd->add_option("curves", options->inputs, "power curve files, one per slot (at most 11)")->required();
     cmd->add_option("-o,--output", options->output, "average curve file to write")->required();
     cmd->add_option("--lang", options->lang, "language file giving the units (default: the active one)");
-    cmd->add_flag("--json", options->json, "print {\"points\": lines written} as JSON");
+    cmd->add_flag("--json", options->json,
+                  "print {\"points\": lines written, \"common_grid\": "
+                  "whether the curves were resampled, \"grid_from_rpm\", \"grid_to_rpm\"} as JSON");
     cmd->callback([options] { runAverage(*options); });
 }
 

@@ -1,6 +1,7 @@
 #include "compare/CompareWindow.h"
 
 #include "common/AppFolder.h"
+#include "common/NumberText.h"
 #include "common/Twips.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
@@ -370,6 +371,14 @@ void CompareWindow::MoyC_Click()
         platform().message(
             tr("The average could not be saved: %1").arg(QString::fromStdString(written.error())).toStdString(),
             moyC_->text().toStdString(), MessageIcon::Warning);
+    else if (average->commonGrid)
+        platform().message(tr("The curves do not share their engine speeds: they were averaged on a common grid of "
+                              "%1 engine speeds from %2 to %3 rpm, the range all of them cover.")
+                               .arg(static_cast<qulonglong>(average->points.size()))
+                               .arg(QString::fromStdString(wholeText(average->gridFrom)))
+                               .arg(QString::fromStdString(wholeText(average->gridTo)))
+                               .toStdString(),
+                           moyC_->text().toStdString(), MessageIcon::Information);
 }
 
 void CompareWindow::resizeEvent(QResizeEvent* event)

@@ -5,6 +5,7 @@
 #include "shell/EntryCaptions.h"
 
 #include <array>
+#include <numbers>
 #include <optional>
 
 namespace vornax {
@@ -12,14 +13,8 @@ namespace vornax {
 std::vector<std::string> gearNames(const Varia& store)
 {
     std::vector<std::string> names{tx("PowerInputs", "1e"), tx("PowerInputs", "2e"), tx("PowerInputs", "3e"),
-                                   tx("PowerInputs", "4e")};
-    const auto box = store.int16("lblboite");
-    if (box && *box == 7)
-        names.push_back(tx("PowerInputs", "5e"));
-    if (box && *box == 8) {
-        names.push_back(tx("PowerInputs", "5e"));
-        names.push_back(tx("PowerInputs", "6e"));
-    }
+                                   tx("PowerInputs", "4e"), tx("PowerInputs", "5e"), tx("PowerInputs", "6e")};
+    names.resize(static_cast<std::size_t>(gearboxGears(store)));
     return names;
 }
 
@@ -157,6 +152,13 @@ double wheelRadius(const PowerInputs& in)
 float overallRatio(const PowerInputs& in)
 {
     return static_cast<float>(static_cast<double>(in.gearRatio) * in.finalDrive);
+}
+
+RoadSpeedRange roadSpeedRange(const PowerInputs& in, double rpmLow, double rpmHigh)
+{
+    const double metresPerRev = 2.0 * std::numbers::pi * wheelRadius(in) / static_cast<double>(overallRatio(in));
+    const auto kmh = [&](double rpm) { return rpm / 60.0 * metresPerRev * 3.6; };
+    return {kmh(rpmLow), kmh(rpmHigh)};
 }
 
 float lossFactor(const PowerInputs& in) { return static_cast<float>(1.0 / (1.0 - in.lossPercent / 100.0)); }

@@ -15,10 +15,23 @@
 
 namespace vornax {
 
-// The gears the power window offers: "1e" ... "4e", plus "5e" when the
-// gearbox choice `lblboite` is 7 (five-speed box) and "5e", "6e" when it is 8
-// (six-speed box). Any other value, or a text that is not a number, gives
-// four gears.
+// The gears of the committed gearbox, the one reading of its choice
+// `lblboite` for every window: 5 when it is 7 (five-speed box), 6 when it is 8
+// (six-speed box), 4 for any other value or a text that is not a number. The
+// choice is a list index, read as every stored index is: rounded to the
+// nearest whole number, halves to the even neighbour ("7,4" is 7).
+inline int gearboxGears(const Varia& store)
+{
+    const auto box = store.int16("lblboite");
+    if (box && *box == 7)
+        return 5;
+    if (box && *box == 8)
+        return 6;
+    return 4;
+}
+
+// The gears the power window offers: "1e" ... "4e", "5e", "6e", as many as
+// gearboxGears.
 std::vector<std::string> gearNames(const Varia& store);
 
 // Store entries of the gear with list index 0 (1st gear) ... 5 (6th gear).
@@ -58,6 +71,13 @@ double wheelRadius(const PowerInputs& in);
 
 // Overall ratio G: gear ratio times final drive, rounded to single.
 float overallRatio(const PowerInputs& in);
+
+// The road speeds, in km/h, of a gear's engine speeds rpmLow and rpmHigh:
+// rpm × 2π ÷ 60 ÷ G × wheel radius, × 3,6.
+struct RoadSpeedRange {
+    double lowKmh = 0, highKmh = 0;
+};
+RoadSpeedRange roadSpeedRange(const PowerInputs& in, double rpmLow, double rpmHigh);
 
 // Loss factor F = 1 / (1 - L / 100), rounded to single; 14 % gives 1.1627907.
 // Not finite for a loss of 100 %.

@@ -52,6 +52,19 @@ constexpr const char* kCorrectionKey = "power.correction";
 constexpr const char* kAirTempKey = "power.air_temp_c";
 constexpr const char* kPressureKey = "power.pressure_hpa";
 constexpr const char* kHumidityKey = "power.humidity_pct";
+// The gear last picked, 1 for first gear.
+constexpr const char* kGearKey = "power.gear";
+
+// The list index of the gear last picked; -1 when none was kept.
+int savedGearIndex()
+{
+    const Settings settings = readSettings();
+    const auto found = settings.find(kGearKey);
+    if (found == settings.end())
+        return -1;
+    const auto gear = parseInt16(found->second);
+    return gear ? *gear - 1 : -1;
+}
 
 }  // namespace
 
@@ -81,6 +94,10 @@ PowerWindow::PowerWindow(QWidget* parent)
     auto* frameLayout = new QVBoxLayout(frame1_);
     frameLayout->setContentsMargins(6, 2, 6, 4);
     frameLayout->addWidget(lstvitesse_);
+    // Beside the gear list: the road speeds the chosen gear gives the curve,
+    // so that a run computed in the wrong gear shows at a glance.
+    lblVitesseRoute_ = makeLabel("lblVitesseRoute", Qt::AlignRight | Qt::AlignVCenter, 3120);
+    placeTwips(lblVitesseRoute_, 3300, 600);
 
     frameConditions_ = makeConditionsFrame();
     frameConditions_->setGeometry(px(8160), px(0), px(5000), px(840));
@@ -118,8 +135,13 @@ PowerWindow::PowerWindow(QWidget* parent)
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(cmdRapport_, &QPushButton::clicked, this, [this] { cmdRapport_Click(); });
-    connect(lstvitesse_, &QComboBox::currentIndexChanged, this, [this](int) { lstvitesse_Click(); });
-    lstvitesse_->setCurrentIndex(0);
+    connect(lstvitesse_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // A gear that cannot be kept only starts the next window on another
+        // gear, which the road speeds beside the list then show.
+        if (index >= 0)
+            static_cast<void>(writeSettings({{kGearKey, std::to_string(index + 1)}}));
+        lstvitesse_Click();
+    });
     layOut();
 }
 
@@ -245,6 +267,9 @@ bool PowerWindow::compute(bool quietWhenRepeated)
             platform().message(result.error(), store().get("LbMcalcP"), MessageIcon::Warning);
         if (quietWhenRepeated)
             lastQuietFailure_ = result.error();
+        // Air the computation refused does not stay on show as if in force.
+        if (!correction)
+            loadConditions();
         return false;
     }
     lastQuietFailure_.clear();
@@ -254,6 +279,7 @@ bool PowerWindow::compute(bool quietWhenRepeated)
     table_ = result->table;
     pointCount_ = result->pointCount;
     lastResult_ = std::move(*result);
+    showGearSpeeds();
     command3_->setEnabled(true);
     cmdRapport_->setEnabled(true);
     return true;
@@ -290,8 +316,9 @@ void PowerWindow::Command3_Click()
         platform().message(saved.error(), store().get("LbEnregistrer"), MessageIcon::Warning);
 }
 
-// The gears of the committed gearbox; when they change, a curve on screen
-// in a gear that is gone is computed again in first gear.
+// The gears of the committed gearbox, on the gear last picked when the box
+// has it; when they change, a curve on screen in a gear that is gone is
+// computed again in first gear.
 void PowerWindow::fillGears()
 {
     QStringList gears;
@@ -303,14 +330,40 @@ void PowerWindow::fillGears()
     if (gears == shown)
         return;
     const int chosen = lstvitesse_->currentIndex();
+    const int saved = savedGearIndex();
+    const int shownGear = saved >= 0 && saved < gears.size()     ? saved
+                          : chosen >= 0 && chosen < gears.size() ? chosen
+                                                                 : 0;
     {
         const QSignalBlocker quiet(lstvitesse_);
         lstvitesse_->clear();
         lstvitesse_->addItems(gears);
-        lstvitesse_->setCurrentIndex(chosen >= 0 && chosen < gears.size() ? chosen : 0);
+        lstvitesse_->setCurrentIndex(shownGear);
     }
-    if (chosen >= gears.size())
+    if (chosen >= 0 && shownGear != chosen)
         lstvitesse_Click();
+    else
+        showGearSpeeds();
+}
+
+// "3e: 40-140 km/h": the curve's lowest and highest engine speed through the
+// gear's overall ratio and the wheel radius, in the speed unit on display.
+void PowerWindow::showGearSpeeds()
+{
+    lblVitesseRoute_->clear();
+    const int gear = lstvitesse_->currentIndex();
+    if (!lastResult_ || gear < 0)
+        return;
+    const auto in = readVehicleInputs(store(), gear);
+    const auto perKmh = store().single("Lbcoefkm");
+    if (!in || !perKmh || !(*perKmh > 0.0f))
+        return;
+    const RoadSpeedRange range = roadSpeedRange(*in, lastResult_->extremes.minRpm, lastResult_->extremes.maxRpm);
+    const double factor = *perKmh;
+    lblVitesseRoute_->setText(tr("%1: %2-%3 %4/h")
+                                  .arg(lstvitesse_->currentText(),
+                                       QString::fromStdString(wholeText(range.lowKmh * factor)),
+                                       QString::fromStdString(wholeText(range.highKmh * factor)), text("LbkmhMph")));
 }
 
 void PowerWindow::vehicleCommitted()
@@ -321,8 +374,8 @@ void PowerWindow::vehicleCommitted()
 
 void PowerWindow::lstvitesse_Click()
 {
-    if (command3_->isEnabled())
-        compute(false);
+    if (!command3_->isEnabled() || !compute(false))
+        showGearSpeeds();
 }
 
 QGroupBox* PowerWindow::makeConditionsFrame()
@@ -406,6 +459,11 @@ Result<PowerCorrection> PowerWindow::chosenCorrection() const
 
 void PowerWindow::conditionsChanged()
 {
+    if (const auto correction = chosenCorrection(); !correction) {
+        platform().message(correction.error(), addedTexts().conditions, MessageIcon::Warning);
+        loadConditions();
+        return;
+    }
     const int index = std::max(0, lstnorme_->currentIndex());
     for (QLineEdit* edit : {txtTempAir_, txtPression_, txtHumidite_})
         edit->setEnabled(index != 0);

@@ -40,10 +40,13 @@ public:
     bool Command2_Click();
     // Save the power curve file (save dialog in Puissance).
     void Command3_Click();
-    // The gear changed: compute again once a computation has succeeded.
+    // The gear changed: compute again once a computation has succeeded. The
+    // gear the user picks is kept in the settings for the next windows.
     void lstvitesse_Click();
     // The correction's standard or air changed: kept in the settings, and
-    // computed again once a computation has succeeded.
+    // computed again once a computation has succeeded. A refused value is
+    // said, and the frame goes back to the conditions in force, so that it
+    // never shows air the figures do not use.
     void conditionsChanged();
     // The one-page run report of the result on screen (save dialog in
     // Puissance, a PDF).
@@ -74,12 +77,14 @@ private:
     void showResult(const PowerResult& result, const PowerCorrection& correction);
     QGroupBox* makeConditionsFrame();
     void loadConditions();
+    void showGearSpeeds();
 
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* lstvitesse_ = nullptr;
+    QLabel* lblVitesseRoute_ = nullptr;  // the road speeds the gear gives the curve
     PlotCanvas* picture1_ = nullptr;
     std::array<QLabel*, 10> powerLabels_{};   // Label1 ... Label10
     std::array<QLabel*, 9> rpmLabels_{};      // Label11 ... Label19

@@ -77,8 +77,9 @@ enum class PhaseEnd {
     LaunchStalled,  // the launch can never reach its end speed
 };
 
-// Number of gears N: 5 when lblboite is 7, 6 when it is 8, otherwise 4 (also
-// when lblboite is not a number).
+// Number of gears N: the gears the power window offers for the box
+// (gearboxGears: 5 when lblboite reads as 7, 6 when it reads as 8, otherwise
+// 4, also when lblboite is not a number).
 int simulatedGears(const Varia& store);
 
 // Refuses, with a message naming the field or entry, what would make a run

@@ -3,6 +3,7 @@
 // once.
 #include "common/NumberText.h"
 #include "common/Translation.h"
+#include "power/PowerInputs.h"
 #include "shell/EntryCaptions.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/PhaseQuantities.h"
@@ -30,15 +31,8 @@ SimulationFields SimulationFields::fromStore(const Varia& store)
     return f;
 }
 
-int simulatedGears(const Varia& store)
-{
-    const auto box = parseDouble(store.get("lblboite"));
-    if (box && *box == 7)
-        return 5;
-    if (box && *box == 8)
-        return 6;
-    return 4;
-}
+// The gears the power window offers for the same box.
+int simulatedGears(const Varia& store) { return gearboxGears(store); }
 
 Status checkRunInputs(const SimulationInputs& in)
 {

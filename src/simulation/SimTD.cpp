@@ -256,8 +256,7 @@ void SimTD::setCaptions()
     label1000DA_->setText(text("Lb1000mDA"));
     const std::string unit = store().get("LbkmhMph");
     speedUnit_->setText(QString::fromStdString(unit + "/h"));
-    // The second character of the unit's name: "m" of "km".
-    distanceUnit_->setText(QString::fromStdString(unit).mid(1, 1));
+    distanceUnit_->setText(QString::fromStdString(distanceUnitFor(unit).name));
     label0100_->setText(text("Lb0100km"));
     labelVMAXI_->setText(text("LbVitessemaxi"));
     framePara_->setTitle(text("LbParaVitesse"));
@@ -395,7 +394,8 @@ void SimTD::DrawSpeedTime()
     if (!factor)
         return;
     const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(), model_->maxSpeed(),
-                                                           *factor, picture_->scaleWidth(), picture_->scaleHeight());
+                                                           *factor, picture_->scaleWidth(), picture_->scaleHeight(),
+                                                           distanceUnitFor(store().get("LbkmhMph")).perMetre);
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
     picture_->add(picture.plot);

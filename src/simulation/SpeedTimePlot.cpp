@@ -12,8 +12,16 @@ std::string figure(double value) { return formatPattern(value, Pattern::OneDecim
 
 }  // namespace
 
+DistanceUnit distanceUnitFor(std::string_view speedUnitName)
+{
+    // 1 yd = 0,9144 m exactly.
+    if (speedUnitName == "mi")
+        return {"yd", 1.0 / 0.9144};
+    return {"m", 1.0};
+}
+
 SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLength, float runMaxSpeed,
-                               float speedFactor, double currentWidth, double currentHeight)
+                               float speedFactor, double currentWidth, double currentHeight, double distancePerMetre)
 {
     SpeedTimePicture picture;
     const std::int32_t K = std::min(shownLength, ResultSeries::kLastIndex);
@@ -27,12 +35,13 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
         for (std::int32_t i = 0; i <= K; ++i)
             vmax = std::max(vmax, series.speed[i]);
         picture.maxSpeed = vmax;
-        const float height = coef * series.distance[K - 1];
-        if (std::isfinite(height) && height != 0.0f) {
+        const double height = distancePerMetre * static_cast<double>(series.distance[K - 1]);
+        if (std::isfinite(height) && height != 0.0) {
             W = series.time[K];
             H = height;
             picture.scale = std::make_pair(W, H);
-            a = height / (coef * vmax);
+            // Plot height per displayed speed unit: vmax reaches the top edge.
+            a = static_cast<float>(height / (static_cast<double>(coef) * vmax));
         }
     }
 
@@ -44,7 +53,7 @@ SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLen
         const double speedScale = static_cast<double>(coef) * a;
         for (std::int32_t i = 1; i <= K - 1; ++i) {
             speed.push_back({series.time[i], H - speedScale * series.speed[i]});
-            distance.push_back({series.time[i], H - coef * static_cast<double>(series.distance[i])});
+            distance.push_back({series.time[i], H - distancePerMetre * static_cast<double>(series.distance[i])});
         }
         picture.plot.polyline(speed, kSpeedCurveColour);
         picture.plot.polyline(distance, kDistanceCurveColour);

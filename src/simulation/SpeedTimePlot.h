@@ -10,13 +10,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vornax {
 
 struct SpeedTimePicture {
-    // The new user scale (width W = time of sample K, height H = factor ×
-    // distance of sample K − 1); nullopt keeps the surface's scale.
+    // The new user scale (width W = time of sample K, height H = distance of
+    // sample K − 1 in the axis's unit); nullopt keeps the surface's scale.
     std::optional<std::pair<double, double>> scale;
     // In the scale drawn on (the new one, or the surface's): the speed and the
     // distance polylines, then the grid lines.
@@ -31,13 +32,26 @@ inline constexpr Rgb kSpeedCurveColour{255, 0, 0};
 inline constexpr Rgb kDistanceCurveColour{0, 0, 255};
 inline constexpr Rgb kSpeedTimeGridColour{0, 0, 0};
 
+// The unit of the distance axis: metres beside kilometres per hour, yards
+// beside miles per hour (the standing quarter mile is 440 yd). A speed unit
+// the program does not know keeps metres: the figures then stay metres,
+// whatever the speed factor, so that the axis never names one unit and
+// shows another.
+struct DistanceUnit {
+    std::string name;     // "m", "yd"
+    double perMetre = 1;  // display distance per metre
+};
+DistanceUnit distanceUnitFor(std::string_view speedUnitName);  // LbkmhMph: "km", "mi"
+
 // The picture of samples 1 … K − 1 (sample K only sets the time scale).
 // When the time of sample K is 0, K ≤ 1, or the height would be 0 or not
 // finite, the scale stays (currentWidth × currentHeight) and only the grid
 // and the labels are drawn; the speed labels then keep their texts.
-// speedFactor is Lbcoefkm (display speed per km/h).
+// speedFactor is Lbcoefkm (display speed per km/h); the distance axis is in
+// the unit of distancePerMetre (metres by default).
 SpeedTimePicture DrawSpeedTime(const ResultSeries& series, std::int32_t shownLength, float runMaxSpeed,
-                               float speedFactor, double currentWidth, double currentHeight);
+                               float speedFactor, double currentWidth, double currentHeight,
+                               double distancePerMetre = 1.0);
 
 // Window layout in twips.
 struct SpeedTimeRect {

@@ -46,9 +46,9 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
 {
     // Written in kW and N·m, read in the French units (ch and m·kg).
     const auto a = home.write("a.txt", curveText(risingCurve(100), Factors{1000, 1}));
-    const auto b = home.write("b.txt", curveText(risingCurve(120, 2010, 25, 90)));
+    const auto b = home.write("b.txt", curveText(risingCurve(120, 2000, 25, 90)));
     ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(home / "avg.txt") + " --lang " + q(kFrench) + " --json"), 0) << err();
-    EXPECT_EQ(out(), "{\"points\":99}\n");
+    EXPECT_EQ(out(), "{\"common_grid\":false,\"points\":99}\n");
 
     resetStore();
     loadLanguageFile(store(), kFrench);
@@ -61,6 +61,22 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
     }
     EXPECT_EQ(TempFolder::read(home / "avg.txt"), averageCurve(slots, *units)->fileBytes());
     resetStore();
+}
+
+TEST_F(AverageCommand, SaysWhenTheCurvesAreAveragedOnACommonGrid)
+{
+    // 2000-4475 and 2010-4985 rpm: shared from 2010 to 4475, as fine as the
+    // curves' 25 rpm, so (4475 - 2010) ÷ 25 + 1 = 99,6 -> the 99 points of the
+    // first curve inside that range.
+    const auto a = home.write("a.txt", curveText(risingCurve(100), Factors{1000, 1}));
+    const auto b = home.write("b.txt", curveText(risingCurve(120, 2010, 25, 90), Factors{1000, 1}));
+    const auto avg = home / "avg.txt";
+    ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(avg) + " --lang " + q(kFrench)), 0) << err();
+    EXPECT_EQ(out(), "the curves do not share their engine speeds: averaged on a common grid of 99 engine speeds "
+                     "from 2010 to 4475 rpm, the range all of them cover\n99 points written to " +
+                         avg.string() + "\n");
+    ASSERT_EQ(run(q(a) + " " + q(b) + " -o " + q(avg) + " --lang " + q(kFrench) + " --json"), 0) << err();
+    EXPECT_EQ(out(), "{\"common_grid\":true,\"grid_from_rpm\":2010.0,\"grid_to_rpm\":4475.0,\"points\":99}\n");
 }
 
 // A power curve file as the power window writes it in the given units:

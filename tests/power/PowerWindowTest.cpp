@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 namespace vornax {
 namespace {
 
@@ -77,6 +79,12 @@ TEST_F(PowerWindowTest, StartsWithCaptionsFromTheStoreAndTheGearsOfTheBox)
     auto* gears = child<QComboBox>(w, "lstvitesse");
     EXPECT_EQ(gears->count(), 6);
     EXPECT_EQ(gears->currentIndex(), 0);
+    // A hand-edited box of "7,4" reads as 7: five gears, as the simulation drives.
+    store().set("lblboite", "7,4");
+    w.vehicleCommitted();
+    EXPECT_EQ(gears->count(), 5);
+    store().set("lblboite", "8");
+    w.vehicleCommitted();
     for (const char* name :
          {"Label1", "Label10", "Label11", "Label19", "LabelC1", "LabelC10", "Label21", "Label22", "Label23"})
         child<QLabel>(w, name);
@@ -280,6 +288,21 @@ TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
                   std::string::npos)
             << platform.lastMessage();
         EXPECT_EQ(labelText(w, "Label22"), corrected);
+        // The field shows the air in force again, not the refused value, and
+        // the refused value is not kept for the next run.
+        EXPECT_EQ(child<QLineEdit>(w, "txtTempAir")->text(), "30");
+        EXPECT_EQ(TempFolder::read(home / "settings.txt").find("power.air_temp_c=60"), std::string::npos);
+        // Refused by a computation the gear list starts: the same.
+        platform.clearMessages();
+        child<QLineEdit>(w, "txtTempAir")->setText("70");
+        child<QComboBox>(w, "lstvitesse")->setCurrentIndex(2);
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_NE(platform.lastMessage().find("70 °C"), std::string::npos) << platform.lastMessage();
+        EXPECT_EQ(child<QLineEdit>(w, "txtTempAir")->text(), "30");
+        // Back in first gear the figures are those of the air in force.
+        child<QComboBox>(w, "lstvitesse")->setCurrentIndex(0);
+        EXPECT_EQ(labelText(w, "Label22"), corrected);
+        platform.clearMessages();
         child<QLineEdit>(w, "txtTempAir")->setText("30");
         w.conditionsChanged();
 
@@ -294,6 +317,59 @@ TEST_F(PowerWindowTest, ConditionsCorrectTheResultAndAreKeptBetweenRuns)
     EXPECT_EQ(child<QComboBox>(again, "lstnorme")->currentIndex(), 1);
     EXPECT_EQ(child<QLineEdit>(again, "txtTempAir")->text(), "30");
     EXPECT_EQ(child<QLineEdit>(again, "txtPression")->text(), "960");
+}
+
+TEST_F(PowerWindowTest, KeepsTheLastGearAndShowsTheRoadSpeedsItGivesTheCurve)
+{
+    store().set("Lbcoefkm", "1");
+    store().set("LbkmhMph", "km");
+    // km/h at an engine speed: 145/70/12 gives a radius of 10,15 + 15,24 cm =
+    // 0,2539 m; rpm × 2π × 0,2539 m ÷ G per minute, × 60 ÷ 1000.
+    const auto kmh = [](double rpm, double overall) { return rpm * 2 * std::numbers::pi * 0.2539 / overall * 0.06; };
+    const auto range = [&](PowerWindow& w, const char* gear, double overall, double perKmh, const char* unit) {
+        const PowerExtremes e = findExtremes(w.table(), w.pointCount());
+        return QString("%1: %2-%3 %4/h")
+            .arg(gear)
+            .arg(qRound(kmh(e.minRpm, overall) * perKmh))
+            .arg(qRound(kmh(e.maxRpm, overall) * perKmh))
+            .arg(unit);
+    };
+    {
+        PowerWindow w;
+        EXPECT_EQ(labelText(w, "lblVitesseRoute"), "");  // no curve yet
+        load(w, curve);
+        // 1st gear: G = 3,627 × 3,105 = 11,261835; the run of 2000-6500 rpm
+        // is about 17-55 km/h in it.
+        EXPECT_EQ(labelText(w, "lblVitesseRoute"), range(w, "1e", 11.261835, 1, "km"));
+        EXPECT_TRUE(labelText(w, "lblVitesseRoute").startsWith("1e: 1"))
+            << labelText(w, "lblVitesseRoute").toStdString();
+        child<QComboBox>(w, "lstvitesse")->setCurrentIndex(2);
+        // 3rd gear: G = 1,412 × 3,105 = 4,38426, about 44-142 km/h.
+        EXPECT_EQ(labelText(w, "lblVitesseRoute"), range(w, "3e", 4.38426, 1, "km"));
+    }
+    // The next window, and the next start, open on the gear last picked.
+    EXPECT_NE(TempFolder::read(home / "settings.txt").find("power.gear=3\r\n"), std::string::npos);
+    store().set("Lbcoefkm", "0,6213712");
+    store().set("LbkmhMph", "mi");
+    PowerWindow again;
+    EXPECT_EQ(child<QComboBox>(again, "lstvitesse")->currentIndex(), 2);
+    load(again, curve);
+    EXPECT_EQ(labelText(again, "lblVitesseRoute"), range(again, "3e", 4.38426, 0.6213712, "mi"));
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+
+    // A box without the gear kept: first gear, and the gear is offered again
+    // once a box that has it is confirmed.
+    child<QComboBox>(again, "lstvitesse")->setCurrentIndex(3);
+    store().set("lblboite", "7");
+    store().set("lbcq", "0,8");
+    PowerWindow five;
+    child<QComboBox>(five, "lstvitesse")->setCurrentIndex(4);
+    store().set("lblboite", "5");
+    PowerWindow four;
+    EXPECT_EQ(child<QComboBox>(four, "lstvitesse")->currentIndex(), 0);
+    store().set("lblboite", "7");
+    four.vehicleCommitted();
+    EXPECT_EQ(child<QComboBox>(four, "lstvitesse")->currentIndex(), 4);
 }
 
 TEST_F(PowerWindowTest, ReportHoldsThePeakFiguresAndTheNameAsTheWindowShowsThem)

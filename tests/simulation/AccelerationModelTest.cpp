@@ -1,6 +1,7 @@
 #include "SimulationFixture.h"
 
 #include "common/NumberText.h"
+#include "power/PowerInputs.h"
 #include "simulation/PhaseQuantities.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,20 @@ TEST(PhaseQuantities, WheelFromTheTyreSizeIn32BitArithmetic)
     ASSERT_TRUE(setup.run());
     EXPECT_GT(setup.series().index, 1000);
     EXPECT_NE(setup.model->labels().lbT0100, "");
+}
+
+TEST(SimulatedGears, TheSameGearsAsThePowerWindowOffers)
+{
+    // The gearbox choice is a list index: a hand-edited "7,4" reads as 7
+    // (five speeds) in every window, "7,5" as 8 (halves to even: six).
+    Varia store;
+    const std::pair<const char*, int> boxes[] = {{"5", 4},   {"7", 5}, {"8", 6}, {"7,4", 5}, {"7,5", 6},
+                                                 {"8,5", 6}, {"6", 4}, {"x", 4}, {"", 4}};
+    for (const auto& [box, gears] : boxes) {
+        store.set("lblboite", box);
+        EXPECT_EQ(simulatedGears(store), gears) << box;
+        EXPECT_EQ(gearboxGears(store), gears) << box;  // what the power window's list holds
+    }
 }
 
 TEST(AccelerationModel, RunsLaunchThenEachGearWithChangesBetween)

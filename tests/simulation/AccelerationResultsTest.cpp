@@ -89,6 +89,41 @@ TEST(DrawSpeedTime, ScalesToTheRunAndPutsTheTopSpeedOnTheTopEdge)
     EXPECT_EQ(picture.timeLabels[0], "0");
 }
 
+TEST(DrawSpeedTime, TheDistanceAxisIsInTheUnitItNames)
+{
+    EXPECT_EQ(distanceUnitFor("km").name, "m");
+    EXPECT_EQ(distanceUnitFor("km").perMetre, 1.0);
+    EXPECT_EQ(distanceUnitFor("mi").name, "yd");
+    // 1760 yd in a mile of 1609,344 m.
+    EXPECT_NEAR(distanceUnitFor("mi").perMetre, 1760 / 1609.344, 1e-12);
+    EXPECT_EQ(distanceUnitFor("lieue").name, "m");
+
+    SimulationSetup setup;
+    testing::fillCurve(setup.curve, 1.0f, 5000.0f);
+    ASSERT_TRUE(setup.run());
+    const ResultSeries& s = setup.series();
+    const std::int32_t K = setup.model->shownLength();
+    // Miles per hour on the speed axis, yards on the distance axis: the top
+    // distance label is the run's distance in metres ÷ 0,9144, never metres ×
+    // the speed factor.
+    const float mph = 0.6213712f;
+    const auto picture = DrawSpeedTime(s, K, setup.model->maxSpeed(), mph, 1.0, 1.0, distanceUnitFor("mi").perMetre);
+    ASSERT_TRUE(picture.scale);
+    const double yards = s.distance[K - 1] / 0.9144;
+    EXPECT_NEAR(picture.scale->second, yards, yards * 1e-12);
+    EXPECT_EQ(picture.distanceLabels[5], formatPattern(yards, Pattern::OneDecimal));
+    ASSERT_TRUE(picture.speedLabels[5]);
+    EXPECT_EQ(*picture.speedLabels[5], formatPattern(picture.maxSpeed * double(mph), Pattern::OneDecimal));
+    // The distance curve ends on its own height whatever the unit; the speed
+    // curve still reaches the top edge at the top speed.
+    const std::vector<PlotLine> segments = segmentsOf(picture.plot);
+    double topSpeedY = yards;
+    for (std::int32_t i = 0; i < K - 2; ++i)
+        topSpeedY = std::min({topSpeedY, segments[i].y1, segments[i].y2});
+    EXPECT_NEAR(topSpeedY, 0.0, yards * 1e-6);
+    EXPECT_NEAR(segments[2 * (K - 2) - 1].y2, 0.0, yards * 1e-9);
+}
+
 TEST(DrawSpeedTime, WithoutARunOnlyTheGridAndLabelsOnTheOldScale)
 {
     AccelerationModel fresh;

@@ -4,6 +4,7 @@
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 
+#include "common/NumberText.h"
 #include "common/PlotCanvas.h"
 #include "common/TextFile.h"
 
@@ -176,6 +177,24 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos) << platform.lastMessage();
     EXPECT_EQ(canvas->segments().size(), drawn.size());
+}
+
+TEST_F(SimTDTest, MilesPerHourPutTheDistanceInYards)
+{
+    store().set("LbkmhMph", "mi");
+    store().set("Lbcoefkm", "0,6213712");
+    window = std::make_unique<SimTD>();
+    EXPECT_EQ(label("Label1"), "mi/h");
+    EXPECT_EQ(label("Label3"), "yd");
+    platform.answerOpen(folder.write("curve.txt", curveFile()).string());
+    window->CharPui_Click();
+    window->findChild<QPushButton*>("regimeP")->click();
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    const ResultSeries& s = window->model().series();
+    const std::int32_t K = window->model().shownLength();
+    // The distance column's top is the run's last distance in yards (metres
+    // ÷ 0,9144): 4073 m, for one, is 4454,3 yd.
+    EXPECT_EQ(label("LBD5"), QString::fromStdString(formatPattern(s.distance[K - 1] / 0.9144, Pattern::OneDecimal)));
 }
 
 }  // namespace
