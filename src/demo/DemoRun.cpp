@@ -160,13 +160,16 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     const auto speedPicture = engineSpeedPicture(*raw, *saved, recording->run.samples, store);
     if (!speedPicture)
         return Failure{"the detection found too few sparks for a plot"};
-    const std::pair<fs::path, PlotList> pictures[] = {
+    const std::pair<fs::path, Result<PlotList>> pictures[] = {
         {dir / "demo-rpm.png", *speedPicture},
         {dir / "demo-power.png", powerPicture(*power, *recording->engine, store)},
         {dir / "demo-acceleration.png", accelerationPicture(*model, store)},
     };
+    for (const auto& [file, picture] : pictures)
+        if (!picture)
+            return failed(file, picture.error());
     for (const auto& [file, picture] : pictures) {
-        if (const Status written = settings.savePicture(file, picture); !written)
+        if (const Status written = settings.savePicture(file, *picture); !written)
             return failed(file, written.error());
         report.files.push_back(file);
     }

@@ -212,20 +212,10 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
     return rows;
 }
 
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
+AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor)
 {
-    const auto displayFactor = store.single("Lbcoefkm");
-    if (!displayFactor)
-        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
-                           .arg(quotedValue(store.get("Lbcoefkm")))};
-    const auto lines = readTextLines(file, 64u << 20);
-    if (!lines)
-        return Failure{"\"" + file.string() + "\": " + lines.error()};
-    const auto run = parseAccelerationLines(*lines, file.string());
-    if (!run)
-        return Failure{run.error()};
-    const ResultSeries& samples = *run->series;
-    const std::int32_t last = run->shownLength - 1;
+    const ResultSeries& samples = *run.series;
+    const std::int32_t last = std::min(run.shownLength - 1, ResultSeries::kLastIndex);
 
     // The window keeps the time of the last sample at or below each mark;
     // a mark the run never passes is not reached.
@@ -243,8 +233,23 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
     a.t0100 = timeAt(samples.speed, 100.0f);
     a.t400 = timeAt(samples.distance, 400.0f);
     a.t1000 = timeAt(samples.distance, 1000.0f);
-    a.topSpeed = oneDecimal(static_cast<double>(*displayFactor) * run->maxSpeed);
+    a.topSpeed = oneDecimal(static_cast<double>(displayFactor) * run.maxSpeed);
     return a;
+}
+
+Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
+{
+    const auto displayFactor = store.single("Lbcoefkm");
+    if (!displayFactor)
+        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
+                           .arg(quotedValue(store.get("Lbcoefkm")))};
+    const auto lines = readTextLines(file, 64u << 20);
+    if (!lines)
+        return Failure{"\"" + file.string() + "\": " + lines.error()};
+    const auto run = parseAccelerationLines(*lines, file.string());
+    if (!run)
+        return Failure{run.error()};
+    return accelerationFacts(*run, *displayFactor);
 }
 
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file)

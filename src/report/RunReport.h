@@ -12,6 +12,7 @@
 #include "power/PowerComputation.h"
 #include "power/PowerTexts.h"
 #include "shell/Varia.h"
+#include "simulation/AccelerationFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -91,6 +92,8 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
 // (the file's speeds are km/h) in the display unit of the language in force
 // (times its Lbcoefkm, as the acceleration window shows it).
 Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store);
+// The same figures of a run already read, `displayFactor` the Lbcoefkm in force.
+AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor);
 
 // The curve file's points and duration.
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);

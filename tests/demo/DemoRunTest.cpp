@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 
 #include "common/TextFile.h"
+#include "demo/DemoPlots.h"
 #include "demo/DemoRun.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
@@ -97,6 +98,39 @@ TEST(DemoRun, RefusesToRunWithoutALanguage)
     ASSERT_FALSE(report);
     EXPECT_NE(report.error().find("no language"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "Wav"));
+}
+
+// A language without one of the unit factors the pictures draw with: the
+// run says which one instead of drawing the true curves at a scale of 1.
+TEST(DemoRun, RefusesPicturesWithoutTheirUnitFactor)
+{
+    for (const char* entry : {"LbConvertionWatt", "LbConvertionNm", "Lbcoefkm"}) {
+        SCOPED_TRACE(entry);
+        TempFolder folder;
+        Varia& french = frenchStore();
+        int drawn = 0;
+        DemoSettings settings;
+        settings.folder = folder.path();
+        settings.savePicture = [&drawn](const fs::path&, const PlotList&) -> Status {
+            ++drawn;
+            return Done{};
+        };
+        // The run itself reads the power factors: for them, the picture
+        // functions are asked directly below.
+        if (std::string(entry) == "Lbcoefkm") {
+            french.set(entry, "");
+            const auto report = runDemo(french, settings);
+            ASSERT_FALSE(report);
+            EXPECT_NE(report.error().find("Lbcoefkm is missing"), std::string::npos) << report.error();
+            EXPECT_EQ(drawn, 0);
+            continue;
+        }
+        french.set(entry, "abc");
+        const auto picture = powerPicture(PowerResult{}, shippedEngines().front(), french);
+        ASSERT_FALSE(picture);
+        EXPECT_NE(picture.error().find(std::string(entry) + " \"abc\" is not a usable number"), std::string::npos)
+            << picture.error();
+    }
 }
 
 int runCli(const std::string& arguments, const TempFolder& home, std::string& out)
