@@ -7,6 +7,7 @@
 #include "power/PowerCurveFile.h"
 #include "power/PowerInputs.h"
 #include "signal/CurveFile.h"
+#include "signal/CurveNotes.h"
 #include "signal/Smoothing.h"
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
@@ -116,6 +117,15 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     if (const Status saved = SaveCurve(curveFile, curve); !saved)
         return failed(curveFile, saved.error());
     report.files.push_back(curveFile);
+    CurveNotes notes;
+    notes.recording = wavFile.filename().string();
+    notes.method = CurveMethod::Standard;
+    notes.threshold = detection.threshold;
+    notes.lowPolarity = detection.lowPolarity;
+    notes.sparksPerRev = detection.sparksPerRev;
+    if (const Status noted = saveCurveNotes(curveFile, notes); !noted)
+        return failed(curveNotesPath(curveFile), noted.error());
+    report.files.push_back(curveNotesPath(curveFile));
     report.curvePoints = savedLineCount(curve.pointCount);
 
     // The power window, in the recorded gear.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "signal/Curve.h"
+#include "signal/CurveNotes.h"
 #include "signal/MappedFile.h"
 #include "signal/SignalPlots.h"
 #include "signal/SparkDetection.h"
@@ -173,6 +174,17 @@ private:
     bool switchingPolarity_ = false;
     QSize designSize_;
     bool shownBefore_ = false;
+
+    // How the curve on show was made, for the notes saved beside it
+    // (WavWindowNotes.cpp): the last smoothing or precise fit and the curve
+    // file text it gave, so a curve changed since is not taken for it.
+    struct CurveMaking {
+        std::string fingerprint;
+        CurveNotes notes;
+    };
+    std::optional<CurveMaking> making_;
+    void noteMaking(CurveMethod method, const SmoothingSettings& smoothing);
+    std::optional<CurveNotes> curveNotesToSave() const;
 };
 
 }  // namespace vornax

@@ -65,6 +65,7 @@ void WavWindow::filtrerPrecise()
     filtered_ = true;
     graphtemp();
     preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
+    noteMaking(CurveMethod::Precise, {});
     showCheckLine();
 }
 

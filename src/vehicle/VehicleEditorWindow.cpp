@@ -340,9 +340,9 @@ void VehicleEditorWindow::confirm()
         return;
     }
     editor_.commit();
-    lastChoices() = InertiaChoices{store().vehicleEntries(), editor_.list(ListId::Imot).index,
-                                   editor_.list(ListId::Iroue).index, editor_.field(Field::Imot).text,
-                                   editor_.field(Field::Iroue).text};
+    lastChoices() =
+        InertiaChoices{store().vehicleEntries(), editor_.list(ListId::Imot).index, editor_.list(ListId::Iroue).index,
+                       editor_.field(Field::Imot).text, editor_.field(Field::Iroue).text};
     close();
     if (QWidget* start = mainWindow())
         QMetaObject::invokeMethod(start, "vehicleCommitted");

@@ -8,6 +8,7 @@
 #include "demo/DemoRun.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
+#include "signal/CurveNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +48,13 @@ TEST(DemoRun, DefaultRunFindsThePeakPowerWithinThreePercent)
                              "RPM/demo-1275.ReT", "Puissance/demo-1275.txt", "Acc/demo-1275.txt"}) {
         EXPECT_GT(TempFolder::read(folder / file).size(), 50u) << file;
     }
+    // The curve's notes say how it was made, for the run report.
+    const auto notes = loadCurveNotes(folder / "RPM/demo-1275.ReT");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(notes->method, CurveMethod::Standard);
+    EXPECT_EQ(notes->recording, "demo-1275.wav");
     // Without a picture writer the run draws no picture.
-    EXPECT_EQ(report->files.size(), 6u);
+    EXPECT_EQ(report->files.size(), 7u);
     EXPECT_FALSE(fs::exists(folder / "demo-rpm.png"));
 
     const std::string text = reportText(*report, store(), folder.path());
@@ -101,35 +107,28 @@ TEST(DemoRun, RefusesToRunWithoutALanguage)
 }
 
 // A language without one of the unit factors the pictures draw with: the
-// run says which one instead of drawing the true curves at a scale of 1.
-TEST(DemoRun, RefusesPicturesWithoutTheirUnitFactor)
+// picture says which one instead of drawing the true curves at a scale of 1.
+TEST(DemoPlots, RefusePicturesWithoutTheirUnitFactor)
 {
-    for (const char* entry : {"LbConvertionWatt", "LbConvertionNm", "Lbcoefkm"}) {
-        SCOPED_TRACE(entry);
-        TempFolder folder;
+    const AccelerationModel model;
+    struct Case {
+        const char* entry;
+        const char* text;
+        const char* says;
+    } const cases[] = {
+        {"LbConvertionWatt", "", "LbConvertionWatt is missing"},
+        {"LbConvertionNm", "abc", "LbConvertionNm \"abc\" is not a usable number"},
+        {"Lbcoefkm", "0", "Lbcoefkm \"0\" is not a usable number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
         Varia& french = frenchStore();
-        int drawn = 0;
-        DemoSettings settings;
-        settings.folder = folder.path();
-        settings.savePicture = [&drawn](const fs::path&, const PlotList&) -> Status {
-            ++drawn;
-            return Done{};
-        };
-        // The run itself reads the power factors: for them, the picture
-        // functions are asked directly below.
-        if (std::string(entry) == "Lbcoefkm") {
-            french.set(entry, "");
-            const auto report = runDemo(french, settings);
-            ASSERT_FALSE(report);
-            EXPECT_NE(report.error().find("Lbcoefkm is missing"), std::string::npos) << report.error();
-            EXPECT_EQ(drawn, 0);
-            continue;
-        }
-        french.set(entry, "abc");
-        const auto picture = powerPicture(PowerResult{}, shippedEngines().front(), french);
+        french.set(c.entry, c.text);
+        const Result<PlotList> picture = std::string(c.entry) == "Lbcoefkm"
+                                             ? accelerationPicture(model, french)
+                                             : powerPicture(PowerResult{}, shippedEngines().front(), french);
         ASSERT_FALSE(picture);
-        EXPECT_NE(picture.error().find(std::string(entry) + " \"abc\" is not a usable number"), std::string::npos)
-            << picture.error();
+        EXPECT_NE(picture.error().find(c.says), std::string::npos) << picture.error();
     }
 }
 

@@ -4,6 +4,7 @@
 // the language file, keep the texts in force) and must not crash or hang.
 #include "HardeningSupport.h"
 
+#include "common/TextFile.h"
 #include "compare/CurveSlot.h"
 #include "power/PowerCurveInput.h"
 #include "report/RunReport.h"

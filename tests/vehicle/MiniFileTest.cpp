@@ -57,9 +57,9 @@ TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
     const auto file = home / "b.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
     EXPECT_EQ(TempFolder::read(file),
-              crlf({"[VersionV1]", "?",   " 19 ", "3,7", " 7 ", "3,3", "2,1", "1,4", "1,1", "0,9",   " 4 ", "165", "55",
-                    "12",          "650", " 1 ",  " 0 ", " 2 ", "165", "55",  "12",  " 0 ", "0,933", "-1 ", "0,11",
-                    "-1 ",         "1,2"}));
+              crlf({"[VersionV1]", "?",   " 19 ", "3,7", " 7 ",   "3,3", "2,1",  "1,4", "1,1",
+                    "0,9",         " 4 ", "165",  "55",  "12",    "650", " 1 ",  " 0 ", " 2 ",
+                    "165",         "55",  "12",   " 0 ", "0,933", "-1 ", "0,11", "-1 ", "1,2"}));
 
     VehicleEditor loaded(store);  // opened on the default store
     ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
