@@ -1007,6 +1007,66 @@
         <source>the speed factor (line 56 of the language file) %1 is not a number</source>
         <translation>le facteur de vitesse (ligne 56 du fichier de langue) %1 n&apos;est pas un nombre</translation>
     </message>
+    <message>
+        <source>How the engine speed was found</source>
+        <translation>Calcul du régime</translation>
+    </message>
+    <message>
+        <source>not recorded with the curve</source>
+        <translation>non enregistrée avec la courbe</translation>
+    </message>
+    <message>
+        <source>unsmoothed: one point per spark</source>
+        <translation>non lissée : un point par étincelle</translation>
+    </message>
+    <message>
+        <source>standard smoothing: %1, %2</source>
+        <translation>lissage standard : %1, %2</translation>
+    </message>
+    <message>
+        <source>averaging level %1</source>
+        <translation>moyenne de niveau %1</translation>
+    </message>
+    <message>
+        <source>no averaging</source>
+        <translation>sans moyenne</translation>
+    </message>
+    <message>
+        <source>Bezier curve skipping %1 points</source>
+        <translation>courbe de Bézier sautant %1 points</translation>
+    </message>
+    <message>
+        <source>no Bezier curve</source>
+        <translation>sans courbe de Bézier</translation>
+    </message>
+    <message>
+        <source>precise: the crank angle fitted through every spark</source>
+        <translation>précise : angle du vilebrequin ajusté sur chaque étincelle</translation>
+    </message>
+    <message>
+        <source>engine speed ± %1, power ± %2 (1 standard deviation)</source>
+        <translation>régime ± %1, puissance ± %2 (1 écart-type)</translation>
+    </message>
+    <message>
+        <source>threshold %1</source>
+        <translation>seuil %1</translation>
+    </message>
+    <message>
+        <source>low polarity</source>
+        <translation>polarité basse</translation>
+    </message>
+    <message>
+        <source>high polarity</source>
+        <translation>polarité haute</translation>
+    </message>
+    <message>
+        <source>%1 sparks per revolution</source>
+        <translation>%1 étincelle(s) par tour</translation>
+    </message>
+    <message>
+        <source>Detection</source>
+        <translation>Détection</translation>
+    </message>
 </context>
 <context>
     <name>Smoothing</name>
@@ -1381,6 +1441,10 @@
     <message>
         <source>%1: %2 %3 is not a number</source>
         <translation>%1 : %2 %3 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Rapport enregistré : %1</translation>
     </message>
 </context>
 <context>

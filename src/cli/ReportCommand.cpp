@@ -52,6 +52,7 @@ void runReport(const ReportArguments& args)
         throw BadInput(result.error());
 
     ReportInputs in;
+    in.date = reportDate();
     in.result = std::move(*result);
     in.correction = correction;
     in.powerFile = std::filesystem::path(args.power).filename().string();
@@ -66,6 +67,7 @@ void runReport(const ReportArguments& args)
         if (!curve)
             throw BadInput(curve.error());
         in.curve = *curve;
+        in.curveNotes = loadCurveNotes(args.curve);
     }
     if (!args.recording.empty()) {
         const auto recording = readRecordingFacts(args.recording);
@@ -89,7 +91,7 @@ void runReport(const ReportArguments& args)
     removeProgramLanguage();
     if (const Status saved = saveRunReport(args.output, report); !saved)
         throw BadInput(saved.error());
-    std::cout << lines.power << '\n' << lines.torque << '\n';
+    std::cout << lines.power << '\n' << lines.torque << '\n' << args.output << ": run report written\n";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "cli/RpmMethod.h"
 #include "common/NumberText.h"
 #include "signal/CurveFile.h"
+#include "signal/CurveNotes.h"
 #include "signal/Smoothing.h"
 #include "signal/SparkDetection.h"
 
@@ -98,6 +99,20 @@ void runRpm(const RpmOptions& o)
     }
     if (const auto saved = SaveCurve(o.output, curve); !saved)
         throw BadInput(saved.error());
+    // How the curve was made, beside it, for the run report.
+    CurveNotes notes;
+    notes.recording = std::filesystem::path(o.input).filename().string();
+    notes.method = precise ? CurveMethod::Precise : o.smooth ? CurveMethod::Standard : CurveMethod::Unsmoothed;
+    notes.threshold = chosenSettings.threshold;
+    notes.lowPolarity = chosenSettings.lowPolarity;
+    notes.sparksPerRev = chosenSettings.sparksPerRev;
+    notes.smoothing = smoothing;
+    if (precise) {
+        notes.rpmUncertaintyPct = precise->rpmUncertaintyPct;
+        notes.powerUncertaintyPct = precise->powerUncertaintyPct;
+    }
+    if (const auto noted = saveCurveNotes(o.output, notes); !noted)
+        std::cerr << "vornax: the curve is saved, but not the note of how it was made: " << noted.error() << "\n";
 
     const int points = savedLineCount(curve.pointCount);
     const float duration = recordingSeconds(detection->frameCount);

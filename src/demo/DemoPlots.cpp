@@ -5,6 +5,8 @@
 #include "simulation/SpeedTimePlot.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace vornax {
 namespace {
@@ -15,10 +17,18 @@ constexpr Rgb kTruePowerColour{130, 0, 0};
 constexpr Rgb kTrueTorqueColour{0, 0, 120};
 constexpr double kCurveWidth = 2.0;
 
-float factor(const Varia& store, const char* entry, float fallback)
+// A unit factor of the language in force. A missing, zero or unreadable one
+// is refused: drawn with 1 in its place, the true curves would sit at a
+// scale of their own beside the measured ones and nothing would say so.
+Result<float> unitFactor(const Varia& store, const char* entry)
 {
     const auto v = store.single(entry);
-    return v && *v != 0.0f ? *v : fallback;
+    if (v && *v != 0.0f && std::isfinite(*v))
+        return *v;
+    const std::string typed = store.get(entry);
+    return Failure{"the language's unit factor " + std::string(entry) +
+                   (typed.empty() ? " is missing" : " \"" + typed + "\" is not a usable number") +
+                   ": the picture cannot be drawn in its units"};
 }
 
 }  // namespace
@@ -49,10 +59,16 @@ std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<R
     return picture.drawn();
 }
 
-PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store)
+Result<PlotList> powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store)
 {
-    const float watts = factor(store, "LbConvertionWatt", 1.0f);
-    const float nm = factor(store, "LbConvertionNm", 1.0f);
+    const auto wattsFactor = unitFactor(store, "LbConvertionWatt");
+    if (!wattsFactor)
+        return Failure{wattsFactor.error()};
+    const auto nmFactor = unitFactor(store, "LbConvertionNm");
+    if (!nmFactor)
+        return Failure{nmFactor.error()};
+    const float watts = *wattsFactor;
+    const float nm = *nmFactor;
     PlotPicture picture = powerChartPicture(result, store);
     picture.widenCurves(kCurveWidth);
     const ChartScale& s = result.scale;
@@ -76,10 +92,13 @@ PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, cons
     return picture.drawn();
 }
 
-PlotList accelerationPicture(const AccelerationModel& model, const Varia& store)
+Result<PlotList> accelerationPicture(const AccelerationModel& model, const Varia& store)
 {
+    const auto speedFactor = unitFactor(store, "Lbcoefkm");
+    if (!speedFactor)
+        return Failure{speedFactor.error()};
     const SpeedTimePicture drawn =
-        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), factor(store, "Lbcoefkm", 1.0f), 1.0, 1.0);
+        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), *speedFactor, 1.0, 1.0);
     PlotPicture picture = accelerationPicture(drawn, store);
     picture.widenCurves(kCurveWidth);
     picture.frame.title = "Standing start through the gears";

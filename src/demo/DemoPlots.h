@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/PlotList.h"
+#include "common/Result.h"
 #include "pictures/PlotPictures.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveInput.h"
@@ -26,10 +27,12 @@ std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<R
                                            const std::vector<MotionSample>& truth, const Varia& store);
 
 // The power chart of the computed result and the engine's true curves over
-// the same engine speeds, in the language's units.
-PlotList powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store);
+// the same engine speeds, in the language's units. Fails, naming the entry,
+// when the language's power or torque factor is missing, zero or no number.
+Result<PlotList> powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store);
 
-// The acceleration window's plot of the run.
-PlotList accelerationPicture(const AccelerationModel& model, const Varia& store);
+// The acceleration window's plot of the run. Fails, naming the entry, when
+// the language's speed factor (Lbcoefkm) is missing, zero or no number.
+Result<PlotList> accelerationPicture(const AccelerationModel& model, const Varia& store);
 
 }  // namespace vornax

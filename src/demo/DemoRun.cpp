@@ -7,6 +7,7 @@
 #include "power/PowerCurveFile.h"
 #include "power/PowerInputs.h"
 #include "signal/CurveFile.h"
+#include "signal/CurveNotes.h"
 #include "signal/Smoothing.h"
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
@@ -116,6 +117,15 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     if (const Status saved = SaveCurve(curveFile, curve); !saved)
         return failed(curveFile, saved.error());
     report.files.push_back(curveFile);
+    CurveNotes notes;
+    notes.recording = wavFile.filename().string();
+    notes.method = CurveMethod::Standard;
+    notes.threshold = detection.threshold;
+    notes.lowPolarity = detection.lowPolarity;
+    notes.sparksPerRev = detection.sparksPerRev;
+    if (const Status noted = saveCurveNotes(curveFile, notes); !noted)
+        return failed(curveNotesPath(curveFile), noted.error());
+    report.files.push_back(curveNotesPath(curveFile));
     report.curvePoints = savedLineCount(curve.pointCount);
 
     // The power window, in the recorded gear.
@@ -160,13 +170,16 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     const auto speedPicture = engineSpeedPicture(*raw, *saved, recording->run.samples, store);
     if (!speedPicture)
         return Failure{"the detection found too few sparks for a plot"};
-    const std::pair<fs::path, PlotList> pictures[] = {
+    const std::pair<fs::path, Result<PlotList>> pictures[] = {
         {dir / "demo-rpm.png", *speedPicture},
         {dir / "demo-power.png", powerPicture(*power, *recording->engine, store)},
         {dir / "demo-acceleration.png", accelerationPicture(*model, store)},
     };
+    for (const auto& [file, picture] : pictures)
+        if (!picture)
+            return failed(file, picture.error());
     for (const auto& [file, picture] : pictures) {
-        if (const Status written = settings.savePicture(file, picture); !written)
+        if (const Status written = settings.savePicture(file, *picture); !written)
             return failed(file, written.error());
         report.files.push_back(file);
     }

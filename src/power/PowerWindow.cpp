@@ -502,14 +502,19 @@ void PowerWindow::cmdRapport_Click()
     if (!chosen)
         return;
     ReportInputs in;
+    in.date = reportDate();
     in.result = *lastResult_;
     in.gearIndex = lastGear_;
     in.correction = lastCorrection_;
     if (const auto curve = readCurveFacts(curvePath_))
         in.curve = *curve;
+    in.curveNotes = loadCurveNotes(curvePath_);
     const Status saved = saveRunReport(*chosen, buildRunReport(in, store()));
     if (!saved)
         platform().message(saved.error(), t.reportButton, MessageIcon::Warning);
+    else
+        platform().message(tr("Report saved: %1").arg(QString::fromStdString(*chosen)).toStdString(), t.reportButton,
+                           MessageIcon::Information);
 }
 
 }  // namespace vornax

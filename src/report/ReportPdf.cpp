@@ -50,7 +50,7 @@ int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
                qs(r.torqueAxisTitle));
 
     const QRect picture(area.left() + valueWidth, area.top() + lineHeight + mm(2, dpi), area.width() - 2 * valueWidth,
-                        area.height() - 2 * lineHeight - mm(4, dpi));
+                        area.height() - 3 * lineHeight - mm(4, dpi));
     paintPlot(p, picture, r.chart, dpi / 96.0);
 
     p.setPen(Qt::black);
@@ -68,7 +68,10 @@ int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
         p.drawText(QRect(x - valueWidth, rpmTop, 2 * valueWidth, lineHeight), Qt::AlignHCenter | Qt::AlignTop,
                    qs(r.axis.rpm[static_cast<std::size_t>(i)]));
     }
-    return rpmTop + lineHeight;
+    // The engine-speed unit under the middle of the engine speeds.
+    p.drawText(QRect(picture.left(), rpmTop + lineHeight, picture.width(), lineHeight), Qt::AlignHCenter | Qt::AlignTop,
+               qs(r.rpmAxisTitle));
+    return rpmTop + 2 * lineHeight;
 }
 
 // A section: its title, then one line per caption and value (the value
@@ -111,7 +114,16 @@ void paintRunReport(QPainter& p, const QRect& page, int dpi, const RunReport& r)
     p.setPen(Qt::black);
     p.drawText(QRect(page.left(), y, page.width(), titleMetrics.height()), Qt::AlignLeft,
                qs(r.title + " – " + r.vehicleName));
-    y += titleMetrics.height() + mm(3, dpi);
+    y += titleMetrics.height() + mm(0.5, dpi);
+    if (!r.subtitle.empty()) {
+        p.setFont(font(9.5));
+        const QFontMetrics subMetrics(p.font());
+        p.setPen(QColor(80, 80, 80));
+        p.drawText(QRect(page.left(), y, page.width(), subMetrics.height()), Qt::AlignLeft, qs(r.subtitle));
+        p.setPen(Qt::black);
+        y += subMetrics.height();
+    }
+    y += mm(2.5, dpi);
 
     p.setFont(font(10.5, true));
     const QFontMetrics headMetrics(p.font());
@@ -127,14 +139,15 @@ void paintRunReport(QPainter& p, const QRect& page, int dpi, const RunReport& r)
 
     y = paintChart(p, QRect(page.left(), y, page.width(), mm(128, dpi)), dpi, r) + mm(7, dpi);
 
-    // The vehicle and the acceleration (the last section, when there is one)
-    // in the left column; the recording and the conditions in the right one.
+    // The car's sections (the vehicle, the acceleration) in the left column;
+    // the run's (the recording, the curve's making, the conditions) in the
+    // right one.
     const int gap = mm(8, dpi);
     const int columnWidth = (page.width() - gap) / 2;
     int leftY = y;
     int rightY = y;
     for (std::size_t i = 0; i < r.sections.size(); ++i) {
-        const bool left = i == 0 || (i >= 3 && i + 1 == r.sections.size());
+        const bool left = r.sections[i].leftColumn;
         if (left)
             leftY = paintSection(p, page.left(), leftY, columnWidth, dpi, r.sections[i]) + mm(4, dpi);
         else

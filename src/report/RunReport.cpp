@@ -6,12 +6,14 @@
 #include "power/AddedTexts.h"
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
+#include "signal/PreciseCurve.h"
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
 #include "common/Translation.h"
 
 #include <cmath>
+#include <ctime>
 
 namespace vornax {
 
@@ -20,6 +22,10 @@ namespace {
 std::string fileName(const std::filesystem::path& path) { return path.filename().string(); }
 
 std::string oneDecimal(double v) { return formatPattern(v, Pattern::OneDecimal); }
+
+// Between a figure and its unit, and inside a short group such as "4e 14 %":
+// a line of the page never breaks there.
+constexpr const char* kNbsp = "\u00a0";
 
 // A caption of the language file without the unit it may carry in
 // parentheses ("Poids (kg)" gives "Poids"), for lines that write the unit
@@ -41,7 +47,7 @@ std::string gearboxName(const Varia& store)
 
 ReportSection vehicleSection(const ReportInputs& in, const Varia& store, const AddedTexts& t)
 {
-    ReportSection s{t.vehicle, {}};
+    ReportSection s{t.vehicle, {}, true};
     s.lines.push_back({store.get("Lbnomdelamini"), store.get("Lbnom")});
     s.lines.push_back({store.get("LbBoitedevitesse"), gearboxName(store)});
     const std::vector<std::string> gears = gearNames(store);
@@ -54,18 +60,22 @@ ReportSection vehicleSection(const ReportInputs& in, const Varia& store, const A
     s.lines.push_back({store.get("LbRapportdePont"), store.get("LbRp")});
     s.lines.push_back({bareCaption(store.get("LbPneumatique")),
                        store.get("LbLp") + "/" + store.get("LbHp") + "/" + store.get("LbDp")});
-    s.lines.push_back({bareCaption(store.get("LbPoids")), store.get("LbPoid") + " kg"});
-    s.lines.push_back({"S·Cx", store.get("LbSCx") + " m²"});
-    s.lines.push_back({bareCaption(store.get("LbInertieMot")), store.get("LbImoteur") + " kg·m²"});
+    s.lines.push_back({bareCaption(store.get("LbPoids")), store.get("LbPoid") + kNbsp + "kg"});
+    s.lines.push_back({"S·Cx", store.get("LbSCx") + kNbsp + "m²"});
+    s.lines.push_back({bareCaption(store.get("LbInertieMot")), store.get("LbImoteur") + kNbsp + "kg·m²"});
     // The losses as the computation uses them: whole percents.
     auto loss = [&store](const char* entry) {
         const auto v = store.int16(entry);
         return v ? std::to_string(*v) : store.get(entry);
     };
     const std::string topGears = gears.size() > 4 ? gears[3] + "-" + gears.back() : gears[3];
-    s.lines.push_back({bareCaption(store.get("LbPerteBoite")), gears[0] + " " + loss("lbperte1e") + " %, " + gears[1] +
-                                                                   "-" + gears[2] + " " + loss("LbPerteB") + " %, " +
-                                                                   topGears + " " + loss("lbperte4e") + " %"});
+    // Each group "gears loss %" holds together; the line breaks only after a comma.
+    const auto group = [](const std::string& gearsText, const std::string& lossText) {
+        return gearsText + kNbsp + lossText + kNbsp + "%";
+    };
+    s.lines.push_back({bareCaption(store.get("LbPerteBoite")), group(gears[0], loss("lbperte1e")) + ", " +
+                                                                   group(gears[1] + "-" + gears[2], loss("LbPerteB")) +
+                                                                   ", " + group(topGears, loss("lbperte4e"))});
     return s;
 }
 
@@ -78,21 +88,82 @@ std::optional<ReportSection> recordingSection(const ReportInputs& in, const Adde
         const RecordingFacts& r = *in.recording;
         s.lines.push_back({t.file, r.file});
         if (r.durationS)
-            s.lines.push_back({t.duration, oneDecimal(*r.durationS) + " s"});
+            s.lines.push_back({t.duration, oneDecimal(*r.durationS) + kNbsp + "s"});
         if (r.sparks)
             s.lines.push_back({t.sparks, std::to_string(*r.sparks) + " (" + t.sparksNote + ")"});
-        if (r.method)
-            s.lines.push_back({t.method, *r.method});
-        if (r.uncertaintyPct)
-            s.lines.push_back({t.uncertainty, "± " + formatPattern(*r.uncertaintyPct, Pattern::TwoDecimals) + " %"});
     }
     if (in.curve) {
         s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points + ", " +
-                                        oneDecimal(in.curve->durationS) + " s"});
+                                        oneDecimal(in.curve->durationS) + kNbsp + "s"});
     }
     if (!in.powerFile.empty())
         s.lines.push_back({t.powerCurve, in.powerFile});
     return s;
+}
+
+// How the engine-speed curve was made: the smoothing and its settings, or
+// the precise fit and how sure it is, and the detection before either.
+ReportSection methodSection(const std::optional<CurveNotes>& notes, const AddedTexts& t)
+{
+    ReportSection s{tx("RunReport", "How the engine speed was found").str(), {}};
+    if (!notes) {
+        s.lines.push_back({t.method, tx("RunReport", "not recorded with the curve").str()});
+        return s;
+    }
+    const CurveNotes& n = *notes;
+    switch (n.method) {
+    case CurveMethod::Unsmoothed:
+        s.lines.push_back({t.method, tx("RunReport", "unsmoothed: one point per spark").str()});
+        break;
+    case CurveMethod::Standard: {
+        const SmoothingSettings& k = n.smoothing;
+        const std::string averaging = k.average
+                                          ? tx("RunReport", "averaging level %1").arg(std::to_string(k.level)).str()
+                                          : tx("RunReport", "no averaging").str();
+        const std::string bezier =
+            k.bezier ? tx("RunReport", "Bezier curve skipping %1 points").arg(std::to_string(k.skipped)).str()
+                     : tx("RunReport", "no Bezier curve").str();
+        s.lines.push_back({t.method, tx("RunReport", "standard smoothing: %1, %2").arg(averaging).arg(bezier).str()});
+        break;
+    }
+    case CurveMethod::Precise:
+        s.lines.push_back({t.method, tx("RunReport", "precise: the crank angle fitted through every spark").str()});
+        if (n.rpmUncertaintyPct && n.powerUncertaintyPct)
+            s.lines.push_back({t.uncertainty, tx("RunReport", "engine speed ± %1, power ± %2 (1 standard deviation)")
+                                                  .arg(uncertaintyText(*n.rpmUncertaintyPct, false) + kNbsp + "%")
+                                                  .arg(uncertaintyText(*n.powerUncertaintyPct, false) + kNbsp + "%")
+                                                  .str()});
+        break;
+    }
+    if (n.threshold) {
+        std::string detection = tx("RunReport", "threshold %1").arg(std::to_string(*n.threshold)).str();
+        if (n.lowPolarity)
+            detection += " (" +
+                         (*n.lowPolarity ? tx("RunReport", "low polarity") : tx("RunReport", "high polarity")).str() +
+                         ")";
+        if (n.sparksPerRev)
+            detection += ", " + tx("RunReport", "%1 sparks per revolution").arg(singleText(*n.sparksPerRev)).str();
+        s.lines.push_back({tx("RunReport", "Detection").str(), detection});
+    }
+    return s;
+}
+
+// The date and the recording under the title: the recording given, else the
+// one the curve's notes name, else the curve itself.
+std::string subtitle(const ReportInputs& in, const AddedTexts& t)
+{
+    std::string name;
+    if (in.recording)
+        name = in.recording->file;
+    else if (in.curveNotes && !in.curveNotes->recording.empty())
+        name = in.curveNotes->recording;
+    std::string text = in.date;
+    const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : "   ·   ") + part; };
+    if (!name.empty())
+        add(t.recording + " " + name);
+    else if (in.curve)
+        add(t.curve + " " + in.curve->file);
+    return text;
 }
 
 ReportSection correctionSection(const PowerCorrection& c, const AddedTexts& t)
@@ -112,7 +183,7 @@ ReportSection correctionSection(const PowerCorrection& c, const AddedTexts& t)
 
 ReportSection accelerationSection(const AccelerationFacts& a, const Varia& store, const AddedTexts& t)
 {
-    ReportSection s{t.acceleration, {}};
+    ReportSection s{t.acceleration, {}, true};
     auto seconds = [&t](const std::string& v) { return v.empty() ? std::string(t.notGiven) : v + " s"; };
     s.lines.push_back({store.get("Lb0100km"), seconds(a.t0100)});
     s.lines.push_back({store.get("Lb400mDa"), seconds(a.t400)});
@@ -135,14 +206,26 @@ RunReport buildRunReport(const ReportInputs& in, const Varia& store)
     r.axis = axisLabels(in.result.scale);
     r.powerAxisTitle = store.get("LbPuissanceEn") + " " + store.get("LbUnitePuissance");
     r.torqueAxisTitle = store.get("LbCoupleEn") + " " + store.get("LbUniteCouple");
+    r.rpmAxisTitle = store.get("LbUniteRegime");
+    r.subtitle = subtitle(in, t);
     r.sections.push_back(vehicleSection(in, store, t));
     if (auto recording = recordingSection(in, t))
         r.sections.push_back(*recording);
+    r.sections.push_back(methodSection(in.curveNotes, t));
     r.sections.push_back(correctionSection(in.correction, t));
     if (in.acceleration)
         r.sections.push_back(accelerationSection(*in.acceleration, store, t));
     r.foot = t.madeWith;
     return r;
+}
+
+std::string reportDate()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return std::to_string(local.tm_year + 1900) + "-" + two(local.tm_mon + 1) + "-" + two(local.tm_mday);
 }
 
 Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float factor, std::string_view source)
@@ -212,20 +295,10 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
     return rows;
 }
 
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
+AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor)
 {
-    const auto displayFactor = store.single("Lbcoefkm");
-    if (!displayFactor)
-        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
-                           .arg(quotedValue(store.get("Lbcoefkm")))};
-    const auto lines = readTextLines(file, 64u << 20);
-    if (!lines)
-        return Failure{"\"" + file.string() + "\": " + lines.error()};
-    const auto run = parseAccelerationLines(*lines, file.string());
-    if (!run)
-        return Failure{run.error()};
-    const ResultSeries& samples = *run->series;
-    const std::int32_t last = run->shownLength - 1;
+    const ResultSeries& samples = *run.series;
+    const std::int32_t last = std::min(run.shownLength - 1, ResultSeries::kLastIndex);
 
     // The window keeps the time of the last sample at or below each mark;
     // a mark the run never passes is not reached.
@@ -243,8 +316,23 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
     a.t0100 = timeAt(samples.speed, 100.0f);
     a.t400 = timeAt(samples.distance, 400.0f);
     a.t1000 = timeAt(samples.distance, 1000.0f);
-    a.topSpeed = oneDecimal(static_cast<double>(*displayFactor) * run->maxSpeed);
+    a.topSpeed = oneDecimal(static_cast<double>(displayFactor) * run.maxSpeed);
     return a;
+}
+
+Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
+{
+    const auto displayFactor = store.single("Lbcoefkm");
+    if (!displayFactor)
+        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
+                           .arg(quotedValue(store.get("Lbcoefkm")))};
+    const auto lines = readTextLines(file, 64u << 20);
+    if (!lines)
+        return Failure{"\"" + file.string() + "\": " + lines.error()};
+    const auto run = parseAccelerationLines(*lines, file.string());
+    if (!run)
+        return Failure{run.error()};
+    return accelerationFacts(*run, *displayFactor);
 }
 
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file)

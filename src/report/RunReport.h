@@ -12,6 +12,8 @@
 #include "power/PowerComputation.h"
 #include "power/PowerTexts.h"
 #include "shell/Varia.h"
+#include "signal/CurveNotes.h"
+#include "simulation/AccelerationFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,9 +26,7 @@ namespace vornax {
 struct RecordingFacts {
     std::string file;  // name without folder
     std::optional<double> durationS;
-    std::optional<int> sparks;             // found at the default threshold
-    std::optional<std::string> method;     // smoothing method, when known
-    std::optional<double> uncertaintyPct;  // ± engine speed, with the precise method
+    std::optional<int> sparks;  // found at the default threshold
 };
 
 // The engine-speed curve the power was computed from.
@@ -43,6 +43,7 @@ struct AccelerationFacts {
 };
 
 struct ReportInputs {
+    std::string date;              // when the report is made, "2026-12-08", shown at the top of the page
     PowerResult result;            // rows, extremes and chart scale
     std::optional<int> gearIndex;  // the gear of the run, 0 = 1st, when known
     PowerCorrection correction;    // already applied to `result`
@@ -50,6 +51,9 @@ struct ReportInputs {
     std::optional<CurveFacts> curve;
     std::optional<RecordingFacts> recording;
     std::optional<AccelerationFacts> acceleration;
+    // How the engine-speed curve was made, from the notes kept beside it;
+    // nullopt when the curve has none (then the page says so).
+    std::optional<CurveNotes> curveNotes;
 };
 
 struct ReportLine {
@@ -58,22 +62,29 @@ struct ReportLine {
 struct ReportSection {
     std::string title;
     std::vector<ReportLine> lines;
+    bool leftColumn = false;  // the page's left column (the car); else the right one (the run)
 };
 
 struct RunReport {
     std::string title;        // "Rapport de mesure"
     std::string vehicleName;  // Lbnom, as the window's title shows it
+    std::string subtitle;     // the date and the recording's name, under the title
     std::string peaksTitle;
     SummaryLines summary;         // the peak figures: exactly the window's Label22 and Label23
     PlotList chart;               // the window's Picture1
     AxisLabels axis;              // Label1 ... Label19, LabelC1 ... LabelC10
     std::string powerAxisTitle;   // Label20
     std::string torqueAxisTitle;  // Label21
+    std::string rpmAxisTitle;     // the engine-speed unit, under the engine speeds
     std::vector<ReportSection> sections;
     std::string foot;
 };
 
 RunReport buildRunReport(const ReportInputs& inputs, const Varia& store);
+
+// Today's date as the page shows it: "2026-12-08" (the same in every
+// language, and never read two ways).
+std::string reportDate();
 
 // The rows of a power curve file (rpm, torque, power in the units in force)
 // as a result: row j of the file in table row 10 + j, as the window saved it,
@@ -91,6 +102,8 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
 // (the file's speeds are km/h) in the display unit of the language in force
 // (times its Lbcoefkm, as the acceleration window shows it).
 Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store);
+// The same figures of a run already read, `displayFactor` the Lbcoefkm in force.
+AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor);
 
 // The curve file's points and duration.
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);

@@ -2,6 +2,7 @@
 
 #include "capture/Resampler.h"
 #include "capture/WavWriter.h"
+#include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "common/Translation.h"
 #include "signal/AutoThreshold.h"
@@ -74,12 +75,8 @@ struct Demuxer {
     }
 };
 
-std::string seconds(double value)
-{
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.1f", value);
-    return text.data();
-}
+// One decimal with the program's decimal comma, whatever the system's locale.
+std::string seconds(double value) { return formatPattern(value, Pattern::OneDecimal); }
 
 std::string ffmpegError(int code)
 {

@@ -477,6 +477,7 @@ void WavWindow::Filtrer()
         return;
     }
     filtered_ = true;
+    noteMaking(CurveMethod::Standard, settings);
     graphtemp();
 }
 
@@ -512,8 +513,13 @@ void WavWindow::SaveCurve()
     if (!chosen)
         return;
     curvePath_ = *chosen;
-    if (const auto status = vornax::SaveCurve(curvePath_, curve_); !status)
+    if (const auto status = vornax::SaveCurve(curvePath_, curve_); !status) {
         message(status.error());
+        return;
+    }
+    // A failed note costs the report its method line only, not the curve.
+    if (const auto notes = curveNotesToSave())
+        (void)saveCurveNotes(curvePath_, *notes);
 }
 
 void WavWindow::ConditionWav()

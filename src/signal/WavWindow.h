@@ -7,6 +7,7 @@
 
 #include "signal/AudioImport.h"
 #include "signal/Curve.h"
+#include "signal/CurveNotes.h"
 #include "signal/MappedFile.h"
 #include "signal/SignalPlots.h"
 #include "signal/SparkDetection.h"
@@ -227,6 +228,17 @@ private:
     // Controls turned off while work runs, and whether each was on before.
     std::vector<std::pair<QWidget*, bool>> heldWidgets_;
     std::vector<std::pair<QAction*, bool>> heldActions_;
+
+    // How the curve on show was made, for the notes saved beside it
+    // (WavWindowNotes.cpp): the last smoothing or precise fit and the curve
+    // file text it gave, so a curve changed since is not taken for it.
+    struct CurveMaking {
+        std::string fingerprint;
+        CurveNotes notes;
+    };
+    std::optional<CurveMaking> making_;
+    void noteMaking(CurveMethod method, const SmoothingSettings& smoothing);
+    std::optional<CurveNotes> curveNotesToSave() const;
 };
 
 }  // namespace vornax

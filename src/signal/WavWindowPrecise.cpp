@@ -83,6 +83,7 @@ void WavWindow::filtrerPrecise()
                   filtered_ = true;
                   graphtemp();
                   preciseUncertainty_ = {precise->rpmUncertaintyPct, precise->powerUncertaintyPct};
+                  noteMaking(CurveMethod::Precise, {});
                   showCheckLine();
                   // A long pull's rows are wider, so that the power computation reads it whole.
                   if (const std::string note = rowSpacingNote(*precise, kDecimalPoint); !note.empty())

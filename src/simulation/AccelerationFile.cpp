@@ -5,6 +5,7 @@
 #include "common/Translation.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vornax {
 
@@ -75,6 +76,11 @@ Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& l
     }
     if (count == 0 || !factorSeen)
         return Failure{"\"" + source + "\" holds no acceleration run"};
+    // The plot scales its speeds and distances by the factor: the file of a
+    // language with a speed unit has it above 0.
+    if (!(run.speedFactor > 0.0f) || !std::isfinite(run.speedFactor))
+        return Failure{"\"" + source + "\": the speed factor " + singleText(run.speedFactor) + " is not above 0"};
+
     run.shownLength = count + 1;
     series.time[count + 1] = series.time[count] + 0.01f;
     series.index = count + 1;

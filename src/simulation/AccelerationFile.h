@@ -33,7 +33,8 @@ struct AccelerationRun {
 // The file's lines read back; `source` names the file in messages. Refused,
 // naming the 1-based line: a data line that is not three numbers, a factor
 // line that is not a number, more samples than a run holds; and a file with
-// no sample or no factor line.
+// no sample or no factor line, or a first factor not above 0 (the plot
+// scales by it).
 Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& lines, const std::string& source);
 
 }  // namespace vornax

@@ -226,6 +226,8 @@ std::vector<std::string> miniFileLines(const VehicleEditor& editor)
     lines.push_back(text(Field::SCx));
     lines.push_back(indexLine(index(ListId::Imot)));
     lines.push_back(text(Field::Imot));
+    lines.push_back(indexLine(index(ListId::Iroue)));
+    lines.push_back(text(Field::Iroue));
     return lines;
 }
 
@@ -293,7 +295,8 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
             for (Field f : {Field::LrgP, Field::HtP, Field::Dp})
                 e.type(f, sizes.field(f).text);
 
-        const std::pair<ListId, Field> typed[] = {{ListId::SCx, Field::SCx}, {ListId::Imot, Field::Imot}};
+        const std::pair<ListId, Field> typed[] = {
+            {ListId::SCx, Field::SCx}, {ListId::Imot, Field::Imot}, {ListId::Iroue, Field::Iroue}};
         for (const auto& [list, field] : typed) {
             if (!reader.more())
                 return std::nullopt;
@@ -303,7 +306,9 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
             if (auto error = reader.texts(e, field))
                 return error;
             const int index = e.list(list).index;
-            const bool preset = list == ListId::SCx ? bodyScx(index).has_value() : engineInertia(index).has_value();
+            const bool preset = list == ListId::SCx    ? bodyScx(index).has_value()
+                                : list == ListId::Imot ? engineInertia(index).has_value()
+                                                       : index >= 0 && index != kRimAutre;
             if (preset)
                 e.type(field, before);
         }

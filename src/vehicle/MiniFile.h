@@ -7,11 +7,12 @@
 // hold the field's text exactly.
 //
 // "Boite 6" writes no ratios, so its six ratios come back from the store on
-// loading. After these described lines come seven more, which they leave out:
+// loading. After these described lines come nine more, which they leave out:
 // the three tyre sizes (used on loading for a typed tyre), the body index and
-// S·Cx, the engine index and inertia (the texts used for "Autre" or no
-// selection). A file without them still loads, the editor keeping the
-// store's values; readers that stop after the described lines ignore them.
+// S·Cx, the engine index and inertia, the rim index and wheel inertia (the
+// texts used for "Autre" or no selection). A file without them, or with only
+// the first of them, still loads, the editor keeping what it holds for the
+// rest; readers that stop after the described lines ignore them.
 #pragma once
 
 #include "common/Result.h"
@@ -28,7 +29,7 @@ class VehicleEditor;
 
 inline constexpr const char* kMiniFileVersion = "[VersionV1]";
 // Lines written after the described ones.
-inline constexpr std::size_t kMiniFileAppendedLines = 7;
+inline constexpr std::size_t kMiniFileAppendedLines = 9;
 
 // The lines of the file for the editor's current state, without line ends.
 std::vector<std::string> miniFileLines(const VehicleEditor& editor);

@@ -3,16 +3,19 @@
 #include "common/AppFolder.h"
 #include "common/PlatformServices.h"
 #include "common/Translation.h"
+#include "shell/Varia.h"
 #include "vehicle/MiniFile.h"
 #include "vehicle/VehicleEditor.h"
 
 namespace vornax {
 namespace {
 
-FileDialogRequest miniFileDialog()
+// Each dialog is titled as the menu entry that opened it, in the language in
+// force ("Charger", "Enregistrer Sous").
+FileDialogRequest miniFileDialog(const VehicleEditor& editor, const char* captionEntry)
 {
     FileDialogRequest request;
-    request.title = tx("MiniFileCommands", "Enregistrement");
+    request.title = editor.store().get(captionEntry);
     // Linux names are case-sensitive: list the spellings Mini files come in,
     // the one a name typed without extension gets first.
     request.filter = tx("MiniFileCommands", "Fichiers Mini *.Dat|*.Dat;*.dat;*.DAT");
@@ -24,7 +27,7 @@ FileDialogRequest miniFileDialog()
 
 void MiniFileCommands::open(VehicleEditor& editor)
 {
-    const auto chosen = platform().openFile(miniFileDialog());
+    const auto chosen = platform().openFile(miniFileDialog(editor, "LbCharger"));
     if (!chosen)
         return;
     currentFile_ = *chosen;
@@ -53,7 +56,7 @@ void MiniFileCommands::save(const VehicleEditor& editor)
 
 void MiniFileCommands::saveAs(const VehicleEditor& editor)
 {
-    const auto chosen = platform().saveFile(miniFileDialog());
+    const auto chosen = platform().saveFile(miniFileDialog(editor, "LbEnregistrerSous"));
     if (!chosen)
         return;
     currentFile_ = *chosen;

@@ -11,7 +11,7 @@ class VehicleEditor;
 
 class MiniFileCommands {
 public:
-    // Ouvrir_Click: asks for a file ("Enregistrement", Mini folder); the chosen
+    // Ouvrir_Click: asks for a file (titled LbCharger, Mini folder); the chosen
     // path becomes the current file and is loaded into the editor. A wrong
     // first line shows "Fichier Incorrect"; any other failure shows the
     // run-time error message and leaves save as it was. Cancel: nothing.
@@ -21,7 +21,7 @@ public:
     // while there is no current file (its menu entry is disabled then).
     void save(const VehicleEditor& editor);
 
-    // EnregistrerS_Click: asks for a file; it becomes the current file and is
+    // EnregistrerS_Click: asks for a file (titled LbEnregistrerSous); it becomes the current file and is
     // written. Does not enable save.
     void saveAs(const VehicleEditor& editor);
 

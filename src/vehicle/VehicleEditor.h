@@ -68,6 +68,8 @@ public:
     // only by commit().
     explicit VehicleEditor(Varia& store);
 
+    // The store the editor was opened on (its captions name the editor's menu).
+    const Varia& store() const { return *store_; }
     const FieldState& field(Field f) const { return fields_[static_cast<std::size_t>(f)]; }
     const ListState& list(ListId l) const { return lists_[static_cast<std::size_t>(l)]; }
     // Visibility of the captions "5eme" (lbl5e) and "6eme" (lbl6e).

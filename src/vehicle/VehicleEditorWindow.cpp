@@ -19,6 +19,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace vornax {
 namespace {
 
@@ -40,6 +45,20 @@ QGroupBox* namedFrame(const char* name, QWidget* parent)
 
 QWidget* mainWindow() { return WindowManager::instance().find("Start"); }
 
+// The engine and rim choices at the last OK. The store keeps their inertias
+// but not which entry gave them, so the next opening shows them again only
+// while the store still holds exactly the vehicle that OK wrote.
+struct InertiaChoices {
+    std::vector<std::pair<std::string, std::string>> committed;  // the store's vehicle entries after OK
+    int engine = -1, rim = -1;
+    std::string engineText, rimText;
+};
+std::optional<InertiaChoices>& lastChoices()
+{
+    static std::optional<InertiaChoices> choices;
+    return choices;
+}
+
 }  // namespace
 
 VehicleEditorWindow::VehicleEditorWindow(QWidget* parent) : QWidget(parent, Qt::Window), editor_(store())
@@ -53,7 +72,25 @@ VehicleEditorWindow::VehicleEditorWindow(QWidget* parent) : QWidget(parent, Qt::
     }
     buildControls();
     setCaptions();
+    restoreInertiaChoices();
     refresh();
+}
+
+void VehicleEditorWindow::restoreInertiaChoices()
+{
+    const auto& last = lastChoices();
+    if (!last || last->committed != store().vehicleEntries())
+        return;
+    // Each list's handler writes its entry's inertia; a typed one ("Autre",
+    // or the engine's field without a choice) comes back as it was.
+    if (last->engine >= 0)
+        editor_.select(ListId::Imot, last->engine);
+    if (!engineInertia(last->engine))
+        editor_.type(Field::Imot, last->engineText);
+    if (last->rim >= 0)
+        editor_.select(ListId::Iroue, last->rim);
+    if (last->rim == kRimAutre)
+        editor_.type(Field::Iroue, last->rimText);
 }
 
 VehicleEditorWindow::~VehicleEditorWindow()
@@ -303,6 +340,9 @@ void VehicleEditorWindow::confirm()
         return;
     }
     editor_.commit();
+    lastChoices() =
+        InertiaChoices{store().vehicleEntries(), editor_.list(ListId::Imot).index, editor_.list(ListId::Iroue).index,
+                       editor_.field(Field::Imot).text, editor_.field(Field::Iroue).text};
     close();
     if (QWidget* start = mainWindow())
         QMetaObject::invokeMethod(start, "vehicleCommitted");

@@ -52,6 +52,8 @@ private:
     QLineEdit* makeField(Field f);
     QComboBox* makeList(ListId l);
     void refresh();
+    // The engine and rim entries of the last OK, while the store holds what it wrote.
+    void restoreInertiaChoices();
     std::string fieldCaption(Field f) const;
 
     VehicleEditor editor_;

@@ -4,9 +4,11 @@
 #include "TempFolder.h"
 
 #include "common/TextFile.h"
+#include "demo/DemoPlots.h"
 #include "demo/DemoRun.h"
 #include "shell/Language.h"
 #include "shell/Varia.h"
+#include "signal/CurveNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +48,13 @@ TEST(DemoRun, DefaultRunFindsThePeakPowerWithinThreePercent)
                              "RPM/demo-1275.ReT", "Puissance/demo-1275.txt", "Acc/demo-1275.txt"}) {
         EXPECT_GT(TempFolder::read(folder / file).size(), 50u) << file;
     }
+    // The curve's notes say how it was made, for the run report.
+    const auto notes = loadCurveNotes(folder / "RPM/demo-1275.ReT");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(notes->method, CurveMethod::Standard);
+    EXPECT_EQ(notes->recording, "demo-1275.wav");
     // Without a picture writer the run draws no picture.
-    EXPECT_EQ(report->files.size(), 6u);
+    EXPECT_EQ(report->files.size(), 7u);
     EXPECT_FALSE(fs::exists(folder / "demo-rpm.png"));
 
     const std::string text = reportText(*report, store(), folder.path());
@@ -97,6 +104,32 @@ TEST(DemoRun, RefusesToRunWithoutALanguage)
     ASSERT_FALSE(report);
     EXPECT_NE(report.error().find("no language"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "Wav"));
+}
+
+// A language without one of the unit factors the pictures draw with: the
+// picture says which one instead of drawing the true curves at a scale of 1.
+TEST(DemoPlots, RefusePicturesWithoutTheirUnitFactor)
+{
+    const AccelerationModel model;
+    struct Case {
+        const char* entry;
+        const char* text;
+        const char* says;
+    } const cases[] = {
+        {"LbConvertionWatt", "", "LbConvertionWatt is missing"},
+        {"LbConvertionNm", "abc", "LbConvertionNm \"abc\" is not a usable number"},
+        {"Lbcoefkm", "0", "Lbcoefkm \"0\" is not a usable number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        Varia& french = frenchStore();
+        french.set(c.entry, c.text);
+        const Result<PlotList> picture = std::string(c.entry) == "Lbcoefkm"
+                                             ? accelerationPicture(model, french)
+                                             : powerPicture(PowerResult{}, shippedEngines().front(), french);
+        ASSERT_FALSE(picture);
+        EXPECT_NE(picture.error().find(c.says), std::string::npos) << picture.error();
+    }
 }
 
 int runCli(const std::string& arguments, const TempFolder& home, std::string& out)

@@ -4,12 +4,15 @@
 // the language file, keep the texts in force) and must not crash or hang.
 #include "HardeningSupport.h"
 
+#include "common/TextFile.h"
 #include "compare/CurveSlot.h"
 #include "power/PowerCurveInput.h"
+#include "report/RunReport.h"
 #include "shell/Language.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
 #include "signal/SparkDetection.h"
+#include "simulation/AccelerationFile.h"
 #include "simulation/TorqueCurve.h"
 #include "vehicle/MiniFile.h"
 #include "vehicle/VehicleEditor.h"
@@ -77,6 +80,13 @@ std::vector<Reader> textReaders()
              varia.set("LbConvertionNm", " 1 ");
              TorqueCurve curve;
              return fromStatus(loadPowerCurve(f, varia, curve));
+         }},
+        {"acceleration file (plot and report)", "0,01;1,5;0\r\n0,02;@;0,01\r\n 1 \r\n 1 \r\n", "3", false,
+         [](const fs::path& f) {
+             Varia varia;
+             varia.set("Lbcoefkm", " 1 ");
+             const auto facts = readAccelerationFacts(f, varia);
+             return facts ? Outcome{true, {}} : Outcome{false, facts.error()};
          }},
     };
 }
@@ -150,6 +160,23 @@ TEST(BadInput, WholeFilesThatAreNotTheFormatAreRefused)
             EXPECT_FALSE(outcome.accepted) << reader.name << ", " << what;
             EXPECT_FALSE(outcome.message.empty()) << reader.name << ", " << what;
         }
+    }
+}
+
+// The acceleration file's first factor line scales the plot: one that is no
+// speed unit is refused, naming the file.
+TEST(BadInput, AnAccelerationFileWithoutAUsableSpeedFactorIsRefused)
+{
+    const std::string samples = "0,01;1,5;0\r\n0,02;3;0,01\r\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {"factor 0", samples + " 0 \r\n 0 \r\n"},
+        {"negative factor", samples + "-1\r\n-1\r\n"},
+        {"negative zero", samples + "-0\r\n 1 \r\n"},
+    };
+    for (const auto& [what, bytes] : cases) {
+        const auto run = parseAccelerationLines(splitLines(bytes), "acc.txt");
+        ASSERT_FALSE(run) << what;
+        EXPECT_NE(run.error().find("\"acc.txt\": the speed factor"), std::string::npos) << what << ": " << run.error();
     }
 }
 

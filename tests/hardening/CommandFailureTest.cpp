@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <regex>
 
 namespace fs = std::filesystem;
 using vornax::testing::TempFolder;
@@ -106,4 +107,25 @@ TEST(CommandFailure, TheCommandsWorkOnTheseInputs)
         EXPECT_EQ(result.status, 0) << c.name << ": " << result.out;
         EXPECT_TRUE(fs::exists(folder / "out")) << c.name;
     }
+}
+
+// A recording cut short in transit (its header still declares the whole
+// length) is refused with both lengths in the program's own number text,
+// whatever the system's locale.
+TEST(CommandFailure, ACutRecordingNamesItsLengthsWithTheDecimalComma)
+{
+    TempFolder folder;
+    const fs::path wav = folder.write("rec.wav", vornax::hardening::pulseWav(44100 * 12));
+    const fs::path whole = folder / "whole.m4a";
+    ASSERT_EQ(vornax::testing::runCommand("ffmpeg -v error -y -i " + quoted(wav) +
+                                          " -c:a aac -b:a 96k -movflags +faststart " + quoted(whole))
+                  .status,
+              0);
+    const std::string bytes = TempFolder::read(whole);
+    const fs::path cut = folder.write("cut.m4a", bytes.substr(0, bytes.size() / 3));
+    const auto refused = run("import " + quoted(cut) + " -o " + quoted(folder / "out.wav"));
+    EXPECT_EQ(refused.status, 1) << refused.out;
+    EXPECT_NE(refused.out.find(" s of the 12,0 s its header declares"), std::string::npos) << refused.out;
+    EXPECT_FALSE(std::regex_search(refused.out, std::regex("[0-9][.][0-9]"))) << refused.out;
+    EXPECT_FALSE(fs::exists(folder / "out.wav"));
 }

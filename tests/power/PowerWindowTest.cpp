@@ -385,13 +385,18 @@ TEST_F(PowerWindowTest, ReportHoldsThePeakFiguresAndTheNameAsTheWindowShowsThem)
     const auto pdf = home / "Puissance/run.pdf";
     platform.answerSave(pdf.string());
     report->click();
-    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    // Saving says where the report went.
+    ASSERT_EQ(platform.messages().size(), 1u) << platform.lastMessage();
+    EXPECT_EQ(platform.messages()[0].text, "Rapport enregistré : " + pdf.string());
+    EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Information);
     EXPECT_EQ(platform.requests().back().initialName, "run.pdf");
     const std::string text = pdfText(pdf);
     for (const QString& shown : {labelText(w, "Label22"), labelText(w, "Label23"), QString("Essai"),
                                  QString("Rapport de mesure"), labelText(w, "Label1"), labelText(w, "LabelC10")})
         EXPECT_NE(text.find(shown.toStdString()), std::string::npos) << shown.toStdString() << "\n" << text;
     EXPECT_NE(text.find("SAE J1349, k = "), std::string::npos) << text;
+    // A curve without notes: the page says its making is not known.
+    EXPECT_NE(text.find("non enregistrée avec la courbe"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace vornax {
 namespace {
@@ -48,8 +49,9 @@ TEST_F(ReportCommand, HoldsThePeakFiguresOfThePowerCommandInTheChosenLanguage)
     const CommandRun report = run("report", q(power) + " -o " + q(pdf) + " --gear 4" + air);
     ASSERT_EQ(report.status, 0) << report.err;
     EXPECT_EQ(report.err, "");
-    // The figures of the file corrected as the computation corrects its rows.
-    EXPECT_EQ(report.out, corrected.out);
+    // The figures of the file corrected as the computation corrects its rows,
+    // then where the report went.
+    EXPECT_EQ(report.out, corrected.out + pdf.string() + ": run report written\n");
     // The page speaks French throughout, the command's own lines English.
     const std::string text = pdfText(pdf);
     const auto inFrench = [](std::string line) { return line.replace(line.find("corrected"), 9, "corrigée"); };
@@ -84,6 +86,50 @@ TEST_F(ReportCommand, HoldsThePeakFiguresOfThePowerCommandInTheChosenLanguage)
         EXPECT_NE(englishText.find(value), std::string::npos) << value << "\n" << englishText;
         from = end;
     }
+}
+
+// From a recording to the page: the curve's notes tell the report how the
+// engine speed was found, and the top of the page names the recording.
+TEST_F(ReportCommand, SaysHowTheCurveWasMadeAndNamesTheRecording)
+{
+    const auto wav = home / "Wav" / "pull.wav";
+    std::filesystem::create_directories(wav.parent_path());
+    ASSERT_EQ(run("synth", "-o " + q(wav) + " --truth " + q(home / "truth.txt")).status, 0);
+    struct Case {
+        const char* rpmOptions;
+        std::vector<std::string> onPage;
+    } const cases[] = {
+        // (Fragments that a line of the page never breaks.)
+        {"--method precise", {"précise : angle du vilebrequin", "Incertitude régime ± ", "écart-type)"}},
+        {"--smooth --level 2", {"lissage standard : moyenne de niveau 2,", "seuil 165 (polarité haute)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rpmOptions);
+        const auto curveFile = home / "RPM" / "pull.ReT";
+        const CommandRun rpm = testing::runCommand(
+            std::string(VORNAX_CLI) + " rpm " + q(wav) + " -o " + q(curveFile) + " " + c.rpmOptions, home / "err.txt");
+        ASSERT_EQ(rpm.status, 0) << rpm.err;
+        ASSERT_TRUE(std::filesystem::exists(home / "RPM" / "pull.ReT.info"));
+        const auto power = home / "pull.txt";
+        ASSERT_EQ(run("power", q(curveFile) + " -o " + q(power) + " --gear 3").status, 0);
+        const auto pdf = home / "pull.pdf";
+        const CommandRun report = run("report", q(power) + " -o " + q(pdf) + " --curve " + q(curveFile));
+        ASSERT_EQ(report.status, 0) << report.err;
+        const std::string text = pdfText(pdf);
+        std::vector<std::string> shown = c.onPage;
+        shown.insert(shown.end(), {"Calcul du régime", "pull.wav"});
+        for (const std::string& s : shown)
+            EXPECT_NE(text.find(s), std::string::npos) << s << "\n" << text;
+    }
+
+    // A curve written again without notes: the old notes are not believed.
+    const auto bare = home / "RPM" / "pull.ReT";
+    ASSERT_EQ(run("power", q(curve) + " -o " + q(home / "other.txt")).status, 0);
+    std::filesystem::copy_file(curve, bare, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(run("report", q(home / "other.txt") + " -o " + q(home / "other.pdf") + " --curve " + q(bare)).status, 0);
+    const std::string text = pdfText(home / "other.pdf");
+    EXPECT_NE(text.find("non enregistrée avec la courbe"), std::string::npos) << text;
+    EXPECT_EQ(text.find("lissage standard"), std::string::npos) << text;
 }
 
 TEST_F(ReportCommand, RefusesBadInputWithoutWritingAFile)

@@ -36,9 +36,10 @@ TEST_F(MiniFile, PresetVehicleTakesNineLines)
     e.type(Field::Nom, "Mini 1000");
     const auto file = home / "a.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
-    // The nine described lines, then the tyre sizes, the body and the engine.
+    // The nine described lines, then the tyre sizes, the body, the engine and
+    // the wheels.
     EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Mini 1000", " 2 ", " 5 ", " 2 ", "650", " 0 ", " 0 ", " 0 ",
-                                            "145", "70", "12", " 0 ", "0,933", "-1 ", "0,11"}));
+                                            "145", "70", "12", " 0 ", "0,933", "-1 ", "0,11", "-1 ", "1,2"}));
 }
 
 TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
@@ -56,8 +57,9 @@ TEST_F(MiniFile, TypedDrivetrainAndTyreSizesTakeEighteenLinesAndComeBack)
     const auto file = home / "b.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
     EXPECT_EQ(TempFolder::read(file),
-              crlf({"[VersionV1]", "?",   " 19 ", "3,7", " 7 ", "3,3", "2,1", "1,4", "1,1", "0,9",   " 4 ", "165", "55",
-                    "12",          "650", " 1 ",  " 0 ", " 2 ", "165", "55",  "12",  " 0 ", "0,933", "-1 ", "0,11"}));
+              crlf({"[VersionV1]", "?",   " 19 ", "3,7", " 7 ",   "3,3", "2,1",  "1,4", "1,1",
+                    "0,9",         " 4 ", "165",  "55",  "12",    "650", " 1 ",  " 0 ", " 2 ",
+                    "165",         "55",  "12",   " 0 ", "0,933", "-1 ", "0,11", "-1 ", "1,2"}));
 
     VehicleEditor loaded(store);  // opened on the default store
     ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
@@ -77,6 +79,8 @@ TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
     e.type(Field::SCx, "0,52");
     e.select(ListId::Imot, kEngineAutre);
     e.type(Field::Imot, "0,095");
+    e.select(ListId::Iroue, kRimAutre);
+    e.type(Field::Iroue, "0,4");
     const auto file = home / "typed.Dat";
     ASSERT_TRUE(saveMiniFile(e, file));
     // The described lines first, unchanged: tyre "Autre" carries no sizes there.
@@ -94,14 +98,23 @@ TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
     EXPECT_EQ(loaded.field(Field::SCx).text, "0,52");
     EXPECT_EQ(loaded.list(ListId::Imot).index, kEngineAutre);
     EXPECT_EQ(loaded.field(Field::Imot).text, "0,095");
+    EXPECT_EQ(loaded.list(ListId::Iroue).index, kRimAutre);
+    EXPECT_EQ(loaded.field(Field::Iroue).text, "0,4");
+    EXPECT_TRUE(loaded.field(Field::Iroue).enabled);
 
-    // A preset body comes back as itself.
+    // A preset body and rim come back as themselves, whatever text followed.
     VehicleEditor jem(store);
     jem.select(ListId::SCx, 1);
+    jem.select(ListId::Iroue, 1);
+    auto presetLines = miniFileLines(jem);
+    presetLines.back() = "7";
     ASSERT_TRUE(saveMiniFile(jem, file));
     VehicleEditor loadedJem(store);
-    ASSERT_TRUE(loadMiniFile(loadedJem, file).loaded());
+    ASSERT_TRUE(loadMiniLines(loadedJem, presetLines).loaded());
     EXPECT_EQ(loadedJem.field(Field::SCx).text, "0,465");
+    EXPECT_EQ(loadedJem.list(ListId::Iroue).index, 1);
+    EXPECT_EQ(loadedJem.field(Field::Iroue).text, "1,2");
+    EXPECT_FALSE(loadedJem.field(Field::Iroue).enabled);
 
     // A file written before these lines: the store's values stay.
     store.set("lbltypeScx", "4");
@@ -114,6 +127,18 @@ TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
     EXPECT_EQ(old.field(Field::Nom).text, "Old");
     EXPECT_EQ(old.field(Field::SCx).text, "0,61");
     EXPECT_EQ(old.field(Field::Imot).text, "0,09");
+
+    // A file written with the body and engine but before the wheels: the
+    // wheel inertia the editor holds stays.
+    VehicleEditor beforeWheels(store);
+    beforeWheels.select(ListId::Iroue, kRimAutre);
+    beforeWheels.type(Field::Iroue, "0,3");
+    auto sevenAppended = miniFileLines(e);
+    sevenAppended.resize(sevenAppended.size() - 2);
+    ASSERT_TRUE(loadMiniLines(beforeWheels, sevenAppended).loaded());
+    EXPECT_EQ(beforeWheels.field(Field::Imot).text, "0,095");
+    EXPECT_EQ(beforeWheels.list(ListId::Iroue).index, kRimAutre);
+    EXPECT_EQ(beforeWheels.field(Field::Iroue).text, "0,3");
 }
 
 TEST_F(MiniFile, SixSpeedRatiosComeBackFromTheStore)
@@ -230,14 +255,15 @@ TEST_F(MiniFileMenu, OpenEnablesSaveWhichWritesTheSameFile)
     EXPECT_TRUE(menu.saveEnabled());
     EXPECT_TRUE(platform.messages().empty());
     ASSERT_EQ(platform.requests().size(), 1u);
-    EXPECT_EQ(platform.requests()[0].title, "Enregistrement");
+    // Titled as the menu entry, not as a save.
+    EXPECT_EQ(platform.requests()[0].title, "Charger");
     EXPECT_EQ(platform.requests()[0].initialFolder, (home / "Mini").string());
     EXPECT_EQ(e.field(Field::Rp).text, "3,211");
 
     e.type(Field::Nom, "Renamed");
     menu.save(e);
     EXPECT_EQ(TempFolder::read(file), crlf({"[VersionV1]", "Renamed", " 3 ", " 0 ", " 1 ", "700", " 1 ", " 1 ", " 1 ",
-                                            "165", "70", "10", " 0 ", "0,933", "-1 ", "0,11"}));
+                                            "165", "70", "10", " 0 ", "0,933", "-1 ", "0,11", "-1 ", "1,2"}));
 }
 
 TEST_F(MiniFileMenu, FailedOpensReportOnceAndOnlyAWrongVersionEnablesSave)
@@ -273,6 +299,7 @@ TEST_F(MiniFileMenu, SaveAsWritesTheChosenFileWithoutEnablingSave)
     menu.saveAs(e);
     EXPECT_EQ(menu.currentFile(), file);
     EXPECT_FALSE(menu.saveEnabled());
+    EXPECT_EQ(platform.requests().back().title, "Enregistrer Sous");
     EXPECT_EQ(readTextLines(file)->size(), 9u + kMiniFileAppendedLines);
 
     platform.answerSave((home / "no/such/folder/x.Dat").string());

@@ -178,6 +178,53 @@ TEST_F(VehicleEditorWindowTest, OkCommitsClosesAndEnablesThePowerItems)
     EXPECT_EQ(child<QComboBox>(again, "lsttypeDiff")->currentText(), "2,76");
 }
 
+// The store keeps the inertias, not the entries that gave them: the next
+// opening shows the engine and rim chosen at OK, not blank lists, while the
+// store holds what that OK wrote.
+TEST_F(VehicleEditorWindowTest, TheNextOpeningShowsTheEngineAndRimInForce)
+{
+    struct Case {
+        int engine;
+        const char* typedEngine;  // for "Autre"
+        int rim;
+        const char* typedRim;
+        const char* shownEngine;
+        bool engineEnabled;
+    } const cases[] = {
+        {1, nullptr, 2, nullptr, "0,13", false},
+        {2, "0,095", 3, "0,4", "0,095", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.engine);
+        VehicleEditorWindow* w = openEditor();
+        choose(w, "lstImot", c.engine);
+        if (c.typedEngine)
+            typeAndLeave(w, "txtImot", c.typedEngine);
+        choose(w, "lstIroue", c.rim);
+        if (c.typedRim)
+            typeAndLeave(w, "txtIroue", c.typedRim);
+        child<QPushButton>(w, "OK")->click();
+        flushDeletes();
+        EXPECT_EQ(store().get("LbImoteur"), c.shownEngine);
+
+        VehicleEditorWindow* again = openEditor();
+        EXPECT_EQ(child<QComboBox>(again, "lstImot")->currentIndex(), c.engine);
+        EXPECT_EQ(text(again, "txtImot"), c.shownEngine);
+        EXPECT_EQ(child<QLineEdit>(again, "txtImot")->isEnabled(), c.engineEnabled);
+        EXPECT_EQ(child<QComboBox>(again, "lstIroue")->currentIndex(), c.rim);
+        EXPECT_EQ(text(again, "txtIroue"), c.typedRim ? c.typedRim : "1,2");
+        again->cancel();
+        flushDeletes();
+    }
+    // A store that no longer holds that vehicle opens the lists blank, as at
+    // the first opening.
+    store().set("LbImoteur", "0,12");
+    VehicleEditorWindow* changed = openEditor();
+    EXPECT_EQ(child<QComboBox>(changed, "lstImot")->currentIndex(), -1);
+    EXPECT_EQ(text(changed, "txtImot"), "0,12");
+    EXPECT_EQ(child<QComboBox>(changed, "lstIroue")->currentIndex(), -1);
+}
+
 TEST_F(VehicleEditorWindowTest, OkRefusesRatiosItCannotUseAndStaysOpen)
 {
     const auto before = store().vehicleEntries();
@@ -228,6 +275,10 @@ TEST_F(VehicleEditorWindowTest, FileMenuLoadsSavesAndReportsBadFiles)
     VehicleEditorWindow* w = openEditor();
     platform.answerOpen(home.write("Mini/bad.Dat", "[VersionV1]\r\nBad\r\n 99 \r\n").string());
     child<QAction>(w, "Ouvrir")->trigger();
+    // The open dialog is titled as the menu entry that opened it.
+    ASSERT_EQ(platform.requests().size(), 1u);
+    EXPECT_EQ(platform.requests()[0].title, child<QAction>(w, "Ouvrir")->text().toStdString());
+    EXPECT_EQ(platform.requests()[0].title, "Charger");
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::Critical);
     EXPECT_EQ(text(w, "txtNom"), "?");  // a failed load changes nothing
