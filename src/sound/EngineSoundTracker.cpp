@@ -438,6 +438,94 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     }
     correction[lastCycle] = correction[lastCycle > 0 ? lastCycle - 1 : 0];
     track.harmonics = usedMost;
+
+    // The sound reaches the microphone through the exhaust's and the body's
+    // resonances, which turn each harmonic's phase by an amount that depends
+    // on its frequency: as a harmonic sweeps through a resonance during the
+    // pull, its phase turns, and the crank would seem to speed up and slow
+    // down. That phase response is one function of frequency shared by every
+    // harmonic (the harmonics pass the same frequencies at different
+    // moments), while a true change of the crank's angle turns harmonic m by
+    // m times as much: so the response is measured from the residual phases
+    // of all harmonics together, binned by frequency, and taken out.
+    {
+        constexpr double kBinHz = 5.0;
+        const int bins = static_cast<int>(0.5 * low / kBinHz) + 2;
+        const std::size_t K = lastCycle;
+        std::vector<double> fcycOf(K + 1, 0.0);
+        for (std::size_t k = 1; k + 1 <= K; ++k)
+            fcycOf[k] = 1.0 / std::max(1e-6, cycleTime[k + 1] - cycleTime[k]);
+        // Residual phase of every harmonic against the refined crank, unwrapped along the cycles.
+        std::vector<std::vector<double>> residual(std::size_t(kMostHarmonics), std::vector<double>(K + 1, 0.0));
+        std::vector<std::vector<double>> weight(std::size_t(kMostHarmonics), std::vector<double>(K + 1, 0.0));
+        for (int h = 0; h < usedMost; ++h) {
+            const double m = double(F) * (h + 1);
+            double previous = 0;
+            bool started = false;
+            for (std::size_t k = 1; k + 1 <= K; ++k) {
+                if (m * fcycOf[k] > 0.45 * low || m * fcycOf[k] > 2000.0)
+                    continue;
+                const std::complex<double> v = z[k][std::size_t(h)] * std::polar(1.0, -kTwoPi * m * correction[k]);
+                double r = std::arg(v);
+                if (started)
+                    r += kTwoPi * std::round((previous - r) / kTwoPi);
+                previous = r;
+                started = true;
+                residual[std::size_t(h)][k] = r;
+                weight[std::size_t(h)][k] = std::norm(v) * m * m;
+            }
+        }
+        std::vector<double> offset(std::size_t(kMostHarmonics), 0.0), response(std::size_t(bins), 0.0);
+        const auto binOf = [&](double hz) { return std::min(bins - 1, static_cast<int>(hz / kBinHz)); };
+        for (int round = 0; round < 4; ++round) {
+            std::vector<double> sum(std::size_t(bins), 0.0), sumW(std::size_t(bins), 0.0);
+            for (int h = 0; h < usedMost; ++h)
+                for (std::size_t k = 1; k + 1 <= K; ++k) {
+                    const double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    const int b = binOf(double(F) * (h + 1) * fcycOf[k]);
+                    sum[std::size_t(b)] += w * (residual[std::size_t(h)][k] - offset[std::size_t(h)]);
+                    sumW[std::size_t(b)] += w;
+                }
+            for (int b = 0; b < bins; ++b)
+                response[std::size_t(b)] = sumW[std::size_t(b)] > 0 ? sum[std::size_t(b)] / sumW[std::size_t(b)] : 0.0;
+            for (int h = 0; h < usedMost; ++h) {
+                double a = 0, aw = 0;
+                for (std::size_t k = 1; k + 1 <= K; ++k) {
+                    const double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    a += w *
+                         (residual[std::size_t(h)][k] - response[std::size_t(binOf(double(F) * (h + 1) * fcycOf[k]))]);
+                    aw += w;
+                }
+                offset[std::size_t(h)] = aw > 0 ? a / aw : 0.0;
+            }
+        }
+        // The crank's own share of what is left, harmonic by harmonic, as
+        // before; the response between bin centres is read linearly.
+        const auto responseAt = [&](double hz) {
+            const double u = hz / kBinHz - 0.5;
+            const int b = std::clamp(static_cast<int>(std::floor(u)), 0, bins - 2);
+            const double f = std::clamp(u - b, 0.0, 1.0);
+            return response[std::size_t(b)] + f * (response[std::size_t(b + 1)] - response[std::size_t(b)]);
+        };
+        for (std::size_t k = 1; k + 1 <= K; ++k) {
+            double num = 0, den = 0;
+            for (int h = 0; h < usedMost; ++h) {
+                const double w = weight[std::size_t(h)][k];
+                if (w <= 0)
+                    continue;
+                const double m = double(F) * (h + 1);
+                const double left = residual[std::size_t(h)][k] - offset[std::size_t(h)] - responseAt(m * fcycOf[k]);
+                num += w * left / (kTwoPi * m);
+                den += w;
+            }
+            if (den > 0)
+                correction[k] += num / den;
+        }
+    }
     // Virtual sparks: where the refined phase crosses a whole cycle (and a
     // half cycle too for a two-stroke, whose cycle is one revolution).
     track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
