@@ -25,6 +25,7 @@ constexpr double kMoveCost = 0.01;   // per squared grid step
 constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
 constexpr int kMostHarmonics = 12;
 constexpr double kLostBelowDb = 3.0;          // harmonic contrast of a frame that is followed
+constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
 constexpr double kScoreQuantum = 1.0 / 40.0;  // stored scores: 0 ... 255 quanta from -2
 
 // Low-pass and keep every factor-th sample: a Blackman-windowed sinc at
@@ -216,12 +217,35 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         for (int c = 0; c < candidates; ++c) {
             const auto& on = onBins[std::size_t(c)];
             const auto& between = betweenBins[std::size_t(c)];
-            double a = 0, b = 0;
+            double a = 0, b = 0, even = 0, odd = 0, fourth = 0, rest = 0;
+            int evens = 0, fourths = 0;
             for (std::size_t h = 0; h < on.size(); ++h) {
-                a += at(on[h]);
+                const double v = at(on[h]);
+                a += v;
                 b += at(between[h]);
+                // Harmonic numbers are h + 1.
+                if ((h + 1) % 2 == 0) {
+                    even += v;
+                    ++evens;
+                } else {
+                    odd += v;
+                }
+                if ((h + 1) % 4 == 0) {
+                    fourth += v;
+                    ++fourths;
+                } else {
+                    rest += v;
+                }
             }
-            double s = (a - b) / double(on.size());
+            const auto count = static_cast<int>(on.size());
+            double s = (a - b) / count;
+            // Half or a quarter of the firing order, heard through a weak
+            // cylinder, has every second or fourth harmonic far above the
+            // others: that pattern costs twice its size.
+            if (evens > 0 && count - evens > 0)
+                s -= 2.0 * std::max(0.0, even / evens - odd / (count - evens));
+            if (fourths > 0 && count - fourths > 0)
+                s -= 2.0 * std::max(0.0, fourth / fourths - rest / (count - fourths));
             frameScore[std::size_t(c)] = s;
             scores[f * std::size_t(candidates) + std::size_t(c)] =
                 static_cast<std::uint8_t>(std::clamp(std::lround((s + 2.0) / kScoreQuantum), 0L, 255L));
@@ -281,7 +305,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     }
     std::vector<float> sortedConf(conf);
     std::nth_element(sortedConf.begin(), sortedConf.begin() + std::ptrdiff_t(frames / 2), sortedConf.end());
-    if (sortedConf[frames / 2] < kLostBelowDb)
+    if (sortedConf[frames / 2] < kNoEngineDb)
         return Failure{"no engine firing is heard in the recording (harmonic contrast " +
                        formatPattern(sortedConf[frames / 2], Pattern::OneDecimal) +
                        " dB): check that it holds the engine, and the cylinders and strokes"};
@@ -317,9 +341,18 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             ++f;
             continue;
         }
-        std::size_t g = f;
-        while (g + 1 < frames && slope[g + 1] > 0.02 * smooth[g + 1])
-            ++g;
+        // A climb may falter for a moment (a gust, a bump): pauses under
+        // half a second do not end it.
+        const auto pause = std::size_t(std::lround(0.5 / track.frameSeconds));
+        std::size_t g = f, quiet = 0;
+        for (std::size_t h = f + 1; h < frames && quiet <= pause; ++h) {
+            if (slope[h] > 0.02 * smooth[h]) {
+                g = h;
+                quiet = 0;
+            } else {
+                ++quiet;
+            }
+        }
         const double gain = smooth[g] - smooth[f];
         if (gain > bestGain) {
             bestGain = gain;
@@ -340,26 +373,31 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     while (start < bestEnd && slope[start] < 0.4 * pace)
         ++start;
     // Part throttle may creep up before the pull: the throttle opening is
-    // where the climb's pace steps up most, when it steps up by a third of
-    // the pull's pace or more.
+    // where the climb's pace steps up, the latest of the steps that come
+    // near the largest (at least a third of the pull's pace).
     {
         const auto w = std::size_t(std::lround(0.25 / track.frameSeconds));
-        double bestJump = 0.3 * pace;
-        std::size_t opening = 0;
-        const std::size_t first = bestStart >= w ? bestStart - w : 0;
-        for (std::size_t f = std::max(first, w); f + w < frames && f < bestStart + (bestEnd - bestStart) / 2; ++f) {
-            const double jump = slope[f + w] - slope[f - w];
-            if (jump > bestJump) {
-                bestJump = jump;
-                opening = f;
+        const std::size_t first = std::max(bestStart >= w ? bestStart - w : 0, w);
+        const std::size_t last = std::min(frames - w - 1, bestStart + (bestEnd - bestStart) / 2);
+        const auto jump = [&](std::size_t f) { return slope[f + w] - slope[f - w]; };
+        double largest = 0;
+        for (std::size_t f = first; f < last; ++f)
+            largest = std::max(largest, jump(f));
+        if (largest > 0.3 * pace) {
+            for (std::size_t f = last; f-- > first + 1;) {
+                if (jump(f) >= 0.6 * largest && jump(f) >= jump(f - 1) && jump(f) >= jump(f + 1)) {
+                    start = f;
+                    break;
+                }
             }
         }
-        if (opening > 0)
-            start = opening;
     }
+    // The end: the highest speed of the climb, or just after it.
     std::size_t end = bestEnd;
-    while (end + 1 < frames && smooth[end + 1] >= smooth[end])
-        ++end;
+    const std::size_t reach = std::min(frames, bestEnd + std::size_t(std::lround(0.5 / track.frameSeconds)));
+    for (std::size_t f = bestStart; f < reach; ++f)
+        if (smooth[f] > smooth[end])
+            end = f;
     const auto frameTime = [&](std::size_t f) { return track.firstFrame + double(f) * track.frameSeconds; };
     // The throttle's opening and closing are corners the engine speed turns
     // within a few tens of milliseconds: leave them out.
@@ -475,7 +513,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 weight[std::size_t(h)][k] = std::norm(v) * m * m;
             }
         }
-        std::vector<double> offset(std::size_t(kMostHarmonics), 0.0), response(std::size_t(bins), 0.0);
+        std::vector<double> offset(static_cast<std::size_t>(kMostHarmonics), 0.0),
+            response(static_cast<std::size_t>(bins), 0.0);
         const auto binOf = [&](double hz) { return std::min(bins - 1, static_cast<int>(hz / kBinHz)); };
         for (int round = 0; round < 4; ++round) {
             std::vector<double> sum(std::size_t(bins), 0.0), sumW(std::size_t(bins), 0.0);
@@ -511,19 +550,34 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const double f = std::clamp(u - b, 0.0, 1.0);
             return response[std::size_t(b)] + f * (response[std::size_t(b + 1)] - response[std::size_t(b)]);
         };
+        // A harmonic that disagrees with the others (a voice or a whine
+        // crossing it) loses its weight: a few rounds of reweighting, a
+        // harmonic 0,05 cycle of its own off the consensus counting half.
+        std::vector<double> left(static_cast<std::size_t>(kMostHarmonics));
         for (std::size_t k = 1; k + 1 <= K; ++k) {
-            double num = 0, den = 0;
-            for (int h = 0; h < usedMost; ++h) {
-                const double w = weight[std::size_t(h)][k];
-                if (w <= 0)
-                    continue;
-                const double m = double(F) * (h + 1);
-                const double left = residual[std::size_t(h)][k] - offset[std::size_t(h)] - responseAt(m * fcycOf[k]);
-                num += w * left / (kTwoPi * m);
-                den += w;
+            double estimate = 0;
+            for (int round = 0; round < 4; ++round) {
+                double num = 0, den = 0;
+                for (int h = 0; h < usedMost; ++h) {
+                    double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    const double m = double(F) * (h + 1);
+                    left[std::size_t(h)] =
+                        (residual[std::size_t(h)][k] - offset[std::size_t(h)] - responseAt(m * fcycOf[k])) /
+                        (kTwoPi * m);
+                    if (round > 0) {
+                        const double off = m * (left[std::size_t(h)] - estimate) / 0.05;
+                        w /= 1.0 + off * off;
+                    }
+                    num += w * left[std::size_t(h)];
+                    den += w;
+                }
+                if (den <= 0)
+                    break;
+                estimate = num / den;
             }
-            if (den > 0)
-                correction[k] += num / den;
+            correction[k] += estimate;
         }
     }
     // Virtual sparks: where the refined phase crosses a whole cycle (and a

@@ -138,7 +138,7 @@ Result<EngineSoundRecording> synthesizeEngineSound(const Varia& store, const Eng
     constexpr double kOverrun = 1200.0, kOverrunRise = 0.15;
     const auto rpmAt = [&](double t) {
         if (t < lead)
-            return settings.startRpm * (0.95 + 0.05 * smoothStep(t / std::max(lead, 1e-9)));
+            return settings.startRpm * (0.97 + 0.03 * smoothStep(t / std::max(lead, 1e-9)));
         if (t < lead + pull) {
             const double u = t - lead;
             const auto j = std::min<std::size_t>(static_cast<std::size_t>(u * 100.0), samples.size() - 2);
