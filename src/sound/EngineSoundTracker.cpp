@@ -217,35 +217,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         for (int c = 0; c < candidates; ++c) {
             const auto& on = onBins[std::size_t(c)];
             const auto& between = betweenBins[std::size_t(c)];
-            double a = 0, b = 0, even = 0, odd = 0, fourth = 0, rest = 0;
-            int evens = 0, fourths = 0;
+            double a = 0, b = 0;
             for (std::size_t h = 0; h < on.size(); ++h) {
-                const double v = at(on[h]);
-                a += v;
+                a += at(on[h]);
                 b += at(between[h]);
-                // Harmonic numbers are h + 1.
-                if ((h + 1) % 2 == 0) {
-                    even += v;
-                    ++evens;
-                } else {
-                    odd += v;
-                }
-                if ((h + 1) % 4 == 0) {
-                    fourth += v;
-                    ++fourths;
-                } else {
-                    rest += v;
-                }
             }
-            const auto count = static_cast<int>(on.size());
-            double s = (a - b) / count;
-            // Half or a quarter of the firing order, heard through a weak
-            // cylinder, has every second or fourth harmonic far above the
-            // others: that pattern costs twice its size.
-            if (evens > 0 && count - evens > 0)
-                s -= 2.0 * std::max(0.0, even / evens - odd / (count - evens));
-            if (fourths > 0 && count - fourths > 0)
-                s -= 2.0 * std::max(0.0, fourth / fourths - rest / (count - fourths));
+            const double s = (a - b) / double(on.size());
             frameScore[std::size_t(c)] = s;
             scores[f * std::size_t(candidates) + std::size_t(c)] =
                 static_cast<std::uint8_t>(std::clamp(std::lround((s + 2.0) / kScoreQuantum), 0L, 255L));
