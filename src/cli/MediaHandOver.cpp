@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/MediaProgram.h"
 #include "cli/RecordingInput.h"
+#include "cli/SoundSource.h"
 
 namespace vornax::cli {
 namespace {
@@ -29,6 +30,11 @@ void addPlotCommand(CLI::App& app) { addHandedOverCommand(app, "plot", kPlotSumm
 AnyRecording importedRecording(const std::string& input, const std::string&)
 {
     handOverToMedia("converting " + std::filesystem::path(input).filename().string());
+}
+
+void runSoundTracking(const SoundRpmOptions&, const std::string&, const std::string&, const std::string&, bool)
+{
+    handOverToMedia("the engine's sound");
 }
 
 }  // namespace vornax::cli

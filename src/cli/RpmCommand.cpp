@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/RecordingInput.h"
 #include "cli/RpmMethod.h"
+#include "cli/SoundSource.h"
 #include "common/NumberText.h"
 #include "signal/CurveFile.h"
 #include "signal/CurveNotes.h"
@@ -24,6 +25,7 @@ struct RpmOptions {
     std::string polarity, channel = "auto";
     bool lowPolarity = false, smooth = false, noAverage = false, noBezier = false, json = false;
     std::string level = "1", bezierSkip = "10", method = "standard";
+    SoundRpmOptions sound;
 };
 
 int wholeOption(const std::string& text, const std::string& option, int lowest, int highest)
@@ -68,6 +70,8 @@ DetectionSettings detectionSettings(const RpmOptions& o)
 
 void runRpm(const RpmOptions& o)
 {
+    if (runSoundRpm(o.sound, o.input, o.output, o.method, o.json))
+        return;
     const DetectionSettings settings = detectionSettings(o);
     const bool usePrecise = preciseMethod(o.method);
     SmoothingSettings smoothing;
@@ -162,6 +166,7 @@ void addRpmCommand(CLI::App& app)
                     "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
                     "every spark, one row every 10 ms");
     cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
+    addSoundRpmOptions(cmd, o->sound);
     cmd->callback([o] { runRpm(*o); });
 }
 

@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "shell/Varia.h"
+#include "synth/EngineSound.h"
 #include "synth/SyntheticRun.h"
 #include "vehicle/HeadlessCommit.h"
 
@@ -25,7 +26,60 @@ struct SynthArguments {
     int gear = 3;
     unsigned seed = 1;
     int dropSparks = 0, strayPulses = 0;
+    // The engine's sound instead of the ignition (--sound).
+    bool sound = false, agc = false;
+    std::string position = "cabin", weakCylinder = "1", voice = "0", highPass = "80", clip = "0", lead = "1.5",
+                lift = "1", roadNoise = "1", speedTruth;
+    int cylinders = 4, rate = 48000;
 };
+
+void runSoundSynth(const SynthArguments& args, SynthSettings& base)
+{
+    EngineSoundSettings s;
+    s.engine = base.engine;
+    s.gear = base.gear;
+    s.startRpm = base.startRpm;
+    s.endRpm = base.endRpm;
+    s.seed = base.seed;
+    s.cylinders = args.cylinders;
+    if (args.position == "cabin")
+        s.position = MicPosition::Cabin;
+    else if (args.position == "bay")
+        s.position = MicPosition::EngineBay;
+    else if (args.position == "exhaust")
+        s.position = MicPosition::Exhaust;
+    else
+        throw UsageError("--position: \"" + args.position + "\" must be cabin, bay or exhaust");
+    s.weakCylinder = numberOption(args.weakCylinder, "--weak-cylinder");
+    s.voice = numberOption(args.voice, "--voice");
+    s.highPassHz = numberOption(args.highPass, "--highpass");
+    s.clip = numberOption(args.clip, "--clip");
+    s.leadSeconds = numberOption(args.lead, "--lead");
+    s.liftSeconds = numberOption(args.lift, "--lift");
+    s.noise = numberOption(args.roadNoise, "--road-noise");
+    s.automaticGain = args.agc;
+    s.sampleRate = args.rate;
+    const auto recording = synthesizeEngineSound(store(), s);
+    if (!recording)
+        throw BadInput(recording.error());
+    if (const Status saved = writeFileAtomically(args.output, recording->wav); !saved)
+        throw BadInput(saved.error());
+    if (!args.truth.empty()) {
+        const Status saved = writeTruthFile(args.truth, *recording->engine, s.startRpm, s.endRpm, store());
+        if (!saved)
+            throw BadInput(saved.error());
+    }
+    if (!args.speedTruth.empty()) {
+        if (const Status saved = writeFileAtomically(args.speedTruth, speedTruthBytes(recording->speed)); !saved)
+            throw BadInput(saved.error());
+    }
+    std::cout << args.output << ": engine sound of the " << recording->engine->description() << ", gear " << s.gear
+              << ", " << formatPattern(s.startRpm, Pattern::Whole) << " to " << formatPattern(s.endRpm, Pattern::Whole)
+              << " rpm from " << formatPattern(recording->pullStart, Pattern::TwoDecimals) << " to "
+              << formatPattern(recording->pullEnd, Pattern::TwoDecimals) << " s of "
+              << formatPattern(recording->seconds, Pattern::OneDecimal) << " s, " << recording->firingTimes.size()
+              << " firings\n";
+}
 
 void runSynth(const SynthArguments& args)
 {
@@ -52,6 +106,9 @@ void runSynth(const SynthArguments& args)
         throw UsageError("--drop-sparks and --stray-pulses: not negative");
     settings.droppedSparks = args.dropSparks;
     settings.strayPulses = args.strayPulses;
+    for (const std::string& other : {args.truth, args.speedTruth})
+        if (!other.empty())
+            refuseOverwritingInput(other, {args.output});
     if (!args.vehicle.empty())
         refuseOverwritingInput(args.output, {args.vehicle});
     if (!args.truth.empty()) {
@@ -67,6 +124,10 @@ void runSynth(const SynthArguments& args)
     if (const Status committed = commitVehicleHeadless(store(), options); !committed)
         throw BadInput(committed.error());
 
+    if (args.sound) {
+        runSoundSynth(args, settings);
+        return;
+    }
     const auto recording = synthesize(store(), settings);
     if (!recording)
         throw BadInput(recording.error());
@@ -109,6 +170,23 @@ void addSynthCommand(CLI::App& app)
     cmd->add_option("--stray-pulses", a->strayPulses, "add this many stray pulses at random times (default 0)");
     cmd->add_option("--truth", a->truth, "also write the engine's true torque and power curve (power curve file)");
     cmd->add_option("--lang", a->lang, "language file for the truth's units; default: the active language file");
+    cmd->add_flag("--sound", a->sound,
+                  "write the engine's sound (16-bit mono) instead of the ignition: part throttle, the pull, the lift");
+    cmd->add_option("--cylinders", a->cylinders, "with --sound: cylinders of the four-stroke engine (default 4)");
+    cmd->add_option("--position", a->position, "with --sound: microphone in the cabin (default), bay or exhaust");
+    cmd->add_option("--weak-cylinder", a->weakCylinder,
+                    "with --sound: strength of one weak cylinder, 0 to 1 (default 1)");
+    cmd->add_option("--voice", a->voice, "with --sound: a passenger talking, level against the engine (default 0)");
+    cmd->add_option("--highpass", a->highPass,
+                    "with --sound: the microphone's high-pass in Hz, 0 for none (default 80)");
+    cmd->add_flag("--agc", a->agc, "with --sound: a slow automatic gain");
+    cmd->add_option("--clip", a->clip, "with --sound: drive the peak to this many times full scale (default 0: none)");
+    cmd->add_option("--lead", a->lead, "with --sound: seconds of part throttle before the pull (default 1.5)");
+    cmd->add_option("--lift", a->lift, "with --sound: seconds after the throttle closes (default 1)");
+    cmd->add_option("--road-noise", a->roadNoise, "with --sound: road and wind noise, times the usual (default 1)");
+    cmd->add_option("--rate", a->rate, "with --sound: sample rate in Hz (default 48000)");
+    cmd->add_option("--speed-truth", a->speedTruth,
+                    "with --sound: also write the true engine speed, time;rpm every 10 ms");
     cmd->callback([a] { runSynth(*a); });
 }
 

@@ -1,0 +1,32 @@
+// The engine's sound as the source of `vornax rpm` (--source sound): the
+// options of the engine, and the run from recording to curve file.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+namespace vornax::cli {
+
+struct SoundRpmOptions {
+    std::string source = "ignition";
+    std::string cylinders = "4", strokes = "4", rpmRange = "800:8000";
+};
+
+void addSoundRpmOptions(CLI::App* rpm, SoundRpmOptions& options);
+
+// Nothing done (false) for the ignition source. For the sound: tracks the
+// firing, writes the curve (the precise curve unless `method` is
+// "standard") and reports; BadInput, with nothing written, for a recording
+// whose firing can't be followed through the pull or whose speed suggests
+// the wrong order.
+bool runSoundRpm(const SoundRpmOptions& options, const std::string& input, const std::string& output,
+                 const std::string& method, bool json);
+
+// The sound source's work, once the source is known to be the sound: in the
+// media program the tracking; `vornax` hands the whole command over to the
+// media program here, before anything is read or written.
+void runSoundTracking(const SoundRpmOptions& options, const std::string& input, const std::string& output,
+                      const std::string& method, bool json);
+
+}  // namespace vornax::cli

@@ -1,0 +1,627 @@
+#include "sound/EngineSoundTracker.h"
+
+#include "common/NumberText.h"
+
+extern "C" {
+#include <libavutil/tx.h>
+}
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <memory>
+#include <numbers>
+#include <numeric>
+
+namespace vornax {
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr double kGridStep = 0.005;  // relative spacing of the candidate speeds
+constexpr int kLargestMove = 4;      // grid steps a frame may move: 2 % in 10 ms
+constexpr double kMoveCost = 0.01;   // per squared grid step
+constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
+constexpr int kMostHarmonics = 12;
+constexpr double kLostBelowDb = 3.0;          // harmonic contrast of a frame that is followed
+constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
+constexpr double kScoreQuantum = 1.0 / 40.0;  // stored scores: 0 ... 255 quanta from -2
+
+// Low-pass and keep every factor-th sample: a Blackman-windowed sinc at
+// 0,45 of the new rate, only the kept outputs computed.
+std::vector<float> decimate(std::span<const float> in, int factor)
+{
+    if (factor == 1)
+        return {in.begin(), in.end()};
+    const int half = 6 * factor;
+    std::vector<float> taps(std::size_t(2 * half + 1));
+    const double cutoff = 0.45 / factor;  // of the input rate
+    double sum = 0;
+    for (int k = -half; k <= half; ++k) {
+        const double x = kTwoPi * cutoff * k;
+        const double sinc = k == 0 ? 1.0 : std::sin(x) / x;
+        const double w = 0.42 + 0.5 * std::cos(std::numbers::pi * k / (half + 1)) +
+                         0.08 * std::cos(2 * std::numbers::pi * k / (half + 1));
+        taps[std::size_t(k + half)] = static_cast<float>(sinc * w);
+        sum += sinc * w;
+    }
+    for (float& t : taps)
+        t = static_cast<float>(t / sum);
+    const std::size_t count = in.size() / std::size_t(factor);
+    std::vector<float> out(count);
+    const auto n = static_cast<std::ptrdiff_t>(in.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::ptrdiff_t centre = std::ptrdiff_t(i) * factor;
+        float acc = 0;
+        if (centre - half >= 0 && centre + half < n) {
+            const float* x = in.data() + centre - half;
+            for (std::size_t k = 0; k < taps.size(); ++k)
+                acc += taps[k] * x[k];
+        } else {
+            for (int k = -half; k <= half; ++k) {
+                const std::ptrdiff_t j = centre + k;
+                if (j >= 0 && j < n)
+                    acc += taps[std::size_t(k + half)] * in[std::size_t(j)];
+            }
+        }
+        out[i] = acc;
+    }
+    return out;
+}
+
+struct TxDeleter {
+    void operator()(AVTXContext* c) const { av_tx_uninit(&c); }
+};
+
+// The real-input transform of one frame, its power per bin.
+class PowerSpectrum {
+public:
+    explicit PowerSpectrum(int size) : size_(size), in_(std::size_t(size)), out_(std::size_t(size / 2 + 1))
+    {
+        AVTXContext* context = nullptr;
+        const float scale = 1.0f;
+        if (av_tx_init(&context, &fn_, AV_TX_FLOAT_RDFT, 0, size, &scale, AV_TX_UNALIGNED) < 0 || !context)
+            return;
+        context_.reset(context);
+    }
+    bool ready() const { return context_ != nullptr; }
+    std::vector<float>& input() { return in_; }
+    void powers(std::vector<float>& p)
+    {
+        fn_(context_.get(), out_.data(), in_.data(), sizeof(float));
+        p.resize(out_.size());
+        for (std::size_t k = 0; k < out_.size(); ++k)
+            p[k] = out_[k].re * out_[k].re + out_[k].im * out_[k].im;
+    }
+
+private:
+    int size_;
+    std::vector<float> in_;
+    std::vector<AVComplexFloat> out_;
+    std::unique_ptr<AVTXContext, TxDeleter> context_;
+    av_tx_fn fn_ = nullptr;
+};
+
+double moveCost(int steps) { return kMoveCost * steps * steps; }
+
+std::string secondsText(double s) { return formatPattern(s, Pattern::OneDecimal); }
+
+}  // namespace
+
+std::string lostStretchText(const SoundStretch& stretch)
+{
+    return "the firing can't be followed from " + secondsText(stretch.start) + " s to " + secondsText(stretch.end) +
+           " s";
+}
+
+Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings)
+{
+    if (!(rate >= 4000))
+        return Failure{"the recording's rate is under 4 000 Hz: too low to hear the engine's harmonics"};
+    if (settings.cylinders < 1 || settings.cylinders > 16 || (settings.strokes != 2 && settings.strokes != 4))
+        return Failure{"the engine must have 1 to 16 cylinders and 2 or 4 strokes"};
+    if (!(settings.minRpm >= 100) || !(settings.maxRpm <= 30000) || !(settings.maxRpm >= settings.minRpm * 1.5))
+        return Failure{"the engine-speed range must lie within 100 to 30 000 rpm, its top at least 1,5 times its foot"};
+    if (samples.size() < std::size_t(3.0 * rate))
+        return Failure{"the recording lasts under 3 s: too short for a pull"};
+    double energy = 0;
+    for (const float x : samples)
+        energy += double(x) * x;
+    if (!(energy / double(samples.size()) > 1e-9))
+        return Failure{"the recording is silent"};
+
+    SoundTrack track;
+    track.firingsPerRev = settings.cylinders * 2.0 / settings.strokes;
+    const double revsPerCycle = settings.strokes / 2.0;
+    // Everything the tracking needs lies under 2,5 kHz.
+    const int factor = std::max(1, static_cast<int>(rate / 5000.0));
+    const double low = rate / factor;
+    const std::vector<float> y = decimate(samples, factor);
+
+    const int window = std::max(64, static_cast<int>(std::lround(0.186 * low)));
+    int fftSize = 1;
+    while (fftSize < 4 * window)
+        fftSize *= 2;
+    const double binHz = low / fftSize;
+    const long totalSeconds = std::lround(double(samples.size()) / rate);
+    track.frameSeconds = totalSeconds > 600 ? 0.02 : 0.01;
+    const int hop = std::max(1, static_cast<int>(std::lround(track.frameSeconds * low)));
+    track.frameSeconds = hop / low;
+    track.firstFrame = 0.5 * window / low;
+    const std::size_t frames = y.size() >= std::size_t(window) ? (y.size() - window) / hop + 1 : 0;
+    if (frames < 3)
+        return Failure{"the recording lasts under 3 s: too short for a pull"};
+
+    // Candidate engine speeds and, for each, the bins of its harmonics and of
+    // the points half way between them (fractional, for interpolation).
+    const int candidates =
+        static_cast<int>(std::floor(std::log(settings.maxRpm / settings.minRpm) / std::log1p(kGridStep))) + 1;
+    std::vector<double> rpmOf(static_cast<std::size_t>(candidates));
+    for (int c = 0; c < candidates; ++c)
+        rpmOf[std::size_t(c)] = settings.minRpm * std::pow(1 + kGridStep, c);
+    const double highest = std::min(kHighestHz, 0.45 * low);
+    std::vector<std::vector<float>> onBins(static_cast<std::size_t>(candidates)),
+        betweenBins(static_cast<std::size_t>(candidates));
+    for (int c = 0; c < candidates; ++c) {
+        const double firing = rpmOf[std::size_t(c)] / 60.0 * track.firingsPerRev;
+        for (int h = 1; h <= kMostHarmonics && h * firing <= highest; ++h) {
+            onBins[std::size_t(c)].push_back(static_cast<float>(h * firing / binHz));
+            betweenBins[std::size_t(c)].push_back(static_cast<float>((h - 0.5) * firing / binHz));
+        }
+        if (onBins[std::size_t(c)].empty())
+            return Failure{"the top of the engine-speed range fires above " + formatPattern(highest, Pattern::Whole) +
+                           " Hz: lower it, or check the cylinders and strokes"};
+    }
+
+    PowerSpectrum spectrum(fftSize);
+    if (!spectrum.ready())
+        return Failure{"the Fourier transform could not be set up"};
+    std::vector<float> hann(static_cast<std::size_t>(window));
+    for (int k = 0; k < window; ++k)
+        hann[std::size_t(k)] = static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * (k + 0.5) / window));
+
+    // Forward pass of the Viterbi path, one frame at a time; each frame keeps
+    // its scores (quantised to a byte) and the move that led to each candidate.
+    std::vector<std::uint8_t> scores(frames * std::size_t(candidates));
+    std::vector<std::int8_t> moves(frames * std::size_t(candidates));
+    std::vector<double> total(std::size_t(candidates), 0.0), next(static_cast<std::size_t>(candidates));
+    std::vector<float> power, logPower, sorted;
+    std::vector<double> frameScore(static_cast<std::size_t>(candidates));
+    const auto lowBin = static_cast<std::size_t>(20.0 / binHz);
+    const auto highBin = std::min(static_cast<std::size_t>(highest / binHz) + 2, std::size_t(fftSize / 2));
+    for (std::size_t f = 0; f < frames; ++f) {
+        std::vector<float>& in = spectrum.input();
+        const float* x = y.data() + f * hop;
+        for (int k = 0; k < window; ++k)
+            in[std::size_t(k)] = x[k] * hann[std::size_t(k)];
+        std::fill(in.begin() + window, in.end(), 0.0f);
+        spectrum.powers(power);
+        // The frame's noise level: a low quantile of the band's powers (the
+        // harmonics of a slow engine cover most of the band).
+        sorted.assign(power.begin() + std::ptrdiff_t(lowBin), power.begin() + std::ptrdiff_t(highBin));
+        const auto q = sorted.begin() + std::ptrdiff_t(sorted.size() * 3 / 10);
+        std::nth_element(sorted.begin(), q, sorted.end());
+        const float floor = std::max(*q, 1e-20f);
+        logPower.resize(power.size());
+        for (std::size_t k = 0; k < power.size(); ++k)
+            logPower[k] = std::log1p(power[k] / floor);
+        const auto at = [&](float bin) {
+            const auto k = static_cast<std::size_t>(bin);
+            const float u = bin - float(k);
+            return logPower[k] + u * (logPower[k + 1] - logPower[k]);
+        };
+        const double frameTime = track.firstFrame + double(f) * track.frameSeconds;
+        const bool anchored =
+            settings.anchorTime >= 0 && std::abs(frameTime - settings.anchorTime) < 0.5 * track.frameSeconds + 1e-9;
+        for (int c = 0; c < candidates; ++c) {
+            const auto& on = onBins[std::size_t(c)];
+            const auto& between = betweenBins[std::size_t(c)];
+            double a = 0, b = 0;
+            for (std::size_t h = 0; h < on.size(); ++h) {
+                a += at(on[h]);
+                b += at(between[h]);
+            }
+            const double s = (a - b) / double(on.size());
+            frameScore[std::size_t(c)] = s;
+            scores[f * std::size_t(candidates) + std::size_t(c)] =
+                static_cast<std::uint8_t>(std::clamp(std::lround((s + 2.0) / kScoreQuantum), 0L, 255L));
+            if (anchored && std::abs(std::log(rpmOf[std::size_t(c)] / settings.anchorRpm)) > 0.03)
+                frameScore[std::size_t(c)] = -1e9;
+        }
+        for (int c = 0; c < candidates; ++c) {
+            double best = -1e300;
+            int bestMove = 0;
+            if (f > 0) {
+                for (int m = -kLargestMove; m <= kLargestMove; ++m) {
+                    const int from = c - m;
+                    if (from < 0 || from >= candidates)
+                        continue;
+                    const double v = total[std::size_t(from)] - moveCost(m);
+                    if (v > best) {
+                        best = v;
+                        bestMove = m;
+                    }
+                }
+            } else {
+                best = 0;
+            }
+            next[std::size_t(c)] = best + frameScore[std::size_t(c)];
+            moves[f * std::size_t(candidates) + std::size_t(c)] = static_cast<std::int8_t>(bestMove);
+        }
+        std::swap(total, next);
+    }
+    // Back along the best path.
+    std::vector<int> path(frames);
+    path.back() = static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
+    for (std::size_t f = frames - 1; f > 0; --f)
+        path[f - 1] = path[f] - moves[f * std::size_t(candidates) + std::size_t(path[f])];
+    track.rpm.resize(frames);
+    track.confidenceDb.resize(frames);
+    const double toDb = 10.0 / std::log(10.0);
+    for (std::size_t f = 0; f < frames; ++f) {
+        track.rpm[f] = static_cast<float>(rpmOf[std::size_t(path[f])]);
+        const double s = scores[f * std::size_t(candidates) + std::size_t(path[f])] * kScoreQuantum - 2.0;
+        track.confidenceDb[f] = static_cast<float>(s * toDb);
+    }
+    scores = {};
+    moves = {};
+
+    // The confidence, smoothed over 0,2 s, decides what is followed.
+    const auto span = static_cast<std::ptrdiff_t>(std::lround(0.1 / track.frameSeconds));
+    std::vector<float> conf(frames);
+    {
+        std::vector<double> sum(frames + 1, 0.0);
+        for (std::size_t f = 0; f < frames; ++f)
+            sum[f + 1] = sum[f] + track.confidenceDb[f];
+        for (std::size_t f = 0; f < frames; ++f) {
+            const std::size_t a = std::size_t(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(f) - span));
+            const std::size_t b = std::min(frames, f + std::size_t(span) + 1);
+            conf[f] = static_cast<float>((sum[b] - sum[a]) / double(b - a));
+        }
+    }
+    std::vector<float> sortedConf(conf);
+    std::nth_element(sortedConf.begin(), sortedConf.begin() + std::ptrdiff_t(frames / 2), sortedConf.end());
+    if (sortedConf[frames / 2] < kNoEngineDb)
+        return Failure{"no engine firing is heard in the recording (harmonic contrast " +
+                       formatPattern(sortedConf[frames / 2], Pattern::OneDecimal) +
+                       " dB): check that it holds the engine, and the cylinders and strokes"};
+
+    // The pull: the highest speed reached on the way up, back to where the
+    // speed began to climb at the pull's own pace.
+    std::vector<double> smooth(frames);
+    {
+        std::vector<double> sum(frames + 1, 0.0);
+        for (std::size_t f = 0; f < frames; ++f)
+            sum[f + 1] = sum[f] + (conf[f] >= kLostBelowDb ? track.rpm[f] : 0.0);
+        std::vector<int> followed(frames + 1, 0);
+        for (std::size_t f = 0; f < frames; ++f)
+            followed[f + 1] = followed[f] + (conf[f] >= kLostBelowDb ? 1 : 0);
+        const auto half = std::ptrdiff_t(std::lround(0.15 / track.frameSeconds));
+        for (std::size_t f = 0; f < frames; ++f) {
+            const std::size_t a = std::size_t(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(f) - half));
+            const std::size_t b = std::min(frames, f + std::size_t(half) + 1);
+            const int n = followed[b] - followed[a];
+            smooth[f] = n > 0 ? (sum[b] - sum[a]) / n : track.rpm[f];
+        }
+    }
+    const auto slopeStep = std::size_t(std::lround(0.2 / track.frameSeconds));
+    std::vector<double> slope(frames, 0.0);  // rpm/s
+    for (std::size_t f = slopeStep; f + slopeStep < frames; ++f)
+        slope[f] = (smooth[f + slopeStep] - smooth[f - slopeStep]) / (2.0 * slopeStep * track.frameSeconds);
+    // Every climbing stretch (slope over 2 % of the speed a second), the one
+    // that gains the most speed.
+    std::size_t bestStart = 0, bestEnd = 0;
+    double bestGain = 0;
+    for (std::size_t f = 0; f < frames;) {
+        if (!(slope[f] > 0.02 * smooth[f])) {
+            ++f;
+            continue;
+        }
+        // A climb may falter for a moment (a gust, a bump): pauses under
+        // half a second do not end it.
+        const auto pause = std::size_t(std::lround(0.5 / track.frameSeconds));
+        std::size_t g = f, quiet = 0;
+        for (std::size_t h = f + 1; h < frames && quiet <= pause; ++h) {
+            if (slope[h] > 0.02 * smooth[h]) {
+                g = h;
+                quiet = 0;
+            } else {
+                ++quiet;
+            }
+        }
+        const double gain = smooth[g] - smooth[f];
+        if (gain > bestGain) {
+            bestGain = gain;
+            bestStart = f;
+            bestEnd = g;
+        }
+        f = g + 1;
+    }
+    if (bestEnd <= bestStart)
+        return Failure{"no pull is heard in the recording: the engine speed never climbs for long"};
+    // Its own pace: the median slope of its middle half; the start is where
+    // the slope last stood under 40 % of it, the end the highest speed.
+    std::vector<double> middle(slope.begin() + std::ptrdiff_t(bestStart + (bestEnd - bestStart) / 4),
+                               slope.begin() + std::ptrdiff_t(bestEnd - (bestEnd - bestStart) / 4 + 1));
+    std::nth_element(middle.begin(), middle.begin() + std::ptrdiff_t(middle.size() / 2), middle.end());
+    const double pace = middle[middle.size() / 2];
+    std::size_t start = bestStart;
+    while (start < bestEnd && slope[start] < 0.4 * pace)
+        ++start;
+    // Part throttle may creep up before the pull: the throttle opening is
+    // where the climb's pace steps up, the latest of the steps that come
+    // near the largest (at least a third of the pull's pace).
+    {
+        const auto w = std::size_t(std::lround(0.25 / track.frameSeconds));
+        const std::size_t first = std::max(bestStart >= w ? bestStart - w : 0, w);
+        const std::size_t last = std::min(frames - w - 1, bestStart + (bestEnd - bestStart) / 2);
+        const auto jump = [&](std::size_t f) { return slope[f + w] - slope[f - w]; };
+        double largest = 0;
+        for (std::size_t f = first; f < last; ++f)
+            largest = std::max(largest, jump(f));
+        if (largest > 0.3 * pace) {
+            for (std::size_t f = last; f-- > first + 1;) {
+                if (jump(f) >= 0.6 * largest && jump(f) >= jump(f - 1) && jump(f) >= jump(f + 1)) {
+                    start = f;
+                    break;
+                }
+            }
+        }
+    }
+    // The end: the highest speed of the climb, or just after it.
+    std::size_t end = bestEnd;
+    const std::size_t reach = std::min(frames, bestEnd + std::size_t(std::lround(0.5 / track.frameSeconds)));
+    for (std::size_t f = bestStart; f < reach; ++f)
+        if (smooth[f] > smooth[end])
+            end = f;
+    const auto frameTime = [&](std::size_t f) { return track.firstFrame + double(f) * track.frameSeconds; };
+    // The throttle's opening and closing are corners the engine speed turns
+    // within a few tens of milliseconds: leave them out.
+    track.pullStart = frameTime(start) + 0.05;
+    track.pullEnd = frameTime(end) - 0.25;
+    if (track.pullEnd - track.pullStart < 3.0)
+        return Failure{"the pull lasts " +
+                       formatPattern(std::max(0.0, track.pullEnd - track.pullStart), Pattern::OneDecimal) +
+                       " s, under the 3 s a curve needs"};
+
+    // Refinement: the reference cycle phase from the path, linear between
+    // frame centres, then the firing harmonics demodulated cycle by cycle.
+    const double cycleFactor = 1.0 / 60.0 / revsPerCycle;  // cycles per second per rpm
+    const int F = settings.cylinders;                      // firings per cycle
+    std::vector<double> cycles(y.size() + 1, 0.0);
+    {
+        const auto rpmAt = [&](double t) {
+            const double u = (t - track.firstFrame) / track.frameSeconds;
+            if (u <= 0)
+                return double(track.rpm.front());
+            const auto j = static_cast<std::size_t>(u);
+            if (j + 1 >= frames)
+                return double(track.rpm.back());
+            return track.rpm[j] + (u - j) * (track.rpm[j + 1] - track.rpm[j]);
+        };
+        for (std::size_t n = 0; n < y.size(); ++n)
+            cycles[n + 1] = cycles[n] + rpmAt((n + 0.5) / low) * cycleFactor / low;
+    }
+    const auto lastCycle = static_cast<std::size_t>(cycles.back());
+    std::vector<std::array<std::complex<double>, kMostHarmonics>> z(lastCycle + 2);
+    for (auto& a : z)
+        a.fill({0, 0});
+    for (std::size_t n = 0; n < y.size(); ++n) {
+        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
+        const auto k = static_cast<std::size_t>(std::lround(c));
+        if (k >= z.size())
+            break;
+        const double angle = -kTwoPi * F * c;
+        const std::complex<double> base(std::cos(angle), std::sin(angle));
+        std::complex<double> w = base;
+        for (int h = 0; h < kMostHarmonics; ++h) {
+            z[k][std::size_t(h)] += double(y[n]) * w;
+            w *= base;
+        }
+    }
+    // Time at which the reference phase reaches each whole cycle.
+    std::vector<double> cycleTime(lastCycle + 1, 0.0);
+    {
+        std::size_t n = 0;
+        for (std::size_t k = 0; k <= lastCycle; ++k) {
+            while (n + 1 < cycles.size() && cycles[n + 1] < double(k))
+                ++n;
+            const double span01 = cycles[n + 1] - cycles[n];
+            cycleTime[k] = (n + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
+        }
+    }
+    // Accumulated phase correction, in cycles, from one window to the next.
+    std::vector<double> correction(lastCycle + 1, 0.0);
+    int usedMost = 0;
+    for (std::size_t k = 1; k + 1 <= lastCycle; ++k) {
+        const double fcyc = 1.0 / std::max(1e-6, cycleTime[k + 1] - cycleTime[k]);
+        double num = 0, den = 0;
+        int used = 0;
+        for (int h = 0; h < kMostHarmonics; ++h) {
+            const double m = double(F) * (h + 1);
+            if (m * fcyc > 0.45 * low || m * fcyc > 2000.0)
+                break;
+            const std::complex<double> a = z[k - 1][std::size_t(h)], b = z[k][std::size_t(h)];
+            const double w = m * m * std::abs(a) * std::abs(b);
+            num += w * std::arg(b * std::conj(a)) / (kTwoPi * m);
+            den += w;
+            ++used;
+        }
+        usedMost = std::max(usedMost, used);
+        correction[k] = correction[k - 1] + (den > 0 ? num / den : 0.0);
+    }
+    correction[lastCycle] = correction[lastCycle > 0 ? lastCycle - 1 : 0];
+    track.harmonics = usedMost;
+
+    // The sound reaches the microphone through the exhaust's and the body's
+    // resonances, which turn each harmonic's phase by an amount that depends
+    // on its frequency: as a harmonic sweeps through a resonance during the
+    // pull, its phase turns, and the crank would seem to speed up and slow
+    // down. That phase response is one function of frequency shared by every
+    // harmonic (the harmonics pass the same frequencies at different
+    // moments), while a true change of the crank's angle turns harmonic m by
+    // m times as much: so the response is measured from the residual phases
+    // of all harmonics together, binned by frequency, and taken out.
+    {
+        constexpr double kBinHz = 5.0;
+        const int bins = static_cast<int>(0.5 * low / kBinHz) + 2;
+        const std::size_t K = lastCycle;
+        std::vector<double> fcycOf(K + 1, 0.0);
+        for (std::size_t k = 1; k + 1 <= K; ++k)
+            fcycOf[k] = 1.0 / std::max(1e-6, cycleTime[k + 1] - cycleTime[k]);
+        // Residual phase of every harmonic against the refined crank, unwrapped along the cycles.
+        std::vector<std::vector<double>> residual(std::size_t(kMostHarmonics), std::vector<double>(K + 1, 0.0));
+        std::vector<std::vector<double>> weight(std::size_t(kMostHarmonics), std::vector<double>(K + 1, 0.0));
+        for (int h = 0; h < usedMost; ++h) {
+            const double m = double(F) * (h + 1);
+            double previous = 0;
+            bool started = false;
+            for (std::size_t k = 1; k + 1 <= K; ++k) {
+                if (m * fcycOf[k] > 0.45 * low || m * fcycOf[k] > 2000.0)
+                    continue;
+                const std::complex<double> v = z[k][std::size_t(h)] * std::polar(1.0, -kTwoPi * m * correction[k]);
+                double r = std::arg(v);
+                if (started)
+                    r += kTwoPi * std::round((previous - r) / kTwoPi);
+                previous = r;
+                started = true;
+                residual[std::size_t(h)][k] = r;
+                weight[std::size_t(h)][k] = std::norm(v) * m * m;
+            }
+        }
+        std::vector<double> offset(static_cast<std::size_t>(kMostHarmonics), 0.0),
+            response(static_cast<std::size_t>(bins), 0.0);
+        const auto binOf = [&](double hz) { return std::min(bins - 1, static_cast<int>(hz / kBinHz)); };
+        for (int round = 0; round < 4; ++round) {
+            std::vector<double> sum(std::size_t(bins), 0.0), sumW(std::size_t(bins), 0.0);
+            for (int h = 0; h < usedMost; ++h)
+                for (std::size_t k = 1; k + 1 <= K; ++k) {
+                    const double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    const int b = binOf(double(F) * (h + 1) * fcycOf[k]);
+                    sum[std::size_t(b)] += w * (residual[std::size_t(h)][k] - offset[std::size_t(h)]);
+                    sumW[std::size_t(b)] += w;
+                }
+            for (int b = 0; b < bins; ++b)
+                response[std::size_t(b)] = sumW[std::size_t(b)] > 0 ? sum[std::size_t(b)] / sumW[std::size_t(b)] : 0.0;
+            for (int h = 0; h < usedMost; ++h) {
+                double a = 0, aw = 0;
+                for (std::size_t k = 1; k + 1 <= K; ++k) {
+                    const double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    a += w *
+                         (residual[std::size_t(h)][k] - response[std::size_t(binOf(double(F) * (h + 1) * fcycOf[k]))]);
+                    aw += w;
+                }
+                offset[std::size_t(h)] = aw > 0 ? a / aw : 0.0;
+            }
+        }
+        // The crank's own share of what is left, harmonic by harmonic, as
+        // before; the response between bin centres is read linearly.
+        const auto responseAt = [&](double hz) {
+            const double u = hz / kBinHz - 0.5;
+            const int b = std::clamp(static_cast<int>(std::floor(u)), 0, bins - 2);
+            const double f = std::clamp(u - b, 0.0, 1.0);
+            return response[std::size_t(b)] + f * (response[std::size_t(b + 1)] - response[std::size_t(b)]);
+        };
+        // A harmonic that disagrees with the others (a voice or a whine
+        // crossing it) loses its weight: a few rounds of reweighting, a
+        // harmonic 0,05 cycle of its own off the consensus counting half.
+        std::vector<double> left(static_cast<std::size_t>(kMostHarmonics));
+        for (std::size_t k = 1; k + 1 <= K; ++k) {
+            double estimate = 0;
+            for (int round = 0; round < 4; ++round) {
+                double num = 0, den = 0;
+                for (int h = 0; h < usedMost; ++h) {
+                    double w = weight[std::size_t(h)][k];
+                    if (w <= 0)
+                        continue;
+                    const double m = double(F) * (h + 1);
+                    left[std::size_t(h)] =
+                        (residual[std::size_t(h)][k] - offset[std::size_t(h)] - responseAt(m * fcycOf[k])) /
+                        (kTwoPi * m);
+                    if (round > 0) {
+                        const double off = m * (left[std::size_t(h)] - estimate) / 0.05;
+                        w /= 1.0 + off * off;
+                    }
+                    num += w * left[std::size_t(h)];
+                    den += w;
+                }
+                if (den <= 0)
+                    break;
+                estimate = num / den;
+            }
+            correction[k] += estimate;
+        }
+    }
+    // Virtual sparks: where the refined phase crosses a whole cycle (and a
+    // half cycle too for a two-stroke, whose cycle is one revolution).
+    track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
+    const int perCycle = settings.strokes == 4 ? 1 : 2;
+    for (std::size_t k = 1; k + 1 < lastCycle; ++k) {
+        for (int part = 0; part < perCycle; ++part) {
+            const double u = double(part) / perCycle;
+            const double t0 = cycleTime[k] + u * (cycleTime[k + 1] - cycleTime[k]);
+            const double period = cycleTime[k + 1] - cycleTime[k];
+            const double eps = correction[k] + u * (correction[k + 1] - correction[k]);
+            const double t = t0 - eps * period;
+            if (t >= track.pullStart && t <= track.pullEnd)
+                track.virtualSparks.push_back(t);
+        }
+    }
+    std::sort(track.virtualSparks.begin(), track.virtualSparks.end());
+
+    // What was followed inside the pull.
+    const auto firstPull =
+        static_cast<std::size_t>(std::max(0.0, (track.pullStart - track.firstFrame) / track.frameSeconds));
+    const auto lastPull =
+        std::min(frames - 1, static_cast<std::size_t>((track.pullEnd - track.firstFrame) / track.frameSeconds));
+    std::size_t lostFrames = 0;
+    std::vector<float> pullConf;
+    for (std::size_t f = firstPull; f <= lastPull; ++f) {
+        pullConf.push_back(conf[f]);
+        if (conf[f] >= kLostBelowDb)
+            continue;
+        ++lostFrames;
+        const double t = frameTime(f);
+        if (!track.lost.empty() && t - track.lost.back().end < 1.5 * track.frameSeconds)
+            track.lost.back().end = t;
+        else
+            track.lost.push_back({t, t});
+    }
+    const std::size_t pullFrames = lastPull >= firstPull ? lastPull - firstPull + 1 : 1;
+    track.followedShare = 1.0 - double(lostFrames) / double(pullFrames);
+    std::nth_element(pullConf.begin(), pullConf.begin() + std::ptrdiff_t(pullConf.size() / 2), pullConf.end());
+    track.medianConfidenceDb = pullConf.empty() ? 0 : pullConf[pullConf.size() / 2];
+    track.sure = track.followedShare >= 0.99;
+    for (const SoundStretch& s : track.lost)
+        track.warnings.push_back(lostStretchText(s));
+
+    // A pull held at an end of the range, or one at a speed no engine of this
+    // kind turns, is most likely tracked at the wrong order.
+    double pullTop = 0, pullFoot = 1e9;
+    for (std::size_t f = firstPull; f <= lastPull; ++f) {
+        pullTop = std::max(pullTop, double(track.rpm[f]));
+        pullFoot = std::min(pullFoot, double(track.rpm[f]));
+    }
+    if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
+        track.sure = false;
+        track.orderSuspect = true;
+        track.warnings.push_back("the engine speed reaches the end of the range " +
+                                 formatPattern(settings.minRpm, Pattern::Whole) + " to " +
+                                 formatPattern(settings.maxRpm, Pattern::Whole) +
+                                 " rpm: widen the range, or check the cylinders and strokes (an order twice or half "
+                                 "the expected one)");
+    } else if (pullTop > 10000 || pullTop < 2500) {
+        track.sure = false;
+        track.orderSuspect = true;
+        track.warnings.push_back("the pull tops out at " + formatPattern(pullTop, Pattern::Whole) +
+                                 " rpm: check the cylinders and strokes (an order twice or half the expected one)");
+    }
+    return track;
+}
+
+}  // namespace vornax

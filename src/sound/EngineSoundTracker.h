@@ -1,0 +1,82 @@
+// Engine speed from the engine's sound: a microphone hears the engine fire,
+// so the firing rate and its harmonics are the engine speed.
+//
+// Three steps.
+// 1. Salience. The recording is brought down to about 5 kHz and cut into
+//    frames of 186 ms every 10 ms (a short-time Fourier transform, frame by
+//    frame, so a long recording is never held as a spectrogram). For every
+//    candidate engine speed of the range (steps of 0,5 %) a frame scores the
+//    mean log power at the firing harmonics minus the mean log power half way
+//    between them. That difference is what protects the order: a weak
+//    cylinder puts lines at the half and quarter orders, which raise the
+//    harmonic sum of half the true speed; but half way between its harmonics
+//    those lines leave the true speed well ahead, and twice the speed finds
+//    the odd firing harmonics between its own. A fundamental removed by the
+//    microphone's high-pass lowers every candidate alike.
+// 2. Tracking. A Viterbi path through the candidates, frame by frame, the
+//    speed moving at most 2 % in 10 ms and every step costing a little.
+// 3. Refinement. Along the path, each engine cycle (two revolutions of a
+//    four-stroke) is one window: the firing harmonics are demodulated over
+//    it, and the change of their phases from one cycle to the next, weighted
+//    by their strength and order, gives the crank's angle at each window.
+//    Where the crank's angle is a whole number of cycles lies one virtual
+//    spark, the same as a pickup on one plug lead gives (two a revolution
+//    for a two-stroke), so the precise curve and everything after it run on
+//    them unchanged.
+//
+// The confidence of each frame is the harmonic contrast of the path (dB).
+// Stretches of the pull under 3 dB are "not followed"; a run whose pull is
+// not followed for more than 1 % of it is not sure.
+#pragma once
+
+#include "common/Result.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vornax {
+
+struct SoundSettings {
+    int cylinders = 4;
+    int strokes = 4;  // 4 or 2
+    double minRpm = 800;
+    double maxRpm = 8000;
+    // A point the track must pass near (within 3 %), set by a user who sees
+    // it on the wrong line; anchorTime < 0 for none.
+    double anchorTime = -1;
+    double anchorRpm = 0;
+};
+
+struct SoundStretch {
+    double start = 0, end = 0;  // s
+};
+
+struct SoundTrack {
+    double frameSeconds = 0.01;         // between two frames
+    double firstFrame = 0;              // s, centre of frame 0
+    std::vector<float> rpm;             // tracked engine speed, per frame
+    std::vector<float> confidenceDb;    // harmonic contrast of the track, per frame
+    double pullStart = 0, pullEnd = 0;  // s, the full-throttle pull found in the recording
+    std::vector<double> virtualSparks;  // s, inside the pull
+    float sparksPerRev = 0.5f;          // of the virtual sparks: 0,5 (four-stroke) or 2 (two-stroke)
+    double firingsPerRev = 2;           // cylinders x 2 / strokes
+    int harmonics = 0;                  // firing harmonics demodulated
+    std::vector<SoundStretch> lost;     // inside the pull: where the firing can't be followed
+    double followedShare = 1;           // of the pull
+    double medianConfidenceDb = 0;      // over the pull
+    bool sure = true;                   // followed for at least 99 % of the pull, in range
+    bool orderSuspect = false;          // at an end of the range, or at a speed suggesting a wrong setting
+    std::vector<std::string> warnings;  // in words (English)
+};
+
+// `samples` of one channel at `rate` Hz, full scale +-1. Fails, with a
+// message in words, for a rate under 4 000 Hz, settings that describe no
+// engine, a recording under 3 s, silence, a recording in which no engine is
+// heard, and one without a pull of at least 3 s.
+Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings);
+
+// "the firing can't be followed from 12,3 s to 14,0 s"
+std::string lostStretchText(const SoundStretch& stretch);
+
+}  // namespace vornax

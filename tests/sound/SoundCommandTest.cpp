@@ -1,0 +1,113 @@
+// `vornax synth --sound` and `vornax rpm --source sound` as a user runs them:
+// a generated pull through the phone's codecs, measured against the synth's
+// true engine speed; and a recording that must be refused with nothing written.
+#include "CommandRun.h"
+#include "TempFolder.h"
+
+#include "common/NumberText.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace vornax {
+namespace {
+
+using testing::quoted;
+using testing::runCommand;
+
+std::vector<std::pair<double, double>> pairs(const std::filesystem::path& file)
+{
+    std::ifstream in(file);
+    std::vector<std::pair<double, double>> out;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const auto semi = line.find(';');
+        if (semi == std::string::npos)
+            continue;
+        const auto a = parseDouble(line.substr(0, semi));
+        const auto b = parseDouble(line.substr(semi + 1));
+        if (a && b)
+            out.emplace_back(*a, *b);
+    }
+    return out;
+}
+
+TEST(SoundCommand, MeasuresAPullThroughThePhonesCodecs)
+{
+    const testing::TempFolder folder;
+    const auto wav = folder.path() / "pull.wav";
+    const auto speed = folder.path() / "speed.txt";
+    const std::string vornax = VORNAX_CLI;
+    const std::string lang = " --lang " + quoted(VORNAX_LANG_DIR "/francais.txt");
+    const auto made = runCommand(vornax + " synth --sound --engine 1275 --gear 2 --end-rpm 6000 --lead 1 --lift 0.8 -o " +
+                                 quoted(wav) + " --speed-truth " + quoted(speed) + lang);
+    ASSERT_EQ(made.status, 0) << made.out;
+    const auto truth = pairs(speed);
+    ASSERT_GT(truth.size(), 500u);
+    const struct {
+        const char* file;
+        const char* options;
+    } codecs[] = {{"pull.m4a", "-c:a aac -b:a 96k"}, {"pull.opus", "-c:a libopus -b:a 32k"}, {"pull.mp3", "-c:a libmp3lame -b:a 128k"}};
+    for (const auto& c : codecs) {
+        SCOPED_TRACE(c.file);
+        const auto encoded = folder.path() / c.file;
+        ASSERT_EQ(runCommand("ffmpeg -v error -y -i " + quoted(wav) + " " + c.options + " " + quoted(encoded)).status, 0);
+        const auto curve = folder.path() / (std::string(c.file) + ".ReT");
+        const auto run = runCommand(vornax + " rpm " + quoted(encoded) + " -o " + quoted(curve) +
+                                    " --source sound --method precise --json");
+        ASSERT_EQ(run.status, 0) << run.out;
+        const auto json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json["source"], "sound");
+        EXPECT_TRUE(json["sure"].get<bool>());
+        EXPECT_TRUE(json["not_followed"].empty());
+        EXPECT_EQ(json["firings_per_rev"].get<double>(), 2.0);
+        const auto rows = pairs(curve);
+        ASSERT_GT(rows.size(), 300u);
+        int inside = 0;
+        double sum = 0;
+        for (const auto& [t, rpm] : rows) {
+            const auto k = std::min<std::size_t>(static_cast<std::size_t>(t * 100.0), truth.size() - 2);
+            const double u = (t - truth[k].first) / (truth[k + 1].first - truth[k].first);
+            const double want = truth[k].second + u * (truth[k + 1].second - truth[k].second);
+            inside += std::abs(rpm - want) <= 0.02 * want ? 1 : 0;
+            sum += (rpm - want) * (rpm - want);
+        }
+        EXPECT_GE(double(inside) / rows.size(), 0.99);
+        EXPECT_LT(std::sqrt(sum / rows.size()), 10.0);
+    }
+}
+
+TEST(SoundCommand, RefusesWithNothingWritten)
+{
+    const testing::TempFolder folder;
+    const std::string vornax = VORNAX_CLI;
+    const auto silent = folder.path() / "silent.wav";
+    ASSERT_EQ(runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=48000:cl=stereo -t 6 -c:a pcm_s16le " +
+                         quoted(silent)).status, 0);
+    const struct {
+        const char* options;
+        const char* says;
+    } cases[] = {{"--source sound", "silent"},
+                 {"--source sound --cylinders 0", "--cylinders"},
+                 {"--source sound --rpm-range 800", "LOW:HIGH"},
+                 {"--source microphone", "--source"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const auto curve = folder.path() / "never.ReT";
+        const auto run = runCommand(vornax + " rpm " + quoted(silent) + " -o " + quoted(curve) + " " + c.options,
+                                    folder.path() / "err.txt");
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(curve));
+    }
+}
+
+}  // namespace
+}  // namespace vornax
