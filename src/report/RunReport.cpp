@@ -6,6 +6,7 @@
 #include "power/AddedTexts.h"
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
+#include "signal/SignalVerdict.h"
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
@@ -85,6 +86,9 @@ std::optional<ReportSection> recordingSection(const ReportInputs& in, const Adde
             s.lines.push_back({t.method, *r.method});
         if (r.uncertaintyPct)
             s.lines.push_back({t.uncertainty, "± " + formatPattern(*r.uncertaintyPct, Pattern::TwoDecimals) + " %"});
+        if (!r.untrusted.empty())
+            s.lines.push_back({tx("RunReport", "Warning"),
+                               tx("RunReport", "the curve is not trustworthy, %1").arg(r.untrusted).str()});
     }
     if (in.curve) {
         s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points + ", " +
@@ -129,6 +133,10 @@ RunReport buildRunReport(const ReportInputs& in, const Varia& store)
     RunReport r;
     r.title = t.reportTitle;
     r.peaksTitle = t.peaks;
+    // Peaks of a curve made from no spark train are no measurement: said
+    // where the figures are read, and why in the recording's section.
+    if (in.recording && !in.recording->untrusted.empty())
+        r.peaksTitle += " (" + tx("RunReport", "not trustworthy").str() + ")";
     r.vehicleName = store.get("Lbnom");
     r.summary = summaryLines(in.result.extremes, store, in.correction);
     r.chart = powerChart(in.result);
@@ -269,6 +277,7 @@ Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file)
     r.file = fileName(file);
     r.durationS = recordingSeconds(detection->frameCount);
     r.sparks = detection->crossings;
+    r.untrusted = signalVerdictLine(judgeSparks(detection->sparkTimes, std::nullopt), false);
     return r;
 }
 

@@ -27,6 +27,10 @@ struct RecordingFacts {
     std::optional<int> sparks;             // found at the default threshold
     std::optional<std::string> method;     // smoothing method, when known
     std::optional<double> uncertaintyPct;  // ± engine speed, with the precise method
+    // What showed the recording's pulses to be no spark train (noise, hum,
+    // the engine's sound), in the language in force: then the curve made
+    // from it is not trustworthy. Empty for a sound ignition signal.
+    std::string untrusted;
 };
 
 // The engine-speed curve the power was computed from.
@@ -96,7 +100,8 @@ Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& fil
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);
 
 // A recording's duration and the sparks found at the default detection
-// settings. Fails for a file the detection cannot read.
+// settings, and whether they are a spark train (for either sparks-per-
+// revolution setting). Fails for a file the detection cannot read.
 Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file);
 
 }  // namespace vornax

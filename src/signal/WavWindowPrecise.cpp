@@ -6,6 +6,7 @@
 #include "common/PlatformServices.h"
 #include "shell/Varia.h"
 #include "signal/PreciseCurve.h"
+#include "signal/SignalVerdict.h"
 #include "signal/SparkCheck.h"
 
 #include <QComboBox>
@@ -26,13 +27,28 @@ bool WavWindow::preciseChosen() const { return methodChoice_->currentIndex() == 
 
 void WavWindow::showCheckLine()
 {
+    untrusted_.clear();
+    checkLine_->setStyleSheet(QString());
     if (tooFewSparks_) {
         checkLine_->setText(tr("Pas assez d'étincelles au seuil %1 entre le début et la fin : changez le seuil ou "
                                "appuyez sur Auto")
                                 .arg(threshold_));
         return;
     }
-    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(checkSparks(sparkTimes_), kDecimalPoint);
+    const SparkCheck check = sparkTimes_.empty() ? SparkCheck{} : checkSparks(sparkTimes_);
+    if (!sparkTimes_.empty()) {
+        const float sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+        untrusted_ = signalVerdictLine(judgeSparks(sparkTimes_, check, sparksPerRev), kDecimalPoint);
+    }
+    if (!untrusted_.empty()) {
+        // Said loudly: this curve is no measurement.
+        checkLine_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+        checkLine_->setText(tr("COURBE NON FIABLE, %1 : essayez l'autre canal, le seuil Auto ou l'autre nombre "
+                               "d'étincelles par tour")
+                                .arg(QString::fromStdString(untrusted_)));
+        return;
+    }
+    std::string line = sparkTimes_.empty() ? std::string() : sparkCheckLine(check, kDecimalPoint);
     if (preciseUncertainty_) {
         const std::string uncertainty =
             uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, kDecimalPoint);
