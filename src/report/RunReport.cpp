@@ -86,9 +86,10 @@ std::optional<ReportSection> recordingSection(const ReportInputs& in, const Adde
             s.lines.push_back({t.method, *r.method});
         if (r.uncertaintyPct)
             s.lines.push_back({t.uncertainty, "± " + formatPattern(*r.uncertaintyPct, Pattern::TwoDecimals) + " %"});
-        if (!r.untrusted.empty())
-            s.lines.push_back({tx("RunReport", "Warning"),
-                               tx("RunReport", "the curve is not trustworthy, %1").arg(r.untrusted).str()});
+        if (r.verdict && !r.verdict->trustworthy())
+            s.lines.push_back(
+                {tx("RunReport", "Warning"),
+                 tx("RunReport", "the curve is not trustworthy, %1").arg(signalVerdictLine(*r.verdict, false)).str()});
     }
     if (in.curve) {
         s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points + ", " +
@@ -135,7 +136,7 @@ RunReport buildRunReport(const ReportInputs& in, const Varia& store)
     r.peaksTitle = t.peaks;
     // Peaks of a curve made from no spark train are no measurement: said
     // where the figures are read, and why in the recording's section.
-    if (in.recording && !in.recording->untrusted.empty())
+    if (in.recording && in.recording->verdict && !in.recording->verdict->trustworthy())
         r.peaksTitle += " (" + tx("RunReport", "not trustworthy").str() + ")";
     r.vehicleName = store.get("Lbnom");
     r.summary = summaryLines(in.result.extremes, store, in.correction);
@@ -277,7 +278,7 @@ Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file)
     r.file = fileName(file);
     r.durationS = recordingSeconds(detection->frameCount);
     r.sparks = detection->crossings;
-    r.untrusted = signalVerdictLine(judgeSparks(detection->sparkTimes, std::nullopt), false);
+    r.verdict = judgeSparks(detection->sparkTimes, std::nullopt);
     return r;
 }
 

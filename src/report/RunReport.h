@@ -12,6 +12,7 @@
 #include "power/PowerComputation.h"
 #include "power/PowerTexts.h"
 #include "shell/Varia.h"
+#include "signal/SignalVerdict.h"
 
 #include <filesystem>
 #include <optional>
@@ -27,10 +28,10 @@ struct RecordingFacts {
     std::optional<int> sparks;             // found at the default threshold
     std::optional<std::string> method;     // smoothing method, when known
     std::optional<double> uncertaintyPct;  // ± engine speed, with the precise method
-    // What showed the recording's pulses to be no spark train (noise, hum,
-    // the engine's sound), in the language in force: then the curve made
-    // from it is not trustworthy. Empty for a sound ignition signal.
-    std::string untrusted;
+    // Whether the recording's pulses are a spark train (noise, hum or the
+    // engine's sound are not): when not, the curve made from it is not
+    // trustworthy, and the report says why in the language in force.
+    std::optional<SignalVerdict> verdict;
 };
 
 // The engine-speed curve the power was computed from.
