@@ -23,8 +23,7 @@ constexpr double kJumpRpm = 1000;
 constexpr double kMostJumpShare = 0.02;
 
 // A run through a gear changes its speed; pulses that keep to the mains
-// period (or half of it, after a rectifier) within this share all along are
-// hum.
+// period within this share all along are hum.
 constexpr double kMainsTolerance = 0.03;
 
 double mainsOf(const std::vector<double>& intervals)
@@ -32,7 +31,7 @@ double mainsOf(const std::vector<double>& intervals)
     std::vector<double> sorted = intervals;
     std::sort(sorted.begin(), sorted.end());
     const double low = sorted[sorted.size() * 2 / 100], high = sorted[sorted.size() * 98 / 100];
-    for (const double hz : {50.0, 60.0, 100.0, 120.0}) {
+    for (const double hz : {50.0, 60.0}) {
         const double period = 1.0 / hz;
         if (low > period * (1 - kMainsTolerance) && high < period * (1 + kMainsTolerance))
             return hz;

@@ -16,7 +16,9 @@
 
 namespace vornax {
 
-inline constexpr double kFastestEngineRpm = 12000;
+// Above what any road engine turns, with a margin for a run that ends at a
+// 12 000 rpm limiter.
+inline constexpr double kFastestEngineRpm = 12500;
 inline constexpr double kSlowestEngineRpm = 300;
 
 struct SignalVerdict {
