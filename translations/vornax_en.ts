@@ -963,6 +963,18 @@
         <source>the speed factor (line 56 of the language file) %1 is not a number</source>
         <translation>the speed factor (line 56 of the language file) %1 is not a number</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>the curve is not trustworthy, %1</source>
+        <translation>the curve is not trustworthy, %1</translation>
+    </message>
+    <message>
+        <source>not trustworthy</source>
+        <translation>not trustworthy</translation>
+    </message>
 </context>
 <context>
     <name>Smoothing</name>
@@ -973,6 +985,37 @@
     <message>
         <source>Nombre de point sauté par Bezier: un entier positif</source>
         <translation>Points skipped by the Bezier curve: a positive whole number</translation>
+    </message>
+</context>
+<context>
+    <name>SignalVerdict</name>
+    <message>
+        <source>not an ignition signal: only %1 pulses, too few for a run</source>
+        <translation>not an ignition signal: only %1 pulses, too few for a run</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed reaches %1 rpm</source>
+        <translation>not an ignition signal: the engine speed reaches %1 rpm</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed falls to %1 rpm</source>
+        <translation>not an ignition signal: the engine speed falls to %1 rpm</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: %1 % of the pulses are off the rhythm of a spark train</source>
+        <translation>not an ignition signal: %1 % of the pulses are off the rhythm of a spark train</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the intervals change by %1 % from one pulse to the next</source>
+        <translation>not an ignition signal: the intervals change by %1 % from one pulse to the next</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed jumps by up to %1 rpm from one spark to the next</source>
+        <translation>not an ignition signal: the engine speed jumps by up to %1 rpm from one spark to the next</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: pulses at %1 Hz all along, mains hum</source>
+        <translation>not an ignition signal: pulses at %1 Hz all along, mains hum</translation>
     </message>
 </context>
 <context>
@@ -1661,6 +1704,14 @@ from the ignition signal</translation>
     <message>
         <source>%1 étincelles : %2</source>
         <translation>%1 sparks: %2</translation>
+    </message>
+    <message>
+        <source>COURBE NON FIABLE, %1 : essayez l&apos;autre canal, le seuil Auto ou l&apos;autre nombre d&apos;étincelles par tour</source>
+        <translation>CURVE NOT TRUSTWORTHY, %1: try the other channel, the Auto threshold or the other number of sparks per revolution</translation>
+    </message>
+    <message>
+        <source>Courbe non enregistrée : %1.</source>
+        <translation>Curve not saved: %1.</translation>
     </message>
 </context>
 </TS>

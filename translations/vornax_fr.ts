@@ -1067,6 +1067,18 @@
         <source>Detection</source>
         <translation>Détection</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>the curve is not trustworthy, %1</source>
+        <translation>la courbe n&apos;est pas fiable, %1</translation>
+    </message>
+    <message>
+        <source>not trustworthy</source>
+        <translation>non fiable</translation>
+    </message>
 </context>
 <context>
     <name>Smoothing</name>
@@ -1077,6 +1089,37 @@
     <message>
         <source>Nombre de point sauté par Bezier: un entier positif</source>
         <translation>Nombre de point sauté par Bezier: un entier positif</translation>
+    </message>
+</context>
+<context>
+    <name>SignalVerdict</name>
+    <message>
+        <source>not an ignition signal: only %1 pulses, too few for a run</source>
+        <translation>pas un signal d&apos;allumage : seulement %1 impulsions, trop peu pour une mesure</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed reaches %1 rpm</source>
+        <translation>pas un signal d&apos;allumage : le régime atteint %1 tr/min</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed falls to %1 rpm</source>
+        <translation>pas un signal d&apos;allumage : le régime tombe à %1 tr/min</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: %1 % of the pulses are off the rhythm of a spark train</source>
+        <translation>pas un signal d&apos;allumage : %1 % des impulsions sortent du rythme d&apos;une suite d&apos;étincelles</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the intervals change by %1 % from one pulse to the next</source>
+        <translation>pas un signal d&apos;allumage : les intervalles changent de %1 % d&apos;une impulsion à la suivante</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: the engine speed jumps by up to %1 rpm from one spark to the next</source>
+        <translation>pas un signal d&apos;allumage : le régime saute de %1 tr/min d&apos;une étincelle à la suivante</translation>
+    </message>
+    <message>
+        <source>not an ignition signal: pulses at %1 Hz all along, mains hum</source>
+        <translation>pas un signal d&apos;allumage : des impulsions à %1 Hz tout du long, un ronflement du secteur</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1832,14 @@
     <message>
         <source>%1 étincelles : %2</source>
         <translation>%1 étincelles : %2</translation>
+    </message>
+    <message>
+        <source>COURBE NON FIABLE, %1 : essayez l&apos;autre canal, le seuil Auto ou l&apos;autre nombre d&apos;étincelles par tour</source>
+        <translation>COURBE NON FIABLE, %1 : essayez l&apos;autre canal, le seuil Auto ou l&apos;autre nombre d&apos;étincelles par tour</translation>
+    </message>
+    <message>
+        <source>Courbe non enregistrée : %1.</source>
+        <translation>Courbe non enregistrée : %1.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "common/NumberText.h"
 #include "signal/CurveFile.h"
 #include "signal/CurveNotes.h"
+#include "signal/SignalVerdict.h"
 #include "signal/Smoothing.h"
 #include "signal/SparkDetection.h"
 
@@ -24,6 +25,7 @@ struct RpmOptions {
     std::string sparksPerRev = "0.5", threshold, start = "0", end = "1000", antiBounce = "0.3", bounding = "0.05";
     std::string polarity, channel = "auto";
     bool lowPolarity = false, smooth = false, noAverage = false, noBezier = false, json = false;
+    bool writeUntrusted = false;
     std::string level = "1", bezierSkip = "10", method = "standard";
     SoundRpmOptions sound;
 };
@@ -93,6 +95,19 @@ void runRpm(const RpmOptions& o)
         std::cerr << "vornax: more sparks than the curve holds; the detection stopped at " << Curve::kLastRow
                   << " sparks (shorten the span with --start/--end)\n";
     const SparkCheck check = checkSparks(detection->sparkTimes);
+    // Pulses that are no spark train (noise, hum, the engine's sound, the
+    // wrong channel) give a curve of nonsense: refused unless asked for.
+    const std::string name = std::filesystem::path(o.input).filename().string();
+    const SignalVerdict verdict = judgeSparks(detection->sparkTimes, check, settings.sparksPerRev);
+    const std::string seen = signalVerdictLine(verdict, true);
+    if (!verdict.trustworthy()) {
+        const std::string advice = "try another channel (--channel), --threshold auto or the other --sparks-per-rev";
+        if (!o.writeUntrusted)
+            throw BadInput(name + ": " + seen + " (" + std::to_string(detection->crossings) + " pulses); no curve " +
+                           "written: " + advice + ", or --write-untrusted to write it anyway");
+        std::cerr << "vornax: " << name << ": " << seen << "; the curve is written as asked, but it is not "
+                  << "trustworthy\n";
+    }
     std::optional<PreciseCurve> precise;
     if (usePrecise)
         precise = smoothPrecisely(*detection, settings.sparksPerRev);
@@ -124,6 +139,18 @@ void runRpm(const RpmOptions& o)
         nlohmann::json out{{"points", points}, {"duration_s", jsonSingle(duration)}};
         out.update(chosen);
         addSparkFigures(out, check, precise ? &*precise : nullptr);
+        out["trustworthy"] = verdict.trustworthy();
+        // The figures it was judged on, rounded as they are read.
+        auto rounded = [](double v, double step) {
+            return jsonSingle(static_cast<float>(std::round(v / step) * step));
+        };
+        out["rhythm"] = {{"suspect_pct", rounded(100 * verdict.suspectShare, 0.01)},
+                         {"scatter_pct", rounded(verdict.scatterPct, 0.01)},
+                         {"low_rpm", rounded(verdict.lowRpm, 1)},
+                         {"high_rpm", rounded(verdict.highRpm, 1)},
+                         {"jump_pct", rounded(100 * verdict.jumpShare, 0.01)}};
+        if (!verdict.trustworthy())
+            out["verdict"] = seen;
         printJson(out);
         return;
     }
@@ -165,6 +192,9 @@ void addRpmCommand(CLI::App& app)
     cmd->add_option("--method", o->method,
                     "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
                     "every spark, one row every 10 ms");
+    cmd->add_flag("--write-untrusted", o->writeUntrusted,
+                  "write the curve even when the pulses are no spark train (noise, hum, engine sound); by default "
+                  "such a detection is refused with exit code 1");
     cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
     addSoundRpmOptions(cmd, o->sound);
     cmd->callback([o] { runRpm(*o); });

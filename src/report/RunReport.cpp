@@ -7,6 +7,7 @@
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "signal/PreciseCurve.h"
+#include "signal/SignalVerdict.h"
 #include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
@@ -91,6 +92,10 @@ std::optional<ReportSection> recordingSection(const ReportInputs& in, const Adde
             s.lines.push_back({t.duration, oneDecimal(*r.durationS) + kNbsp + "s"});
         if (r.sparks)
             s.lines.push_back({t.sparks, std::to_string(*r.sparks) + " (" + t.sparksNote + ")"});
+        if (r.verdict && !r.verdict->trustworthy())
+            s.lines.push_back(
+                {tx("RunReport", "Warning"),
+                 tx("RunReport", "the curve is not trustworthy, %1").arg(signalVerdictLine(*r.verdict, false)).str()});
     }
     if (in.curve) {
         s.lines.push_back({t.curve, in.curve->file + ", " + std::to_string(in.curve->points) + " " + t.points + ", " +
@@ -200,6 +205,10 @@ RunReport buildRunReport(const ReportInputs& in, const Varia& store)
     RunReport r;
     r.title = t.reportTitle;
     r.peaksTitle = t.peaks;
+    // Peaks of a curve made from no spark train are no measurement: said
+    // where the figures are read, and why in the recording's section.
+    if (in.recording && in.recording->verdict && !in.recording->verdict->trustworthy())
+        r.peaksTitle += " (" + tx("RunReport", "not trustworthy").str() + ")";
     r.vehicleName = store.get("Lbnom");
     r.summary = summaryLines(in.result.extremes, store, in.correction);
     r.chart = powerChart(in.result);
@@ -357,6 +366,7 @@ Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file)
     r.file = fileName(file);
     r.durationS = recordingSeconds(detection->frameCount);
     r.sparks = detection->crossings;
+    r.verdict = judgeSparks(detection->sparkTimes, std::nullopt);
     return r;
 }
 

@@ -14,6 +14,7 @@
 #include "shell/Varia.h"
 #include "signal/CurveNotes.h"
 #include "simulation/AccelerationFile.h"
+#include "signal/SignalVerdict.h"
 
 #include <filesystem>
 #include <optional>
@@ -27,6 +28,10 @@ struct RecordingFacts {
     std::string file;  // name without folder
     std::optional<double> durationS;
     std::optional<int> sparks;  // found at the default threshold
+    // Whether the recording's pulses are a spark train (noise, hum or the
+    // engine's sound are not): when not, the curve made from it is not
+    // trustworthy, and the report says why in the language in force.
+    std::optional<SignalVerdict> verdict;
 };
 
 // The engine-speed curve the power was computed from.
@@ -109,7 +114,8 @@ AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFac
 Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);
 
 // A recording's duration and the sparks found at the default detection
-// settings. Fails for a file the detection cannot read.
+// settings, and whether they are a spark train (for either sparks-per-
+// revolution setting). Fails for a file the detection cannot read.
 Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file);
 
 }  // namespace vornax

@@ -374,6 +374,12 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     // Rest at 0, sparks up, typical peak at 224.
     std::span<std::int16_t> s(store.data() + kHeaderSlots, count);
     removeDrift(s);
+    // Mains hum as loud as the sparks would pass for them (or hide them from
+    // the levelling below): then it goes, with everything under 500 Hz. Any
+    // other recording keeps its shape.
+    report.humRemoved = importing::humHidesSparks(s);
+    if (report.humRemoved)
+        importing::removeHum(s);
     const auto [up, down] = bothSides(std::span<const std::int16_t>(s), 0.0, 1.0);
     report.inverted = down.standing() > up.standing();
     const int sign = report.inverted ? -1 : 1;

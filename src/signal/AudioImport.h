@@ -8,7 +8,8 @@
 // carries the pickup is chosen (by default the one whose sparks stand highest
 // above its own noise, judged on the first 20 s), the rate is changed by
 // the program's resampler, the offset and slow drift are taken out (the
-// median of each 100 ms, followed between blocks), the signal is turned so
+// median of each 100 ms, followed between blocks), and mains hum too where
+// it hides the sparks (a high-pass at 500 Hz), the signal is turned so
 // its sparks point up and levelled, with at most 0.1 % of samples clipped.
 //
 // Memory: the chosen channel is kept as 16-bit samples while the file is
@@ -48,6 +49,7 @@ struct ImportReport {
     int channels = 0;            // of the file
     int channel = 1;             // 1-based channel used; 0 for the mix of all
     bool inverted = false;       // the sparks pointed down and were turned up
+    bool humRemoved = false;     // mains hum hid the sparks: everything under 500 Hz was filtered out
     double gainDb = 0;           // from the file's full scale to the recorder's
     double durationSeconds = 0;  // converted samples / 44 100
     double clippedFraction = 0;  // share of converted samples held at 0 or 255

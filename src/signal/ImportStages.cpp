@@ -1,11 +1,131 @@
 #include "signal/ImportStages.h"
 
 #include "signal/AutoThreshold.h"
+#include "signal/SignalVerdict.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vornax::importing {
+
+namespace {
+
+// A second-order high-pass at 500 Hz (the bilinear transform of the analogue
+// Butterworth section): mains hum at 50 or 60 Hz falls by 40 dB, its third
+// harmonic by 20 dB, while a spark's edge, a fraction of a millisecond, passes.
+class HighPass {
+public:
+    explicit HighPass(double first)
+    {
+        constexpr double kPi = 3.14159265358979323846;
+        const double w = 2 * kPi * 500.0 / double(kRecordingRate);
+        const double alpha = std::sin(w) / (2 * std::sqrt(0.5));
+        const double cw = std::cos(w), a0 = 1 + alpha;
+        b0_ = (1 + cw) / 2 / a0;
+        b1_ = -(1 + cw) / a0;
+        a1_ = -2 * cw / a0;
+        a2_ = (1 - alpha) / a0;
+        // Started from the first sample's level, so that an offset gives no step.
+        x1_ = x2_ = std::isfinite(first) ? first : 0.0;
+    }
+    double next(double in)
+    {
+        if (!std::isfinite(in))
+            in = x1_;
+        const double out = b0_ * in + b1_ * x1_ + b0_ * x2_ - a1_ * y1_ - a2_ * y2_;
+        x2_ = x1_;
+        x1_ = in;
+        y2_ = y1_;
+        y1_ = out;
+        return out;
+    }
+
+private:
+    double b0_, b1_, a1_, a2_;
+    double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
+};
+
+template <typename T>
+std::vector<float> highPassed(std::span<const T> x)
+{
+    std::vector<float> y(x.size());
+    if (x.empty())
+        return y;
+    HighPass filter{static_cast<double>(x[0])};
+    for (std::size_t n = 0; n < x.size(); ++n)
+        y[n] = static_cast<float>(filter.next(double(x[n])));
+    return y;
+}
+
+double standingOf(const BothSides& sides) { return std::max(sides.up.standing(), sides.down.standing()); }
+
+// Times of the pulses on one side (sign +1 up, -1 down): where the signal
+// crosses `level` on its way out, at least the detection's default
+// anti-bounce gap after the previous pulse; between samples in a straight line.
+std::vector<double> pulseTimes(const std::vector<float>& y, int sign, double level)
+{
+    constexpr double kGap = 0.3 * 441;
+    std::vector<double> times;
+    double last = -1e9;
+    for (std::size_t n = 1; n < y.size(); ++n) {
+        const double before = sign * double(y[n - 1]), now = sign * double(y[n]);
+        if (now < level || before >= level || double(n) - last <= kGap)
+            continue;
+        const double at = double(n - 1) + (level - before) / (now - before);
+        times.push_back(at / kRecordingRate);
+        last = double(n);
+    }
+    return times;
+}
+
+}  // namespace
+
+ChannelLook lookAtChannel(std::span<const float> samples)
+{
+    ChannelLook look;
+    const std::vector<float> y = highPassed(samples);
+    const auto [up, down] = bothSides(std::span<const float>(y), 0.0, 1e-5);
+    look.standing = standingOf({up, down});
+    for (const int sign : {+1, -1}) {
+        const SideLevels& side = sign > 0 ? up : down;
+        if (side.sparks == 0)
+            continue;
+        const std::vector<double> times = pulseTimes(y, sign, (side.gapLow + side.gapHigh) / 2);
+        if (judgeSparks(times, std::nullopt).trustworthy()) {
+            look.sparkTrain = true;
+            look.pulses = static_cast<int>(times.size());
+            return look;
+        }
+        look.pulses = std::max(look.pulses, static_cast<int>(times.size()));
+    }
+    return look;
+}
+
+bool humHidesSparks(std::span<const std::int16_t> s)
+{
+    const std::span<const std::int16_t> opening = s.first(std::min(s.size(), kChoiceSamples));
+    if (opening.empty())
+        return false;
+    const std::vector<float> filtered = highPassed(opening);
+    const auto [up, down] = bothSides(std::span<const float>(filtered), 0.0, 1.0);
+    const double peak = std::max(up.sparkPeak, down.sparkPeak);
+    double power = 0;
+    for (std::size_t n = 0; n < opening.size(); ++n) {
+        const double low = double(opening[n]) - double(filtered[n]);
+        power += low * low;
+    }
+    const double amplitude = std::sqrt(2 * power / double(opening.size()));
+    return peak > 0 && amplitude > kHumHiding * peak;
+}
+
+void removeHum(std::span<std::int16_t> s)
+{
+    if (s.empty())
+        return;
+    HighPass filter(s[0]);
+    for (std::int16_t& v : s)
+        v = static_cast<std::int16_t>(std::clamp(nearest(filter.next(v)), -32767, 32767));
+}
 
 void removeDrift(std::span<std::int16_t> s)
 {

@@ -26,6 +26,18 @@ inline constexpr double kMostClipped = 0.001;
 // Nearest whole number, halves away from zero.
 inline int nearest(double v) { return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5); }
 
+// How much one channel looks like a pickup's: with its offset and hum taken
+// out (a high-pass above the mains and its first harmonics), its pulses are
+// found halfway up the gap below their peaks, on the side that stands out
+// more, and judged as a spark train (intervals that change slowly, a speed
+// an engine turns at with either sparks-per-revolution setting).
+struct ChannelLook {
+    bool sparkTrain = false;  // the pulses of one side are a spark train
+    double standing = 0;      // how far the higher side's pulses stand above its noise
+    int pulses = 0;           // of the side judged
+};
+ChannelLook lookAtChannel(std::span<const float> samples);
+
 // Collects the converted samples of the chosen channel as 16-bit values,
 // scaled from the loudest of the first 20 s (four times louder still fits).
 // Until those seconds are in, they are
@@ -115,8 +127,10 @@ private:
         }
     }
 
-    // The pickup's channel: the one asked for, or the one whose sparks stand
-    // highest above its own noise in `opening`.
+    // The pickup's channel: the one asked for, or in `opening` the one whose
+    // pulses are a spark train; of several (or none), the one whose pulses
+    // stand highest above its own noise. Noise or hum stand high too, but
+    // keep no rhythm.
     Status decide(int channels, const ChannelSamples& opening)
     {
         decided_ = true;
@@ -128,13 +142,13 @@ private:
                                std::to_string(channels) + (channels == 1 ? " channel)" : " channels)")};
             channel_ = request_.number;
         } else if (channels > 1) {
+            bool bestTrain = false;
             double best = -1;
             for (int c = 0; c < channels; ++c) {
-                const std::span<const float> s = opening[static_cast<std::size_t>(c)];
-                const BothSides sides = bothSides(s, median(s), 1e-5);
-                const double standing = std::max(sides.up.standing(), sides.down.standing());
-                if (standing > best) {
-                    best = standing;
+                const ChannelLook look = lookAtChannel(opening[static_cast<std::size_t>(c)]);
+                if (look.sparkTrain > bestTrain || (look.sparkTrain == bestTrain && look.standing > best)) {
+                    bestTrain = look.sparkTrain;
+                    best = look.standing;
                     channel_ = c + 1;
                 }
             }
@@ -163,19 +177,6 @@ private:
         picked_.shrink_to_fit();
     }
 
-    static double median(std::span<const float> s)
-    {
-        if (s.empty())
-            return 0;
-        // A sample of the values is enough for the rest level.
-        std::vector<float> some;
-        const std::size_t step = std::max<std::size_t>(1, s.size() / 100000);
-        for (std::size_t k = 0; k < s.size(); k += step)
-            some.push_back(s[k]);
-        std::nth_element(some.begin(), some.begin() + static_cast<std::ptrdiff_t>(some.size() / 2), some.end());
-        return some[some.size() / 2];
-    }
-
     ChannelRequest request_;
     std::vector<std::int16_t>& store_;
     std::size_t expected_;
@@ -185,6 +186,16 @@ private:
     int channel_ = 1;
     double scale_ = 1;
 };
+
+// Hum hides the sparks when what lies under 500 Hz (the high-pass of
+// lookAtChannel) swings, as a sine of its rms, by more than a quarter of the
+// sparks' peak above it; judged on the first 20 s of the drift-free samples.
+// A spark's burn, a few milliseconds a spark, stays well under that.
+inline constexpr double kHumHiding = 0.25;
+bool humHidesSparks(std::span<const std::int16_t> s);
+
+// The high-pass of lookAtChannel, in place.
+void removeHum(std::span<std::int16_t> s);
 
 // Takes out the offset and the slow drift: the median of each 100 ms block,
 // followed in straight lines from one block's middle to the next.

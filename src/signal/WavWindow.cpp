@@ -509,6 +509,10 @@ void WavWindow::SaveCurve()
         message(tr("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.").toStdString());
         return;
     }
+    if (!untrusted_.empty()) {
+        message(tr("Courbe non enregistrée : %1.").arg(QString::fromStdString(untrusted_)).toStdString());
+        return;
+    }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
     if (!chosen)
         return;

@@ -184,6 +184,9 @@ private:
     // The last detection found too few sparks for a curve: the line says so
     // rather than leave an empty plot unexplained.
     bool tooFewSparks_ = false;
+    // What made the last detection's pulses no spark train (noise, hum, the
+    // engine's sound); empty when they are one. Such a curve is not saved.
+    std::string untrusted_;
     QPushButton* record_ = nullptr;
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;

@@ -6,6 +6,7 @@
 #include "common/PlatformServices.h"
 #include "shell/Varia.h"
 #include "signal/PreciseCurve.h"
+#include "signal/SignalVerdict.h"
 #include "signal/SparkCheck.h"
 
 #include <QComboBox>
@@ -29,16 +30,30 @@ bool WavWindow::preciseChosen() const { return methodChoice_->currentIndex() == 
 
 void WavWindow::showCheckLine()
 {
+    untrusted_.clear();
+    checkLine_->setStyleSheet(QString());
     if (tooFewSparks_) {
         checkLine_->setText(tr("Pas assez d'étincelles au seuil %1 entre le début et la fin : changez le seuil ou "
                                "appuyez sur Auto")
                                 .arg(threshold_));
         return;
     }
+    const SparkCheck check = sparkTimes_.empty() ? SparkCheck{} : checkSparks(sparkTimes_);
+    if (!sparkTimes_.empty()) {
+        const float sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+        untrusted_ = signalVerdictLine(judgeSparks(sparkTimes_, check, sparksPerRev), kDecimalPoint);
+    }
+    if (!untrusted_.empty()) {
+        // Said loudly: this curve is no measurement.
+        checkLine_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+        checkLine_->setText(tr("COURBE NON FIABLE, %1 : essayez l'autre canal, le seuil Auto ou l'autre nombre "
+                               "d'étincelles par tour")
+                                .arg(QString::fromStdString(untrusted_)));
+        return;
+    }
     // How many sparks the detection found, and what the check made of them.
     std::string line;
     if (!sparkTimes_.empty()) {
-        const SparkCheck check = checkSparks(sparkTimes_);
         const std::string found = sparkCheckLine(check, kDecimalPoint);
         const auto count = static_cast<qulonglong>(sparkTimes_.size());
         line = (found.empty() ? tr("%1 étincelles, aucune manquée").arg(count)

@@ -54,7 +54,7 @@ std::vector<Command> commands()
 {
     return {
         {"rpm", "rec.wav", vornax::hardening::pulseWav(44100),
-         [](auto& in, auto& out) { return "rpm " + in + " -o " + out; }},
+         [](auto& in, auto& out) { return "rpm " + in + " -o " + out + " --sparks-per-rev 2"; }},
         {"condition", "rec.wav", vornax::hardening::pulseWav(4000),
          [](auto& in, auto& out) { return "condition " + in + " -o " + out; }},
         {"power", "run.ReT", curveFile(), [](auto& in, auto& out) { return "power " + in + " -o " + out + kLanguage; }},

@@ -43,9 +43,16 @@ TEST_F(SignalCommands, RpmWritesTheCurveTheWindowWouldSave)
     ASSERT_EQ(r.status, 0) << r.err;
     const int sparks = static_cast<int>(run.sparks.size());
     // sparks + the end-of-file point, minus the 7 first and 8 last rows; the
-    // spark check finds nothing wrong
-    EXPECT_EQ(r.out, "{\"duration_s\":8.0,\"extra\":0,\"missed\":0,\"points\":" + std::to_string(sparks + 1 - 14) +
-                         ",\"sparks\":" + std::to_string(sparks) + ",\"suspect_times_s\":[]}\n");
+    // spark check finds nothing wrong, the figures of the rhythm are a spark
+    // train's
+    std::string out = r.out;
+    const auto rhythm = out.find(",\"rhythm\":{\"high_rpm\":");
+    ASSERT_NE(rhythm, std::string::npos) << out;
+    EXPECT_NE(out.find("\"suspect_pct\":0.0}", rhythm), std::string::npos) << out;
+    out.erase(rhythm, out.find('}', rhythm) + 1 - rhythm);
+    EXPECT_EQ(out, "{\"duration_s\":8.0,\"extra\":0,\"missed\":0,\"points\":" + std::to_string(sparks + 1 - 14) +
+                       ",\"sparks\":" + std::to_string(sparks) + ",\"suspect_times_s\":[],\"trustworthy\":true}\n")
+        << r.out;
     Curve curve;
     ASSERT_TRUE(LoadCurve(path("run.ReT"), curve).ok());
     EXPECT_EQ(curve.pointCount, sparks + 1 - 15);

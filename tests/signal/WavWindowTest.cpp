@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "SignalFiles.h"
+#include "TrustSignals.h"
 #include "TempFolder.h"
 #include "common/PlotCanvas.h"
 #include "common/ProgramLanguage.h"
@@ -609,6 +610,34 @@ TEST_F(WavWindowTest, TooFewSparksAreSaidUnderThePlot)
     open(recording);
     EXPECT_TRUE(child<QLabel>("lblControle")->text().endsWith(QString::fromUtf8("étincelles, aucune manquée")))
         << child<QLabel>("lblControle")->text().toStdString();
+}
+
+// Pulses of noise make a curve of nonsense: the line under the plot says so
+// in red, the curve is not saved, and the window goes on as before.
+TEST_F(WavWindowTest, NoiseIsSaidToBeNoIgnitionSignalAndItsCurveIsNotSaved)
+{
+    useProgramLanguage("fr");
+    open(home.write("Wav/noise.wav", testing::wav8(testing::whiteNoise(6, 44100, 0.12))).string());
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    auto* line = child<QLabel>("lblControle");
+    EXPECT_TRUE(line->text().startsWith(QString::fromUtf8("COURBE NON FIABLE, pas un signal d'allumage : ")))
+        << line->text().toStdString();
+    EXPECT_NE(line->styleSheet(), "");
+    const std::string file = (home / "RPM/noise.ReT").string();
+    platform.answerSave(file);
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().rfind("Courbe non enregistrée : pas un signal d'allumage", 0), 0u)
+        << platform.lastMessage();
+    EXPECT_TRUE(platform.requests().size() == 1);  // only the opening's dialog
+
+    open(recording);
+    EXPECT_EQ(line->text(), "");
+    EXPECT_EQ(line->styleSheet(), "");
+    child<QAction>("SaveRET")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(platform.messages().size(), 1u) << platform.lastMessage();
 }
 
 // "Précise" beside "Filtrer": the next "Filtrer" fits the sparks of the
