@@ -91,7 +91,26 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
     f.bottomTitle = rpmUnit(store);
     f.notes = {drawing.label76, drawing.label77};
     // The legend naming each file is part of the plot's own list, as in the
-    // window.
+    // window; below the plot, each file's own maxima, which the window's two
+    // max lines give only for the highest curve.
+    f.legendBelow = true;  // one file to a row: its power, then its torque
+    for (const compare::CurveSlot& slot : slots) {
+        if (!slot.ticked)
+            continue;
+        // Each file's own maxima, found as the plot finds the overall ones.
+        compare::PlotMemory own;
+        const float power = compare::curveMax(slot, compare::Column::Power, 0, own);
+        const float torque = compare::curveMax(slot, compare::Column::Torque, 0, own);
+        const std::string name = std::filesystem::path(slot.path).filename().string();
+        const auto maximum = [&](float value, const std::string& unit, float rpm) {
+            return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
+                   formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
+        };
+        f.legend.push_back(
+            {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
+        f.legend.push_back(
+            {name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque), slot.torqueColour});
+    }
     return picture;
 }
 
