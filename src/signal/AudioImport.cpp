@@ -377,7 +377,7 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     // Mains hum as loud as the sparks would pass for them (or hide them from
     // the levelling below): then it goes, with everything under 500 Hz. Any
     // other recording keeps its shape.
-    report.humRemoved = importing::humHidesSparks(s);
+    report.humRemoved = !channel.engineSound && importing::humHidesSparks(s);
     if (report.humRemoved)
         importing::removeHum(s);
     const auto [up, down] = bothSides(std::span<const std::int16_t>(s), 0.0, 1.0);

@@ -35,6 +35,10 @@ struct ChannelRequest {
     enum class Mode { Auto, Number, Mix };
     Mode mode = Mode::Auto;
     int number = 1;  // 1-based, with Mode::Number
+    // The engine's sound heard by a microphone rather than a pickup: the
+    // mains-hum filter, which keeps sparks apart from hum, would take the
+    // firing's own harmonics out, so it is left off.
+    bool engineSound = false;
 };
 
 // "auto", "left" (1), "right" (2), "mix" or a channel number from 1;

@@ -70,6 +70,7 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file)
     }
     ChannelRequest mix;
     mix.mode = ChannelRequest::Mode::Mix;
+    mix.engineSound = true;
     auto imported = importRecording(file, mix);
     if (!imported)
         return Failure{imported.error()};

@@ -9,6 +9,8 @@
 #include "signal/WavWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -34,6 +36,13 @@ TEST(WavWindowNotes, TellHowTheSavedCurveWasMade)
     const auto recording = home.write("Wav/pull.wav", makeIgnitionRecording(signal).wav);
     ScriptedPlatform platform;
     auto window = std::make_unique<WavWindow>();
+    // The precise fit runs off the window's thread: the events go on until it ends.
+    const auto waitForWork = [&] {
+        const QDeadlineTimer deadline(60000);
+        while (window->working() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return !window->working();
+    };
     const auto save = [&](const char* name) {
         const auto file = home / "RPM" / name;
         platform.answerSave(file.string());
@@ -60,6 +69,7 @@ TEST(WavWindowNotes, TellHowTheSavedCurveWasMade)
 
     window->findChild<QComboBox*>("cboMethode")->setCurrentIndex(1);
     window->findChild<QPushButton*>("Command3")->click();
+    ASSERT_TRUE(waitForWork());
     const auto precise = save("precise.ReT");
     ASSERT_TRUE(precise);
     EXPECT_EQ(precise->method, CurveMethod::Precise);
