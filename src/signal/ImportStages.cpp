@@ -1,5 +1,6 @@
 #include "signal/ImportStages.h"
 
+#include "common/HighPass.h"
 #include "signal/AutoThreshold.h"
 #include "signal/SignalVerdict.h"
 
@@ -10,40 +11,10 @@ namespace vornax::importing {
 
 namespace {
 
-// A second-order high-pass at 500 Hz (the bilinear transform of the analogue
-// Butterworth section): mains hum at 50 or 60 Hz falls by 40 dB, its third
-// harmonic by 20 dB, while a spark's edge, a fraction of a millisecond, passes.
-class HighPass {
-public:
-    explicit HighPass(double first)
-    {
-        constexpr double kPi = 3.14159265358979323846;
-        const double w = 2 * kPi * 500.0 / double(kRecordingRate);
-        const double alpha = std::sin(w) / (2 * std::sqrt(0.5));
-        const double cw = std::cos(w), a0 = 1 + alpha;
-        b0_ = (1 + cw) / 2 / a0;
-        b1_ = -(1 + cw) / a0;
-        a1_ = -2 * cw / a0;
-        a2_ = (1 - alpha) / a0;
-        // Started from the first sample's level, so that an offset gives no step.
-        x1_ = x2_ = std::isfinite(first) ? first : 0.0;
-    }
-    double next(double in)
-    {
-        if (!std::isfinite(in))
-            in = x1_;
-        const double out = b0_ * in + b1_ * x1_ + b0_ * x2_ - a1_ * y1_ - a2_ * y2_;
-        x2_ = x1_;
-        x1_ = in;
-        y2_ = y1_;
-        y1_ = out;
-        return out;
-    }
-
-private:
-    double b0_, b1_, a1_, a2_;
-    double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
-};
+// Mains hum at 50 or 60 Hz falls by 40 dB under a 500 Hz high-pass, its
+// third harmonic by 20 dB, while a spark's edge, a fraction of a millisecond,
+// passes.
+constexpr double kHumCorner = 500.0;
 
 template <typename T>
 std::vector<float> highPassed(std::span<const T> x)
@@ -51,7 +22,7 @@ std::vector<float> highPassed(std::span<const T> x)
     std::vector<float> y(x.size());
     if (x.empty())
         return y;
-    HighPass filter{static_cast<double>(x[0])};
+    HighPass filter{kHumCorner, double(kRecordingRate), static_cast<double>(x[0])};
     for (std::size_t n = 0; n < x.size(); ++n)
         y[n] = static_cast<float>(filter.next(double(x[n])));
     return y;
@@ -122,7 +93,7 @@ void removeHum(std::span<std::int16_t> s)
 {
     if (s.empty())
         return;
-    HighPass filter(s[0]);
+    HighPass filter(kHumCorner, double(kRecordingRate), s[0]);
     for (std::int16_t& v : s)
         v = static_cast<std::int16_t>(std::clamp(nearest(filter.next(v)), -32767, 32767));
 }

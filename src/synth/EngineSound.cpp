@@ -1,5 +1,6 @@
 #include "synth/EngineSound.h"
 
+#include "common/HighPass.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "signal/SyntheticRecording.h"
@@ -53,34 +54,6 @@ struct Resonator {
     double step(double x)
     {
         const double y = a1 * y1 + a2 * y2 + gain * x;
-        y2 = y1;
-        y1 = y;
-        return y;
-    }
-};
-
-// Second-order Butterworth high-pass (bilinear transform).
-struct HighPass {
-    double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    HighPass(double hz, double rate)
-    {
-        if (hz <= 0)
-            return;
-        const double w = kTwoPi * hz / rate;
-        const double alpha = std::sin(w) / std::sqrt(2.0);
-        const double c = std::cos(w);
-        const double a0 = 1 + alpha;
-        b0 = (1 + c) / 2 / a0;
-        b1 = -(1 + c) / a0;
-        b2 = (1 + c) / 2 / a0;
-        a1 = -2 * c / a0;
-        a2 = (1 - alpha) / a0;
-    }
-    double step(double x)
-    {
-        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
         y2 = y1;
         y1 = y;
         return y;
@@ -270,7 +243,7 @@ Result<EngineSoundRecording> synthesizeEngineSound(const Varia& store, const Eng
     double envelope = engineRms * engineRms;
     const double agcPole = std::exp(-1.0 / (1.5 * rate));
     for (std::size_t n = 0; n < count; ++n) {
-        double y = highPass.step(mix[n]);
+        double y = highPass.next(mix[n]);
         if (settings.automaticGain) {
             envelope = agcPole * envelope + (1 - agcPole) * y * y;
             y *= std::clamp(engineRms / std::sqrt(envelope + 1e-30), 0.1, 10.0);
