@@ -224,7 +224,7 @@ std::string printedNumber(std::string_view numberText)
     return out;
 }
 
-std::string formatPattern(double value, Pattern pattern)
+std::string formatPattern(double value, Pattern pattern, DecimalMark mark)
 {
     if (!std::isfinite(value))
         return generalText(value, 15);
@@ -267,7 +267,7 @@ std::string formatPattern(double value, Pattern pattern)
     std::string out = (value < 0 && !isZero) ? "-" : "";
     out += intPart;
     if (pattern != Pattern::Whole) {
-        out += ',';
+        out += mark == DecimalMark::Point ? '.' : ',';
         out += fracPart;
     }
     return out;
@@ -288,7 +288,7 @@ std::optional<Pattern> patternFromText(std::string_view pattern)
     return std::nullopt;
 }
 
-std::string decimalsText(double value, int decimals)
+std::string decimalsText(double value, int decimals, DecimalMark mark)
 {
     decimals = std::clamp(decimals, 0, 15);
     if (!std::isfinite(value))
@@ -300,7 +300,8 @@ std::string decimalsText(double value, int decimals)
     std::string text(buffer, end);
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
-    std::replace(text.begin(), text.end(), '.', ',');
+    if (mark == DecimalMark::Comma)
+        std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 

@@ -46,7 +46,12 @@ inline std::string printedDouble(double v) { return printedNumber(doubleText(v))
 //   Whole       "#0"      22.5  -> "23"
 //   ThreeDecimals "#0.000" 1.0325 -> "1,033" (factors such as a correction's k)
 enum class Pattern { TwoDecimals, OneDecimal, UpToOne, Whole, ThreeDecimals };
-std::string formatPattern(double value, Pattern pattern);
+
+// The decimal separator of a display text: the comma of every window and
+// file, or the point of the command line's own lines.
+enum class DecimalMark { Comma, Point };
+
+std::string formatPattern(double value, Pattern pattern, DecimalMark mark = DecimalMark::Comma);
 
 // Pattern from its written form ("#0.00", "#0.0", "#0.#", "#0"); nullopt for
 // any other text.
@@ -57,8 +62,8 @@ std::optional<Pattern> patternFromText(std::string_view pattern);
 std::string wholeText(double value);
 
 // `value` with exactly `decimals` decimals (0 to 15), rounded to nearest, a
-// comma before them ("0,052"); zero is never "-0".
-std::string decimalsText(double value, int decimals);
+// comma (or the point asked for) before them ("0,052"); zero is never "-0".
+std::string decimalsText(double value, int decimals, DecimalMark mark = DecimalMark::Comma);
 
 // The double nearest the shortest decimal that reads back as the same single
 // (what a JSON number of a single should be: 0.1f gives 0.1, not 0.100000001).

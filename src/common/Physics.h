@@ -27,11 +27,23 @@ static_assert(kRollingPerKg == 0.112815);
 inline constexpr double kPowerPi = 3.14159265359;
 inline constexpr float kSimulationPi = 3.1416f;
 
-// Seconds per minute: rpm <-> revolutions per second.
+// π as the average writes it when it sums power (3,14: the stored average
+// files were made so), and 2π as the acceleration simulation turns a wheel
+// radius into its circumference (6,2832).
+inline constexpr double kAveragePi = 3.14;
+inline constexpr float kSimulationTwoPi = 6.2832f;
+
+// Seconds per minute: rpm <-> revolutions per second; as a single for the
+// computations kept in single precision (60 is exact in both).
 inline constexpr double kSecondsPerMinute = 60.0;
+inline constexpr float kSecondsPerMinuteSingle = 60.0f;
+
+// km/h per m/s.
+inline constexpr double kKmhPerMps = 3.6;
 
 // Tyre sizes: mm per cm and cm per inch (a rim's diameter is in inches).
 inline constexpr double kMmPerCm = 10.0;
 inline constexpr double kCmPerInch = 2.54;
+inline constexpr double kMetresPerInch = 0.0254;
 
 }  // namespace vornax::physics

@@ -1,5 +1,6 @@
 #include "compare/AverageCurve.h"
 
+#include "common/Physics.h"
 #include "common/Translation.h"
 #include "formats/PowerCurveFile.h"
 
@@ -14,7 +15,7 @@ namespace {
 // other columns are in.
 float averagePower(float rpm, float torque, const DisplayUnits& units)
 {
-    const double omega = double(rpm) * 2.0 * 3.14 / 60.0;
+    const double omega = double(rpm) * 2.0 * physics::kAveragePi / physics::kSecondsPerMinute;
     return static_cast<float>(omega * (double(torque) / double(units.torquePerNm)) / double(units.wattsPerPowerUnit));
 }
 

@@ -71,7 +71,7 @@ Result<AccelerationRun> parseAccelerationLines(const std::vector<std::string>& l
         return Failure{"\"" + source + "\": the speed factor " + singleText(run.speedFactor) + " is not above 0"};
 
     run.shownLength = count + 1;
-    series.time[count + 1] = series.time[count] + 0.01f;
+    series.time[count + 1] = series.time[count] + kAccelerationStep;
     series.index = count + 1;
     return run;
 }

@@ -16,6 +16,9 @@
 
 namespace vornax {
 
+// The time between two samples, s.
+inline constexpr float kAccelerationStep = 0.01f;
+
 // The samples of a run, as the model writes them and the file holds them.
 struct ResultSeries {
     static constexpr std::int32_t kLastIndex = 320000;

@@ -1,6 +1,7 @@
 #include "pictures/PlotPictures.h"
 
 #include "common/NumberText.h"
+#include "formats/AccelerationFile.h"
 #include "power/PowerChart.h"
 #include "power/PowerTexts.h"
 #include "common/Translation.h"
@@ -145,7 +146,7 @@ Result<PlotFileKind> plotFileKind(const std::vector<std::string>& lines)
     if (data.size() == 2) {
         const auto first = [](const std::string& line) { return parseSingle(line.substr(0, line.find(';'))); };
         const auto a = first(*data[0]), b = first(*data[1]);
-        if (a && b && std::abs(double(*b) - double(*a) - 0.01) < 0.0005)
+        if (a && b && std::abs(double(*b) - double(*a) - double(kAccelerationStep)) < 0.0005)
             return PlotFileKind::Acceleration;
     }
     return PlotFileKind::Power;

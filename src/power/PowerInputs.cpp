@@ -140,7 +140,7 @@ float overallRatio(const PowerInputs& in)
 RoadSpeedRange roadSpeedRange(const PowerInputs& in, double rpmLow, double rpmHigh)
 {
     const double metresPerRev = 2.0 * std::numbers::pi * wheelRadius(in) / static_cast<double>(overallRatio(in));
-    const auto kmh = [&](double rpm) { return rpm / 60.0 * metresPerRev * 3.6; };
+    const auto kmh = [&](double rpm) { return rpm / physics::kSecondsPerMinute * metresPerRev * physics::kKmhPerMps; };
     return {kmh(rpmLow), kmh(rpmHigh)};
 }
 

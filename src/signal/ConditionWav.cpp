@@ -78,7 +78,7 @@ Result<std::string> conditionedWav(std::string_view input)
         }
     }
 
-    std::string out = pcmWavHeader(static_cast<std::uint32_t>(frames), 44100, 1, 8);
+    std::string out = pcmWavHeader(static_cast<std::uint32_t>(frames), kRecordingRate, 1, 8);
     out.reserve(out.size() + count);
     for (std::size_t k = 0; k < count; ++k) {
         // The gains keep every sample within a byte (at most 227 above, at

@@ -1,5 +1,6 @@
 #include "signal/PreciseCurve.h"
 
+#include "common/Physics.h"
 #include "common/NumberText.h"
 #include "common/Translation.h"
 
@@ -17,7 +18,7 @@ namespace {
 constexpr int kDegree = 5;             // quintic: speed and acceleration are smooth
 constexpr int kPenaltyOrder = 4;       // fourth differences: a cubic is free of penalty
 constexpr double kKnotSeconds = 0.05;  // knots far finer than any change of the engine's pull
-constexpr double kRowSeconds = 0.01;
+constexpr double kRowSeconds = kPreciseRowSeconds;
 constexpr int kMaxRows = 32000;
 constexpr double kOutlierDeviations = 8.0;
 // What an ignition's sparks never do: more than this share of the pulses off
@@ -458,8 +459,8 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     // Rows at whole multiples of 10 ms inside the span, or of 20, 30 ... ms
     // when a long pull would give the saved curve more lines than the power
     // computation reads (the saved file leaves out 7 rows at each end).
-    const double rpmPerStep = 60.0 / settings.sparksPerRev;  // rpm for one step per second
-    long long every = 1;                                     // rows every `every` x 10 ms
+    const double rpmPerStep = physics::kSecondsPerMinute / settings.sparksPerRev;  // rpm for one step per second
+    long long every = 1;                                                           // rows every `every` x 10 ms
     long long firstRow = 0, lastRow = -1, rows = 0;
     for (;; ++every) {
         const double spacing = double(every) * kRowSeconds;
@@ -542,10 +543,7 @@ std::string uncertaintyText(double percent, bool decimalPoint)
     if (!(percent < 100.0))
         return "> 100";
     const int decimals = percent > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(percent))), 1, 6) : 1;
-    std::string result = decimalsText(percent, decimals);
-    if (decimalPoint)
-        std::replace(result.begin(), result.end(), ',', '.');
-    return result;
+    return decimalsText(percent, decimals, decimalPoint ? DecimalMark::Point : DecimalMark::Comma);
 }
 
 std::string uncertaintyLine(double rpmPct, double powerPct, bool decimalPoint)
@@ -561,9 +559,8 @@ std::string rowSpacingNote(const PreciseCurve& precise, bool decimalPoint)
     if (milliseconds <= static_cast<int>(std::lround(kRowSeconds * 1000.0)))
         return {};
     const Curve& c = precise.curve;
-    std::string seconds = decimalsText(c.rows[std::size_t(c.pointCount)].time - c.rows[0].time, 1);
-    if (decimalPoint)
-        std::replace(seconds.begin(), seconds.end(), ',', '.');
+    const std::string seconds = decimalsText(c.rows[std::size_t(c.pointCount)].time - c.rows[0].time, 1,
+                                             decimalPoint ? DecimalMark::Point : DecimalMark::Comma);
     return tx("PreciseCurve",
               "The pull lasts %1 s: the precise curve has one row every %2 ms so that the power computation reads it "
               "whole")

@@ -22,6 +22,7 @@
 
 #include "common/CurveLimits.h"
 #include "common/Result.h"
+#include "common/WavHeader.h"
 #include "signal/Curve.h"
 #include "signal/SparkCheck.h"
 
@@ -30,13 +31,16 @@
 
 namespace vornax {
 
+// The precise curve's row spacing, s: the power computation's time step.
+inline constexpr double kPreciseRowSeconds = 0.01;
+
 struct PreciseSettings {
     float sparksPerRev = 0.5f;  // 0.5 or 2
     // Rate of the recording the spark times come from: the timing noise is
     // never taken below a hundredth of a sample (the detection places a
     // spark between two bytes, so finer than the sample, but no finer than
     // that). 0 for exact times.
-    double sampleRate = 44100.0;
+    double sampleRate = kRecordingRate;
     // Lines the saved curve may hold: past that at 10 ms the rows are spaced
     // by a whole number of 10 ms so that they fit (0: always 10 ms, up to
     // the table's rows).
@@ -49,7 +53,7 @@ struct PreciseCurve {
     // more).
     Curve curve;
     bool truncated = false;
-    double rowSeconds = 0.01;  // 0,01 s, or a whole multiple of it for a long pull
+    double rowSeconds = kPreciseRowSeconds;  // or a whole multiple of it for a long pull
     SparkCheck check;
     int sparksFitted = 0;    // kept by the check and by the residual pass
     int outliers = 0;        // kept by the check, then set aside: residual over 8 noise deviations

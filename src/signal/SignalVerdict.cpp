@@ -1,5 +1,6 @@
 #include "signal/SignalVerdict.h"
 
+#include "common/Physics.h"
 #include "common/NumberText.h"
 #include "common/Translation.h"
 
@@ -58,7 +59,7 @@ Speeds speedsOf(const std::vector<double>& intervals, float sparksPerRev)
     std::vector<double> rpm;
     rpm.reserve(intervals.size());
     for (const double i : intervals)
-        rpm.push_back(60.0 / sparksPerRev / i);
+        rpm.push_back(physics::kSecondsPerMinute / sparksPerRev / i);
     s.low = percentile(rpm, 0.02);
     s.high = percentile(rpm, 0.98);
     int jumps = 0;
@@ -75,10 +76,7 @@ bool inRange(const Speeds& s) { return s.high <= kFastestEngineRpm && s.low >= k
 
 std::string figure(double value, Pattern pattern, bool decimalPoint)
 {
-    std::string text = formatPattern(value, pattern);
-    if (decimalPoint)
-        std::replace(text.begin(), text.end(), ',', '.');
-    return text;
+    return formatPattern(value, pattern, decimalPoint ? DecimalMark::Point : DecimalMark::Comma);
 }
 
 }  // namespace

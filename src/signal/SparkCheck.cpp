@@ -93,10 +93,7 @@ std::size_t anchorSpark(const std::vector<double>& times, const std::vector<doub
 
 std::string timeText(double time, bool decimalPoint)
 {
-    std::string when = formatPattern(time, Pattern::OneDecimal);
-    if (decimalPoint)
-        std::replace(when.begin(), when.end(), ',', '.');
-    return when;
+    return formatPattern(time, Pattern::OneDecimal, decimalPoint ? DecimalMark::Point : DecimalMark::Comma);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace vornax {
 namespace {
 
-constexpr double kTimeRate = 44100.0;  // start and end times always count at this rate
+constexpr double kTimeRate = kRecordingRate;  // start and end times always count at this rate
 
 std::string plain(double v) { return doubleText(v); }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "common/Result.h"
+#include "common/WavHeader.h"
+#include "common/Physics.h"
 #include "signal/Curve.h"
 #include "signal/WavReader.h"
 
@@ -37,7 +39,10 @@ struct Detection {
 };
 
 // speed = 60 / sparksPerRev / interval, rpm from seconds.
-inline float engineSpeed(float sparksPerRev, float intervalSeconds) { return 60.0f / sparksPerRev / intervalSeconds; }
+inline float engineSpeed(float sparksPerRev, float intervalSeconds)
+{
+    return physics::kSecondsPerMinuteSingle / sparksPerRev / intervalSeconds;
+}
 
 // `Traiter` over a whole WAV file held in memory.
 //
@@ -71,6 +76,9 @@ Result<Detection> detectSparksInRecording(const std::string& name, std::string_v
                                           const DetectionSettings& settings = {}, const Progress& progress = {});
 
 // Duration the time checks use: frames / 44 100, single precision.
-inline float recordingSeconds(std::int64_t frameCount) { return static_cast<float>(frameCount) / 44100.0f; }
+inline float recordingSeconds(std::int64_t frameCount)
+{
+    return static_cast<float>(frameCount) / static_cast<float>(kRecordingRate);
+}
 
 }  // namespace vornax

@@ -1,5 +1,6 @@
 #include "signal/SyntheticRecording.h"
 
+#include "common/Physics.h"
 #include "common/WavHeader.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ std::string makeWav(std::string_view data, std::uint32_t sampleRate, std::uint16
 
 SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal)
 {
-    constexpr double rate = 44100.0;
+    constexpr double rate = kRecordingRate;
     const auto count = static_cast<std::size_t>(std::max(0.0, std::floor(signal.seconds * rate)));
     std::mt19937 random(signal.seed);
     std::uniform_int_distribution<int> noise(-signal.noise, signal.noise);
@@ -50,7 +51,7 @@ SyntheticRecording makeIgnitionRecording(const IgnitionSignal& signal)
     double phase = 0.0;
     double target = 1.0 + spread(random);
     for (std::size_t n = 0; n < count; ++n) {
-        phase += signal.rpm(n / rate) / 60.0 * signal.sparksPerRev / rate;
+        phase += signal.rpm(n / rate) / physics::kSecondsPerMinute * signal.sparksPerRev / rate;
         if (phase >= target) {
             phase -= target;
             target = 1.0 + spread(random);

@@ -3,6 +3,8 @@
 // back can be checked against what went in.
 #pragma once
 
+#include "common/WavHeader.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -13,7 +15,7 @@ namespace vornax {
 
 // A 44-byte-header PCM WAV around the given data bytes (8-bit mono 44 100 Hz
 // unless told otherwise). blockAlign = channels x bits / 8.
-std::string makeWav(std::string_view data, std::uint32_t sampleRate = 44100, std::uint16_t channels = 1,
+std::string makeWav(std::string_view data, std::uint32_t sampleRate = kRecordingRate, std::uint16_t channels = 1,
                     std::uint16_t bitsPerSample = 8);
 
 struct SyntheticRecording {

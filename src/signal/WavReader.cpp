@@ -1,5 +1,6 @@
 #include "signal/WavReader.h"
 
+#include "common/WavHeader.h"
 #include "common/Translation.h"
 #include "signal/ByteReader.h"
 
@@ -115,7 +116,7 @@ std::optional<std::string> recordingProblem(std::string_view file)
         return tx("WavReader", "%1-bit samples; record 8-bit mono at 44100 Hz")
             .arg(std::to_string(h.bitsPerSample))
             .str();
-    if (h.sampleRate != 44100)
+    if (h.sampleRate != kRecordingRate)
         return tx("WavReader", "%1 Hz recording; record at 44100 Hz").arg(std::to_string(h.sampleRate)).str();
     const std::int64_t available = static_cast<std::int64_t>(file.size()) - (h.dataStart - 1);
     if (available < static_cast<std::int64_t>(h.dataSize))

@@ -11,7 +11,7 @@
 namespace vornax {
 namespace {
 
-constexpr float kStep = 0.01f;  // s, one sample per step
+constexpr float kStep = kAccelerationStep;  // s, one sample per step
 constexpr float kPi = physics::kSimulationPi;
 constexpr double kHalfRho = physics::kHalfAirDensity;
 constexpr double kRolling = physics::kRollingPerKg;
@@ -23,8 +23,14 @@ constexpr float kWheelInertia = 1.2f;  // kg·m², gear phases
 double timeOf(std::int32_t index) { return index * static_cast<double>(kStep); }
 
 // Engine speed (tr/min) at road speed v (km/h) for overall ratio G, and back.
-float rpmAtSpeed(float G, float v, float circumference) { return G * 1000.0f * v / (circumference * 60.0f); }
-float speedAtRpm(float G, float rpm, float circumference) { return circumference * 60.0f * rpm / (G * 1000.0f); }
+float rpmAtSpeed(float G, float v, float circumference)
+{
+    return G * 1000.0f * v / (circumference * physics::kSecondsPerMinuteSingle);
+}
+float speedAtRpm(float G, float rpm, float circumference)
+{
+    return circumference * physics::kSecondsPerMinuteSingle * rpm / (G * 1000.0f);
+}
 
 // Wheel angular speed (rad/s) from engine speed, and back (stored as single).
 float omegaAtRpm(float G, float rpm) { return kPi * rpm / (G * 30.0f); }
@@ -131,8 +137,8 @@ bool AccelerationModel::append(float speed)
     const std::int32_t i = ++series_.index;
     series_.time[i] = series_.time[i - 1] + kStep;
     series_.speed[i] = speed;
-    series_.distance[i] =
-        static_cast<float>(series_.distance[i - 1] + static_cast<double>(speed) * (static_cast<double>(kStep) / 3.6));
+    series_.distance[i] = static_cast<float>(
+        series_.distance[i - 1] + static_cast<double>(speed) * (static_cast<double>(kStep) / physics::kKmhPerMps));
     return std::isfinite(series_.distance[i]);
 }
 
@@ -141,8 +147,8 @@ PhaseEnd AccelerationModel::launch(const PhaseQuantities& q, const TorqueCurve& 
     // The clutch slips with the torque of the curve's third row until the
     // first-gear road speed at the curve's second engine speed.
     const float G = q.gearRatio * q.finalDrive;
-    const float endSpeed =
-        static_cast<float>(q.circumference * 3.6 * curve.rpm[1] / (q.finalDrive * 60.0f * q.gearRatio));
+    const float endSpeed = static_cast<float>(q.circumference * physics::kKmhPerMps * curve.rpm[1] /
+                                              (q.finalDrive * physics::kSecondsPerMinuteSingle * q.gearRatio));
     if (!std::isfinite(endSpeed))
         return PhaseEnd::Error;
     launchSpeed_ = endSpeed;

@@ -1,5 +1,6 @@
 #include "simulation/PhaseQuantities.h"
 
+#include "common/Physics.h"
 #include "common/NumberText.h"
 
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 float wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
 {
     const std::int32_t sidewalls = 2 * std::int32_t{width} * height;
-    return static_cast<float>((rim * 0.0254 + sidewalls / 100000.0) / 2);
+    return static_cast<float>((rim * physics::kMetresPerInch + sidewalls / 100000.0) / 2);
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
 
     PhaseQuantities q;
     q.radius = wheelRadius(*width, *height, *rim);
-    q.circumference = q.radius * 6.2832f;
+    q.circumference = q.radius * physics::kSimulationTwoPi;
     q.mass = *mass;
     q.scx = *scx;
     q.finalDrive = *finalDrive;

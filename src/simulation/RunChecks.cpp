@@ -2,6 +2,7 @@
 // gears, and the refusal of inputs that would only make every phase end at
 // once.
 #include "common/NumberText.h"
+#include "common/Physics.h"
 #include "common/Translation.h"
 #include "power/PowerInputs.h"
 #include "shell/EntryCaptions.h"
@@ -104,7 +105,7 @@ Status checkRunInputs(const SimulationInputs& in)
         return notAboveZero(store.get("LbRapportdePont"), f.TextRP);
     const double rim = *parseInt16(f.TextPneuD);
     const double sidewalls = 2.0 * *parseInt16(f.TextPneuL) * *parseInt16(f.TextPneuH);
-    if (rim * 0.0254 + sidewalls / 100000.0 <= 0.0)
+    if (rim * physics::kMetresPerInch + sidewalls / 100000.0 <= 0.0)
         return notAboveZero(store.get("LbPneumatique"), f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
     for (int g = 1; g <= gears; ++g) {
         if (*in.store.single(gearRatioEntry(g)) <= 0.0f)

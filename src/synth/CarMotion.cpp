@@ -42,7 +42,7 @@ double wheelAcceleration(const CarInGear& car, const EngineCurve& engine, double
 {
     const double g = car.overallRatio;
     const double r = car.wheelRadius;
-    const double rpm = omega * g * 60.0 / kTwoPi;
+    const double rpm = omega * g * physics::kSecondsPerMinute / kTwoPi;
     // Power balance divided by the wheel speed: the engine torque at the
     // wheels after the loss, less the drag and rolling torques, over the
     // inertia of everything that turns with the wheels.
@@ -73,15 +73,15 @@ Result<CarRun> runCar(const CarInGear& car, const EngineCurve& engine, const Run
     // the speed where drag and rolling take all the power it would creep
     // towards the end speed for ever.
     for (double rpm = settings.startRpm; rpm <= settings.endRpm; rpm += 5.0) {
-        if (accel(rpm * kTwoPi / 60.0 / g) <= 0)
+        if (accel(rpm * kTwoPi / physics::kSecondsPerMinute / g) <= 0)
             return Failure{"the car stops gaining speed at " + formatPattern(rpm, Pattern::Whole) +
                            " rpm in this gear: drag and rolling take all the power"};
     }
 
     CarRun run;
     double t = 0;
-    double omega = settings.startRpm * kTwoPi / 60.0 / g;
-    const double omegaEnd = settings.endRpm * kTwoPi / 60.0 / g;
+    double omega = settings.startRpm * kTwoPi / physics::kSecondsPerMinute / g;
+    const double omegaEnd = settings.endRpm * kTwoPi / physics::kSecondsPerMinute / g;
     double nextSpark = settings.firstSparkAngle * sparkAngle;  // crank angle of the next spark
     double crank = 0;
     run.samples.push_back({0.0, settings.startRpm});
@@ -111,7 +111,7 @@ Result<CarRun> runCar(const CarInGear& car, const EngineCurve& engine, const Run
         crank = crankNext;
         t = tNext;
         if (step % 100 == 0)
-            run.samples.push_back({t, omega * g * 60.0 / kTwoPi});
+            run.samples.push_back({t, omega * g * physics::kSecondsPerMinute / kTwoPi});
         if (t > settings.maxSeconds)
             return Failure{"the run from " + formatPattern(settings.startRpm, Pattern::Whole) + " to " +
                            formatPattern(settings.endRpm, Pattern::Whole) + " rpm would last more than " +

@@ -1,5 +1,6 @@
 #include "synth/EngineCurves.h"
 
+#include "common/Physics.h"
 #include <algorithm>
 #include <numbers>
 #include <stdexcept>
@@ -47,7 +48,10 @@ double EngineCurve::torque(double rpm) const
            ((a * a * a - a) * secondDerivatives_[lo] + (b * b * b - b) * secondDerivatives_[hi]) * h * h / 6.0;
 }
 
-double EngineCurve::power(double rpm) const { return torque(rpm) * rpm * 2.0 * std::numbers::pi / 60.0; }
+double EngineCurve::power(double rpm) const
+{
+    return torque(rpm) * rpm * 2.0 * std::numbers::pi / physics::kSecondsPerMinute;
+}
 
 const std::vector<EngineCurve>& shippedEngines()
 {
