@@ -275,19 +275,19 @@ bool readNmea(std::string_view text, RawLog& log, SpeedLogError& /*error*/)
 
 bool looksLikeNmea(std::string_view head)
 {
-    int sentences = 0;
+    // A sentence of a fix, its checksum right or not: a file whose every
+    // checksum is wrong is still a damaged NMEA log, not some other file.
+    bool found = false;
     int lines = 0;
     forEachLine(head, [&](std::string_view line, std::size_t) {
-        std::string_view body;
-        std::string why;
-        if (checkSentence(line, body, why) == Checked::Sentence && body.size() >= 5) {
-            const std::string_view type = body.substr(2, 3);
-            if (type == "RMC" || type == "GGA" || type == "VTG")
-                ++sentences;
+        line = trimmed(line);
+        if (line.size() >= 7 && line[0] == '$' && line[6] == ',') {
+            const std::string_view type = line.substr(3, 3);
+            found = type == "RMC" || type == "GGA" || type == "VTG";
         }
-        return ++lines < 200 && sentences == 0;
+        return ++lines < 200 && !found;
     });
-    return sentences > 0;
+    return found;
 }
 
 namespace {

@@ -33,7 +33,7 @@ Failure failed(SpeedLogError* where, SpeedLogError error)
 
 // Speeds of the fixes that have none, from the distances to their
 // neighbours over the time between them (central where both exist).
-void speedsFromPositions(RawLog& log)
+void speedsFromPositions(RawLog& log, RawLog& later)
 {
     auto& fixes = log.fixes;
     const auto located = [&](std::size_t i) {
@@ -57,7 +57,7 @@ void speedsFromPositions(RawLog& log)
         if (!std::isnan(fixes[i].speed))
             continue;
         if (std::isnan(derived[i])) {
-            log.skip(fixes[i].line, "fix without a speed, and without neighbours to take it from");
+            later.skip(fixes[i].line, "fix without a speed, and without neighbours to take it from");
             fixes[i].valid = false;
             fixes[i].speed = 0;
         } else {
@@ -71,12 +71,13 @@ void speedsFromPositions(RawLog& log)
 // valid fixes, times from the first fix.
 Result<SpeedLog> finish(RawLog& raw, SpeedLogError* where)
 {
+    RawLog later;  // what these checks skip
     std::vector<speedlog::RawFix> kept;
     kept.reserve(raw.fixes.size());
     for (const speedlog::RawFix& fix : raw.fixes) {
         if (!kept.empty() && fix.time <= kept.back().time) {
             if (fix.time == kept.back().time) {
-                raw.skip(fix.line, "same time as line " + std::to_string(kept.back().line));
+                later.skip(fix.line, "same time as line " + std::to_string(kept.back().line));
                 continue;
             }
             return failed(where, {fix.line, "the time goes back, " + timeGap(kept.back().time - fix.time) +
@@ -86,7 +87,15 @@ Result<SpeedLog> finish(RawLog& raw, SpeedLogError* where)
         kept.push_back(fix);
     }
     raw.fixes = std::move(kept);
-    speedsFromPositions(raw);
+    speedsFromPositions(raw, later);
+    // The reader's first 20 problems and these are each in line order: the
+    // first 20 of both together are the first 20 of the file.
+    raw.problems.insert(raw.problems.end(), later.problems.begin(), later.problems.end());
+    std::stable_sort(raw.problems.begin(), raw.problems.end(),
+                     [](const SpeedLogProblem& a, const SpeedLogProblem& b) { return a.line < b.line; });
+    if (raw.problems.size() > 20)
+        raw.problems.resize(20);
+    raw.skippedLines += later.skippedLines;
 
     SpeedLog log;
     log.format = raw.format;
