@@ -138,7 +138,8 @@ private:
             log_.skip(number, "time \"" + std::string(clock.substr(0, 20)) + "\" is not hhmmss.ss");
             return false;
         }
-        if (open_ && clock == epoch_.clock)
+        // "123519" and "123519.00" are the same time.
+        if (open_ && *seconds == epoch_.secondsOfDay)
             return true;
         flush();
         open_ = true;
@@ -226,8 +227,10 @@ private:
             epoch_.fix.altitude = *altitude;
     }
 
-    // $--VTG,course,T,course,M,speed,N,speed,K[,mode]: the speed of the open
-    // fix when it has none yet, else of the next one.
+    // $--VTG,course,T,course,M,speed,N,speed,K[,mode]: no time of its own;
+    // the speed of the open fix when it has none yet (receivers write it
+    // after the RMC or GGA of its time), of the first fix when none is open
+    // yet, and passed over when the open fix has its speed from an RMC.
     void vtg(std::size_t number)
     {
         if (fields_.size() < 9) {
@@ -241,11 +244,11 @@ private:
             log_.skip(number, "VTG speed is not a speed");
             return;
         }
-        if (open_ && !epoch_.hasSpeed) {
+        if (!open_) {
+            pendingSpeed_ = speed;
+        } else if (!epoch_.hasSpeed) {
             epoch_.fix.speed = speed;
             epoch_.hasSpeed = true;
-        } else {
-            pendingSpeed_ = speed;
         }
     }
 

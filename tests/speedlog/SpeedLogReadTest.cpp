@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SpeedLogRead, KeepsPositionsAltitudeValidityAndTheClockOfTheFirstFix)
 {
     const std::string text = nmea("GPRMC,235959.00,A,4807.038,S,01131.000,W,10.0,,010526,,,A") +
-                             nmea("GPGGA,235959.00,4807.038,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,") +
+                             nmea("GPGGA,235959,4807.038,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,") +
                              nmea("GPRMC,000000.00,V,,,,,,,020526,,,N") +
                              nmea("GPRMC,000001.00,A,,,,,11.0,,020526,,,A");
     const auto log = read(text);
