@@ -245,7 +245,19 @@ bool readCsv(std::string_view text, const CsvColumns& wanted, RawLog& log, Speed
                 failed = true;
                 return false;
             }
-            return true;
+            // With both columns given the file may have no header at all:
+            // a first row with numbers where they are is the first fix.
+            const auto headerField = [&](int column) {
+                return column < static_cast<int>(header.size()) ? trimmed(header[static_cast<std::size_t>(column)])
+                                                                : std::string_view{};
+            };
+            const std::string_view firstTime = headerField(c.time);
+            const bool noHeader = !wanted.time.empty() && !wanted.speed.empty() &&
+                                  speedlog::number(headerField(c.speed)) &&
+                                  (speedlog::number(firstTime) || clockSeconds(firstTime) || isoSeconds(firstTime));
+            if (!noHeader)
+                return true;
+            unitsRowChecked = true;
         }
         splitRow(line, separator, fields, store);
         const auto at = [&](int column) -> std::string_view {

@@ -163,6 +163,13 @@ TEST(SpeedLogRead, ColumnsGivenByNameOrNumberAndUnit)
     EXPECT_DOUBLE_EQ(log->fixes[1].time, 0.5);
     EXPECT_FALSE(looksLike(text));  // without the columns it is no log
 
+    // Without a header the first row is a fix.
+    options.columns = {"1", "3", "km/h"};
+    const auto bare = read("0;1;36\n0,5;1;72\n", options);
+    ASSERT_TRUE(bare) << bare.error();
+    ASSERT_EQ(bare->fixes.size(), 2u);
+    EXPECT_DOUBLE_EQ(bare->fixes[0].speed, 10.0);
+
     options.columns = {"a", "zz", "m/s"};
     SpeedLogError where;
     EXPECT_FALSE(read(text, options, &where));
