@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>AccelerationFile</name>
-    <message>
-        <source>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</source>
-        <translation>Unsuitable value: the speed factor (line 56 of the language file) %1</translation>
-    </message>
-</context>
-<context>
     <name>AccelerationModel</name>
     <message>
         <source>Couple insuffisant : le véhicule n&apos;atteint jamais la fin du démarrage (%1 km/h)</source>
@@ -247,14 +240,6 @@
     <message>
         <source>%1: %2 is not three numbers</source>
         <translation>%1: %2 is not three numbers</translation>
-    </message>
-    <message>
-        <source>the power unit factor of the language in force (%1) is not a usable number</source>
-        <translation>the power unit factor of the language in force (%1) is not a usable number</translation>
-    </message>
-    <message>
-        <source>the torque unit factor of the language in force (%1) is not a usable number</source>
-        <translation>the torque unit factor of the language in force (%1) is not a usable number</translation>
     </message>
     <message>
         <source>more than %1 lines</source>
@@ -618,13 +603,6 @@
     </message>
 </context>
 <context>
-    <name>PowerCurveFile</name>
-    <message>
-        <source>%1: %2 is not a number</source>
-        <translation>%1: %2 is not a number</translation>
-    </message>
-</context>
-<context>
     <name>PowerCurveInput</name>
     <message>
         <source>&quot;%1&quot;, line %2</source>
@@ -960,10 +938,6 @@
         <translation>&quot;%1&quot; has more rows than a power result holds</translation>
     </message>
     <message>
-        <source>the speed factor (line 56 of the language file) %1 is not a number</source>
-        <translation>the speed factor (line 56 of the language file) %1 is not a number</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -1192,10 +1166,6 @@ from the ignition signal</translation>
     <message>
         <source>puissance hors limites</source>
         <translation>power out of range</translation>
-    </message>
-    <message>
-        <source>Valeur inadapter : %1 = %2</source>
-        <translation>Unsuitable value: %1 = %2</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1682,17 @@ from the ignition signal</translation>
     <message>
         <source>Courbe non enregistrée : %1.</source>
         <translation>Curve not saved: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreReadings</name>
+    <message>
+        <source>%1: %2 is not a usable unit factor (a number other than zero)</source>
+        <translation>%1: %2 is not a usable unit factor (a number other than zero)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a usable speed factor (a number above zero)</source>
+        <translation>%1: %2 is not a usable speed factor (a number above zero)</translation>
     </message>
 </context>
 </TS>

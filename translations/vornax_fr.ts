@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>AccelerationFile</name>
-    <message>
-        <source>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</source>
-        <translation>Valeur inadapter : le facteur de vitesse (ligne 56 du fichier de langue) %1</translation>
-    </message>
-</context>
-<context>
     <name>AccelerationModel</name>
     <message>
         <source>Couple insuffisant : le véhicule n&apos;atteint jamais la fin du démarrage (%1 km/h)</source>
@@ -263,14 +256,6 @@
     <message>
         <source>%1: %2 is not three numbers</source>
         <translation>%1 : %2 n&apos;est pas fait de trois nombres</translation>
-    </message>
-    <message>
-        <source>the power unit factor of the language in force (%1) is not a usable number</source>
-        <translation>le facteur d&apos;unité de puissance de la langue en vigueur (%1) n&apos;est pas un nombre utilisable</translation>
-    </message>
-    <message>
-        <source>the torque unit factor of the language in force (%1) is not a usable number</source>
-        <translation>le facteur d&apos;unité de couple de la langue en vigueur (%1) n&apos;est pas un nombre utilisable</translation>
     </message>
     <message>
         <source>more than %1 lines</source>
@@ -642,13 +627,6 @@
     </message>
 </context>
 <context>
-    <name>PowerCurveFile</name>
-    <message>
-        <source>%1: %2 is not a number</source>
-        <translation>%1 : %2 n&apos;est pas un nombre</translation>
-    </message>
-</context>
-<context>
     <name>PowerCurveInput</name>
     <message>
         <source>&quot;%1&quot;, line %2</source>
@@ -1004,10 +982,6 @@
         <translation>« %1 » a plus de lignes qu&apos;un résultat de puissance n&apos;en contient</translation>
     </message>
     <message>
-        <source>the speed factor (line 56 of the language file) %1 is not a number</source>
-        <translation>le facteur de vitesse (ligne 56 du fichier de langue) %1 n&apos;est pas un nombre</translation>
-    </message>
-    <message>
         <source>How the engine speed was found</source>
         <translation>Calcul du régime</translation>
     </message>
@@ -1296,10 +1270,6 @@
     <message>
         <source>puissance hors limites</source>
         <translation>puissance hors limites</translation>
-    </message>
-    <message>
-        <source>Valeur inadapter : %1 = %2</source>
-        <translation>Valeur inadapter : %1 = %2</translation>
     </message>
 </context>
 <context>
@@ -1840,6 +1810,17 @@
     <message>
         <source>Courbe non enregistrée : %1.</source>
         <translation>Courbe non enregistrée : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreReadings</name>
+    <message>
+        <source>%1: %2 is not a usable unit factor (a number other than zero)</source>
+        <translation>%1 : %2 n&apos;est pas un facteur d&apos;unité utilisable (un nombre autre que zéro)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a usable speed factor (a number above zero)</source>
+        <translation>%1 : %2 n&apos;est pas un facteur de vitesse utilisable (un nombre au-dessus de zéro)</translation>
     </message>
 </context>
 </TS>

@@ -34,7 +34,7 @@ void runAverage(const AverageOptions& options)
         refuseOverwritingInput(options.output, {input});
     loadLanguage(options.lang);
 
-    const auto units = currentUnits(store());
+    const auto units = displayUnits(store());
     if (!units)
         throw BadInput(units.error());
     CurveSet slots;

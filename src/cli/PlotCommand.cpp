@@ -63,7 +63,7 @@ PlotPicture powerPicture(const std::vector<std::string>& files)
 {
     if (files.size() > static_cast<std::size_t>(compare::kSlotCount))
         throw UsageError("at most " + std::to_string(compare::kSlotCount) + " power curve files on one plot");
-    const auto units = compare::currentUnits(store());
+    const auto units = displayUnits(store());
     if (!units)
         throw BadInput(units.error());
     auto set = std::make_unique<compare::CurveSet>();

@@ -1,8 +1,7 @@
 #include "compare/AverageCurve.h"
 
-#include "common/NumberText.h"
-#include "common/TextFile.h"
 #include "common/Translation.h"
+#include "formats/PowerCurveFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,11 +30,11 @@ std::vector<const CurveSlot*> tickedSlots(const CurveSet& slots)
 AverageCurve byPosition(const std::vector<const CurveSlot*>& ticked, const DisplayUnits& units)
 {
     const auto n = static_cast<float>(ticked.size());
-    std::vector<CurvePoint> table(kAveragePoints);
+    std::vector<PowerPoint> table(kAveragePoints);
     for (int i = 0; i < kAveragePoints; ++i) {
-        CurvePoint& sum = table[static_cast<std::size_t>(i)];
+        PowerPoint& sum = table[static_cast<std::size_t>(i)];
         for (const CurveSlot* slot : ticked) {
-            const CurvePoint p = slot->point(i);
+            const PowerPoint p = slot->point(i);
             sum.rpm += p.rpm;
             sum.torque += p.torque;
         }
@@ -58,11 +57,11 @@ AverageCurve byPosition(const std::vector<const CurveSlot*>& ticked, const Displ
 // only when its engine speed is above every one kept before it, so that the
 // jitter of a fine curve and a lifted foot at the end of a run do not fold
 // the curve back on itself.
-std::vector<CurvePoint> risingPart(const CurveSlot& slot)
+std::vector<PowerPoint> risingPart(const CurveSlot& slot)
 {
-    std::vector<CurvePoint> rising;
+    std::vector<PowerPoint> rising;
     for (int i = 0; i < slot.pointCount; ++i) {
-        const CurvePoint p = slot.point(i);
+        const PowerPoint p = slot.point(i);
         if (std::isfinite(p.rpm) && (rising.empty() || p.rpm > rising.back().rpm))
             rising.push_back(p);
     }
@@ -71,10 +70,10 @@ std::vector<CurvePoint> risingPart(const CurveSlot& slot)
 
 // Torque at `rpm` within [front, back] of a rising curve, linearly between
 // the two points around it.
-double torqueAt(const std::vector<CurvePoint>& curve, double rpm)
+double torqueAt(const std::vector<PowerPoint>& curve, double rpm)
 {
     const auto after = std::lower_bound(curve.begin(), curve.end(), rpm,
-                                        [](const CurvePoint& p, double r) { return double(p.rpm) < r; });
+                                        [](const PowerPoint& p, double r) { return double(p.rpm) < r; });
     if (after == curve.end())
         return curve.back().torque;
     if (after == curve.begin() || double(after->rpm) == rpm)
@@ -86,7 +85,7 @@ double torqueAt(const std::vector<CurvePoint>& curve, double rpm)
 
 Result<AverageCurve> onCommonGrid(const CurveSet& slots, const DisplayUnits& units)
 {
-    std::vector<std::vector<CurvePoint>> curves;
+    std::vector<std::vector<PowerPoint>> curves;
     double from = -INFINITY, to = INFINITY;
     for (std::size_t k = 0; k < slots.size(); ++k) {
         if (!slots[k].ticked)
@@ -106,7 +105,7 @@ Result<AverageCurve> onCommonGrid(const CurveSet& slots, const DisplayUnits& uni
     // As fine as the finest curve over the shared range.
     std::size_t count = 2;
     for (const auto& curve : curves) {
-        const auto inside = std::count_if(curve.begin(), curve.end(), [&](const CurvePoint& p) {
+        const auto inside = std::count_if(curve.begin(), curve.end(), [&](const PowerPoint& p) {
             return double(p.rpm) >= from && double(p.rpm) <= to;
         });
         count = std::max(count, static_cast<std::size_t>(inside));
@@ -125,7 +124,7 @@ Result<AverageCurve> onCommonGrid(const CurveSet& slots, const DisplayUnits& uni
         for (const auto& curve : curves)
             torque += torqueAt(curve, rpm);
         torque /= static_cast<double>(curves.size());
-        CurvePoint p{static_cast<float>(rpm), static_cast<float>(torque), 0};
+        PowerPoint p{static_cast<float>(rpm), static_cast<float>(torque), 0};
         p.power = averagePower(p.rpm, p.torque, units);
         average.points.push_back(p);
     }
@@ -136,12 +135,7 @@ Result<AverageCurve> onCommonGrid(const CurveSet& slots, const DisplayUnits& uni
 
 std::string AverageCurve::fileBytes() const
 {
-    TextWriter out;
-    for (const CurvePoint& p : points)
-        out.line(singleText(p.rpm) + ";" + singleText(p.torque) + ";" + singleText(p.power));
-    out.line(printedSingle(units.wattsPerPowerUnit));
-    out.line(printedSingle(units.torquePerNm));
-    return out.bytes();
+    return powerFileText(points, units.wattsPerPowerUnit, units.torquePerNm);
 }
 
 bool shareEngineSpeeds(const CurveSet& slots)

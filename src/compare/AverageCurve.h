@@ -41,7 +41,7 @@ constexpr int kAveragePoints = kMaxPowerLines;
 constexpr int kMaxGridPoints = kMaxPowerLines - 1;
 
 struct AverageCurve {
-    std::vector<CurvePoint> points;  // the points written, in order
+    std::vector<PowerPoint> points;  // the points written, in order
     DisplayUnits units;              // the units torque and power are in
     // True when the curves did not share their engine-speed column and were
     // averaged on a common grid from `gridFrom` to `gridTo` rpm.

@@ -287,7 +287,7 @@ void CompareWindow::Command12_Click()
         if (!slot.ticked)
             continue;
         if (!units) {
-            const auto current = currentUnits(store());
+            const auto current = displayUnits(store());
             if (!current) {
                 platform().message(
                     tr("Fichier Incorrect: %1").arg(QString::fromStdString(current.error())).toStdString(),
@@ -349,7 +349,7 @@ void CompareWindow::plotCurves()
 void CompareWindow::MoyC_Click()
 {
     // The slots hold the units in force at the last plot command.
-    const auto units = currentUnits(store());
+    const auto units = displayUnits(store());
     if (!units) {
         platform().message(units.error(), moyC_->text().toStdString(), MessageIcon::Warning);
         return;

@@ -44,11 +44,11 @@ std::optional<std::string> speedLabel(double rpm)
 }
 
 void polyline(const CurveSlot& slot, float minRpm, Rgb colour, bool dashed, PlotList& plot,
-              float (*y)(const CurvePoint&, const PlotBounds&), const PlotBounds& bounds)
+              float (*y)(const PowerPoint&, const PlotBounds&), const PlotBounds& bounds)
 {
     std::vector<PlotPoint> points;
     for (int i = 1; i <= slot.pointCount - 1; ++i) {
-        const CurvePoint p = slot.point(i);
+        const PowerPoint p = slot.point(i);
         if (i > 1 && slot.point(i - 1).rpm > p.rpm)
             break;  // the run ends where the engine speed drops
         points.push_back({double(p.rpm - minRpm), double(y(p, bounds))});
@@ -88,7 +88,7 @@ PlotTexts plotTextsFrom(const Varia& store)
 float curveMax(const CurveSlot& slot, Column column, float running, PlotMemory& memory)
 {
     for (int i = 1; i <= slot.pointCount - 1; ++i) {
-        const CurvePoint p = slot.point(i);
+        const PowerPoint p = slot.point(i);
         const float v = valueOf(p, column);
         if (v > running) {
             running = v;
@@ -116,14 +116,14 @@ void plotSlot(const CurveSlot& slot, const PlotBounds& bounds, const PlotOptions
     if (options.showTorque)
         polyline(
             slot, bounds.minRpm, slot.torqueColour, true, plot,
-            [](const CurvePoint& p, const PlotBounds& b) {
+            [](const PowerPoint& p, const PlotBounds& b) {
                 return b.torqueScale * b.maxTorque - b.torqueScale * p.torque;
             },
             bounds);
     if (options.showPower)
         polyline(
             slot, bounds.minRpm, slot.powerColour, false, plot,
-            [](const CurvePoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
+            [](const PowerPoint& p, const PlotBounds& b) { return b.maxPower - p.power; }, bounds);
 }
 
 PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const PlotTexts& texts, PlotMemory& memory)
@@ -132,7 +132,7 @@ PlotDrawing plotCurves(const CurveSet& slots, const PlotOptions& options, const 
 
     // Lower bounds and the speed range start from slot 0's first point,
     // whether or not slot 0 is ticked (zeros when it was never loaded).
-    const CurvePoint origin = slots[0].point(0);
+    const PowerPoint origin = slots[0].point(0);
     float maxPower = 0, maxTorque = 0;
     float minPower = origin.power, minTorque = origin.torque;
     float minRpm = origin.rpm, maxRpm = origin.rpm;

@@ -14,32 +14,22 @@ bool usableFactor(std::optional<float> f) { return f && std::isfinite(*f) && *f 
 
 std::string lineRef(std::size_t index) { return tx("CurveSlot", "line %1").arg(std::to_string(index + 1)); }
 
-// One data line split at its first two ";": engine speed, torque, power.
-struct DataLine {
-    float rpm;
-    double torque, power;
-};
-
-Result<DataLine> parseDataLine(std::string_view line, std::size_t index)
+// One data line: engine speed, torque, power.
+Result<PowerDataLine> parseDataLine(std::string_view line, std::size_t index)
 {
-    const auto first = line.find(';');
-    const std::string_view rest = line.substr(first + 1);
-    const auto second = rest.find(';');
-    if (second == std::string_view::npos)
+    const PowerDataLine read = readPowerDataLine(line);
+    if (!read.threeFields)
         return Failure{tx("CurveSlot", "%1: %2 needs three fields, engine speed;torque;power")
                            .arg(lineRef(index))
                            .arg(quotedValue(line))};
-    const auto rpm = parseSingle(line.substr(0, first));
-    const auto torque = parseDouble(rest.substr(0, second));
-    const auto power = parseDouble(rest.substr(second + 1));
-    if (!rpm || !torque || !power)
+    if (!read.rpm || !read.torque || !read.power)
         return Failure{tx("CurveSlot", "%1: %2 is not three numbers").arg(lineRef(index)).arg(quotedValue(line))};
-    return DataLine{*rpm, *torque, *power};
+    return read;
 }
 
 }  // namespace
 
-float valueOf(const CurvePoint& point, Column column)
+float valueOf(const PowerPoint& point, Column column)
 {
     switch (column) {
     case Column::Rpm: return point.rpm;
@@ -49,25 +39,12 @@ float valueOf(const CurvePoint& point, Column column)
     return 0;
 }
 
-Result<DisplayUnits> currentUnits(const Varia& store)
-{
-    const auto watt = store.single("LbConvertionWatt");
-    if (!usableFactor(watt))
-        return Failure{tx("CurveSlot", "the power unit factor of the language in force (%1) is not a usable number")
-                           .arg(quotedValue(store.get("LbConvertionWatt")))};
-    const auto nm = store.single("LbConvertionNm");
-    if (!usableFactor(nm))
-        return Failure{tx("CurveSlot", "the torque unit factor of the language in force (%1) is not a usable number")
-                           .arg(quotedValue(store.get("LbConvertionNm")))};
-    return DisplayUnits{*watt, *nm};
-}
-
 std::optional<float> UnitFactor::value() const
 {
     if (number_)
         return number_;
     if (text_)
-        return parseSingle(*text_);
+        return readFactorLine(*text_);
     return std::nullopt;
 }
 
@@ -78,7 +55,7 @@ std::string UnitFactor::describe() const
     return text_.value_or(std::string());
 }
 
-CurvePoint CurveSlot::point(int i) const
+PowerPoint CurveSlot::point(int i) const
 {
     if (i < 0 || i >= static_cast<int>(points_.size()))
         return {};
@@ -95,7 +72,7 @@ std::size_t withoutTrailingEmptyLines(const std::vector<std::string>& lines)
     std::size_t n = lines.size();
     while (n > 0 && lines[n - 1].empty())
         --n;
-    const bool emptyFactorLines = n > 0 && lines.size() - n == 2 && lines[n - 1].find(';') != std::string::npos;
+    const bool emptyFactorLines = n > 0 && lines.size() - n == 2 && !isFactorLine(lines[n - 1]);
     return emptyFactorLines ? lines.size() : n;
 }
 
@@ -112,9 +89,9 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
     // every point after it.
     bool hasFactors = false;
     for (std::size_t i = 0; i < n; ++i) {
-        if (lines[i].find(';') != std::string::npos)
+        if (!isFactorLine(lines[i]))
             continue;
-        if (i + 2 == n && lines[i + 1].find(';') == std::string::npos) {
+        if (i + 2 == n && isFactorLine(lines[i + 1])) {
             hasFactors = true;
             break;
         }
@@ -153,13 +130,13 @@ Status loadCurveLines(const std::vector<std::string>& lines, CurveSlot& slot, co
     const double torqueNumerator = double(units.torquePerNm);
     const double torqueDenominator = double(*torqueFactor.value());
 
-    std::vector<CurvePoint> read(count);
+    std::vector<PowerPoint> read(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto data = parseDataLine(lines[i], i);
         if (!data)
             return Failure{data.error()};
-        const CurvePoint p{data->rpm, static_cast<float>(data->torque * torqueNumerator / torqueDenominator),
-                           static_cast<float>(data->power * powerScale)};
+        const PowerPoint p{*data->rpm, static_cast<float>(*data->torque * torqueNumerator / torqueDenominator),
+                           static_cast<float>(*data->power * powerScale)};
         if (!std::isfinite(p.rpm) || !std::isfinite(p.torque) || !std::isfinite(p.power))
             return Failure{
                 tx("CurveSlot", "%1: %2 holds a value out of range").arg(lineRef(i)).arg(quotedValue(lines[i]))};

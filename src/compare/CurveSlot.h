@@ -10,6 +10,8 @@
 
 #include "common/PlatformServices.h"
 #include "common/Result.h"
+#include "formats/PowerCurveFile.h"
+#include "shell/StoreReadings.h"
 
 #include <array>
 #include <cstdint>
@@ -19,36 +21,15 @@
 #include <string_view>
 #include <vector>
 
-namespace vornax {
-class Varia;
-}
-
 namespace vornax::compare {
 
 constexpr int kSlotCount = 11;
 // A slot holds at most this many lines of a file (indices 0 to 32000).
 constexpr int kMaxCurveLines = 32001;
 
-struct CurvePoint {
-    float rpm = 0;     // engine speed, rpm
-    float torque = 0;  // display torque unit
-    float power = 0;   // display power unit
-};
-
 // Column numbers as the extremes address them.
 enum class Column { Rpm = 0, Torque = 1, Power = 2 };
-float valueOf(const CurvePoint& point, Column column);
-
-// The display units in force: LbConvertionWatt (watts per power unit) and
-// LbConvertionNm (torque units per newton-metre), read as singles.
-struct DisplayUnits {
-    float wattsPerPowerUnit = 1;
-    float torquePerNm = 1;
-};
-
-// The store's two factors; a failure names the entry that is not a usable
-// number (text that is not a number, zero, or not finite).
-Result<DisplayUnits> currentUnits(const Varia& store);
+float valueOf(const PowerPoint& point, Column column);
 
 // A slot's unit factor: empty, the text of a factor line read from a file, or
 // the store's factor taken as a number when the slot had none. Once set it
@@ -94,12 +75,12 @@ struct CurveSlot {
 
     // Point i; beyond what was ever read it holds zeros. Points of an earlier,
     // longer file stay beyond the current point count.
-    CurvePoint point(int i) const;
-    const std::vector<CurvePoint>& points() const { return points_; }
+    PowerPoint point(int i) const;
+    const std::vector<PowerPoint>& points() const { return points_; }
 
 private:
     friend Status loadCurveLines(const std::vector<std::string>&, CurveSlot&, const DisplayUnits&);
-    std::vector<CurvePoint> points_;
+    std::vector<PowerPoint> points_;
 };
 
 using CurveSet = std::array<CurveSlot, kSlotCount>;

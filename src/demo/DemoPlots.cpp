@@ -1,6 +1,7 @@
 #include "demo/DemoPlots.h"
 
 #include "power/PowerChart.h"
+#include "shell/StoreReadings.h"
 #include "signal/SignalPlots.h"
 #include "simulation/SpeedTimePlot.h"
 
@@ -16,20 +17,6 @@ constexpr Rgb kTrueColour{0, 150, 60};
 constexpr Rgb kTruePowerColour{130, 0, 0};
 constexpr Rgb kTrueTorqueColour{0, 0, 120};
 constexpr double kCurveWidth = 2.0;
-
-// A unit factor of the language in force. A missing, zero or unreadable one
-// is refused: drawn with 1 in its place, the true curves would sit at a
-// scale of their own beside the measured ones and nothing would say so.
-Result<float> unitFactor(const Varia& store, const char* entry)
-{
-    const auto v = store.single(entry);
-    if (v && *v != 0.0f && std::isfinite(*v))
-        return *v;
-    const std::string typed = store.get(entry);
-    return Failure{"the language's unit factor " + std::string(entry) +
-                   (typed.empty() ? " is missing" : " \"" + typed + "\" is not a usable number") +
-                   ": the picture cannot be drawn in its units"};
-}
 
 }  // namespace
 
@@ -61,14 +48,11 @@ std::optional<PlotList> engineSpeedPicture(const Curve& raw, const std::vector<R
 
 Result<PlotList> powerPicture(const PowerResult& result, const EngineCurve& engine, const Varia& store)
 {
-    const auto wattsFactor = unitFactor(store, "LbConvertionWatt");
-    if (!wattsFactor)
-        return Failure{wattsFactor.error()};
-    const auto nmFactor = unitFactor(store, "LbConvertionNm");
-    if (!nmFactor)
-        return Failure{nmFactor.error()};
-    const float watts = *wattsFactor;
-    const float nm = *nmFactor;
+    const auto units = displayUnits(store);
+    if (!units)
+        return Failure{units.error()};
+    const float watts = units->wattsPerPowerUnit;
+    const float nm = units->torquePerNm;
     PlotPicture picture = powerChartPicture(result, store);
     picture.widenCurves(kCurveWidth);
     const ChartScale& s = result.scale;
@@ -94,11 +78,11 @@ Result<PlotList> powerPicture(const PowerResult& result, const EngineCurve& engi
 
 Result<PlotList> accelerationPicture(const AccelerationModel& model, const Varia& store)
 {
-    const auto speedFactor = unitFactor(store, "Lbcoefkm");
-    if (!speedFactor)
-        return Failure{speedFactor.error()};
+    const auto perKmh = speedFactor(store);
+    if (!perKmh)
+        return Failure{perKmh.error()};
     const SpeedTimePicture drawn =
-        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), *speedFactor, 1.0, 1.0);
+        DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), *perKmh, 1.0, 1.0);
     PlotPicture picture = accelerationPicture(drawn, store);
     picture.widenCurves(kCurveWidth);
     picture.frame.title = "Standing start through the gears";

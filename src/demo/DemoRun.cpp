@@ -52,10 +52,9 @@ Peak truePeakTorque(const EngineCurve& engine, double startRpm, double endRpm, f
 
 Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
 {
-    const auto watts = store.single("LbConvertionWatt");
-    const auto nm = store.single("LbConvertionNm");
-    if (!watts || !nm || *watts == 0.0f)
-        return Failure{"no language is loaded: the power and torque unit factors are missing"};
+    const auto units = displayUnits(store);
+    if (!units)
+        return Failure{units.error()};
     const fs::path& dir = settings.folder;
     for (const char* sub : {"Wav", "RPM", "Mini", "Puissance", "Acc"}) {
         std::error_code error;
@@ -139,8 +138,8 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     const PowerExtremes& e = power->extremes;
     report.foundPower = {e.maxPower, e.rpmAtMaxPower};
     report.foundTorque = {e.maxTorque, e.rpmAtMaxTorque};
-    report.truePower = truePeakPower(*recording->engine, start, end, *watts);
-    report.trueTorque = truePeakTorque(*recording->engine, start, end, *nm);
+    report.truePower = truePeakPower(*recording->engine, start, end, units->wattsPerPowerUnit);
+    report.trueTorque = truePeakTorque(*recording->engine, start, end, units->torquePerNm);
 
     // The acceleration window with its default inputs.
     const auto torqueCurve = std::make_unique<TorqueCurve>();

@@ -1,6 +1,5 @@
 #include "power/PowerCurveInput.h"
 
-#include "common/NumberText.h"
 #include "common/Translation.h"
 #include "common/TextFile.h"
 
@@ -25,16 +24,14 @@ Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string
     std::vector<RunPoint> points;
     points.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        const std::size_t separator = line.find(';');
-        if (separator == std::string_view::npos)
+        const RunLine read = readRunLine(lines[i]);
+        if (read.fault == RunLineFault::NoSeparator)
             return Failure{tx("PowerCurveInput", "%1: no \";\" between time and engine speed").arg(where(source, i))};
-        const auto time = parseSingle(line.substr(0, separator));
-        const auto rpm = parseSingle(line.substr(separator + 1));
-        if (!time || !rpm)
-            return Failure{
-                tx("PowerCurveInput", "%1: %2 is not time;engine speed").arg(where(source, i)).arg(quotedValue(line))};
-        points.push_back({*time, *rpm});
+        if (read.fault == RunLineFault::NotANumber)
+            return Failure{tx("PowerCurveInput", "%1: %2 is not time;engine speed")
+                               .arg(where(source, i))
+                               .arg(quotedValue(lines[i]))};
+        points.push_back(read.point);
     }
     return points;
 }

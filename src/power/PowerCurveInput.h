@@ -6,6 +6,7 @@
 
 #include "common/CurveLimits.h"
 #include "common/Result.h"
+#include "formats/EngineSpeedFile.h"
 
 #include <filesystem>
 #include <string>
@@ -15,13 +16,6 @@
 namespace vornax {
 
 constexpr int kMaxPowerPoints = kMaxPowerLines;
-
-// One point of the run: named apart from the curve tables of the other
-// subsystems, which share the namespace.
-struct RunPoint {
-    float time = 0;  // s
-    float rpm = 0;   // engine speed, rpm
-};
 
 // Parses the lines of a curve. A line without ";", a side that is not a
 // number, or more than 5001 lines fails with a message naming `source` and

@@ -10,27 +10,6 @@
 
 namespace vornax {
 
-std::vector<std::string> gearNames(const Varia& store)
-{
-    std::vector<std::string> names{tx("PowerInputs", "1e"), tx("PowerInputs", "2e"), tx("PowerInputs", "3e"),
-                                   tx("PowerInputs", "4e"), tx("PowerInputs", "5e"), tx("PowerInputs", "6e")};
-    names.resize(static_cast<std::size_t>(gearboxGears(store)));
-    return names;
-}
-
-GearEntries gearEntries(int gearIndex)
-{
-    static constexpr std::array<GearEntries, kGearCount> gears{{
-        {"LbPr", "lbperte1e"},
-        {"LbDe", "LbPerteB"},
-        {"LbTr", "LbPerteB"},
-        {"lbqt", "lbperte4e"},
-        {"lbcq", "lbperte4e"},
-        {"lbsix", "lbperte4e"},
-    }};
-    return gears.at(static_cast<std::size_t>(gearIndex));
-}
-
 namespace {
 
 // True when a language entry still holds its initial text, which is only
@@ -100,10 +79,6 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
     in.aspectPercent = read.whole("LbHp");
     in.rimInches = read.whole("LbDp");
     in.massKg = read.whole("LbPoid");
-    if (withUnits) {
-        in.wattsPerUnit = read.single("LbConvertionWatt");
-        in.unitsPerNm = read.single("LbConvertionNm");
-    }
     in.scx = read.single("LbSCx");
     in.engineInertia = read.single("LbImoteur");
     in.wheelInertia = read.single("lbIroue");
@@ -112,6 +87,14 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
     in.lossPercent = read.whole(gear.loss);
     if (read.failure())
         return Failure{*read.failure()};
+    // The vehicle is named first when both it and the units are wrong.
+    if (withUnits) {
+        const auto units = displayUnits(store);
+        if (!units)
+            return Failure{units.error()};
+        in.wattsPerUnit = units->wattsPerPowerUnit;
+        in.unitsPerNm = units->torquePerNm;
+    }
 
     // Values that convert but describe no car would give a curve of nonsense
     // (a negative power for a negative mass) that looks like a measurement.

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "shell/StoreReadings.h"
 #include "shell/Varia.h"
 
 #include <cstdint>
@@ -14,33 +15,6 @@
 #include <vector>
 
 namespace vornax {
-
-// The gears of the committed gearbox, the one reading of its choice
-// `lblboite` for every window: 5 when it is 7 (five-speed box), 6 when it is 8
-// (six-speed box), 4 for any other value or a text that is not a number. The
-// choice is a list index, read as every stored index is: rounded to the
-// nearest whole number, halves to the even neighbour ("7,4" is 7).
-inline int gearboxGears(const Varia& store)
-{
-    const auto box = store.int16("lblboite");
-    if (box && *box == 7)
-        return 5;
-    if (box && *box == 8)
-        return 6;
-    return 4;
-}
-
-// The gears the power window offers: "1e" ... "4e", "5e", "6e", as many as
-// gearboxGears.
-std::vector<std::string> gearNames(const Varia& store);
-
-// Store entries of the gear with list index 0 (1st gear) ... 5 (6th gear).
-struct GearEntries {
-    const char* ratio;  // LbPr, LbDe, LbTr, lbqt, lbcq, lbsix
-    const char* loss;   // lbperte1e, LbPerteB (2nd, 3rd), lbperte4e (4th ... 6th)
-};
-constexpr int kGearCount = 6;
-GearEntries gearEntries(int gearIndex);  // gearIndex in 0 .. 5
 
 struct PowerInputs {
     float finalDrive = 0;            // LbRp

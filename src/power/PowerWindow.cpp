@@ -355,8 +355,8 @@ void PowerWindow::showGearSpeeds()
     if (!lastResult_ || gear < 0)
         return;
     const auto in = readVehicleInputs(store(), gear);
-    const auto perKmh = store().single("Lbcoefkm");
-    if (!in || !perKmh || !(*perKmh > 0.0f))
+    const auto perKmh = speedFactor(store());
+    if (!in || !perKmh)
         return;
     const RoadSpeedRange range = roadSpeedRange(*in, lastResult_->extremes.minRpm, lastResult_->extremes.maxRpm);
     const double factor = *perKmh;

@@ -290,7 +290,7 @@ Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float
 
 Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, const Varia& store)
 {
-    const auto units = compare::currentUnits(store);
+    const auto units = displayUnits(store);
     if (!units)
         return Failure{units.error()};
     compare::CurveSlot slot;
@@ -298,7 +298,7 @@ Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, c
         return Failure{read.error()};
     std::vector<PowerRow> rows;
     for (int i = 0; i < slot.pointCount; ++i) {
-        const compare::CurvePoint p = slot.point(i);
+        const PowerPoint p = slot.point(i);
         rows.push_back({p.rpm, p.torque, p.power});
     }
     return rows;
@@ -331,10 +331,9 @@ AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFac
 
 Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
 {
-    const auto displayFactor = store.single("Lbcoefkm");
+    const auto displayFactor = speedFactor(store);
     if (!displayFactor)
-        return Failure{tx("RunReport", "the speed factor (line 56 of the language file) %1 is not a number")
-                           .arg(quotedValue(store.get("Lbcoefkm")))};
+        return Failure{displayFactor.error()};
     const auto lines = readTextLines(file, 64u << 20);
     if (!lines)
         return Failure{"\"" + file.string() + "\": " + lines.error()};

@@ -1,8 +1,8 @@
 #include "signal/CurveFile.h"
 
-#include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "common/Translation.h"
+#include "formats/EngineSpeedFile.h"
 
 namespace vornax {
 
@@ -10,11 +10,11 @@ int savedLineCount(int pointCount) { return pointCount - 8 >= 7 ? pointCount - 1
 
 std::string curveFileText(const Curve& curve)
 {
-    TextWriter out;
+    std::vector<RunPoint> points;
     const int last = std::min(curve.pointCount - 8, Curve::kLastRow);
     for (int r = 7; r <= last; ++r)
-        out.line(singleText(curve.rows[r].time) + ";" + singleText(curve.rows[r].speed));
-    return out.bytes();
+        points.push_back({curve.rows[r].time, curve.rows[r].speed});
+    return runFileText(points);
 }
 
 Status SaveCurve(const std::filesystem::path& file, const Curve& curve)
@@ -38,17 +38,15 @@ Status loadCurveText(std::string_view text, Curve& curve)
         if (line.empty())
             continue;
         const std::string number = std::to_string(j + 1);
-        const auto split = line.find(';');
-        if (split == std::string::npos)
+        const RunLine read = readRunLine(line);
+        if (read.fault == RunLineFault::NoSeparator)
             return Failure{
                 tx("CurveFile", "Fichier incorrect: ligne %1 %2 sans \";\"").arg(number).arg(quotedValue(line))};
-        const auto time = parseSingle(std::string_view(line).substr(0, split));
-        const auto speed = parseSingle(std::string_view(line).substr(split + 1));
-        if (!time || !speed)
+        if (read.fault == RunLineFault::NotANumber)
             return Failure{tx("CurveFile", "Fichier incorrect: ligne %1 %2 n'est pas un nombre")
                                .arg(number)
                                .arg(quotedValue(line))};
-        loaded.rows[j] = {*time, *speed};
+        loaded.rows[j] = {read.point.time, read.point.rpm};
     }
     loaded.pointCount = static_cast<int>(lines.size()) - 1;
     curve = std::move(loaded);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "formats/AccelerationFile.h"
 #include "shell/Varia.h"
 #include "simulation/TorqueCurve.h"
 
@@ -45,15 +46,6 @@ struct SimulationInputs {
     const SimulationFields& fields;
     const Varia& store;
     const TorqueCurve& curve;
-};
-
-struct ResultSeries {
-    static constexpr std::int32_t kLastIndex = 320000;
-
-    std::vector<float> time = std::vector<float>(kLastIndex + 1, 0.0f);      // s
-    std::vector<float> speed = std::vector<float>(kLastIndex + 1, 0.0f);     // km/h
-    std::vector<float> distance = std::vector<float>(kLastIndex + 1, 0.0f);  // m
-    std::int32_t index = 0;                                                  // the last sample written
 };
 
 // The texts of the result labels. A figure the last run never attained is

@@ -5,6 +5,7 @@
 #include "common/Fields.h"
 #include "common/PlatformServices.h"
 #include "common/PlotCanvas.h"
+#include "shell/StoreReadings.h"
 #include "shell/Varia.h"
 #include "simulation/AccelerationFile.h"
 #include "simulation/InputFields.h"
@@ -390,7 +391,7 @@ void SimTD::DrawSpeedTime()
     // Before the first run the plot stays empty.
     if (!model_->hasRun())
         return;
-    const auto factor = store().single("Lbcoefkm");
+    const auto factor = speedFactor(store());
     if (!factor)
         return;
     const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(), model_->maxSpeed(),

@@ -1,9 +1,9 @@
 #include "simulation/TorqueCurve.h"
 
-#include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "common/Translation.h"
-#include "shell/EntryCaptions.h"
+#include "formats/PowerCurveFile.h"
+#include "shell/StoreReadings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,26 +38,25 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
     // is refused.
     std::size_t dataLines = n;
     std::vector<float> rpm;
-    std::vector<std::string_view> remainders;
+    std::vector<PowerDataLine> data;
     float fileWatt = 0.0f, fileNm = 0.0f;
     bool factorsSeen = false;
     for (std::size_t i = 0; i < n; ++i) {
         const std::string& line = lines[i];
-        const std::size_t semicolon = line.find(';');
-        if (semicolon != std::string::npos) {
+        if (!isFactorLine(line)) {
             if (factorsSeen)
                 return incorrect(i, tx("TorqueCurve", "une ligne de données suit les facteurs d'unité"));
-            const auto speed = parseSingle(std::string_view(line).substr(0, semicolon));
-            if (!speed)
+            PowerDataLine read = readPowerDataLine(line);
+            if (!read.rpm)
                 return incorrect(i, tx("TorqueCurve", "régime illisible"));
-            rpm.push_back(*speed);
-            remainders.push_back(std::string_view(line).substr(semicolon + 1));
+            rpm.push_back(*read.rpm);
+            data.push_back(std::move(read));
             continue;
         }
         if (i + 1 >= n)
             return incorrect(i, tx("TorqueCurve", "facteur de couple manquant"));
-        const auto watt = parseSingle(line);
-        const auto nm = parseSingle(lines[i + 1]);
+        const auto watt = readFactorLine(line);
+        const auto nm = readFactorLine(lines[i + 1]);
         if (!watt)
             return incorrect(i, tx("TorqueCurve", "facteur de puissance illisible"));
         if (!nm)
@@ -87,12 +86,11 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
     rows.torque.reserve(dataLines);
     rows.power.reserve(dataLines);
     for (std::size_t i = 0; i < dataLines; ++i) {
-        const std::string_view rest = remainders[i];
-        const std::size_t semicolon = rest.find(';');
-        if (semicolon == std::string_view::npos)
+        const PowerDataLine& read = data[i];
+        if (!read.threeFields)
             return incorrect(i, tx("TorqueCurve", "couple ou puissance manquant"));
-        const auto torque = parseDouble(rest.substr(0, semicolon));
-        const auto power = parseDouble(rest.substr(semicolon + 1));
+        const auto& torque = read.torque;
+        const auto& power = read.power;
         if (!torque)
             return incorrect(i, tx("TorqueCurve", "couple illisible"));
         if (!power)
@@ -114,22 +112,15 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
 
 Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve)
 {
-    const auto watt = store.single("LbConvertionWatt");
-    const auto nm = store.single("LbConvertionNm");
-    if (!watt)
-        return Failure{tx("TorqueCurve", "Valeur inadapter : %1 = %2")
-                           .arg(entryCaption(store, "LbConvertionWatt"))
-                           .arg(quotedValue(store.get("LbConvertionWatt")))};
-    if (!nm)
-        return Failure{tx("TorqueCurve", "Valeur inadapter : %1 = %2")
-                           .arg(entryCaption(store, "LbConvertionNm"))
-                           .arg(quotedValue(store.get("LbConvertionNm")))};
+    const auto units = displayUnits(store);
+    if (!units)
+        return Failure{units.error()};
 
     // 5001 lines of three numbers stay far below a megabyte.
     auto lines = readTextLines(file, 4u << 20);
     if (!lines)
         return Failure{lines.error()};
-    auto rows = readPowerCurve(*lines, *watt, *nm);
+    auto rows = readPowerCurve(*lines, units->wattsPerPowerUnit, units->torquePerNm);
     if (!rows)
         return Failure{rows.error()};
 

@@ -40,8 +40,12 @@ enum class Checked { Sentence, NotSentence, BadChecksum, NoChecksum };
 // The sentence between "$" and "*" when its checksum matches.
 Checked checkSentence(std::string_view line, std::string_view& body, std::string& why)
 {
-    line = trimmed(line);
-    if (line.size() < 7 || line[0] != '$')
+    // Some loggers put their own time stamp before each sentence.
+    const std::size_t dollar = line.find('$');
+    if (dollar == std::string_view::npos)
+        return Checked::NotSentence;
+    line = trimmed(line.substr(dollar));
+    if (line.size() < 7)
         return Checked::NotSentence;
     const std::size_t star = line.rfind('*');
     if (star == std::string_view::npos)
@@ -283,8 +287,9 @@ bool looksLikeNmea(std::string_view head)
     bool found = false;
     int lines = 0;
     forEachLine(head, [&](std::string_view line, std::size_t) {
-        line = trimmed(line);
-        if (line.size() >= 7 && line[0] == '$' && line[6] == ',') {
+        const std::size_t dollar = line.find('$');
+        line = dollar == std::string_view::npos ? std::string_view{} : line.substr(dollar);
+        if (line.size() >= 7 && line[6] == ',') {
             const std::string_view type = line.substr(3, 3);
             found = type == "RMC" || type == "GGA" || type == "VTG";
         }

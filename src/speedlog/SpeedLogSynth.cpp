@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "common/Physics.h"
 #include "common/TextFile.h"
+#include "shell/StoreReadings.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/TorqueCurve.h"
 #include "speedlog/Geodesic.h"
@@ -240,13 +241,13 @@ Result<SpeedLogSynthesis> start(const Varia& store, const SpeedLogSynthSettings&
     const EngineCurve* engine = findEngine(s.engine);
     if (!engine)
         return Failure{"\"" + s.engine + "\" is not a shipped engine (850, 1275 or 1380)"};
-    const auto watts = store.single("LbConvertionWatt");
-    const auto nm = store.single("LbConvertionNm");
-    if (!watts || !nm || *watts == 0.0f)
-        return Failure{"the language in force has no power and torque unit factors"};
+    const auto units = displayUnits(store);
+    if (!units)
+        return Failure{units.error()};
+    const float watts = units->wattsPerPowerUnit, nm = units->torquePerNm;
     // The engine's true curve, through the simulation's own reader.
     const auto rows = readPowerCurve(
-        splitLines(truthFileBytes(*engine, engine->lowestRpm(), engine->highestRpm(), *watts, *nm)), *watts, *nm);
+        splitLines(truthFileBytes(*engine, engine->lowestRpm(), engine->highestRpm(), watts, nm)), watts, nm);
     if (!rows)
         return Failure{rows.error()};
     auto curve = std::make_unique<TorqueCurve>();

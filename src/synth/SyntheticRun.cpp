@@ -1,7 +1,8 @@
 #include "synth/SyntheticRun.h"
 
-#include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "formats/PowerCurveFile.h"
+#include "shell/StoreReadings.h"
 #include "signal/SyntheticRecording.h"
 #include "synth/IgnitionWaveform.h"
 
@@ -69,25 +70,21 @@ Result<SynthRecording> synthesize(const Varia& store, const SynthSettings& setti
 std::string truthFileBytes(const EngineCurve& engine, double startRpm, double endRpm, float wattsPerUnit,
                            float unitsPerNm)
 {
-    TextWriter text;
-    for (double rpm = std::ceil(startRpm / 50.0) * 50.0; rpm <= endRpm; rpm += 50.0) {
-        const auto torque = static_cast<float>(engine.torque(rpm) * unitsPerNm);
-        const auto power = static_cast<float>(engine.power(rpm) / wattsPerUnit);
-        text.line(singleText(static_cast<float>(rpm)) + ";" + singleText(torque) + ";" + singleText(power));
-    }
-    text.line(printedSingle(wattsPerUnit));
-    text.line(printedSingle(unitsPerNm));
-    return text.bytes();
+    std::vector<PowerPoint> points;
+    for (double rpm = std::ceil(startRpm / 50.0) * 50.0; rpm <= endRpm; rpm += 50.0)
+        points.push_back({static_cast<float>(rpm), static_cast<float>(engine.torque(rpm) * unitsPerNm),
+                          static_cast<float>(engine.power(rpm) / wattsPerUnit)});
+    return powerFileText(points, wattsPerUnit, unitsPerNm);
 }
 
 Status writeTruthFile(const std::filesystem::path& file, const EngineCurve& engine, double startRpm, double endRpm,
                       const Varia& store)
 {
-    const auto watts = store.single("LbConvertionWatt");
-    const auto nm = store.single("LbConvertionNm");
-    if (!watts || !nm || *watts == 0.0f)
-        return Failure{"the language in force has no power and torque unit factors"};
-    return writeFileAtomically(file, truthFileBytes(engine, startRpm, endRpm, *watts, *nm));
+    const auto units = displayUnits(store);
+    if (!units)
+        return Failure{units.error()};
+    return writeFileAtomically(file,
+                               truthFileBytes(engine, startRpm, endRpm, units->wattsPerPowerUnit, units->torquePerNm));
 }
 
 }  // namespace vornax

@@ -52,7 +52,7 @@ TEST_F(AverageCommand, WritesTheAverageOfTheFilesInSlotOrder)
 
     resetStore();
     loadLanguageFile(store(), kFrench);
-    const auto units = currentUnits(store());
+    const auto units = displayUnits(store());
     ASSERT_TRUE(units);
     CurveSet slots;
     for (std::size_t k = 0; k < 2; ++k) {
@@ -83,7 +83,7 @@ TEST_F(AverageCommand, SaysWhenTheCurvesAreAveragedOnACommonGrid)
 // torque N·m × torque factor, power W ÷ watt factor, then the two factors.
 std::string unitCurve(float torqueNm, const Factors& units)
 {
-    std::vector<CurvePoint> points;
+    std::vector<PowerPoint> points;
     for (int i = 0; i < 80; ++i) {
         const float rpm = 2000.0f + 50.0f * static_cast<float>(i);
         const float x = (rpm - 4000.0f) / 2000.0f;
@@ -112,7 +112,7 @@ TEST_F(AverageCommand, PowerColumnIsInTheDisplayPowerUnit)
         const std::string lang = std::string(VORNAX_LANG_DIR) + "/" + c.lang;
         resetStore();
         loadLanguageFile(store(), lang);
-        const auto units = currentUnits(store());
+        const auto units = displayUnits(store());
         ASSERT_TRUE(units);
         ASSERT_FLOAT_EQ(units->wattsPerPowerUnit, c.units.watt) << c.lang;
 

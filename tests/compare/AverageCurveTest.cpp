@@ -46,8 +46,8 @@ TEST(AverageCurve, OneCurveComesBackWithPowerRecomputed)
     ASSERT_TRUE(average);
     ASSERT_EQ(average->points.size(), 49u);
     for (int i = 0; i < 49; ++i) {
-        const CurvePoint in = set[5].point(i);
-        const CurvePoint out = average->points[static_cast<std::size_t>(i)];
+        const PowerPoint in = set[5].point(i);
+        const PowerPoint out = average->points[static_cast<std::size_t>(i)];
         EXPECT_EQ(out.rpm, in.rpm);
         EXPECT_EQ(out.torque, in.torque);
         EXPECT_EQ(out.power, pi314Power(in.rpm, in.torque));
@@ -88,9 +88,9 @@ namespace {
 
 using namespace compare;
 
-std::vector<CurvePoint> sampled(float from, float to, float step, float (*torque)(float))
+std::vector<PowerPoint> sampled(float from, float to, float step, float (*torque)(float))
 {
-    std::vector<CurvePoint> points;
+    std::vector<PowerPoint> points;
     for (float rpm = from; rpm <= to; rpm += step)
         points.push_back({rpm, torque(rpm), 0});
     return points;
@@ -107,7 +107,7 @@ TEST(AverageCurve, CurvesOfOtherEngineSpeedsAreAveragedOnTheRangeTheyShare)
     auto coarse = sampled(2500, 6500, 25, line);
     // A jitter point below the one before it and a lifted foot at the end
     // are no part of the torque against engine speed.
-    coarse.insert(coarse.begin() + 40, CurvePoint{3000, 999, 0});
+    coarse.insert(coarse.begin() + 40, PowerPoint{3000, 999, 0});
     coarse.push_back({6200, -40, 0});
     set[4] = testing::slotOf(coarse);
     set[9] = testing::slotOf(sampled(1800, 5800, 40, raised));
@@ -121,7 +121,7 @@ TEST(AverageCurve, CurvesOfOtherEngineSpeedsAreAveragedOnTheRangeTheyShare)
     // As fine as the finest curve over 2500-5800: every 10 rpm, 331 speeds.
     ASSERT_EQ(average->points.size(), 331u);
     for (std::size_t k = 0; k < average->points.size(); ++k) {
-        const CurvePoint p = average->points[k];
+        const PowerPoint p = average->points[k];
         EXPECT_NEAR(p.rpm, 2500.0f + 10.0f * static_cast<float>(k), 1e-3f);
         EXPECT_NEAR(p.torque, 52.0f + p.rpm / 100.0f, 1e-3f) << p.rpm;
         EXPECT_EQ(p.power, pi314Power(p.rpm, p.torque));
@@ -141,7 +141,7 @@ TEST(AverageCurve, TheGridAveragePeaksBetweenThePeaksOfItsCurves)
     const auto average = averageCurve(set);
     ASSERT_TRUE(average);
     float peak = 0, peakRpm = 0;
-    for (const CurvePoint& p : average->points)
+    for (const PowerPoint& p : average->points)
         if (p.torque > peak) {
             peak = p.torque;
             peakRpm = p.rpm;

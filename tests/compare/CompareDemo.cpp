@@ -27,9 +27,9 @@ using namespace vornax::compare;
 namespace {
 
 // A classic Mini engine run in ch and m·kg: torque rises, peaks and falls.
-std::vector<CurvePoint> run(float peakRpm, float peakTorque, float spread)
+std::vector<PowerPoint> run(float peakRpm, float peakTorque, float spread)
 {
-    std::vector<CurvePoint> points;
+    std::vector<PowerPoint> points;
     for (int i = 0; i < 240; ++i) {
         const float rpm = 2000.0f + 20.0f * static_cast<float>(i);
         const float d = (rpm - peakRpm) / spread;
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     for (int i = 2; i < argc && files.size() < static_cast<std::size_t>(kSlotCount); ++i)
         files.push_back(argv[i]);
     if (files.empty()) {
-        const std::vector<std::vector<CurvePoint>> curves = {run(4200, 8.6f, 2200), run(4600, 9.1f, 2000),
+        const std::vector<std::vector<PowerPoint>> curves = {run(4200, 8.6f, 2200), run(4600, 9.1f, 2000),
                                                              run(3800, 8.2f, 2600)};
         for (std::size_t k = 0; k < curves.size(); ++k)
             files.push_back(home.write("Puissance/essai" + std::to_string(k + 1) + ".txt",

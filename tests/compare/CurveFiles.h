@@ -11,17 +11,17 @@
 
 namespace vornax::testing {
 
-using compare::CurvePoint;
 using compare::CurveSlot;
+using vornax::PowerPoint;
 
 struct Factors {
     float watt, nm;
 };
 
-inline std::string curveText(const std::vector<CurvePoint>& points, std::optional<Factors> factors = {})
+inline std::string curveText(const std::vector<PowerPoint>& points, std::optional<Factors> factors = {})
 {
     std::string text;
-    for (const CurvePoint& p : points)
+    for (const PowerPoint& p : points)
         text += singleText(p.rpm) + ";" + singleText(p.torque) + ";" + singleText(p.power) + "\r\n";
     if (factors)
         text += printedSingle(factors->watt) + "\r\n" + printedSingle(factors->nm) + "\r\n";
@@ -30,9 +30,9 @@ inline std::string curveText(const std::vector<CurvePoint>& points, std::optiona
 
 // A run of `count` points from `rpm0` rising by `step`, with a torque hump and
 // the power that goes with it (kW-like numbers).
-inline std::vector<CurvePoint> risingCurve(int count, float rpm0 = 2000, float step = 25, float torque0 = 80)
+inline std::vector<PowerPoint> risingCurve(int count, float rpm0 = 2000, float step = 25, float torque0 = 80)
 {
-    std::vector<CurvePoint> points;
+    std::vector<PowerPoint> points;
     for (int i = 0; i < count; ++i) {
         const float rpm = rpm0 + step * static_cast<float>(i);
         const float x = static_cast<float>(i) / static_cast<float>(count);
@@ -56,7 +56,7 @@ inline std::vector<std::string> linesOf(const std::string& text)
 }
 
 // A slot read from points, in units where both factors are 1.
-inline CurveSlot slotOf(const std::vector<CurvePoint>& points, bool ticked = true)
+inline CurveSlot slotOf(const std::vector<PowerPoint>& points, bool ticked = true)
 {
     CurveSlot slot;
     loadCurveLines(linesOf(curveText(points)), slot, {1, 1});

@@ -16,7 +16,7 @@ using testing::slotOf;
 const PlotTexts kTexts{"Puissance", "ch", "Couple", "Nm"};
 const Rgb kBlack{0, 0, 0};
 
-std::vector<CurvePoint> points(std::initializer_list<CurvePoint> list) { return list; }
+std::vector<PowerPoint> points(std::initializer_list<PowerPoint> list) { return list; }
 
 // Two ticked curves whose extremes are easy to follow: power 10..40 and
 // torque 20..50 over 1000..3000 rpm.

@@ -57,7 +57,7 @@ TEST(FichierPo, ShortFileLeavesTheRestOfALongerEarlierFile)
 {
     CurveSlot slot;
     ASSERT_TRUE(loadCurveLines(linesOf(curveText(risingCurve(5))), slot, kHorsepower));
-    const CurvePoint fifth = slot.point(4);
+    const PowerPoint fifth = slot.point(4);
     ASSERT_TRUE(loadCurveLines(linesOf(curveText(risingCurve(3, 5000))), slot, kHorsepower));
     EXPECT_EQ(slot.pointCount, 3);
     EXPECT_FLOAT_EQ(slot.point(0).rpm, 5000.0f);
@@ -142,12 +142,12 @@ TEST(FichierPo, NamesTheFileItCannotRead)
 TEST(CurrentUnits, RefusesFactorsThatAreNotUsable)
 {
     resetStore();
-    EXPECT_FALSE(currentUnits(store()));  // "ConvertionWatt" before any language
+    EXPECT_FALSE(displayUnits(store()));  // "ConvertionWatt" before any language
     store().set("LbConvertionWatt", "735,49875");
     store().set("LbConvertionNm", "0");
-    EXPECT_FALSE(currentUnits(store()));
+    EXPECT_FALSE(displayUnits(store()));
     store().set("LbConvertionNm", "0,1019716");
-    const auto units = currentUnits(store());
+    const auto units = displayUnits(store());
     ASSERT_TRUE(units);
     EXPECT_FLOAT_EQ(units->wattsPerPowerUnit, 735.49875f);
     resetStore();

@@ -102,7 +102,7 @@ TEST(DemoRun, RefusesToRunWithoutALanguage)
     settings.folder = folder.path();
     const auto report = runDemo(store(), settings);
     ASSERT_FALSE(report);
-    EXPECT_NE(report.error().find("no language"), std::string::npos);
+    EXPECT_NE(report.error().find("the power factor (line 60 of the language file)"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "Wav"));
 }
 
@@ -116,9 +116,10 @@ TEST(DemoPlots, RefusePicturesWithoutTheirUnitFactor)
         const char* text;
         const char* says;
     } const cases[] = {
-        {"LbConvertionWatt", "", "LbConvertionWatt is missing"},
-        {"LbConvertionNm", "abc", "LbConvertionNm \"abc\" is not a usable number"},
-        {"Lbcoefkm", "0", "Lbcoefkm \"0\" is not a usable number"},
+        {"LbConvertionWatt", "", "the power factor (line 60 of the language file): \"\" is not a usable unit factor"},
+        {"LbConvertionNm", "abc",
+         "the torque factor (line 61 of the language file): \"abc\" is not a usable unit factor"},
+        {"Lbcoefkm", "0", "the speed factor (line 56 of the language file): \"0\" is not a usable speed factor"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);

@@ -71,7 +71,7 @@ std::vector<Reader> textReaders()
         {"power curve file (comparison)", "3000;9,5;40\r\n3500;@;48\r\n 736 \r\n 1 \r\n", "10", true,
          [](const fs::path& f) {
              compare::CurveSlot slot;
-             return fromStatus(compare::fichierPo(f, slot, compare::DisplayUnits{736, 1}));
+             return fromStatus(compare::fichierPo(f, slot, DisplayUnits{736, 1}));
          }},
         {"power curve file (acceleration)", "3000;9,5;40\r\n3500;10;@\r\n 736 \r\n 1 \r\n", "48", false,
          [](const fs::path& f) {
