@@ -3,7 +3,7 @@
 vornax_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
-  libcli11-dev nlohmann-json3-dev libeigen3-dev
+  libcli11-dev nlohmann-json3-dev libeigen3-dev libpugixml-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev pulseaudio pulseaudio-utils
   fonts-dejavu-core poppler-utils

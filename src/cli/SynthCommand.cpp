@@ -3,9 +3,11 @@
 // [--polarity high|low] [--noise N] [--seed S] [--drop-sparks N]
 // [--stray-pulses N] [--truth TRUE.txt] [--lang FILE]`: a synthetic ignition
 // recording of a known engine in the committed car, and on request the
-// engine's true torque and power curve.
+// engine's true torque and power curve. With --speed-log it writes a GPS
+// speed log of the car instead (SynthSpeedLogCommand.cpp).
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/SynthSpeedLog.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "shell/Varia.h"
@@ -31,6 +33,10 @@ struct SynthArguments {
     std::string position = "cabin", weakCylinder = "1", voice = "0", highPass = "80", clip = "0", lead = "1.5",
                 lift = "1", roadNoise = "1", speedTruth;
     int cylinders = 4, rate = 48000;
+    // A GPS speed log instead (--speed-log).
+    SpeedLogSynthArguments speedLog;
+    bool rateGiven = false;
+    std::string shiftRpm = "4500", shiftTime = "0,5", duration = "60";
 };
 
 void runSoundSynth(const SynthArguments& args, SynthSettings& base)
@@ -128,6 +134,11 @@ void runSynth(const SynthArguments& args)
         runSoundSynth(args, settings);
         return;
     }
+    if (args.speedLog.enabled) {
+        runSpeedLogSynth(args.speedLog, {args.output, args.truth, args.engine, args.gear, args.seed, args.startRpm,
+                                         args.endRpm, args.shiftRpm, args.shiftTime, args.duration, args.rateGiven});
+        return;
+    }
     const auto recording = synthesize(store(), settings);
     if (!recording)
         throw BadInput(recording.error());
@@ -156,7 +167,7 @@ void addSynthCommand(CLI::App& app)
     auto a = std::make_shared<SynthArguments>();
     CLI::App* cmd = app.add_subcommand(
         "synth", "Write a synthetic ignition recording of a known engine accelerating the car in one gear");
-    cmd->add_option("-o,--output", a->output, "WAV file to write (8-bit mono 44100 Hz)")->required();
+    cmd->add_option("-o,--output", a->output, "WAV file to write (8-bit mono 44100 Hz), or the speed log")->required();
     cmd->add_option("--engine", a->engine, "engine curve: 850, 1275 (default) or 1380");
     cmd->add_option("--vehicle", a->vehicle, "Mini file (.Dat); default: the editor's default vehicle");
     cmd->add_option("--gear", a->gear, "gear of the run, from 1 (default 3)");
@@ -184,10 +195,21 @@ void addSynthCommand(CLI::App& app)
     cmd->add_option("--lead", a->lead, "with --sound: seconds of part throttle before the pull (default 1.5)");
     cmd->add_option("--lift", a->lift, "with --sound: seconds after the throttle closes (default 1)");
     cmd->add_option("--road-noise", a->roadNoise, "with --sound: road and wind noise, times the usual (default 1)");
-    cmd->add_option("--rate", a->rate, "with --sound: sample rate in Hz (default 48000)");
+    cmd->add_option("--rate", a->rate,
+                    "with --sound: sample rate in Hz (default 48000); with --speed-log: fixes per second (default 10)");
     cmd->add_option("--speed-truth", a->speedTruth,
                     "with --sound: also write the true engine speed, time;rpm every 10 ms");
-    cmd->callback([a] { runSynth(*a); });
+    addSpeedLogSynthOptions(*cmd, a->speedLog);
+    cmd->add_option("--shift-rpm", a->shiftRpm,
+                    "with --speed-log --run start: gear-change engine speed (default 4500)");
+    cmd->add_option("--shift-time", a->shiftTime, "with --speed-log --run start: gear-change time, s (default 0,5)");
+    cmd->add_option("--duration", a->duration, "with --speed-log --run start: simulated seconds (default 60)");
+    cmd->callback([a, cmd] {
+        a->rateGiven = cmd->count("--rate") > 0;
+        if (a->rateGiven)
+            a->speedLog.rate = std::to_string(a->rate);
+        runSynth(*a);
+    });
 }
 
 }  // namespace vornax::cli
