@@ -22,6 +22,12 @@ constexpr int kRowsNotSaved = 15;
 
 }  // namespace
 
+std::string fixesPerSecondText(double rate)
+{
+    const double tenths = std::round(rate * 10) / 10;
+    return tenths == std::round(tenths) ? wholeText(tenths) : formatPattern(tenths, Pattern::OneDecimal);
+}
+
 Result<LogEngineCurve> engineCurveFromLog(const SpeedLog& log, const PowerInputs& inputs, double from, double to)
 {
     const std::vector<SpeedFix> fixes = validFixes(log, from, to);
@@ -83,7 +89,7 @@ Result<LogEngineCurve> engineCurveFromLog(const SpeedLog& log, const PowerInputs
 
     if (out.rate < kCoarseRate) {
         out.coarse = true;
-        out.notes.push_back("The log has " + formatPattern(out.rate, Pattern::UpToOne) +
+        out.notes.push_back("The log has " + fixesPerSecondText(out.rate) +
                             " fixes a second: under 5 the power curve is only a rough one");
     }
     if (out.gaps > 0) {

@@ -47,6 +47,9 @@ struct LogEngineCurve {
 // does not move, or engine speeds outside 100 to 20 000 rpm (the wrong gear).
 Result<LogEngineCurve> engineCurveFromLog(const SpeedLog& log, const PowerInputs& inputs, double from, double to);
 
+// Fixes a second as a sentence writes it: "10", "2,5".
+std::string fixesPerSecondText(double rate);
+
 // The stretch to use when none is given: the longest pull of the log; fails
 // in words when it has none.
 Result<LogEngineCurve> engineCurveOfLongestPull(const SpeedLog& log, const PowerInputs& inputs,
