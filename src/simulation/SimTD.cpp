@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vornax {
@@ -455,9 +456,12 @@ void SimTD::DrawSpeedTime()
     const auto factor = store().single("Lbcoefkm");
     if (!factor)
         return;
-    const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(), model_->maxSpeed(),
-                                                           *factor, picture_->scaleWidth(), picture_->scaleHeight(),
-                                                           distanceUnitFor(store().get("LbkmhMph")).perMetre);
+    // A measured run faster than the simulated one sets the speed axis, so
+    // that both curves stay inside the picture.
+    const float topSpeed = std::max(model_->maxSpeed(), measured_ ? float(measured_->topSpeedKmh) : 0.0f);
+    const SpeedTimePicture picture =
+        vornax::DrawSpeedTime(model_->series(), model_->shownLength(), topSpeed, *factor, picture_->scaleWidth(),
+                              picture_->scaleHeight(), distanceUnitFor(store().get("LbkmhMph")).perMetre);
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
     picture_->add(picture.plot);

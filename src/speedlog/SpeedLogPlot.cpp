@@ -1,5 +1,7 @@
 #include "speedlog/SpeedLogPlot.h"
 
+#include "common/NumberText.h"
+
 #include <algorithm>
 
 namespace vornax {
@@ -8,6 +10,7 @@ namespace {
 constexpr double kKmhPerMs = 3.6;
 constexpr double kHeadroom = 1.1;
 constexpr Rgb kGrid{220, 220, 220};
+constexpr Rgb kAxisText{110, 110, 110};
 
 }  // namespace
 
@@ -37,6 +40,10 @@ PlotList speedLogPlot(const SpeedLog& log, const std::vector<LogStretch>& stretc
     for (int i = 1; i < 10; ++i) {
         plot.line(i * W / 10, 0, i * W / 10, H, kGrid);
         plot.line(0, i * H / 10, W, i * H / 10, kGrid);
+        // The axes' figures along the bottom (s) and the left edge (km/h).
+        plot.text(i * W / 10, H, formatPattern(i * W / 10, Pattern::Whole) + " s", TextAnchor::Bottom, kAxisText, 10);
+        plot.text(0, H - i * H / 10, formatPattern(i * H / 10, Pattern::Whole) + " km/h", TextAnchor::Left, kAxisText,
+                  10);
     }
     auto point = [&](const SpeedFix& f) { return PlotPoint{f.time - t0, H - f.speed * kKmhPerMs}; };
     std::vector<PlotPoint> all;

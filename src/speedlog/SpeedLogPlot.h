@@ -1,7 +1,7 @@
 // The picture of a speed log: speed (km/h) against time (s), the stretches
 // found drawn over it in their colours (pull green, coast-down blue,
 // standing start red) with their number above them, and a grid every
-// tenth. A display list in the log's own scale (width = the log's span,
+// tenth with its figures. A display list in the log's own scale (width = the log's span,
 // height = a little over its best speed), drawn by the window's canvas.
 #pragma once
 

@@ -139,7 +139,7 @@ void SpeedLogWindow::cmdOuvrir_Click()
                        .arg(QString::fromStdString(logName_))
                        .arg(speedLogFormatName(log_->format))
                        .arg(log_->fixes.size())
-                       .arg(number(speedLogRate(*log_), Pattern::UpToOne));
+                       .arg(QString::fromStdString(fixesPerSecondText(speedLogRate(*log_))));
     if (log_->skippedLines > 0)
         line += tr(", %1 lignes illisibles sautées").arg(log_->skippedLines);
     fichier_->setText(line);
