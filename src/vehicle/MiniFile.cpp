@@ -228,7 +228,10 @@ std::vector<std::string> miniFileLines(const VehicleEditor& editor)
     lines.push_back(text(Field::Imot));
     lines.push_back(indexLine(index(ListId::Iroue)));
     lines.push_back(text(Field::Iroue));
-    lines.push_back(editor.rollingCoefficient());
+    // Only a car with its own rolling coefficient gets the line: a car of
+    // the constant keeps the file it always had.
+    if (!editor.rollingCoefficient().empty())
+        lines.push_back(editor.rollingCoefficient());
     return lines;
 }
 

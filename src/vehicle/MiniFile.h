@@ -11,7 +11,8 @@
 // the three tyre sizes (used on loading for a typed tyre), the body index and
 // S·Cx, the engine index and inertia, the rim index and wheel inertia (the
 // texts used for "Autre" or no selection), and the car's own rolling
-// coefficient (empty for the program's constant). A file without them, or
+// coefficient when it has one (a car of the program's constant writes no
+// such line). A file without them, or
 // with only the first of them, still loads, the editor keeping what it holds
 // for the rest, except the rolling coefficient: a file without it is a car
 // of the constant. Readers that stop after the described lines ignore them.
@@ -31,7 +32,8 @@ class VehicleEditor;
 
 inline constexpr const char* kMiniFileVersion = "[VersionV1]";
 // Lines written after the described ones.
-inline constexpr std::size_t kMiniFileAppendedLines = 10;
+inline constexpr std::size_t kMiniFileAppendedLines = 9;
+// ... and one more, the rolling coefficient, for a car that has its own.
 
 // The lines of the file for the editor's current state, without line ends.
 std::vector<std::string> miniFileLines(const VehicleEditor& editor);
