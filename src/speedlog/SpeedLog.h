@@ -44,9 +44,9 @@ struct SpeedLogProblem {
 struct SpeedLog {
     SpeedLogFormat format = SpeedLogFormat::Csv;
     std::vector<SpeedFix> fixes;
-    std::size_t skippedLines = 0;           // lines skipped and counted (bad checksum, unreadable ...)
-    std::vector<SpeedLogProblem> problems;  // the first of them (at most 20), with their lines
-    std::string clockStart;                 // the log's own time of its first fix, as it writes it ("" if none)
+    std::size_t skippedLines = 0;            // lines skipped and counted (bad checksum, unreadable ...)
+    std::vector<SpeedLogProblem> problems;   // the first of them (at most 20), with their lines
+    std::string clockStart;                  // the log's own time of its first fix, as it writes it ("" if none)
 };
 
 // How the CSV reader finds its columns when the header's names are not the
