@@ -308,6 +308,10 @@
         <source>the speed factor (line 56 of the language file)</source>
         <translation>the speed factor (line 56 of the language file)</translation>
     </message>
+    <message>
+        <source>Rolling coefficient</source>
+        <translation>Rolling coefficient</translation>
+    </message>
 </context>
 <context>
     <name>MappedFile</name>
@@ -686,6 +690,10 @@
     <message>
         <source>6e</source>
         <translation>6th</translation>
+    </message>
+    <message>
+        <source>the rolling coefficient must be above 0 and below 0,1</source>
+        <translation>the rolling coefficient must be above 0 and below 0.1</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1309,10 @@ from the ignition signal</translation>
         <source>The language file could not be used: %1</source>
         <translation>The language file could not be used: %1</translation>
     </message>
+    <message>
+        <source>Journal de vitesse</source>
+        <translation>Speed log</translation>
+    </message>
 </context>
 <context>
     <name>vornax::PlotCanvas</name>
@@ -1392,6 +1404,18 @@ from the ignition signal</translation>
     <message>
         <source>Courbe d&apos;accélération (*.txt)|*.txt</source>
         <translation>Acceleration curve (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Charger un journal de vitesse (départ arrêté)</source>
+        <translation>Load a speed log (standing start)</translation>
+    </message>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Speed log (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</source>
+        <translation>Measured (%1): %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</translation>
     </message>
 </context>
 <context>
@@ -1693,6 +1717,89 @@ from the ignition signal</translation>
     <message>
         <source>%1: %2 is not a usable speed factor (a number above zero)</source>
         <translation>%1: %2 is not a usable speed factor (a number above zero)</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::SpeedLogWindow</name>
+    <message>
+        <source>Journal de vitesse</source>
+        <translation>Speed log</translation>
+    </message>
+    <message>
+        <source>Ouvrir un journal...</source>
+        <translation>Open a log...</translation>
+    </message>
+    <message>
+        <source>Rapport de la montée</source>
+        <translation>Gear of the pull</translation>
+    </message>
+    <message>
+        <source>Envoyer à sa fenêtre</source>
+        <translation>Send to its window</translation>
+    </message>
+    <message>
+        <source>Écrire dans un véhicule...</source>
+        <translation>Write into a vehicle...</translation>
+    </message>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Speed log (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3 points, %4 par seconde</source>
+        <translation>%1: %2, %3 fixes, %4 a second</translation>
+    </message>
+    <message>
+        <source>, %1 lignes illisibles sautées</source>
+        <translation>, %1 unreadable lines skipped</translation>
+    </message>
+    <message>
+        <source>montée dans un rapport</source>
+        <translation>pull in one gear</translation>
+    </message>
+    <message>
+        <source>décélération au point mort</source>
+        <translation>coast-down in neutral</translation>
+    </message>
+    <message>
+        <source>départ arrêté</source>
+        <translation>standing start</translation>
+    </message>
+    <message>
+        <source>%1. %2 : %3 à %4 s, %5 à %6 km/h</source>
+        <translation>%1. %2: %3 to %4 s, %5 to %6 km/h</translation>
+    </message>
+    <message>
+        <source>Aucune montée, décélération ou départ arrêté trouvé dans ce journal.</source>
+        <translation>No pull, coast-down or standing start found in this log.</translation>
+    </message>
+    <message>
+        <source>Enregistrer la courbe de régime</source>
+        <translation>Save the engine-speed curve</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Curve file *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Courbe de régime enregistrée : régime ± %1 %, puissance ± %2 % (1 écart-type).</source>
+        <translation>Engine-speed curve saved: engine speed ± %1 %, power ± %2 % (1 standard deviation).</translation>
+    </message>
+    <message>
+        <source>S·Cx %1 ± %2 m², coefficient de roulement %3 ± %4 (air à 20 °C, 1013 hPa). Un seul sens : un vent ou une pente n&apos;est pas compensé (vornax coastdown prend les deux sens).</source>
+        <translation>S·Cx %1 ± %2 m², rolling coefficient %3 ± %4 (air at 20 °C, 1013 hPa). One direction only: a wind or a slope is not cancelled (vornax coastdown takes both directions).</translation>
+    </message>
+    <message>
+        <source>Fichiers Mini *.Dat|*.dat</source>
+        <translation>Mini files *.Dat|*.dat</translation>
+    </message>
+    <message>
+        <source>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</source>
+        <translation>S·Cx and rolling coefficient written into %1; open that vehicle and confirm it for the power computation to use them.</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,10 @@
         <source>the speed factor (line 56 of the language file)</source>
         <translation>le facteur de vitesse (ligne 56 du fichier de langue)</translation>
     </message>
+    <message>
+        <source>Rolling coefficient</source>
+        <translation>Coefficient de roulement</translation>
+    </message>
 </context>
 <context>
     <name>MappedFile</name>
@@ -710,6 +714,10 @@
     <message>
         <source>6e</source>
         <translation>6e</translation>
+    </message>
+    <message>
+        <source>the rolling coefficient must be above 0 and below 0,1</source>
+        <translation>le coefficient de roulement doit être supérieur à 0 et inférieur à 0,1</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1421,10 @@
         <source>The language file could not be used: %1</source>
         <translation>Le fichier de langue n&apos;a pas pu être utilisé : %1</translation>
     </message>
+    <message>
+        <source>Journal de vitesse</source>
+        <translation>Journal de vitesse</translation>
+    </message>
 </context>
 <context>
     <name>vornax::PlotCanvas</name>
@@ -1520,6 +1532,18 @@
     <message>
         <source>Courbe d&apos;accélération (*.txt)|*.txt</source>
         <translation>Courbe d&apos;accélération (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Charger un journal de vitesse (départ arrêté)</source>
+        <translation>Charger un journal de vitesse (départ arrêté)</translation>
+    </message>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</source>
+        <translation>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1845,89 @@
     <message>
         <source>%1: %2 is not a usable speed factor (a number above zero)</source>
         <translation>%1 : %2 n&apos;est pas un facteur de vitesse utilisable (un nombre au-dessus de zéro)</translation>
+    </message>
+</context>
+<context>
+    <name>vornax::SpeedLogWindow</name>
+    <message>
+        <source>Journal de vitesse</source>
+        <translation>Journal de vitesse</translation>
+    </message>
+    <message>
+        <source>Ouvrir un journal...</source>
+        <translation>Ouvrir un journal...</translation>
+    </message>
+    <message>
+        <source>Rapport de la montée</source>
+        <translation>Rapport de la montée</translation>
+    </message>
+    <message>
+        <source>Envoyer à sa fenêtre</source>
+        <translation>Envoyer à sa fenêtre</translation>
+    </message>
+    <message>
+        <source>Écrire dans un véhicule...</source>
+        <translation>Écrire dans un véhicule...</translation>
+    </message>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3 points, %4 par seconde</source>
+        <translation>%1 : %2, %3 points, %4 par seconde</translation>
+    </message>
+    <message>
+        <source>, %1 lignes illisibles sautées</source>
+        <translation>, %1 lignes illisibles sautées</translation>
+    </message>
+    <message>
+        <source>montée dans un rapport</source>
+        <translation>montée dans un rapport</translation>
+    </message>
+    <message>
+        <source>décélération au point mort</source>
+        <translation>décélération au point mort</translation>
+    </message>
+    <message>
+        <source>départ arrêté</source>
+        <translation>départ arrêté</translation>
+    </message>
+    <message>
+        <source>%1. %2 : %3 à %4 s, %5 à %6 km/h</source>
+        <translation>%1. %2 : %3 à %4 s, %5 à %6 km/h</translation>
+    </message>
+    <message>
+        <source>Aucune montée, décélération ou départ arrêté trouvé dans ce journal.</source>
+        <translation>Aucune montée, décélération ou départ arrêté trouvé dans ce journal.</translation>
+    </message>
+    <message>
+        <source>Enregistrer la courbe de régime</source>
+        <translation>Enregistrer la courbe de régime</translation>
+    </message>
+    <message>
+        <source>Fichier courbe *.ReT|*.ReT</source>
+        <translation>Fichier courbe *.ReT|*.ReT</translation>
+    </message>
+    <message>
+        <source>Courbe de régime enregistrée : régime ± %1 %, puissance ± %2 % (1 écart-type).</source>
+        <translation>Courbe de régime enregistrée : régime ± %1 %, puissance ± %2 % (1 écart-type).</translation>
+    </message>
+    <message>
+        <source>S·Cx %1 ± %2 m², coefficient de roulement %3 ± %4 (air à 20 °C, 1013 hPa). Un seul sens : un vent ou une pente n&apos;est pas compensé (vornax coastdown prend les deux sens).</source>
+        <translation>S·Cx %1 ± %2 m², coefficient de roulement %3 ± %4 (air à 20 °C, 1013 hPa). Un seul sens : un vent ou une pente n&apos;est pas compensé (vornax coastdown prend les deux sens).</translation>
+    </message>
+    <message>
+        <source>Fichiers Mini *.Dat|*.dat</source>
+        <translation>Fichiers Mini *.Dat|*.dat</translation>
+    </message>
+    <message>
+        <source>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</source>
+        <translation>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</translation>
     </message>
 </context>
 </TS>

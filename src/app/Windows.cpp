@@ -7,6 +7,7 @@
 #include "shell/AboutBox.h"
 #include "signal/WavWindow.h"
 #include "simulation/SimTD.h"
+#include "speedlog/SpeedLogWindow.h"
 #include "vehicle/VehicleEditorWindow.h"
 
 namespace vornax {
@@ -19,6 +20,7 @@ void registerProgramWindows()
     windows.registerWindow("CPuiss", [] { return new PowerWindow; });
     windows.registerWindow("GRph", [] { return new CompareWindow; });
     windows.registerWindow("SimTD", [] { return new SimTD; });
+    windows.registerWindow("JournalVitesse", [] { return new SpeedLogWindow; });
     windows.registerWindow("WavT", [] { return new WavWindow; });
     windows.registerWindow("Form1", [] { return new RecorderWindow; });
 }

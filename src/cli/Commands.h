@@ -17,6 +17,7 @@ void addImportCommand(CLI::App& app);
 void addVehicleCommand(CLI::App& app);
 void addPowerCommand(CLI::App& app);
 void addSimulateCommand(CLI::App& app);
+void addCoastdownCommand(CLI::App& app);
 void addAverageCommand(CLI::App& app);
 void addSynthCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);

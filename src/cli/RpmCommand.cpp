@@ -6,13 +6,20 @@
 #include "cli/RpmMethod.h"
 #include "cli/SoundSource.h"
 #include "common/NumberText.h"
+#include "power/PowerInputs.h"
+#include "shell/Varia.h"
 #include "signal/CurveFile.h"
 #include "signal/CurveNotes.h"
+#include "signal/PreciseCurve.h"
 #include "signal/SignalVerdict.h"
 #include "signal/Smoothing.h"
 #include "signal/SparkDetection.h"
+#include "speedlog/LogPower.h"
+#include "speedlog/SpeedLog.h"
+#include "vehicle/HeadlessCommit.h"
 
 #include <cmath>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -28,6 +35,8 @@ struct RpmOptions {
     bool writeUntrusted = false;
     std::string level = "1", bezierSkip = "10", method = "standard";
     SoundRpmOptions sound;
+    int gear = 0;  // a speed log's gear, from 1; 0 when not given
+    std::string vehicle;
 };
 
 int wholeOption(const std::string& text, const std::string& option, int lowest, int highest)
@@ -70,8 +79,91 @@ DetectionSettings detectionSettings(const RpmOptions& o)
     return s;
 }
 
-void runRpm(const RpmOptions& o)
+// Whether the input is a speed log, told by its first bytes (a recording's
+// header, a log's first lines).
+bool isSpeedLog(const std::string& input)
 {
+    std::ifstream file(input, std::ios::binary);
+    std::string head(1 << 16, '\0');
+    file.read(head.data(), std::streamsize(head.size()));
+    head.resize(std::size_t(file.gcount()));
+    return !head.empty() && looksLikeSpeedLog(std::span<const char>(head.data(), head.size()));
+}
+
+// A speed log: the engine-speed curve of a pull in the gear given, through
+// the vehicle's ratios and tyre; the pull found by itself unless --start and
+// --end give it.
+void runLogRpm(const RpmOptions& o, const CLI::App& command)
+{
+    if (o.gear < 1 || o.gear > kGearCount)
+        throw UsageError("a speed log needs --gear N (1 to 6): the gear of the pull");
+    refuseOverwritingInput(o.output, {o.input});
+    if (!o.vehicle.empty())
+        refuseOverwritingInput(o.output, {o.vehicle});
+    const std::string name = std::filesystem::path(o.input).filename().string();
+    const auto log = readSpeedLogFile(o.input);
+    if (!log)
+        throw BadInput(log.error());
+    commitVehicle(o.vehicle);
+    const auto gears = gearNames(store());
+    if (o.gear > static_cast<int>(gears.size()))
+        throw BadInput("--gear " + std::to_string(o.gear) + ": this vehicle's gearbox has " +
+                       std::to_string(gears.size()) + " gears");
+    const auto inputs = readVehicleInputs(store(), o.gear - 1);
+    if (!inputs)
+        throw BadInput(inputs.error());
+    const bool typedSpan = command.count("--start") || command.count("--end");
+    auto curve = typedSpan
+                     ? engineCurveFromLog(*log, *inputs, numberOption(o.start, "--start"), numberOption(o.end, "--end"))
+                     : engineCurveOfLongestPull(*log, *inputs, name);
+    if (!curve)
+        throw BadInput(typedSpan ? name + ": " + curve.error() : curve.error());
+    if (const auto saved = SaveCurve(o.output, curve->curve); !saved)
+        throw BadInput(saved.error());
+    CurveNotes notes;
+    notes.recording = name;
+    notes.method = CurveMethod::Precise;
+    notes.rpmUncertaintyPct = curve->rpmUncertaintyPct;
+    notes.powerUncertaintyPct = curve->powerUncertaintyPct;
+    if (const auto noted = saveCurveNotes(o.output, notes); !noted)
+        std::cerr << "vornax: the curve is saved, but not the note of how it was made: " << noted.error() << "\n";
+
+    const int points = savedLineCount(curve->curve.pointCount);
+    if (o.json) {
+        nlohmann::json out{{"points", points},
+                           {"duration_s", jsonSingle(float(curve->to - curve->from))},
+                           {"format", speedLogFormatName(log->format)},
+                           {"from_s", jsonSingle(float(curve->from))},
+                           {"to_s", jsonSingle(float(curve->to))},
+                           {"fixes", curve->fixes},
+                           {"rate_hz", jsonSingle(float(curve->rate))},
+                           {"gaps", curve->gaps},
+                           {"lost_fixes", curve->lostFixes},
+                           {"coarse", curve->coarse},
+                           {"notes", curve->notes},
+                           {"rpm_uncertainty_pct", jsonSingle(float(curve->rpmUncertaintyPct))},
+                           {"power_uncertainty_pct", jsonSingle(float(curve->powerUncertaintyPct))}};
+        printJson(out);
+        return;
+    }
+    std::cout << o.output << ": " << points << " points from the " << speedLogFormatName(log->format)
+              << " speed log, pull of " << formatPattern(curve->from, Pattern::OneDecimal) << " to "
+              << formatPattern(curve->to, Pattern::OneDecimal) << " s in gear " << o.gear << " (" << curve->fixes
+              << " fixes, " << fixesPerSecondText(curve->rate) << " a second)\n"
+              << "engine speed ± " << uncertaintyText(curve->rpmUncertaintyPct, false) << " %, power ± "
+              << uncertaintyText(curve->powerUncertaintyPct, false) << " % (1 standard deviation)\n";
+    for (const std::string& note : curve->notes)
+        std::cout << note << "\n";
+}
+
+void runRpm(const RpmOptions& o, const CLI::App& command)
+{
+    if (isSpeedLog(o.input)) {
+        runLogRpm(o, command);
+        return;
+    }
+    if (o.gear != 0 || !o.vehicle.empty())
+        throw UsageError("--gear and --vehicle are for a speed log; " + o.input + " is a recording");
     if (runSoundRpm(o.sound, o.input, o.output, o.method, o.json))
         return;
     const DetectionSettings settings = detectionSettings(o);
@@ -170,7 +262,8 @@ void addRpmCommand(CLI::App& app)
     CLI::App* cmd =
         app.add_subcommand("rpm", "Detect the sparks of a recording and save its engine-speed curve (.ReT)");
     cmd->add_option("recording", o->input,
-                    "recording of the ignition: any audio file (not an 8-bit mono 44100 Hz WAV: converted in memory)")
+                    "recording of the ignition: any audio file (not an 8-bit mono 44100 Hz WAV: converted in memory), "
+                    "or a speed log (NMEA, GPX, CSV, VBO) with --gear")
         ->required();
     cmd->add_option("-o,--output", o->output, "curve file to write")->required();
     cmd->add_option("--sparks-per-rev", o->sparksPerRev, "sparks per revolution: 0.5 (default) or 2");
@@ -197,7 +290,10 @@ void addRpmCommand(CLI::App& app)
                   "such a detection is refused with exit code 1");
     cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
     addSoundRpmOptions(cmd, o->sound);
-    cmd->callback([o] { runRpm(*o); });
+    cmd->add_option("--gear", o->gear, "with a speed log: the gear of the pull, from 1");
+    cmd->add_option("--vehicle", o->vehicle,
+                    "with a speed log: Mini file (.Dat) of the ratios and tyre; default: the editor's default vehicle");
+    cmd->callback([o, cmd] { runRpm(*o, *cmd); });
 }
 
 }  // namespace vornax::cli

@@ -10,10 +10,14 @@
 #include "simulation/AccelerationFile.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/TorqueCurve.h"
+#include "speedlog/SpeedLog.h"
+#include "speedlog/StandingStart.h"
 #include "vehicle/HeadlessCommit.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace vornax::cli {
 namespace {
@@ -26,8 +30,20 @@ struct SimulateArguments {
     std::string shiftTime;
     std::string duration;
     std::string lang;
+    std::string measured;  // a speed log of a standing start
     bool json = false;
 };
+
+// A measured figure as the window shows it ("#0.0"), empty when not reached.
+std::string measuredText(const std::optional<double>& seconds)
+{
+    return seconds ? formatPattern(*seconds, Pattern::OneDecimal) : std::string();
+}
+
+nlohmann::json measuredJson(const std::optional<double>& seconds)
+{
+    return seconds ? jsonSingle(float(*seconds)) : nlohmann::json(nullptr);
+}
 
 // A figure as JSON: the number shown, or null when the run emptied it.
 nlohmann::json shownFigure(const std::string& label)
@@ -56,6 +72,21 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
     loadLanguage(args.lang);
     commitVehicle(args.vehicle);
 
+    // The measured start first: a log that has none is refused before the
+    // simulation writes anything.
+    std::optional<MeasuredStart> measured;
+    if (!args.measured.empty()) {
+        if (!args.output.empty())
+            refuseOverwritingInput(args.output, {args.measured});
+        const auto log = readSpeedLogFile(args.measured);
+        if (!log)
+            throw BadInput(log.error());
+        auto start = measureStandingStart(*log, std::filesystem::path(args.measured).filename().string());
+        if (!start)
+            throw BadInput(start.error());
+        measured = std::move(*start);
+    }
+
     SimulationFields fields = SimulationFields::fromStore(store());
     typed(args.shiftRpm, "--shift-rpm", fields.RPMCh);
     typed(args.shiftTime, "--shift-time", fields.TMPch);
@@ -83,6 +114,15 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
         object["t_1000m_s"] = shownFigure(labels.lb1000mDA);
         object["top_speed"] = shownFigure(labels.lbVmaxi);
         object["samples"] = model->series().index;
+        if (measured) {
+            nlohmann::ordered_json m;
+            m["t_0_100_s"] = measuredJson(measured->time0To100);
+            m["t_400m_s"] = measuredJson(measured->time400m);
+            m["t_1000m_s"] = measuredJson(measured->time1000m);
+            m["top_speed"] = jsonSingle(float(store().single("Lbcoefkm").value_or(1.0f) * measured->topSpeedKmh));
+            m["start_s"] = jsonSingle(float(measured->startTime));
+            object["measured"] = m;
+        }
         std::cout << object.dump() << '\n';
         return;
     }
@@ -92,6 +132,16 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
               << s.get("Lb1000mDA") << ": " << labels.lb1000mDA << '\n'
               << s.get("LbVitessemaxi") << ": " << labels.lbVmaxi << ' ' << s.get("LbkmhMph") << "/h\n"
               << labels.lbvte << '\n';
+    if (measured) {
+        const float coef = s.single("Lbcoefkm").value_or(1.0f);
+        std::cout << "measured (" << args.measured << ", start at "
+                  << formatPattern(measured->startTime, Pattern::TwoDecimals) << " s of the log):\n"
+                  << s.get("Lb0100km") << ": " << measuredText(measured->time0To100) << '\n'
+                  << s.get("Lb400mDa") << ": " << measuredText(measured->time400m) << '\n'
+                  << s.get("Lb1000mDA") << ": " << measuredText(measured->time1000m) << '\n'
+                  << s.get("LbVitessemaxi") << ": " << formatPattern(coef * measured->topSpeedKmh, Pattern::OneDecimal)
+                  << ' ' << s.get("LbkmhMph") << "/h\n";
+    }
 }
 
 }  // namespace
@@ -108,6 +158,8 @@ void addSimulateCommand(CLI::App& app)
     command->add_option("--shift-time", args->shiftTime, "gear-change time in s (default 0,5)");
     command->add_option("--duration", args->duration, "simulated duration in s (default 60)");
     command->add_option("--lang", args->lang, "language file; default: the active language file");
+    command->add_option("--measured", args->measured,
+                        "speed log of a standing start: its measured figures are printed beside the simulated ones");
     command->add_flag("--json", args->json, "print the result figures as one JSON object");
     command->callback([args, command] { runSimulate(*args, *command); });
 }

@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     vornax::cli::addConditionCommand(app);
     vornax::cli::addImportCommand(app);
     vornax::cli::addSimulateCommand(app);
+    vornax::cli::addCoastdownCommand(app);
     vornax::cli::addSynthCommand(app);
     vornax::cli::addDemoCommand(app);
 #ifdef VORNAX_HAS_REPORT

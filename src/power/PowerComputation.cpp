@@ -77,7 +77,7 @@ std::optional<PowerTerms> PowerModel::terms(RunPoint a, RunPoint b) const
         toSingle(in_.engineInertia * ((engine1 - engine0) * engine0 / dt), t.engineInertia) &&
         toSingle(in_.scx * physics::kHalfAirDensity * std::pow(speed0, 3), t.aero) &&
         toSingle((speed1 - speed0) * (speed0 * mass) / dt, t.translation) &&
-        toSingle(speed0 * (mass * physics::kRollingCoefficient * physics::kGravity * physics::kRollingAllowance),
+        toSingle(speed0 * (mass * in_.rollingCoefficient * physics::kGravity * physics::kRollingAllowance),
                  t.rolling) &&
         // The sum is formed in the stated order and rounded once.
         toSingle(static_cast<double>(t.engineInertia) + t.wheelInertia + t.aero + t.translation + t.rolling,

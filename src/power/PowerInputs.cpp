@@ -68,6 +68,10 @@ private:
 
 namespace {
 
+// A rolling coefficient above this is no tyre on a road (a flat tyre on
+// sand is about 0,3; road tyres stay near 0,01).
+constexpr double kMostRolling = 0.1;
+
 Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits)
 {
     if (gearIndex < 0 || gearIndex >= kGearCount)
@@ -82,6 +86,8 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
     in.scx = read.single("LbSCx");
     in.engineInertia = read.single("LbImoteur");
     in.wheelInertia = read.single("lbIroue");
+    if (!store.get("lbCrr").empty())
+        in.rollingCoefficient = read.single("lbCrr");
     const GearEntries gear = gearEntries(gearIndex);
     in.gearRatio = read.single(gear.ratio);
     in.lossPercent = read.whole(gear.loss);
@@ -112,6 +118,8 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
         return notUsable(gear.ratio, tx("PowerInputs", "the gear ratio must be above zero"));
     if (in.lossPercent >= 100)
         return notUsable(gear.loss, tx("PowerInputs", "the loss must be below 100 %"));
+    if (!(in.rollingCoefficient > 0.0 && in.rollingCoefficient < kMostRolling))
+        return notUsable("lbCrr", tx("PowerInputs", "the rolling coefficient must be above 0 and below 0,1"));
     if (!(wheelRadius(in) > 0.0))
         return Failure{tx("PowerInputs", "%1 %2 has no usable wheel radius (it must be above zero)")
                            .arg(store.get("LbPneumatique"))

@@ -6,6 +6,7 @@
 // neighbour, so a loss of "22,62" is used as 23 % and "22,5" as 22 %).
 #pragma once
 
+#include "common/Physics.h"
 #include "common/Result.h"
 #include "shell/StoreReadings.h"
 #include "shell/Varia.h"
@@ -27,6 +28,9 @@ struct PowerInputs {
     float scx = 0;                   // LbSCx, m²
     float engineInertia = 0;         // LbImoteur, kg·m²
     float wheelInertia = 0;          // lbIroue, kg·m²
+    // lbCrr: the car's own, from a coast-down; the program's constant when
+    // the entry is empty.
+    double rollingCoefficient = physics::kRollingCoefficient;
     float wattsPerUnit = 0;          // LbConvertionWatt: W per display power unit
     float unitsPerNm = 0;            // LbConvertionNm: display torque units per N·m
 };

@@ -251,6 +251,20 @@ void PowerWindow::Command1_Click()
         curvePath_ = previous;
 }
 
+bool PowerWindow::loadCurve(const std::filesystem::path& curve, int gearIndex)
+{
+    if (gearIndex >= 0 && gearIndex < lstvitesse_->count()) {
+        const QSignalBlocker quiet(lstvitesse_);
+        lstvitesse_->setCurrentIndex(gearIndex);
+    }
+    const std::filesystem::path previous = curvePath_;
+    curvePath_ = curve;
+    if (Command2_Click())
+        return true;
+    curvePath_ = previous;
+    return false;
+}
+
 bool PowerWindow::Command2_Click() { return compute(false); }
 
 bool PowerWindow::compute(bool quietWhenRepeated)

@@ -36,6 +36,9 @@ public:
 
     // Load a curve (open dialog in RPM), then compute.
     void Command1_Click();
+    // A curve made elsewhere (from a speed log) computed in the gear with
+    // list index gearIndex, as if chosen in the open dialog.
+    bool loadCurve(const std::filesystem::path& curve, int gearIndex);
     // The computation on the current curve and gear; true on success.
     bool Command2_Click();
     // Save the power curve file (save dialog in Puissance).

@@ -39,6 +39,8 @@ std::string entryCaption(const Varia& store, std::string_view entry)
         return within(s.get("LbPneumatique"), tx("EntryCaption", "Rim (inches)"));
     if (entry == "LbSCx")
         return "SCx";
+    if (entry == "lbCrr")
+        return tx("EntryCaption", "Rolling coefficient");
     if (entry == "LbImoteur")
         return within(s.get("LbInertieMot"), tx("EntryCaption", "Engine"));
     if (entry == "lbIroue")

@@ -40,6 +40,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     enregistreur_ = addWindowItem(aquisition_, "Enregistreur", "Form1");
     chargerW_ = addWindowItem(aquisition_, "ChargerW", "WavT");
     calcP_ = addWindowItem(aquisition_, "CalcP", "CPuiss");
+    journal_ = addWindowItem(aquisition_, "JournalVitesse", "JournalVitesse");
 
     text_ = bar->addMenu(QString());
     text_->setObjectName("text");
@@ -99,6 +100,8 @@ void MainWindow::showCaptions()
     langue_->setText(langueCaption_.isEmpty() ? tr("Langue") : langueCaption_);
     // The language file has no line for the recorder's item.
     enregistreur_->setText(tr("Enregistrer un Wav"));
+    // Nor for the speed log's.
+    journal_->setText(tr("Journal de vitesse"));
     mini_->setText(text("LbMmini"));
     aquisition_->setTitle(text("LbMAquisition"));
     calcP_->setText(text("LbMcalcP"));

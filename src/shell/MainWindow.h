@@ -50,6 +50,7 @@ private:
     QAction* enregistreur_ = nullptr;
     QAction* chargerW_ = nullptr;
     QAction* calcP_ = nullptr;
+    QAction* journal_ = nullptr;
     QMenu* text_ = nullptr;
     QAction* compCP_ = nullptr;
     QAction* acc_ = nullptr;

@@ -103,6 +103,7 @@ const std::vector<EntryInfo> kEntries = {
     {"lbltypeScx", "0", EntryKind::Vehicle},
     {"LbPoid", "650", EntryKind::Vehicle},
     {"LbSCx", "?", EntryKind::Vehicle},
+    {"lbCrr", "", EntryKind::Vehicle},
     {"Lbnom", "?", EntryKind::Vehicle},
     {"LbRp", "?", EntryKind::Vehicle},
     {"LbPr", "?", EntryKind::Vehicle},

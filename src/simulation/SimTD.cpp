@@ -9,6 +9,11 @@
 #include "shell/Varia.h"
 #include "simulation/AccelerationFile.h"
 #include "simulation/InputFields.h"
+#include "common/NumberText.h"
+#include "speedlog/MeasuredPlot.h"
+#include "speedlog/SpeedLog.h"
+
+#include <filesystem>
 
 #include <QEvent>
 #include <QFont>
@@ -20,6 +25,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vornax {
@@ -81,6 +87,9 @@ SimTD::SimTD(QWidget* parent)
     saveas_->setObjectName("saveas");
     connect(charPui_, &QAction::triggered, this, &SimTD::CharPui_Click);
     connect(saveas_, &QAction::triggered, this, &SimTD::saveas_Click);
+    charJournal_ = files_->addAction(QString());
+    charJournal_->setObjectName("CharJournal");
+    connect(charJournal_, &QAction::triggered, this, &SimTD::CharJournal_Click);
 
     const QSize designed(px(kPlot.left + kPlot.width + 600), px(kPlot.top + kPlot.height + 1000));
     body_ = new DesignedArea(this, designed);
@@ -164,6 +173,11 @@ void SimTD::buildParameters()
     tmpCh_ = field(framePara_, "TMPch", 184, 58, 58);
     labelfin_ = label(framePara_, "Labelfin", 8, 92, 176);
     txtfin_ = field(framePara_, "txtfin", 184, 90, 58);
+    lbMesure_ = label(framePara_, "lbMesure", 8, 118, 236);
+    lbMesure_->setWordWrap(true);
+    lbMesure_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbMesure_->setFixedHeight(62);
+    lbMesure_->setStyleSheet("color: rgb(128, 0, 128)");
 }
 
 void SimTD::buildModifications()
@@ -272,6 +286,7 @@ void SimTD::setCaptions()
     }
     setWindowTitle(tr("Comparaison d'acceleration"));
     saveas_->setText(tr("Enregistrer sous"));
+    charJournal_->setText(tr("Charger un journal de vitesse (départ arrêté)"));
     regimeP_->setText(tr("Estimer"));
     labelfin_->setText(tr("Durée (s)"));
 }
@@ -365,6 +380,54 @@ void SimTD::CharPui_Click()
     regimeP_->setEnabled(true);
 }
 
+void SimTD::CharJournal_Click()
+{
+    FileDialogRequest request;
+    request.title = charJournal_->text().toStdString();
+    request.filter =
+        tr("Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt")
+            .toStdString();
+    request.initialFolder = appFolder().string();
+    const auto chosen = platform().openFile(request);
+    if (!chosen)
+        return;
+    const std::string name = std::filesystem::path(*chosen).filename().string();
+    const auto log = readSpeedLogFile(*chosen);
+    if (!log) {
+        platform().message(log.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
+        return;
+    }
+    auto start = measureStandingStart(*log, name);
+    if (!start) {
+        platform().message(start.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
+        return;
+    }
+    showMeasured(std::move(*start), name);
+}
+
+void SimTD::showMeasured(MeasuredStart measured, const std::string& name)
+{
+    measured_ = std::move(measured);
+    measuredName_ = name;
+    const auto seconds = [](const std::optional<double>& s) {
+        return s ? QString::fromStdString(formatPattern(*s, Pattern::OneDecimal)) : QStringLiteral("–");
+    };
+    const float coef = store().single("Lbcoefkm").value_or(1.0f);
+    lbMesure_->setText(
+        tr("Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h")
+            .arg(QString::fromStdString(name))
+            .arg(text("Lb0100km"))
+            .arg(seconds(measured_->time0To100))
+            .arg(text("Lb400mDa"))
+            .arg(seconds(measured_->time400m))
+            .arg(text("Lb1000mDA"))
+            .arg(seconds(measured_->time1000m))
+            .arg(text("LbVitessemaxi"))
+            .arg(QString::fromStdString(formatPattern(coef * measured_->topSpeedKmh, Pattern::OneDecimal)))
+            .arg(QString::fromStdString(store().get("LbkmhMph"))));
+    DrawSpeedTime();
+}
+
 void SimTD::regimeP_Click()
 {
     const SimulationFields f = fields();
@@ -394,12 +457,19 @@ void SimTD::DrawSpeedTime()
     const auto factor = speedFactor(store());
     if (!factor)
         return;
-    const SpeedTimePicture picture = vornax::DrawSpeedTime(model_->series(), model_->shownLength(), model_->maxSpeed(),
-                                                           *factor, picture_->scaleWidth(), picture_->scaleHeight(),
-                                                           distanceUnitFor(store().get("LbkmhMph")).perMetre);
+    // A measured run faster than the simulated one sets the speed axis, so
+    // that both curves stay inside the picture.
+    const float topSpeed = std::max(model_->maxSpeed(), measured_ ? float(measured_->topSpeedKmh) : 0.0f);
+    const SpeedTimePicture picture =
+        vornax::DrawSpeedTime(model_->series(), model_->shownLength(), topSpeed, *factor, picture_->scaleWidth(),
+                              picture_->scaleHeight(), distanceUnitFor(store().get("LbkmhMph")).perMetre);
     if (picture.scale)
         picture_->setScale(picture.scale->first, picture.scale->second);
     picture_->add(picture.plot);
+    // The measured run over the simulated one, on the same scale.
+    if (measured_ && picture.scale)
+        picture_->add(measuredStartPlot(*measured_, picture.scale->first, picture.scale->second, picture.maxSpeed,
+                                        distanceUnitFor(store().get("LbkmhMph")).perMetre));
     for (int i = 0; i <= 9; ++i)
         timeLabels_[i]->setText(QString::fromStdString(picture.timeLabels[i]));
     for (int i = 0; i <= 5; ++i) {

@@ -7,11 +7,14 @@
 #include "simulation/AccelerationModel.h"
 #include "simulation/SpeedTimePlot.h"
 #include "simulation/TorqueCurve.h"
+#include "speedlog/StandingStart.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -45,6 +48,11 @@ public:
     void Form_Resize();
     // Saves the last run as an acceleration curve file.
     void saveas_Click();
+    // Loads a speed log of a standing start: its measured curve is drawn
+    // over the simulated one and its figures shown beside them.
+    void CharJournal_Click();
+    // The measured start shown, from a log or from the speed-log window.
+    void showMeasured(MeasuredStart measured, const std::string& name);
     // A vehicle was confirmed since the window opened: the fields left on
     // "Origine" show its values.
     Q_INVOKABLE void vehicleCommitted();
@@ -77,6 +85,8 @@ private:
     QMenu* files_ = nullptr;
     QAction* charPui_ = nullptr;
     QAction* saveas_ = nullptr;
+    QAction* charJournal_ = nullptr;
+    QLabel* lbMesure_ = nullptr;  // the measured figures, empty without a log
     QPushButton* regimeP_ = nullptr;
     PlotCanvas* picture_ = nullptr;
 
@@ -128,6 +138,8 @@ private:
     std::unique_ptr<TorqueCurve> curve_;
     std::unique_ptr<AccelerationModel> model_;
     std::string curvePath_;  // the power curve loaded, read again after a language change
+    std::optional<MeasuredStart> measured_;
+    std::string measuredName_;
 };
 
 }  // namespace vornax

@@ -228,6 +228,10 @@ std::vector<std::string> miniFileLines(const VehicleEditor& editor)
     lines.push_back(text(Field::Imot));
     lines.push_back(indexLine(index(ListId::Iroue)));
     lines.push_back(text(Field::Iroue));
+    // Only a car with its own rolling coefficient gets the line: a car of
+    // the constant keeps the file it always had.
+    if (!editor.rollingCoefficient().empty())
+        lines.push_back(editor.rollingCoefficient());
     return lines;
 }
 
@@ -285,7 +289,9 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
                 return error;
 
         // The appended lines; a file written before them keeps what the
-        // editor took from the store. A preset keeps its own values.
+        // editor took from the store. A preset keeps its own values. A
+        // file without the rolling coefficient is a car of the constant.
+        e.setRollingCoefficient("");
         if (!reader.more())
             return std::nullopt;
         VehicleEditor sizes = e;
@@ -312,6 +318,8 @@ MiniLoad loadMiniLines(VehicleEditor& editor, const std::vector<std::string>& li
             if (preset)
                 e.type(field, before);
         }
+        if (const std::string* rolling = reader.more() ? reader.text() : nullptr)
+            e.setRollingCoefficient(*rolling);
         return std::nullopt;
     };
     if (const auto error = run())

@@ -10,9 +10,12 @@
 // loading. After these described lines come nine more, which they leave out:
 // the three tyre sizes (used on loading for a typed tyre), the body index and
 // S·Cx, the engine index and inertia, the rim index and wheel inertia (the
-// texts used for "Autre" or no selection). A file without them, or with only
-// the first of them, still loads, the editor keeping what it holds for the
-// rest; readers that stop after the described lines ignore them.
+// texts used for "Autre" or no selection), and the car's own rolling
+// coefficient when it has one (a car of the program's constant writes no
+// such line). A file without them, or
+// with only the first of them, still loads, the editor keeping what it holds
+// for the rest, except the rolling coefficient: a file without it is a car
+// of the constant. Readers that stop after the described lines ignore them.
 #pragma once
 
 #include "common/Result.h"
@@ -30,6 +33,7 @@ class VehicleEditor;
 inline constexpr const char* kMiniFileVersion = "[VersionV1]";
 // Lines written after the described ones.
 inline constexpr std::size_t kMiniFileAppendedLines = 9;
+// ... and one more, the rolling coefficient, for a car that has its own.
 
 // The lines of the file for the editor's current state, without line ends.
 std::vector<std::string> miniFileLines(const VehicleEditor& editor);

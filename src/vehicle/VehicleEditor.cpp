@@ -100,6 +100,7 @@ void VehicleEditor::restoreFromStore()
 
     at(Field::PV).text = store_->get("LbPoid");
     at(Field::Imot).text = store_->get("LbImoteur");
+    rolling_ = store_->get("lbCrr");
 
     restoreList(ListId::SCx, "lbltypeScx");
     if (list(ListId::SCx).index == kBodyAutre)
@@ -281,6 +282,7 @@ bool VehicleEditor::commit()
     store_->set("LbImoteur", field(Field::Imot).text);
     store_->set("lbltypeScx", indexText(list(ListId::SCx).index));
     store_->set("LbSCx", field(Field::SCx).text);
+    store_->set("lbCrr", rolling_);
     store_->set("lblboite", indexText(list(ListId::TypeBoite).index));
     store_->set("lbldiff", indexText(list(ListId::TypeDiff).index));
     store_->set("lbltypecascade", indexText(list(ListId::EngCascade).index));

@@ -113,6 +113,12 @@ public:
     };
     Losses commitLosses() const;
 
+    // The car's own rolling coefficient, measured by a coast-down, as text
+    // ("0,0123"); empty for the program's constant. Kept with the vehicle
+    // (the Mini file's last line) and committed into the store's `lbCrr`.
+    const std::string& rollingCoefficient() const { return rolling_; }
+    void setRollingCoefficient(std::string text) { rolling_ = std::move(text); }
+
 private:
     FieldState& at(Field f) { return fields_[static_cast<std::size_t>(f)]; }
     ListState& at(ListId l) { return lists_[static_cast<std::size_t>(l)]; }
@@ -135,6 +141,7 @@ private:
     std::array<ListState, kAllLists.size()> lists_{};
     bool label5Visible_ = true;
     bool label6Visible_ = true;
+    std::string rolling_;
 };
 
 }  // namespace vornax

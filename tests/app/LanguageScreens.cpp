@@ -3,7 +3,8 @@
 //   language_screens LANGFILE main SECONDS
 //   language_screens LANGFILE vehicle SECONDS [CAR.Dat]
 //   language_screens LANGFILE power SECONDS CURVE.ReT [CAR.Dat]
-//   language_screens LANGFILE acceleration SECONDS POWER.txt
+//   language_screens LANGFILE acceleration SECONDS POWER.txt [LOG] (a log's measured start over it)
+//   language_screens LANGFILE speedlog SECONDS LOG
 //   language_screens LANGFILE wav SECONDS RECORDING (the precise curve)
 // The application folder is a temporary one, removed afterwards. The main
 // window shows its "Acquisition" menu open. The frame of the window shown is
@@ -16,6 +17,7 @@
 #include "shell/MainWindow.h"
 #include "signal/WavWindow.h"
 #include "simulation/SimTD.h"
+#include "speedlog/SpeedLogWindow.h"
 #include "vehicle/VehicleEditorWindow.h"
 
 #include <QAbstractButton>
@@ -49,6 +51,7 @@ int main(int argc, char** argv)
     windows.registerWindow("CPuiss", [] { return new PowerWindow; });
     windows.registerWindow("SimTD", [] { return new SimTD; });
     windows.registerWindow("WavT", [] { return new WavWindow; });
+    windows.registerWindow("JournalVitesse", [] { return new SpeedLogWindow; });
 
     auto* start = new MainWindow;
     start->show();
@@ -86,6 +89,15 @@ int main(int argc, char** argv)
         platform.answerOpen(argv[4]);
         shown->findChild<QAction*>("CharPui")->trigger();
         shown->findChild<QAbstractButton*>("regimeP")->click();
+        if (argc > 5) {
+            platform.answerOpen(argv[5]);
+            shown->findChild<QAction*>("CharJournal")->trigger();
+        }
+        start->hide();
+    } else if (show == "speedlog" && argc > 4) {
+        shown = windows.show("JournalVitesse");
+        platform.answerOpen(argv[4]);
+        shown->findChild<QAbstractButton*>("cmdOuvrir")->click();
         start->hide();
     } else if (show == "wav" && argc > 4) {
         shown = windows.show("WavT");

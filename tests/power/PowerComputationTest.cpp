@@ -62,6 +62,29 @@ TEST_F(PowerComputationTest, WorkedPointTermByTermAndThroughTheFile)
     EXPECT_NEAR(result->table[0].torque, 17.8161, 5e-5);
 }
 
+// A vehicle with its own rolling coefficient (from a coast-down) scales the
+// rolling term alone; an empty entry is the constant, and a coefficient no
+// tyre has is refused by name.
+TEST_F(PowerComputationTest, TheVehiclesOwnRollingCoefficient)
+{
+    EXPECT_EQ(fourthGear().rollingCoefficient, physics::kRollingCoefficient);
+    store().set("lbCrr", "0,015");
+    const auto inputs = readPowerInputs(store(), kFourthGear);
+    ASSERT_TRUE(inputs) << inputs.error();
+    const auto model = PowerModel::make(*inputs);
+    ASSERT_TRUE(model.ok()) << model.error();
+    const auto terms = model->terms({1.0f, 3000.0f}, {1.2f, 3050.0f});
+    ASSERT_TRUE(terms);
+    EXPECT_NEAR(terms->rolling, 1883.78 * 1.5, 0.02);
+    EXPECT_NEAR(terms->aero, 9506.25, 0.01);
+    for (const char* bad : {"0", "0,2", "x"}) {
+        store().set("lbCrr", bad);
+        const auto refused = readPowerInputs(store(), kFourthGear);
+        ASSERT_FALSE(refused) << bad;
+        EXPECT_NE(refused.error().find("olling"), std::string::npos) << refused.error();
+    }
+}
+
 TEST_F(PowerComputationTest, ReadsTheSelectedGearAndRoundsLossesToWholePercents)
 {
     struct Case {

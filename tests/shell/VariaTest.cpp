@@ -10,7 +10,7 @@ namespace {
 TEST(Varia, HoldsItsInitialTextsBeforeAnyWriter)
 {
     const Varia v;
-    EXPECT_EQ(Varia::entries().size(), 105u);
+    EXPECT_EQ(Varia::entries().size(), 106u);
     struct Case {
         const char* name;
         const char* text;
@@ -55,7 +55,7 @@ TEST(Varia, NamesAreUniqueExactAndFixed)
     v.set("LbPoid", "700");
     EXPECT_EQ(v.get("LbPoid"), "700");
     const auto vehicle = v.vehicleEntries();
-    ASSERT_EQ(vehicle.size(), 26u);
+    ASSERT_EQ(vehicle.size(), 27u);
     EXPECT_EQ(vehicle.front().first, "lbperte4e");
     EXPECT_EQ(vehicle.back().first, "LbImoteur");
 }

@@ -3,6 +3,7 @@
 #include "SimulationFixture.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
+#include "../speedlog/LogPhysics.h"
 
 #include "common/NumberText.h"
 #include "common/PlotCanvas.h"
@@ -177,6 +178,42 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.lastMessage().find(store().get("LbRapportdePont")), std::string::npos) << platform.lastMessage();
     EXPECT_EQ(canvas->segments().size(), drawn.size());
+}
+
+// A log of a standing start over the simulated run: its dashed curves on
+// the same picture and its figures beside the simulated ones; a log without
+// a start is refused with a message, the picture kept.
+TEST_F(SimTDTest, AMeasuredStartFromASpeedLogOverTheSimulation)
+{
+    platform.answerOpen(folder.write("curve.txt", curveFile()).string());
+    window->CharPui_Click();
+    window->findChild<QPushButton*>("regimeP")->click();
+    auto* canvas = window->findChild<PlotCanvas*>("Picvitessetemps");
+    const std::size_t simulated = canvas->segments().size();
+
+    auto accel = [](double, double v) { return std::min(4.0, 40000 / (720 * std::max(v, 0.1))) - 0.1; };
+    const SpeedLog log = testlog::sampledLog(accel, 0, 40, 10, 0.15, 9, 0.05, 2.0);
+    std::string csv = "time_s;speed_kmh\n";
+    for (const SpeedFix& f : log.fixes)
+        csv += std::to_string(f.time) + ";" + std::to_string(f.speed * 3.6) + "\n";
+    platform.answerOpen(folder.write("start.csv", csv).string());
+    window->CharJournal_Click();
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_TRUE(label("lbMesure").contains("start.csv")) << label("lbMesure").toStdString();
+    EXPECT_TRUE(label("lbMesure").contains(QString::fromStdString(store().get("Lb0100km"))));
+    EXPECT_GT(canvas->segments().size(), simulated + 100);
+
+    // Resizing keeps both curves.
+    const std::size_t both = canvas->segments().size();
+    window->Form_Resize();
+    EXPECT_EQ(canvas->segments().size(), both);
+
+    const std::string before = label("lbMesure").toStdString();
+    platform.answerOpen(folder.write("cruise.csv", "time_s;speed_kmh\n0;50\n1;50\n2;50\n3;50\n").string());
+    window->CharJournal_Click();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.lastMessage().find("no standing start"), std::string::npos) << platform.lastMessage();
+    EXPECT_EQ(label("lbMesure").toStdString(), before);
 }
 
 TEST_F(SimTDTest, MilesPerHourPutTheDistanceInYards)

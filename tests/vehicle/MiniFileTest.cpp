@@ -141,6 +141,37 @@ TEST_F(MiniFile, TypedTyreBodyAndEngineComeBackAndOldFilesKeepTheStores)
     EXPECT_EQ(beforeWheels.field(Field::Iroue).text, "0,3");
 }
 
+// The rolling coefficient a coast-down measured is the last line; it comes
+// back on loading, and a file without it is a car of the constant even when
+// the editor held a measured one. The commit puts it into the store.
+TEST_F(MiniFile, TheRollingCoefficientIsKeptWithTheVehicle)
+{
+    VehicleEditor e(store);
+    e.setRollingCoefficient("0,0123");
+    const auto file = home / "measured.Dat";
+    ASSERT_TRUE(saveMiniFile(e, file));
+    const auto lines = *readTextLines(file);
+    ASSERT_EQ(lines.size(), 9u + kMiniFileAppendedLines + 1);
+    EXPECT_EQ(lines.back(), "0,0123");
+
+    VehicleEditor loaded(store);
+    ASSERT_TRUE(loadMiniFile(loaded, file).loaded());
+    EXPECT_EQ(loaded.rollingCoefficient(), "0,0123");
+    ASSERT_TRUE(loaded.commit());
+    EXPECT_EQ(store.get("lbCrr"), "0,0123");
+
+    auto withoutIt = lines;
+    withoutIt.pop_back();
+    VehicleEditor older(store);
+    EXPECT_EQ(older.rollingCoefficient(), "0,0123");  // restored from the store
+    ASSERT_TRUE(loadMiniLines(older, withoutIt).loaded());
+    EXPECT_EQ(older.rollingCoefficient(), "");
+    withoutIt.resize(9);
+    VehicleEditor described(store);
+    ASSERT_TRUE(loadMiniLines(described, withoutIt).loaded());
+    EXPECT_EQ(described.rollingCoefficient(), "");
+}
+
 TEST_F(MiniFile, SixSpeedRatiosComeBackFromTheStore)
 {
     VehicleEditor e(store);
