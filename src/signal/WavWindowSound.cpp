@@ -72,32 +72,32 @@ void WavWindow::buildSoundControls()
         l->setGeometry(x, 22, w, 22);
         return l;
     };
-    label(QT_TR_NOOP("Cylindres"), 8, 62);
+    label(QT_TR_NOOP("Cylindres"), 8, 60);
     cboCylindres_ = new QComboBox(engineFrame_);
     cboCylindres_->setObjectName("cboCylindres");
     for (const int n : {1, 2, 3, 4, 5, 6, 8, 10, 12})
         cboCylindres_->addItem(QString::number(n), n);
     cboCylindres_->setCurrentIndex(3);
-    cboCylindres_->setGeometry(72, 21, 48, 24);
-    label(QT_TR_NOOP("Temps"), 130, 48);
+    cboCylindres_->setGeometry(70, 21, 46, 24);
+    label(QT_TR_NOOP("Temps"), 124, 46);
     cboTemps_ = new QComboBox(engineFrame_);
     cboTemps_->setObjectName("cboTemps");
     cboTemps_->addItem("4", 4);
     cboTemps_->addItem("2", 2);
-    cboTemps_->setGeometry(180, 21, 42, 24);
-    label(QT_TR_NOOP("Régime"), 232, 52);
+    cboTemps_->setGeometry(170, 21, 40, 24);
+    label(QT_TR_NOOP("Régime"), 218, 50);
     txtRegimeMin_ = new QLineEdit("800", engineFrame_);
     txtRegimeMin_->setObjectName("txtRegimeMin");
-    txtRegimeMin_->setGeometry(286, 22, 48, 22);
-    (new QLabel("-", engineFrame_))->setGeometry(338, 22, 8, 22);
+    txtRegimeMin_->setGeometry(268, 22, 44, 22);
+    (new QLabel("-", engineFrame_))->setGeometry(315, 22, 8, 22);
     txtRegimeMax_ = new QLineEdit("8000", engineFrame_);
     txtRegimeMax_->setObjectName("txtRegimeMax");
-    txtRegimeMax_->setGeometry(348, 22, 48, 22);
-    label(QT_TR_NOOP("tr/min"), 400, 40);
+    txtRegimeMax_->setGeometry(325, 22, 44, 22);
+    label(QT_TR_NOOP("tr/min"), 373, 40);
     chkFrequenceLog_ = new QCheckBox(engineFrame_);
     chkFrequenceLog_->setObjectName("chkFrequenceLog");
     chkFrequenceLog_->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Fréquence log")));
-    chkFrequenceLog_->setGeometry(446, 22, 90, 22);
+    chkFrequenceLog_->setGeometry(418, 22, 118, 22);
     engineFrame_->hide();
 
     // The spectrogram in place of the signal, zoomed and scrolled the same way.
