@@ -1714,8 +1714,8 @@ from the ignition signal</translation>
         <translation>Curve not saved: %1.</translation>
     </message>
     <message>
-        <source>Source :</source>
-        <translation>Source:</translation>
+        <source>Mesure par :</source>
+        <translation>Measured from:</translation>
     </message>
     <message>
         <source>Allumage</source>
@@ -1747,7 +1747,7 @@ from the ignition signal</translation>
     </message>
     <message>
         <source>Fréquence log</source>
-        <translation>Log frequency</translation>
+        <translation>Logarithmic scale</translation>
     </message>
     <message>
         <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>

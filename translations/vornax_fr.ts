@@ -1842,8 +1842,8 @@
         <translation>Courbe non enregistrée : %1.</translation>
     </message>
     <message>
-        <source>Source :</source>
-        <translation>Source :</translation>
+        <source>Mesure par :</source>
+        <translation>Mesure par :</translation>
     </message>
     <message>
         <source>Allumage</source>

@@ -46,17 +46,17 @@ void WavWindow::buildSoundControls()
     QWidget* a = area_;
     // The source, on a line of its own above the plot.
     auto* sourceLabel = new QLabel(a);
-    sourceLabel->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Source :")));
-    sourceLabel->setGeometry(60, 300, 60, 19);
+    sourceLabel->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Mesure par :")));
+    sourceLabel->setGeometry(60, 300, 90, 19);
     optAllumage_ = new QRadioButton(a);
     optAllumage_->setObjectName("optSourceAllumage");
     optAllumage_->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Allumage")));
-    optAllumage_->setGeometry(120, 300, 110, 19);
+    optAllumage_->setGeometry(150, 300, 110, 19);
     optAllumage_->setChecked(true);
     optSon_ = new QRadioButton(a);
     optSon_->setObjectName("optSourceSon");
     optSon_->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Son du moteur")));
-    optSon_->setGeometry(235, 300, 150, 19);
+    optSon_->setGeometry(265, 300, 150, 19);
     auto* sources = new QButtonGroup(this);
     sources->addButton(optAllumage_);
     sources->addButton(optSon_);
