@@ -1707,6 +1707,70 @@ from the ignition signal</translation>
         <source>Courbe non enregistrée : %1.</source>
         <translation>Curve not saved: %1.</translation>
     </message>
+    <message>
+        <source>Mesure par :</source>
+        <translation>Measured from:</translation>
+    </message>
+    <message>
+        <source>Allumage</source>
+        <translation>Ignition</translation>
+    </message>
+    <message>
+        <source>Son du moteur</source>
+        <translation>Engine sound</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Cylindres</source>
+        <translation>Cylinders</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Strokes</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>tr/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Fréquence log</source>
+        <translation>Logarithmic scale</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>
+        <translation>Unsuitable value: the engine speed runs from 100 to 30000 rpm, the top at least 1,5 times the foot</translation>
+    </message>
+    <message>
+        <source>Son du moteur : %1</source>
+        <translation>Engine sound: %1</translation>
+    </message>
+    <message>
+        <source>Son du moteur : %1 allumages par tour, accélération de %2 à %3 s suivie à %4 %, confiance %5 dB</source>
+        <translation>Engine sound: %1 firings per revolution, pull from %2 to %3 s followed for %4 %, confidence %5 dB</translation>
+    </message>
+    <message>
+        <source> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</source>
+        <translation>; the firing can&apos;t be followed from %1 s to %2 s</translation>
+    </message>
+    <message>
+        <source>le suivi du son du moteur n&apos;est pas sûr</source>
+        <translation>the engine sound&apos;s track is not sure</translation>
+    </message>
+    <message>
+        <source>SUIVI INCERTAIN : cliquez sur la bonne raie du spectrogramme ou vérifiez le moteur. %1</source>
+        <translation>UNSURE TRACK: click the right line on the spectrogram or check the engine. %1</translation>
+    </message>
+    <message>
+        <source>Le point cliqué donne %1 tr/min, hors du régime %2 - %3 tr/min</source>
+        <translation>The point clicked gives %1 rpm, outside the range %2 - %3 rpm</translation>
+    </message>
 </context>
 <context>
     <name>StoreReadings</name>

@@ -1835,6 +1835,70 @@
         <source>Courbe non enregistrée : %1.</source>
         <translation>Courbe non enregistrée : %1.</translation>
     </message>
+    <message>
+        <source>Mesure par :</source>
+        <translation>Mesure par :</translation>
+    </message>
+    <message>
+        <source>Allumage</source>
+        <translation>Allumage</translation>
+    </message>
+    <message>
+        <source>Son du moteur</source>
+        <translation>Son du moteur</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Cylindres</source>
+        <translation>Cylindres</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Régime</translation>
+    </message>
+    <message>
+        <source>tr/min</source>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>Fréquence log</source>
+        <translation>Fréquence log</translation>
+    </message>
+    <message>
+        <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>
+        <translation>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</translation>
+    </message>
+    <message>
+        <source>Son du moteur : %1</source>
+        <translation>Son du moteur : %1</translation>
+    </message>
+    <message>
+        <source>Son du moteur : %1 allumages par tour, accélération de %2 à %3 s suivie à %4 %, confiance %5 dB</source>
+        <translation>Son du moteur : %1 allumages par tour, accélération de %2 à %3 s suivie à %4 %, confiance %5 dB</translation>
+    </message>
+    <message>
+        <source> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</source>
+        <translation> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</translation>
+    </message>
+    <message>
+        <source>le suivi du son du moteur n&apos;est pas sûr</source>
+        <translation>le suivi du son du moteur n&apos;est pas sûr</translation>
+    </message>
+    <message>
+        <source>SUIVI INCERTAIN : cliquez sur la bonne raie du spectrogramme ou vérifiez le moteur. %1</source>
+        <translation>SUIVI INCERTAIN : cliquez sur la bonne raie du spectrogramme ou vérifiez le moteur. %1</translation>
+    </message>
+    <message>
+        <source>Le point cliqué donne %1 tr/min, hors du régime %2 - %3 tr/min</source>
+        <translation>Le point cliqué donne %1 tr/min, hors du régime %2 - %3 tr/min</translation>
+    </message>
 </context>
 <context>
     <name>StoreReadings</name>

@@ -3,17 +3,24 @@
 // file (.ReT) as the WAV window's engine-speed plot; one or more power curve
 // files as the comparison window plots them, each in its own colours, with
 // the maxima of its summary lines; an acceleration file as the acceleration
-// window plots it. The kind is told from the file's lines.
+// window plots it. The kind is told from the file's lines. With
+// --spectrogram, one recording of the engine's sound as the WAV window shows
+// it: its spectrogram with the tracked firing order and harmonics over it.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/OffscreenGui.h"
+#include "cli/SoundSource.h"
+#include "common/NumberText.h"
 #include "common/PlotPainter.h"
 #include "common/TextFile.h"
 #include "pictures/PlotPictures.h"
 #include "shell/Varia.h"
 #include "signal/CurveFile.h"
 #include "simulation/AccelerationFile.h"
+#include "sound/SoundInput.h"
+#include "sound/SoundPlots.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <regex>
@@ -24,6 +31,8 @@ namespace {
 struct PlotArguments {
     std::vector<std::string> files;
     std::string output, size, lang;
+    bool spectrogram = false, logFrequency = false;
+    SoundRpmOptions engine;
 };
 
 QSize pictureSize(const std::string& text)
@@ -91,6 +100,44 @@ PlotPicture accelerationFilePicture(const std::string& file, const std::vector<s
     return accelerationPicture(drawn, store());
 }
 
+// The spectrogram fills the picture, one column and one row a pixel, with
+// the track over it and one line above saying how sure the track is. A
+// recording in which no engine can be followed is drawn without a track, and
+// the reason is said.
+PlotList spectrogramPicture(const PlotArguments& args, QSize size)
+{
+    if (args.files.size() != 1)
+        throw UsageError("--spectrogram draws one recording");
+    const std::string& file = args.files[0];
+    const SoundSettings engine = soundSettings(args.engine);
+    const auto recording = readSoundSamples(file);
+    if (!recording)
+        throw BadInput(recording.error());
+    SpectrogramSettings settings = engineSpectrogramSettings(engine, recording->rate);
+    settings.columns = size.width();
+    settings.rows = size.height();
+    settings.logFrequency = args.logFrequency;
+    const auto picture = spectrogram(recording->samples, recording->rate, settings);
+    if (!picture)
+        throw BadInput("\"" + file + "\": " + picture.error());
+    const auto track = trackEngineSound(recording->samples, recording->rate, engine);
+    PlotList plot = spectrogramPlot(*picture, track ? &*track : nullptr);
+    std::string caption = std::filesystem::path(file).filename().string();
+    if (track) {
+        caption += ": firing order " + singleText(float(track->firingsPerRev)) + " per revolution, followed " +
+                   formatPattern(100.0 * track->followedShare, Pattern::OneDecimal) + " % of the pull, confidence " +
+                   formatPattern(track->medianConfidenceDb, Pattern::OneDecimal) + " dB" +
+                   (track->sure && !track->orderSuspect ? "" : " (not sure)");
+        for (const std::string& w : track->warnings)
+            std::cerr << "vornax: " << w << "\n";
+    } else {
+        caption += ": no track (" + track.error() + ")";
+        std::cerr << "vornax: " << file << ": no track drawn: " << track.error() << "\n";
+    }
+    plot.text(plot.scaleWidth * 0.01, plot.scaleHeight * 0.025, caption, TextAnchor::TopLeft, {255, 255, 255}, 13);
+    return plot;
+}
+
 void runPlot(const PlotArguments& args)
 {
     for (const std::string& file : args.files)
@@ -98,6 +145,13 @@ void runPlot(const PlotArguments& args)
     if (!args.lang.empty())
         refuseOverwritingInput(args.output, {args.lang});
     const QSize size = pictureSize(args.size);
+    if (args.spectrogram) {
+        const PlotList plot = spectrogramPicture(args, size);
+        startOffscreenGui();
+        if (const Status saved = savePlotPicture(args.output, plot, size); !saved)
+            throw BadInput(saved.error());
+        return;
+    }
     loadLanguage(args.lang);
 
     std::vector<PlotFileKind> kinds;
@@ -132,10 +186,21 @@ void addPlotCommand(CLI::App& app)
 {
     auto args = std::make_shared<PlotArguments>();
     CLI::App* command = app.add_subcommand("plot", kPlotSummary);
-    command->add_option("files", args->files, "curve (.ReT), power curve or acceleration files")->required();
+    command
+        ->add_option("files", args->files,
+                     "curve (.ReT), power curve or acceleration files; with --spectrogram a recording")
+        ->required();
     command->add_option("-o,--output", args->output, "picture to write (.png or .svg)")->required();
     command->add_option("--size", args->size, "picture size in pixels, WIDTHxHEIGHT (default 1000x620)");
     command->add_option("--lang", args->lang, "language file; default: the active language file");
+    command->add_flag("--spectrogram", args->spectrogram,
+                      "draw one recording of the engine's sound: its spectrogram with the tracked firing order");
+    command->add_flag("--log-frequency", args->logFrequency, "with --spectrogram: frequencies on a log axis");
+    command->add_option("--cylinders", args->engine.cylinders,
+                        "with --spectrogram: cylinders of the engine (default 4)");
+    command->add_option("--strokes", args->engine.strokes, "with --spectrogram: 4 (default) or 2");
+    command->add_option("--rpm-range", args->engine.rpmRange,
+                        "with --spectrogram: engine speeds of the pull, LOW:HIGH (default 800:8000)");
     command->callback([args] { runPlot(*args); });
 }
 

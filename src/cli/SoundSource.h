@@ -2,6 +2,8 @@
 // options of the engine, and the run from recording to curve file.
 #pragma once
 
+#include "sound/EngineSoundTracker.h"
+
 #include <CLI/CLI.hpp>
 
 #include <string>
@@ -14,6 +16,10 @@ struct SoundRpmOptions {
 };
 
 void addSoundRpmOptions(CLI::App* rpm, SoundRpmOptions& options);
+
+// The engine of the options; UsageError for a count, stroke or range that
+// describes none.
+SoundSettings soundSettings(const SoundRpmOptions& options);
 
 // Nothing done (false) for the ignition source. For the sound: tracks the
 // firing, writes the curve (the precise curve unless `method` is

@@ -9,6 +9,7 @@
 #include "signal/PreciseCurve.h"
 #include "signal/SparkDetection.h"
 #include "sound/EngineSoundTracker.h"
+#include "sound/SoundCurve.h"
 #include "sound/SoundInput.h"
 
 #include <nlohmann/json.hpp>
@@ -17,50 +18,6 @@
 #include <iostream>
 
 namespace vornax::cli {
-namespace {
-
-int wholeNumber(const std::string& text, const std::string& option, int lowest, int highest)
-{
-    const float v = numberOption(text, option);
-    if (v != std::floor(v) || v < lowest || v > highest)
-        throw UsageError(option + ": \"" + text + "\" must be a whole number from " + std::to_string(lowest) + " to " +
-                         std::to_string(highest));
-    return static_cast<int>(v);
-}
-
-SoundSettings soundSettings(const SoundRpmOptions& o)
-{
-    SoundSettings s;
-    s.cylinders = wholeNumber(o.cylinders, "--cylinders", 1, 16);
-    s.strokes = wholeNumber(o.strokes, "--strokes", 2, 4);
-    if (s.strokes == 3)
-        throw UsageError("--strokes: 2 or 4");
-    const auto colon = o.rpmRange.find(':');
-    if (colon == std::string::npos)
-        throw UsageError("--rpm-range: \"" + o.rpmRange + "\" must be LOW:HIGH, as 800:8000");
-    s.minRpm = numberOption(o.rpmRange.substr(0, colon), "--rpm-range");
-    s.maxRpm = numberOption(o.rpmRange.substr(colon + 1), "--rpm-range");
-    if (!(s.minRpm >= 100) || !(s.maxRpm <= 30000) || !(s.maxRpm >= 1.5 * s.minRpm))
-        throw UsageError("--rpm-range: from 100 to 30000 rpm, the top at least 1.5 times the foot");
-    return s;
-}
-
-// One row a virtual spark, its speed from the interval since the one before,
-// as the detection fills a curve.
-Curve sparkCurve(const std::vector<double>& sparks, float sparksPerRev)
-{
-    Curve curve;
-    const int n = std::min<int>(static_cast<int>(sparks.size()), Curve::kLastRow);
-    for (int i = 1; i < n; ++i) {
-        CurvePoint& row = curve.rows[std::size_t(i)];
-        row.time = static_cast<float>(sparks[std::size_t(i)]);
-        row.speed = engineSpeed(sparksPerRev, static_cast<float>(sparks[std::size_t(i)] - sparks[std::size_t(i - 1)]));
-    }
-    curve.pointCount = std::max(0, n - 1);
-    return curve;
-}
-
-}  // namespace
 
 void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const std::string& output,
                       const std::string& method, bool json)
@@ -93,7 +50,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
         fit = std::move(*made);
         curve = fit->curve;
     } else {
-        curve = sparkCurve(track->virtualSparks, track->sparksPerRev);
+        curve = virtualSparkCurve(track->virtualSparks, track->sparksPerRev);
     }
     if (const auto saved = SaveCurve(output, curve); !saved)
         throw BadInput(saved.error());
@@ -128,10 +85,10 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
               << formatPattern(track->pullStart, Pattern::TwoDecimals) << " to "
               << formatPattern(track->pullEnd, Pattern::TwoDecimals) << " s of a recording of "
               << formatPattern(duration, Pattern::OneDecimal) << " s\n"
-              << "firing order " << formatPattern(track->firingsPerRev, Pattern::UpToOne) << " per revolution, "
-              << track->harmonics << " harmonics, confidence "
-              << formatPattern(track->medianConfidenceDb, Pattern::OneDecimal) << " dB, followed "
-              << formatPattern(100.0 * track->followedShare, Pattern::OneDecimal) << " % of the pull\n";
+              << "firing order " << singleText(float(track->firingsPerRev)) << " per revolution, " << track->harmonics
+              << " harmonics, confidence " << formatPattern(track->medianConfidenceDb, Pattern::OneDecimal)
+              << " dB, followed " << formatPattern(100.0 * track->followedShare, Pattern::OneDecimal)
+              << " % of the pull\n";
     if (fit)
         std::cout << sparkFiguresText(fit->check, &*fit);
     for (const std::string& w : track->warnings)

@@ -64,6 +64,15 @@ void PlotList::legend(PlotLegend legend)
         items.emplace_back(std::move(legend));
 }
 
+void PlotList::image(double x, double y, double width, double height, int columns, int rows,
+                     std::vector<std::uint32_t> pixels)
+{
+    if (finite({x, y, width, height}) && width > 0 && height > 0 && columns > 0 && rows > 0 &&
+        pixels.size() == std::size_t(columns) * std::size_t(rows))
+        items.emplace_back(PlotImage{x, y, width, height, columns, rows,
+                                     std::make_shared<const std::vector<std::uint32_t>>(std::move(pixels))});
+}
+
 std::vector<PlotLine> segmentsOf(const PlotList& plot)
 {
     std::vector<PlotLine> segments;

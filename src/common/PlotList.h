@@ -12,6 +12,7 @@
 #include "common/PlatformServices.h"
 #include "common/PlotMapping.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <variant>
@@ -82,7 +83,16 @@ struct PlotLegend {
     double size = 12.0;  // font height in device pixels
 };
 
-using PlotItem = std::variant<PlotLine, PlotPolyline, PlotText, PlotRect, PlotPanel, PlotLegend>;
+// A raster stretched over a rectangle: `columns` x `rows` pixels, row 0 at
+// the top, each 0xFFRRGGBB (opaque). The pixels are shared, so copying a list that
+// holds a large picture costs nothing.
+struct PlotImage {
+    double x, y, width, height;  // top-left corner and extent
+    int columns = 0, rows = 0;
+    std::shared_ptr<const std::vector<std::uint32_t>> pixels;  // columns x rows, row after row
+};
+
+using PlotItem = std::variant<PlotLine, PlotPolyline, PlotText, PlotRect, PlotPanel, PlotLegend, PlotImage>;
 
 struct PlotList {
     double scaleWidth = 1.0, scaleHeight = 1.0;
@@ -99,6 +109,9 @@ struct PlotList {
     void panel(double x, double y, double width, double height, PlotList plot);
     // A legend without entries is not added.
     void legend(PlotLegend legend);
+    // Not added unless `pixels` holds exactly columns x rows of them.
+    void image(double x, double y, double width, double height, int columns, int rows,
+               std::vector<std::uint32_t> pixels);
 };
 
 // Every straight piece of the list's lines and polylines in drawing order,

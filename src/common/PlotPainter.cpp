@@ -188,6 +188,17 @@ void paintPlot(QPainter& painter, const QRect& area, const PlotList& plot, doubl
             const QRect inner = QRectF(a, b).normalized().toRect();
             if (panel->plot && !inner.isEmpty())
                 paintPlot(painter, inner, *panel->plot, lineWidth);
+        } else if (const auto* image = std::get_if<PlotImage>(&item)) {
+            const QRectF target =
+                QRectF(map.edge(image->x, image->y), map.edge(image->x + image->width, image->y + image->height))
+                    .normalized();
+            // The pixels are only read: the picture wraps them without a copy.
+            const QImage raster(reinterpret_cast<const uchar*>(image->pixels->data()), image->columns, image->rows,
+                                image->columns * 4, QImage::Format_RGB32);
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(target, raster);
+            painter.restore();
         } else if (const auto* legend = std::get_if<PlotLegend>(&item)) {
             paintLegend(painter, *legend, width, height, lineWidth);
         }

@@ -13,6 +13,7 @@
 #include "signal/CurveFile.h"
 #include "signal/MappedFile.h"
 #include "signal/Smoothing.h"
+#include "sound/SoundCurve.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -138,26 +139,46 @@ void WavWindow::OpenWav()
 {
     if (working())
         return;
+    if (soundSource()) {
+        // The engine's sound is heard from the file as it was recorded:
+        // nothing is converted.
+        const auto chosen = platform().openFile(dialog("Wav", kRecordingFilter,
+                                                       !soundPath_.empty()   ? soundPath_
+                                                       : sourcePath_.empty() ? wavPath_
+                                                                             : sourcePath_));
+        if (chosen)
+            soundPath_ = *chosen;
+        if (!soundPath_.empty())
+            analyseSound();
+        return;
+    }
     const auto chosen =
         platform().openFile(dialog("Wav", kRecordingFilter, sourcePath_.empty() ? wavPath_ : sourcePath_));
     // A cancelled dialog keeps the name it held: the current recording is
     // opened again, if there is one.
     if (chosen) {
-        const auto file = MappedFile::open(*chosen);
-        // Any other audio file is converted first, then opened; a file that
-        // cannot be read is reported by the load as ever.
-        if (file && !isCanonicalRecording(file->bytes())) {
-            // The same source again keeps the channel chosen for it.
-            const ChannelRequest channel = samePath(*chosen, sourcePath_) ? channelRequest_ : ChannelRequest{};
-            convertRecording(*chosen, channel, false);
-            return;
-        }
-        wavPath_ = *chosen;
-        sourcePath_.clear();
-        showChannelChoice();
+        openRecording(*chosen);
+        return;
     }
     if (wavPath_.empty())
         return;
+    openCurrent();
+}
+
+void WavWindow::openRecording(const std::string& chosen)
+{
+    const auto file = MappedFile::open(chosen);
+    // Any other audio file is converted first, then opened; a file that
+    // cannot be read is reported by the load as ever.
+    if (file && !isCanonicalRecording(file->bytes())) {
+        // The same source again keeps the channel chosen for it.
+        const ChannelRequest channel = samePath(chosen, sourcePath_) ? channelRequest_ : ChannelRequest{};
+        convertRecording(chosen, channel, false);
+        return;
+    }
+    wavPath_ = chosen;
+    sourcePath_.clear();
+    showChannelChoice();
     openCurrent();
 }
 
@@ -413,8 +434,9 @@ std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGoo
 
 void WavWindow::startTimeChecked()
 {
-    // Turned off while work runs, the field may lose its focus: no check then.
-    if (working())
+    // Turned off while work runs, the field may lose its focus: no check
+    // then; nor with the sound, whose analysis they do not cut.
+    if (working() || soundSource())
         return;
     const auto start = timeField(tdebut_, lastStart_);
     if (source_ != Source::Wav || !start)
@@ -430,7 +452,7 @@ void WavWindow::startTimeChecked()
 
 void WavWindow::endTimeChecked()
 {
-    if (working())
+    if (working() || soundSource())
         return;
     const auto end = timeField(tfin_, lastEnd_);
     if (source_ != Source::Wav || !end)
@@ -450,7 +472,11 @@ void WavWindow::Filtrer()
         return;
     // A curve from the WAV starts again from the raw detection; a curve from
     // a file is smoothed as it stands, smoothed or not.
-    if (filtered_ && source_ == Source::Wav) {
+    if (filtered_ && soundSource() && soundTrack_) {
+        curve_ = virtualSparkCurve(soundTrack_->virtualSparks, soundTrack_->sparksPerRev);
+        preciseUncertainty_.reset();
+        filtered_ = false;
+    } else if (filtered_ && source_ == Source::Wav) {
         picture1_->clear();
         if (!Charger() || !Traiter())
             return;
@@ -493,6 +519,8 @@ void WavWindow::LoadCurve()
         message(status.error());
         return;
     }
+    // A curve file holds no track: the sound's line and refusal go with it.
+    soundTrack_.reset();
     sparkTimes_.clear();
     preciseUncertainty_.reset();
     tooFewSparks_ = false;

@@ -12,6 +12,10 @@
 #include "signal/SignalPlots.h"
 #include "signal/SparkDetection.h"
 #include "signal/WavReader.h"
+#include "sound/EngineSoundTracker.h"
+#include "sound/SoundInput.h"
+#include "sound/SoundPlots.h"
+#include "sound/Spectrogram.h"
 
 #include <QWidget>
 
@@ -82,6 +86,18 @@ public:
     // Shows a control's own caption in the language in force.
     static void showOwnCaption(QObject* control);
 
+    // The source chosen: the ignition ("Allumage", a pickup's sparks) or the
+    // engine's sound ("Son du moteur", a microphone). With the sound, opening
+    // a recording tracks the firing off the window's thread, shows the
+    // spectrogram with the track over it, the engine-speed curve of its
+    // virtual sparks and a line saying how sure the track is; a click on the
+    // spectrogram tracks again through the point clicked.
+    bool soundSource() const;
+    const std::optional<SoundTrack>& soundTrack() const { return soundTrack_; }
+    const std::string& soundPath() const { return soundPath_; }
+    // The spectrogram on show, its levels included; none before a sound.
+    const std::optional<Spectrogram>& shownSpectrogram() const { return shownSpectrogram_; }
+
 signals:
     void workFinished();
 
@@ -89,12 +105,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The first showing restores the designed size (within the screen) after
     // a window manager fitted it to a fraction of the screen.
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
+    void buildSoundControls();  // WavWindowSound.cpp, as everything of the sound source
     void applyCaptions();
     void connectEvents();
     void layoutOnResize();
@@ -117,6 +135,9 @@ private:
     void filtrerPrecise();
     // Written again after a change of language.
     void showCheckLine();
+    // The chosen file on the ignition's road: a recording of the recorder's
+    // kind opened as it stands, any other converted first.
+    void openRecording(const std::string& chosen);
     // Opens wavPath_: controls enabled, times set, Charger and Traiter. A
     // file other than the one open before starts from the default threshold
     // and polarity.
@@ -140,6 +161,23 @@ private:
     void autoThreshold();  // "Auto": threshold and polarity from the recording
     void drawWaveform();   // the trace from the scroll bar's place
     void setPolarity(bool low);
+    // Of the sparks on show: the virtual sparks' with the sound, else the
+    // option chosen.
+    float sparksPerRevShown() const;
+
+    // The sound source (WavWindowSound.cpp).
+    void sourceChosen();
+    void showSourceControls();
+    void engineChanged();  // cylinders, strokes or range changed: tracked again
+    // The engine of the controls; nothing (after a message) for a range that
+    // is no engine's.
+    std::optional<SoundSettings> engineSettings();
+    // Reads (once) and tracks soundPath_ off the window's thread, through
+    // `anchor` when given.
+    void analyseSound(std::optional<SoundAnchor> anchor = std::nullopt);
+    void drawSpectrogram();  // the view from the zoom and the scroll bar
+    void showSoundLine();    // the check line for the sound's track
+    void spectrogramClicked(QPoint pixel);
 
     void polaritySwitched();
     void startTimeChecked();
@@ -188,6 +226,18 @@ private:
     // engine's sound); empty when they are one. Such a curve is not saved.
     std::string untrusted_;
     QPushButton* record_ = nullptr;
+    // The source choice and the sound's controls.
+    QRadioButton* optAllumage_ = nullptr;
+    QRadioButton* optSon_ = nullptr;
+    QGroupBox* engineFrame_ = nullptr;  // "Moteur", in place of the ignition's detection settings
+    QComboBox* cboCylindres_ = nullptr;
+    QComboBox* cboTemps_ = nullptr;
+    QLineEdit* txtRegimeMin_ = nullptr;
+    QLineEdit* txtRegimeMax_ = nullptr;
+    QCheckBox* chkFrequenceLog_ = nullptr;
+    QSlider* sldZoomSpectre_ = nullptr;  // in place of the signal's zoom
+    QScrollBar* scrSpectre_ = nullptr;   // under the spectrogram
+    PlotCanvas* picSpectre_ = nullptr;   // in place of the signal
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;
     QLineEdit* text4_ = nullptr;
@@ -225,6 +275,16 @@ private:
     ChannelRequest channelRequest_;
     int sourceChannels_ = 0, usedChannel_ = 0;
     std::string openedPath_;  // the last file opened, for the threshold's reset
+
+    // The sound on show: the file heard, its samples (read once, shared with
+    // the work), the track and the engine it was made for, the spectrogram
+    // drawn; the range fields' last accepted texts.
+    std::string soundPath_, soundSamplesPath_;
+    std::shared_ptr<const SoundSamples> sound_;
+    std::optional<SoundTrack> soundTrack_;
+    SoundSettings soundEngine_;
+    std::optional<Spectrogram> shownSpectrogram_;
+    std::string lastRpmMin_ = "800", lastRpmMax_ = "8000";
 
     std::shared_ptr<Work> work_;  // shared: its type is known in one file only
     QTimer* workTimer_ = nullptr;

@@ -213,6 +213,8 @@ void WavWindow::buildControls()
     checkLine_->setWordWrap(true);
     checkLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    buildSoundControls();
+
     // Nothing to act on until a recording is open.
     slider1_->setEnabled(false);
     slider4_->setEnabled(false);

@@ -32,6 +32,13 @@ void WavWindow::showCheckLine()
 {
     untrusted_.clear();
     checkLine_->setStyleSheet(QString());
+    if (soundSource()) {
+        if (soundTrack_)
+            showSoundLine();
+        else
+            checkLine_->clear();
+        return;
+    }
     if (tooFewSparks_) {
         checkLine_->setText(tr("Pas assez d'étincelles au seuil %1 entre le début et la fin : changez le seuil ou "
                                "appuyez sur Auto")
@@ -40,7 +47,7 @@ void WavWindow::showCheckLine()
     }
     const SparkCheck check = sparkTimes_.empty() ? SparkCheck{} : checkSparks(sparkTimes_);
     if (!sparkTimes_.empty()) {
-        const float sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+        const float sparksPerRev = sparksPerRevShown();
         untrusted_ = signalVerdictLine(judgeSparks(sparkTimes_, check, sparksPerRev), kDecimalPoint);
     }
     if (!untrusted_.empty()) {
@@ -79,7 +86,7 @@ void WavWindow::filtrerPrecise()
         return;
     }
     PreciseSettings settings;
-    settings.sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+    settings.sparksPerRev = sparksPerRevShown();
     settings.sampleRate = sampleRate_;
     // The fit works on its own copy of the sparks, off the window's thread;
     // stopped, it leaves the curve on show as it was.

@@ -10,10 +10,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 
@@ -97,8 +99,9 @@ void WavWindow::setWorking(bool on)
     if (on) {
         heldWidgets_.clear();
         heldActions_.clear();
-        QWidget* const held[] = {slider1_, slider4_, autoButton_, check1_,       option1_,    option2_,      tdebut_,
-                                 tfin_,    slider3_, command3_,   methodChoice_, command156_, channelChoice_};
+        QWidget* const held[] = {slider1_,       slider4_,     autoButton_, check1_,      option1_,        option2_,
+                                 tdebut_,        tfin_,        slider3_,    command3_,    methodChoice_,   command156_,
+                                 channelChoice_, optAllumage_, optSon_,     engineFrame_, sldZoomSpectre_, scrSpectre_};
         for (QWidget* w : held) {
             heldWidgets_.emplace_back(w, w->isEnabled());
             w->setEnabled(false);

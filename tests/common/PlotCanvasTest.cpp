@@ -98,6 +98,33 @@ TEST(PlotCanvas, ShowsTheSamePixelsAsThePictureRenderer)
     EXPECT_EQ(drawn.pixelColor(20, 15), QColor(200, 230, 255));
 }
 
+TEST(PlotCanvas, PaintsARasterOverItsRectangle)
+{
+    PlotList plot;
+    plot.scaleWidth = 100;
+    plot.scaleHeight = 50;
+    // Two by two pixels over the right half: red, green / blue, white.
+    plot.image(50, 0, 50, 50, 2, 2, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu});
+    // Pixels that do not fill the raster make no item.
+    plot.image(0, 0, 50, 50, 2, 2, {0xFF000000u});
+    plot.image(0, 0, 0, 50, 1, 1, {0xFF000000u});
+    ASSERT_EQ(plot.items.size(), 1u);
+    const PlotList copy = plot;  // shares the pixels
+    EXPECT_EQ(std::get<PlotImage>(copy.items[0]).pixels, std::get<PlotImage>(plot.items[0]).pixels);
+
+    for (const QSize size : {QSize(200, 100), QSize(400, 120)}) {
+        const QImage drawn = renderPlot(plot, size);
+        const auto at = [&](double x, double y) {
+            return drawn.pixelColor(int(x * size.width()), int(y * size.height()));
+        };
+        EXPECT_EQ(at(0.25, 0.5), QColor(255, 255, 255));  // the background
+        EXPECT_EQ(at(0.6, 0.1), QColor(255, 0, 0));
+        EXPECT_EQ(at(0.9, 0.1), QColor(0, 255, 0));
+        EXPECT_EQ(at(0.6, 0.9), QColor(0, 0, 255));
+        EXPECT_EQ(at(0.9, 0.9), QColor(255, 255, 255));
+    }
+}
+
 TEST(PlotCanvas, ReportsThePointerInUserCoordinates)
 {
     PlotCanvas canvas;

@@ -1,0 +1,22 @@
+#include "sound/SoundCurve.h"
+
+#include "signal/SparkDetection.h"
+
+#include <algorithm>
+
+namespace vornax {
+
+Curve virtualSparkCurve(const std::vector<double>& sparks, float sparksPerRev)
+{
+    Curve curve;
+    const int n = std::min<int>(static_cast<int>(sparks.size()), Curve::kLastRow);
+    for (int i = 1; i < n; ++i) {
+        CurvePoint& row = curve.rows[std::size_t(i)];
+        row.time = static_cast<float>(sparks[std::size_t(i)]);
+        row.speed = engineSpeed(sparksPerRev, static_cast<float>(sparks[std::size_t(i)] - sparks[std::size_t(i - 1)]));
+    }
+    curve.pointCount = std::max(0, n - 1);
+    return curve;
+}
+
+}  // namespace vornax
