@@ -1740,7 +1740,7 @@ from the ignition signal</translation>
         <translation>rpm</translation>
     </message>
     <message>
-        <source>Fréquence log</source>
+        <source>Échelle logarithmique</source>
         <translation>Logarithmic scale</translation>
     </message>
     <message>

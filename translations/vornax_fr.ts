@@ -1868,8 +1868,8 @@
         <translation>tr/min</translation>
     </message>
     <message>
-        <source>Fréquence log</source>
-        <translation>Fréquence log</translation>
+        <source>Échelle logarithmique</source>
+        <translation>Échelle logarithmique</translation>
     </message>
     <message>
         <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>
