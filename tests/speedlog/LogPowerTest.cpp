@@ -78,8 +78,9 @@ Result<PowerResult> powerOf(const LogEngineCurve& curve)
 }
 
 // The goals: peak power within 2 % and 150 rpm of the truth from a 10 Hz
-// log. Faster logs do better on the power, each within its stated
-// uncertainty; the engine speed of the peak of so flat a power curve
+// log, within 1 % from a faster one (its fixes are averaged to 10 a second
+// before the fit: fitted one by one, a 50 Hz log gave a peak 20 % high), each
+// within its stated uncertainty; the engine speed of the peak of so flat a power curve
 // (within 1 % over some ±600 rpm) moves much further with a small error,
 // so it is held to its goal at 10 Hz only.
 TEST(EngineCurveFromLog, PeakPowerOfAKnownPull)
@@ -88,7 +89,7 @@ TEST(EngineCurveFromLog, PeakPowerOfAKnownPull)
         double rate;
         double powerPct, rpm;
     };
-    for (const Case c : {Case{10, 2, 150}, Case{20, 1.5, 600}, Case{25, 1.5, 600}}) {
+    for (const Case c : {Case{10, 2, 150}, Case{20, 1, 600}, Case{25, 1, 600}, Case{50, 1, 600}}) {
         for (unsigned seed = 1; seed <= 3; ++seed) {
             SCOPED_TRACE(testing::Message() << c.rate << " Hz, seed " << seed);
             const Pull p = pull(c.rate, 0.15, seed);
