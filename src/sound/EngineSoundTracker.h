@@ -63,6 +63,10 @@ struct SoundTrack {
     double firingsPerRev = 2;           // cylinders x 2 / strokes
     int harmonics = 0;                  // firing harmonics demodulated
     std::vector<SoundStretch> lost;     // inside the pull: where the firing can't be followed
+    // Inside the pull and around it: where something louder than the engine
+    // (a voice, a whine) would have taken a free path away; the track there
+    // holds to the engine's run.
+    std::vector<SoundStretch> covered;
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;      // over the pull
     bool sure = true;                   // followed for at least 99 % of the pull, in range
@@ -76,7 +80,9 @@ struct SoundTrack {
 // heard, and one without a pull of at least 3 s.
 Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings);
 
-// "the firing can't be followed from 12,3 s to 14,0 s"
+// "the firing can't be followed from 12,3 s to 14,0 s" (in the language in force)
 std::string lostStretchText(const SoundStretch& stretch);
+// "something louder than the engine covers it from 12,3 s to 14,0 s: ..."
+std::string coveredStretchText(const SoundStretch& stretch);
 
 }  // namespace vornax
