@@ -352,6 +352,10 @@
         <translation>le régime atteint le bord de la plage %1 à %2 tr/min : élargissez la plage, ou vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
     </message>
     <message>
+        <source>the engine&apos;s sound repeats twice in each cycle of the engine set: too many cylinders, or four strokes for a two-stroke (the engine speed read is then half or twice the true one): check the cylinders and strokes</source>
+        <translation>le son du moteur se répète deux fois à chaque cycle du moteur indiqué : trop de cylindres, ou quatre temps pour un deux-temps (le régime lu est alors la moitié ou le double du vrai) : vérifiez les cylindres et les temps</translation>
+    </message>
+    <message>
         <source>the pull tops out at %1 rpm: check the cylinders and strokes (an order twice or half the expected one)</source>
         <translation>l&apos;accélération culmine à %1 tr/min : vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
     </message>

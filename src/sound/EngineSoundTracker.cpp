@@ -185,6 +185,78 @@ std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidate
     return path;
 }
 
+// How much of a steady line each order of the engine's cycle holds over the
+// samples `from` ... `to` (`cycles`: the cycle count at each sample, from
+// the track): for order j of the cycle (j = 1 ... 2F - 1, F the firings per
+// cycle, the firing orders left out), the power of its sum over 16 cycles
+// at a time against the sum of its powers: 1 for a steady line, about 1/16
+// for noise. Orders odd and even are reported apart: an engine's cycle holds
+// lines at every order (no two cylinders fire alike), but when the cycle set
+// is twice the engine's true one, only the even orders do.
+struct CycleLines {
+    double odd = 0, even = 0;
+    bool measured = false;
+};
+
+CycleLines cycleLines(const std::vector<float>& y, const std::vector<double>& cycles, std::size_t from, std::size_t to,
+                      int F)
+{
+    CycleLines out;
+    const int orders = std::min(2 * F - 1, 11);
+    if (F < 2 || to <= from + 1)
+        return out;
+    constexpr int kBlock = 16;
+    std::vector<std::complex<double>> sum(static_cast<std::size_t>(orders + 1));
+    std::vector<double> coherent(static_cast<std::size_t>(orders + 1), 0.0),
+        incoherent(static_cast<std::size_t>(orders + 1), 0.0);
+    std::vector<std::complex<double>> cycleSum(static_cast<std::size_t>(orders + 1));
+    long currentCycle = -1;
+    int inBlock = 0;
+    const auto closeCycle = [&] {
+        for (int j = 1; j <= orders; ++j) {
+            sum[std::size_t(j)] += cycleSum[std::size_t(j)];
+            incoherent[std::size_t(j)] += std::norm(cycleSum[std::size_t(j)]);
+            cycleSum[std::size_t(j)] = 0;
+        }
+        if (++inBlock == kBlock) {
+            for (int j = 1; j <= orders; ++j) {
+                coherent[std::size_t(j)] += std::norm(sum[std::size_t(j)]) / kBlock;
+                sum[std::size_t(j)] = 0;
+            }
+            inBlock = 0;
+        }
+    };
+    for (std::size_t n = from; n < to && n + 1 < cycles.size(); ++n) {
+        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
+        const long k = std::lround(c);
+        if (k != currentCycle) {
+            if (currentCycle >= 0)
+                closeCycle();
+            currentCycle = k;
+        }
+        const std::complex<double> base = std::polar(1.0, -kTwoPi * c);
+        std::complex<double> w = base;
+        for (int j = 1; j <= orders; ++j) {
+            cycleSum[std::size_t(j)] += double(y[n]) * w;
+            w *= base;
+        }
+    }
+    // Only whole blocks count: the incoherent sums of a last, partial block go.
+    double oddC = 0, oddI = 0, evenC = 0, evenI = 0;
+    for (int j = 1; j <= orders; ++j) {
+        if (j % F == 0)
+            continue;
+        (j % 2 ? oddC : evenC) += coherent[std::size_t(j)];
+        (j % 2 ? oddI : evenI) += incoherent[std::size_t(j)];
+    }
+    if (oddI <= 0 || evenI <= 0)
+        return out;
+    out.odd = oddC / oddI;
+    out.even = evenC / evenI;
+    out.measured = true;
+    return out;
+}
+
 }  // namespace
 
 std::string lostStretchText(const SoundStretch& stretch)
@@ -767,6 +839,26 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         if (s.end >= track.pullStart && s.start <= track.pullEnd)
             track.warnings.push_back(coveredStretchText(s));
 
+    // Too many cylinders set (or four strokes for a two-stroke) halves the
+    // cycle the track assumes against the engine's: the engine's own lines
+    // then fall only on the even orders of it.
+    if (settings.cylinders >= 2) {
+        const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low));
+        const auto to = std::min(y.size(), static_cast<std::size_t>(std::max(0.0, track.pullEnd * low)));
+        const CycleLines lines = cycleLines(y, cycles, from, to, F);
+        track.oddCycleLines = lines.odd;
+        track.evenCycleLines = lines.even;
+        // Noise alone gives 1/16; what lies above it is the lines' share.
+        const double odd = lines.odd - 1.0 / 16, even = lines.even - 1.0 / 16;
+        if (lines.measured && even > 0.1 && odd < 0.25 * even) {
+            track.sure = false;
+            track.orderSuspect = true;
+            track.warnings.push_back(tx("EngineSoundTracker",
+                                        "the engine's sound repeats twice in each cycle of the engine set: too many "
+                                        "cylinders, or four strokes for a two-stroke (the engine speed read is then "
+                                        "half or twice the true one): check the cylinders and strokes"));
+        }
+    }
     // An engine loses speed at a few thousand rpm a second at most: a path
     // that falls to half its speed or below within half a second of the
     // pull's end has dropped to a lower order (a weak cylinder's lines), and

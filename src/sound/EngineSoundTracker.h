@@ -70,6 +70,11 @@ struct SoundTrack {
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;      // over the pull
     bool sure = true;                   // followed for at least 99 % of the pull, in range
+    // Over the pull, how steady the lines at the odd and at the even orders
+    // of the engine's cycle are (0 ... 1; see the tracker): an engine heard
+    // at the cycle set has both; one whose true cycle is half of it only the
+    // even ones.
+    double oddCycleLines = 0, evenCycleLines = 0;
     bool orderSuspect = false;          // at an end of the range, or at a speed suggesting a wrong setting
     std::vector<std::string> warnings;  // in words (English)
 };

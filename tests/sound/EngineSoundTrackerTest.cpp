@@ -298,22 +298,45 @@ TEST(EngineSoundTracker, RefusesWhatHoldsNoPull)
     }
 }
 
-// Two cylinders said for the four: the engine speed read is twice the truth,
-// beyond what the engine turns, and said so.
+// A wrong cylinder count, said in words: two for the four reads twice the
+// engine speed, beyond what the engine turns; eight for the four reads half,
+// and the engine's cycle is then heard twice in each cycle set.
 TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
 {
     Varia& store = testing::defaultCarStore();
-    const auto rec = synthesizeEngineSound(store, base("1275", 2, 2000, 6000));
-    ASSERT_TRUE(rec) << rec.error();
-    SoundSettings two;
-    two.cylinders = 2;
-    two.maxRpm = 16000;
-    const auto track = trackEngineSound(samplesOf(rec->wav), 48000, two);
-    ASSERT_TRUE(track) << track.error();
-    EXPECT_TRUE(track->orderSuspect);
-    EXPECT_FALSE(track->sure);
-    ASSERT_FALSE(track->warnings.empty());
-    EXPECT_NE(track->warnings.back().find("cylinders and strokes"), std::string::npos);
+    auto exhaust = base("1380", 3, 2500, 7000);
+    exhaust.position = MicPosition::Exhaust;
+    exhaust.seed = 19;
+    const struct {
+        const char* name;
+        EngineSoundSettings sound;
+        int cylinders;
+        double maxRpm;
+        const char* says;
+    } cases[] = {
+        {"too few", base("1275", 2, 2000, 6000), 2, 16000, "cylinders and strokes"},
+        {"too many", exhaust, 8, 8000, "too many cylinders"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rec = synthesizeEngineSound(store, c.sound);
+        ASSERT_TRUE(rec) << rec.error();
+        SoundSettings settings;
+        settings.cylinders = c.cylinders;
+        settings.maxRpm = c.maxRpm;
+        const auto track = trackEngineSound(samplesOf(rec->wav), c.sound.sampleRate, settings);
+        ASSERT_TRUE(track) << track.error();
+        EXPECT_TRUE(track->orderSuspect);
+        EXPECT_FALSE(track->sure);
+        bool said = false;
+        for (const std::string& w : track->warnings)
+            said = said || w.find(c.says) != std::string::npos;
+        EXPECT_TRUE(said);
+        // The right count, on the same recording, is not suspected.
+        const auto right = trackEngineSound(samplesOf(rec->wav), c.sound.sampleRate, {});
+        ASSERT_TRUE(right) << right.error();
+        EXPECT_FALSE(right->orderSuspect);
+    }
 }
 
 TEST(EngineSoundTracker, NamesTheStretchesItCannotFollow)
