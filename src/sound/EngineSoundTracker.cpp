@@ -371,9 +371,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const auto q = sorted.begin() + std::ptrdiff_t(sorted.size() * 3 / 10);
         std::nth_element(sorted.begin(), q, sorted.end());
         const float floor = std::max(*q, 1e-20f);
+        // Only the band the harmonics are read in (and the bin after it, for
+        // the interpolation).
         logPower.resize(power.size());
-        for (std::size_t k = 0; k < power.size(); ++k)
-            logPower[k] = std::log1p(power[k] / floor);
+        const float inverseFloor = 1.0f / floor;
+        for (std::size_t k = 0; k <= highBin; ++k)
+            logPower[k] = std::log1p(power[k] * inverseFloor);
         const auto at = [&](float bin) {
             const auto k = static_cast<std::size_t>(bin);
             const float u = bin - float(k);
@@ -393,7 +396,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const double s = (a - b) / double(on.size());
             frameScore[std::size_t(c)] = s;
             scores[f * std::size_t(candidates) + std::size_t(c)] =
-                static_cast<std::uint8_t>(std::clamp(std::lround((s + 2.0) / kScoreQuantum), 0L, 255L));
+                static_cast<std::uint8_t>(std::clamp((s + 2.0) / kScoreQuantum + 0.5, 0.0, 255.0));
             if (anchored && std::abs(std::log(rpmOf[std::size_t(c)] / settings.anchorRpm)) > 0.03)
                 frameScore[std::size_t(c)] = -1e9;
         }
