@@ -25,7 +25,9 @@ constexpr int kLargestMove = 4;      // grid steps a frame may move: 2 % in 10 m
 constexpr double kMoveCost = 0.01;   // per squared grid step
 constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
 constexpr int kMostHarmonics = 12;   // demodulated along the track
-constexpr int kSalienceHarmonics = 12;        // scored per candidate, all of them under kHighestHz
+constexpr int kSalienceHarmonics = 12;
+constexpr double kRefineMargin =
+    0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
 constexpr double kLostBelowDb = 3.0;          // harmonic contrast of a frame that is followed
 constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
 constexpr double kScoreQuantum = 1.0 / 16.0;  // stored scores: 0 ... 255 quanta from -2
@@ -198,8 +200,7 @@ struct CycleLines {
     bool measured = false;
 };
 
-CycleLines cycleLines(const std::vector<float>& y, const std::vector<double>& cycles, std::size_t from, std::size_t to,
-                      int F)
+CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::size_t from, std::size_t to, int F)
 {
     CycleLines out;
     const int orders = std::min(2 * F - 1, 11);
@@ -352,7 +353,17 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // Forward pass of the Viterbi path, one frame at a time; each frame keeps
     // its scores (quantised to a byte) and the move that led to each candidate.
     std::vector<std::uint8_t> scores(frames * std::size_t(candidates));
-    std::vector<std::int8_t> moves(frames * std::size_t(candidates));
+    // The moves, -4 ... +4 grid steps, two to a byte: a 60-minute recording
+    // keeps 40 MB of them.
+    std::vector<std::uint8_t> moves((frames * std::size_t(candidates) + 1) / 2, 0);
+    const auto storeMove = [&](std::size_t at, int move) {
+        const auto nibble = static_cast<std::uint8_t>(move + kLargestMove);
+        moves[at / 2] = static_cast<std::uint8_t>(at % 2 ? (moves[at / 2] & 0x0f) | (nibble << 4)
+                                                         : (moves[at / 2] & 0xf0) | nibble);
+    };
+    const auto moveAt = [&](std::size_t at) {
+        return static_cast<int>(at % 2 ? moves[at / 2] >> 4 : moves[at / 2] & 0x0f) - kLargestMove;
+    };
     std::vector<double> total(std::size_t(candidates), 0.0), next(static_cast<std::size_t>(candidates));
     std::vector<float> power, logPower, sorted;
     std::vector<double> frameScore(static_cast<std::size_t>(candidates));
@@ -418,7 +429,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 best = 0;
             }
             next[std::size_t(c)] = best + frameScore[std::size_t(c)];
-            moves[f * std::size_t(candidates) + std::size_t(c)] = static_cast<std::int8_t>(bestMove);
+            storeMove(f * std::size_t(candidates) + std::size_t(c), bestMove);
         }
         std::swap(total, next);
     }
@@ -426,7 +437,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     std::vector<int> path(frames);
     path.back() = static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
     for (std::size_t f = frames - 1; f > 0; --f)
-        path[f - 1] = path[f] - moves[f * std::size_t(candidates) + std::size_t(path[f])];
+        path[f - 1] = path[f] - moveAt(f * std::size_t(candidates) + std::size_t(path[f]));
     track.rpm.resize(frames);
     track.confidenceDb.resize(frames);
     const double toDb = 10.0 / std::log(10.0);
@@ -593,7 +604,15 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // frame centres, then the firing harmonics demodulated cycle by cycle.
     const double cycleFactor = 1.0 / 60.0 / revsPerCycle;  // cycles per second per rpm
     const int F = settings.cylinders;                      // firings per cycle
-    std::vector<double> cycles(y.size() + 1, 0.0);
+    // Only the pull and a little either side are refined: the acoustic
+    // path's response is measured on the pull alone (the part throttle
+    // before it and what follows the lift would blur it), and a long
+    // recording holds no more of this than its pull needs. `cycles` counts
+    // from the first refined sample, `n0`.
+    const auto n0 = static_cast<std::size_t>(std::max(0.0, (track.pullStart - kRefineMargin) * low));
+    const std::size_t ny = std::min(y.size(), static_cast<std::size_t>((track.pullEnd + kRefineMargin) * low)) - n0;
+    const float* yp = y.data() + n0;
+    std::vector<double> cycles(ny + 1, 0.0);
     {
         const auto rpmAt = [&](double t) {
             const double u = (t - track.firstFrame) / track.frameSeconds;
@@ -604,14 +623,14 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 return double(track.rpm.back());
             return track.rpm[j] + (u - j) * (track.rpm[j + 1] - track.rpm[j]);
         };
-        for (std::size_t n = 0; n < y.size(); ++n)
-            cycles[n + 1] = cycles[n] + rpmAt((n + 0.5) / low) * cycleFactor / low;
+        for (std::size_t n = 0; n < ny; ++n)
+            cycles[n + 1] = cycles[n] + rpmAt((double(n0 + n) + 0.5) / low) * cycleFactor / low;
     }
     const auto lastCycle = static_cast<std::size_t>(cycles.back());
     std::vector<std::array<std::complex<double>, kMostHarmonics>> z(lastCycle + 2);
     for (auto& a : z)
         a.fill({0, 0});
-    for (std::size_t n = 0; n < y.size(); ++n) {
+    for (std::size_t n = 0; n < ny; ++n) {
         const double c = 0.5 * (cycles[n] + cycles[n + 1]);
         const auto k = static_cast<std::size_t>(std::lround(c));
         if (k >= z.size())
@@ -620,7 +639,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const std::complex<double> base(std::cos(angle), std::sin(angle));
         std::complex<double> w = base;
         for (int h = 0; h < kMostHarmonics; ++h) {
-            z[k][std::size_t(h)] += double(y[n]) * w;
+            z[k][std::size_t(h)] += double(yp[n]) * w;
             w *= base;
         }
     }
@@ -632,7 +651,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             while (n + 1 < cycles.size() && cycles[n + 1] < double(k))
                 ++n;
             const double span01 = cycles[n + 1] - cycles[n];
-            cycleTime[k] = (n + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
+            cycleTime[k] = (double(n0 + n) + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
         }
     }
     // Accumulated phase correction, in cycles, from one window to the next.
@@ -846,9 +865,9 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // cycle the track assumes against the engine's: the engine's own lines
     // then fall only on the even orders of it.
     if (settings.cylinders >= 2) {
-        const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low));
-        const auto to = std::min(y.size(), static_cast<std::size_t>(std::max(0.0, track.pullEnd * low)));
-        const CycleLines lines = cycleLines(y, cycles, from, to, F);
+        const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low - double(n0)));
+        const auto to = std::min(ny, static_cast<std::size_t>(std::max(0.0, track.pullEnd * low - double(n0))));
+        const CycleLines lines = cycleLines(yp, cycles, from, to, F);
         track.oddCycleLines = lines.odd;
         track.evenCycleLines = lines.even;
         // Noise alone gives 1/16; what lies above it is the lines' share.

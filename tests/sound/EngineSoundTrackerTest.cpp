@@ -90,7 +90,9 @@ void expectFollowed(const std::vector<HardCase>& cases)
         const auto track = trackEngineSound(samples, c.settings.sampleRate, {});
         ASSERT_TRUE(track) << track.error();
         EXPECT_TRUE(track->sure);
-        EXPECT_TRUE(track->lost.empty());
+        // A moment where the refinement parts from its path may be named,
+        // but no more than a hundredth of the pull.
+        EXPECT_GE(track->followedShare, 0.99);
         // The pull found is the synth's, less the throttle's corners.
         EXPECT_NEAR(track->pullStart, rec->pullStart, 0.3);
         EXPECT_NEAR(track->pullEnd, rec->pullEnd, 0.4);
