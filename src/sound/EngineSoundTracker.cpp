@@ -519,7 +519,9 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // (0,5 %) a frame, so that a voice or a whine louder than the engine
     // for a moment cannot take it. Where the free path had left for
     // something else, the stretch is named: the engine was covered there.
-    {
+    // A path the user anchored on a line of their choosing is theirs: it is
+    // left as the anchor made it.
+    if (settings.anchorTime < 0) {
         const auto margin = std::size_t(std::lround(1.0 / track.frameSeconds));
         const std::size_t first = bestStart >= margin ? bestStart - margin : 0;
         const std::size_t last = std::min(frames - 1, bestEnd + margin);
