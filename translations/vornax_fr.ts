@@ -279,6 +279,73 @@
     </message>
 </context>
 <context>
+    <name>EngineSoundTracker</name>
+    <message>
+        <source>the recording&apos;s rate is under 4 000 Hz: too low to hear the engine&apos;s harmonics</source>
+        <translation>la fréquence d&apos;échantillonnage de l&apos;enregistrement est sous 4 000 Hz : trop basse pour entendre les harmoniques du moteur</translation>
+    </message>
+    <message>
+        <source>the engine must have 1 to 16 cylinders and 2 or 4 strokes</source>
+        <translation>le moteur doit avoir de 1 à 16 cylindres et 2 ou 4 temps</translation>
+    </message>
+    <message>
+        <source>the engine-speed range must lie within 100 to 30 000 rpm, its top at least 1,5 times its foot</source>
+        <translation>la plage de régime doit tenir entre 100 et 30 000 tr/min, son haut au moins 1,5 fois son bas</translation>
+    </message>
+    <message>
+        <source>the recording lasts under 3 s: too short for a pull</source>
+        <translation>l&apos;enregistrement dure moins de 3 s : trop court pour une accélération</translation>
+    </message>
+    <message>
+        <source>the recording is silent</source>
+        <translation>l&apos;enregistrement est muet</translation>
+    </message>
+    <message>
+        <source>the top of the engine-speed range fires above %1 Hz: lower it, or check the cylinders and strokes</source>
+        <translation>le haut de la plage de régime allume au-dessus de %1 Hz : abaissez-le, ou vérifiez les cylindres et les temps</translation>
+    </message>
+    <message>
+        <source>the Fourier transform could not be set up</source>
+        <translation>la transformée de Fourier n&apos;a pas pu être préparée</translation>
+    </message>
+    <message>
+        <source>no engine firing is heard in the recording (harmonic contrast %1 dB): check that it holds the engine, and the cylinders and strokes</source>
+        <translation>aucun allumage de moteur ne s&apos;entend dans l&apos;enregistrement (contraste harmonique %1 dB) : vérifiez qu&apos;il contient le moteur, et les cylindres et les temps</translation>
+    </message>
+    <message>
+        <source>no pull is heard in the recording: the engine speed never climbs for long</source>
+        <translation>aucune accélération ne s&apos;entend dans l&apos;enregistrement : le régime ne monte jamais longtemps</translation>
+    </message>
+    <message>
+        <source>the pull lasts %1 s, under the 3 s a curve needs</source>
+        <translation>l&apos;accélération dure %1 s, moins des 3 s qu&apos;il faut pour une courbe</translation>
+    </message>
+    <message>
+        <source>the firing can&apos;t be followed from %1 s to %2 s</source>
+        <translation>l&apos;allumage ne peut pas être suivi de %1 s à %2 s</translation>
+    </message>
+    <message>
+        <source>something louder than the engine covers it from %1 s to %2 s: the track there holds to the engine&apos;s run</source>
+        <translation>un bruit plus fort que le moteur le couvre de %1 s à %2 s : le suivi y tient à la marche du moteur</translation>
+    </message>
+    <message>
+        <source>at %1 s the track falls to half the engine speed or less at once: the pull may go on beyond it at a lower order (a weak cylinder)</source>
+        <translation>à %1 s le suivi tombe d&apos;un coup à la moitié du régime ou moins : l&apos;accélération continue peut-être au-delà sur un ordre plus bas (un cylindre faible)</translation>
+    </message>
+    <message>
+        <source>the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or check the cylinders and strokes (an order twice or half the expected one)</source>
+        <translation>le régime atteint le bord de la plage %1 à %2 tr/min : élargissez la plage, ou vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
+    </message>
+    <message>
+        <source>the engine&apos;s sound repeats twice in each cycle of the engine set: too many cylinders, or four strokes for a two-stroke (the engine speed read is then half or twice the true one): check the cylinders and strokes</source>
+        <translation>le son du moteur se répète deux fois à chaque cycle du moteur indiqué : trop de cylindres, ou quatre temps pour un deux-temps (le régime lu est alors la moitié ou le double du vrai) : vérifiez les cylindres et les temps</translation>
+    </message>
+    <message>
+        <source>the pull tops out at %1 rpm: check the cylinders and strokes (an order twice or half the expected one)</source>
+        <translation>l&apos;accélération culmine à %1 tr/min : vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
+    </message>
+</context>
+<context>
     <name>EntryCaption</name>
     <message>
         <source>%1 gear ratio</source>

@@ -1,6 +1,7 @@
 #include "sound/EngineSoundTracker.h"
 
 #include "common/NumberText.h"
+#include "common/Translation.h"
 
 extern "C" {
 #include <libavutil/tx.h>
@@ -23,10 +24,13 @@ constexpr double kGridStep = 0.005;  // relative spacing of the candidate speeds
 constexpr int kLargestMove = 4;      // grid steps a frame may move: 2 % in 10 ms
 constexpr double kMoveCost = 0.01;   // per squared grid step
 constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
-constexpr int kMostHarmonics = 12;
+constexpr int kMostHarmonics = 12;   // demodulated along the track
+constexpr int kSalienceHarmonics = 12;
+constexpr double kRefineMargin =
+    0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
 constexpr double kLostBelowDb = 3.0;          // harmonic contrast of a frame that is followed
 constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
-constexpr double kScoreQuantum = 1.0 / 40.0;  // stored scores: 0 ... 255 quanta from -2
+constexpr double kScoreQuantum = 1.0 / 16.0;  // stored scores: 0 ... 255 quanta from -2
 
 // Low-pass and keep every factor-th sample: a Blackman-windowed sinc at
 // 0,45 of the new rate, only the kept outputs computed.
@@ -105,31 +109,190 @@ private:
 
 double moveCost(int steps) { return kMoveCost * steps * steps; }
 
+// The median of the frames' speeds within `half` frames either side, of the
+// frames whose confidence says they are followed (the frame's own speed
+// where none is).
+std::vector<double> runningMedian(const std::vector<float>& rpm, const std::vector<float>& conf, std::size_t half)
+{
+    const std::size_t frames = rpm.size();
+    std::vector<double> out(frames);
+    std::vector<float> window;
+    for (std::size_t f = 0; f < frames; ++f) {
+        window.clear();
+        const std::size_t a = f >= half ? f - half : 0, b = std::min(frames, f + half + 1);
+        for (std::size_t g = a; g < b; ++g)
+            if (conf[g] >= kLostBelowDb)
+                window.push_back(rpm[g]);
+        if (window.empty()) {
+            out[f] = rpm[f];
+            continue;
+        }
+        const auto mid = window.begin() + std::ptrdiff_t(window.size() / 2);
+        std::nth_element(window.begin(), mid, window.end());
+        out[f] = *mid;
+    }
+    return out;
+}
+
 std::string secondsText(double s) { return formatPattern(s, Pattern::OneDecimal); }
+
+// The best path from frame `first` to `last` (inclusive) held within four
+// grid steps of `centre` (rpm per frame), moving at most one step a frame.
+std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidates, std::size_t first, std::size_t last,
+                          const std::vector<double>& centre, double minRpm)
+{
+    constexpr int kBand = 4, kWidth = 2 * kBand + 1;
+    const std::size_t n = last - first + 1;
+    const auto centreOf = [&](std::size_t f) {
+        const int c = static_cast<int>(std::lround(std::log(centre[f] / minRpm) / std::log1p(kGridStep)));
+        return std::clamp(c, kBand, std::max(kBand, candidates - 1 - kBand));
+    };
+    std::vector<std::int8_t> from(n * kWidth, 0);
+    std::array<double, kWidth> total{}, next{};
+    int previousCentre = centreOf(first);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t f = first + i;
+        const int mid = centreOf(f);
+        for (int j = 0; j < kWidth; ++j) {
+            const int c = mid - kBand + j;
+            double best = i == 0 ? 0.0 : -1e300;
+            int bestFrom = 0;
+            if (i > 0) {
+                for (int m = -1; m <= 1; ++m) {
+                    const int k = c - m - (previousCentre - kBand);
+                    if (k < 0 || k >= kWidth)
+                        continue;
+                    const double v = total[std::size_t(k)] - moveCost(m);
+                    if (v > best) {
+                        best = v;
+                        bestFrom = k;
+                    }
+                }
+            }
+            const bool inside = c >= 0 && c < candidates;
+            const double score =
+                inside ? scores[f * std::size_t(candidates) + std::size_t(c)] * kScoreQuantum - 2.0 : -1e9;
+            next[std::size_t(j)] = best + score;
+            from[i * kWidth + std::size_t(j)] = static_cast<std::int8_t>(bestFrom);
+        }
+        total = next;
+        previousCentre = mid;
+    }
+    std::vector<int> path(n);
+    int j = static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
+    for (std::size_t i = n; i-- > 0;) {
+        path[i] = centreOf(first + i) - kBand + j;
+        j = from[i * kWidth + std::size_t(j)];
+    }
+    return path;
+}
+
+// How much of a steady line each order of the engine's cycle holds over the
+// samples `from` ... `to` (`cycles`: the cycle count at each sample, from
+// the track): for order j of the cycle (j = 1 ... 2F - 1, F the firings per
+// cycle, the firing orders left out), the power of its sum over 16 cycles
+// at a time against the sum of its powers: 1 for a steady line, about 1/16
+// for noise. Orders odd and even are reported apart: an engine's cycle holds
+// lines at every order (no two cylinders fire alike), but when the cycle set
+// is twice the engine's true one, only the even orders do.
+struct CycleLines {
+    double odd = 0, even = 0;
+    bool measured = false;
+};
+
+CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::size_t from, std::size_t to, int F)
+{
+    CycleLines out;
+    const int orders = std::min(2 * F - 1, 11);
+    if (F < 2 || to <= from + 1)
+        return out;
+    constexpr int kBlock = 16;
+    std::vector<std::complex<double>> sum(static_cast<std::size_t>(orders + 1));
+    std::vector<double> coherent(static_cast<std::size_t>(orders + 1), 0.0),
+        incoherent(static_cast<std::size_t>(orders + 1), 0.0);
+    std::vector<std::complex<double>> cycleSum(static_cast<std::size_t>(orders + 1));
+    long currentCycle = -1;
+    int inBlock = 0;
+    const auto closeCycle = [&] {
+        for (int j = 1; j <= orders; ++j) {
+            sum[std::size_t(j)] += cycleSum[std::size_t(j)];
+            incoherent[std::size_t(j)] += std::norm(cycleSum[std::size_t(j)]);
+            cycleSum[std::size_t(j)] = 0;
+        }
+        if (++inBlock == kBlock) {
+            for (int j = 1; j <= orders; ++j) {
+                coherent[std::size_t(j)] += std::norm(sum[std::size_t(j)]) / kBlock;
+                sum[std::size_t(j)] = 0;
+            }
+            inBlock = 0;
+        }
+    };
+    for (std::size_t n = from; n < to && n + 1 < cycles.size(); ++n) {
+        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
+        const long k = std::lround(c);
+        if (k != currentCycle) {
+            if (currentCycle >= 0)
+                closeCycle();
+            currentCycle = k;
+        }
+        const std::complex<double> base = std::polar(1.0, -kTwoPi * c);
+        std::complex<double> w = base;
+        for (int j = 1; j <= orders; ++j) {
+            cycleSum[std::size_t(j)] += double(y[n]) * w;
+            w *= base;
+        }
+    }
+    // Only whole blocks count: the incoherent sums of a last, partial block go.
+    double oddC = 0, oddI = 0, evenC = 0, evenI = 0;
+    for (int j = 1; j <= orders; ++j) {
+        if (j % F == 0)
+            continue;
+        (j % 2 ? oddC : evenC) += coherent[std::size_t(j)];
+        (j % 2 ? oddI : evenI) += incoherent[std::size_t(j)];
+    }
+    if (oddI <= 0 || evenI <= 0)
+        return out;
+    out.odd = oddC / oddI;
+    out.even = evenC / evenI;
+    out.measured = true;
+    return out;
+}
 
 }  // namespace
 
 std::string lostStretchText(const SoundStretch& stretch)
 {
-    return "the firing can't be followed from " + secondsText(stretch.start) + " s to " + secondsText(stretch.end) +
-           " s";
+    return tx("EngineSoundTracker", "the firing can't be followed from %1 s to %2 s")
+        .arg(secondsText(stretch.start))
+        .arg(secondsText(stretch.end));
+}
+
+std::string coveredStretchText(const SoundStretch& stretch)
+{
+    return tx("EngineSoundTracker",
+              "something louder than the engine covers it from %1 s to %2 s: the track there holds to the engine's run")
+        .arg(secondsText(stretch.start))
+        .arg(secondsText(stretch.end));
 }
 
 Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings)
 {
     if (!(rate >= 4000))
-        return Failure{"the recording's rate is under 4 000 Hz: too low to hear the engine's harmonics"};
+        return Failure{
+            tx("EngineSoundTracker", "the recording's rate is under 4 000 Hz: too low to hear the engine's harmonics")};
     if (settings.cylinders < 1 || settings.cylinders > 16 || (settings.strokes != 2 && settings.strokes != 4))
-        return Failure{"the engine must have 1 to 16 cylinders and 2 or 4 strokes"};
+        return Failure{tx("EngineSoundTracker", "the engine must have 1 to 16 cylinders and 2 or 4 strokes")};
     if (!(settings.minRpm >= 100) || !(settings.maxRpm <= 30000) || !(settings.maxRpm >= settings.minRpm * 1.5))
-        return Failure{"the engine-speed range must lie within 100 to 30 000 rpm, its top at least 1,5 times its foot"};
+        return Failure{
+            tx("EngineSoundTracker",
+               "the engine-speed range must lie within 100 to 30 000 rpm, its top at least 1,5 times its foot")};
     if (samples.size() < std::size_t(3.0 * rate))
-        return Failure{"the recording lasts under 3 s: too short for a pull"};
+        return Failure{tx("EngineSoundTracker", "the recording lasts under 3 s: too short for a pull")};
     double energy = 0;
     for (const float x : samples)
         energy += double(x) * x;
     if (!(energy / double(samples.size()) > 1e-9))
-        return Failure{"the recording is silent"};
+        return Failure{tx("EngineSoundTracker", "the recording is silent")};
 
     SoundTrack track;
     track.firingsPerRev = settings.cylinders * 2.0 / settings.strokes;
@@ -151,7 +314,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     track.firstFrame = 0.5 * window / low;
     const std::size_t frames = y.size() >= std::size_t(window) ? (y.size() - window) / hop + 1 : 0;
     if (frames < 3)
-        return Failure{"the recording lasts under 3 s: too short for a pull"};
+        return Failure{tx("EngineSoundTracker", "the recording lasts under 3 s: too short for a pull")};
 
     // Candidate engine speeds and, for each, the bins of its harmonics and of
     // the points half way between them (fractional, for interpolation).
@@ -165,18 +328,24 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         betweenBins(static_cast<std::size_t>(candidates));
     for (int c = 0; c < candidates; ++c) {
         const double firing = rpmOf[std::size_t(c)] / 60.0 * track.firingsPerRev;
-        for (int h = 1; h <= kMostHarmonics && h * firing <= highest; ++h) {
+        // Every candidate is scored over the same band: a quarter of the true
+        // speed, whose harmonics take in the lines a weak cylinder puts at
+        // each order of the engine's cycle, would otherwise be judged on the
+        // strong low end alone and win.
+        for (int h = 1; h <= kSalienceHarmonics && h * firing <= highest; ++h) {
             onBins[std::size_t(c)].push_back(static_cast<float>(h * firing / binHz));
             betweenBins[std::size_t(c)].push_back(static_cast<float>((h - 0.5) * firing / binHz));
         }
         if (onBins[std::size_t(c)].empty())
-            return Failure{"the top of the engine-speed range fires above " + formatPattern(highest, Pattern::Whole) +
-                           " Hz: lower it, or check the cylinders and strokes"};
+            return Failure{tx("EngineSoundTracker",
+                              "the top of the engine-speed range fires above %1 Hz: lower it, or check the cylinders "
+                              "and strokes")
+                               .arg(formatPattern(highest, Pattern::Whole))};
     }
 
     PowerSpectrum spectrum(fftSize);
     if (!spectrum.ready())
-        return Failure{"the Fourier transform could not be set up"};
+        return Failure{tx("EngineSoundTracker", "the Fourier transform could not be set up")};
     std::vector<float> hann(static_cast<std::size_t>(window));
     for (int k = 0; k < window; ++k)
         hann[std::size_t(k)] = static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * (k + 0.5) / window));
@@ -184,7 +353,17 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // Forward pass of the Viterbi path, one frame at a time; each frame keeps
     // its scores (quantised to a byte) and the move that led to each candidate.
     std::vector<std::uint8_t> scores(frames * std::size_t(candidates));
-    std::vector<std::int8_t> moves(frames * std::size_t(candidates));
+    // The moves, -4 ... +4 grid steps, two to a byte: a 60-minute recording
+    // keeps 40 MB of them.
+    std::vector<std::uint8_t> moves((frames * std::size_t(candidates) + 1) / 2, 0);
+    const auto storeMove = [&](std::size_t at, int move) {
+        const auto nibble = static_cast<std::uint8_t>(move + kLargestMove);
+        moves[at / 2] = static_cast<std::uint8_t>(at % 2 ? (moves[at / 2] & 0x0f) | (nibble << 4)
+                                                         : (moves[at / 2] & 0xf0) | nibble);
+    };
+    const auto moveAt = [&](std::size_t at) {
+        return static_cast<int>(at % 2 ? moves[at / 2] >> 4 : moves[at / 2] & 0x0f) - kLargestMove;
+    };
     std::vector<double> total(std::size_t(candidates), 0.0), next(static_cast<std::size_t>(candidates));
     std::vector<float> power, logPower, sorted;
     std::vector<double> frameScore(static_cast<std::size_t>(candidates));
@@ -203,9 +382,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const auto q = sorted.begin() + std::ptrdiff_t(sorted.size() * 3 / 10);
         std::nth_element(sorted.begin(), q, sorted.end());
         const float floor = std::max(*q, 1e-20f);
+        // Only the band the harmonics are read in (and the bin after it, for
+        // the interpolation).
         logPower.resize(power.size());
-        for (std::size_t k = 0; k < power.size(); ++k)
-            logPower[k] = std::log1p(power[k] / floor);
+        const float inverseFloor = 1.0f / floor;
+        for (std::size_t k = 0; k <= highBin; ++k)
+            logPower[k] = std::log1p(power[k] * inverseFloor);
         const auto at = [&](float bin) {
             const auto k = static_cast<std::size_t>(bin);
             const float u = bin - float(k);
@@ -225,7 +407,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const double s = (a - b) / double(on.size());
             frameScore[std::size_t(c)] = s;
             scores[f * std::size_t(candidates) + std::size_t(c)] =
-                static_cast<std::uint8_t>(std::clamp(std::lround((s + 2.0) / kScoreQuantum), 0L, 255L));
+                static_cast<std::uint8_t>(std::clamp((s + 2.0) / kScoreQuantum + 0.5, 0.0, 255.0));
             if (anchored && std::abs(std::log(rpmOf[std::size_t(c)] / settings.anchorRpm)) > 0.03)
                 frameScore[std::size_t(c)] = -1e9;
         }
@@ -247,7 +429,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 best = 0;
             }
             next[std::size_t(c)] = best + frameScore[std::size_t(c)];
-            moves[f * std::size_t(candidates) + std::size_t(c)] = static_cast<std::int8_t>(bestMove);
+            storeMove(f * std::size_t(candidates) + std::size_t(c), bestMove);
         }
         std::swap(total, next);
     }
@@ -255,7 +437,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     std::vector<int> path(frames);
     path.back() = static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
     for (std::size_t f = frames - 1; f > 0; --f)
-        path[f - 1] = path[f] - moves[f * std::size_t(candidates) + std::size_t(path[f])];
+        path[f - 1] = path[f] - moveAt(f * std::size_t(candidates) + std::size_t(path[f]));
     track.rpm.resize(frames);
     track.confidenceDb.resize(frames);
     const double toDb = 10.0 / std::log(10.0);
@@ -264,13 +446,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const double s = scores[f * std::size_t(candidates) + std::size_t(path[f])] * kScoreQuantum - 2.0;
         track.confidenceDb[f] = static_cast<float>(s * toDb);
     }
-    scores = {};
     moves = {};
 
     // The confidence, smoothed over 0,2 s, decides what is followed.
     const auto span = static_cast<std::ptrdiff_t>(std::lround(0.1 / track.frameSeconds));
     std::vector<float> conf(frames);
-    {
+    const auto smoothConfidence = [&] {
         std::vector<double> sum(frames + 1, 0.0);
         for (std::size_t f = 0; f < frames; ++f)
             sum[f + 1] = sum[f] + track.confidenceDb[f];
@@ -279,55 +460,45 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const std::size_t b = std::min(frames, f + std::size_t(span) + 1);
             conf[f] = static_cast<float>((sum[b] - sum[a]) / double(b - a));
         }
-    }
+    };
+    smoothConfidence();
     std::vector<float> sortedConf(conf);
     std::nth_element(sortedConf.begin(), sortedConf.begin() + std::ptrdiff_t(frames / 2), sortedConf.end());
     if (sortedConf[frames / 2] < kNoEngineDb)
-        return Failure{"no engine firing is heard in the recording (harmonic contrast " +
-                       formatPattern(sortedConf[frames / 2], Pattern::OneDecimal) +
-                       " dB): check that it holds the engine, and the cylinders and strokes"};
+        return Failure{tx("EngineSoundTracker", "no engine firing is heard in the recording (harmonic contrast %1 dB): "
+                                                "check that it holds the engine, and the cylinders and strokes")
+                           .arg(formatPattern(sortedConf[frames / 2], Pattern::OneDecimal))};
 
     // The pull: the highest speed reached on the way up, back to where the
-    // speed began to climb at the pull's own pace.
-    std::vector<double> smooth(frames);
-    {
-        std::vector<double> sum(frames + 1, 0.0);
-        for (std::size_t f = 0; f < frames; ++f)
-            sum[f + 1] = sum[f] + (conf[f] >= kLostBelowDb ? track.rpm[f] : 0.0);
-        std::vector<int> followed(frames + 1, 0);
-        for (std::size_t f = 0; f < frames; ++f)
-            followed[f + 1] = followed[f] + (conf[f] >= kLostBelowDb ? 1 : 0);
-        const auto half = std::ptrdiff_t(std::lround(0.15 / track.frameSeconds));
-        for (std::size_t f = 0; f < frames; ++f) {
-            const std::size_t a = std::size_t(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(f) - half));
-            const std::size_t b = std::min(frames, f + std::size_t(half) + 1);
-            const int n = followed[b] - followed[a];
-            smooth[f] = n > 0 ? (sum[b] - sum[a]) / n : track.rpm[f];
-        }
-    }
+    // speed began to climb at the pull's own pace. It is found on the
+    // running median (over a second) of the followed frames: a voice or a
+    // whine that takes the path for a few tenths of a second does not move
+    // it, and on a speed that only rises the median is the speed itself.
+    const std::vector<double> smooth =
+        runningMedian(track.rpm, conf, std::size_t(std::lround(0.5 / track.frameSeconds)));
     const auto slopeStep = std::size_t(std::lround(0.2 / track.frameSeconds));
     std::vector<double> slope(frames, 0.0);  // rpm/s
     for (std::size_t f = slopeStep; f + slopeStep < frames; ++f)
         slope[f] = (smooth[f + slopeStep] - smooth[f - slopeStep]) / (2.0 * slopeStep * track.frameSeconds);
-    // Every climbing stretch (slope over 2 % of the speed a second), the one
-    // that gains the most speed.
+    // Every climbing stretch, the one that gains the most speed. A climb
+    // starts where the speed rises by 2 % a second; it goes on as long as
+    // the speed does not fall 1,5 % below the highest it reached (in a high
+    // gear near the top the engine gains well under 1 % a second), nor stands
+    // still for 3 s: the throttle closing ends it.
     std::size_t bestStart = 0, bestEnd = 0;
     double bestGain = 0;
+    const auto still = std::size_t(std::lround(3.0 / track.frameSeconds));
     for (std::size_t f = 0; f < frames;) {
         if (!(slope[f] > 0.02 * smooth[f])) {
             ++f;
             continue;
         }
-        // A climb may falter for a moment (a gust, a bump): pauses under
-        // half a second do not end it.
-        const auto pause = std::size_t(std::lround(0.5 / track.frameSeconds));
-        std::size_t g = f, quiet = 0;
-        for (std::size_t h = f + 1; h < frames && quiet <= pause; ++h) {
-            if (slope[h] > 0.02 * smooth[h]) {
+        std::size_t g = f, top = f;
+        for (std::size_t h = f + 1; h < frames && h - top <= still && smooth[h] >= 0.985 * smooth[top]; ++h) {
+            if (smooth[h] >= smooth[top]) {
+                if (smooth[h] > smooth[top])
+                    top = h;
                 g = h;
-                quiet = 0;
-            } else {
-                ++quiet;
             }
         }
         const double gain = smooth[g] - smooth[f];
@@ -339,7 +510,58 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         f = g + 1;
     }
     if (bestEnd <= bestStart)
-        return Failure{"no pull is heard in the recording: the engine speed never climbs for long"};
+        return Failure{
+            tx("EngineSoundTracker", "no pull is heard in the recording: the engine speed never climbs for long")};
+
+    // In the pull the engine speed is the car's: it changes smoothly, by
+    // far less than the free path allows. The path is found again there,
+    // held within 2 % of the running median and moving at most one step
+    // (0,5 %) a frame, so that a voice or a whine louder than the engine
+    // for a moment cannot take it. Where the free path had left for
+    // something else, the stretch is named: the engine was covered there.
+    // A path the user anchored on a line of their choosing is theirs: it is
+    // left as the anchor made it.
+    if (settings.anchorTime < 0) {
+        const auto margin = std::size_t(std::lround(1.0 / track.frameSeconds));
+        const std::size_t first = bestStart >= margin ? bestStart - margin : 0;
+        const std::size_t last = std::min(frames - 1, bestEnd + margin);
+        const std::vector<int> held = bandPath(scores, candidates, first, last, smooth, settings.minRpm);
+        std::vector<bool> covered(frames, false);
+        for (std::size_t f = first; f <= last; ++f) {
+            const int c = held[f - first];
+            const double rpm = rpmOf[std::size_t(c)];
+            covered[f] = std::abs(track.rpm[f] - rpm) > 0.02 * rpm;
+            track.rpm[f] = static_cast<float>(rpm);
+            const double sc = scores[f * std::size_t(candidates) + std::size_t(c)] * kScoreQuantum - 2.0;
+            track.confidenceDb[f] = static_cast<float>(sc * toDb);
+        }
+        smoothConfidence();
+        for (std::size_t f = first; f <= last; ++f) {
+            if (!covered[f])
+                continue;
+            const double t = track.firstFrame + double(f) * track.frameSeconds;
+            if (!track.covered.empty() && t - track.covered.back().end < 0.3)
+                track.covered.back().end = t;
+            else
+                track.covered.push_back({t, t});
+        }
+    }
+    scores = {};
+    // The throttle's opening on the path so held, smoothed over 0,3 s.
+    {
+        std::vector<double> sum(frames + 1, 0.0);
+        for (std::size_t f = 0; f < frames; ++f)
+            sum[f + 1] = sum[f] + track.rpm[f];
+        const auto half = std::ptrdiff_t(std::lround(0.15 / track.frameSeconds));
+        std::vector<double> mean(frames);
+        for (std::size_t f = 0; f < frames; ++f) {
+            const std::size_t a = std::size_t(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(f) - half));
+            const std::size_t b = std::min(frames, f + std::size_t(half) + 1);
+            mean[f] = (sum[b] - sum[a]) / double(b - a);
+        }
+        for (std::size_t f = slopeStep; f + slopeStep < frames; ++f)
+            slope[f] = (mean[f + slopeStep] - mean[f - slopeStep]) / (2.0 * slopeStep * track.frameSeconds);
+    }
     // Its own pace: the median slope of its middle half; the start is where
     // the slope last stood under 40 % of it, the end the highest speed.
     std::vector<double> middle(slope.begin() + std::ptrdiff_t(bestStart + (bestEnd - bestStart) / 4),
@@ -369,27 +591,30 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             }
         }
     }
-    // The end: the highest speed of the climb, or just after it.
-    std::size_t end = bestEnd;
-    const std::size_t reach = std::min(frames, bestEnd + std::size_t(std::lround(0.5 / track.frameSeconds)));
-    for (std::size_t f = bestStart; f < reach; ++f)
-        if (smooth[f] > smooth[end])
-            end = f;
+    // The end: the last frame at the highest speed of the climb.
+    const std::size_t end = bestEnd;
     const auto frameTime = [&](std::size_t f) { return track.firstFrame + double(f) * track.frameSeconds; };
     // The throttle's opening and closing are corners the engine speed turns
     // within a few tens of milliseconds: leave them out.
     track.pullStart = frameTime(start) + 0.05;
     track.pullEnd = frameTime(end) - 0.25;
     if (track.pullEnd - track.pullStart < 3.0)
-        return Failure{"the pull lasts " +
-                       formatPattern(std::max(0.0, track.pullEnd - track.pullStart), Pattern::OneDecimal) +
-                       " s, under the 3 s a curve needs"};
+        return Failure{tx("EngineSoundTracker", "the pull lasts %1 s, under the 3 s a curve needs")
+                           .arg(formatPattern(std::max(0.0, track.pullEnd - track.pullStart), Pattern::OneDecimal))};
 
     // Refinement: the reference cycle phase from the path, linear between
     // frame centres, then the firing harmonics demodulated cycle by cycle.
     const double cycleFactor = 1.0 / 60.0 / revsPerCycle;  // cycles per second per rpm
     const int F = settings.cylinders;                      // firings per cycle
-    std::vector<double> cycles(y.size() + 1, 0.0);
+    // Only the pull and a little either side are refined: the acoustic
+    // path's response is measured on the pull alone (the part throttle
+    // before it and what follows the lift would blur it), and a long
+    // recording holds no more of this than its pull needs. `cycles` counts
+    // from the first refined sample, `n0`.
+    const auto n0 = static_cast<std::size_t>(std::max(0.0, (track.pullStart - kRefineMargin) * low));
+    const std::size_t ny = std::min(y.size(), static_cast<std::size_t>((track.pullEnd + kRefineMargin) * low)) - n0;
+    const float* yp = y.data() + n0;
+    std::vector<double> cycles(ny + 1, 0.0);
     {
         const auto rpmAt = [&](double t) {
             const double u = (t - track.firstFrame) / track.frameSeconds;
@@ -400,14 +625,14 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 return double(track.rpm.back());
             return track.rpm[j] + (u - j) * (track.rpm[j + 1] - track.rpm[j]);
         };
-        for (std::size_t n = 0; n < y.size(); ++n)
-            cycles[n + 1] = cycles[n] + rpmAt((n + 0.5) / low) * cycleFactor / low;
+        for (std::size_t n = 0; n < ny; ++n)
+            cycles[n + 1] = cycles[n] + rpmAt((double(n0 + n) + 0.5) / low) * cycleFactor / low;
     }
     const auto lastCycle = static_cast<std::size_t>(cycles.back());
     std::vector<std::array<std::complex<double>, kMostHarmonics>> z(lastCycle + 2);
     for (auto& a : z)
         a.fill({0, 0});
-    for (std::size_t n = 0; n < y.size(); ++n) {
+    for (std::size_t n = 0; n < ny; ++n) {
         const double c = 0.5 * (cycles[n] + cycles[n + 1]);
         const auto k = static_cast<std::size_t>(std::lround(c));
         if (k >= z.size())
@@ -416,7 +641,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const std::complex<double> base(std::cos(angle), std::sin(angle));
         std::complex<double> w = base;
         for (int h = 0; h < kMostHarmonics; ++h) {
-            z[k][std::size_t(h)] += double(y[n]) * w;
+            z[k][std::size_t(h)] += double(yp[n]) * w;
             w *= base;
         }
     }
@@ -428,7 +653,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             while (n + 1 < cycles.size() && cycles[n + 1] < double(k))
                 ++n;
             const double span01 = cycles[n + 1] - cycles[n];
-            cycleTime[k] = (n + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
+            cycleTime[k] = (double(n0 + n) + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
         }
     }
     // Accumulated phase correction, in cycles, from one window to the next.
@@ -579,11 +804,46 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         static_cast<std::size_t>(std::max(0.0, (track.pullStart - track.firstFrame) / track.frameSeconds));
     const auto lastPull =
         std::min(frames - 1, static_cast<std::size_t>((track.pullEnd - track.firstFrame) / track.frameSeconds));
+    // The refinement must agree with the path it refines: the speed from
+    // each interval of the virtual sparks, the median of five intervals, is
+    // held against the path's. Where they part by more than 1,5 % (three
+    // grid steps), the harmonics' phases were taken by something else
+    // (a voice across them) and the crank's angle there is not known.
+    std::vector<bool> astray(frames, false);
+    {
+        const double revsPerSpark = 1.0 / track.sparksPerRev;
+        const auto& v = track.virtualSparks;
+        std::vector<double> speeds;
+        for (std::size_t i = 1; i < v.size(); ++i)
+            speeds.push_back(60.0 * revsPerSpark / std::max(1e-9, v[i] - v[i - 1]));
+        for (std::size_t i = 0; i < speeds.size(); ++i) {
+            const std::size_t a = i >= 2 ? i - 2 : 0, b = std::min(speeds.size(), i + 3);
+            std::array<double, 5> near{};
+            std::copy(speeds.begin() + std::ptrdiff_t(a), speeds.begin() + std::ptrdiff_t(b), near.begin());
+            const std::size_t n = b - a;
+            std::nth_element(near.begin(), near.begin() + std::ptrdiff_t(n / 2), near.begin() + std::ptrdiff_t(n));
+            const double refined = near[n / 2];
+            const double mid = 0.5 * (v[i] + v[i + 1]);
+            const auto f = static_cast<std::size_t>(std::clamp(
+                std::lround((mid - track.firstFrame) / track.frameSeconds), 0L, static_cast<long>(frames) - 1));
+            // In the pull's first and last 0,3 s, where the throttle's corner
+            // is near and the refinement has few cycles either side, not judged.
+            const bool judged = mid > track.pullStart + 0.3 && mid < track.pullEnd - 0.3;
+            if (judged && std::abs(refined - track.rpm[f]) > 0.015 * track.rpm[f]) {
+                const auto from =
+                    static_cast<std::size_t>(std::max(0.0, (v[i] - track.firstFrame) / track.frameSeconds));
+                const auto to = std::min(frames - 1, static_cast<std::size_t>(std::max(
+                                                         0.0, (v[i + 1] - track.firstFrame) / track.frameSeconds + 1)));
+                for (std::size_t g = from; g <= to; ++g)
+                    astray[g] = true;
+            }
+        }
+    }
     std::size_t lostFrames = 0;
     std::vector<float> pullConf;
     for (std::size_t f = firstPull; f <= lastPull; ++f) {
         pullConf.push_back(conf[f]);
-        if (conf[f] >= kLostBelowDb)
+        if (conf[f] >= kLostBelowDb && !astray[f])
             continue;
         ++lostFrames;
         const double t = frameTime(f);
@@ -599,7 +859,51 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     track.sure = track.followedShare >= 0.99;
     for (const SoundStretch& s : track.lost)
         track.warnings.push_back(lostStretchText(s));
+    for (const SoundStretch& s : track.covered)
+        if (s.end >= track.pullStart && s.start <= track.pullEnd)
+            track.warnings.push_back(coveredStretchText(s));
 
+    // Too many cylinders set (or four strokes for a two-stroke) halves the
+    // cycle the track assumes against the engine's: the engine's own lines
+    // then fall only on the even orders of it.
+    if (settings.cylinders >= 2) {
+        const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low - double(n0)));
+        const auto to = std::min(ny, static_cast<std::size_t>(std::max(0.0, track.pullEnd * low - double(n0))));
+        const CycleLines lines = cycleLines(yp, cycles, from, to, F);
+        track.oddCycleLines = lines.odd;
+        track.evenCycleLines = lines.even;
+        // Noise alone gives 1/16; what lies above it is the lines' share.
+        const double odd = lines.odd - 1.0 / 16, even = lines.even - 1.0 / 16;
+        // Four cylinders that differ by chance can favour the even orders a
+        // little: only a clear share on them and next to none on the odd
+        // ones counts.
+        if (lines.measured && even > 0.2 && odd < 0.2 * even) {
+            track.sure = false;
+            track.orderSuspect = true;
+            track.warnings.push_back(tx("EngineSoundTracker",
+                                        "the engine's sound repeats twice in each cycle of the engine set: too many "
+                                        "cylinders, or four strokes for a two-stroke (the engine speed read is then "
+                                        "half or twice the true one): check the cylinders and strokes"));
+        }
+    }
+    // An engine loses speed at a few thousand rpm a second at most: a path
+    // that falls to half its speed or below within half a second of the
+    // pull's end has dropped to a lower order (a weak cylinder's lines), and
+    // the pull may go on beyond it.
+    {
+        const auto reach = std::min(frames, end + std::size_t(std::lround(0.5 / track.frameSeconds)) + 1);
+        for (std::size_t f = end; f < reach; ++f) {
+            if (conf[f] >= kLostBelowDb && track.rpm[f] < 0.6 * track.rpm[end]) {
+                track.sure = false;
+                track.orderSuspect = true;
+                track.warnings.push_back(tx("EngineSoundTracker", "at %1 s the track falls to half the engine speed or "
+                                                                  "less at once: the pull may go on beyond it at a "
+                                                                  "lower order (a weak cylinder)")
+                                             .arg(secondsText(frameTime(f))));
+                break;
+            }
+        }
+    }
     // A pull held at an end of the range, or one at a speed no engine of this
     // kind turns, is most likely tracked at the wrong order.
     double pullTop = 0, pullFoot = 1e9;
@@ -610,16 +914,17 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
         track.sure = false;
         track.orderSuspect = true;
-        track.warnings.push_back("the engine speed reaches the end of the range " +
-                                 formatPattern(settings.minRpm, Pattern::Whole) + " to " +
-                                 formatPattern(settings.maxRpm, Pattern::Whole) +
-                                 " rpm: widen the range, or check the cylinders and strokes (an order twice or half "
-                                 "the expected one)");
+        track.warnings.push_back(tx("EngineSoundTracker",
+                                    "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
+                                    "check the cylinders and strokes (an order twice or half the expected one)")
+                                     .arg(formatPattern(settings.minRpm, Pattern::Whole))
+                                     .arg(formatPattern(settings.maxRpm, Pattern::Whole)));
     } else if (pullTop > 10000 || pullTop < 2500) {
         track.sure = false;
         track.orderSuspect = true;
-        track.warnings.push_back("the pull tops out at " + formatPattern(pullTop, Pattern::Whole) +
-                                 " rpm: check the cylinders and strokes (an order twice or half the expected one)");
+        track.warnings.push_back(tx("EngineSoundTracker", "the pull tops out at %1 rpm: check the cylinders and "
+                                                          "strokes (an order twice or half the expected one)")
+                                     .arg(formatPattern(pullTop, Pattern::Whole)));
     }
     return track;
 }

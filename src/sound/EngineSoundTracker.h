@@ -14,7 +14,11 @@
 //    the odd firing harmonics between its own. A fundamental removed by the
 //    microphone's high-pass lowers every candidate alike.
 // 2. Tracking. A Viterbi path through the candidates, frame by frame, the
-//    speed moving at most 2 % in 10 ms and every step costing a little.
+//    speed moving at most 2 % in 10 ms and every step costing a little. The
+//    pull is found on its running median; inside it the path is found again
+//    held within 2 % of that median and moving at most 0,5 % a frame, as the
+//    car's speed does, so that a voice or a whine louder than the engine for
+//    a moment cannot take it (those moments are `covered`).
 // 3. Refinement. Along the path, each engine cycle (two revolutions of a
 //    four-stroke) is one window: the firing harmonics are demodulated over
 //    it, and the change of their phases from one cycle to the next, weighted
@@ -25,8 +29,13 @@
 //    them unchanged.
 //
 // The confidence of each frame is the harmonic contrast of the path (dB).
-// Stretches of the pull under 3 dB are "not followed"; a run whose pull is
-// not followed for more than 1 % of it is not sure.
+// Stretches of the pull under 3 dB, or where the virtual sparks' speed parts
+// from the path's by more than 1,5 %, are "not followed"; a run whose pull
+// is not followed for more than 1 % of it is not sure, and so is one whose
+// order looks wrong: a speed at an end of the range or beyond what an
+// engine turns, a sudden fall to half the speed at the pull's end (a weak
+// cylinder's lower order), or the engine's cycle lines heard on the even
+// orders of the cycle set only (too many cylinders).
 #pragma once
 
 #include "common/Result.h"
@@ -63,9 +72,18 @@ struct SoundTrack {
     double firingsPerRev = 2;           // cylinders x 2 / strokes
     int harmonics = 0;                  // firing harmonics demodulated
     std::vector<SoundStretch> lost;     // inside the pull: where the firing can't be followed
+    // Inside the pull and around it: where something louder than the engine
+    // (a voice, a whine) would have taken a free path away; the track there
+    // holds to the engine's run.
+    std::vector<SoundStretch> covered;
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;      // over the pull
     bool sure = true;                   // followed for at least 99 % of the pull, in range
+    // Over the pull, how steady the lines at the odd and at the even orders
+    // of the engine's cycle are (0 ... 1; see the tracker): an engine heard
+    // at the cycle set has both; one whose true cycle is half of it only the
+    // even ones.
+    double oddCycleLines = 0, evenCycleLines = 0;
     bool orderSuspect = false;          // at an end of the range, or at a speed suggesting a wrong setting
     std::vector<std::string> warnings;  // in words (English)
 };
@@ -76,7 +94,9 @@ struct SoundTrack {
 // heard, and one without a pull of at least 3 s.
 Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings);
 
-// "the firing can't be followed from 12,3 s to 14,0 s"
+// "the firing can't be followed from 12,3 s to 14,0 s" (in the language in force)
 std::string lostStretchText(const SoundStretch& stretch);
+// "something louder than the engine covers it from 12,3 s to 14,0 s: ..."
+std::string coveredStretchText(const SoundStretch& stretch);
 
 }  // namespace vornax
