@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -47,23 +46,19 @@ TEST(SoundCommand, MeasuresAPullThroughThePhonesCodecs)
     const auto speed = folder.path() / "speed.txt";
     const std::string vornax = VORNAX_CLI;
     const std::string lang = " --lang " + quoted(VORNAX_LANG_DIR "/francais.txt");
-    const auto made =
-        runCommand(vornax + " synth --sound --engine 1275 --gear 2 --end-rpm 6000 --lead 1 --lift 0.8 -o " +
-                   quoted(wav) + " --speed-truth " + quoted(speed) + lang);
+    const auto made = runCommand(vornax + " synth --sound --engine 1275 --gear 2 --end-rpm 6000 --lead 1 --lift 0.8 -o " +
+                                 quoted(wav) + " --speed-truth " + quoted(speed) + lang);
     ASSERT_EQ(made.status, 0) << made.out;
     const auto truth = pairs(speed);
     ASSERT_GT(truth.size(), 500u);
     const struct {
         const char* file;
         const char* options;
-    } codecs[] = {{"pull.m4a", "-c:a aac -b:a 96k"},
-                  {"pull.opus", "-c:a libopus -b:a 32k"},
-                  {"pull.mp3", "-c:a libmp3lame -b:a 128k"}};
+    } codecs[] = {{"pull.m4a", "-c:a aac -b:a 96k"}, {"pull.opus", "-c:a libopus -b:a 32k"}, {"pull.mp3", "-c:a libmp3lame -b:a 128k"}};
     for (const auto& c : codecs) {
         SCOPED_TRACE(c.file);
         const auto encoded = folder.path() / c.file;
-        ASSERT_EQ(runCommand("ffmpeg -v error -y -i " + quoted(wav) + " " + c.options + " " + quoted(encoded)).status,
-                  0);
+        ASSERT_EQ(runCommand("ffmpeg -v error -y -i " + quoted(wav) + " " + c.options + " " + quoted(encoded)).status, 0);
         const auto curve = folder.path() / (std::string(c.file) + ".ReT");
         const auto run = runCommand(vornax + " rpm " + quoted(encoded) + " -o " + quoted(curve) +
                                     " --source sound --method precise --json");
@@ -94,10 +89,8 @@ TEST(SoundCommand, RefusesWithNothingWritten)
     const testing::TempFolder folder;
     const std::string vornax = VORNAX_CLI;
     const auto silent = folder.path() / "silent.wav";
-    ASSERT_EQ(
-        runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=48000:cl=stereo -t 6 -c:a pcm_s16le " + quoted(silent))
-            .status,
-        0);
+    ASSERT_EQ(runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=48000:cl=stereo -t 6 -c:a pcm_s16le " +
+                         quoted(silent)).status, 0);
     const struct {
         const char* options;
         const char* says;
