@@ -13,6 +13,7 @@ extern "C" {
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <system_error>
@@ -70,6 +71,14 @@ void mixFrame(const AVFrame& f, bool planar, Scale scale, std::vector<float>& mo
                           : double(sampleAt<T>(f.extended_data[0], i * std::size_t(channels) + std::size_t(c)));
         mono[i] = scale(sum, channels);
     }
+}
+
+// Float samples far beyond full scale, or not numbers at all, come from a
+// damaged file, never from a microphone: true when a frame holds any.
+bool damagedFloats(const std::vector<float>& mono)
+{
+    constexpr float kFarBeyondFullScale = 64.0f;
+    return std::any_of(mono.begin(), mono.end(), [](float x) { return !(std::abs(x) <= kFarBeyondFullScale); });
 }
 
 // As mixFrame, for any sample format; false for one no sound decoder gives.
@@ -243,6 +252,8 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
             }
             if (!mixToMono(f, mono))
                 return Failure{tx("AudioImport", "its audio cannot be decoded")};
+            if (damagedFloats(mono))
+                return Failure{tx("AudioImport", "damaged audio: samples far beyond full scale or not numbers")};
             framesIn += f.nb_samples;
             av_frame_unref(d.frame);
             if (double(framesIn) / out.fileRate > kLongestSeconds)

@@ -138,6 +138,17 @@ TEST(SoundInput, BringsEveryKindOfFileToTheTrackersRate)
     EXPECT_NE(stopped.error().find("cancelled"), std::string::npos);
 }
 
+// A 32-bit float WAV file of one second, one sample of it `odd`.
+std::string floatWav(float odd)
+{
+    std::vector<float> samples(44100, 0.25f);
+    samples[20000] = odd;
+    std::string wav = pcmWavHeader(std::uint32_t(4 * samples.size()), 44100, 1, 32);
+    wav[20] = 3;  // IEEE float
+    wav.append(reinterpret_cast<const char*>(samples.data()), 4 * samples.size());
+    return wav;
+}
+
 TEST(SoundInput, NamesTheFileAndWhatIsWrongWithIt)
 {
     const testing::TempFolder folder;
@@ -149,7 +160,9 @@ TEST(SoundInput, NamesTheFileAndWhatIsWrongWithIt)
     } cases[] = {{"empty.wav", "", "empty"},
                  {"words.wav", "these are not sounds at all, only words in a file", "not an audio file"},
                  {"header.wav", pcmWavHeader(0, 44100, 1, 16), "no samples"},
-                 {"truncated.wav", wav.substr(0, 20000), "truncated"}};
+                 {"truncated.wav", wav.substr(0, 20000), "truncated"},
+                 {"nan.wav", floatWav(std::nanf("")), "not numbers"},
+                 {"huge.wav", floatWav(1e30f), "far beyond full scale"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const auto file = folder.path() / c.file;
