@@ -69,7 +69,10 @@ void mixFrame(const AVFrame& f, bool planar, Scale scale, std::vector<float>& mo
         for (int c = 0; c < channels; ++c)
             sum += planar ? double(sampleAt<T>(f.extended_data[c], i))
                           : double(sampleAt<T>(f.extended_data[0], i * std::size_t(channels) + std::size_t(c)));
-        mono[i] = scale(sum, channels);
+        // Held within what a float holds (a double beyond it would not
+        // convert); damagedFloats() then finds it far beyond full scale.
+        const double v = scale(sum, channels);
+        mono[i] = static_cast<float>(std::isnan(v) ? v : std::clamp(v, -1e6, 1e6));
     }
 }
 
@@ -88,15 +91,11 @@ bool mixToMono(const AVFrame& f, std::vector<float>& mono)
     const bool planar = av_sample_fmt_is_planar(format) != 0;
     // 16-bit samples are summed whole and divided once, as a WAV file of
     // them read directly gives.
-    const auto whole = [](double full) {
-        return [full](double sum, int channels) { return static_cast<float>(sum / (full * channels)); };
-    };
+    const auto whole = [](double full) { return [full](double sum, int channels) { return sum / (full * channels); }; };
     switch (av_get_packed_sample_fmt(format)) {
     case AV_SAMPLE_FMT_U8:
         mixFrame<std::uint8_t>(
-            f, planar,
-            [](double sum, int channels) { return static_cast<float>((sum - 128.0 * channels) / (128.0 * channels)); },
-            mono);
+            f, planar, [](double sum, int channels) { return (sum - 128.0 * channels) / (128.0 * channels); }, mono);
         return true;
     case AV_SAMPLE_FMT_S16: mixFrame<std::int16_t>(f, planar, whole(32768.0), mono); return true;
     case AV_SAMPLE_FMT_S32: mixFrame<std::int32_t>(f, planar, whole(2147483648.0), mono); return true;
