@@ -100,7 +100,7 @@ TEST_F(RecorderWindowTest, RecordsTheEngineSoundFromTheChosenMicrophone)
     EXPECT_EQ(ignition->text(), "Ignition pickup (line input)");
     EXPECT_EQ(microphone->text(), "Engine sound (microphone)");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), "Built-in Microphone (default)");
+    EXPECT_EQ(list->item(0)->text(), "Realtek ALC256 (default)");
     EXPECT_EQ(list->item(1)->text(), "USB Audio");
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_FALSE(list->isEnabled());
@@ -154,7 +154,7 @@ TEST_F(RecorderWindowTest, ListsTheInputsAgainKeepingTheChoice)
     // The chosen one unplugged: the default is taken.
     device->systemInputs.pop_back();
     window->refreshInputs();
-    EXPECT_EQ(list->currentItem()->text(), "Built-in Microphone (default)");
+    EXPECT_EQ(list->currentItem()->text(), "Realtek ALC256 (default)");
     EXPECT_EQ(device->inputId, "mic-1");
 }
 

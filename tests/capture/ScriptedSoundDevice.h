@@ -19,7 +19,7 @@ public:
     bool hasInput = true;
     bool saveFails = false;
     std::vector<std::string> log;  // "open", "record", "stop", "play", "save <path>", "close", "capture <mode> <id>"
-    std::vector<SoundInputInfo> systemInputs = {{"mic-1", "Built-in Microphone", true}, {"usb-2", "USB Audio", false}};
+    std::vector<SoundInputInfo> systemInputs = {{"mic-1", "Realtek ALC256", true}, {"usb-2", "USB Audio", false}};
     // What the next microphone record() captures, 16 bits at micRate.
     std::vector<std::int16_t> nextMicRecording = {0, 1200, -800, 0};
     int micRate = kMicrophoneRate;
