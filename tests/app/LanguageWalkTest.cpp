@@ -104,14 +104,14 @@ const Words& sharedWords()
         // The product and the car, file types and units, and the words
         // both languages spell alike.
         for (const char* word :
-             {"vornax",     "meter",     "the",       "mini",         "cooper",     "gt",          "inno",
-              "version",    "ok",        "wav",       "png",          "svg",        "txt",         "ret",
-              "dat",        "kg",        "km",        "mm",           "scx",        "max",         "acquisition",
-              "simulation", "expert",    "signal",    "transmission", "type",       "coefficient", "synchro",
-              "standard",   "semi",      "incorrect", "acceleration", "air",        "anti",        "bezier",
-              "ms",         "variation", "zoom",      "point",        "points",     "original",    "audio",
-              "conditions", "hpa",       "auto",      "text",         "microphone", "mono",        "bits",
-              "hz"})  // "Fichier text", the French window's own words
+             {"vornax",     "meter",     "the",       "mini",         "cooper", "gt",          "inno",
+              "version",    "ok",        "wav",       "png",          "svg",    "txt",         "ret",
+              "dat",        "kg",        "km",        "mm",           "scx",    "max",         "acquisition",
+              "simulation", "expert",    "signal",    "transmission", "type",   "coefficient", "synchro",
+              "standard",   "semi",      "incorrect", "acceleration", "air",    "anti",        "bezier",
+              "ms",         "variation", "zoom",      "point",        "points", "original",    "audio",
+              "conditions", "hpa",       "auto",      "microphone",   "mono",   "bits",        "hz",
+              "text"})  // "Fichier text", the French window's own words
             w.insert(QString::fromUtf8(word));
         return w;
     }();
