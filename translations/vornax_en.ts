@@ -119,6 +119,10 @@
         <source>cancelled</source>
         <translation>cancelled</translation>
     </message>
+    <message>
+        <source>damaged audio: samples far beyond full scale or not numbers</source>
+        <translation>damaged audio: samples far beyond full scale or not numbers</translation>
+    </message>
 </context>
 <context>
     <name>AverageCurve</name>
@@ -1373,6 +1377,26 @@ from the ignition signal</translation>
     <message>
         <source>Save As...</source>
         <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>Recorded: 16 bits, mono, 48 000 Hz (or the input&apos;s own rate), from the input chosen above.</source>
+        <translation>Recorded: 16 bits, mono, 48 000 Hz (or the input&apos;s own rate), from the input chosen above.</translation>
+    </message>
+    <message>
+        <source>Recorded: 8 bits, mono, 44 100 Hz, from the system&apos;s default input.</source>
+        <translation>Recorded: 8 bits, mono, 44 100 Hz, from the system&apos;s default input.</translation>
+    </message>
+    <message>
+        <source>Ignition pickup (line input)</source>
+        <translation>Ignition pickup (line input)</translation>
+    </message>
+    <message>
+        <source>Engine sound (microphone)</source>
+        <translation>Engine sound (microphone)</translation>
     </message>
 </context>
 <context>

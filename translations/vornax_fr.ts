@@ -119,6 +119,10 @@
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
+    <message>
+        <source>damaged audio: samples far beyond full scale or not numbers</source>
+        <translation>audio abîmé : des échantillons bien au-delà de la pleine échelle, ou qui ne sont pas des nombres</translation>
+    </message>
 </context>
 <context>
     <name>AverageCurve</name>
@@ -1568,6 +1572,26 @@
     <message>
         <source>Save As...</source>
         <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (par défaut)</translation>
+    </message>
+    <message>
+        <source>Recorded: 16 bits, mono, 48 000 Hz (or the input&apos;s own rate), from the input chosen above.</source>
+        <translation>Enregistré : 16 bits, mono, 48 000 Hz (ou la fréquence propre de l&apos;entrée), depuis l&apos;entrée choisie ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Recorded: 8 bits, mono, 44 100 Hz, from the system&apos;s default input.</source>
+        <translation>Enregistré : 8 bits, mono, 44 100 Hz, depuis l&apos;entrée par défaut du système.</translation>
+    </message>
+    <message>
+        <source>Ignition pickup (line input)</source>
+        <translation>Allumage (capteur sur l&apos;entrée ligne)</translation>
+    </message>
+    <message>
+        <source>Engine sound (microphone)</source>
+        <translation>Son du moteur (microphone)</translation>
     </message>
 </context>
 <context>

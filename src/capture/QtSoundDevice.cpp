@@ -55,11 +55,65 @@ QAudioFormat formatFor(const QAudioDevice& device)
     return device.preferredFormat();
 }
 
+// 16-bit mono at 48 000 Hz, else at the input's own rate, else what it prefers.
+QAudioFormat microphoneFormatFor(const QAudioDevice& device)
+{
+    const int own = device.preferredFormat().sampleRate();
+    for (const QAudioFormat& wanted :
+         {qtFormat(kMicrophoneRate, 1, QAudioFormat::Int16), qtFormat(own, 1, QAudioFormat::Int16)})
+        if (wanted.sampleRate() > 0 && device.isFormatSupported(wanted))
+            return wanted;
+    return device.preferredFormat();
+}
+
+// The chosen input, or the default when it is gone.
+QAudioDevice inputById(const std::string& id)
+{
+    if (!id.empty())
+        for (const QAudioDevice& device : QMediaDevices::audioInputs())
+            if (device.id().toStdString() == id)
+                return device;
+    return QMediaDevices::defaultAudioInput();
+}
+
+// 16-bit mono samples in a device's encoding, each repeated on every channel.
+QByteArray fromMicrophoneSamples(const std::vector<std::int16_t>& samples, SampleType type, int channels)
+{
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(samples.size()) * channels * 4);
+    auto put = [&out](const auto v) { out.append(reinterpret_cast<const char*>(&v), sizeof v); };
+    for (const std::int16_t v : samples)
+        for (int c = 0; c < channels; ++c) {
+            switch (type) {
+            case SampleType::UInt8: put(static_cast<std::uint8_t>((v >> 8) + 128)); break;
+            case SampleType::Int16: put(v); break;
+            case SampleType::Int32: put(static_cast<std::int32_t>(v) * 65536); break;
+            case SampleType::Float: put(static_cast<float>(v / 32768.0)); break;
+            }
+        }
+    return out;
+}
+
 }  // namespace
 
 QtSoundDevice::QtSoundDevice(QObject* parent) : QObject(parent) {}
 
 QtSoundDevice::~QtSoundDevice() { close(); }
+
+std::vector<SoundInputInfo> QtSoundDevice::inputs() const
+{
+    std::vector<SoundInputInfo> list;
+    const QAudioDevice standard = QMediaDevices::defaultAudioInput();
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        list.push_back({device.id().toStdString(), device.description().toStdString(), device.id() == standard.id()});
+    return list;
+}
+
+void QtSoundDevice::setCapture(CaptureMode mode, const std::string& inputId)
+{
+    captureMode_ = mode;
+    inputId_ = inputId;
+}
 
 void QtSoundDevice::open()
 {
@@ -72,13 +126,16 @@ Status QtSoundDevice::record()
     endRecording();
     endPlaying();
     samples_.clear();
+    micSamples_.clear();
     if (!open_)
         return Failure{tx("Recorder", "The sound device is not ready.")};
-    const QAudioDevice device = QMediaDevices::defaultAudioInput();
+    const bool microphone = captureMode_ == CaptureMode::Microphone;
+    recordedMicrophone_ = microphone;
+    const QAudioDevice device = microphone ? inputById(inputId_) : QMediaDevices::defaultAudioInput();
     if (device.isNull())
         return Failure{
             tx("Recorder", "No sound input was found: connect a microphone or a line input, then press Record again.")};
-    const QAudioFormat format = formatFor(device);
+    const QAudioFormat format = microphone ? microphoneFormatFor(device) : formatFor(device);
     const std::optional<PcmFormat> pcm = pcmFormat(format);
     if (!pcm)
         return Failure{tx("Recorder", "The sound input offers no format the recorder can read.")};
@@ -92,7 +149,12 @@ Status QtSoundDevice::record()
         input_ = nullptr;
         return Failure{tx("Recorder", "The sound input could not be opened.")};
     }
-    converter_.emplace(*pcm);
+    if (microphone) {
+        micConverter_.emplace(*pcm);
+        micRate_ = pcm->sampleRate;
+    } else {
+        converter_.emplace(*pcm);
+    }
     inputFormat_ = pcm;
     connect(input_, &QIODevice::readyRead, this, &QtSoundDevice::takeInput);
     // A source that stops by itself (an input unplugged) ends the recording;
@@ -114,6 +176,18 @@ Status QtSoundDevice::record()
 
 void QtSoundDevice::takeInput()
 {
+    if (input_ && micConverter_) {
+        const QByteArray bytes = input_->readAll();
+        micConverter_->feed(
+            {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())},
+            micSamples_);
+        if (micSamples_.size() > kMaxRecordingSamples / 2) {
+            micSamples_.resize(kMaxRecordingSamples / 2);
+            micConverter_.reset();
+            QMetaObject::invokeMethod(this, &QtSoundDevice::endRecording, Qt::QueuedConnection);
+        }
+        return;
+    }
     if (!input_ || !converter_)
         return;
     const QByteArray bytes = input_->readAll();
@@ -140,6 +214,7 @@ void QtSoundDevice::endRecording()
             samples_.resize(kMaxRecordingSamples);
         converter_.reset();
     }
+    micConverter_.reset();
     disconnect(source_.get(), nullptr, this, nullptr);
     if (input_)
         disconnect(input_, nullptr, this, nullptr);
@@ -175,16 +250,22 @@ Status QtSoundDevice::play()
     if (device.isNull())
         return Failure{tx("Recorder", "No sound output was found to play the recording.")};
 
-    QAudioFormat format = qtFormat(kRecordingRate, 1, QAudioFormat::UInt8);
+    const bool microphone = recordedMicrophone_;
+    const int rate = microphone ? micRate_ : kRecordingRate;
+    QAudioFormat format = qtFormat(rate, 1, microphone ? QAudioFormat::Int16 : QAudioFormat::UInt8);
     if (!device.isFormatSupported(format)) {
         format = device.preferredFormat();
-        format.setSampleRate(kRecordingRate);
+        format.setSampleRate(rate);
         if (!sampleType(format.sampleFormat()) || format.channelCount() < 1 || format.channelCount() > 32)
-            format = qtFormat(kRecordingRate, 1, QAudioFormat::Int16);
+            format = qtFormat(rate, 1, QAudioFormat::Int16);
     }
-    const std::vector<std::uint8_t> bytes =
-        fromRecordingSamples(samples_, *sampleType(format.sampleFormat()), format.channelCount());
-    playbackBytes_ = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    if (microphone) {
+        playbackBytes_ = fromMicrophoneSamples(micSamples_, *sampleType(format.sampleFormat()), format.channelCount());
+    } else {
+        const std::vector<std::uint8_t> bytes =
+            fromRecordingSamples(samples_, *sampleType(format.sampleFormat()), format.channelCount());
+        playbackBytes_ = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    }
     playback_ = std::make_unique<QBuffer>(&playbackBytes_);
     playback_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
@@ -208,6 +289,8 @@ Status QtSoundDevice::play()
 Status QtSoundDevice::save(const std::filesystem::path& file)
 {
     takeInput();
+    if (recordedMicrophone_)
+        return writeWav16File(file, micSamples_, micRate_);
     return writeWavFile(file, samples_);
 }
 
@@ -229,6 +312,7 @@ void QtSoundDevice::close()
     endRecording();
     endPlaying();
     samples_.clear();
+    micSamples_.clear();
     converter_.reset();
     open_ = false;
 }

@@ -30,6 +30,13 @@ void Recorder::open()
     buttons_ = RecorderButtons{};
 }
 
+void Recorder::setCapture(CaptureMode mode, const std::string& inputId)
+{
+    mode_ = mode;
+    inputId_ = inputId;
+    device_.setCapture(mode_, inputId_);
+}
+
 void Recorder::record()
 {
     device_.open();

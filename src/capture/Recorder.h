@@ -36,6 +36,14 @@ public:
 
     // The window opens: a new capture is opened; buttons as at start.
     void open();
+    // What the next "Record" captures (see SoundDevice::setCapture); the
+    // recording in hand stays as it was made. The input is kept in the
+    // ignition mode too (which records from the default input), for a
+    // return to the microphone.
+    void setCapture(CaptureMode mode, const std::string& inputId = {});
+    CaptureMode captureMode() const { return mode_; }
+    const std::string& inputId() const { return inputId_; }
+    std::vector<SoundInputInfo> inputs() const { return device_.inputs(); }
     // "Record": a new capture, recording at once. A device that cannot record
     // (no sound input) is reported in a message; the buttons are then as at
     // start, since the new capture holds nothing.
@@ -66,6 +74,8 @@ private:
     std::filesystem::path temporary_;
     RecorderButtons buttons_;
     bool saved_ = false;
+    CaptureMode mode_ = CaptureMode::Ignition;
+    std::string inputId_;
 };
 
 }  // namespace vornax

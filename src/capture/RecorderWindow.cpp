@@ -9,7 +9,10 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace vornax {
@@ -42,6 +45,19 @@ RecorderWindow::RecorderWindow(std::unique_ptr<SoundDevice> device, std::filesys
     label1_->setFrameShadow(QFrame::Sunken);
     label1_->setMinimumHeight(26);
 
+    ignitionMode_ = new QRadioButton(this);
+    ignitionMode_->setObjectName("IgnitionMode");
+    ignitionMode_->setChecked(true);
+    microphoneMode_ = new QRadioButton(this);
+    microphoneMode_->setObjectName("MicrophoneMode");
+    inputList_ = new QListWidget(this);
+    inputList_->setObjectName("InputList");
+    inputList_->setMaximumHeight(96);
+    formatLine_ = new QLabel(this);
+    formatLine_->setObjectName("FormatLine");
+    connect(ignitionMode_, &QRadioButton::toggled, this, &RecorderWindow::takeCaptureChoice);
+    connect(inputList_, &QListWidget::currentRowChanged, this, &RecorderWindow::takeCaptureChoice);
+
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(10);
@@ -49,17 +65,66 @@ RecorderWindow::RecorderWindow(std::unique_ptr<SoundDevice> device, std::filesys
     layout->addWidget(command3_, 0, 1);
     layout->addWidget(command4_, 0, 2);
     layout->addWidget(command1_, 0, 3);
-    layout->addWidget(label1_, 1, 0, 1, 4);
+    layout->addWidget(ignitionMode_, 1, 0, 1, 2);
+    layout->addWidget(microphoneMode_, 1, 2, 1, 2);
+    layout->addWidget(inputList_, 2, 0, 1, 4);
+    layout->addWidget(formatLine_, 3, 0, 1, 4);
+    layout->addWidget(label1_, 4, 0, 1, 4);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(500);
     connect(timer1_, &QTimer::timeout, this, &RecorderWindow::Timer1_Timer);
 
+    refreshInputs();
     showCaptions();
     recorder_->open();
     showButtons();
     timer1_->start();
+}
+
+void RecorderWindow::refreshInputs()
+{
+    const std::string kept = recorder_->inputId();
+    const QSignalBlocker quiet(inputList_);
+    inputList_->clear();
+    // The input chosen before, else the system's default, else the first.
+    int chosen = -1, standard = -1;
+    for (const SoundInputInfo& input : recorder_->inputs()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(input.name), inputList_);
+        item->setData(Qt::UserRole, QString::fromStdString(input.id));
+        if (input.isDefault) {
+            item->setText(tr("%1 (default)").arg(item->text()));
+            standard = inputList_->count() - 1;
+        }
+        if (!kept.empty() && input.id == kept)
+            chosen = inputList_->count() - 1;
+    }
+    if (chosen < 0)
+        chosen = standard >= 0 ? standard : std::min(0, inputList_->count() - 1);
+    inputList_->setCurrentRow(chosen);
+    takeCaptureChoice();
+}
+
+void RecorderWindow::takeCaptureChoice()
+{
+    const bool microphone = microphoneMode_->isChecked();
+    const QListWidgetItem* item = inputList_->currentItem();
+    recorder_->setCapture(microphone ? CaptureMode::Microphone : CaptureMode::Ignition,
+                          item ? item->data(Qt::UserRole).toString().toStdString() : std::string());
+    showCaptureChoice();
+}
+
+void RecorderWindow::showCaptureChoice()
+{
+    const bool microphone = recorder_->captureMode() == CaptureMode::Microphone;
+    const bool free = !recording();
+    ignitionMode_->setEnabled(free);
+    microphoneMode_->setEnabled(free);
+    inputList_->setEnabled(free && microphone);
+    formatLine_->setText(microphone ? tr("Recorded: 16 bits, mono, 48 000 Hz (or the input's own rate), "
+                                         "from the input chosen above.")
+                                    : tr("Recorded: 8 bits, mono, 44 100 Hz, from the system's default input."));
 }
 
 RecorderWindow::~RecorderWindow()
@@ -77,6 +142,10 @@ void RecorderWindow::showCaptions()
     command3_->setText(tr("Stop"));
     command4_->setText(tr("Play"));
     command1_->setText(tr("Save As..."));
+    ignitionMode_->setText(tr("Ignition pickup (line input)"));
+    microphoneMode_->setText(tr("Engine sound (microphone)"));
+    if (recorder_)
+        showCaptureChoice();
 }
 
 void RecorderWindow::changeEvent(QEvent* event)
@@ -88,6 +157,7 @@ void RecorderWindow::changeEvent(QEvent* event)
 
 void RecorderWindow::showButtons()
 {
+    showCaptureChoice();
     const RecorderButtons& b = recorder_->buttons();
     command2_->setEnabled(b.record);
     command3_->setEnabled(b.stop);
@@ -115,7 +185,11 @@ void RecorderWindow::Command1_Click()
     showButtons();
 }
 
-void RecorderWindow::Timer1_Timer() { label1_->setText(QString::fromStdString(recorder_->statusText())); }
+void RecorderWindow::Timer1_Timer()
+{
+    label1_->setText(QString::fromStdString(recorder_->statusText()));
+    showCaptureChoice();
+}
 
 bool RecorderWindow::recording() const { return device_->mode() == modeword::kRecording; }
 

@@ -6,6 +6,13 @@
 // recording is under way asks first: Yes stops the recording and saves it in
 // the Wav folder under a new name before the window closes; No keeps it
 // recording.
+//
+// Above the status line, the choice of what is recorded: IgnitionMode
+// "Ignition pickup (line input)" as always (the default input, 8 bits,
+// 44 100 Hz), or MicrophoneMode "Engine sound (microphone)": 16 bits, mono,
+// 48 000 Hz or the input's own rate, from the input picked in InputList
+// (the system's default chosen at first). FormatLine says what will be
+// recorded. The choice is locked while a recording is under way.
 #pragma once
 
 #include "capture/Recorder.h"
@@ -17,6 +24,8 @@
 #include <memory>
 
 class QLabel;
+class QListWidget;
+class QRadioButton;
 class QPushButton;
 class QTimer;
 
@@ -41,6 +50,8 @@ public slots:
     void Command4_Click();  // Play
     void Command1_Click();  // Save As...
     void Timer1_Timer();    // status line
+    // The sound inputs listed again (an input plugged in or out).
+    void refreshInputs();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +60,8 @@ protected:
 private:
     void showCaptions();
     void showButtons();
+    void takeCaptureChoice();
+    void showCaptureChoice();
     // A recording under way is stopped and written to `target`; false (with
     // a message) when it could not be.
     bool keepRecordingUnderWay(const std::filesystem::path& target);
@@ -60,6 +73,10 @@ private:
     QPushButton* command4_ = nullptr;
     QPushButton* command1_ = nullptr;
     QLabel* label1_ = nullptr;
+    QRadioButton* ignitionMode_ = nullptr;
+    QRadioButton* microphoneMode_ = nullptr;
+    QListWidget* inputList_ = nullptr;
+    QLabel* formatLine_ = nullptr;
     QTimer* timer1_ = nullptr;
     bool closed_ = false;
 };

@@ -116,6 +116,55 @@ void RecordingConverter::finish(std::vector<std::uint8_t>& out)
     append(out);
 }
 
+void MicrophoneConverter::frame(const std::uint8_t* bytes, std::vector<std::int16_t>& out) const
+{
+    double sum = 0;  // full scale 1
+    for (int c = 0; c < input_.channels; ++c) {
+        const std::uint8_t* at = bytes + static_cast<std::size_t>(c * input_.bytesPerSample());
+        switch (input_.type) {
+        case SampleType::UInt8: sum += (at[0] - 128) / 128.0; break;
+        case SampleType::Int16: {
+            std::int16_t v;
+            std::memcpy(&v, at, sizeof v);
+            sum += v / 32768.0;
+            break;
+        }
+        case SampleType::Int32: {
+            std::int32_t v;
+            std::memcpy(&v, at, sizeof v);
+            sum += v / 2147483648.0;
+            break;
+        }
+        case SampleType::Float: {
+            float v;
+            std::memcpy(&v, at, sizeof v);
+            sum += std::isfinite(v) ? double(v) : 0.0;
+            break;
+        }
+        }
+    }
+    const double step = std::round(sum / input_.channels * 32768.0);
+    out.push_back(static_cast<std::int16_t>(std::clamp(step, -32768.0, 32767.0)));
+}
+
+void MicrophoneConverter::feed(std::span<const std::uint8_t> bytes, std::vector<std::int16_t>& out)
+{
+    const std::size_t frameBytes = static_cast<std::size_t>(input_.bytesPerFrame());
+    if (!partial_.empty()) {
+        const std::size_t take = std::min(frameBytes - partial_.size(), bytes.size());
+        partial_.insert(partial_.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(take));
+        bytes = bytes.subspan(take);
+        if (partial_.size() < frameBytes)
+            return;
+        frame(partial_.data(), out);
+        partial_.clear();
+    }
+    const std::size_t whole = bytes.size() / frameBytes;
+    for (std::size_t f = 0; f < whole; ++f)
+        frame(bytes.data() + f * frameBytes, out);
+    partial_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(whole * frameBytes), bytes.end());
+}
+
 std::vector<std::uint8_t> fromRecordingSamples(std::span<const std::uint8_t> samples, SampleType type, int channels)
 {
     PcmFormat format{kRecordingRate, channels, type};

@@ -59,6 +59,24 @@ private:
     ChannelSamples converted_;
 };
 
+// The microphone's samples: interleaved PCM of any encoding to 16-bit mono
+// at the input's own rate, the channels averaged and rounded to the nearest
+// step (full scale clipped at -32 768 and 32 767). Feeds may split a frame
+// anywhere; the incomplete rest waits for the next feed.
+class MicrophoneConverter {
+public:
+    // input must be valid().
+    explicit MicrophoneConverter(PcmFormat input) : input_(input) {}
+    void feed(std::span<const std::uint8_t> bytes, std::vector<std::int16_t>& out);
+    const PcmFormat& input() const { return input_; }
+
+private:
+    void frame(const std::uint8_t* bytes, std::vector<std::int16_t>& out) const;
+
+    PcmFormat input_;
+    std::vector<std::uint8_t> partial_;
+};
+
 // Recorder samples for a device that takes another encoding or channel count
 // (for playback): same rate, each sample repeated on every channel.
 // channels must be 1 to 32.

@@ -25,4 +25,24 @@ Status writeWavFile(const std::filesystem::path& file, std::span<const std::uint
     return writeFileAtomically(file, wavFileBytes(samples));
 }
 
+std::string wav16FileBytes(std::span<const std::int16_t> samples, int rate)
+{
+    std::string out =
+        pcmWavHeader(static_cast<std::uint32_t>(2 * samples.size()), static_cast<std::uint32_t>(rate), 1, 16);
+    out.reserve(out.size() + 2 * samples.size());
+    for (const std::int16_t v : samples) {
+        const auto u = static_cast<std::uint16_t>(v);
+        out.push_back(static_cast<char>(u & 0xFF));
+        out.push_back(static_cast<char>(u >> 8));
+    }
+    return out;
+}
+
+Status writeWav16File(const std::filesystem::path& file, std::span<const std::int16_t> samples, int rate)
+{
+    if (samples.size() > kMaxRecordingSamples / 2)
+        return Failure{tx("WavWriter", "the recording is too long for a WAV file")};
+    return writeFileAtomically(file, wav16FileBytes(samples, rate));
+}
+
 }  // namespace vornax

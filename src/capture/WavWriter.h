@@ -32,4 +32,10 @@ std::string wavFileBytes(std::span<const std::uint8_t> samples);
 // than kMaxRecordingSamples.
 Status writeWavFile(const std::filesystem::path& file, std::span<const std::uint8_t> samples);
 
+// The microphone's recordings: PCM, mono, 16 bits (little-endian) at `rate`,
+// behind the same 44-byte header. Refuses more samples than the header can
+// count.
+std::string wav16FileBytes(std::span<const std::int16_t> samples, int rate);
+Status writeWav16File(const std::filesystem::path& file, std::span<const std::int16_t> samples, int rate);
+
 }  // namespace vornax

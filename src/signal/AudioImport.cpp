@@ -87,6 +87,9 @@ std::string ffmpegError(int code)
 
 }  // namespace
 
+const char* audioFormatWhitelist() { return kAudioFormats; }
+const std::string& audioDecoderWhitelist() { return audioDecoders(); }
+
 std::optional<ChannelRequest> parseChannelRequest(std::string_view text)
 {
     if (text == "auto")
@@ -162,6 +165,15 @@ std::string headOf(const fs::path& file, std::size_t most = 65536)
 }
 
 }  // namespace
+
+std::optional<std::string> truncatedWavProblem(const fs::path& file)
+{
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    if (ec)
+        return std::nullopt;
+    return cutRiffData(headOf(file), size);
+}
 
 // The recorder's own kind of file is taken byte for byte: same bytes, same
 // curve as it always gave.

@@ -1,10 +1,22 @@
 #include "sound/SoundInput.h"
 
+#include "common/NumberText.h"
+#include "common/Translation.h"
 #include "signal/AudioImport.h"
-#include "signal/MappedFile.h"
+#include "sound/Decimator.h"
 
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/avutil.h>
+}
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 
 namespace vornax {
 namespace {
@@ -17,6 +29,88 @@ std::uint32_t le32(std::string_view b, std::size_t at)
 std::uint16_t le16(std::string_view b, std::size_t at)
 {
     return static_cast<std::uint16_t>(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
+}
+
+// Longer than any pull is ever recorded: the low-rate signal of four hours
+// is some 300 MB.
+constexpr double kLongestSeconds = 4 * 3600;
+
+struct Decoding {
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    ~Decoding()
+    {
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+    }
+};
+
+template <typename T>
+T sampleAt(const std::uint8_t* p, std::size_t index)
+{
+    T v;
+    std::memcpy(&v, p + index * sizeof(T), sizeof(T));
+    return v;
+}
+
+// A decoded frame's channels averaged into `mono` (replacing it).
+template <typename T, typename Scale>
+void mixFrame(const AVFrame& f, bool planar, Scale scale, std::vector<float>& mono)
+{
+    const int channels = f.ch_layout.nb_channels;
+    const std::size_t n = std::size_t(f.nb_samples);
+    mono.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        double sum = 0;
+        for (int c = 0; c < channels; ++c)
+            sum += planar ? double(sampleAt<T>(f.extended_data[c], i))
+                          : double(sampleAt<T>(f.extended_data[0], i * std::size_t(channels) + std::size_t(c)));
+        // Held within what a float holds (a double beyond it would not
+        // convert); damagedFloats() then finds it far beyond full scale.
+        const double v = scale(sum, channels);
+        mono[i] = static_cast<float>(std::isnan(v) ? v : std::clamp(v, -1e6, 1e6));
+    }
+}
+
+// Float samples far beyond full scale, or not numbers at all, come from a
+// damaged file, never from a microphone: true when a frame holds any.
+bool damagedFloats(const std::vector<float>& mono)
+{
+    constexpr float kFarBeyondFullScale = 64.0f;
+    return std::any_of(mono.begin(), mono.end(), [](float x) { return !(std::abs(x) <= kFarBeyondFullScale); });
+}
+
+// As mixFrame, for any sample format; false for one no sound decoder gives.
+bool mixToMono(const AVFrame& f, std::vector<float>& mono)
+{
+    const auto format = static_cast<AVSampleFormat>(f.format);
+    const bool planar = av_sample_fmt_is_planar(format) != 0;
+    // 16-bit samples are summed whole and divided once, as a WAV file of
+    // them read directly gives.
+    const auto whole = [](double full) { return [full](double sum, int channels) { return sum / (full * channels); }; };
+    switch (av_get_packed_sample_fmt(format)) {
+    case AV_SAMPLE_FMT_U8:
+        mixFrame<std::uint8_t>(
+            f, planar, [](double sum, int channels) { return (sum - 128.0 * channels) / (128.0 * channels); }, mono);
+        return true;
+    case AV_SAMPLE_FMT_S16: mixFrame<std::int16_t>(f, planar, whole(32768.0), mono); return true;
+    case AV_SAMPLE_FMT_S32: mixFrame<std::int32_t>(f, planar, whole(2147483648.0), mono); return true;
+    case AV_SAMPLE_FMT_S64: mixFrame<std::int64_t>(f, planar, whole(9223372036854775808.0), mono); return true;
+    case AV_SAMPLE_FMT_FLT: mixFrame<float>(f, planar, whole(1.0), mono); return true;
+    case AV_SAMPLE_FMT_DBL: mixFrame<double>(f, planar, whole(1.0), mono); return true;
+    default: return false;
+    }
+}
+
+std::string ffmpegError(int code)
+{
+    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
+    av_strerror(code, text.data(), text.size());
+    return text.data();
 }
 
 }  // namespace
@@ -44,7 +138,9 @@ std::optional<SoundSamples> pcm16Samples(std::string_view b)
             const std::size_t bytes = std::size_t(std::min<std::uint64_t>(size, b.size() - body));
             const std::size_t frames = bytes / (2u * channels);
             SoundSamples out;
-            out.rate = rate;
+            out.rate = out.fileRate = rate;
+            out.channels = channels;
+            out.codec = "pcm_s16le";
             out.samples.resize(frames);
             for (std::size_t f = 0; f < frames; ++f) {
                 int sum = 0;
@@ -59,27 +155,161 @@ std::optional<SoundSamples> pcm16Samples(std::string_view b)
     return std::nullopt;
 }
 
-Result<SoundSamples> readSoundSamples(const std::filesystem::path& file)
+Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const Progress& progress,
+                                      const ProgressCheck& proceed)
 {
-    {
-        auto mapped = MappedFile::open(file);
-        if (mapped) {
-            if (auto direct = pcm16Samples(mapped->bytes()))
-                return std::move(*direct);
-        }
-    }
-    ChannelRequest mix;
-    mix.mode = ChannelRequest::Mode::Mix;
-    mix.engineSound = true;
-    auto imported = importRecording(file, mix);
-    if (!imported)
-        return Failure{imported.error()};
+    namespace fs = std::filesystem;
+    const std::string name = file.filename().string();
+    auto fail = [&](const std::string& why) { return Failure{name + ": " + why}; };
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        return fail(fs::exists(file, ec) ? tx("AudioImport", "not a file") : tx("AudioImport", "no such file"));
+    const std::uintmax_t fileSize = fs::file_size(file, ec);
+    if (ec || fileSize == 0)
+        return fail(tx("AudioImport", "the file is empty"));
+    if (const auto cut = truncatedWavProblem(file))
+        return fail(*cut);
+
+    av_log_set_level(AV_LOG_QUIET);
+    Decoding d;
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "format_whitelist", audioFormatWhitelist(), 0);
+    av_dict_set(&options, "codec_whitelist", audioDecoderWhitelist().c_str(), 0);
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // "file:" keeps a name with a colon from reading as another protocol.
+    const std::string url = "file:" + file.string();
+    int status = avformat_open_input(&d.format, url.c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (status < 0)
+        return fail(tx("AudioImport", "not an audio file the program can read"));
+    if ((status = avformat_find_stream_info(d.format, nullptr)) < 0)
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(ffmpegError(status)));
+    const AVCodec* decoder = nullptr;
+    const int index = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (index < 0)
+        return fail(index == AVERROR_DECODER_NOT_FOUND ? tx("AudioImport", "no decoder for its audio")
+                                                       : tx("AudioImport", "no audio stream in the file"));
+    for (unsigned s = 0; s < d.format->nb_streams; ++s)
+        if (int(s) != index)
+            d.format->streams[s]->discard = AVDISCARD_ALL;
+    AVStream* stream = d.format->streams[index];
+    d.codec = avcodec_alloc_context3(decoder);
+    if (!d.codec || avcodec_parameters_to_context(d.codec, stream->codecpar) < 0)
+        return fail(tx("AudioImport", "its audio cannot be decoded"));
+    AVDictionary* codecOptions = nullptr;
+    av_dict_set(&codecOptions, "codec_whitelist", audioDecoderWhitelist().c_str(), 0);
+    status = avcodec_open2(d.codec, decoder, &codecOptions);
+    av_dict_free(&codecOptions);
+    if (status < 0)
+        return fail(tx("AudioImport", "its audio cannot be decoded (%1)").arg(ffmpegError(status)));
+
     SoundSamples out;
-    out.rate = 44100;
-    const auto bytes = imported->samples();
-    out.samples.resize(bytes.size());
-    for (std::size_t n = 0; n < bytes.size(); ++n)
-        out.samples[n] = (float(bytes[n]) - 128.0f) / 128.0f;
+    out.codec = avcodec_get_name(d.codec->codec_id);
+    // The length the container declares, unless guessed from the bit rate.
+    double declared = 0;
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        declared = double(stream->duration) * av_q2d(stream->time_base);
+    else if (d.format->duration > 0 && d.format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE)
+        declared = double(d.format->duration) / AV_TIME_BASE;
+    if (d.format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
+        declared = 0;
+    // An encoder's delay before the first sample is counted in the length.
+    if (declared > 0 && stream->start_time != AV_NOPTS_VALUE && stream->start_time > 0)
+        declared -= double(stream->start_time) * av_q2d(stream->time_base);
+
+    std::optional<Decimator> decimator;
+    std::vector<float> mono;
+    std::int64_t framesIn = 0, packets = 0, badPackets = 0;
+    int shown = -1;
+    std::string broken;
+
+    auto takeFrames = [&]() -> Status {
+        while (true) {
+            const int got = avcodec_receive_frame(d.codec, d.frame);
+            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
+                return success();
+            if (got < 0) {
+                ++badPackets;
+                return success();
+            }
+            const AVFrame& f = *d.frame;
+            const int channels = f.ch_layout.nb_channels;
+            if (f.sample_rate <= 0 || f.sample_rate > 1000000 || channels < 1 || channels > 64)
+                return Failure{tx("AudioImport", "its audio cannot be decoded")};
+            if (!decimator) {
+                out.fileRate = f.sample_rate;
+                out.channels = channels;
+                decimator.emplace(soundDecimationFactor(f.sample_rate));
+                out.rate = double(f.sample_rate) / decimator->factor();
+                // Room for the declared length, as far as the file's bytes could
+                // hold it (no codec packs a second of sound into under 250 bytes).
+                const double room = std::min(declared, double(fileSize) / 250.0);
+                if (room > 0 && room < kLongestSeconds)
+                    out.samples.reserve(static_cast<std::size_t>(room * out.rate) + 1024);
+            } else if (f.sample_rate != out.fileRate || channels != out.channels) {
+                return Failure{tx("AudioImport", "its audio changes format midway")};
+            }
+            if (!mixToMono(f, mono))
+                return Failure{tx("AudioImport", "its audio cannot be decoded")};
+            if (damagedFloats(mono))
+                return Failure{tx("AudioImport", "damaged audio: samples far beyond full scale or not numbers")};
+            framesIn += f.nb_samples;
+            av_frame_unref(d.frame);
+            if (double(framesIn) / out.fileRate > kLongestSeconds)
+                return Failure{tx("AudioImport", "too long for a recording")};
+            decimator->feed(mono, out.samples);
+            const double done = declared > 0 ? std::min(1.0, double(framesIn) / out.fileRate / declared) : 0.0;
+            if (progress && declared > 0) {
+                const int value = static_cast<int>(done * 100) * 100;
+                if (value != shown)
+                    progress(shown = value);
+            }
+            if (proceed && !proceed(done))
+                return Failure{tx("AudioImport", "cancelled")};
+        }
+    };
+
+    while (true) {
+        status = av_read_frame(d.format, d.packet);
+        if (status < 0) {
+            if (status != AVERROR_EOF)
+                broken = ffmpegError(status);
+            break;
+        }
+        if (d.packet->stream_index == index) {
+            ++packets;
+            if (avcodec_send_packet(d.codec, d.packet) < 0)
+                ++badPackets;
+        }
+        av_packet_unref(d.packet);
+        if (auto taken = takeFrames(); !taken)
+            return fail(taken.error());
+    }
+    avcodec_send_packet(d.codec, nullptr);
+    if (auto taken = takeFrames(); !taken)
+        return fail(taken.error());
+    if (decimator)
+        decimator->finish(out.samples);
+
+    if (framesIn == 0 || out.samples.empty())
+        return fail(badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
+                                   : tx("AudioImport", "its audio stream holds no samples"));
+    if (badPackets > 0 && badPackets * 100 > packets)
+        return fail(tx("AudioImport", "damaged audio: %1 of %2 packets could not be decoded")
+                        .arg(std::to_string(badPackets))
+                        .arg(std::to_string(packets)));
+    if (!broken.empty() && declared == 0)
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(broken));
+    const double decoded = double(framesIn) / out.fileRate;
+    // Encoders pad the last block: only a clear shortfall is a cut file.
+    if (declared > 0 && decoded < declared - std::max(0.1, declared * 0.02))
+        return fail(tx("AudioImport", "truncated: it holds %1 s of the %2 s its header declares")
+                        .arg(formatPattern(decoded, Pattern::OneDecimal))
+                        .arg(formatPattern(declared, Pattern::OneDecimal)));
+    if (out.samples.capacity() > out.samples.size() + out.samples.size() / 4)
+        out.samples.shrink_to_fit();
+    if (progress)
+        progress(10000);
     return out;
 }
 

@@ -110,7 +110,8 @@ const Words& sharedWords()
               "simulation", "expert",    "signal",    "transmission", "type",   "coefficient", "synchro",
               "standard",   "semi",      "incorrect", "acceleration", "air",    "anti",        "bezier",
               "ms",         "variation", "zoom",      "point",        "points", "original",    "audio",
-              "conditions", "hpa",       "auto",      "text"})  // "Fichier text", the French window's own words
+              "conditions", "hpa",       "auto",      "microphone",   "mono",   "bits",        "hz",
+              "text"})  // "Fichier text", the French window's own words
             w.insert(QString::fromUtf8(word));
         return w;
     }();

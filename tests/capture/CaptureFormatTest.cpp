@@ -143,5 +143,54 @@ TEST(FromRecordingSamples, EveryEncodingReadsBackAsTheSameSamples)
         }
 }
 
+// The microphone keeps the input's rate: each encoding and channel count
+// comes out as the same 16-bit mono samples, wherever the feeds split.
+TEST(MicrophoneConverter, AveragesChannelsIntoSixteenBitsAtTheInputsRate)
+{
+    const std::vector<std::int16_t> want = {0, 16384, -16384, 32767, -32768};
+    const struct {
+        const char* name;
+        PcmFormat format;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"16-bit mono", {48000, 1, SampleType::Int16}, bytesOf(want)},
+        {"16-bit stereo, channels averaged",
+         {44100, 2, SampleType::Int16},
+         bytesOf(std::vector<std::int16_t>{100, -100, 16384, 16384, -32768, 0, 32767, 32767, -32768, -32768})},
+        {"float, clipped at full scale",
+         {48000, 1, SampleType::Float},
+         bytesOf(std::vector<float>{0.0f, 0.5f, -0.5f, 1.5f, -2.0f})},
+        {"32-bit",
+         {96000, 1, SampleType::Int32},
+         bytesOf(std::vector<std::int32_t>{0, 1 << 30, -(1 << 30), 2147483647, -2147483647 - 1})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::size_t piece : {c.bytes.size(), std::size_t(3)}) {
+            MicrophoneConverter converter(c.format);
+            std::vector<std::int16_t> out;
+            for (std::size_t at = 0; at < c.bytes.size(); at += piece)
+                converter.feed(std::span(c.bytes).subspan(at, std::min(piece, c.bytes.size() - at)), out);
+            if (c.format.channels == 2)
+                EXPECT_EQ(out, (std::vector<std::int16_t>{0, 16384, -16384, 32767, -32768}));
+            else
+                EXPECT_EQ(out, want);
+        }
+    }
+}
+
+TEST(WavWriter, WritesTheMicrophonesSixteenBitsAtItsRate)
+{
+    const std::vector<std::int16_t> samples = {0, -2, 300, -32768};
+    const std::string wav = wav16FileBytes(samples, 48000);
+    ASSERT_EQ(wav.size(), 44u + 8u);
+    EXPECT_EQ(le32(wav, 24), 48000u);  // rate
+    EXPECT_EQ(le32(wav, 28), 96000u);  // bytes a second
+    EXPECT_EQ(le16(wav, 22), 1u);      // channels
+    EXPECT_EQ(le16(wav, 34), 16u);     // bits
+    EXPECT_EQ(le32(wav, 40), 8u);      // data
+    EXPECT_EQ(wav.substr(44), std::string("\x00\x00\xfe\xff\x2c\x01\x00\x80", 8));
+}
+
 }  // namespace
 }  // namespace vornax

@@ -13,8 +13,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -82,6 +84,78 @@ TEST_F(RecorderWindowTest, ShowsItsControlsAndFollowsTheButtons)
     button("Command1")->click();
     EXPECT_TRUE(fs::exists(defaultFolder("Wav") / "run.wav"));
     EXPECT_TRUE(window->recorder().saved());
+}
+
+// The microphone mode records the input picked in the list as 16-bit mono
+// at 48 000 Hz; the ignition mode stays as it always was. The choice is
+// locked while recording, and the recording in hand keeps its mode.
+TEST_F(RecorderWindowTest, RecordsTheEngineSoundFromTheChosenMicrophone)
+{
+    auto* ignition = window->findChild<QRadioButton*>("IgnitionMode");
+    auto* microphone = window->findChild<QRadioButton*>("MicrophoneMode");
+    auto* list = window->findChild<QListWidget*>("InputList");
+    auto* format = window->findChild<QLabel*>("FormatLine");
+    ASSERT_TRUE(ignition && microphone && list && format);
+    EXPECT_TRUE(ignition->isChecked());
+    EXPECT_EQ(ignition->text(), "Ignition pickup (line input)");
+    EXPECT_EQ(microphone->text(), "Engine sound (microphone)");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Realtek ALC256 (default)");
+    EXPECT_EQ(list->item(1)->text(), "USB Audio");
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_NE(format->text().toStdString().find("8 bits"), std::string::npos);
+    EXPECT_EQ(device->captureMode, CaptureMode::Ignition);
+
+    microphone->click();
+    EXPECT_TRUE(list->isEnabled());
+    list->setCurrentRow(1);
+    EXPECT_EQ(device->captureMode, CaptureMode::Microphone);
+    EXPECT_EQ(device->inputId, "usb-2");
+    EXPECT_NE(format->text().toStdString().find("16 bits, mono, 48 000 Hz"), std::string::npos);
+
+    device->nextMicRecording = {0, 1000, -1000, 32767};
+    button("Command2")->click();
+    EXPECT_FALSE(ignition->isEnabled());
+    EXPECT_FALSE(microphone->isEnabled());
+    EXPECT_FALSE(list->isEnabled());
+    button("Command3")->click();
+    EXPECT_TRUE(ignition->isEnabled());
+    EXPECT_TRUE(list->isEnabled());
+
+    platform.answerSave((defaultFolder("Wav") / "pull.wav").string());
+    button("Command1")->click();
+    const auto bytes = readFileBytes(defaultFolder("Wav") / "pull.wav");
+    ASSERT_TRUE(bytes);
+    ASSERT_EQ(bytes->size(), 44u + 8u);
+    EXPECT_EQ(bytes->substr(44), std::string("\x00\x00\xe8\x03\x18\xfc\xff\x7f", 8));
+    EXPECT_EQ(static_cast<unsigned char>((*bytes)[34]), 16u);  // bits a sample
+
+    // Back to the ignition and again to the microphone: the pick is kept.
+    ignition->click();
+    EXPECT_EQ(device->captureMode, CaptureMode::Ignition);
+    EXPECT_FALSE(list->isEnabled());
+    microphone->click();
+    EXPECT_EQ(device->captureMode, CaptureMode::Microphone);
+    EXPECT_EQ(device->inputId, "usb-2");
+}
+
+// An input plugged in shows in the list; the one chosen stays chosen.
+TEST_F(RecorderWindowTest, ListsTheInputsAgainKeepingTheChoice)
+{
+    window->findChild<QRadioButton*>("MicrophoneMode")->click();
+    auto* list = window->findChild<QListWidget*>("InputList");
+    list->setCurrentRow(1);
+    device->systemInputs.insert(device->systemInputs.begin(), {"bt-3", "Headset", false});
+    window->refreshInputs();
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentItem()->text(), "USB Audio");
+    EXPECT_EQ(device->inputId, "usb-2");
+    // The chosen one unplugged: the default is taken.
+    device->systemInputs.pop_back();
+    window->refreshInputs();
+    EXPECT_EQ(list->currentItem()->text(), "Realtek ALC256 (default)");
+    EXPECT_EQ(device->inputId, "mic-1");
 }
 
 TEST_F(RecorderWindowTest, TheStatusLineFollowsTheDeviceOnItsOwn)

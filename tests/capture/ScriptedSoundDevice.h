@@ -18,7 +18,21 @@ public:
     std::vector<std::uint8_t> nextRecording = {128, 200, 60, 128};
     bool hasInput = true;
     bool saveFails = false;
-    std::vector<std::string> log;  // "open", "record", "stop", "play", "save <path>", "close"
+    std::vector<std::string> log;  // "open", "record", "stop", "play", "save <path>", "close", "capture <mode> <id>"
+    std::vector<SoundInputInfo> systemInputs = {{"mic-1", "Realtek ALC256", true}, {"usb-2", "USB Audio", false}};
+    // What the next microphone record() captures, 16 bits at micRate.
+    std::vector<std::int16_t> nextMicRecording = {0, 1200, -800, 0};
+    int micRate = kMicrophoneRate;
+    CaptureMode captureMode = CaptureMode::Ignition;
+    std::string inputId;
+
+    std::vector<SoundInputInfo> inputs() const override { return systemInputs; }
+    void setCapture(CaptureMode mode, const std::string& id) override
+    {
+        log.push_back(std::string("capture ") + (mode == CaptureMode::Microphone ? "microphone " : "ignition ") + id);
+        captureMode = mode;
+        inputId = id;
+    }
 
     void open() override
     {
@@ -26,6 +40,7 @@ public:
         open_ = true;
         state_ = modeword::kStopped;
         samples_.clear();
+        micSamples_.clear();
     }
     Status record() override
     {
@@ -33,6 +48,7 @@ public:
         if (!open_ || !hasInput)
             return Failure{"No sound input was found."};
         samples_ = nextRecording;
+        micSamples_ = nextMicRecording;
         state_ = modeword::kRecording;
         return success();
     }
@@ -55,6 +71,8 @@ public:
         log.push_back("save " + file.string());
         if (saveFails)
             return Failure{"the disk is full"};
+        if (captureMode == CaptureMode::Microphone)
+            return writeWav16File(file, micSamples_, micRate);
         return writeWavFile(file, samples_);
     }
     std::string mode() const override
@@ -70,12 +88,14 @@ public:
         log.push_back("close");
         open_ = false;
         samples_.clear();
+        micSamples_.clear();
     }
 
 private:
     bool open_ = false;
     std::string state_ = modeword::kNotReady;
     std::vector<std::uint8_t> samples_;
+    std::vector<std::int16_t> micSamples_;
 };
 
 }  // namespace vornax::testing
