@@ -59,7 +59,7 @@ void BM_DrawSpeedTime(benchmark::State& state)
     model.simulate({setup.fields, setup.store, setup.curve});
     for (auto _ : state) {
         auto picture = DrawSpeedTime(model.series(), model.shownLength(), model.maxSpeed(), 1.0f, 1.0, 1.0);
-        benchmark::DoNotOptimize(picture.segments.data());
+        benchmark::DoNotOptimize(picture.plot.items.data());
     }
 }
 BENCHMARK(BM_DrawSpeedTime)->Unit(benchmark::kMicrosecond);
