@@ -1500,6 +1500,10 @@ from the ignition signal</translation>
 <context>
     <name>vornax::WavWindow</name>
     <message>
+        <source>PUISSANCE INCERTAINE : %1. %2</source>
+        <translation>POWER UNCERTAIN: %1. %2</translation>
+    </message>
+    <message>
         <source>Zoom X</source>
         <translation>Zoom X</translation>
     </message>
@@ -1888,6 +1892,13 @@ from the ignition signal</translation>
     <message>
         <source>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</source>
         <translation>S·Cx and rolling coefficient written into %1; open that vehicle and confirm it for the power computation to use them.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCurve</name>
+    <message>
+        <source>its power would be uncertain by ± %1 % (1 standard deviation, at most %2 % is taken): the firing&apos;s phase wanders in this recording; record nearer the engine or the exhaust</source>
+        <translation>its power would be uncertain by ± %1 % (1 standard deviation, at most %2 % is taken): the firing&apos;s phase wanders in this recording; record nearer the engine or the exhaust</translation>
     </message>
 </context>
 </TS>

@@ -1695,6 +1695,10 @@
 <context>
     <name>vornax::WavWindow</name>
     <message>
+        <source>PUISSANCE INCERTAINE : %1. %2</source>
+        <translation>PUISSANCE INCERTAINE : %1. %2</translation>
+    </message>
+    <message>
         <source>Zoom X</source>
         <translation>Zoom X</translation>
     </message>
@@ -2083,6 +2087,13 @@
     <message>
         <source>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</source>
         <translation>S·Cx et coefficient de roulement écrits dans %1 ; ouvrez ce véhicule et validez-le pour que le calcul de puissance les prenne.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCurve</name>
+    <message>
+        <source>its power would be uncertain by ± %1 % (1 standard deviation, at most %2 % is taken): the firing&apos;s phase wanders in this recording; record nearer the engine or the exhaust</source>
+        <translation>sa puissance serait incertaine à ± %1 % (1 écart type, au plus %2 % est admis) : la phase de l&apos;allumage erre dans cet enregistrement ; enregistrez plus près du moteur ou de l&apos;échappement</translation>
     </message>
 </context>
 </TS>

@@ -164,7 +164,9 @@ void runRpm(const RpmOptions& o, const CLI::App& command)
     }
     if (o.gear != 0 || !o.vehicle.empty())
         throw UsageError("--gear and --vehicle are for a speed log; " + o.input + " is a recording");
-    if (runSoundRpm(o.sound, o.input, o.output, o.method, o.json))
+    SoundRpmOptions sound = o.sound;
+    sound.writeUntrusted = o.writeUntrusted;
+    if (runSoundRpm(sound, o.input, o.output, o.method, o.json))
         return;
     const DetectionSettings settings = detectionSettings(o);
     const bool usePrecise = preciseMethod(o.method);
@@ -285,9 +287,11 @@ void addRpmCommand(CLI::App& app)
     cmd->add_option("--method", o->method,
                     "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
                     "every spark, one row every 10 ms");
-    cmd->add_flag("--write-untrusted", o->writeUntrusted,
-                  "write the curve even when the pulses are no spark train (noise, hum, engine sound); by default "
-                  "such a detection is refused with exit code 1");
+    cmd->add_flag(
+        "--write-untrusted", o->writeUntrusted,
+        "write the curve even when the pulses are no spark train (noise, hum, engine sound), or when the power of a "
+        "precise curve from the engine's sound would be too uncertain; by default "
+        "such a detection is refused with exit code 1");
     cmd->add_flag("--json", o->json, "print {points, duration_s, sparks, missed, extra, ...} as JSON");
     addSoundRpmOptions(cmd, o->sound);
     cmd->add_option("--gear", o->gear, "with a speed log: the gear of the pull, from 1");

@@ -43,17 +43,23 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
 
     Curve curve;
     std::optional<PreciseCurve> fit;
+    std::string powerDoubt;
     if (precise) {
         auto made = preciseCurve(track->virtualSparks, {track->sparksPerRev, 0.0});
         if (!made)
             throw BadInput(input + ": " + made.error());
         fit = std::move(*made);
+        powerDoubt = soundPowerDoubt(fit->powerUncertaintyPct);
+        if (!powerDoubt.empty() && !o.writeUntrusted)
+            throw BadInput(input + ": no curve written: " + powerDoubt + " (--write-untrusted writes it anyway)");
         curve = fit->curve;
     } else {
         curve = virtualSparkCurve(track->virtualSparks, track->sparksPerRev);
     }
     if (const auto saved = SaveCurve(output, curve); !saved)
         throw BadInput(saved.error());
+    if (!powerDoubt.empty())
+        std::cerr << "vornax: warning: written although " << powerDoubt << "\n";
 
     const int points = savedLineCount(curve.pointCount);
     const double duration = double(recording->samples.size()) / recording->rate;
@@ -77,6 +83,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
         if (fit) {
             out["rpm_uncertainty_pct"] = jsonSingle(float(fit->rpmUncertaintyPct));
             out["power_uncertainty_pct"] = jsonSingle(float(fit->powerUncertaintyPct));
+            out["power_sure"] = powerDoubt.empty();
         }
         printJson(out);
         return;

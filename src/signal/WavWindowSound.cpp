@@ -382,6 +382,14 @@ void WavWindow::showSoundLine()
     if (preciseUncertainty_)
         line += "   " + QString::fromStdString(
                             uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, kDecimalPoint));
+    const std::string powerDoubt = preciseUncertainty_ ? soundPowerDoubt(preciseUncertainty_->second) : "";
+    if (!powerDoubt.empty()) {
+        // The track holds but the firing's phase does not: the precise curve
+        // would give a power far off; not saved either.
+        untrusted_ = powerDoubt;
+        checkLine_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+        line = tr("PUISSANCE INCERTAINE : %1. %2").arg(QString::fromStdString(powerDoubt), line);
+    }
     if (!t.sure || t.orderSuspect) {
         // Said loudly, and the curve is not saved: this track is no measurement.
         untrusted_ = tr("le suivi du son du moteur n'est pas sûr").toStdString();

@@ -1,5 +1,7 @@
 #include "sound/SoundCurve.h"
 
+#include "common/NumberText.h"
+#include "common/Translation.h"
 #include "signal/SparkDetection.h"
 
 #include <algorithm>
@@ -17,6 +19,17 @@ Curve virtualSparkCurve(const std::vector<double>& sparks, float sparksPerRev)
     }
     curve.pointCount = std::max(0, n - 1);
     return curve;
+}
+
+std::string soundPowerDoubt(double powerUncertaintyPct)
+{
+    if (powerUncertaintyPct <= kSoundPowerDoubtPct)
+        return {};
+    return tx("SoundCurve",
+              "its power would be uncertain by ± %1 % (1 standard deviation, at most %2 % is taken): the firing's "
+              "phase wanders in this recording; record nearer the engine or the exhaust")
+        .arg(formatPattern(powerUncertaintyPct, Pattern::OneDecimal))
+        .arg(formatPattern(kSoundPowerDoubtPct, Pattern::Whole));
 }
 
 }  // namespace vornax

@@ -46,24 +46,39 @@ TEST(SoundCommand, MeasuresAPullThroughThePhonesCodecs)
     const auto speed = folder.path() / "speed.txt";
     const std::string vornax = VORNAX_CLI;
     const std::string lang = " --lang " + quoted(VORNAX_LANG_DIR "/francais.txt");
-    const auto made = runCommand(vornax + " synth --sound --engine 1275 --gear 2 --end-rpm 6000 --lead 1 --lift 0.8 -o " +
-                                 quoted(wav) + " --speed-truth " + quoted(speed) + lang);
+    const auto made =
+        runCommand(vornax + " synth --sound --engine 1275 --gear 2 --end-rpm 6000 --lead 1 --lift 0.8 -o " +
+                   quoted(wav) + " --speed-truth " + quoted(speed) + lang);
     ASSERT_EQ(made.status, 0) << made.out;
     const auto truth = pairs(speed);
     ASSERT_GT(truth.size(), 500u);
     const struct {
         const char* file;
         const char* options;
-    } codecs[] = {{"pull.m4a", "-c:a aac -b:a 96k"}, {"pull.opus", "-c:a libopus -b:a 32k"}, {"pull.mp3", "-c:a libmp3lame -b:a 128k"}};
+    } codecs[] = {{"pull.m4a", "-c:a aac -b:a 96k"},
+                  {"pull.opus", "-c:a libopus -b:a 32k"},
+                  {"pull.mp3", "-c:a libmp3lame -b:a 128k"}};
     for (const auto& c : codecs) {
         SCOPED_TRACE(c.file);
         const auto encoded = folder.path() / c.file;
-        ASSERT_EQ(runCommand("ffmpeg -v error -y -i " + quoted(wav) + " " + c.options + " " + quoted(encoded)).status, 0);
+        ASSERT_EQ(runCommand("ffmpeg -v error -y -i " + quoted(wav) + " " + c.options + " " + quoted(encoded)).status,
+                  0);
         const auto curve = folder.path() / (std::string(c.file) + ".ReT");
-        const auto run = runCommand(vornax + " rpm " + quoted(encoded) + " -o " + quoted(curve) +
-                                    " --source sound --method precise --json");
+        // The engine speed is checked whatever its power would be worth: a
+        // curve whose power is too uncertain is written only when asked.
+        const std::string measure =
+            vornax + " rpm " + quoted(encoded) + " -o " + quoted(curve) + " --source sound --method precise --json";
+        const auto run = runCommand(measure + " --write-untrusted");
         ASSERT_EQ(run.status, 0) << run.out;
         const auto json = nlohmann::json::parse(run.out);
+        if (!json["power_sure"].get<bool>()) {
+            std::filesystem::remove(curve);
+            const auto refused = runCommand(measure, folder.path() / "err.txt");
+            EXPECT_EQ(refused.status, 1);
+            EXPECT_NE(refused.err.find("its power would be uncertain"), std::string::npos) << refused.err;
+            EXPECT_FALSE(std::filesystem::exists(curve));
+            ASSERT_EQ(runCommand(measure + " --write-untrusted").status, 0);
+        }
         EXPECT_EQ(json["source"], "sound");
         EXPECT_TRUE(json["sure"].get<bool>());
         EXPECT_TRUE(json["not_followed"].empty());
@@ -89,8 +104,10 @@ TEST(SoundCommand, RefusesWithNothingWritten)
     const testing::TempFolder folder;
     const std::string vornax = VORNAX_CLI;
     const auto silent = folder.path() / "silent.wav";
-    ASSERT_EQ(runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=48000:cl=stereo -t 6 -c:a pcm_s16le " +
-                         quoted(silent)).status, 0);
+    ASSERT_EQ(
+        runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=48000:cl=stereo -t 6 -c:a pcm_s16le " + quoted(silent))
+            .status,
+        0);
     const struct {
         const char* options;
         const char* says;
