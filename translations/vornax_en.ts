@@ -1768,8 +1768,8 @@ from the ignition signal</translation>
         <translation>rpm</translation>
     </message>
     <message>
-        <source>Échelle logarithmique</source>
-        <translation>Logarithmic scale</translation>
+        <source>Fréquence log</source>
+        <translation>Log frequency</translation>
     </message>
     <message>
         <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>

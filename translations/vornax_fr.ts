@@ -1963,8 +1963,8 @@
         <translation>tr/min</translation>
     </message>
     <message>
-        <source>Échelle logarithmique</source>
-        <translation>Échelle logarithmique</translation>
+        <source>Fréquence log</source>
+        <translation>Fréquence log</translation>
     </message>
     <message>
         <source>Valeur inadapter : le régime va de 100 à 30000 tr/min, le haut au moins 1,5 fois le bas</source>

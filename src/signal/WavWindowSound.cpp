@@ -96,7 +96,7 @@ void WavWindow::buildSoundControls()
     label(QT_TR_NOOP("tr/min"), 373, 40);
     chkFrequenceLog_ = new QCheckBox(engineFrame_);
     chkFrequenceLog_->setObjectName("chkFrequenceLog");
-    chkFrequenceLog_->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Échelle logarithmique")));
+    chkFrequenceLog_->setProperty("vornaxSourceText", QString::fromUtf8(QT_TR_NOOP("Fréquence log")));
     chkFrequenceLog_->setGeometry(418, 22, 118, 22);
     engineFrame_->hide();
 

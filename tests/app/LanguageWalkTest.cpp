@@ -111,7 +111,7 @@ const Words& sharedWords()
               "standard",   "semi",      "incorrect", "acceleration", "air",    "anti",        "bezier",
               "ms",         "variation", "zoom",      "point",        "points", "original",    "audio",
               "conditions", "hpa",       "auto",      "microphone",   "mono",   "bits",        "hz",
-              "text"})  // "Fichier text", the French window's own words
+              "text",       "log"})  // "Fichier text", the French window's own words; "Fréquence log"
             w.insert(QString::fromUtf8(word));
         return w;
     }();
