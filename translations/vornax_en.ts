@@ -1500,6 +1500,10 @@ from the ignition signal</translation>
 <context>
     <name>vornax::WavWindow</name>
     <message>
+        <source>Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une puissance utilisable ; choisissez Précise puis Filtrer.</source>
+        <translation>Curve not saved: from the engine&apos;s sound only the Precise curve gives a usable power; choose Precise, then Smooth.</translation>
+    </message>
+    <message>
         <source>PUISSANCE INCERTAINE : %1. %2</source>
         <translation>POWER UNCERTAIN: %1. %2</translation>
     </message>

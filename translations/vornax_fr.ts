@@ -1695,6 +1695,10 @@
 <context>
     <name>vornax::WavWindow</name>
     <message>
+        <source>Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une puissance utilisable ; choisissez Précise puis Filtrer.</source>
+        <translation>Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une puissance utilisable ; choisissez Précise puis Filtrer.</translation>
+    </message>
+    <message>
         <source>PUISSANCE INCERTAINE : %1. %2</source>
         <translation>PUISSANCE INCERTAINE : %1. %2</translation>
     </message>

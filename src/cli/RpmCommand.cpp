@@ -166,7 +166,10 @@ void runRpm(const RpmOptions& o, const CLI::App& command)
         throw UsageError("--gear and --vehicle are for a speed log; " + o.input + " is a recording");
     SoundRpmOptions sound = o.sound;
     sound.writeUntrusted = o.writeUntrusted;
-    if (runSoundRpm(sound, o.input, o.output, o.method, o.json))
+    // The engine's sound gives its curve through the precise fit: spark to
+    // spark its speeds wander with the firing's phase, far too much for a
+    // power.
+    if (runSoundRpm(sound, o.input, o.output, command.count("--method") ? o.method : "precise", o.json))
         return;
     const DetectionSettings settings = detectionSettings(o);
     const bool usePrecise = preciseMethod(o.method);
@@ -286,7 +289,7 @@ void addRpmCommand(CLI::App& app)
     cmd->add_flag("--no-bezier", o->noBezier, "smooth without the Bezier stage")->needs(smooth);
     cmd->add_option("--method", o->method,
                     "standard (default): the smoothing of \"Filtrer\"; precise: a fit of the crank angle through "
-                    "every spark, one row every 10 ms");
+                    "every spark, one row every 10 ms (always, from the engine's sound)");
     cmd->add_flag(
         "--write-untrusted", o->writeUntrusted,
         "write the curve even when the pulses are no spark train (noise, hum, engine sound), or when the power of a "

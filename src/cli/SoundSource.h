@@ -25,8 +25,9 @@ void addSoundRpmOptions(CLI::App* rpm, SoundRpmOptions& options);
 SoundSettings soundSettings(const SoundRpmOptions& options);
 
 // Nothing done (false) for the ignition source. For the sound: tracks the
-// firing, writes the curve (the precise curve unless `method` is
-// "standard") and reports; BadInput, with nothing written, for a recording
+// firing, writes the precise curve (a `method` of "standard" is a
+// UsageError: spark to spark the sound's speeds are no curve for a power) and
+// reports; BadInput, with nothing written, for a recording
 // whose firing can't be followed through the pull or whose speed suggests
 // the wrong order.
 bool runSoundRpm(const SoundRpmOptions& options, const std::string& input, const std::string& output,

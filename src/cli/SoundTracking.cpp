@@ -23,7 +23,10 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
                       const std::string& method, bool json)
 {
     const SoundSettings settings = soundSettings(o);
-    const bool precise = preciseMethod(method);
+    if (!preciseMethod(method))
+        throw UsageError("--method standard: from the engine's sound the curve comes from the precise fit only (spark "
+                         "to spark its speeds wander with the firing's phase, far too much for a power curve); leave "
+                         "--method out or give precise");
     refuseOverwritingInput(output, {input});
 
     const auto recording = readSoundSamples(input);
@@ -41,21 +44,14 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     if (track->orderSuspect || track->followedShare < 0.9)
         throw BadInput(input + ": the engine's firing can't be followed reliably, no curve written: " + joined());
 
-    Curve curve;
-    std::optional<PreciseCurve> fit;
-    std::string powerDoubt;
-    if (precise) {
-        auto made = preciseCurve(track->virtualSparks, {track->sparksPerRev, 0.0});
-        if (!made)
-            throw BadInput(input + ": " + made.error());
-        fit = std::move(*made);
-        powerDoubt = soundPowerDoubt(fit->powerUncertaintyPct);
-        if (!powerDoubt.empty() && !o.writeUntrusted)
-            throw BadInput(input + ": no curve written: " + powerDoubt + " (--write-untrusted writes it anyway)");
-        curve = fit->curve;
-    } else {
-        curve = virtualSparkCurve(track->virtualSparks, track->sparksPerRev);
-    }
+    auto made = preciseCurve(track->virtualSparks, {track->sparksPerRev, 0.0});
+    if (!made)
+        throw BadInput(input + ": " + made.error());
+    const std::optional<PreciseCurve> fit = std::move(*made);
+    const std::string powerDoubt = soundPowerDoubt(fit->powerUncertaintyPct);
+    if (!powerDoubt.empty() && !o.writeUntrusted)
+        throw BadInput(input + ": no curve written: " + powerDoubt + " (--write-untrusted writes it anyway)");
+    const Curve& curve = fit->curve;
     if (const auto saved = SaveCurve(output, curve); !saved)
         throw BadInput(saved.error());
     if (!powerDoubt.empty())

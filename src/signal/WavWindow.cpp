@@ -541,6 +541,15 @@ void WavWindow::SaveCurve()
         message(tr("Courbe non enregistrée : %1.").arg(QString::fromStdString(untrusted_)).toStdString());
         return;
     }
+    // From the engine's sound the speeds spark to spark wander with the
+    // firing's phase: the power of such a curve would be far off (the
+    // precise fit states how far). Only the precise curve is saved.
+    if (soundSource() && soundTrack_ && !preciseUncertainty_) {
+        message(tr("Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une puissance "
+                   "utilisable ; choisissez Précise puis Filtrer.")
+                    .toStdString());
+        return;
+    }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
     if (!chosen)
         return;

@@ -114,7 +114,8 @@ TEST(SoundCommand, RefusesWithNothingWritten)
     } cases[] = {{"--source sound", "silent"},
                  {"--source sound --cylinders 0", "--cylinders"},
                  {"--source sound --rpm-range 800", "LOW:HIGH"},
-                 {"--source microphone", "--source"}};
+                 {"--source microphone", "--source"},
+                 {"--source sound --method standard", "from the precise fit only"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options);
         const auto curve = folder.path() / "never.ReT";
