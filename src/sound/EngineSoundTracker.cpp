@@ -28,7 +28,10 @@ constexpr int kMostHarmonics = 12;   // demodulated along the track
 constexpr int kSalienceHarmonics = 12;
 constexpr double kRefineMargin =
     0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
-constexpr double kLostBelowDb = 3.0;          // harmonic contrast of a frame that is followed
+constexpr double kLostBelowDb = 3.0;  // harmonic contrast of a frame that is followed
+// Lost frames closer than this make one stretch: named to a tenth of a
+// second, two stretches a few frames apart would read as the same one twice.
+constexpr double kLostStretchGap = 0.2;       // s
 constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
 constexpr double kScoreQuantum = 1.0 / 16.0;  // stored scores: 0 ... 255 quanta from -2
 
@@ -847,7 +850,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             continue;
         ++lostFrames;
         const double t = frameTime(f);
-        if (!track.lost.empty() && t - track.lost.back().end < 1.5 * track.frameSeconds)
+        if (!track.lost.empty() && t - track.lost.back().end < std::max(kLostStretchGap, 1.5 * track.frameSeconds))
             track.lost.back().end = t;
         else
             track.lost.push_back({t, t});
