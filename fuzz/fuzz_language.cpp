@@ -1,8 +1,8 @@
 // A language file applied to the store, then the unit factors read from it as
 // the windows read them.
 #include "FuzzLines.h"
-#include "compare/CurveSlot.h"
 #include "shell/Language.h"
+#include "shell/StoreReadings.h"
 #include "shell/Varia.h"
 
 using namespace vornax;
@@ -14,6 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)varia.single("LbConvertionWatt");
     (void)varia.single("LbConvertionNm");
     (void)varia.int16("LbConvertionWatt");
-    (void)compare::currentUnits(varia);
+    (void)displayUnits(varia);
+    (void)speedFactor(varia);
+    (void)gearNames(varia);
     return 0;
 }
