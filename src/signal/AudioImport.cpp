@@ -1,5 +1,7 @@
 #include "signal/AudioImport.h"
 
+#include "signal/AudioDecoding.h"
+
 #include "capture/Resampler.h"
 #include "capture/WavWriter.h"
 #include "common/NumberText.h"
@@ -61,22 +63,75 @@ const std::string& audioDecoders()
     return names;
 }
 
-struct Demuxer {
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
-    ~Demuxer()
-    {
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        avformat_close_input(&format);
-    }
-};
-
 // One decimal with the program's decimal comma, whatever the system's locale.
 std::string seconds(double value) { return formatPattern(value, Pattern::OneDecimal); }
+
+}  // namespace
+
+AudioDecoding::AudioDecoding() : packet(av_packet_alloc()), frame(av_frame_alloc()) {}
+
+AudioDecoding::~AudioDecoding()
+{
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+}
+
+Status AudioDecoding::open(const fs::path& file)
+{
+    av_log_set_level(AV_LOG_QUIET);
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "format_whitelist", kAudioFormats, 0);
+    av_dict_set(&options, "codec_whitelist", audioDecoders().c_str(), 0);
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // "file:" keeps a name with a colon from reading as another protocol.
+    const std::string url = "file:" + file.string();
+    int status = avformat_open_input(&format, url.c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (status < 0)
+        return Failure{tx("AudioImport", "not an audio file the program can read")};
+    if ((status = avformat_find_stream_info(format, nullptr)) < 0)
+        return Failure{tx("AudioImport", "damaged audio file (%1)").arg(ffmpegError(status))};
+    const AVCodec* decoder = nullptr;
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (index < 0)
+        return Failure{index == AVERROR_DECODER_NOT_FOUND ? tx("AudioImport", "no decoder for its audio")
+                                                          : tx("AudioImport", "no audio stream in the file")};
+    for (unsigned s = 0; s < format->nb_streams; ++s)
+        if (int(s) != index)
+            format->streams[s]->discard = AVDISCARD_ALL;
+    const AVStream* audio = format->streams[index];
+    codec = avcodec_alloc_context3(decoder);
+    if (!codec || avcodec_parameters_to_context(codec, audio->codecpar) < 0)
+        return Failure{tx("AudioImport", "its audio cannot be decoded")};
+    AVDictionary* codecOptions = nullptr;
+    av_dict_set(&codecOptions, "codec_whitelist", audioDecoders().c_str(), 0);
+    status = avcodec_open2(codec, decoder, &codecOptions);
+    av_dict_free(&codecOptions);
+    if (status < 0)
+        return Failure{tx("AudioImport", "its audio cannot be decoded (%1)").arg(ffmpegError(status))};
+    stream = index;
+    return success();
+}
+
+double AudioDecoding::declaredSeconds() const
+{
+    const AVStream* audio = format->streams[stream];
+    const AVFormatContext* f = format;
+    // The length the container declares, unless guessed from the bit rate.
+    double declared = 0;
+    if (audio->duration != AV_NOPTS_VALUE && audio->duration > 0)
+        declared = double(audio->duration) * av_q2d(audio->time_base);
+    else if (f->duration > 0 && f->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE)
+        declared = double(f->duration) / AV_TIME_BASE;
+    if (f->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
+        declared = 0;
+    // An encoder's delay before the first sample is counted in the length.
+    if (declared > 0 && audio->start_time != AV_NOPTS_VALUE && audio->start_time > 0)
+        declared -= double(audio->start_time) * av_q2d(audio->time_base);
+    return declared;
+}
 
 std::string ffmpegError(int code)
 {
@@ -84,11 +139,6 @@ std::string ffmpegError(int code)
     av_strerror(code, text.data(), text.size());
     return text.data();
 }
-
-}  // namespace
-
-const char* audioFormatWhitelist() { return kAudioFormats; }
-const std::string& audioDecoderWhitelist() { return audioDecoders(); }
 
 std::optional<ChannelRequest> parseChannelRequest(std::string_view text)
 {
@@ -226,38 +276,11 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     if (const auto cut = cutRiffData(headOf(file), fs::file_size(file, ec)))
         return fail(*cut);
 
-    av_log_set_level(AV_LOG_QUIET);
-    Demuxer d;
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "format_whitelist", kAudioFormats, 0);
-    av_dict_set(&options, "codec_whitelist", audioDecoders().c_str(), 0);
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    // "file:" keeps a name with a colon from reading as another protocol.
-    const std::string url = "file:" + file.string();
-    int status = avformat_open_input(&d.format, url.c_str(), nullptr, &options);
-    av_dict_free(&options);
-    if (status < 0)
-        return fail(tx("AudioImport", "not an audio file the program can read"));
-    if ((status = avformat_find_stream_info(d.format, nullptr)) < 0)
-        return fail(tx("AudioImport", "damaged audio file (%1)").arg(ffmpegError(status)));
-    const AVCodec* decoder = nullptr;
-    const int index = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (index < 0)
-        return fail(index == AVERROR_DECODER_NOT_FOUND ? tx("AudioImport", "no decoder for its audio")
-                                                       : tx("AudioImport", "no audio stream in the file"));
-    for (unsigned s = 0; s < d.format->nb_streams; ++s)
-        if (int(s) != index)
-            d.format->streams[s]->discard = AVDISCARD_ALL;
-    AVStream* stream = d.format->streams[index];
-    d.codec = avcodec_alloc_context3(decoder);
-    if (!d.codec || avcodec_parameters_to_context(d.codec, stream->codecpar) < 0)
-        return fail(tx("AudioImport", "its audio cannot be decoded"));
-    AVDictionary* codecOptions = nullptr;
-    av_dict_set(&codecOptions, "codec_whitelist", audioDecoders().c_str(), 0);
-    status = avcodec_open2(d.codec, decoder, &codecOptions);
-    av_dict_free(&codecOptions);
-    if (status < 0)
-        return fail(tx("AudioImport", "its audio cannot be decoded (%1)").arg(ffmpegError(status)));
+    AudioDecoding d;
+    if (const Status opened = d.open(file); !opened)
+        return fail(opened.error());
+    const int index = d.stream;
+    int status = 0;
 
     ImportedRecording imported;
     ImportReport& report = imported.report;
@@ -266,17 +289,7 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     report.sampleRate = d.codec->sample_rate;
     report.channels = d.codec->ch_layout.nb_channels;
 
-    // The length the container declares, unless guessed from the bit rate.
-    double declared = 0;
-    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        declared = double(stream->duration) * av_q2d(stream->time_base);
-    else if (d.format->duration > 0 && d.format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE)
-        declared = double(d.format->duration) / AV_TIME_BASE;
-    if (d.format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
-        declared = 0;
-    // An encoder's delay before the first sample is counted in the length.
-    if (declared > 0 && stream->start_time != AV_NOPTS_VALUE && stream->start_time > 0)
-        declared -= double(stream->start_time) * av_q2d(stream->time_base);
+    const double declared = d.declaredSeconds();
 
     std::vector<std::int16_t>& store = imported.store_;
     store.assign(kHeaderSlots, 0);

@@ -41,12 +41,6 @@ struct ChannelRequest {
     bool engineSound = false;
 };
 
-// What FFmpeg may open for the import, and for any other reading of a
-// recording: the sound containers and audio decoders by name (for the
-// "format_whitelist" and "codec_whitelist" options), reading plain files only.
-const char* audioFormatWhitelist();
-const std::string& audioDecoderWhitelist();
-
 // For a RIFF/WAVE file whose data chunk declares more bytes than the file
 // holds (FFmpeg reads such a file as a shorter one without a word): the
 // message saying so; nothing for any other file.

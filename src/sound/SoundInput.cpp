@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/Translation.h"
+#include "signal/AudioDecoding.h"
 #include "signal/AudioImport.h"
 #include "sound/Decimator.h"
 
@@ -34,20 +35,6 @@ std::uint16_t le16(std::string_view b, std::size_t at)
 // Longer than any pull is ever recorded: the low-rate signal of four hours
 // is some 300 MB.
 constexpr double kLongestSeconds = 4 * 3600;
-
-struct Decoding {
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
-    ~Decoding()
-    {
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        avformat_close_input(&format);
-    }
-};
 
 template <typename T>
 T sampleAt(const std::uint8_t* p, std::size_t index)
@@ -104,13 +91,6 @@ bool mixToMono(const AVFrame& f, std::vector<float>& mono)
     case AV_SAMPLE_FMT_DBL: mixFrame<double>(f, planar, whole(1.0), mono); return true;
     default: return false;
     }
-}
-
-std::string ffmpegError(int code)
-{
-    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
-    av_strerror(code, text.data(), text.size());
-    return text.data();
 }
 
 }  // namespace
@@ -170,52 +150,15 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
     if (const auto cut = truncatedWavProblem(file))
         return fail(*cut);
 
-    av_log_set_level(AV_LOG_QUIET);
-    Decoding d;
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "format_whitelist", audioFormatWhitelist(), 0);
-    av_dict_set(&options, "codec_whitelist", audioDecoderWhitelist().c_str(), 0);
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    // "file:" keeps a name with a colon from reading as another protocol.
-    const std::string url = "file:" + file.string();
-    int status = avformat_open_input(&d.format, url.c_str(), nullptr, &options);
-    av_dict_free(&options);
-    if (status < 0)
-        return fail(tx("AudioImport", "not an audio file the program can read"));
-    if ((status = avformat_find_stream_info(d.format, nullptr)) < 0)
-        return fail(tx("AudioImport", "damaged audio file (%1)").arg(ffmpegError(status)));
-    const AVCodec* decoder = nullptr;
-    const int index = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (index < 0)
-        return fail(index == AVERROR_DECODER_NOT_FOUND ? tx("AudioImport", "no decoder for its audio")
-                                                       : tx("AudioImport", "no audio stream in the file"));
-    for (unsigned s = 0; s < d.format->nb_streams; ++s)
-        if (int(s) != index)
-            d.format->streams[s]->discard = AVDISCARD_ALL;
-    AVStream* stream = d.format->streams[index];
-    d.codec = avcodec_alloc_context3(decoder);
-    if (!d.codec || avcodec_parameters_to_context(d.codec, stream->codecpar) < 0)
-        return fail(tx("AudioImport", "its audio cannot be decoded"));
-    AVDictionary* codecOptions = nullptr;
-    av_dict_set(&codecOptions, "codec_whitelist", audioDecoderWhitelist().c_str(), 0);
-    status = avcodec_open2(d.codec, decoder, &codecOptions);
-    av_dict_free(&codecOptions);
-    if (status < 0)
-        return fail(tx("AudioImport", "its audio cannot be decoded (%1)").arg(ffmpegError(status)));
+    AudioDecoding d;
+    if (const Status opened = d.open(file); !opened)
+        return fail(opened.error());
+    const int index = d.stream;
+    int status = 0;
 
     SoundSamples out;
     out.codec = avcodec_get_name(d.codec->codec_id);
-    // The length the container declares, unless guessed from the bit rate.
-    double declared = 0;
-    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        declared = double(stream->duration) * av_q2d(stream->time_base);
-    else if (d.format->duration > 0 && d.format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE)
-        declared = double(d.format->duration) / AV_TIME_BASE;
-    if (d.format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
-        declared = 0;
-    // An encoder's delay before the first sample is counted in the length.
-    if (declared > 0 && stream->start_time != AV_NOPTS_VALUE && stream->start_time > 0)
-        declared -= double(stream->start_time) * av_q2d(stream->time_base);
+    const double declared = d.declaredSeconds();
 
     std::optional<Decimator> decimator;
     std::vector<float> mono;
