@@ -7,7 +7,10 @@
 
 #include "common/Result.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <string>
 
 struct AVFormatContext;
 struct AVCodecContext;
@@ -32,11 +35,20 @@ public:
     // bit rate.
     double declaredSeconds() const;
 
+    // Reads the stream's packets to the end through the decoder, handing
+    // each decoded frame to `take` (and releasing it after); stops at the
+    // first failure of `take`. Counts the stream's packets and those the
+    // decoder refused, and keeps the words of a read error that ended the
+    // file early.
+    Status decodeAll(const std::function<Status(const AVFrame&)>& take);
+
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     AVPacket* packet = nullptr;
     AVFrame* frame = nullptr;
     int stream = -1;  // index of the audio stream
+    std::int64_t packets = 0, badPackets = 0;
+    std::string broken;
 };
 
 // FFmpeg's words for one of its error codes.

@@ -133,6 +133,43 @@ double AudioDecoding::declaredSeconds() const
     return declared;
 }
 
+Status AudioDecoding::decodeAll(const std::function<Status(const AVFrame&)>& take)
+{
+    const auto drain = [&]() -> Status {
+        while (true) {
+            const int got = avcodec_receive_frame(codec, frame);
+            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
+                return success();
+            if (got < 0) {
+                ++badPackets;
+                return success();
+            }
+            const Status taken = take(*frame);
+            av_frame_unref(frame);
+            if (!taken)
+                return taken;
+        }
+    };
+    while (true) {
+        const int status = av_read_frame(format, packet);
+        if (status < 0) {
+            if (status != AVERROR_EOF)
+                broken = ffmpegError(status);
+            break;
+        }
+        if (packet->stream_index == stream) {
+            ++packets;
+            if (avcodec_send_packet(codec, packet) < 0)
+                ++badPackets;
+        }
+        av_packet_unref(packet);
+        if (const Status taken = drain(); !taken)
+            return taken;
+    }
+    avcodec_send_packet(codec, nullptr);
+    return drain();
+}
+
 std::string ffmpegError(int code)
 {
     std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
@@ -279,8 +316,6 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     AudioDecoding d;
     if (const Status opened = d.open(file); !opened)
         return fail(opened.error());
-    const int index = d.stream;
-    int status = 0;
 
     ImportedRecording imported;
     ImportReport& report = imported.report;
@@ -307,66 +342,39 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
     ChannelStore channels(channel, store, expected);
     std::optional<Resampler> resampler;
     ChannelSamples converted;
-    std::int64_t framesIn = 0, packets = 0, badPackets = 0;
+    std::int64_t framesIn = 0;
     int shown = -1;
-    std::string broken;
 
-    auto takeFrames = [&]() -> Status {
-        while (true) {
-            const int got = avcodec_receive_frame(d.codec, d.frame);
-            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
-                return success();
-            if (got < 0) {
-                ++badPackets;
-                return success();
-            }
-            const AVFrame* f = d.frame;
-            if (!resampler) {
-                auto made = Resampler::create(f->format, f->ch_layout.nb_channels, f->sample_rate);
-                if (!made)
-                    return Failure{made.error()};
-                resampler.emplace(std::move(made.value()));
-                report.sampleRate = f->sample_rate;
-                report.channels = f->ch_layout.nb_channels;
-            } else if (f->ch_layout.nb_channels != resampler->channels() || f->sample_rate != report.sampleRate) {
-                return Failure{tx("AudioImport", "its audio changes format midway")};
-            }
-            if (auto done = resampler->convert(f->extended_data, f->nb_samples, converted); !done)
-                return done;
-            framesIn += f->nb_samples;
-            av_frame_unref(d.frame);
-            if (auto added = channels.add(converted); !added)
-                return added;
-            if (progress && declared > 0) {
-                const int value =
-                    static_cast<int>(std::min(1.0, double(framesIn) / report.sampleRate / declared) * 90) * 100;
-                if (value != shown)
-                    progress(shown = value);
-            }
-            if (stopped(declared > 0 ? std::min(1.0, double(framesIn) / report.sampleRate / declared) * 0.9 : 0.0))
-                return Failure{tx("AudioImport", "cancelled")};
+    const auto take = [&](const AVFrame& frame) -> Status {
+        const AVFrame* f = &frame;
+        if (!resampler) {
+            auto made = Resampler::create(f->format, f->ch_layout.nb_channels, f->sample_rate);
+            if (!made)
+                return Failure{made.error()};
+            resampler.emplace(std::move(made.value()));
+            report.sampleRate = f->sample_rate;
+            report.channels = f->ch_layout.nb_channels;
+        } else if (f->ch_layout.nb_channels != resampler->channels() || f->sample_rate != report.sampleRate) {
+            return Failure{tx("AudioImport", "its audio changes format midway")};
         }
+        if (auto done = resampler->convert(f->extended_data, f->nb_samples, converted); !done)
+            return done;
+        framesIn += f->nb_samples;
+        if (auto added = channels.add(converted); !added)
+            return added;
+        if (progress && declared > 0) {
+            const int value =
+                static_cast<int>(std::min(1.0, double(framesIn) / report.sampleRate / declared) * 90) * 100;
+            if (value != shown)
+                progress(shown = value);
+        }
+        if (stopped(declared > 0 ? std::min(1.0, double(framesIn) / report.sampleRate / declared) * 0.9 : 0.0))
+            return Failure{tx("AudioImport", "cancelled")};
+        return success();
     };
 
-    while (true) {
-        status = av_read_frame(d.format, d.packet);
-        if (status < 0) {
-            if (status != AVERROR_EOF)
-                broken = ffmpegError(status);
-            break;
-        }
-        if (d.packet->stream_index == index) {
-            ++packets;
-            if (avcodec_send_packet(d.codec, d.packet) < 0)
-                ++badPackets;
-        }
-        av_packet_unref(d.packet);
-        if (auto taken = takeFrames(); !taken)
-            return fail(taken.error());
-    }
-    avcodec_send_packet(d.codec, nullptr);
-    if (auto taken = takeFrames(); !taken)
-        return fail(taken.error());
+    if (const Status decoded = d.decodeAll(take); !decoded)
+        return fail(decoded.error());
     if (resampler)
         if (auto done = resampler->finish(converted); !done)
             return fail(done.error());
@@ -377,20 +385,20 @@ Result<ImportedRecording> importRecording(const fs::path& file, const ChannelReq
 
     const std::size_t count = store.size() - kHeaderSlots;
     if (framesIn == 0 || count == 0)
-        return fail(badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
-                                   : tx("AudioImport", "its audio stream holds no samples"));
-    if (badPackets > 0 && badPackets * 100 > packets)
+        return fail(d.badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
+                                     : tx("AudioImport", "its audio stream holds no samples"));
+    if (d.badPackets > 0 && d.badPackets * 100 > d.packets)
         return fail(tx("AudioImport", "damaged audio: %1 of %2 packets could not be decoded")
-                        .arg(std::to_string(badPackets))
-                        .arg(std::to_string(packets)));
+                        .arg(std::to_string(d.badPackets))
+                        .arg(std::to_string(d.packets)));
     const double decoded = double(framesIn) / report.sampleRate;
     // Encoders pad the last block: only a clear shortfall is a cut file.
     if (declared > 0 && decoded < declared - std::max(0.1, declared * 0.02))
         return fail(tx("AudioImport", "truncated: it holds %1 s of the %2 s its header declares")
                         .arg(seconds(decoded))
                         .arg(seconds(declared)));
-    if (!broken.empty() && declared == 0)
-        return fail(tx("AudioImport", "damaged audio file (%1)").arg(broken));
+    if (!d.broken.empty() && declared == 0)
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(d.broken));
     if (count > kMaxRecordingSamples)
         return fail(tx("AudioImport", "too long for a recording"));
 

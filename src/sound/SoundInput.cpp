@@ -153,8 +153,6 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
     AudioDecoding d;
     if (const Status opened = d.open(file); !opened)
         return fail(opened.error());
-    const int index = d.stream;
-    int status = 0;
 
     SoundSamples out;
     out.codec = avcodec_get_name(d.codec->codec_id);
@@ -162,87 +160,59 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
 
     std::optional<Decimator> decimator;
     std::vector<float> mono;
-    std::int64_t framesIn = 0, packets = 0, badPackets = 0;
+    std::int64_t framesIn = 0;
     int shown = -1;
-    std::string broken;
 
-    auto takeFrames = [&]() -> Status {
-        while (true) {
-            const int got = avcodec_receive_frame(d.codec, d.frame);
-            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
-                return success();
-            if (got < 0) {
-                ++badPackets;
-                return success();
-            }
-            const AVFrame& f = *d.frame;
-            const int channels = f.ch_layout.nb_channels;
-            if (f.sample_rate <= 0 || f.sample_rate > 1000000 || channels < 1 || channels > 64)
-                return Failure{tx("AudioImport", "its audio cannot be decoded")};
-            if (!decimator) {
-                out.fileRate = f.sample_rate;
-                out.channels = channels;
-                decimator.emplace(soundDecimationFactor(f.sample_rate));
-                out.rate = double(f.sample_rate) / decimator->factor();
-                // Room for the declared length, as far as the file's bytes could
-                // hold it (no codec packs a second of sound into under 250 bytes).
-                const double room = std::min(declared, double(fileSize) / 250.0);
-                if (room > 0 && room < kLongestSeconds)
-                    out.samples.reserve(static_cast<std::size_t>(room * out.rate) + 1024);
-            } else if (f.sample_rate != out.fileRate || channels != out.channels) {
-                return Failure{tx("AudioImport", "its audio changes format midway")};
-            }
-            if (!mixToMono(f, mono))
-                return Failure{tx("AudioImport", "its audio cannot be decoded")};
-            if (damagedFloats(mono))
-                return Failure{tx("AudioImport", "damaged audio: samples far beyond full scale or not numbers")};
-            framesIn += f.nb_samples;
-            av_frame_unref(d.frame);
-            if (double(framesIn) / out.fileRate > kLongestSeconds)
-                return Failure{tx("AudioImport", "too long for a recording")};
-            decimator->feed(mono, out.samples);
-            const double done = declared > 0 ? std::min(1.0, double(framesIn) / out.fileRate / declared) : 0.0;
-            if (progress && declared > 0) {
-                const int value = static_cast<int>(done * 100) * 100;
-                if (value != shown)
-                    progress(shown = value);
-            }
-            if (proceed && !proceed(done))
-                return Failure{tx("AudioImport", "cancelled")};
+    const auto take = [&](const AVFrame& f) -> Status {
+        const int channels = f.ch_layout.nb_channels;
+        if (f.sample_rate <= 0 || f.sample_rate > 1000000 || channels < 1 || channels > 64)
+            return Failure{tx("AudioImport", "its audio cannot be decoded")};
+        if (!decimator) {
+            out.fileRate = f.sample_rate;
+            out.channels = channels;
+            decimator.emplace(soundDecimationFactor(f.sample_rate));
+            out.rate = double(f.sample_rate) / decimator->factor();
+            // Room for the declared length, as far as the file's bytes could
+            // hold it (no codec packs a second of sound into under 250 bytes).
+            const double room = std::min(declared, double(fileSize) / 250.0);
+            if (room > 0 && room < kLongestSeconds)
+                out.samples.reserve(static_cast<std::size_t>(room * out.rate) + 1024);
+        } else if (f.sample_rate != out.fileRate || channels != out.channels) {
+            return Failure{tx("AudioImport", "its audio changes format midway")};
         }
+        if (!mixToMono(f, mono))
+            return Failure{tx("AudioImport", "its audio cannot be decoded")};
+        if (damagedFloats(mono))
+            return Failure{tx("AudioImport", "damaged audio: samples far beyond full scale or not numbers")};
+        framesIn += f.nb_samples;
+        if (double(framesIn) / out.fileRate > kLongestSeconds)
+            return Failure{tx("AudioImport", "too long for a recording")};
+        decimator->feed(mono, out.samples);
+        const double done = declared > 0 ? std::min(1.0, double(framesIn) / out.fileRate / declared) : 0.0;
+        if (progress && declared > 0) {
+            const int value = static_cast<int>(done * 100) * 100;
+            if (value != shown)
+                progress(shown = value);
+        }
+        if (proceed && !proceed(done))
+            return Failure{tx("AudioImport", "cancelled")};
+        return success();
     };
 
-    while (true) {
-        status = av_read_frame(d.format, d.packet);
-        if (status < 0) {
-            if (status != AVERROR_EOF)
-                broken = ffmpegError(status);
-            break;
-        }
-        if (d.packet->stream_index == index) {
-            ++packets;
-            if (avcodec_send_packet(d.codec, d.packet) < 0)
-                ++badPackets;
-        }
-        av_packet_unref(d.packet);
-        if (auto taken = takeFrames(); !taken)
-            return fail(taken.error());
-    }
-    avcodec_send_packet(d.codec, nullptr);
-    if (auto taken = takeFrames(); !taken)
-        return fail(taken.error());
+    if (const Status decoded = d.decodeAll(take); !decoded)
+        return fail(decoded.error());
     if (decimator)
         decimator->finish(out.samples);
 
     if (framesIn == 0 || out.samples.empty())
-        return fail(badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
-                                   : tx("AudioImport", "its audio stream holds no samples"));
-    if (badPackets > 0 && badPackets * 100 > packets)
+        return fail(d.badPackets > 0 ? tx("AudioImport", "damaged audio: nothing could be decoded")
+                                     : tx("AudioImport", "its audio stream holds no samples"));
+    if (d.badPackets > 0 && d.badPackets * 100 > d.packets)
         return fail(tx("AudioImport", "damaged audio: %1 of %2 packets could not be decoded")
-                        .arg(std::to_string(badPackets))
-                        .arg(std::to_string(packets)));
-    if (!broken.empty() && declared == 0)
-        return fail(tx("AudioImport", "damaged audio file (%1)").arg(broken));
+                        .arg(std::to_string(d.badPackets))
+                        .arg(std::to_string(d.packets)));
+    if (!d.broken.empty() && declared == 0)
+        return fail(tx("AudioImport", "damaged audio file (%1)").arg(d.broken));
     const double decoded = double(framesIn) / out.fileRate;
     // Encoders pad the last block: only a clear shortfall is a cut file.
     if (declared > 0 && decoded < declared - std::max(0.1, declared * 0.02))
