@@ -1,9 +1,9 @@
 // A language file applied to the store, then the unit factors read from it as
 // the windows read them.
 #include "FuzzLines.h"
-#include "shell/Language.h"
-#include "shell/StoreReadings.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/StoreReadings.h"
+#include "store/Varia.h"
 
 using namespace vornax;
 

@@ -1,7 +1,7 @@
 // The Mini vehicle file as the editor loads it, then confirmed (OK) and
 // written back, as a user does after opening a file.
 #include "FuzzLines.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "vehicle/MiniFile.h"
 #include "vehicle/VehicleEditor.h"
 

@@ -4,7 +4,7 @@
 
 #include "PowerTestData.h"
 #include "common/TextFile.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // One acceleration run of 60 s (6000 samples through launch, four gears and
 // three gear changes), the picture of its result, and its file.
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "simulation/AccelerationFile.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/SpeedTimePlot.h"

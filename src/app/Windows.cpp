@@ -1,14 +1,14 @@
 #include "app/Windows.h"
 
-#include "capture/RecorderWindow.h"
-#include "common/WindowManager.h"
-#include "compare/CompareWindow.h"
-#include "power/PowerWindow.h"
-#include "shell/AboutBox.h"
-#include "signal/WavWindow.h"
-#include "simulation/SimTD.h"
-#include "speedlog/SpeedLogWindow.h"
-#include "vehicle/VehicleEditorWindow.h"
+#include "gui/capture/RecorderWindow.h"
+#include "gui/common/WindowManager.h"
+#include "gui/compare/CompareWindow.h"
+#include "gui/power/PowerWindow.h"
+#include "gui/shell/AboutBox.h"
+#include "gui/signal/WavWindow.h"
+#include "gui/simulation/SimTD.h"
+#include "gui/speedlog/SpeedLogWindow.h"
+#include "gui/vehicle/VehicleEditorWindow.h"
 
 namespace vornax {
 

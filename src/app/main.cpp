@@ -1,8 +1,8 @@
 // `vornax-meter`: the desktop program.
 #include "app/Windows.h"
-#include "common/QtPlatformServices.h"
+#include "gui/common/QtPlatformServices.h"
 #include "common/Version.h"
-#include "shell/MainWindow.h"
+#include "gui/shell/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

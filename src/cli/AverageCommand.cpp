@@ -9,7 +9,7 @@
 #include "common/NumberText.h"
 #include "common/TextFile.h"
 #include "compare/AverageCurve.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <iostream>
 #include <memory>

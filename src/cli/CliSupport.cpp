@@ -3,8 +3,8 @@
 #include "common/AppFolder.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "vehicle/HeadlessCommit.h"
 
 #include <iostream>

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "common/NumberText.h"
 #include "power/PowerInputs.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "speedlog/CoastDown.h"
 #include "speedlog/SpeedLog.h"
 #include "vehicle/MeasuredRoadLoad.h"

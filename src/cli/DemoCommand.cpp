@@ -6,11 +6,11 @@
 #include "cli/Commands.h"
 #include "common/TextFile.h"
 #include "demo/DemoRun.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #ifdef VORNAX_HAS_PICTURES
 #include "cli/OffscreenGui.h"
-#include "common/PlotPainter.h"
+#include "paint/PlotPainter.h"
 #endif
 
 #include <iostream>

@@ -11,7 +11,7 @@
 #include "power/PowerCurveFile.h"
 #include "power/PowerInputs.h"
 #include "power/PowerTexts.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "vehicle/HeadlessCommit.h"
 
 #include <iostream>

@@ -12,12 +12,12 @@
 #include "cli/Commands.h"
 #include "cli/CorrectionOptions.h"
 #include "cli/OffscreenGui.h"
-#include "common/ProgramLanguage.h"
+#include "paint/ProgramLanguage.h"
 #include "power/PowerInputs.h"
 #include "power/PowerTexts.h"
-#include "report/ReportPdf.h"
+#include "paint/ReportPdf.h"
 #include "report/RunReport.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <iostream>
 #include <memory>

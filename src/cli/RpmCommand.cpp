@@ -7,7 +7,7 @@
 #include "cli/SoundSource.h"
 #include "common/NumberText.h"
 #include "power/PowerInputs.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "signal/CurveFile.h"
 #include "signal/CurveNotes.h"
 #include "signal/PreciseCurve.h"

@@ -6,7 +6,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/NumberText.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "simulation/AccelerationFile.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/TorqueCurve.h"

@@ -10,7 +10,7 @@
 #include "cli/SynthSpeedLog.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "synth/EngineSound.h"
 #include "synth/SyntheticRun.h"
 #include "vehicle/HeadlessCommit.h"

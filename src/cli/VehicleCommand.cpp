@@ -3,7 +3,7 @@
 // options typed, then confirmed; prints the vehicle entries of the store.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "vehicle/HeadlessCommit.h"
 
 #include <iostream>

@@ -3,7 +3,7 @@
 #include "common/NumberText.h"
 #include "common/PlotMapping.h"
 #include "common/Translation.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <cmath>
 

@@ -11,7 +11,7 @@
 #include "common/PlatformServices.h"
 #include "common/Result.h"
 #include "formats/PowerCurveFile.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 
 #include <array>
 #include <cstdint>

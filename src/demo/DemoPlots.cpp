@@ -1,7 +1,7 @@
 #include "demo/DemoPlots.h"
 
 #include "power/PowerChart.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 #include "signal/SignalPlots.h"
 #include "simulation/SpeedTimePlot.h"
 

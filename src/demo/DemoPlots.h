@@ -9,7 +9,7 @@
 #include "pictures/PlotPictures.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveInput.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "signal/Curve.h"
 #include "simulation/AccelerationModel.h"
 #include "synth/CarMotion.h"

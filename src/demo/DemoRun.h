@@ -9,7 +9,7 @@
 
 #include "common/PlotList.h"
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "synth/SyntheticRun.h"
 
 #include <filesystem>

@@ -8,7 +8,7 @@
 #include "common/PlotFrame.h"
 #include "compare/CurvePlot.h"
 #include "power/PowerComputation.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "signal/SignalPlots.h"
 #include "simulation/SpeedTimePlot.h"
 

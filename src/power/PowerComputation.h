@@ -14,7 +14,7 @@
 #include "common/Result.h"
 #include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <filesystem>
 #include <optional>

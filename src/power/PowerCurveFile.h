@@ -9,7 +9,7 @@
 
 #include "common/Result.h"
 #include "power/PowerComputation.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <filesystem>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "common/Physics.h"
 #include "common/Translation.h"
-#include "shell/EntryCaptions.h"
+#include "store/EntryCaptions.h"
 
 #include <array>
 #include <numbers>

@@ -8,8 +8,8 @@
 
 #include "common/Physics.h"
 #include "common/Result.h"
-#include "shell/StoreReadings.h"
-#include "shell/Varia.h"
+#include "store/StoreReadings.h"
+#include "store/Varia.h"
 
 #include <cstdint>
 #include <string>

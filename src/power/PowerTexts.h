@@ -5,7 +5,7 @@
 
 #include "power/AirCorrection.h"
 #include "power/PowerComputation.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <array>
 #include <string>

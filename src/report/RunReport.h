@@ -11,7 +11,7 @@
 #include "power/PowerChart.h"
 #include "power/PowerComputation.h"
 #include "power/PowerTexts.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "signal/CurveNotes.h"
 #include "simulation/AccelerationFile.h"
 #include "signal/SignalVerdict.h"

@@ -1,7 +1,7 @@
 #include "simulation/AccelerationFile.h"
 
 #include "common/TextFile.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 
 namespace vornax {
 

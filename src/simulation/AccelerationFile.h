@@ -4,7 +4,7 @@
 
 #include "common/Result.h"
 #include "formats/AccelerationFile.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "simulation/AccelerationModel.h"
 
 #include <filesystem>

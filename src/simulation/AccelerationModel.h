@@ -12,7 +12,7 @@
 
 #include "common/Result.h"
 #include "formats/AccelerationFile.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "simulation/TorqueCurve.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // field filters keys and repairs its decimal separator.
 #pragma once
 
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <string>
 #include <utility>

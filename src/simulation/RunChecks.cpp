@@ -5,7 +5,7 @@
 #include "common/Physics.h"
 #include "common/Translation.h"
 #include "power/PowerInputs.h"
-#include "shell/EntryCaptions.h"
+#include "store/EntryCaptions.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/PhaseQuantities.h"
 

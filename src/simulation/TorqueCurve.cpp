@@ -3,7 +3,7 @@
 #include "common/TextFile.h"
 #include "common/Translation.h"
 #include "formats/PowerCurveFile.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 
 #include <algorithm>
 #include <cmath>

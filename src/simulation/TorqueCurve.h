@@ -7,7 +7,7 @@
 
 #include "common/CurveLimits.h"
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <cstdint>
 #include <filesystem>

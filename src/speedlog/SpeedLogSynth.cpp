@@ -3,7 +3,7 @@
 #include "common/NumberText.h"
 #include "common/Physics.h"
 #include "common/TextFile.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/TorqueCurve.h"
 #include "speedlog/Geodesic.h"

@@ -14,7 +14,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "speedlog/SpeedLog.h"
 
 #include <string>

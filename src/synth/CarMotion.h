@@ -8,7 +8,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "synth/EngineCurves.h"
 
 #include <cstdint>

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "synth/CarMotion.h"
 #include "synth/EngineCurves.h"
 

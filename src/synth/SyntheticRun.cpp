@@ -2,7 +2,7 @@
 
 #include "common/TextFile.h"
 #include "formats/PowerCurveFile.h"
-#include "shell/StoreReadings.h"
+#include "store/StoreReadings.h"
 #include "signal/SyntheticRecording.h"
 #include "synth/IgnitionWaveform.h"
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <filesystem>
 #include <optional>

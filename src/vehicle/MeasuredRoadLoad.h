@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 #include "common/AppFolder.h"
 #include "common/PlatformServices.h"
 #include "common/Translation.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "vehicle/MiniFile.h"
 #include "vehicle/VehicleEditor.h"
 

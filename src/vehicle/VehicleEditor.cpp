@@ -1,7 +1,7 @@
 #include "vehicle/VehicleEditor.h"
 
 #include "common/NumberText.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 namespace vornax {
 namespace {

@@ -12,13 +12,13 @@
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 #include "common/AppFolder.h"
-#include "common/WindowManager.h"
-#include "power/PowerWindow.h"
-#include "shell/MainWindow.h"
-#include "signal/WavWindow.h"
-#include "simulation/SimTD.h"
-#include "speedlog/SpeedLogWindow.h"
-#include "vehicle/VehicleEditorWindow.h"
+#include "gui/common/WindowManager.h"
+#include "gui/power/PowerWindow.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/signal/WavWindow.h"
+#include "gui/simulation/SimTD.h"
+#include "gui/speedlog/SpeedLogWindow.h"
+#include "gui/vehicle/VehicleEditorWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // server's default input (a source remapped from the sink's monitor), through
 // Qt Multimedia. The saved file must be the recorder's format and give the
 // played engine speeds back through spark detection.
-#include "capture/QtSoundDevice.h"
-#include "capture/RecorderWindow.h"
+#include "gui/capture/QtSoundDevice.h"
+#include "gui/capture/RecorderWindow.h"
 
 #include "PrivatePulseServer.h"
 #include "ScriptedPlatform.h"

@@ -1,12 +1,12 @@
-#include "capture/RecorderWindow.h"
+#include "gui/capture/RecorderWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "ScriptedSoundDevice.h"
 #include "TempFolder.h"
 #include "common/AppFolder.h"
 #include "common/TextFile.h"
-#include "common/WindowManager.h"
-#include "shell/MainWindow.h"
+#include "gui/common/WindowManager.h"
+#include "gui/shell/MainWindow.h"
 
 #include <QAction>
 

@@ -1,5 +1,5 @@
-#include "common/PlotCanvas.h"
-#include "common/WindowManager.h"
+#include "gui/common/PlotCanvas.h"
+#include "gui/common/WindowManager.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"

@@ -1,7 +1,7 @@
 // The save dialogs add the chosen filter's extension to a name typed without
 // one, so that the open dialogs, which list by extension, find the file.
 #include "common/PlatformServices.h"
-#include "common/QtPlatformServices.h"
+#include "gui/common/QtPlatformServices.h"
 
 #include "TempFolder.h"
 

@@ -3,8 +3,8 @@
 
 #include "CurveFiles.h"
 #include "TempFolder.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 // power curve files it loads those (up to eleven), else three made-up curves
 // written to a temporary application folder that is removed afterwards. Each
 // slot keeps its own colours.
-#include "compare/CompareWindow.h"
+#include "gui/compare/CompareWindow.h"
 
 #include "CurveFiles.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
-#include "compare/CompareWindow.h"
+#include "gui/compare/CompareWindow.h"
 
 #include "CurveFiles.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/PlotCanvas.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "gui/common/PlotCanvas.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,8 +6,8 @@
 #include "common/TextFile.h"
 #include "demo/DemoPlots.h"
 #include "demo/DemoRun.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "signal/CurveNotes.h"
 
 #include <gtest/gtest.h>

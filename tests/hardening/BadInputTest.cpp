@@ -8,7 +8,7 @@
 #include "compare/CurveSlot.h"
 #include "power/PowerCurveInput.h"
 #include "report/RunReport.h"
-#include "shell/Language.h"
+#include "store/Language.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
 #include "signal/SparkDetection.h"

@@ -7,10 +7,10 @@
 
 #include "capture/WavWriter.h"
 #ifdef VORNAX_HAS_PICTURES
-#include "common/PlotPainter.h"
+#include "paint/PlotPainter.h"
 #endif
 #include "power/PowerCurveFile.h"
-#include "shell/Language.h"
+#include "store/Language.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
 #include "simulation/AccelerationFile.h"

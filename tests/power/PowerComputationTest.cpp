@@ -2,7 +2,7 @@
 
 #include "PowerTestData.h"
 #include "TempFolder.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/NumberText.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <cmath>
 #include <string>

@@ -1,13 +1,13 @@
-#include "power/PowerWindow.h"
+#include "gui/power/PowerWindow.h"
 
 #include "CommandRun.h"
 #include "PowerTestData.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/PlotCanvas.h"
-#include "common/ProgramLanguage.h"
+#include "gui/common/PlotCanvas.h"
+#include "paint/ProgramLanguage.h"
 #include "power/PowerChart.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 
 #include "common/TextFile.h"
 #include "report/RunReport.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "signal/CurveNotes.h"
 #include "vehicle/HeadlessCommit.h"
 

@@ -2,11 +2,11 @@
 // the recording, the detection and the smoothing or fit that made the curve.
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/WindowManager.h"
-#include "shell/Varia.h"
+#include "gui/common/WindowManager.h"
+#include "store/Varia.h"
 #include "signal/CurveNotes.h"
 #include "signal/SyntheticRecording.h"
-#include "signal/WavWindow.h"
+#include "gui/signal/WavWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
-#include "shell/AboutBox.h"
-#include "shell/MainWindow.h"
+#include "gui/shell/AboutBox.h"
+#include "gui/shell/MainWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 #include "common/AppFolder.h"
 #include "common/TextFile.h"
-#include "common/WindowManager.h"
-#include "shell/Varia.h"
+#include "gui/common/WindowManager.h"
+#include "store/Varia.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,14 +3,14 @@
 // `wav_precise_demo [seconds [RECORDING]]`; a recording given (any audio
 // file) is opened instead, converted first when it needs to be. The files go to a temporary application
 // folder that is removed afterwards.
-#include "signal/WavWindow.h"
+#include "gui/signal/WavWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/ProgramLanguage.h"
+#include "paint/ProgramLanguage.h"
 #include "common/TextFile.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "synth/SyntheticRun.h"
 #include "vehicle/HeadlessCommit.h"
 

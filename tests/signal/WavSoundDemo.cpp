@@ -3,13 +3,13 @@
 // for a screenshot: `wav_sound_demo [seconds [RECORDING]]`; a recording given
 // (any audio file) is heard instead. The files go to a temporary application
 // folder that is removed afterwards.
-#include "signal/WavWindow.h"
+#include "gui/signal/WavWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/ProgramLanguage.h"
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "paint/ProgramLanguage.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "synth/EngineSound.h"
 #include "vehicle/HeadlessCommit.h"
 

@@ -6,12 +6,12 @@
 #include "ScriptedPlatform.h"
 #include "SynthTestSupport.h"
 #include "TempFolder.h"
-#include "common/PlotCanvas.h"
-#include "common/ProgramLanguage.h"
-#include "common/WindowManager.h"
-#include "shell/Varia.h"
+#include "gui/common/PlotCanvas.h"
+#include "paint/ProgramLanguage.h"
+#include "gui/common/WindowManager.h"
+#include "store/Varia.h"
 #include "signal/CurveFile.h"
-#include "signal/WavWindow.h"
+#include "gui/signal/WavWindow.h"
 #include "synth/EngineSound.h"
 
 #include <QAction>

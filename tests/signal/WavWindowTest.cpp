@@ -2,14 +2,14 @@
 #include "SignalFiles.h"
 #include "TrustSignals.h"
 #include "TempFolder.h"
-#include "common/PlotCanvas.h"
-#include "common/ProgramLanguage.h"
+#include "gui/common/PlotCanvas.h"
+#include "paint/ProgramLanguage.h"
 #include "common/Twips.h"
-#include "common/WindowManager.h"
-#include "shell/Varia.h"
+#include "gui/common/WindowManager.h"
+#include "store/Varia.h"
 #include "signal/CurveFile.h"
 #include "signal/Smoothing.h"
-#include "signal/WavWindow.h"
+#include "gui/signal/WavWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "simulation/SimTD.h"
+#include "gui/simulation/SimTD.h"
 
 #include "SimulationFixture.h"
 #include "ScriptedPlatform.h"
@@ -6,7 +6,7 @@
 #include "../speedlog/LogPhysics.h"
 
 #include "common/NumberText.h"
-#include "common/PlotCanvas.h"
+#include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // curve in the table, for the acceleration tests.
 #pragma once
 
-#include "shell/Varia.h"
+#include "store/Varia.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/TorqueCurve.h"
 

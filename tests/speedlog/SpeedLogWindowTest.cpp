@@ -1,15 +1,15 @@
-#include "speedlog/SpeedLogWindow.h"
+#include "gui/speedlog/SpeedLogWindow.h"
 
 #include "../simulation/SimulationFixture.h"
 #include "LogPhysics.h"
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 #include "common/Physics.h"
-#include "common/PlotCanvas.h"
-#include "common/WindowManager.h"
-#include "power/PowerWindow.h"
-#include "shell/Varia.h"
-#include "simulation/SimTD.h"
+#include "gui/common/PlotCanvas.h"
+#include "gui/common/WindowManager.h"
+#include "gui/power/PowerWindow.h"
+#include "store/Varia.h"
+#include "gui/simulation/SimTD.h"
 
 #include <QLabel>
 #include <QListWidget>

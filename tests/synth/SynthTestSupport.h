@@ -2,8 +2,8 @@
 // the command line has it before a synthetic run.
 #pragma once
 
-#include "shell/Language.h"
-#include "shell/Varia.h"
+#include "store/Language.h"
+#include "store/Varia.h"
 #include "vehicle/HeadlessCommit.h"
 #include "TempFolder.h"
 

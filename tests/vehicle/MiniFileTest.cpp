@@ -5,7 +5,7 @@
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
 #include "common/TextFile.h"
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "vehicle/VehicleEditor.h"
 
-#include "shell/Varia.h"
+#include "store/Varia.h"
 
 #include <gtest/gtest.h>
 

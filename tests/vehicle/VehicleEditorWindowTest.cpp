@@ -1,10 +1,10 @@
-#include "vehicle/VehicleEditorWindow.h"
+#include "gui/vehicle/VehicleEditorWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "TempFolder.h"
-#include "common/WindowManager.h"
-#include "shell/MainWindow.h"
-#include "shell/Varia.h"
+#include "gui/common/WindowManager.h"
+#include "gui/shell/MainWindow.h"
+#include "store/Varia.h"
 
 #include <QAction>
 #include <QApplication>
