@@ -33,7 +33,45 @@ double spread(double from, double to, std::size_t k, std::size_t count)
     return count <= 1 ? from : from + (to - from) * double(k) / double(count - 1);
 }
 
+// Where the plot's panel lies in a picture of width x height pixels.
+struct Layout {
+    double left, top, right, bottom;
+    std::size_t legendRows;
+};
+
+constexpr std::size_t kLegendColumns = 2;
+
+Layout layOut(const PlotFrame& frame, int width, int height)
+{
+    const double line = kTextSize * 1.3;
+    double top = 10.0;
+    if (!frame.title.empty())
+        top += kTitleSize * 1.4;
+    if (!frame.leftTitle.empty() || !frame.rightTitle.empty())
+        top += line;
+    top += kTextSize / 2;  // the first value is centred on the top edge
+    const double left = std::max(12.0 + columnWidth(frame.left), 16.0);
+    const double right = width - std::max(12.0 + columnWidth(frame.right), 16.0);
+    double bottom = height - 10.0 - line * double(frame.notes.size());
+    if (!frame.bottomTitle.empty())
+        bottom -= line;
+    const std::size_t legendRows = frame.legendBelow ? (frame.legend.size() + kLegendColumns - 1) / kLegendColumns : 0;
+    bottom -= line * double(legendRows);
+    if (!frame.bottom.empty())
+        bottom -= line + kGap;
+    else
+        bottom -= kTextSize / 2;
+    return {left, top, right, bottom, legendRows};
+}
+
 }  // namespace
+
+FrameRoom frameRoom(const PlotFrame& frame)
+{
+    constexpr int kAny = 10000;
+    const Layout at = layOut(frame, kAny, kAny);
+    return {at.left, at.top, kAny - at.right, kAny - at.bottom};
+}
 
 PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int height)
 {
@@ -43,26 +81,9 @@ PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int
     out.background = {255, 255, 255};
     const double line = kTextSize * 1.3;
 
-    double top = 10.0;
-    if (!frame.title.empty()) {
-        out.text(width / 2.0, top, frame.title, TextAnchor::Top, kInk, kTitleSize, true);
-        top += kTitleSize * 1.4;
-    }
-    if (!frame.leftTitle.empty() || !frame.rightTitle.empty())
-        top += line;
-    top += kTextSize / 2;  // the first value is centred on the top edge
-    const double left = std::max(12.0 + columnWidth(frame.left), 16.0);
-    const double right = width - std::max(12.0 + columnWidth(frame.right), 16.0);
-    double bottom = height - 10.0 - line * double(frame.notes.size());
-    if (!frame.bottomTitle.empty())
-        bottom -= line;
-    constexpr std::size_t kLegendColumns = 2;
-    const std::size_t legendRows = frame.legendBelow ? (frame.legend.size() + kLegendColumns - 1) / kLegendColumns : 0;
-    bottom -= line * double(legendRows);
-    if (!frame.bottom.empty())
-        bottom -= line + kGap;
-    else
-        bottom -= kTextSize / 2;
+    if (!frame.title.empty())
+        out.text(width / 2.0, 10.0, frame.title, TextAnchor::Top, kInk, kTitleSize, true);
+    const auto [left, top, right, bottom, legendRows] = layOut(frame, width, height);
 
     if (!frame.leftTitle.empty())
         out.text(left, top - kTextSize / 2 - kGap, frame.leftTitle, TextAnchor::BottomLeft, kInk, kTextSize, true);

@@ -2,7 +2,8 @@
 // middle of a picture, with the texts the window shows around it (value
 // columns at the left and right edges, values along the bottom, axis titles,
 // a title, lines under the plot and a legend). `vornax plot` and the demo
-// draw their pictures with it.
+// draw their pictures with it, and the plot canvas its exports, so that a
+// picture saved from a window carries the texts the window shows.
 #pragma once
 
 #include "common/PlotList.h"
@@ -39,5 +40,12 @@ struct PlotFrame {
 // described. Text widths are estimated from the character count, so the
 // columns leave room for the longest value.
 PlotList framedPlot(const PlotList& plot, const PlotFrame& frame, int width, int height);
+
+// The pixels the frame's texts take at each edge of the plot: a picture
+// that much larger than the plot shows the plot at its own size.
+struct FrameRoom {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+FrameRoom frameRoom(const PlotFrame& frame);
 
 }  // namespace vornax

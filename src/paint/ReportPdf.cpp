@@ -1,6 +1,7 @@
 #include "paint/ReportPdf.h"
 
 #include "paint/PlotPainter.h"
+#include "common/PlotFrame.h"
 #include "common/TextFile.h"
 #include "common/Translation.h"
 
@@ -33,45 +34,24 @@ QFont font(double points, bool bold = false)
     return f;
 }
 
-// The chart as the power window shows it: the picture with power values down
-// its left edge, torque values down its right edge, engine speeds along its
-// bottom and the axis titles above the edges. Returns the bottom of what was
-// drawn.
+// The chart as the power window shows it, framed as the window's exports
+// are: power values down its left edge, torque values down its right edge,
+// engine speeds along its bottom, the axis titles above the edges and the
+// engine-speed unit under the speeds. Returns the bottom of what was drawn.
 int paintChart(QPainter& p, const QRect& area, int dpi, const RunReport& r)
 {
-    p.setFont(font(8));
-    const QFontMetrics fm(p.font());
-    const int valueWidth = fm.horizontalAdvance("00000,0") + mm(1.5, dpi);
-    const int lineHeight = fm.height();
-
-    p.setPen(Qt::black);
-    p.drawText(QRect(area.left(), area.top(), area.width() / 2, lineHeight), Qt::AlignLeft, qs(r.powerAxisTitle));
-    p.drawText(QRect(area.left() + area.width() / 2, area.top(), area.width() / 2, lineHeight), Qt::AlignRight,
-               qs(r.torqueAxisTitle));
-
-    const QRect picture(area.left() + valueWidth, area.top() + lineHeight + mm(2, dpi), area.width() - 2 * valueWidth,
-                        area.height() - 3 * lineHeight - mm(4, dpi));
-    paintPlot(p, picture, r.chart, dpi / 96.0);
-
-    p.setPen(Qt::black);
-    for (int i = 0; i < 10; ++i) {
-        // Row 0 at the top edge, row 9 at the bottom edge, as the window's labels.
-        const int y = picture.top() + picture.height() * i / 9 - lineHeight / 2;
-        p.drawText(QRect(area.left(), y, valueWidth - mm(1, dpi), lineHeight), Qt::AlignRight | Qt::AlignVCenter,
-                   qs(r.axis.power[static_cast<std::size_t>(i)]));
-        p.drawText(QRect(picture.right() + mm(1, dpi), y, valueWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   qs(r.axis.torque[static_cast<std::size_t>(i)]));
-    }
-    const int rpmTop = picture.bottom() + lineHeight / 2 + mm(0.5, dpi);
-    for (int i = 0; i < 9; ++i) {
-        const int x = picture.left() + picture.width() * i / 8;
-        p.drawText(QRect(x - valueWidth, rpmTop, 2 * valueWidth, lineHeight), Qt::AlignHCenter | Qt::AlignTop,
-                   qs(r.axis.rpm[static_cast<std::size_t>(i)]));
-    }
-    // The engine-speed unit under the middle of the engine speeds.
-    p.drawText(QRect(picture.left(), rpmTop + lineHeight, picture.width(), lineHeight), Qt::AlignHCenter | Qt::AlignTop,
-               qs(r.rpmAxisTitle));
-    return rpmTop + 2 * lineHeight;
+    PlotFrame frame;
+    frame.left.assign(r.axis.power.begin(), r.axis.power.end());
+    frame.right.assign(r.axis.torque.begin(), r.axis.torque.end());
+    frame.bottom.assign(r.axis.rpm.begin(), r.axis.rpm.end());
+    frame.leftTitle = r.powerAxisTitle;
+    frame.rightTitle = r.torqueAxisTitle;
+    frame.bottomTitle = r.rpmAxisTitle;
+    const double scale = dpi / 96.0;  // device pixels to a picture's pixel
+    const int width = static_cast<int>(area.width() / scale);
+    const int height = static_cast<int>(area.height() / scale);
+    paintPlot(p, area, framedPlot(r.chart, frame, width, height), scale);
+    return area.bottom();
 }
 
 // A section: its title, then one line per caption and value (the value

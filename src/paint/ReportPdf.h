@@ -1,5 +1,6 @@
 // The run report painted on one A4 page of a PDF (QPdfWriter), the chart
-// through the program's own plot painter. Needs a QGuiApplication (fonts);
+// and its axis texts framed as the windows' pictures are (framedPlot) and
+// painted by the program's own plot painter. Needs a QGuiApplication (fonts);
 // no widgets, so it runs on the offscreen platform without a display.
 #pragma once
 

@@ -46,7 +46,7 @@ PlotPicture speedCurvePicture(const SpeedPlot& plot, const Varia& store)
     return picture;
 }
 
-PlotPicture powerChartPicture(const PowerResult& result, const Varia& store)
+PlotPicture powerChartPicture(const PowerResult& result, const Varia& store, const PowerCorrection& correction)
 {
     PlotPicture picture;
     picture.plot = powerChart(result);
@@ -58,7 +58,7 @@ PlotPicture powerChartPicture(const PowerResult& result, const Varia& store)
     f.leftTitle = titled(store.get("LbPuissance"), store.get("LbUnitePuissance"));
     f.rightTitle = titled(store.get("LbCouple"), store.get("LbUniteCouple"));
     f.bottomTitle = rpmUnit(store);
-    const SummaryLines summary = summaryLines(result.extremes, store);
+    const SummaryLines summary = summaryLines(result.extremes, store, correction);
     f.notes = {summary.power, summary.torque};
     return picture;
 }
@@ -73,13 +73,18 @@ std::pair<Rgb, Rgb> comparisonColours(std::size_t k)
 Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Varia& store)
 {
     compare::PlotMemory memory;
-    const compare::PlotTexts texts = compare::plotTextsFrom(store);
-    const compare::PlotDrawing drawing = compare::plotCurves(slots, {true, true}, texts, memory);
+    const compare::PlotOptions shown{true, true};
+    const compare::PlotDrawing drawing = compare::plotCurves(slots, shown, compare::plotTextsFrom(store), memory);
     if (drawing.stop != compare::PlotStop::None || !drawing.scaleWidth)
         return Failure{tx("PlotPictures", "the curves have no extent to draw (a flat or empty curve)")};
-    PlotPicture picture;
-    picture.plot = drawing.plot;
-    PlotFrame& f = picture.frame;
+    return PlotPicture{drawing.plot, comparisonFrame(drawing, slots, shown, store)};
+}
+
+PlotFrame comparisonFrame(const compare::PlotDrawing& drawing, const compare::CurveSet& slots,
+                          const compare::PlotOptions& shown, const Varia& store)
+{
+    const compare::PlotTexts texts = compare::plotTextsFrom(store);
+    PlotFrame f;
     const auto label = [&](int n) { return drawing.labels[static_cast<std::size_t>(n)].value_or(std::string()); };
     for (int n = 1; n <= 10; ++n) {
         f.left.push_back(label(n));
@@ -107,15 +112,17 @@ Result<PlotPicture> comparisonPicture(const compare::CurveSet& slots, const Vari
             return " max " + formatPattern(value, Pattern::TwoDecimals) + unit + " / " +
                    formatPattern(rpm, Pattern::Whole) + " " + rpmUnit(store);
         };
-        f.legend.push_back(
-            {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
-        f.legend.push_back(
-            {name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque), slot.torqueColour});
+        if (shown.showPower)
+            f.legend.push_back(
+                {name + " – " + texts.power + maximum(power, texts.powerUnit, own.rpmAtMaxPower), slot.powerColour});
+        if (shown.showTorque)
+            f.legend.push_back({name + " – " + texts.torque + maximum(torque, texts.torqueUnit, own.rpmAtMaxTorque),
+                                slot.torqueColour});
     }
-    return picture;
+    return f;
 }
 
-PlotPicture accelerationPicture(const SpeedTimePicture& drawn, const Varia& store)
+PlotPicture accelerationPicture(const SpeedTimePicture& drawn, const Varia& store, const std::string& distanceUnit)
 {
     PlotPicture picture;
     picture.plot = drawn.plot;
@@ -127,7 +134,7 @@ PlotPicture accelerationPicture(const SpeedTimePicture& drawn, const Varia& stor
     f.bottom.assign(drawn.timeLabels.begin(), drawn.timeLabels.end());
     const std::string speedUnit = store.get("LbkmhMph");
     f.leftTitle = speedUnit.empty() ? "km/h" : speedUnit + "/h";
-    f.rightTitle = "m";
+    f.rightTitle = distanceUnit;
     f.bottomTitle = "s";
     return picture;
 }

@@ -70,6 +70,12 @@ TEST(PlotFrame, PutsThePlotBetweenItsValueColumnsAndTheTextsAroundIt)
     EXPECT_EQ(find("2000")->x, panel->x + panel->width / 2);
     EXPECT_GT(find("Puissance max: 58,54ch")->y, panel->y + panel->height);
     EXPECT_GT(panel->width, 600.0);
+    // The room the texts take is the picture's less the plot's panel.
+    const FrameRoom room = frameRoom(frame);
+    EXPECT_NEAR(room.left, panel->x, 1e-9);
+    EXPECT_NEAR(room.top, panel->y, 1e-9);
+    EXPECT_NEAR(room.right, 800 - panel->x - panel->width, 1e-9);
+    EXPECT_NEAR(room.bottom, 500 - panel->y - panel->height, 1e-9);
 }
 
 TEST(PlotFileKind, ToldFromTheLines)

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace vornax {
 
 PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)
@@ -19,6 +21,7 @@ PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)
 void PlotCanvas::clear()
 {
     plot_.items.clear();
+    frame_.reset();
     update();
 }
 
@@ -69,11 +72,33 @@ QImage PlotCanvas::toImage(QSize size) const
     return renderPlot(plot_, size);
 }
 
+void PlotCanvas::setFrame(PlotFrame frame) { frame_ = std::move(frame); }
+
+void PlotCanvas::clearFrame() { frame_.reset(); }
+
+QSize PlotCanvas::exportSize() const
+{
+    if (!frame_)
+        return size();
+    const FrameRoom room = frameRoom(*frame_);
+    return {width() + static_cast<int>(std::ceil(room.left + room.right)),
+            height() + static_cast<int>(std::ceil(room.top + room.bottom))};
+}
+
+PlotList PlotCanvas::exportedPlot(QSize size) const
+{
+    if (!frame_)
+        return plot_;
+    if (!size.isValid() || size.isEmpty())
+        size = exportSize();
+    return vornax::framedPlot(plot_, *frame_, size.width(), size.height());
+}
+
 bool PlotCanvas::exportTo(const QString& fileName, QSize size) const
 {
     if (!size.isValid() || size.isEmpty())
-        size = this->size();
-    return savePlotPicture(fileName.toStdString(), plot_, size).ok();
+        size = exportSize();
+    return savePlotPicture(fileName.toStdString(), exportedPlot(size), size).ok();
 }
 
 PlotPoint PlotCanvas::toUser(QPoint pixel) const

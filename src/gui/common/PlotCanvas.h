@@ -1,11 +1,15 @@
 // The one drawing surface of the program. It keeps what was drawn in the
 // surface's user scale (origin top left, y downwards, scale width x scale
 // height) as a display list made by the core, so the drawing is redrawn at
-// any widget size and exported to PNG or SVG exactly as shown, through the
-// same painter that draws pictures without a display.
+// any widget size and exported to PNG or SVG as shown, through the same
+// painter that draws pictures without a display. A window that shows the
+// plot's axis values in labels around the surface gives it the same texts as
+// a frame (PlotFrame): the screen shows the plot alone, between the labels,
+// and the export draws the frame around it, as `vornax plot` does.
 #pragma once
 
 #include "common/PlatformServices.h"
+#include "common/PlotFrame.h"
 #include "common/PlotMapping.h"
 #include "paint/PlotPainter.h"
 
@@ -13,6 +17,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -24,7 +29,7 @@ class PlotCanvas : public QWidget {
 public:
     explicit PlotCanvas(QWidget* parent = nullptr);
 
-    // Clears every item and fills the surface with the background colour.
+    // Clears every item and the frame, and fills the surface with the background colour.
     void clear();
     void setBackground(Rgb colour);
     Rgb background() const { return plot_.background; }
@@ -51,9 +56,23 @@ public:
     const PlotList& plot() const { return plot_; }
     std::vector<PlotLine> segments() const { return segmentsOf(plot_); }
 
-    // The drawing at the given pixel size (the widget's size by default).
+    // The texts around the plot (axis values and titles, lines under it, a
+    // legend), drawn by the export only. Kept until replaced or cleared.
+    void setFrame(PlotFrame frame);
+    void clearFrame();
+    const std::optional<PlotFrame>& frame() const { return frame_; }
+
+    // The drawing at the given pixel size (the widget's size by default), as
+    // on the screen.
     QImage toImage(QSize size = {}) const;
-    // Writes a PNG or SVG, chosen by the file name's ending; false on failure.
+    // What an export of `size` pixels draws (exportSize() by default): the
+    // plot framed by framedPlot, or the plot alone when it has no frame.
+    PlotList exportedPlot(QSize size = {}) const;
+    // The widget's size, grown by the frame's room: the exported plot keeps
+    // its size on the screen.
+    QSize exportSize() const;
+    // Writes exportedPlot(size) as a PNG or SVG, chosen by the file name's
+    // ending; false on failure.
     bool exportTo(const QString& fileName, QSize size = {}) const;
     void render(QPainter& painter, QSize size) const;
 
@@ -72,6 +91,7 @@ protected:
 
 private:
     PlotList plot_;
+    std::optional<PlotFrame> frame_;
 };
 
 }  // namespace vornax

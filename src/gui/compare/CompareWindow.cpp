@@ -7,6 +7,7 @@
 #include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
 #include "compare/AverageCurve.h"
+#include "pictures/PlotPictures.h"
 #include "store/Varia.h"
 
 #include <QCheckBox>
@@ -339,11 +340,18 @@ void CompareWindow::plotCurves()
         picture1_->add(hint);
         return;
     }
-    if (!drawing.scaleWidth)
+    if (!drawing.scaleWidth) {
+        picture1_->clearFrame();
         return;
+    }
     picture1_->setScaleWidth(*drawing.scaleWidth);
     picture1_->setBackground({255, 255, 255});
     picture1_->add(drawing.plot);
+    // The export draws around the plot the texts the labels show.
+    if (drawing.stop == PlotStop::None)
+        picture1_->setFrame(comparisonFrame(drawing, slots_, options, store()));
+    else
+        picture1_->clearFrame();
 }
 
 void CompareWindow::MoyC_Click()

@@ -13,6 +13,7 @@
 #include "power/PowerLayout.h"
 #include "power/PowerTexts.h"
 #include "paint/ReportPdf.h"
+#include "pictures/PlotPictures.h"
 #include "report/RunReport.h"
 #include "store/Varia.h"
 
@@ -301,19 +302,20 @@ bool PowerWindow::compute(bool quietWhenRepeated)
 
 void PowerWindow::showResult(const PowerResult& result, const PowerCorrection& correction)
 {
-    const SummaryLines summary = summaryLines(result.extremes, store(), correction);
-    label22_->setText(QString::fromStdString(summary.power));
-    label23_->setText(QString::fromStdString(summary.torque));
-
-    const AxisLabels labels = axisLabels(result.scale);
-    for (int i = 0; i < 10; ++i) {
-        powerLabels_[i]->setText(QString::fromStdString(labels.power[i]));
-        torqueLabels_[i]->setText(QString::fromStdString(labels.torque[i]));
+    // The labels show the texts the canvas exports around the chart.
+    PlotPicture picture = powerChartPicture(result, store(), correction);
+    const PlotFrame& frame = picture.frame;
+    label22_->setText(QString::fromStdString(frame.notes[0]));
+    label23_->setText(QString::fromStdString(frame.notes[1]));
+    for (std::size_t i = 0; i < powerLabels_.size(); ++i) {
+        powerLabels_[i]->setText(QString::fromStdString(frame.left[i]));
+        torqueLabels_[i]->setText(QString::fromStdString(frame.right[i]));
     }
-    for (int i = 0; i < 9; ++i)
-        rpmLabels_[i]->setText(QString::fromStdString(labels.rpm[i]));
+    for (std::size_t i = 0; i < rpmLabels_.size(); ++i)
+        rpmLabels_[i]->setText(QString::fromStdString(frame.bottom[i]));
 
-    picture1_->setPlot(powerChart(result));
+    picture1_->setPlot(std::move(picture.plot));
+    picture1_->setFrame(frame);
 }
 
 void PowerWindow::Command3_Click()

@@ -8,6 +8,7 @@
 #include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
 #include "gui/common/WindowManager.h"
+#include "pictures/PlotPictures.h"
 #include "signal/AudioImport.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
@@ -371,13 +372,20 @@ void WavWindow::graphtemp()
     picture2_->clear();
     picture2_->setBackground({255, 255, 255});
     const auto plot = vornax::graphtemp(curve_);
-    if (plot)
+    // The labels show the texts the canvas exports around the plot. Too few
+    // points for a scale: an empty plot with empty axes.
+    const PlotFrame frame = plot ? speedCurvePicture(*plot, store()).frame : PlotFrame{};
+    if (plot) {
         picture2_->setPlot(plot->plot);
-    // Too few points for a scale: an empty plot with empty axes.
+        picture2_->setFrame(frame);
+    }
+    const auto text = [](const std::vector<std::string>& texts, std::size_t k) {
+        return k < texts.size() ? QString::fromStdString(texts[k]) : QString();
+    };
     for (std::size_t k = 0; k < speedLabels_.size(); ++k)
-        speedLabels_[k]->setText(plot ? QString::fromStdString(plot->speedLabels[k]) : QString());
+        speedLabels_[k]->setText(text(frame.left, k));
     for (std::size_t k = 0; k < timeLabels_.size(); ++k)
-        timeLabels_[k]->setText(plot ? QString::fromStdString(plot->timeLabels[k]) : QString());
+        timeLabels_[k]->setText(text(frame.bottom, k));
     curveShown_ = true;
 }
 

@@ -5,6 +5,7 @@
 #include "gui/common/Fields.h"
 #include "common/PlatformServices.h"
 #include "gui/common/PlotCanvas.h"
+#include "pictures/PlotPictures.h"
 #include "store/StoreReadings.h"
 #include "store/Varia.h"
 #include "simulation/AccelerationFile.h"
@@ -470,13 +471,22 @@ void SimTD::DrawSpeedTime()
     if (measured_ && picture.scale)
         picture_->add(measuredStartPlot(*measured_, picture.scale->first, picture.scale->second, picture.maxSpeed,
                                         distanceUnitFor(store().get("LbkmhMph")).perMetre));
-    for (int i = 0; i <= 9; ++i)
-        timeLabels_[i]->setText(QString::fromStdString(picture.timeLabels[i]));
-    for (int i = 0; i <= 5; ++i) {
+    // The labels show the texts the canvas exports around the plot; the
+    // frame's columns run from the top edge down, the labels from the bottom
+    // up. A speed label without a new text keeps its own, and the frame then
+    // takes that.
+    PlotFrame frame = accelerationPicture(picture, store(), distanceUnitFor(store().get("LbkmhMph")).name).frame;
+    for (std::size_t i = 0; i < timeLabels_.size(); ++i)
+        timeLabels_[i]->setText(QString::fromStdString(frame.bottom[i]));
+    const std::size_t rows = speedLabels_.size();
+    for (std::size_t i = 0; i < rows; ++i) {
         if (picture.speedLabels[i])
-            speedLabels_[i]->setText(QString::fromStdString(*picture.speedLabels[i]));
-        distanceLabels_[i]->setText(QString::fromStdString(picture.distanceLabels[i]));
+            speedLabels_[i]->setText(QString::fromStdString(frame.left[rows - 1 - i]));
+        else
+            frame.left[rows - 1 - i] = speedLabels_[i]->text().toStdString();
+        distanceLabels_[i]->setText(QString::fromStdString(frame.right[rows - 1 - i]));
     }
+    picture_->setFrame(std::move(frame));
 }
 
 void SimTD::Form_Resize()
