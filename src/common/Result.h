@@ -44,15 +44,30 @@ inline Status success() { return Done{}; }
 // A value as a message quotes it: in double quotes, and a long one cut to its
 // first `longest` bytes (never inside a UTF-8 character) with "…", so that a
 // damaged field of ten thousand digits still gives a message that fits on a
-// screen.
+// screen. Control characters (a line of a binary file: NUL, escape
+// sequences) are written as \xNN, so that the message shows whole and a
+// terminal never takes a file's bytes for commands.
 inline std::string quotedValue(std::string_view text, std::size_t longest = 40)
 {
-    if (text.size() <= longest)
-        return "\"" + std::string(text) + "\"";
-    std::size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + std::string(text.substr(0, cut)) + "…\"";
+    std::size_t cut = text.size();
+    if (text.size() > longest) {
+        cut = longest;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    std::string quoted = "\"";
+    for (const char c : text.substr(0, cut)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char hex[] = "0123456789ABCDEF";
+            quoted += "\\x";
+            quoted += hex[byte >> 4];
+            quoted += hex[byte & 0xF];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + (cut < text.size() ? "…\"" : "\"");
 }
 
 }  // namespace vornax

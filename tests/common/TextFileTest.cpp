@@ -66,3 +66,22 @@ TEST(TextFile, ReadRefusesMissingFoldersAndOversizedFiles)
 
 }  // namespace
 }  // namespace vornax
+
+// A message quotes a file's line whole and harmless, whatever the file held.
+TEST(TextFile, QuotedValueShowsControlCharactersAndCutsLongText)
+{
+    const struct {
+        std::string text;
+        std::string quoted;
+    } cases[] = {
+        {"4500", "\"4500\""},
+        {std::string("RIFF\0\x1b[2J\r", 10), "\"RIFF\\x00\\x1B[2J\\x0D\""},
+        {"a\x7f" "b", "\"a\\x7Fb\""},
+        {std::string(50, '9'), "\"" + std::string(40, '9') + "…\""},
+        // never cut inside a character: "é" is two bytes, the 40th its first
+        {std::string(39, 'x') + "é", "\"" + std::string(39, 'x') + "…\""},
+        {std::string(39, 'x') + "é" + "z", "\"" + std::string(39, 'x') + "…\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vornax::quotedValue(c.text), c.quoted) << c.text;
+}
