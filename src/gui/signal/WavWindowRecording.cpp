@@ -1,24 +1,17 @@
 // The WAV window's side of the import: any audio file converted into the Wav
-// folder before it is opened, the "Auto" threshold, and the scroll bar that
-// moves the close-up of the signal along the whole recording.
+// folder before it is opened, its channel choice, and the "Auto" threshold.
 #include "gui/signal/WavWindow.h"
 
 #include "common/AppFolder.h"
 #include "common/NumberText.h"
 #include "common/PlatformServices.h"
-#include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
-#include "common/Twips.h"
+#include "gui/signal/WavDetectionPanel.h"
+#include "gui/signal/WavRecordingPanel.h"
+#include "gui/signal/WavTexts.h"
 #include "signal/AudioImport.h"
 #include "signal/AutoThreshold.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QProgressBar>
-#include <QScrollBar>
-#include <QSlider>
+#include "signal/ChannelChoice.h"
 
 #include <algorithm>
 #include <charconv>
@@ -30,37 +23,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
+void message(const std::string& text) { showMessage(text); }
 
 // What the conversion did, in a sentence, in the language in force.
-QString conversionNote(const fs::path& from, const fs::path& to, const ImportReport& r)
+std::string conversionNote(const fs::path& from, const fs::path& to, const ImportReport& r)
 {
-    const auto t = [](const char* source) { return QCoreApplication::translate("vornax::WavWindow", source); };
-    const QString channels = r.channels == 1 ? t(QT_TRANSLATE_NOOP("vornax::WavWindow", "1 canal"))
-                                             : t(QT_TRANSLATE_NOOP("vornax::WavWindow", "%1 canaux")).arg(r.channels);
-    QString note =
-        t(QT_TRANSLATE_NOOP("vornax::WavWindow", "\"%1\" converti en \"%2\" (8 bits mono 44100 Hz) : %3 %4 Hz, %5"))
-            .arg(QString::fromStdString(from.filename().string()), QString::fromStdString(to.filename().string()),
-                 QString::fromStdString(r.codec))
-            .arg(r.sampleRate)
+    const std::string channels = r.channels == 1
+                                     ? tx("vornax::WavWindow", "1 canal").str()
+                                     : tx("vornax::WavWindow", "%1 canaux").arg(std::to_string(r.channels)).str();
+    std::string note =
+        tx("vornax::WavWindow", "\"%1\" converti en \"%2\" (8 bits mono 44100 Hz) : %3 %4 Hz, %5")
+            .arg(from.filename().string())
+            .arg(to.filename().string())
+            .arg(r.codec)
+            .arg(std::to_string(r.sampleRate))
             .arg(channels);
     if (r.channels > 1)
-        note += r.channel == 0 ? t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", canaux mélangés"))
-                               : t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", canal %1 retenu")).arg(r.channel);
+        note += r.channel == 0 ? tx("vornax::WavWindow", ", canaux mélangés").str()
+                               : tx("vornax::WavWindow", ", canal %1 retenu").arg(std::to_string(r.channel)).str();
     if (r.inverted)
-        note += t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", signal retourné"));
-    note += t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", gain %1 dB."))
-                .arg(QString::fromStdString(formatPattern(r.gainDb, Pattern::OneDecimal)));
+        note += tx("vornax::WavWindow", ", signal retourné").str();
+    note += tx("vornax::WavWindow", ", gain %1 dB.").arg(formatPattern(r.gainDb, Pattern::OneDecimal)).str();
     return note;
-}
-
-}  // namespace
-
-namespace {
-
-bool sameChannel(const ChannelRequest& a, const ChannelRequest& b)
-{
-    return a.mode == b.mode && (a.mode != ChannelRequest::Mode::Number || a.number == b.number);
 }
 
 std::string channelWord(const ChannelRequest& c)
@@ -204,10 +188,9 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
     } else if (std::error_code ec; fs::exists(target, ec) || samePath(source, target)) {
         // The save dialog asks before it replaces a file.
         FileDialogRequest request;
-        request.title = tr("Enregistrer la conversion de « %1 » sous")
-                            .arg(QString::fromStdString(source.filename().string()))
-                            .toStdString();
-        request.filter = tr("Fichier Son *.Wav|*.wav").toStdString();
+        request.title =
+            tx("vornax::WavWindow", "Enregistrer la conversion de « %1 » sous").arg(source.filename().string());
+        request.filter = tx("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
         request.initialFolder = defaultFolder("Wav").string();
         request.initialName = target.filename().string();
         const auto chosen = platform().saveFile(request);
@@ -217,7 +200,7 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
         }
         target = *chosen;
         if (samePath(source, target)) {
-            message(tr("Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom").toStdString());
+            message(tx("vornax::WavWindow", "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
             showChannelChoice();
             return;
         }
@@ -248,47 +231,19 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
     wavPath_ = target.string();
     showChannelChoice();
     if (!channelChange)
-        message(conversionNote(source, target, report).toStdString());
+        message(conversionNote(source, target, report));
     openCurrent();
 }
 
 void WavWindow::showChannelChoice()
 {
-    const bool shown = !sourcePath_.empty() && sourceChannels_ > 1;
-    channelChoice_->setVisible(shown);
-    channelLine_->setVisible(shown);
-    if (!shown)
-        return;
-    const QSignalBlocker blocker(channelChoice_);
-    channelChoice_->clear();
-    channelChoice_->addItem(tr("Automatique"), 0);
-    for (int n = 1; n <= sourceChannels_; ++n) {
-        QString name = tr("Canal %1").arg(n);
-        if (sourceChannels_ == 2)
-            name = n == 1 ? tr("Canal 1 (gauche)") : tr("Canal 2 (droite)");
-        channelChoice_->addItem(name, n);
-    }
-    channelChoice_->addItem(tr("Mélange"), -1);
-    int index = 0;
-    if (channelRequest_.mode == ChannelRequest::Mode::Mix)
-        index = channelChoice_->count() - 1;
-    else if (channelRequest_.mode == ChannelRequest::Mode::Number)
-        index = std::clamp(channelRequest_.number, 0, sourceChannels_);
-    channelChoice_->setCurrentIndex(index);
-    channelLine_->setText(usedChannel_ == 0 ? tr("%1 canaux mélangés").arg(sourceChannels_)
-                                            : tr("canal %1 sur %2 retenu").arg(usedChannel_).arg(sourceChannels_));
+    recording_->showChannels(!sourcePath_.empty(), sourceChannels_, usedChannel_, channelRequest_);
 }
 
-void WavWindow::channelChosen()
+void WavWindow::channelChosen(const ChannelRequest& channel)
 {
     if (working() || sourcePath_.empty())
         return;
-    const int data = channelChoice_->currentData().toInt();
-    ChannelRequest channel;
-    if (data < 0)
-        channel.mode = ChannelRequest::Mode::Mix;
-    else if (data > 0)
-        channel = {ChannelRequest::Mode::Number, data};
     if (sameChannel(channel, channelRequest_))
         return;
     convertRecording(sourcePath_, channel, true);
@@ -313,31 +268,9 @@ void WavWindow::autoThreshold()
     const std::size_t size = std::min<std::size_t>(header->dataSize, bytes.size() - start);
     const AutoSettings found =
         vornax::autoThreshold({reinterpret_cast<const std::uint8_t*>(bytes.data()) + start, size});
-    if (found.lowPolarity != check1_->isChecked())
-        setPolarity(found.lowPolarity);
-    switchingPolarity_ = true;
-    slider4_->setValue(found.threshold);
-    switchingPolarity_ = false;
-    autoLabel_->setText(QString::number(found.threshold));
+    detection_->showAutoThreshold(found);
     if (source_ == Source::Wav)
         reload();
-}
-
-void WavWindow::drawWaveform()
-{
-    const double width = double(picture1_->width()) * kTwipsPerPixel;
-    // The scroll bar shows when the zoomed trace runs past the picture.
-    const double extent = trace_.empty() ? 0.0 : trace_.back().x;
-    const int hidden = static_cast<int>(std::max(0.0, extent - width));
-    waveScroll_->blockSignals(true);
-    waveScroll_->setRange(0, hidden);
-    waveScroll_->setPageStep(static_cast<int>(width));
-    waveScroll_->setSingleStep(std::max(1, static_cast<int>(width) / 20));
-    waveScroll_->blockSignals(false);
-    waveScroll_->setVisible(hidden > 0);
-    const double offset = hidden > 0 ? waveScroll_->value() : 0.0;
-
-    picture1_->setPlot(waveformPlot(width, threshold_, trace_, offset));
 }
 
 }  // namespace vornax

@@ -6,17 +6,8 @@
 // read while it is written.
 #include "gui/signal/WavWindow.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSlider>
 #include <QTimer>
 
 #include <algorithm>
@@ -96,30 +87,8 @@ void WavWindow::pollWork()
 
 void WavWindow::setWorking(bool on)
 {
-    if (on) {
-        heldWidgets_.clear();
-        heldActions_.clear();
-        QWidget* const held[] = {slider1_,       slider4_,     autoButton_, check1_,      option1_,        option2_,
-                                 tdebut_,        tfin_,        slider3_,    command3_,    methodChoice_,   command156_,
-                                 channelChoice_, optAllumage_, optSon_,     engineFrame_, sldZoomSpectre_, scrSpectre_};
-        for (QWidget* w : held) {
-            heldWidgets_.emplace_back(w, w->isEnabled());
-            w->setEnabled(false);
-        }
-        for (QAction* a : {openWavAction_, loadCurveAction_, saveCurveAction_}) {
-            heldActions_.emplace_back(a, a->isEnabled());
-            a->setEnabled(false);
-        }
-        cancelButton_->setEnabled(true);
-        return;
-    }
-    for (const auto& [w, enabled] : heldWidgets_)
-        w->setEnabled(enabled);
-    for (const auto& [a, enabled] : heldActions_)
-        a->setEnabled(enabled);
-    heldWidgets_.clear();
-    heldActions_.clear();
-    cancelButton_->setEnabled(false);
+    // The controls that would start other work wait for it; "Annuler" stops it.
+    applyEnabled();
 }
 
 }  // namespace vornax
