@@ -12,7 +12,8 @@ Result<float> secondsField(const std::string& text)
     const auto value = parseSingle(text);
     if (value && *value >= 0.0f)
         return *value;
-    return Failure{tx("vornax::WavWindow", "Valeur inadapter: %1 n'est pas un temps en secondes").arg(quotedValue(text))};
+    return Failure{
+        tx("vornax::WavWindow", "Valeur inadapter: %1 n'est pas un temps en secondes").arg(quotedValue(text))};
 }
 
 bool startsWithin(float start, float duration) { return start < duration; }

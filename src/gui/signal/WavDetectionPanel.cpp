@@ -239,9 +239,9 @@ std::optional<SoundSettings> WavDetectionPanel::engineSettings()
 
 void WavDetectionPanel::showSource(bool sound)
 {
-    for (QWidget* w : {static_cast<QWidget*>(label4_), static_cast<QWidget*>(slider4_),
-                       static_cast<QWidget*>(autoButton_), static_cast<QWidget*>(autoLabel_),
-                       static_cast<QWidget*>(check1_), static_cast<QWidget*>(sparksFrame_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(label4_), static_cast<QWidget*>(slider4_), static_cast<QWidget*>(autoButton_),
+          static_cast<QWidget*>(autoLabel_), static_cast<QWidget*>(check1_), static_cast<QWidget*>(sparksFrame_)})
         w->setVisible(!sound);
     engineFrame_->setVisible(sound);
 }

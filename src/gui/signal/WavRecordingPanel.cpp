@@ -48,7 +48,8 @@ WavRecordingPanel::WavRecordingPanel(QWidget* area, QGroupBox* engineFrame, QObj
     record_->setGeometry(385, kRow2 + 12, 110, 28);
     auto* wavFilter = ownCaption(new QGroupBox(a), txNoop("vornax::WavWindow", "filtre Wav"));
     wavFilter->setGeometry(510, kRow2 - 6, 360, 52);
-    command156_ = named(ownCaption(new QPushButton(wavFilter), txNoop("vornax::WavWindow", "Filtre Wav")), "Command156");
+    command156_ =
+        named(ownCaption(new QPushButton(wavFilter), txNoop("vornax::WavWindow", "Filtre Wav")), "Command156");
     command156_->setGeometry(10, 20, 90, 26);
     caption(wavFilter, txNoop("vornax::WavWindow", "largeur de la séquence"), 110, 24, 150);
     text5_ = named(new QLineEdit("500", wavFilter), "Text5");
@@ -80,8 +81,8 @@ WavRecordingPanel::WavRecordingPanel(QWidget* area, QGroupBox* engineFrame, QObj
     sldZoomSpectre_->setTracking(false);
     sldZoomSpectre_->setGeometry(slider1_->geometry());
     sldZoomSpectre_->hide();
-    chkFrequenceLog_ = named(ownCaption(new QCheckBox(engineFrame), txNoop("vornax::WavWindow", "Fréquence log")),
-                             "chkFrequenceLog");
+    chkFrequenceLog_ =
+        named(ownCaption(new QCheckBox(engineFrame), txNoop("vornax::WavWindow", "Fréquence log")), "chkFrequenceLog");
     chkFrequenceLog_->setGeometry(418, 22, 118, 22);
 
     connect(slider1_, &QSlider::valueChanged, this, &WavRecordingPanel::zoomChanged);
@@ -148,8 +149,7 @@ void WavRecordingPanel::showChannels(bool converted, int channels, int used, con
     channelLine_->setText(QString::fromStdString(channelUsedLine(used, channels)));
 }
 
-void WavRecordingPanel::drawSpectrogram(const SoundSamples* sound, const SoundSettings& engine,
-                                        const SoundTrack* track)
+void WavRecordingPanel::drawSpectrogram(const SoundSamples* sound, const SoundSettings& engine, const SoundTrack* track)
 {
     if (!sound || sound->samples.empty()) {
         picSpectre_->clear();

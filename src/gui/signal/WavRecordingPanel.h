@@ -88,7 +88,7 @@ private:
     QPushButton* command156_ = nullptr;
     QLineEdit* text5_ = nullptr;
     QLineEdit* text4_ = nullptr;
-    QLabel* channelLine_ = nullptr;      // the channel the conversion used
+    QLabel* channelLine_ = nullptr;       // the channel the conversion used
     QComboBox* channelChoice_ = nullptr;  // automatic, each channel, mix
     int channels_ = 0;
     PlotCanvas* picSpectre_ = nullptr;   // in place of the signal

@@ -39,7 +39,8 @@ WavSmoothingPanel::WavSmoothingPanel(QWidget* area, QObject* parent) : QObject(p
         ownCaption(new QCheckBox(filterFrame_), txNoop("vornax::WavWindow", "Utilise le moyennage Oui-Non")), "Check2");
     averageCheck_->setGeometry(10, 22, 230, 22);
     averageCheck_->setChecked(true);
-    bezierCheck_ = named(ownCaption(new QCheckBox(filterFrame_), txNoop("vornax::WavWindow", "Utilise Bezier")), "Check3");
+    bezierCheck_ =
+        named(ownCaption(new QCheckBox(filterFrame_), txNoop("vornax::WavWindow", "Utilise Bezier")), "Check3");
     bezierCheck_->setGeometry(10, 48, 230, 22);
     bezierCheck_->setChecked(true);
     caption(filterFrame_, txNoop("vornax::WavWindow", "Nombre de point sauté par Bezier"), 10, 76, 180);

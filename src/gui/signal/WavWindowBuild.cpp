@@ -74,12 +74,11 @@ namespace {
 // the Tab key, and the order they are turned off in when work starts, so that
 // the focus leaving a control turned off moves on to the same next one.
 constexpr const char* kDesignedOrder[] = {
-    "Slider1",      "Slider4",      "CommandAuto",  "Check1",         "Option1",      "Option2",
-    "Tdebut",       "Tfin",         "Slider3",      "Command3",       "cboMethode",   "Record",
-    "Command156",   "Text5",        "Text4",        "CommandAnnuler", "cboCanal",     "Check2",
-    "Check3",       "Text2",        "Slider2",      "Text1",          "Text3",        "optSourceAllumage",
-    "optSourceSon", "fraMoteur",    "cboCylindres", "cboTemps",       "txtRegimeMin", "txtRegimeMax",
-    "chkFrequenceLog", "sldZoomSpectre", "scrSpectre"};
+    "Slider1",      "Slider4",        "CommandAuto",       "Check1",         "Option1",   "Option2",      "Tdebut",
+    "Tfin",         "Slider3",        "Command3",          "cboMethode",     "Record",    "Command156",   "Text5",
+    "Text4",        "CommandAnnuler", "cboCanal",          "Check2",         "Check3",    "Text2",        "Slider2",
+    "Text1",        "Text3",          "optSourceAllumage", "optSourceSon",   "fraMoteur", "cboCylindres", "cboTemps",
+    "txtRegimeMin", "txtRegimeMax",   "chkFrequenceLog",   "sldZoomSpectre", "scrSpectre"};
 
 int designedPlace(const QWidget* control)
 {
@@ -107,8 +106,8 @@ void WavWindow::applyEnabled()
     controls_.working = working();
     const WavEnabled enabled = enabledControls(controls_);
     std::vector<std::pair<QWidget*, bool>> states;
-    for (auto&& part : {recording_->enabledStates(enabled), detection_->enabledStates(enabled),
-                        smoothing_->enabledStates(enabled)})
+    for (auto&& part :
+         {recording_->enabledStates(enabled), detection_->enabledStates(enabled), smoothing_->enabledStates(enabled)})
         states.insert(states.end(), part.begin(), part.end());
     std::stable_sort(states.begin(), states.end(),
                      [](const auto& a, const auto& b) { return designedPlace(a.first) < designedPlace(b.first); });

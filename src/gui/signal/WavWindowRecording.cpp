@@ -31,13 +31,12 @@ std::string conversionNote(const fs::path& from, const fs::path& to, const Impor
     const std::string channels = r.channels == 1
                                      ? tx("vornax::WavWindow", "1 canal").str()
                                      : tx("vornax::WavWindow", "%1 canaux").arg(std::to_string(r.channels)).str();
-    std::string note =
-        tx("vornax::WavWindow", "\"%1\" converti en \"%2\" (8 bits mono 44100 Hz) : %3 %4 Hz, %5")
-            .arg(from.filename().string())
-            .arg(to.filename().string())
-            .arg(r.codec)
-            .arg(std::to_string(r.sampleRate))
-            .arg(channels);
+    std::string note = tx("vornax::WavWindow", "\"%1\" converti en \"%2\" (8 bits mono 44100 Hz) : %3 %4 Hz, %5")
+                           .arg(from.filename().string())
+                           .arg(to.filename().string())
+                           .arg(r.codec)
+                           .arg(std::to_string(r.sampleRate))
+                           .arg(channels);
     if (r.channels > 1)
         note += r.channel == 0 ? tx("vornax::WavWindow", ", canaux mélangés").str()
                                : tx("vornax::WavWindow", ", canal %1 retenu").arg(std::to_string(r.channel)).str();
@@ -200,7 +199,8 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
         }
         target = *chosen;
         if (samePath(source, target)) {
-            message(tx("vornax::WavWindow", "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
+            message(tx("vornax::WavWindow",
+                       "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
             showChannelChoice();
             return;
         }
