@@ -1,6 +1,8 @@
 // The WAV window's core: its fields read into settings, its channel choice,
 // which controls are on in which state, and the line under its plot.
+#include "TempFolder.h"
 #include "signal/ChannelChoice.h"
+#include "signal/ConversionRecord.h"
 #include "signal/WavCheckLine.h"
 #include "signal/WavControls.h"
 #include "signal/WavFields.h"
@@ -90,6 +92,33 @@ TEST(WavControls, FollowTheRecordingTheCurveTheSourceAndTheWork)
         EXPECT_EQ(e.others, c.others);
         EXPECT_EQ(e.cancel, c.cancel);
     }
+}
+
+TEST(ConversionRecord, OpensTheCopyAgainOnlyWhileNeitherFileChanged)
+{
+    testing::TempFolder folder;
+    const auto source = folder.write("phone/take.m4a", "source bytes");
+    const auto wav = folder.write("Wav/take.wav", "converted bytes");
+    ASSERT_TRUE(writeConversionRecord(wav, source, {ChannelRequest::Mode::Number, 2}, 2, 3));
+    const auto record = conversionRecordOf(wav, source);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->channel.mode, ChannelRequest::Mode::Number);
+    EXPECT_EQ(record->channel.number, 2);
+    EXPECT_EQ(record->used, 2);
+    EXPECT_EQ(record->channels, 3);
+    EXPECT_FALSE(conversionRecordOf(wav, folder.write("phone/other.m4a", "source bytes")));
+    folder.write("Wav/take.wav", "converted bytes, changed since");
+    EXPECT_FALSE(conversionRecordOf(wav, source));
+    EXPECT_FALSE(writeConversionRecord(folder / "Wav/none.wav", source, {}, 0, 2));
+
+    ImportReport report;
+    report.codec = "aac";
+    report.sampleRate = 48000;
+    report.channels = 2;
+    report.channel = 0;
+    report.gainDb = 6.04;
+    EXPECT_EQ(conversionNote(source, wav, report), "\"take.m4a\" converti en \"take.wav\" (8 bits mono 44100 Hz) : "
+                                                   "aac 48000 Hz, 2 canaux, canaux mélangés, gain 6,0 dB.");
 }
 
 // Sparks of an engine rising from 2 000 to 4 000 rpm over 4 s, one every

@@ -175,7 +175,7 @@ std::optional<float> WavDetectionPanel::endTime() { return timeField(tfin_, last
 void WavDetectionPanel::resetStart()
 {
     tdebut_->setText("0");
-    lastStart_ = "0";
+    lastStart_ = tdebut_->text().toStdString();
 }
 
 void WavDetectionPanel::showEnd(float seconds)

@@ -112,7 +112,7 @@ private:
     void applyCaptions();
     void connectEvents();
     void layoutOnResize();
-    // Every control enabled as the window's state says.
+    // Every control enabled as the window's state says, work included.
     void applyEnabled();
 
     // Load, drawing and detection on wavPath_; false when they stopped.
@@ -153,7 +153,6 @@ private:
     // was stopped); `job` must touch nothing of the window.
     void startWork(std::function<void(const ProgressCheck&)> job, std::function<void(bool cancelled)> done);
     void pollWork();
-    void setWorking(bool on);
     void autoThreshold();  // "Auto": threshold and polarity from the recording
     // Of the sparks on show: the virtual sparks' with the sound, else the
     // option chosen.

@@ -53,7 +53,8 @@ void WavWindow::startWork(std::function<void(const ProgressCheck&)> job, std::fu
     work_->done = std::move(done);
     Work* work = work_.get();
     prowav_->setValue(0);
-    setWorking(true);
+    // The controls that would start other work wait for it; "Annuler" stops it.
+    applyEnabled();
     // The thread ends before work_ goes (pollWork, or the destructor joins it).
     work->thread = std::thread([work, job = std::move(job)] {
         job([work](double fraction) {
@@ -79,16 +80,10 @@ void WavWindow::pollWork()
     const bool cancelled = work_->cancel;
     const auto done = std::move(work_->done);
     work_.reset();
-    setWorking(false);
+    applyEnabled();
     prowav_->setValue(cancelled ? 0 : 10000);
     done(cancelled);
     emit workFinished();
-}
-
-void WavWindow::setWorking(bool on)
-{
-    // The controls that would start other work wait for it; "Annuler" stops it.
-    applyEnabled();
 }
 
 }  // namespace vornax
