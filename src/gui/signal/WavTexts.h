@@ -3,13 +3,15 @@
 //   threshold's, the sparks' and the filter level's captions) is read from
 //   the store: storeCaption("LbFiltrer");
 // - the program's own words are written tx("vornax::WavWindow", "...") where
-//   they are used, in the panels as in the signal core, and shown through
-//   wavText(); a control's own caption is marked
-//   txNoop("vornax::WavWindow", "...") and kept on the control (ownCaption),
-//   which shows it again in a new language (showOwnCaptions);
+//   they are used, in the panels as in the signal core (a Text: its str() in
+//   a message, wavText() on a control); one kept as data (a control's own
+//   caption, a dialog's filter) is marked txNoop("vornax::WavWindow", "...")
+//   and turned into words as Text("vornax::WavWindow", source) when shown; a
+//   control keeps its own caption (ownCaption) to show it again in a new
+//   language (showOwnCaptions);
 // - the core's messages come in the language in force already.
 // Every one of the program's words keeps the context "vornax::WavWindow" in
-// the translations, whichever panel shows it.
+// the translations, whichever panel or core file shows it.
 #pragma once
 
 #include "common/Translation.h"

@@ -38,8 +38,6 @@ constexpr const char* kRecordingFilter = txNoop(
     "vornax::WavWindow", "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
 constexpr const char* kCurveFilter = txNoop("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
 
-void message(const std::string& text) { showMessage(text); }
-void message(const Text& text) { showMessage(text); }
 
 // The busy pointer for the length of an operation, always put back, and
 // put back before any message so that the message box gets the normal one.
@@ -218,7 +216,7 @@ std::optional<MappedFile> WavWindow::mapRecording()
 {
     auto file = MappedFile::open(wavPath_);
     if (!file) {
-        message(file.error());
+        showMessage(file.error());
         return std::nullopt;
     }
     return std::move(file.value());
@@ -245,7 +243,7 @@ bool WavWindow::Charger()
         if (const auto header = scanHeader(file->bytes()))
             channelText_ = channelText(header->channels);
         busy.release();
-        message(load.error());
+        showMessage(load.error());
         return false;
     }
     channelText_ = load->channelText;
@@ -262,12 +260,12 @@ bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
     // A recording the window cannot use stops here: neither drawn nor
     // detected, so no curve of misread bytes follows the message.
     if (load.header.channels == 2) {
-        message(tx("vornax::WavWindow", "Fichier incorrect: Stereo"));
+        showMessage(tx("vornax::WavWindow", "Fichier incorrect: Stereo"));
         return false;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
-        message(tx("vornax::WavWindow", "Fichier incorrect: %1 bits").arg(std::to_string(load.header.bitsPerSample)));
+        showMessage(tx("vornax::WavWindow", "Fichier incorrect: %1 bits").arg(std::to_string(load.header.bitsPerSample)));
         return false;
     }
     // Carried on past the described 9 999 steps to the end of the data, so
@@ -294,7 +292,7 @@ bool WavWindow::Traiter()
         preciseUncertainty_.reset();
         tooFewSparks_ = false;
         busy.release();
-        message(detection.error());
+        showMessage(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
@@ -308,7 +306,7 @@ bool WavWindow::Traiter()
     applyEnabled();
     busy.release();
     if (detection->tableFull)
-        message(tx("vornax::WavWindow",
+        showMessage(tx("vornax::WavWindow",
                    "Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
                     .arg(std::to_string(Curve::kLastRow)));
     if (source_ == Source::None)
@@ -344,7 +342,7 @@ void WavWindow::startTimeChecked()
     if (source_ != Source::Wav || !start)
         return;
     if (!startsWithin(*start, recordingSeconds(frameCount_))) {
-        message(tx("vornax::WavWindow", "Valeur inadapter"));
+        showMessage(tx("vornax::WavWindow", "Valeur inadapter"));
         detection_->resetStart();
         return;
     }
@@ -388,14 +386,14 @@ void WavWindow::Filtrer()
     }
     const auto chosen = smoothing_->smoothingSettings();
     if (!chosen) {
-        message(chosen.error());
+        showMessage(chosen.error());
         return;
     }
     const SmoothingSettings& settings = *chosen;
     BusyPointer busy;
     if (const auto status = smoothCurve(curve_, settings, progressBar()); !status) {
         busy.release();
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     filtered_ = true;
@@ -412,7 +410,7 @@ void WavWindow::LoadCurve()
         return;
     curvePath_ = *chosen;
     if (const auto status = vornax::LoadCurve(curvePath_, curve_); !status) {
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     // A curve file holds no track: the sound's line and refusal go with it.
@@ -431,18 +429,18 @@ void WavWindow::SaveCurve()
     if (working())
         return;
     if (savedLineCount(curve_.pointCount) == 0) {
-        message(tx("vornax::WavWindow", "Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret."));
+        showMessage(tx("vornax::WavWindow", "Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret."));
         return;
     }
     if (!untrusted_.empty()) {
-        message(tx("vornax::WavWindow", "Courbe non enregistrée : %1.").arg(untrusted_));
+        showMessage(tx("vornax::WavWindow", "Courbe non enregistrée : %1.").arg(untrusted_));
         return;
     }
     // From the engine's sound the speeds spark to spark wander with the
     // firing's phase: the power of such a curve would be far off (the
     // precise fit states how far). Only the precise curve is saved.
     if (soundSource() && soundTrack_ && !preciseUncertainty_) {
-        message(tx("vornax::WavWindow", "Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une "
+        showMessage(tx("vornax::WavWindow", "Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une "
                                         "puissance utilisable ; choisissez Précise puis Filtrer."));
         return;
     }
@@ -451,7 +449,7 @@ void WavWindow::SaveCurve()
         return;
     curvePath_ = *chosen;
     if (const auto status = vornax::SaveCurve(curvePath_, curve_); !status) {
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     // A failed note costs the report its method line only, not the curve.
@@ -474,11 +472,11 @@ void WavWindow::ConditionWav()
     showChannelChoice();
     const auto bytes = readFileBytes(*input);
     if (!bytes) {
-        message(bytes.error());
+        showMessage(bytes.error());
         return;
     }
     if (!scanHeader(*bytes)) {
-        message(scanFailure());
+        showMessage(scanFailure());
         return;
     }
     request = dialog("Wav", kWavFilter, {});
@@ -487,7 +485,7 @@ void WavWindow::ConditionWav()
     if (!output)
         return;
     if (samePath(*input, *output)) {
-        message(tx("vornax::WavWindow", "Le fichier de sortie est le fichier d'entrée: choisissez un autre nom"));
+        showMessage(tx("vornax::WavWindow", "Le fichier de sortie est le fichier d'entrée: choisissez un autre nom"));
         return;
     }
     wavPath_ = *output;
@@ -495,12 +493,12 @@ void WavWindow::ConditionWav()
     const auto conditioned = conditionedWav(*bytes);
     if (!conditioned) {
         busy.release();
-        message(conditioned.error());
+        showMessage(conditioned.error());
         return;
     }
     if (const auto saved = writeFileAtomically(*output, *conditioned); !saved) {
         busy.release();
-        message(saved.error());
+        showMessage(saved.error());
     }
 }
 

@@ -18,13 +18,7 @@
 #include <memory>
 
 namespace vornax {
-namespace {
-
 namespace fs = std::filesystem;
-
-void message(const std::string& text) { showMessage(text); }
-
-}  // namespace
 
 void WavWindow::convertRecording(const std::string& sourceFile, const ChannelRequest& channel, bool channelChange)
 {
@@ -49,7 +43,7 @@ void WavWindow::convertRecording(const std::string& sourceFile, const ChannelReq
               [this, imported, source, channel, channelChange](bool cancelled) {
                   if (cancelled || !imported->has_value() || !**imported) {
                       if (!cancelled && imported->has_value())
-                          message((*imported)->error());
+                          showMessage((*imported)->error());
                       showChannelChoice();  // the choice on show goes back to the one used
                       return;
                   }
@@ -80,14 +74,14 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
         }
         target = *chosen;
         if (samePath(source, target)) {
-            message(tx("vornax::WavWindow",
+            showMessage(tx("vornax::WavWindow",
                        "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
             showChannelChoice();
             return;
         }
     }
     if (const auto saved = saveImported(imported, source, target); !saved) {
-        message(saved.error());
+        showMessage(saved.error());
         showChannelChoice();
         return;
     }
@@ -101,7 +95,7 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
     wavPath_ = target.string();
     showChannelChoice();
     if (!channelChange)
-        message(conversionNote(source, target, report));
+        showMessage(conversionNote(source, target, report));
     openCurrent();
 }
 
@@ -130,7 +124,7 @@ void WavWindow::autoThreshold()
         return;
     const auto header = scanHeader(file->bytes());
     if (!header) {
-        message(scanFailure());
+        showMessage(scanFailure());
         return;
     }
     const std::string_view bytes = file->bytes();
