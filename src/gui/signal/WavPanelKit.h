@@ -1,6 +1,8 @@
-// What the WAV window's panels build their controls with. The panels place
-// their controls on the window's area, in pixels as the window was designed
-// in twips (1/1440 inch, 15 twips to a pixel).
+// What the WAV window's panels build their controls with. A panel is no
+// widget of its own: its controls lie among the others' on the window's area
+// (the detection's source line below the smoothing's row, its test frame
+// beyond the usual width), each at its place in pixels as the window was
+// designed in twips (1/1440 inch, 15 twips to a pixel).
 #pragma once
 
 #include "common/Twips.h"
