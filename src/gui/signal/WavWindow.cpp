@@ -1,46 +1,43 @@
+// The WAV window's operations: opening a recording, its drawing and
+// detection, "Filtrer", the curve files and the WAV conditioning.
 #include "gui/signal/WavWindow.h"
 
 #include "common/AppFolder.h"
-#include "common/Twips.h"
-#include "gui/common/Fields.h"
 #include "common/NumberText.h"
 #include "common/PlatformServices.h"
-#include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
+#include "common/Twips.h"
 #include "gui/common/WindowManager.h"
-#include "pictures/PlotPictures.h"
+#include "gui/signal/WavDetectionPanel.h"
+#include "gui/signal/WavPlotsPanel.h"
+#include "gui/signal/WavRecordingPanel.h"
+#include "gui/signal/WavSmoothingPanel.h"
+#include "gui/signal/WavTexts.h"
 #include "signal/AudioImport.h"
 #include "signal/ConditionWav.h"
 #include "signal/CurveFile.h"
 #include "signal/MappedFile.h"
 #include "signal/Smoothing.h"
+#include "signal/WavFields.h"
 #include "sound/SoundCurve.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QSlider>
+#include <QTimer>
 
 namespace vornax {
 namespace {
 
-constexpr const char* kWavFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
+constexpr const char* kWavFilter = txNoop("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
 // What "Charger un Wav" opens: any recording, converted when needed.
-constexpr const char* kRecordingFilter = QT_TRANSLATE_NOOP(
+constexpr const char* kRecordingFilter = txNoop(
     "vornax::WavWindow", "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
-constexpr const char* kCurveFilter = QT_TRANSLATE_NOOP("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
+constexpr const char* kCurveFilter = txNoop("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
 
-void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
 
 // The busy pointer for the length of an operation, always put back, and
 // put back before any message so that the message box gets the normal one.
@@ -62,7 +59,7 @@ private:
 FileDialogRequest dialog(const char* folder, const char* filter, const std::string& current)
 {
     FileDialogRequest request;
-    request.filter = QCoreApplication::translate("vornax::WavWindow", filter).toStdString();
+    request.filter = Text("vornax::WavWindow", filter).str();
     request.initialFolder = defaultFolder(folder).string();
     request.initialName = std::filesystem::path(current).filename().string();
     return request;
@@ -86,31 +83,29 @@ void WavWindow::connectEvents()
         LoadCurve();
     });
     connect(saveCurveAction_, &QAction::triggered, this, [this] { SaveCurve(); });
-    connect(command3_, &QPushButton::clicked, this, [this] { Filtrer(); });
-    connect(command156_, &QPushButton::clicked, this, [this] { ConditionWav(); });
-    connect(record_, &QPushButton::clicked, this, [] { WindowManager::instance().show("Form1"); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelWork(); });
+    connect(workTimer_, &QTimer::timeout, this, [this] { pollWork(); });
+    connect(smoothing_, &WavSmoothingPanel::filterAsked, this, [this] { Filtrer(); });
+    connect(recording_, &WavRecordingPanel::conditioningAsked, this, [this] { ConditionWav(); });
+    connect(recording_, &WavRecordingPanel::recorderAsked, this, [] { WindowManager::instance().show("Form1"); });
     // The zoom only redraws the signal; the threshold detects again.
-    connect(slider1_, &QSlider::valueChanged, this, [this] {
-        picture1_->clear();
+    connect(recording_, &WavRecordingPanel::zoomChanged, this, [this] {
+        recording_->clearSignal();
         Charger();
     });
-    connect(slider4_, &QSlider::valueChanged, this, [this] {
-        if (switchingPolarity_)
-            return;
-        reload();
-    });
-    connect(autoButton_, &QPushButton::clicked, this, [this] { autoThreshold(); });
-    connect(channelChoice_, &QComboBox::currentIndexChanged, this, [this] { channelChosen(); });
-    connect(waveScroll_, &QScrollBar::valueChanged, this, [this] { drawWaveform(); });
-    connect(option1_, &QRadioButton::clicked, this, [this] { Traiter(); });
-    connect(option2_, &QRadioButton::clicked, this, [this] { Traiter(); });
-    connect(check1_, &QCheckBox::clicked, this, [this] { polaritySwitched(); });
-    connect(slider3_, &QSlider::valueChanged, slider2_, &QSlider::setValue);
-    makeDecimalField(tdebut_, [this] { startTimeChecked(); });
-    makeDecimalField(tfin_, [this] { endTimeChecked(); });
-    for (QLineEdit* field : {text1_, text3_})
-        makeDecimalField(field);
-    installKeyFilter(text2_, KeyFilter::Digits);
+    connect(recording_, &WavRecordingPanel::channelChosen, this,
+            [this](const ChannelRequest& channel) { channelChosen(channel); });
+    connect(recording_, &WavRecordingPanel::spectrogramViewChanged, this, [this] { drawSpectrogram(); });
+    connect(recording_, &WavRecordingPanel::spectrogramClicked, this,
+            [this](double time, double hz) { spectrogramClicked(time, hz); });
+    connect(detection_, &WavDetectionPanel::thresholdChanged, this, [this] { reload(); });
+    connect(detection_, &WavDetectionPanel::autoAsked, this, [this] { autoThreshold(); });
+    connect(detection_, &WavDetectionPanel::sparksChosen, this, [this] { Traiter(); });
+    connect(detection_, &WavDetectionPanel::polaritySwitched, this, [this] { polaritySwitched(); });
+    connect(detection_, &WavDetectionPanel::startTimeLeft, this, [this] { startTimeChecked(); });
+    connect(detection_, &WavDetectionPanel::endTimeLeft, this, [this] { endTimeChecked(); });
+    connect(detection_, &WavDetectionPanel::sourceChosen, this, [this] { sourceChosen(); });
+    connect(detection_, &WavDetectionPanel::engineChanged, this, [this] { engineChanged(); });
 }
 
 void WavWindow::showEvent(QShowEvent* event)
@@ -188,34 +183,21 @@ void WavWindow::openCurrent()
     // A recording other than the one open before starts from the defaults,
     // which are what every converted recording is levelled for; the same
     // one opened again keeps the threshold and polarity it was given.
-    if (!openedPath_.empty() && !samePath(openedPath_, wavPath_)) {
-        setPolarity(false);
-        autoLabel_->clear();
-    }
+    if (!openedPath_.empty() && !samePath(openedPath_, wavPath_))
+        detection_->resetThreshold();
     openedPath_ = wavPath_;
-    slider1_->setEnabled(true);
-    slider4_->setEnabled(true);
-    autoButton_->setEnabled(true);
-    option1_->setEnabled(true);
-    option2_->setEnabled(true);
-    picture1_->clear();
+    controls_.recordingOpened = true;
+    applyEnabled();
+    recording_->clearSignal();
     // Each recording runs from its own start to its own end: the end of the
     // one before would cut a longer one short.
     const auto duration = recordingDuration();
-    if (duration) {
-        const auto start = parseSingle(tdebut_->text().toStdString());
-        if (!start || !(*start < *duration)) {
-            tdebut_->setText("0");
-            lastStart_ = "0";
-        }
-        tfin_->setText(QString::fromStdString(singleText(*duration)));
-    }
+    if (duration)
+        detection_->fitTimesTo(*duration);
     if (!Charger() || !Traiter())
         return;
-    if (duration) {
-        tfin_->setText(QString::fromStdString(formatPattern(*duration, Pattern::OneDecimal)));
-        lastEnd_ = tfin_->text().toStdString();
-    }
+    if (duration)
+        detection_->showEnd(*duration);
     source_ = Source::Wav;
 }
 
@@ -234,7 +216,7 @@ std::optional<MappedFile> WavWindow::mapRecording()
 {
     auto file = MappedFile::open(wavPath_);
     if (!file) {
-        message(file.error());
+        showMessage(file.error());
         return std::nullopt;
     }
     return std::move(file.value());
@@ -244,8 +226,6 @@ void WavWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         applyCaptions();
-        methodChoice_->setItemText(0, tr("Standard"));
-        methodChoice_->setItemText(1, tr("Précise"));
         showCheckLine();
         showChannelChoice();
     }
@@ -263,7 +243,7 @@ bool WavWindow::Charger()
         if (const auto header = scanHeader(file->bytes()))
             channelText_ = channelText(header->channels);
         busy.release();
-        message(load.error());
+        showMessage(load.error());
         return false;
     }
     channelText_ = load->channelText;
@@ -273,63 +253,32 @@ bool WavWindow::Charger()
 
 bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
 {
-    const double width = double(picture1_->width()) * kTwipsPerPixel;
-    threshold_ = slider4_->value();
-    zoomX_ = slider1_->value();
-    picture1_->setPlot(waveformPlot(width, threshold_, {}));
+    const double width = recording_->signalWidth();
+    threshold_ = detection_->threshold();
+    recording_->showThreshold(threshold_);
     prowav_->setValue(50);
     // A recording the window cannot use stops here: neither drawn nor
     // detected, so no curve of misread bytes follows the message.
     if (load.header.channels == 2) {
-        message(tr("Fichier incorrect: Stereo").toStdString());
+        showMessage(tx("vornax::WavWindow", "Fichier incorrect: Stereo"));
         return false;
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
-        message(tr("Fichier incorrect: %1 bits").arg(load.header.bitsPerSample).toStdString());
+        showMessage(tx("vornax::WavWindow", "Fichier incorrect: %1 bits").arg(std::to_string(load.header.bitsPerSample)));
         return false;
     }
     // Carried on past the described 9 999 steps to the end of the data, so
     // that the scroll bar reaches the whole recording.
-    trace_ = waveformTrace(file, load.dataStart, load.frameCount, width, zoomX_,
-                           std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size())));
-    drawWaveform();
+    recording_->showTrace(waveformTrace(file, load.dataStart, load.frameCount, width, recording_->zoom(),
+                                        std::max<std::int64_t>(9999, static_cast<std::int64_t>(file.size()))));
     prowav_->setValue(10000);
     return true;
 }
 
-std::optional<DetectionSettings> WavWindow::detectionSettings()
-{
-    DetectionSettings s;
-    s.sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
-    s.threshold = threshold_;
-    s.lowPolarity = check1_->isChecked();
-    // A time refused here is put back to the last one accepted, and used.
-    auto start = timeField(tdebut_, lastStart_);
-    if (!start)
-        start = parseSingle(lastStart_);
-    auto end = timeField(tfin_, lastEnd_);
-    if (!end)
-        end = parseSingle(lastEnd_);
-    const auto bounding = parseSingle(text1_->text().toStdString());
-    const auto antiBounce = parseSingle(text3_->text().toStdString());
-    if (!start || !end)
-        return std::nullopt;
-    if (!bounding || !antiBounce) {
-        message((!bounding ? tr("Valeur inadapter: Bornage des variation") : tr("Valeur inadapter: Anti rebond"))
-                    .toStdString());
-        return std::nullopt;
-    }
-    s.startSeconds = *start;
-    s.endSeconds = *end;
-    s.bounding = *bounding;
-    s.antiBounce = *antiBounce;
-    return s;
-}
-
 bool WavWindow::Traiter()
 {
-    const auto settings = detectionSettings();
+    const auto settings = detection_->detectionSettings(threshold_);
     if (!settings)
         return false;
     const auto file = mapRecording();
@@ -343,7 +292,7 @@ bool WavWindow::Traiter()
         preciseUncertainty_.reset();
         tooFewSparks_ = false;
         busy.release();
-        message(detection.error());
+        showMessage(detection.error());
         return false;
     }
     curve_ = std::move(detection->curve);
@@ -353,91 +302,34 @@ bool WavWindow::Traiter()
     preciseUncertainty_.reset();
     showCheckLine();
     frameCount_ = detection->frameCount;
-    command3_->setEnabled(true);
+    controls_.curveMade = true;
+    applyEnabled();
     busy.release();
     if (detection->tableFull)
-        message(tr("Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
-                    .arg(Curve::kLastRow)
-                    .toStdString());
-    if (source_ == Source::None) {
-        tfin_->setText(QString::fromStdString(formatPattern(recordingSeconds(frameCount_), Pattern::OneDecimal)));
-        lastEnd_ = tfin_->text().toStdString();
-    }
+        showMessage(tx("vornax::WavWindow",
+                   "Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
+                    .arg(std::to_string(Curve::kLastRow)));
+    if (source_ == Source::None)
+        detection_->showEnd(recordingSeconds(frameCount_));
     graphtemp();
     return true;
 }
 
-void WavWindow::graphtemp()
-{
-    picture2_->clear();
-    picture2_->setBackground({255, 255, 255});
-    const auto plot = vornax::graphtemp(curve_);
-    // The labels show the texts the canvas exports around the plot. Too few
-    // points for a scale: an empty plot with empty axes.
-    const PlotFrame frame = plot ? speedCurvePicture(*plot, store()).frame : PlotFrame{};
-    if (plot) {
-        picture2_->setPlot(plot->plot);
-        picture2_->setFrame(frame);
-    }
-    const auto text = [](const std::vector<std::string>& texts, std::size_t k) {
-        return k < texts.size() ? QString::fromStdString(texts[k]) : QString();
-    };
-    for (std::size_t k = 0; k < speedLabels_.size(); ++k)
-        speedLabels_[k]->setText(text(frame.left, k));
-    for (std::size_t k = 0; k < timeLabels_.size(); ++k)
-        timeLabels_[k]->setText(text(frame.bottom, k));
-    curveShown_ = true;
-}
+void WavWindow::graphtemp() { plots_->graphtemp(curve_); }
 
 void WavWindow::reload()
 {
     if (working())
         return;
-    picture1_->clear();
+    recording_->clearSignal();
     if (Charger())
         Traiter();
 }
 
 void WavWindow::polaritySwitched()
 {
-    setPolarity(check1_->isChecked());
     if (source_ == Source::Wav)
         reload();
-}
-
-void WavWindow::setPolarity(bool low)
-{
-    // Setting the range and value from here is no user's threshold change.
-    switchingPolarity_ = true;
-    check1_->setChecked(low);
-    if (low) {
-        slider4_->setValue(128);
-        slider4_->setMinimum(1);
-        slider4_->setMaximum(128);
-        slider4_->setValue(50);
-        check1_->setText("1 - 128");
-    } else {
-        slider4_->setValue(128);
-        slider4_->setMaximum(255);
-        slider4_->setMinimum(128);
-        slider4_->setValue(165);
-        check1_->setText("128 - 255");
-    }
-    switchingPolarity_ = false;
-}
-
-std::optional<float> WavWindow::timeField(QLineEdit* field, std::string& lastGood)
-{
-    const auto value = parseSingle(field->text().toStdString());
-    if (value && *value >= 0.0f) {
-        lastGood = field->text().toStdString();
-        return value;
-    }
-    message(tr("Valeur inadapter: %1 n'est pas un temps en secondes")
-                .arg(QString::fromStdString(quotedValue(field->text().toStdString())))
-                .toStdString());
-    field->setText(QString::fromStdString(lastGood));
-    return std::nullopt;
 }
 
 void WavWindow::startTimeChecked()
@@ -446,13 +338,12 @@ void WavWindow::startTimeChecked()
     // then; nor with the sound, whose analysis they do not cut.
     if (working() || soundSource())
         return;
-    const auto start = timeField(tdebut_, lastStart_);
+    const auto start = detection_->startTime();
     if (source_ != Source::Wav || !start)
         return;
-    if (!(*start < recordingSeconds(frameCount_))) {
-        message(tr("Valeur inadapter").toStdString());
-        tdebut_->setText("0");
-        lastStart_ = "0";
+    if (!startsWithin(*start, recordingSeconds(frameCount_))) {
+        showMessage(tx("vornax::WavWindow", "Valeur inadapter"));
+        detection_->resetStart();
         return;
     }
     reload();
@@ -462,7 +353,7 @@ void WavWindow::endTimeChecked()
 {
     if (working() || soundSource())
         return;
-    const auto end = timeField(tfin_, lastEnd_);
+    const auto end = detection_->endTime();
     if (source_ != Source::Wav || !end)
         return;
     const float duration = recordingSeconds(frameCount_);
@@ -470,8 +361,7 @@ void WavWindow::endTimeChecked()
         reload();
         return;
     }
-    tfin_->setText(QString::fromStdString(formatPattern(duration, Pattern::OneDecimal)));
-    lastEnd_ = tfin_->text().toStdString();
+    detection_->showEnd(duration);
 }
 
 void WavWindow::Filtrer()
@@ -485,29 +375,25 @@ void WavWindow::Filtrer()
         preciseUncertainty_.reset();
         filtered_ = false;
     } else if (filtered_ && source_ == Source::Wav) {
-        picture1_->clear();
+        recording_->clearSignal();
         if (!Charger() || !Traiter())
             return;
         filtered_ = false;
     }
-    if (preciseChosen()) {
+    if (smoothing_->preciseChosen()) {
         filtrerPrecise();
         return;
     }
-    SmoothingSettings settings;
-    settings.average = averageCheck_->isChecked();
-    settings.bezier = bezierCheck_->isChecked();
-    settings.level = slider2_->value();
-    const auto skipped = parseInt16(text2_->text().toStdString());
-    if (settings.bezier && (!skipped || *skipped < 0)) {
-        message(tr("Valeur inadapter: Nombre de point sauté par Bezier").toStdString());
+    const auto chosen = smoothing_->smoothingSettings();
+    if (!chosen) {
+        showMessage(chosen.error());
         return;
     }
-    settings.skipped = skipped.value_or(10);
+    const SmoothingSettings& settings = *chosen;
     BusyPointer busy;
     if (const auto status = smoothCurve(curve_, settings, progressBar()); !status) {
         busy.release();
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     filtered_ = true;
@@ -524,7 +410,7 @@ void WavWindow::LoadCurve()
         return;
     curvePath_ = *chosen;
     if (const auto status = vornax::LoadCurve(curvePath_, curve_); !status) {
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     // A curve file holds no track: the sound's line and refusal go with it.
@@ -534,7 +420,8 @@ void WavWindow::LoadCurve()
     tooFewSparks_ = false;
     showCheckLine();
     graphtemp();
-    command3_->setEnabled(true);
+    controls_.curveMade = true;
+    applyEnabled();
 }
 
 void WavWindow::SaveCurve()
@@ -542,20 +429,19 @@ void WavWindow::SaveCurve()
     if (working())
         return;
     if (savedLineCount(curve_.pointCount) == 0) {
-        message(tr("Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret.").toStdString());
+        showMessage(tx("vornax::WavWindow", "Aucune courbe à enregistrer : chargez d'abord un Wav ou un Ret."));
         return;
     }
     if (!untrusted_.empty()) {
-        message(tr("Courbe non enregistrée : %1.").arg(QString::fromStdString(untrusted_)).toStdString());
+        showMessage(tx("vornax::WavWindow", "Courbe non enregistrée : %1.").arg(untrusted_));
         return;
     }
     // From the engine's sound the speeds spark to spark wander with the
     // firing's phase: the power of such a curve would be far off (the
     // precise fit states how far). Only the precise curve is saved.
     if (soundSource() && soundTrack_ && !preciseUncertainty_) {
-        message(tr("Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une puissance "
-                   "utilisable ; choisissez Précise puis Filtrer.")
-                    .toStdString());
+        showMessage(tx("vornax::WavWindow", "Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une "
+                                        "puissance utilisable ; choisissez Précise puis Filtrer."));
         return;
     }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));
@@ -563,7 +449,7 @@ void WavWindow::SaveCurve()
         return;
     curvePath_ = *chosen;
     if (const auto status = vornax::SaveCurve(curvePath_, curve_); !status) {
-        message(status.error());
+        showMessage(status.error());
         return;
     }
     // A failed note costs the report its method line only, not the curve.
@@ -576,7 +462,7 @@ void WavWindow::ConditionWav()
     if (working())
         return;
     auto request = dialog("Wav", kWavFilter, wavPath_);
-    request.title = tr("Filtre Wav : le fichier Wav à filtrer").toStdString();
+    request.title = tx("vornax::WavWindow", "Filtre Wav : le fichier Wav à filtrer");
     const auto input = platform().openFile(request);
     if (!input)
         return;
@@ -586,20 +472,20 @@ void WavWindow::ConditionWav()
     showChannelChoice();
     const auto bytes = readFileBytes(*input);
     if (!bytes) {
-        message(bytes.error());
+        showMessage(bytes.error());
         return;
     }
     if (!scanHeader(*bytes)) {
-        message(scanFailure());
+        showMessage(scanFailure());
         return;
     }
     request = dialog("Wav", kWavFilter, {});
-    request.title = tr("Filtre Wav : enregistrer le fichier filtré sous").toStdString();
+    request.title = tx("vornax::WavWindow", "Filtre Wav : enregistrer le fichier filtré sous");
     const auto output = platform().saveFile(request);
     if (!output)
         return;
     if (samePath(*input, *output)) {
-        message(tr("Le fichier de sortie est le fichier d'entrée: choisissez un autre nom").toStdString());
+        showMessage(tx("vornax::WavWindow", "Le fichier de sortie est le fichier d'entrée: choisissez un autre nom"));
         return;
     }
     wavPath_ = *output;
@@ -607,12 +493,12 @@ void WavWindow::ConditionWav()
     const auto conditioned = conditionedWav(*bytes);
     if (!conditioned) {
         busy.release();
-        message(conditioned.error());
+        showMessage(conditioned.error());
         return;
     }
     if (const auto saved = writeFileAtomically(*output, *conditioned); !saved) {
         busy.release();
-        message(saved.error());
+        showMessage(saved.error());
     }
 }
 

@@ -1,16 +1,20 @@
 // `WavT`: the WAV window. It opens a recording, draws a close-up of its
-// signal (`GraphWaver`), detects the sparks (`Traiter`), plots the engine
-// speed against time (`graphtemp`), smooths the curve ("Filtrer") and saves
-// or loads it as a curve file. The computations are the signal core's; the
-// window reads its controls, calls them and shows the result.
+// signal, detects the sparks (`Traiter`) or tracks the engine's sound, plots
+// the engine speed against time, smooths the curve ("Filtrer") and saves or
+// loads it as a curve file. It is made of four panels, each with its own
+// controls: the recording (WavRecordingPanel), the detection
+// (WavDetectionPanel), the smoothing (WavSmoothingPanel) and the plots
+// (WavPlotsPanel). The window composes them, holds what they share (the open
+// recording, the curve, the sound's track), runs the long work, and calls the
+// signal core; the panels read their controls and show what it gives.
 #pragma once
 
 #include "signal/AudioImport.h"
 #include "signal/Curve.h"
 #include "signal/CurveNotes.h"
 #include "signal/MappedFile.h"
-#include "signal/SignalPlots.h"
 #include "signal/SparkDetection.h"
+#include "signal/WavControls.h"
 #include "signal/WavReader.h"
 #include "sound/EngineSoundTracker.h"
 #include "sound/SoundInput.h"
@@ -19,7 +23,6 @@
 
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,23 +30,18 @@
 #include <vector>
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QProgressBar;
 class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QSlider;
 class QTimer;
 
 namespace vornax {
 
-class PlotCanvas;
+class WavDetectionPanel;
+class WavPlotsPanel;
+class WavRecordingPanel;
+class WavSmoothingPanel;
 
 class WavWindow : public QWidget {
     Q_OBJECT
@@ -83,9 +81,6 @@ public:
     // fits windows to their hint opens it whole.
     QSize sizeHint() const override { return designSize_; }
 
-    // Shows a control's own caption in the language in force.
-    static void showOwnCaption(QObject* control);
-
     // The source chosen: the ignition ("Allumage", a pickup's sparks) or the
     // engine's sound ("Son du moteur", a microphone). With the sound, opening
     // a recording tracks the firing off the window's thread, shows the
@@ -96,7 +91,7 @@ public:
     const std::optional<SoundTrack>& soundTrack() const { return soundTrack_; }
     const std::string& soundPath() const { return soundPath_; }
     // The spectrogram on show, its levels included; none before a sound.
-    const std::optional<Spectrogram>& shownSpectrogram() const { return shownSpectrogram_; }
+    const std::optional<Spectrogram>& shownSpectrogram() const;
 
 signals:
     void workFinished();
@@ -105,17 +100,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The first showing restores the designed size (within the screen) after
     // a window manager fitted it to a fraction of the screen.
     void showEvent(QShowEvent* event) override;
 
 private:
+    // WavWindowBuild.cpp: the menu, the panels, the progress bar, the tab
+    // order, the captions and the layout.
     void buildControls();
-    void buildSoundControls();  // WavWindowSound.cpp, as everything of the sound source
+    void setTabOrder();
     void applyCaptions();
     void connectEvents();
     void layoutOnResize();
+    // Every control enabled as the window's state says, work included.
+    void applyEnabled();
 
     // Load, drawing and detection on wavPath_; false when they stopped.
     std::optional<MappedFile> mapRecording();        // says why when it cannot
@@ -124,14 +122,12 @@ private:
     // Draws the signal; false (after its message) for one it cannot draw.
     bool GraphWaver(std::string_view file, const WavLoad& load);
     bool Traiter();
-    void graphtemp();
-    std::optional<DetectionSettings> detectionSettings();
-    void reload();  // clear Picture1, Charger, Traiter
+    void graphtemp();  // the curve on show in the plots panel
+    void reload();     // clear Picture1, Charger, Traiter
 
     // "Précise" chosen beside "Filtrer": the fit through the last detection's
     // sparks (WavWindowPrecise.cpp). The line under the plot: the spark check
     // and the precise curve's uncertainty.
-    bool preciseChosen() const;
     void filtrerPrecise();
     // Written again after a change of language.
     void showCheckLine();
@@ -149,7 +145,7 @@ private:
     void convertRecording(const std::string& source, const ChannelRequest& channel, bool channelChange);
     void finishConversion(const std::string& source, const ChannelRequest& channel, bool channelChange,
                           ImportedRecording& imported);
-    void channelChosen();      // the channel choice changed: converted again
+    void channelChosen(const ChannelRequest& channel);  // converted again
     void showChannelChoice();  // the choice and the line saying what was used
 
     struct Work;
@@ -157,10 +153,7 @@ private:
     // was stopped); `job` must touch nothing of the window.
     void startWork(std::function<void(const ProgressCheck&)> job, std::function<void(bool cancelled)> done);
     void pollWork();
-    void setWorking(bool on);
     void autoThreshold();  // "Auto": threshold and polarity from the recording
-    void drawWaveform();   // the trace from the scroll bar's place
-    void setPolarity(bool low);
     // Of the sparks on show: the virtual sparks' with the sound, else the
     // option chosen.
     float sparksPerRevShown() const;
@@ -169,104 +162,52 @@ private:
     void sourceChosen();
     void showSourceControls();
     void engineChanged();  // cylinders, strokes or range changed: tracked again
-    // The engine of the controls; nothing (after a message) for a range that
-    // is no engine's.
-    std::optional<SoundSettings> engineSettings();
     // Reads (once) and tracks soundPath_ off the window's thread, through
     // `anchor` when given.
     void analyseSound(std::optional<SoundAnchor> anchor = std::nullopt);
     void drawSpectrogram();  // the view from the zoom and the scroll bar
     void showSoundLine();    // the check line for the sound's track
-    void spectrogramClicked(QPoint pixel);
+    void spectrogramClicked(double time, double hz);
 
     void polaritySwitched();
     void startTimeChecked();
     void endTimeChecked();
-    // The field's text as a number, or a short message and the last accepted
-    // text put back.
-    std::optional<float> timeField(QLineEdit* field, std::string& lastGood);
     Progress progressBar();
 
-    // Controls, named as the behaviour names them.
+    // The menu, the panels, and the long work's bar and "Annuler".
     QMenuBar* menuBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QAction* openWavAction_ = nullptr;
     QAction* loadCurveAction_ = nullptr;
     QAction* saveCurveAction_ = nullptr;
     QWidget* area_ = nullptr;  // everything below the menu, positioned in twips
-    PlotCanvas* picture1_ = nullptr;
-    PlotCanvas* picture2_ = nullptr;
+    WavRecordingPanel* recording_ = nullptr;
+    WavDetectionPanel* detection_ = nullptr;
+    WavSmoothingPanel* smoothing_ = nullptr;
+    WavPlotsPanel* plots_ = nullptr;
     QProgressBar* prowav_ = nullptr;
-    QSlider* slider1_ = nullptr;
-    QSlider* slider4_ = nullptr;
-    QPushButton* autoButton_ = nullptr;  // beside the threshold slider
-    QLabel* autoLabel_ = nullptr;        // the threshold it chose
-    QScrollBar* waveScroll_ = nullptr;   // under the signal, when zoomed past it
-    QLabel* label4_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QGroupBox* sparksFrame_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QLineEdit* tdebut_ = nullptr;
-    QLineEdit* tfin_ = nullptr;
-    QSlider* slider3_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    QComboBox* methodChoice_ = nullptr;  // "Standard" / "Précise", beside "Filtrer"
-    QLabel* checkLine_ = nullptr;        // under the plot
     QPushButton* cancelButton_ = nullptr;  // "Annuler", beside the progress bar
-    QComboBox* channelChoice_ = nullptr;   // automatic, each channel, mix
-    QLabel* channelLine_ = nullptr;        // the channel the conversion used
+
     // The precise curve on show: its engine speed's and power's uncertainty
     // in percent; none for a curve of any other kind.
     std::optional<std::pair<double, double>> preciseUncertainty_;
     // The last detection found too few sparks for a curve: the line says so
     // rather than leave an empty plot unexplained.
     bool tooFewSparks_ = false;
-    // What made the last detection's pulses no spark train (noise, hum, the
-    // engine's sound); empty when they are one. Such a curve is not saved.
+    // What made the curve on show no measurement (noise, hum, the engine's
+    // sound, a doubtful track); empty when it is one. Such a curve is not saved.
     std::string untrusted_;
-    QPushButton* record_ = nullptr;
-    // The source choice and the sound's controls.
-    QRadioButton* optAllumage_ = nullptr;
-    QRadioButton* optSon_ = nullptr;
-    QGroupBox* engineFrame_ = nullptr;  // "Moteur", in place of the ignition's detection settings
-    QComboBox* cboCylindres_ = nullptr;
-    QComboBox* cboTemps_ = nullptr;
-    QLineEdit* txtRegimeMin_ = nullptr;
-    QLineEdit* txtRegimeMax_ = nullptr;
-    QCheckBox* chkFrequenceLog_ = nullptr;
-    QSlider* sldZoomSpectre_ = nullptr;  // in place of the signal's zoom
-    QScrollBar* scrSpectre_ = nullptr;   // under the spectrogram
-    PlotCanvas* picSpectre_ = nullptr;   // in place of the signal
-    QPushButton* command156_ = nullptr;
-    QLineEdit* text5_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QGroupBox* filterFrame_ = nullptr;     // "Filtrage", test mode
-    QGroupBox* detectionFrame_ = nullptr;  // "Traitement", test mode
-    QCheckBox* averageCheck_ = nullptr;
-    QCheckBox* bezierCheck_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QSlider* slider2_ = nullptr;
-    QLabel* filterLevelLabel_ = nullptr;  // the test frame's "Niveau du filtre"
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text3_ = nullptr;
-    std::array<QLabel*, 10> speedLabels_{};  // Label5 .. Label12, Label1, Label13
-    std::array<QLabel*, 9> timeLabels_{};    // Label14 .. Label22
 
     // Window state.
+    WavWindowState controls_;  // what the enabled controls follow
     Source source_ = Source::None;
-    bool curveShown_ = false;
     bool filtered_ = false;
-    int zoomX_ = 30;
-    int threshold_ = 165;
+    int threshold_ = 165;  // of the signal drawn and the last detection
     std::string wavPath_, curvePath_, channelText_;
     std::int64_t frameCount_ = 0;  // data size / block align, from the last detection
     Curve curve_;
     std::vector<double> sparkTimes_;  // of the last detection, for "Précise"
     double sampleRate_ = 0;
-    std::vector<PlotPoint> trace_;  // the last drawing of the signal, in Picture1's units
-    std::string lastStart_ = "0", lastEnd_ = "1000";
-    bool switchingPolarity_ = false;
     QSize designSize_;
     bool shownBefore_ = false;
 
@@ -277,20 +218,14 @@ private:
     std::string openedPath_;  // the last file opened, for the threshold's reset
 
     // The sound on show: the file heard, its samples (read once, shared with
-    // the work), the track and the engine it was made for, the spectrogram
-    // drawn; the range fields' last accepted texts.
+    // the work), the track and the engine it was made for.
     std::string soundPath_, soundSamplesPath_;
     std::shared_ptr<const SoundSamples> sound_;
     std::optional<SoundTrack> soundTrack_;
     SoundSettings soundEngine_;
-    std::optional<Spectrogram> shownSpectrogram_;
-    std::string lastRpmMin_ = "800", lastRpmMax_ = "8000";
 
     std::shared_ptr<Work> work_;  // shared: its type is known in one file only
     QTimer* workTimer_ = nullptr;
-    // Controls turned off while work runs, and whether each was on before.
-    std::vector<std::pair<QWidget*, bool>> heldWidgets_;
-    std::vector<std::pair<QAction*, bool>> heldActions_;
 
     // How the curve on show was made, for the notes saved beside it
     // (WavWindowNotes.cpp): the last smoothing or precise fit and the curve

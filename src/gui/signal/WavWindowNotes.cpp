@@ -2,10 +2,8 @@
 // detection settings, and the smoothing or precise fit that made the curve.
 #include "gui/signal/WavWindow.h"
 
+#include "gui/signal/WavDetectionPanel.h"
 #include "signal/CurveFile.h"
-
-#include <QCheckBox>
-#include <QRadioButton>
 
 #include <filesystem>
 
@@ -36,8 +34,8 @@ std::optional<CurveNotes> WavWindow::curveNotesToSave() const
         notes = making_->notes;
     notes.recording = std::filesystem::path(wavPath_).filename().string();
     notes.threshold = threshold_;
-    notes.lowPolarity = check1_->isChecked();
-    notes.sparksPerRev = option1_->isChecked() ? 0.5f : 2.0f;
+    notes.lowPolarity = detection_->lowPolarity();
+    notes.sparksPerRev = detection_->sparksPerRev();
     return notes;
 }
 

@@ -3,16 +3,11 @@
 // plot tells what the spark check found and how sure the precise curve is.
 #include "gui/signal/WavWindow.h"
 
-#include "common/PlatformServices.h"
-#include "store/Varia.h"
+#include "gui/signal/WavDetectionPanel.h"
+#include "gui/signal/WavPlotsPanel.h"
+#include "gui/signal/WavTexts.h"
 #include "signal/PreciseCurve.h"
-#include "signal/SignalVerdict.h"
-#include "signal/SparkCheck.h"
-
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QRadioButton>
+#include "signal/WavCheckLine.h"
 
 #include <memory>
 #include <optional>
@@ -20,69 +15,39 @@
 namespace vornax {
 namespace {
 
-// The check line's figures take a decimal comma in every language, as every
-// other figure of the window does.
+// The figures take a decimal comma in every language, as every other figure
+// of the window does.
 constexpr bool kDecimalPoint = false;
 
 }  // namespace
 
-bool WavWindow::preciseChosen() const { return methodChoice_->currentIndex() == 1; }
-
 void WavWindow::showCheckLine()
 {
-    untrusted_.clear();
-    checkLine_->setStyleSheet(QString());
+    CheckLine line;
     if (soundSource()) {
-        if (soundTrack_)
+        if (soundTrack_) {
             showSoundLine();
-        else
-            checkLine_->clear();
-        return;
+            return;
+        }
+    } else {
+        SparkLineInput input;
+        input.tooFewSparks = tooFewSparks_;
+        input.threshold = threshold_;
+        input.sparkTimes = &sparkTimes_;
+        input.sparksPerRev = sparksPerRevShown();
+        input.precise = preciseUncertainty_;
+        line = sparkLine(input);
     }
-    if (tooFewSparks_) {
-        checkLine_->setText(tr("Pas assez d'étincelles au seuil %1 entre le début et la fin : changez le seuil ou "
-                               "appuyez sur Auto")
-                                .arg(threshold_));
-        return;
-    }
-    const SparkCheck check = sparkTimes_.empty() ? SparkCheck{} : checkSparks(sparkTimes_);
-    if (!sparkTimes_.empty()) {
-        const float sparksPerRev = sparksPerRevShown();
-        untrusted_ = signalVerdictLine(judgeSparks(sparkTimes_, check, sparksPerRev), kDecimalPoint);
-    }
-    if (!untrusted_.empty()) {
-        // Said loudly: this curve is no measurement.
-        checkLine_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-        checkLine_->setText(tr("COURBE NON FIABLE, %1 : essayez l'autre canal, le seuil Auto ou l'autre nombre "
-                               "d'étincelles par tour")
-                                .arg(QString::fromStdString(untrusted_)));
-        return;
-    }
-    // How many sparks the detection found, and what the check made of them.
-    std::string line;
-    if (!sparkTimes_.empty()) {
-        const std::string found = sparkCheckLine(check, kDecimalPoint);
-        const auto count = static_cast<qulonglong>(sparkTimes_.size());
-        line = (found.empty() ? tr("%1 étincelles, aucune manquée").arg(count)
-                              : tr("%1 étincelles : %2").arg(count).arg(QString::fromStdString(found)))
-                   .toStdString();
-    }
-    if (preciseUncertainty_) {
-        const std::string uncertainty =
-            uncertaintyLine(preciseUncertainty_->first, preciseUncertainty_->second, kDecimalPoint);
-        line += (line.empty() ? "" : "   ") + uncertainty;
-    }
-    checkLine_->setText(QString::fromStdString(line));
+    untrusted_ = line.untrusted;
+    plots_->showCheckLine(line);
 }
 
 void WavWindow::filtrerPrecise()
 {
     // A curve file holds speeds, not sparks: the fit needs the recording.
     if (sparkTimes_.empty()) {
-        platform().message(
-            tr("La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav")
-                .toStdString(),
-            "", MessageIcon::None);
+        showMessage(tx("vornax::WavWindow",
+                       "La courbe précise se calcule sur les étincelles d'un enregistrement : ouvrez un fichier Wav"));
         return;
     }
     PreciseSettings settings;
@@ -98,7 +63,7 @@ void WavWindow::filtrerPrecise()
                       return;
                   const auto& precise = **fitted;
                   if (!precise) {
-                      platform().message(precise.error(), "", MessageIcon::None);
+                      showMessage(precise.error());
                       return;
                   }
                   curve_ = precise->curve;
@@ -109,7 +74,7 @@ void WavWindow::filtrerPrecise()
                   showCheckLine();
                   // A long pull's rows are wider, so that the power computation reads it whole.
                   if (const std::string note = rowSpacingNote(*precise, kDecimalPoint); !note.empty())
-                      platform().message(note, "", MessageIcon::None);
+                      showMessage(note);
               });
 }
 

@@ -1,166 +1,24 @@
 // The WAV window's side of the import: any audio file converted into the Wav
-// folder before it is opened, the "Auto" threshold, and the scroll bar that
-// moves the close-up of the signal along the whole recording.
+// folder before it is opened (a source converted before opens its copy, as
+// its conversion record says), its channel choice, and the "Auto" threshold.
 #include "gui/signal/WavWindow.h"
 
 #include "common/AppFolder.h"
 #include "common/NumberText.h"
 #include "common/PlatformServices.h"
-#include "gui/common/PlotCanvas.h"
 #include "common/TextFile.h"
-#include "common/Twips.h"
+#include "gui/signal/WavDetectionPanel.h"
+#include "gui/signal/WavRecordingPanel.h"
+#include "gui/signal/WavTexts.h"
 #include "signal/AudioImport.h"
 #include "signal/AutoThreshold.h"
+#include "signal/ChannelChoice.h"
+#include "signal/ConversionRecord.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QProgressBar>
-#include <QScrollBar>
-#include <QSlider>
-
-#include <algorithm>
-#include <charconv>
 #include <memory>
-#include <tuple>
 
 namespace vornax {
-namespace {
-
 namespace fs = std::filesystem;
-
-void message(const std::string& text) { platform().message(text, "", MessageIcon::None); }
-
-// What the conversion did, in a sentence, in the language in force.
-QString conversionNote(const fs::path& from, const fs::path& to, const ImportReport& r)
-{
-    const auto t = [](const char* source) { return QCoreApplication::translate("vornax::WavWindow", source); };
-    const QString channels = r.channels == 1 ? t(QT_TRANSLATE_NOOP("vornax::WavWindow", "1 canal"))
-                                             : t(QT_TRANSLATE_NOOP("vornax::WavWindow", "%1 canaux")).arg(r.channels);
-    QString note =
-        t(QT_TRANSLATE_NOOP("vornax::WavWindow", "\"%1\" converti en \"%2\" (8 bits mono 44100 Hz) : %3 %4 Hz, %5"))
-            .arg(QString::fromStdString(from.filename().string()), QString::fromStdString(to.filename().string()),
-                 QString::fromStdString(r.codec))
-            .arg(r.sampleRate)
-            .arg(channels);
-    if (r.channels > 1)
-        note += r.channel == 0 ? t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", canaux mélangés"))
-                               : t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", canal %1 retenu")).arg(r.channel);
-    if (r.inverted)
-        note += t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", signal retourné"));
-    note += t(QT_TRANSLATE_NOOP("vornax::WavWindow", ", gain %1 dB."))
-                .arg(QString::fromStdString(formatPattern(r.gainDb, Pattern::OneDecimal)));
-    return note;
-}
-
-}  // namespace
-
-namespace {
-
-bool sameChannel(const ChannelRequest& a, const ChannelRequest& b)
-{
-    return a.mode == b.mode && (a.mode != ChannelRequest::Mode::Number || a.number == b.number);
-}
-
-std::string channelWord(const ChannelRequest& c)
-{
-    switch (c.mode) {
-    case ChannelRequest::Mode::Auto: return "auto";
-    case ChannelRequest::Mode::Mix: return "mix";
-    case ChannelRequest::Mode::Number: break;
-    }
-    return std::to_string(c.number);
-}
-
-// Beside each converted recording, "NAME.wav.from" says what it was made
-// from: the source (its path, size and time), the channel asked and the one
-// used, and the converted file's own size and time, so that opening the
-// same source again opens its copy, unless either file changed since.
-struct ConversionRecord {
-    std::string source;
-    std::uintmax_t sourceSize = 0, wavSize = 0;
-    std::int64_t sourceTime = 0, wavTime = 0;
-    ChannelRequest channel;
-    int used = 0, channels = 0;
-};
-
-fs::path recordPath(const fs::path& wav) { return fs::path(wav.string() + ".from"); }
-
-std::optional<std::pair<std::uintmax_t, std::int64_t>> sizeAndTime(const fs::path& file)
-{
-    std::error_code ec;
-    const auto size = fs::file_size(file, ec);
-    if (ec)
-        return std::nullopt;
-    const auto time = fs::last_write_time(file, ec);
-    if (ec)
-        return std::nullopt;
-    return std::pair{size, static_cast<std::int64_t>(time.time_since_epoch().count())};
-}
-
-std::string recordText(const ConversionRecord& r)
-{
-    return "source=" + r.source + "\nsize=" + std::to_string(r.sourceSize) + "\ntime=" + std::to_string(r.sourceTime) +
-           "\nchannel=" + channelWord(r.channel) + "\nused=" + std::to_string(r.used) +
-           "\nchannels=" + std::to_string(r.channels) + "\nwav=" + std::to_string(r.wavSize) +
-           "\nwavtime=" + std::to_string(r.wavTime) + "\n";
-}
-
-// The record of `wav`, when it still holds: made from `source` as it is now,
-// and the converted file unchanged since.
-std::optional<ConversionRecord> recordOf(const fs::path& wav, const fs::path& source)
-{
-    const auto text = readFileBytes(recordPath(wav), 1 << 16);
-    if (!text)
-        return std::nullopt;
-    ConversionRecord r;
-    std::optional<ChannelRequest> channel;
-    int fields = 0;
-    std::size_t at = 0;
-    while (at < text->size()) {
-        const std::size_t end = std::min(text->find('\n', at), text->size());
-        const std::string line = text->substr(at, end - at);
-        at = end + 1;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
-        const auto number = [&]() -> std::int64_t {
-            std::int64_t n = -1;
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
-            return error == std::errc() && end == value.data() + value.size() ? n : -1;
-        };
-        ++fields;
-        if (key == "source")
-            r.source = value;
-        else if (key == "size")
-            r.sourceSize = static_cast<std::uintmax_t>(number());
-        else if (key == "time")
-            r.sourceTime = number();
-        else if (key == "channel")
-            channel = parseChannelRequest(value);
-        else if (key == "used")
-            r.used = static_cast<int>(number());
-        else if (key == "channels")
-            r.channels = static_cast<int>(number());
-        else if (key == "wav")
-            r.wavSize = static_cast<std::uintmax_t>(number());
-        else if (key == "wavtime")
-            r.wavTime = number();
-        else
-            --fields;
-    }
-    const auto src = sizeAndTime(source);
-    const auto out = sizeAndTime(wav);
-    if (fields != 8 || !channel || !src || !out || !samePath(r.source, source) || src->first != r.sourceSize ||
-        src->second != r.sourceTime || out->first != r.wavSize || out->second != r.wavTime)
-        return std::nullopt;
-    r.channel = *channel;
-    return r;
-}
-
-}  // namespace
 
 void WavWindow::convertRecording(const std::string& sourceFile, const ChannelRequest& channel, bool channelChange)
 {
@@ -168,7 +26,7 @@ void WavWindow::convertRecording(const std::string& sourceFile, const ChannelReq
     const fs::path target = defaultFolder("Wav") / (source.stem().string() + ".wav");
     // Opened again, a source keeps its copy and the channel chosen for it.
     if (!channelChange) {
-        if (const auto record = recordOf(target, source)) {
+        if (const auto record = conversionRecordOf(target, source)) {
             sourcePath_ = source.string();
             channelRequest_ = record->channel;
             sourceChannels_ = record->channels;
@@ -185,7 +43,7 @@ void WavWindow::convertRecording(const std::string& sourceFile, const ChannelReq
               [this, imported, source, channel, channelChange](bool cancelled) {
                   if (cancelled || !imported->has_value() || !**imported) {
                       if (!cancelled && imported->has_value())
-                          message((*imported)->error());
+                          showMessage((*imported)->error());
                       showChannelChoice();  // the choice on show goes back to the one used
                       return;
                   }
@@ -204,10 +62,9 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
     } else if (std::error_code ec; fs::exists(target, ec) || samePath(source, target)) {
         // The save dialog asks before it replaces a file.
         FileDialogRequest request;
-        request.title = tr("Enregistrer la conversion de « %1 » sous")
-                            .arg(QString::fromStdString(source.filename().string()))
-                            .toStdString();
-        request.filter = tr("Fichier Son *.Wav|*.wav").toStdString();
+        request.title =
+            tx("vornax::WavWindow", "Enregistrer la conversion de « %1 » sous").arg(source.filename().string());
+        request.filter = tx("vornax::WavWindow", "Fichier Son *.Wav|*.wav");
         request.initialFolder = defaultFolder("Wav").string();
         request.initialName = target.filename().string();
         const auto chosen = platform().saveFile(request);
@@ -217,30 +74,20 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
         }
         target = *chosen;
         if (samePath(source, target)) {
-            message(tr("Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom").toStdString());
+            showMessage(tx("vornax::WavWindow",
+                       "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
             showChannelChoice();
             return;
         }
     }
     if (const auto saved = saveImported(imported, source, target); !saved) {
-        message(saved.error());
+        showMessage(saved.error());
         showChannelChoice();
         return;
     }
     const ImportReport& report = imported.report;
-    ConversionRecord record;
-    record.source = fs::absolute(source).string();
-    record.channel = channel;
-    record.used = report.channel;
-    record.channels = report.channels;
-    const auto src = sizeAndTime(source);
-    const auto out = sizeAndTime(target);
-    if (src && out) {
-        std::tie(record.sourceSize, record.sourceTime) = *src;
-        std::tie(record.wavSize, record.wavTime) = *out;
-        // Without its record the copy is simply converted again next time.
-        (void)writeFileAtomically(recordPath(target), recordText(record));
-    }
+    // Without its record the copy is simply converted again next time.
+    (void)writeConversionRecord(target, source, channel, report.channel, report.channels);
     sourcePath_ = source.string();
     channelRequest_ = channel;
     sourceChannels_ = report.channels;
@@ -248,47 +95,19 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
     wavPath_ = target.string();
     showChannelChoice();
     if (!channelChange)
-        message(conversionNote(source, target, report).toStdString());
+        showMessage(conversionNote(source, target, report));
     openCurrent();
 }
 
 void WavWindow::showChannelChoice()
 {
-    const bool shown = !sourcePath_.empty() && sourceChannels_ > 1;
-    channelChoice_->setVisible(shown);
-    channelLine_->setVisible(shown);
-    if (!shown)
-        return;
-    const QSignalBlocker blocker(channelChoice_);
-    channelChoice_->clear();
-    channelChoice_->addItem(tr("Automatique"), 0);
-    for (int n = 1; n <= sourceChannels_; ++n) {
-        QString name = tr("Canal %1").arg(n);
-        if (sourceChannels_ == 2)
-            name = n == 1 ? tr("Canal 1 (gauche)") : tr("Canal 2 (droite)");
-        channelChoice_->addItem(name, n);
-    }
-    channelChoice_->addItem(tr("Mélange"), -1);
-    int index = 0;
-    if (channelRequest_.mode == ChannelRequest::Mode::Mix)
-        index = channelChoice_->count() - 1;
-    else if (channelRequest_.mode == ChannelRequest::Mode::Number)
-        index = std::clamp(channelRequest_.number, 0, sourceChannels_);
-    channelChoice_->setCurrentIndex(index);
-    channelLine_->setText(usedChannel_ == 0 ? tr("%1 canaux mélangés").arg(sourceChannels_)
-                                            : tr("canal %1 sur %2 retenu").arg(usedChannel_).arg(sourceChannels_));
+    recording_->showChannels(!sourcePath_.empty(), sourceChannels_, usedChannel_, channelRequest_);
 }
 
-void WavWindow::channelChosen()
+void WavWindow::channelChosen(const ChannelRequest& channel)
 {
     if (working() || sourcePath_.empty())
         return;
-    const int data = channelChoice_->currentData().toInt();
-    ChannelRequest channel;
-    if (data < 0)
-        channel.mode = ChannelRequest::Mode::Mix;
-    else if (data > 0)
-        channel = {ChannelRequest::Mode::Number, data};
     if (sameChannel(channel, channelRequest_))
         return;
     convertRecording(sourcePath_, channel, true);
@@ -305,7 +124,7 @@ void WavWindow::autoThreshold()
         return;
     const auto header = scanHeader(file->bytes());
     if (!header) {
-        message(scanFailure());
+        showMessage(scanFailure());
         return;
     }
     const std::string_view bytes = file->bytes();
@@ -313,31 +132,9 @@ void WavWindow::autoThreshold()
     const std::size_t size = std::min<std::size_t>(header->dataSize, bytes.size() - start);
     const AutoSettings found =
         vornax::autoThreshold({reinterpret_cast<const std::uint8_t*>(bytes.data()) + start, size});
-    if (found.lowPolarity != check1_->isChecked())
-        setPolarity(found.lowPolarity);
-    switchingPolarity_ = true;
-    slider4_->setValue(found.threshold);
-    switchingPolarity_ = false;
-    autoLabel_->setText(QString::number(found.threshold));
+    detection_->showAutoThreshold(found);
     if (source_ == Source::Wav)
         reload();
-}
-
-void WavWindow::drawWaveform()
-{
-    const double width = double(picture1_->width()) * kTwipsPerPixel;
-    // The scroll bar shows when the zoomed trace runs past the picture.
-    const double extent = trace_.empty() ? 0.0 : trace_.back().x;
-    const int hidden = static_cast<int>(std::max(0.0, extent - width));
-    waveScroll_->blockSignals(true);
-    waveScroll_->setRange(0, hidden);
-    waveScroll_->setPageStep(static_cast<int>(width));
-    waveScroll_->setSingleStep(std::max(1, static_cast<int>(width) / 20));
-    waveScroll_->blockSignals(false);
-    waveScroll_->setVisible(hidden > 0);
-    const double offset = hidden > 0 ? waveScroll_->value() : 0.0;
-
-    picture1_->setPlot(waveformPlot(width, threshold_, trace_, offset));
 }
 
 }  // namespace vornax

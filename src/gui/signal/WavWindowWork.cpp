@@ -6,17 +6,8 @@
 // read while it is written.
 #include "gui/signal/WavWindow.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSlider>
 #include <QTimer>
 
 #include <algorithm>
@@ -62,7 +53,8 @@ void WavWindow::startWork(std::function<void(const ProgressCheck&)> job, std::fu
     work_->done = std::move(done);
     Work* work = work_.get();
     prowav_->setValue(0);
-    setWorking(true);
+    // The controls that would start other work wait for it; "Annuler" stops it.
+    applyEnabled();
     // The thread ends before work_ goes (pollWork, or the destructor joins it).
     work->thread = std::thread([work, job = std::move(job)] {
         job([work](double fraction) {
@@ -88,38 +80,10 @@ void WavWindow::pollWork()
     const bool cancelled = work_->cancel;
     const auto done = std::move(work_->done);
     work_.reset();
-    setWorking(false);
+    applyEnabled();
     prowav_->setValue(cancelled ? 0 : 10000);
     done(cancelled);
     emit workFinished();
-}
-
-void WavWindow::setWorking(bool on)
-{
-    if (on) {
-        heldWidgets_.clear();
-        heldActions_.clear();
-        QWidget* const held[] = {slider1_,       slider4_,     autoButton_, check1_,      option1_,        option2_,
-                                 tdebut_,        tfin_,        slider3_,    command3_,    methodChoice_,   command156_,
-                                 channelChoice_, optAllumage_, optSon_,     engineFrame_, sldZoomSpectre_, scrSpectre_};
-        for (QWidget* w : held) {
-            heldWidgets_.emplace_back(w, w->isEnabled());
-            w->setEnabled(false);
-        }
-        for (QAction* a : {openWavAction_, loadCurveAction_, saveCurveAction_}) {
-            heldActions_.emplace_back(a, a->isEnabled());
-            a->setEnabled(false);
-        }
-        cancelButton_->setEnabled(true);
-        return;
-    }
-    for (const auto& [w, enabled] : heldWidgets_)
-        w->setEnabled(enabled);
-    for (const auto& [a, enabled] : heldActions_)
-        a->setEnabled(enabled);
-    heldWidgets_.clear();
-    heldActions_.clear();
-    cancelButton_->setEnabled(false);
 }
 
 }  // namespace vornax
