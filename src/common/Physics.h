@@ -38,8 +38,9 @@ inline constexpr float kSimulationTwoPi = 6.2832f;
 inline constexpr double kSecondsPerMinute = 60.0;
 inline constexpr float kSecondsPerMinuteSingle = 60.0f;
 
-// km/h per m/s.
+// km/h per m/s, and m/s per km/h.
 inline constexpr double kKmhPerMps = 3.6;
+inline constexpr double kMpsPerKmh = 1.0 / kKmhPerMps;
 
 // Tyre sizes: mm per cm and cm per inch (a rim's diameter is in inches).
 inline constexpr double kMmPerCm = 10.0;

@@ -1,12 +1,13 @@
 #include "speedlog/LogStretches.h"
 
+#include "common/Physics.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace vornax {
 namespace {
 
-constexpr double kKmh = 1 / 3.6;
 constexpr double kRestSpeed = 0.5;  // m/s: below this the car stands (a receiver's noise is far smaller)
 
 // Pulls: a short window, so that a gear change's half second without drive
@@ -14,16 +15,16 @@ constexpr double kRestSpeed = 0.5;  // m/s: below this the car stands (a receive
 constexpr double kPullWindow = 0.3;
 constexpr double kPullSlope = 0.2;
 constexpr double kPullSeconds = 3.0;
-constexpr double kPullGain = 10 * kKmh;
+constexpr double kPullGain = 10 * physics::kMpsPerKmh;
 // Coast-downs: a long window (the slope is small and the stretch long).
 constexpr double kCoastWindow = 1.0;
 constexpr double kCoastSlowest = -0.03;
 constexpr double kCoastHardest = -1.5;
 constexpr double kCoastSeconds = 10.0;
-constexpr double kCoastLoss = 20 * kKmh;
-constexpr double kStartSpeed = 40 * kKmh;
+constexpr double kCoastLoss = 20 * physics::kMpsPerKmh;
+constexpr double kStartSpeed = 40 * physics::kMpsPerKmh;
 // A standing start ends where the speed has fallen this far below the best.
-constexpr double kStartEndDrop = 5 * kKmh;
+constexpr double kStartEndDrop = 5 * physics::kMpsPerKmh;
 
 struct Run {
     std::size_t first, last;

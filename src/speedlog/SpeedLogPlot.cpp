@@ -1,13 +1,13 @@
 #include "speedlog/SpeedLogPlot.h"
 
 #include "common/NumberText.h"
+#include "common/Physics.h"
 
 #include <algorithm>
 
 namespace vornax {
 namespace {
 
-constexpr double kKmhPerMs = 3.6;
 constexpr double kHeadroom = 1.1;
 constexpr Rgb kGrid{220, 220, 220};
 constexpr Rgb kAxisText{110, 110, 110};
@@ -32,7 +32,7 @@ PlotList speedLogPlot(const SpeedLog& log, const std::vector<LogStretch>& stretc
         return plot;
     double top = 0;
     for (const SpeedFix& f : fixes)
-        top = std::max(top, f.speed * kKmhPerMs);
+        top = std::max(top, f.speed * physics::kKmhPerMps);
     const double t0 = fixes.front().time;
     const double W = std::max(fixes.back().time - t0, 1e-3), H = std::max(top * kHeadroom, 1.0);
     plot.scaleWidth = W;
@@ -45,7 +45,7 @@ PlotList speedLogPlot(const SpeedLog& log, const std::vector<LogStretch>& stretc
         plot.text(0, H - i * H / 10, formatPattern(i * H / 10, Pattern::Whole) + " km/h", TextAnchor::Left, kAxisText,
                   10);
     }
-    auto point = [&](const SpeedFix& f) { return PlotPoint{f.time - t0, H - f.speed * kKmhPerMs}; };
+    auto point = [&](const SpeedFix& f) { return PlotPoint{f.time - t0, H - f.speed * physics::kKmhPerMps}; };
     std::vector<PlotPoint> all;
     for (const SpeedFix& f : fixes)
         all.push_back(point(f));

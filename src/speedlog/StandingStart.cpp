@@ -2,16 +2,17 @@
 
 #include "speedlog/LogStretches.h"
 
+#include "common/Physics.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace vornax {
 namespace {
 
-constexpr double kKmh = 1 / 3.6;
 constexpr double kMoving = 0.5;           // m/s: the first fix above this is moving
 constexpr double kStill = 0.15;           // m/s: a fix below this may still be at rest (receiver noise)
-constexpr double kLaunchTop = 15 * kKmh;  // the launch line takes the fixes below this speed
+constexpr double kLaunchTop = 15 * physics::kMpsPerKmh;  // the launch line takes the fixes below this speed
 constexpr double kLaunchSeconds = 1.0;    // ... and within this time of the first moving fix
 constexpr int kCrossingFixes = 2;         // fixes either side of a crossing in its line
 
@@ -100,8 +101,8 @@ Result<MeasuredStart> measureStart(const std::vector<SpeedFix>& fixes)
     auto speedAt = [&](std::size_t i) { return v[i]; };
     auto distanceAt = [&](std::size_t i) { return d[i]; };
     for (std::size_t k = 1; k < t.size(); ++k) {
-        if (!out.time0To100 && v[k] >= 100 * kKmh)
-            out.time0To100 = crossing(t, k, 100 * kKmh, speedAt);
+        if (!out.time0To100 && v[k] >= 100 * physics::kMpsPerKmh)
+            out.time0To100 = crossing(t, k, 100 * physics::kMpsPerKmh, speedAt);
         if (!out.time400m && d[k] >= 400)
             out.time400m = crossing(t, k, 400, distanceAt);
         if (!out.time1000m && d[k] >= 1000)
@@ -109,13 +110,13 @@ Result<MeasuredStart> measureStart(const std::vector<SpeedFix>& fixes)
     }
     for (std::size_t k = 1; k + 1 < t.size(); ++k) {
         const double mean = (v[k - 1] + v[k] + v[k + 1]) / 3;
-        if (mean / kKmh > out.topSpeedKmh) {
-            out.topSpeedKmh = mean / kKmh;
+        if (mean / physics::kMpsPerKmh > out.topSpeedKmh) {
+            out.topSpeedKmh = mean / physics::kMpsPerKmh;
             out.topSpeedTime = t[k];
         }
     }
     for (std::size_t k = 0; k < t.size(); ++k)
-        out.curve.push_back({t[k], v[k] / kKmh, d[k]});
+        out.curve.push_back({t[k], v[k] / physics::kMpsPerKmh, d[k]});
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/AppFolder.h"
 #include "common/NumberText.h"
+#include "common/Physics.h"
 #include "common/PlatformServices.h"
 #include "gui/common/PlotCanvas.h"
 #include "gui/common/WindowManager.h"
@@ -31,7 +32,6 @@
 namespace vornax {
 namespace {
 
-constexpr double kKmh = 3.6;
 
 QString number(double value, Pattern pattern) { return QString::fromStdString(formatPattern(value, pattern)); }
 
@@ -154,8 +154,8 @@ void SpeedLogWindow::cmdOuvrir_Click()
                                .arg(kind)
                                .arg(number(s.from, Pattern::OneDecimal))
                                .arg(number(s.to, Pattern::OneDecimal))
-                               .arg(number(s.fromSpeed * kKmh, Pattern::Whole))
-                               .arg(number(s.toSpeed * kKmh, Pattern::Whole)));
+                               .arg(number(s.fromSpeed * physics::kKmhPerMps, Pattern::Whole))
+                               .arg(number(s.toSpeed * physics::kKmhPerMps, Pattern::Whole)));
     }
     if (stretches_.empty())
         resultat_->setText(tr("Aucune montée, décélération ou départ arrêté trouvé dans ce journal."));
