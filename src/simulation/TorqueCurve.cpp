@@ -120,7 +120,12 @@ Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, Tor
     auto lines = readTextLines(file, 4u << 20);
     if (!lines)
         return Failure{lines.error()};
-    auto rows = readPowerCurve(*lines, units->wattsPerPowerUnit, units->torquePerNm);
+    return loadPowerCurveLines(*lines, *units, curve);
+}
+
+Status loadPowerCurveLines(const std::vector<std::string>& lines, const DisplayUnits& units, TorqueCurve& curve)
+{
+    auto rows = readPowerCurve(lines, units.wattsPerPowerUnit, units.torquePerNm);
     if (!rows)
         return Failure{rows.error()};
 
