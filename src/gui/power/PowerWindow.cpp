@@ -539,9 +539,10 @@ void PowerWindow::cmdRapport_Click()
     in.result = *lastResult_;
     in.gearIndex = lastGear_;
     in.correction = lastCorrection_;
-    if (const auto curve = readCurveFacts(curvePath_))
-        in.curve = *curve;
-    in.curveNotes = loadCurveNotes(curvePath_);
+    if (curve_) {
+        in.curve = curveFacts(curve_->file, curve_->points);
+        in.curveNotes = curve_->notes;
+    }
     const Status saved = saveRunReport(*chosen, buildRunReport(in, store()));
     if (!saved)
         platform().message(saved.error(), t.reportButton, MessageIcon::Warning);
