@@ -61,8 +61,9 @@ ReportSection vehicleSection(const ReportInputs& in, const Varia& store, const A
     s.lines.push_back({"S·Cx", store.get("LbSCx") + kNbsp + "m²"});
     s.lines.push_back({bareCaption(store.get("LbInertieMot")), store.get("LbImoteur") + kNbsp + "kg·m²"});
     // The losses as the computation uses them: whole percents.
-    auto loss = [&store](const char* entry) {
-        const auto v = store.int16(entry);
+    const VehicleReadings vehicle = readVehicle(store);
+    auto loss = [&](const char* entry) {
+        const auto& v = vehicle.loss(entry);
         return v ? std::to_string(*v) : store.get(entry);
     };
     const std::string topGears = gears.size() > 4 ? gears[3] + "-" + gears.back() : gears[3];

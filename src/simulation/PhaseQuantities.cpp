@@ -2,6 +2,7 @@
 
 #include "common/Physics.h"
 #include "common/NumberText.h"
+#include "store/StoreReadings.h"
 
 #include <cmath>
 
@@ -20,11 +21,9 @@ float wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
 
 }  // namespace
 
-const char* gearRatioEntry(int phase)
-{
-    static const char* const entries[] = {"LbPr", "LbPr", "LbDe", "LbTr", "lbqt", "lbcq", "lbsix"};
-    return entries[phase];
-}
+int gearIndex(int phase) { return phase == kLaunchPhase ? 0 : phase - 1; }
+
+const char* gearRatioEntry(int phase) { return gearEntries(gearIndex(phase)).ratio; }
 
 const char* lossEntry(int phase)
 {
@@ -40,7 +39,8 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
     const auto height = parseInt16(f.TextPneuH);
     const auto rim = parseInt16(f.TextPneuD);
     const auto mass = parseInt16(f.textPoid);
-    const auto scx = in.store.single("LbSCx");
+    const VehicleReadings vehicle = readVehicle(in.store);
+    const auto& scx = vehicle.scx;
     const auto finalDrive = parseSingle(f.TextRP);
     const auto changeRpm = parseSingle(f.RPMCh);
     const auto changeTime = parseSingle(f.TMPch);
@@ -65,8 +65,8 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
     q.gears = simulatedGears(in.store);
 
     if (phase != kGearChangePhase) {
-        const auto ratio = in.store.single(gearRatioEntry(phase));
-        const auto loss = in.store.int16(lossEntry(phase));
+        const auto& ratio = vehicle.gearRatios[static_cast<std::size_t>(gearIndex(phase))];
+        const auto& loss = vehicle.loss(lossEntry(phase));
         if (!ratio || !loss)
             return std::nullopt;
         q.gearRatio = *ratio;

@@ -9,9 +9,12 @@
 
 namespace vornax {
 
-// Gear ratio and loss entries of the store for phases 0-6 (phase 0, the
-// launch, uses first gear's). Gears 2, 3, 5 and 6 take the loss through the
-// gearbox, LbPerteB; gear 4 is the direct gear.
+// The gear list index (0 = 1st gear, as gearEntries counts) of phases 0-6:
+// phase 0, the launch, is in first gear.
+int gearIndex(int phase);
+// Gear ratio and loss entries of the store for phases 0-6. Gears 2, 3, 5 and
+// 6 take the loss through the gearbox, LbPerteB; gear 4 is the direct gear
+// (the power computation takes lbperte4e for gears 4 to 6).
 const char* gearRatioEntry(int phase);
 const char* lossEntry(int phase);
 
