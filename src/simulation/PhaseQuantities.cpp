@@ -7,19 +7,11 @@
 #include <cmath>
 
 namespace vornax {
-namespace {
-
-// Wheel radius in metres from the tyre: rim D inches plus twice the sidewall
-// (H % of the width L mm). 2 × L × H is formed in 32 bits: two 16-bit sizes
-// cannot overflow it, and a tyre such as 205/80/13 (32 800) is an ordinary
-// one. Every tyre whose product fitted 16 bits gets the same radius as before.
-float wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
+float simulatedWheelRadius(const Tyre& tyre)
 {
-    const std::int32_t sidewalls = 2 * std::int32_t{width} * height;
-    return static_cast<float>((rim * physics::kMetresPerInch + sidewalls / 100000.0) / 2);
+    const std::int32_t sidewalls = 2 * std::int32_t{tyre.widthMm} * tyre.aspectPercent;
+    return static_cast<float>((tyre.rimInches * physics::kMetresPerInch + sidewalls / 100000.0) / 2);
 }
-
-}  // namespace
 
 int gearIndex(int phase) { return phase == kLaunchPhase ? 0 : phase - 1; }
 
@@ -52,7 +44,7 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
         return std::nullopt;
 
     PhaseQuantities q;
-    q.radius = wheelRadius(*width, *height, *rim);
+    q.radius = simulatedWheelRadius({*width, *height, *rim});
     q.circumference = q.radius * physics::kSimulationTwoPi;
     q.mass = *mass;
     q.scx = *scx;

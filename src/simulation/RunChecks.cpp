@@ -2,7 +2,6 @@
 // gears, and the refusal of inputs that would only make every phase end at
 // once.
 #include "common/NumberText.h"
-#include "common/Physics.h"
 #include "common/Translation.h"
 #include "power/PowerInputs.h"
 #include "store/EntryCaptions.h"
@@ -110,9 +109,7 @@ Status checkRunInputs(const SimulationInputs& in)
         return notAboveZero(store.get("LbPoids"), f.textPoid);
     if (*parseSingle(f.TextRP) <= 0.0f)
         return notAboveZero(store.get("LbRapportdePont"), f.TextRP);
-    const double rim = *parseInt16(f.TextPneuD);
-    const double sidewalls = 2.0 * *parseInt16(f.TextPneuL) * *parseInt16(f.TextPneuH);
-    if (rim * physics::kMetresPerInch + sidewalls / 100000.0 <= 0.0)
+    if (simulatedWheelRadius({*parseInt16(f.TextPneuL), *parseInt16(f.TextPneuH), *parseInt16(f.TextPneuD)}) <= 0.0f)
         return notAboveZero(store.get("LbPneumatique"), f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
     for (int g = 1; g <= gears; ++g) {
         if (*vehicle.gearRatios[static_cast<std::size_t>(gearIndex(g))] <= 0.0f)

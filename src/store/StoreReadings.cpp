@@ -129,12 +129,4 @@ const Result<std::int16_t>& VehicleReadings::loss(std::string_view entry) const
     return entry == "lbperte1e" ? firstGearLoss : entry == "LbPerteB" ? gearboxLoss : directGearLoss;
 }
 
-Result<Tyre> VehicleReadings::tyre() const
-{
-    for (const Result<std::int16_t>* size : {&tyreWidthMm, &aspectPercent, &rimInches})
-        if (!*size)
-            return Failure{size->error()};
-    return Tyre{*tyreWidthMm, *aspectPercent, *rimInches};
-}
-
 }  // namespace vornax

@@ -59,7 +59,7 @@ struct Tyre {
 // Wheel radius in metres: sidewall height (width in cm times the aspect
 // ratio) plus half the rim in cm, over 100, in double. 145/70/12 gives
 // 0.2539 m. (The acceleration model forms its own radius in single from the
-// tyre fields of its window: see simulation/PhaseQuantities.)
+// tyre fields of its window: simulatedWheelRadius.)
 double wheelRadius(const Tyre& tyre);
 
 // The committed vehicle's entries, each read once, converted as every stored
@@ -90,8 +90,6 @@ struct VehicleReadings {
     // power computation takes a gear's from gearEntries, the acceleration
     // model its own (simulation/PhaseQuantities).
     const Result<std::int16_t>& loss(std::string_view entry) const;
-    // The tyre, failing with the message of its first size that is no number.
-    Result<Tyre> tyre() const;
 };
 VehicleReadings readVehicle(const Varia& store);
 

@@ -102,14 +102,12 @@ TEST(StoreReadings, ReadEachVehicleEntryOnceAndFailOnlyABadOne)
 
     Varia store = good;
     store.set("lbCrr", "");
-    store.set("LbLp", "145");
-    store.set("LbHp", "70");
     store.set("lbperte1e", "10");
     store.set("LbPerteB", "22,5");  // halves to the even neighbour
     store.set("lbperte4e", "14");
     const VehicleReadings v = readVehicle(store);
     EXPECT_EQ(*v.rollingCoefficient, physics::kRollingCoefficient);
-    EXPECT_NEAR(wheelRadius(*v.tyre()), 0.2539, 1e-12);
+    EXPECT_NEAR(wheelRadius(Tyre{145, 70, 12}), 0.2539, 1e-12);
     const std::int16_t lossOfGear[kGearCount] = {10, 22, 22, 14, 14, 14};
     for (int g = 0; g < kGearCount; ++g)
         EXPECT_EQ(*v.loss(gearEntries(g).loss), lossOfGear[g]) << g;
