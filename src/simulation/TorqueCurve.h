@@ -56,8 +56,11 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
 Status loadPowerCurveLines(const std::vector<std::string>& lines, const DisplayUnits& units, TorqueCurve& curve);
 
 // Reads the file and, on success only, copies its rows into the table and
-// sets lastRow and topRpm; on failure the table is left as it was. The
-// current unit factors are the store's LbConvertionWatt and LbConvertionNm.
-Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve);
+// sets lastRow and topRpm, and gives back the file's lines in `linesRead`
+// when asked (to take them again into other units); on failure the table is
+// left as it was. The current unit factors are the store's LbConvertionWatt
+// and LbConvertionNm.
+Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve,
+                      std::vector<std::string>* linesRead = nullptr);
 
 }  // namespace vornax
