@@ -36,8 +36,8 @@ struct ReportArguments {
     CorrectionOptions correction;
 };
 
-// The files the report is made from, each read as the window that made it
-// reads it back.
+// The files the report is made from, read here at the command's edge, each
+// by the reader the rest of the program reads it with.
 
 // The power curve file's rows in the units of the language in force, as the
 // comparison reads them.
