@@ -52,7 +52,8 @@ void BM_ParseAndCompute(benchmark::State& state)
 }
 BENCHMARK(BM_ParseAndCompute)->Unit(benchmark::kMicrosecond);
 
-// What one click costs: store reads, reading the file, parsing, computing.
+// What loading a curve costs: store reads, reading the file, parsing,
+// computing.
 void BM_WholeComputationFromFile(benchmark::State& state)
 {
     const auto file = std::filesystem::temp_directory_path() / "vornax-power-bench.ReT";
@@ -61,7 +62,9 @@ void BM_WholeComputationFromFile(benchmark::State& state)
     testing::fillTestVehicle(store);
     const PowerTable previous = emptyPowerTable();
     for (auto _ : state) {
-        auto result = runPowerComputation(store, kGear, file, previous);
+        auto in = readRunInputs(store, kGear);
+        auto points = readPowerCurveInput(file);
+        auto result = computePower(*in, *points, previous, file.string());
         benchmark::DoNotOptimize(result);
     }
     std::filesystem::remove(file);

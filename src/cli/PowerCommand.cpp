@@ -9,6 +9,7 @@
 #include "cli/CorrectionOptions.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveFile.h"
+#include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "power/PowerTexts.h"
 #include "store/Varia.h"
@@ -53,7 +54,15 @@ void runPower(const PowerArguments& args, CLI::App& command)
         throw BadInput("--gear " + std::to_string(args.gear) + ": this vehicle's gearbox has " +
                        std::to_string(gears.size()) + " gears");
 
-    const auto result = runPowerComputation(store(), args.gear - 1, args.curve, emptyPowerTable(), correction.factor);
+    // The vehicle is read before the curve, so a bad gear is reported
+    // whatever the curve.
+    const auto inputs = readRunInputs(store(), args.gear - 1);
+    if (!inputs)
+        throw BadInput(inputs.error());
+    const auto points = readPowerCurveInput(args.curve);
+    if (!points)
+        throw BadInput(points.error());
+    const auto result = computePower(*inputs, *points, emptyPowerTable(), args.curve, correction.factor);
     if (!result)
         throw BadInput(result.error());
     const Status saved = savePowerCurveFile(args.output, result->table, result->pointCount, store());

@@ -12,11 +12,16 @@
 #include "cli/Commands.h"
 #include "cli/CorrectionOptions.h"
 #include "cli/OffscreenGui.h"
+#include "common/TextFile.h"
+#include "compare/CurveSlot.h"
 #include "paint/ProgramLanguage.h"
+#include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "power/PowerTexts.h"
 #include "paint/ReportPdf.h"
 #include "report/RunReport.h"
+#include "signal/SparkDetection.h"
+#include "store/StoreReadings.h"
 #include "store/Varia.h"
 
 #include <iostream>
@@ -31,6 +36,57 @@ struct ReportArguments {
     CorrectionOptions correction;
 };
 
+// The files the report is made from, read here at the command's edge, each
+// by the reader the rest of the program reads it with.
+
+// The power curve file's rows in the units of the language in force, as the
+// comparison reads them.
+std::vector<PowerRow> readPowerRows(const std::filesystem::path& file)
+{
+    const auto units = displayUnits(store());
+    if (!units)
+        throw BadInput(units.error());
+    compare::CurveSlot slot;
+    if (const Status read = compare::fichierPo(file, slot, *units); !read)
+        throw BadInput(read.error());
+    std::vector<PowerRow> rows;
+    for (int i = 0; i < slot.pointCount; ++i) {
+        const PowerPoint p = slot.point(i);
+        rows.push_back({p.rpm, p.torque, p.power});
+    }
+    return rows;
+}
+
+AccelerationFacts readAccelerationFacts(const std::filesystem::path& file)
+{
+    const auto displayFactor = speedFactor(store());
+    if (!displayFactor)
+        throw BadInput(displayFactor.error());
+    const auto lines = readTextLines(file, 64u << 20);
+    if (!lines)
+        throw BadInput("\"" + file.string() + "\": " + lines.error());
+    const auto run = parseAccelerationLines(*lines, file.string());
+    if (!run)
+        throw BadInput(run.error());
+    return accelerationFacts(*run, *displayFactor);
+}
+
+CurveFacts readCurveFacts(const std::filesystem::path& file)
+{
+    const auto points = readPowerCurveInput(file);
+    if (!points)
+        throw BadInput(points.error());
+    return curveFacts(file, *points);
+}
+
+RecordingFacts readRecordingFacts(const std::filesystem::path& file)
+{
+    const auto detection = detectSparksInFile(file);
+    if (!detection)
+        throw BadInput(detection.error());
+    return recordingFacts(file, *detection);
+}
+
 void runReport(const ReportArguments& args)
 {
     refuseOverwritingInput(args.output, {args.power});
@@ -44,10 +100,7 @@ void runReport(const ReportArguments& args)
     const std::string language = loadLanguage(args.lang);
     commitVehicle(args.vehicle);
 
-    const auto rows = readPowerRows(args.power, store());
-    if (!rows)
-        throw BadInput(rows.error());
-    auto result = resultFromPowerRows(*rows, correction.factor, args.power);
+    auto result = resultFromPowerRows(readPowerRows(args.power), correction.factor, args.power);
     if (!result)
         throw BadInput(result.error());
 
@@ -63,24 +116,13 @@ void runReport(const ReportArguments& args)
         in.gearIndex = args.gear - 1;
     }
     if (!args.curve.empty()) {
-        const auto curve = readCurveFacts(args.curve);
-        if (!curve)
-            throw BadInput(curve.error());
-        in.curve = *curve;
+        in.curve = readCurveFacts(args.curve);
         in.curveNotes = loadCurveNotes(args.curve);
     }
-    if (!args.recording.empty()) {
-        const auto recording = readRecordingFacts(args.recording);
-        if (!recording)
-            throw BadInput(recording.error());
-        in.recording = *recording;
-    }
-    if (!args.acceleration.empty()) {
-        const auto acceleration = readAccelerationFacts(args.acceleration, store());
-        if (!acceleration)
-            throw BadInput(acceleration.error());
-        in.acceleration = *acceleration;
-    }
+    if (!args.recording.empty())
+        in.recording = readRecordingFacts(args.recording);
+    if (!args.acceleration.empty())
+        in.acceleration = readAccelerationFacts(args.acceleration);
 
     // The command's own lines stay English, as every command's do; the page
     // speaks the language file's language, as the power window's report does.

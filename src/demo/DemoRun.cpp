@@ -5,6 +5,7 @@
 #include "demo/DemoPlots.h"
 #include "power/PowerComputation.h"
 #include "power/PowerCurveFile.h"
+#include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "signal/CurveFile.h"
 #include "signal/CurveNotes.h"
@@ -105,7 +106,7 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     detection.sparksPerRev = static_cast<float>(settings.recording.sparksPerRev);
     detection.lowPolarity = settings.recording.lowPolarity;
     detection.threshold = settings.recording.lowPolarity ? 50 : 165;
-    auto detected = detectSparksInFile(wavFile, detection);
+    auto detected = detectSparksInRecording(wavFile.filename().string(), recording->wav, detection);
     if (!detected)
         return Failure{detected.error()};
     const auto raw = std::make_unique<Curve>(detected->curve);
@@ -113,7 +114,8 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     if (const Status smoothed = smoothCurve(curve, SmoothingSettings{}); !smoothed)
         return Failure{smoothed.error()};
     const fs::path curveFile = dir / "RPM" / (name + ".ReT");
-    if (const Status saved = SaveCurve(curveFile, curve); !saved)
+    const std::string curveText = curveFileText(curve);
+    if (const Status saved = writeFileAtomically(curveFile, curveText); !saved)
         return failed(curveFile, saved.error());
     report.files.push_back(curveFile);
     CurveNotes notes;
@@ -127,12 +129,20 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     report.files.push_back(curveNotesPath(curveFile));
     report.curvePoints = savedLineCount(curve.pointCount);
 
-    // The power window, in the recorded gear.
-    const auto power = runPowerComputation(store, gear - 1, curveFile, emptyPowerTable());
+    // The power window, in the recorded gear, on the curve as it was saved.
+    const auto inputs = readRunInputs(store, gear - 1);
+    if (!inputs)
+        return Failure{inputs.error()};
+    const auto points = parsePowerCurveText(curveText, curveFile.string());
+    if (!points)
+        return Failure{points.error()};
+    const auto power = computePower(*inputs, *points, emptyPowerTable(), curveFile.string());
     if (!power)
         return Failure{power.error()};
     const fs::path powerFile = dir / "Puissance" / (name + ".txt");
-    if (const Status saved = savePowerCurveFile(powerFile, power->table, power->pointCount, store); !saved)
+    const std::string powerText =
+        powerCurveFileBytes(power->table, power->pointCount, units->wattsPerPowerUnit, units->torquePerNm);
+    if (const Status saved = writeFileAtomically(powerFile, powerText); !saved)
         return failed(powerFile, saved.error());
     report.files.push_back(powerFile);
     const PowerExtremes& e = power->extremes;
@@ -141,9 +151,10 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     report.truePower = truePeakPower(*recording->engine, start, end, units->wattsPerPowerUnit);
     report.trueTorque = truePeakTorque(*recording->engine, start, end, units->torquePerNm);
 
-    // The acceleration window with its default inputs.
+    // The acceleration window with its default inputs, on the power curve
+    // as it was saved.
     const auto torqueCurve = std::make_unique<TorqueCurve>();
-    if (const Status loaded = loadPowerCurve(powerFile, store, *torqueCurve); !loaded)
+    if (const Status loaded = loadPowerCurveLines(splitLines(powerText), *units, *torqueCurve); !loaded)
         return failed(powerFile, loaded.error());
     const SimulationFields fields = SimulationFields::fromStore(store);
     const auto model = std::make_unique<AccelerationModel>();
@@ -161,12 +172,9 @@ Result<DemoReport> runDemo(Varia& store, const DemoSettings& settings)
     report.topSpeedLine = labels.lbvte;
 
     // The pictures.
-    const auto saved = readPowerCurveInput(curveFile);
-    if (!saved)
-        return Failure{saved.error()};
     if (!settings.savePicture)
         return report;
-    const auto speedPicture = engineSpeedPicture(*raw, *saved, recording->run.samples, store);
+    const auto speedPicture = engineSpeedPicture(*raw, *points, recording->run.samples, store);
     if (!speedPicture)
         return Failure{"the detection found too few sparks for a plot"};
     const std::pair<fs::path, Result<PlotList>> pictures[] = {

@@ -225,20 +225,14 @@ Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<Ru
     return result;
 }
 
-Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex, const std::filesystem::path& curveFile,
-                                        const PowerTable& previous, float correctionFactor)
+Result<PowerInputs> readRunInputs(const Varia& store, int gearIndex)
 {
-    const auto inputs = readPowerInputs(store, gearIndex);
+    auto inputs = readPowerInputs(store, gearIndex);
     if (!inputs)
         return Failure{inputs.error()};
-    // The vehicle is checked before the file is read, so a bad gear is
-    // reported whatever the curve.
     if (auto model = PowerModel::make(*inputs); !model)
         return Failure{model.error()};
-    const auto points = readPowerCurveInput(curveFile);
-    if (!points)
-        return Failure{points.error()};
-    return computePower(*inputs, *points, previous, curveFile.string(), correctionFactor);
+    return inputs;
 }
 
 }  // namespace vornax

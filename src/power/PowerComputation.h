@@ -16,7 +16,6 @@
 #include "power/PowerInputs.h"
 #include "store/Varia.h"
 
-#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -104,22 +103,24 @@ struct PowerResult {
     float correctionFactor = 1.0f;  // multiplied into every row's torque and power
 };
 
-// The whole computation on parsed points. `start` is the table the rows are
-// written into (the previous result, so rows past n - 3 keep their values);
-// `source` names the curve in messages. Fails for fewer than 3 points, two
-// points with the same time, an engine speed of 0, an overflow, or a flat
-// result; the message names the file and line. Fails too for a result no
-// car's engine gives: an engine speed outside 0 to 20 000 rpm (the first row
-// out is named), or a largest or smallest power beyond 500 ch either way. `correctionFactor` (the air
-// correction's k) multiplies the torque and the power of every row, each
-// rounded to single; at 1 the rows are exactly the uncorrected ones.
+// The whole computation on a curve in memory (the points of a .ReT file, as
+// power/PowerCurveInput reads them, or a curve just made). `start` is the
+// table the rows are written into (the previous result, so rows past n - 3
+// keep their values); `source` names the curve in messages. Fails for fewer
+// than 3 points, two points with the same time, an engine speed of 0, an
+// overflow, or a flat result; the message names the curve and line. Fails too
+// for a result no car's engine gives: an engine speed outside 0 to 20 000 rpm
+// (the first row out is named), or a largest or smallest power beyond 500 ch
+// either way. `correctionFactor` (the air correction's k) multiplies the
+// torque and the power of every row, each rounded to single; at 1 the rows
+// are exactly the uncorrected ones. Nothing outside the returned value
+// changes, so a caller keeps its previous result when this fails.
 Result<PowerResult> computePower(const PowerInputs& inputs, const std::vector<RunPoint>& points, PowerTable start,
                                  std::string_view source, float correctionFactor = 1.0f);
 
-// Reads the store and the curve file, then computes, for the gear with list
-// index gearIndex (0 = 1st gear). Nothing outside the returned value changes,
-// so a caller keeps its previous result when this fails.
-Result<PowerResult> runPowerComputation(const Varia& store, int gearIndex, const std::filesystem::path& curveFile,
-                                        const PowerTable& previous, float correctionFactor = 1.0f);
+// What a run takes of the store for the gear with list index gearIndex (0 =
+// 1st gear): the inputs, refused when they make no model. A caller reads them
+// before the curve, so that a bad gear is reported whatever the curve.
+Result<PowerInputs> readRunInputs(const Varia& store, int gearIndex);
 
 }  // namespace vornax

@@ -36,15 +36,20 @@ Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string
     return points;
 }
 
+Result<std::vector<RunPoint>> parsePowerCurveText(std::string_view text, std::string_view source)
+{
+    return parsePowerCurveLines(splitLines(decodeText(text)), source);
+}
+
 Result<std::vector<RunPoint>> readPowerCurveInput(const std::filesystem::path& file)
 {
     // 5001 lines of two numbers stay far below this; a larger file is refused
     // before it is read into memory.
     constexpr std::uintmax_t maxBytes = 16u << 20;
-    auto lines = readTextLines(file, maxBytes);
-    if (!lines)
-        return Failure{lines.error()};
-    return parsePowerCurveLines(*lines, file.string());
+    const auto bytes = readFileBytes(file, maxBytes);
+    if (!bytes)
+        return Failure{bytes.error()};
+    return parsePowerCurveText(*bytes, file.string());
 }
 
 }  // namespace vornax

@@ -22,7 +22,10 @@ constexpr int kMaxPowerPoints = kMaxPowerLines;
 // the line (counted from 1).
 Result<std::vector<RunPoint>> parsePowerCurveLines(const std::vector<std::string>& lines, std::string_view source);
 
-// Reads and parses a curve file (CR LF or LF lines).
+// Parses the text of a curve file (CR LF or LF lines), as it is saved.
+Result<std::vector<RunPoint>> parsePowerCurveText(std::string_view text, std::string_view source);
+
+// Reads and parses a curve file.
 Result<std::vector<RunPoint>> readPowerCurveInput(const std::filesystem::path& file);
 
 }  // namespace vornax

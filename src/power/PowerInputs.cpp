@@ -4,69 +4,17 @@
 #include "common/Translation.h"
 #include "store/EntryCaptions.h"
 
-#include <array>
 #include <numbers>
-#include <optional>
 
 namespace vornax {
 
 namespace {
 
-// True when a language entry still holds its initial text, which is only
-// its own name: the language file that gives the unit factors is missing.
-bool isUnloadedLanguageText(const Varia& store, const char* name)
+template <typename T>
+const std::string* failed(const Result<T>& reading)
 {
-    for (const EntryInfo& entry : Varia::entries())
-        if (std::string_view(entry.name) == name)
-            return entry.kind == EntryKind::Language && store.get(name) == entry.initial;
-    return false;
+    return reading ? nullptr : &reading.error();
 }
-
-// Collects conversions and remembers the first entry that failed, so the
-// message names the value the user has to fix.
-class Reader {
-public:
-    explicit Reader(const Varia& store) : store_(store) {}
-
-    float single(const char* name)
-    {
-        const auto value = store_.single(name);
-        if (!value)
-            fail(name);
-        return value.value_or(0.0f);
-    }
-    std::int16_t whole(const char* name)
-    {
-        const auto value = store_.int16(name);
-        if (!value)
-            fail(name);
-        return value.value_or(std::int16_t{0});
-    }
-    const std::optional<std::string>& failure() const { return failure_; }
-
-private:
-    void fail(const char* name)
-    {
-        if (failure_)
-            return;
-        const std::string caption = entryCaption(store_, name);
-        const std::string value = quotedValue(store_.get(name));
-        if (store_.get(name) == "?")
-            failure_ =
-                tx("PowerInputs", "%1: %2 is not a number (no vehicle has been confirmed yet)").arg(caption).arg(value);
-        else if (isUnloadedLanguageText(store_, name))
-            failure_ =
-                tx("PowerInputs", "%1: %2 is not a number (no language file has been loaded)").arg(caption).arg(value);
-        else
-            failure_ = tx("PowerInputs", "%1: %2 is not a number").arg(caption).arg(value);
-    }
-    const Varia& store_;
-    std::optional<std::string> failure_;
-};
-
-}  // namespace
-
-namespace {
 
 // A rolling coefficient above this is no tyre on a road (a flat tyre on
 // sand is about 0,3; road tyres stay near 0,01).
@@ -76,23 +24,30 @@ Result<PowerInputs> readInputs(const Varia& store, int gearIndex, bool withUnits
 {
     if (gearIndex < 0 || gearIndex >= kGearCount)
         return Failure{tx("PowerInputs", "gear %1 does not exist (1 to 6)").arg(std::to_string(gearIndex + 1))};
-    Reader read(store);
-    PowerInputs in;
-    in.finalDrive = read.single("LbRp");
-    in.tyreWidthMm = read.whole("LbLp");
-    in.aspectPercent = read.whole("LbHp");
-    in.rimInches = read.whole("LbDp");
-    in.massKg = read.whole("LbPoid");
-    in.scx = read.single("LbSCx");
-    in.engineInertia = read.single("LbImoteur");
-    in.wheelInertia = read.single("lbIroue");
-    if (!store.get("lbCrr").empty())
-        in.rollingCoefficient = read.single("lbCrr");
+    const VehicleReadings v = readVehicle(store);
     const GearEntries gear = gearEntries(gearIndex);
-    in.gearRatio = read.single(gear.ratio);
-    in.lossPercent = read.whole(gear.loss);
-    if (read.failure())
-        return Failure{*read.failure()};
+    const auto& ratio = v.gearRatios[static_cast<std::size_t>(gearIndex)];
+    const auto& loss = v.loss(gear.loss);
+    // The first entry that holds no number is named, in the order the
+    // computation takes them.
+    for (const std::string* failure :
+         {failed(v.finalDrive), failed(v.tyreWidthMm), failed(v.aspectPercent), failed(v.rimInches), failed(v.massKg),
+          failed(v.scx), failed(v.engineInertia), failed(v.wheelInertia), failed(v.rollingCoefficient), failed(ratio),
+          failed(loss)})
+        if (failure)
+            return Failure{*failure};
+    PowerInputs in;
+    in.finalDrive = *v.finalDrive;
+    in.tyreWidthMm = *v.tyreWidthMm;
+    in.aspectPercent = *v.aspectPercent;
+    in.rimInches = *v.rimInches;
+    in.massKg = *v.massKg;
+    in.scx = *v.scx;
+    in.engineInertia = *v.engineInertia;
+    in.wheelInertia = *v.wheelInertia;
+    in.rollingCoefficient = *v.rollingCoefficient;
+    in.gearRatio = *ratio;
+    in.lossPercent = *loss;
     // The vehicle is named first when both it and the units are wrong.
     if (withUnits) {
         const auto units = displayUnits(store);
@@ -133,12 +88,7 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex) { return 
 
 Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex) { return readInputs(store, gearIndex, false); }
 
-double wheelRadius(const PowerInputs& in)
-{
-    const double sidewallCm = (in.tyreWidthMm / physics::kMmPerCm * in.aspectPercent) / 100.0;
-    const double halfRimCm = in.rimInches * physics::kCmPerInch / 2.0;
-    return (sidewallCm + halfRimCm) / 100.0;
-}
+double wheelRadius(const PowerInputs& in) { return wheelRadius(Tyre{in.tyreWidthMm, in.aspectPercent, in.rimInches}); }
 
 float overallRatio(const PowerInputs& in)
 {

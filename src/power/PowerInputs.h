@@ -1,9 +1,9 @@
 // What one power computation reads from the parameter store: the committed
 // vehicle, the selected gear and the language's unit factors. Everything is
-// read afresh at the start of each computation, the way the stored texts are
-// converted everywhere: ratios, inertias, drag area and factors as singles;
-// tyre sizes, mass and losses as 16-bit integers (halves to the even
-// neighbour, so a loss of "22,62" is used as 23 % and "22,5" as 22 %).
+// read afresh at the start of each computation through the store's readings
+// (store/StoreReadings.h: readVehicle, displayUnits), which convert the
+// stored texts as everywhere: ratios, inertias, drag area and factors as
+// singles; tyre sizes, mass and losses as 16-bit integers.
 #pragma once
 
 #include "common/Physics.h"
@@ -43,8 +43,7 @@ Result<PowerInputs> readPowerInputs(const Varia& store, int gearIndex);
 // at 0), for computations in SI units (the synthetic car).
 Result<PowerInputs> readVehicleInputs(const Varia& store, int gearIndex);
 
-// Wheel radius in metres: sidewall height (width in cm times the aspect
-// ratio) plus half the rim in cm, over 100. 145/70/12 gives 0.2539 m.
+// Wheel radius of the inputs' tyre, in metres (store/StoreReadings.h).
 double wheelRadius(const PowerInputs& in);
 
 // Overall ratio G: gear ratio times final drive, rounded to single.

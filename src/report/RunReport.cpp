@@ -1,14 +1,10 @@
 #include "report/RunReport.h"
 
 #include "common/NumberText.h"
-#include "common/TextFile.h"
-#include "compare/CurveSlot.h"
 #include "power/AddedTexts.h"
-#include "power/PowerCurveInput.h"
 #include "power/PowerInputs.h"
 #include "signal/PreciseCurve.h"
 #include "signal/SignalVerdict.h"
-#include "signal/SparkDetection.h"
 #include "simulation/AccelerationFile.h"
 #include "vehicle/Catalogue.h"
 #include "common/Translation.h"
@@ -65,8 +61,9 @@ ReportSection vehicleSection(const ReportInputs& in, const Varia& store, const A
     s.lines.push_back({"S·Cx", store.get("LbSCx") + kNbsp + "m²"});
     s.lines.push_back({bareCaption(store.get("LbInertieMot")), store.get("LbImoteur") + kNbsp + "kg·m²"});
     // The losses as the computation uses them: whole percents.
-    auto loss = [&store](const char* entry) {
-        const auto v = store.int16(entry);
+    const VehicleReadings vehicle = readVehicle(store);
+    auto loss = [&](const char* entry) {
+        const auto& v = vehicle.loss(entry);
         return v ? std::to_string(*v) : store.get(entry);
     };
     const std::string topGears = gears.size() > 4 ? gears[3] + "-" + gears.back() : gears[3];
@@ -288,22 +285,6 @@ Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float
     return result;
 }
 
-Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, const Varia& store)
-{
-    const auto units = displayUnits(store);
-    if (!units)
-        return Failure{units.error()};
-    compare::CurveSlot slot;
-    if (const Status read = compare::fichierPo(file, slot, *units); !read)
-        return Failure{read.error()};
-    std::vector<PowerRow> rows;
-    for (int i = 0; i < slot.pointCount; ++i) {
-        const PowerPoint p = slot.point(i);
-        rows.push_back({p.rpm, p.torque, p.power});
-    }
-    return rows;
-}
-
 AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor)
 {
     const ResultSeries& samples = *run.series;
@@ -329,43 +310,23 @@ AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFac
     return a;
 }
 
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store)
+CurveFacts curveFacts(const std::filesystem::path& file, const std::vector<RunPoint>& points)
 {
-    const auto displayFactor = speedFactor(store);
-    if (!displayFactor)
-        return Failure{displayFactor.error()};
-    const auto lines = readTextLines(file, 64u << 20);
-    if (!lines)
-        return Failure{"\"" + file.string() + "\": " + lines.error()};
-    const auto run = parseAccelerationLines(*lines, file.string());
-    if (!run)
-        return Failure{run.error()};
-    return accelerationFacts(*run, *displayFactor);
-}
-
-Result<CurveFacts> readCurveFacts(const std::filesystem::path& file)
-{
-    const auto points = readPowerCurveInput(file);
-    if (!points)
-        return Failure{points.error()};
     CurveFacts c;
     c.file = fileName(file);
-    c.points = static_cast<int>(points->size());
-    if (!points->empty())
-        c.durationS = static_cast<double>(points->back().time) - points->front().time;
+    c.points = static_cast<int>(points.size());
+    if (!points.empty())
+        c.durationS = static_cast<double>(points.back().time) - points.front().time;
     return c;
 }
 
-Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file)
+RecordingFacts recordingFacts(const std::filesystem::path& file, const Detection& detection)
 {
-    const auto detection = detectSparksInFile(file);
-    if (!detection)
-        return Failure{detection.error()};
     RecordingFacts r;
     r.file = fileName(file);
-    r.durationS = recordingSeconds(detection->frameCount);
-    r.sparks = detection->crossings;
-    r.verdict = judgeSparks(detection->sparkTimes, std::nullopt);
+    r.durationS = recordingSeconds(detection.frameCount);
+    r.sparks = detection.crossings;
+    r.verdict = judgeSparks(detection.sparkTimes, std::nullopt);
     return r;
 }
 

@@ -15,6 +15,7 @@
 #include "signal/CurveNotes.h"
 #include "simulation/AccelerationFile.h"
 #include "signal/SignalVerdict.h"
+#include "signal/SparkDetection.h"
 
 #include <filesystem>
 #include <optional>
@@ -99,23 +100,19 @@ std::string reportDate();
 // or a flat curve.
 Result<PowerResult> resultFromPowerRows(const std::vector<PowerRow>& rows, float factor, std::string_view source);
 
-// Reads a power curve file into the units of the language in force.
-Result<std::vector<PowerRow>> readPowerRows(const std::filesystem::path& file, const Varia& store);
-
-// Reads an acceleration curve file: the time of the last sample at or below
-// 100 km/h, 400 m and 1000 m before the run passes them, and the top speed
-// (the file's speeds are km/h) in the display unit of the language in force
-// (times its Lbcoefkm, as the acceleration window shows it).
-Result<AccelerationFacts> readAccelerationFacts(const std::filesystem::path& file, const Varia& store);
-// The same figures of a run already read, `displayFactor` the Lbcoefkm in force.
+// The figures of an acceleration run already read, `displayFactor` the
+// Lbcoefkm in force: the time of the last sample at or below 100 km/h, 400 m
+// and 1000 m before the run passes them, and the top speed (the run's speeds
+// are km/h) in the display unit (times the factor, as the acceleration window
+// shows it).
 AccelerationFacts accelerationFacts(const AccelerationRun& run, float displayFactor);
 
-// The curve file's points and duration.
-Result<CurveFacts> readCurveFacts(const std::filesystem::path& file);
+// The curve's points and duration; `file` is named without its folder.
+CurveFacts curveFacts(const std::filesystem::path& file, const std::vector<RunPoint>& points);
 
-// A recording's duration and the sparks found at the default detection
-// settings, and whether they are a spark train (for either sparks-per-
-// revolution setting). Fails for a file the detection cannot read.
-Result<RecordingFacts> readRecordingFacts(const std::filesystem::path& file);
+// A recording's duration and the sparks a detection at the default settings
+// found in it, and whether they are a spark train (for either sparks-per-
+// revolution setting).
+RecordingFacts recordingFacts(const std::filesystem::path& file, const Detection& detection);
 
 }  // namespace vornax

@@ -2,29 +2,20 @@
 
 #include "common/Physics.h"
 #include "common/NumberText.h"
+#include "store/StoreReadings.h"
 
 #include <cmath>
 
 namespace vornax {
-namespace {
-
-// Wheel radius in metres from the tyre: rim D inches plus twice the sidewall
-// (H % of the width L mm). 2 × L × H is formed in 32 bits: two 16-bit sizes
-// cannot overflow it, and a tyre such as 205/80/13 (32 800) is an ordinary
-// one. Every tyre whose product fitted 16 bits gets the same radius as before.
-float wheelRadius(std::int16_t width, std::int16_t height, std::int16_t rim)
+float simulatedWheelRadius(const Tyre& tyre)
 {
-    const std::int32_t sidewalls = 2 * std::int32_t{width} * height;
-    return static_cast<float>((rim * physics::kMetresPerInch + sidewalls / 100000.0) / 2);
+    const std::int32_t sidewalls = 2 * std::int32_t{tyre.widthMm} * tyre.aspectPercent;
+    return static_cast<float>((tyre.rimInches * physics::kMetresPerInch + sidewalls / 100000.0) / 2);
 }
 
-}  // namespace
+int gearIndex(int phase) { return phase == kLaunchPhase ? 0 : phase - 1; }
 
-const char* gearRatioEntry(int phase)
-{
-    static const char* const entries[] = {"LbPr", "LbPr", "LbDe", "LbTr", "lbqt", "lbcq", "lbsix"};
-    return entries[phase];
-}
+const char* gearRatioEntry(int phase) { return gearEntries(gearIndex(phase)).ratio; }
 
 const char* lossEntry(int phase)
 {
@@ -40,7 +31,8 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
     const auto height = parseInt16(f.TextPneuH);
     const auto rim = parseInt16(f.TextPneuD);
     const auto mass = parseInt16(f.textPoid);
-    const auto scx = in.store.single("LbSCx");
+    const VehicleReadings vehicle = readVehicle(in.store);
+    const auto& scx = vehicle.scx;
     const auto finalDrive = parseSingle(f.TextRP);
     const auto changeRpm = parseSingle(f.RPMCh);
     const auto changeTime = parseSingle(f.TMPch);
@@ -52,7 +44,7 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
         return std::nullopt;
 
     PhaseQuantities q;
-    q.radius = wheelRadius(*width, *height, *rim);
+    q.radius = simulatedWheelRadius({*width, *height, *rim});
     q.circumference = q.radius * physics::kSimulationTwoPi;
     q.mass = *mass;
     q.scx = *scx;
@@ -65,8 +57,8 @@ std::optional<PhaseQuantities> readPhaseQuantities(int phase, const SimulationIn
     q.gears = simulatedGears(in.store);
 
     if (phase != kGearChangePhase) {
-        const auto ratio = in.store.single(gearRatioEntry(phase));
-        const auto loss = in.store.int16(lossEntry(phase));
+        const auto& ratio = vehicle.gearRatios[static_cast<std::size_t>(gearIndex(phase))];
+        const auto& loss = vehicle.loss(lossEntry(phase));
         if (!ratio || !loss)
             return std::nullopt;
         q.gearRatio = *ratio;

@@ -2,10 +2,10 @@
 // gears, and the refusal of inputs that would only make every phase end at
 // once.
 #include "common/NumberText.h"
-#include "common/Physics.h"
 #include "common/Translation.h"
 #include "power/PowerInputs.h"
 #include "store/EntryCaptions.h"
+#include "store/StoreReadings.h"
 #include "simulation/AccelerationModel.h"
 #include "simulation/PhaseQuantities.h"
 
@@ -63,18 +63,24 @@ Status checkRunInputs(const SimulationInputs& in)
 
     // The store entries every phase of this gearbox reads. "?" is what they
     // hold until the vehicle editor has been confirmed.
-    std::vector<std::string> entries = {"lblboite", "LbSCx", "LbConvertionNm", "Lbcoefkm"};
+    const VehicleReadings vehicle = readVehicle(in.store);
+    struct Entry {
+        const char* name;
+        bool converts;
+    };
+    std::vector<Entry> entries = {
+        {"lblboite", parseDouble(in.store.get("lblboite")).has_value()},
+        {"LbSCx", vehicle.scx.ok()},
+        {"LbConvertionNm", in.store.single("LbConvertionNm").has_value()},
+        {"Lbcoefkm", in.store.single("Lbcoefkm").has_value()},
+    };
     const int gears = simulatedGears(in.store);
     for (int g = 1; g <= gears; ++g) {
-        entries.push_back(gearRatioEntry(g));
-        entries.push_back(lossEntry(g));
+        entries.push_back({gearRatioEntry(g), vehicle.gearRatios[static_cast<std::size_t>(gearIndex(g))].ok()});
+        entries.push_back({lossEntry(g), vehicle.loss(lossEntry(g)).ok()});
     }
-    for (const std::string& entry : entries) {
+    for (const auto& [entry, converts] : entries) {
         const std::string& text = in.store.get(entry);
-        const bool whole = entry.rfind("lbperte", 0) == 0 || entry == "LbPerteB";
-        const bool converts = whole                 ? in.store.int16(entry).has_value()
-                              : entry == "lblboite" ? parseDouble(text).has_value()
-                                                    : in.store.single(entry).has_value();
         if (!converts) {
             const Failure bad = badValue(entryCaption(store, entry), text);
             if (text == "?")
@@ -103,14 +109,12 @@ Status checkRunInputs(const SimulationInputs& in)
         return notAboveZero(store.get("LbPoids"), f.textPoid);
     if (*parseSingle(f.TextRP) <= 0.0f)
         return notAboveZero(store.get("LbRapportdePont"), f.TextRP);
-    const double rim = *parseInt16(f.TextPneuD);
-    const double sidewalls = 2.0 * *parseInt16(f.TextPneuL) * *parseInt16(f.TextPneuH);
-    if (rim * physics::kMetresPerInch + sidewalls / 100000.0 <= 0.0)
+    if (simulatedWheelRadius({*parseInt16(f.TextPneuL), *parseInt16(f.TextPneuH), *parseInt16(f.TextPneuD)}) <= 0.0f)
         return notAboveZero(store.get("LbPneumatique"), f.TextPneuL + "/" + f.TextPneuH + "/" + f.TextPneuD);
     for (int g = 1; g <= gears; ++g) {
-        if (*in.store.single(gearRatioEntry(g)) <= 0.0f)
+        if (*vehicle.gearRatios[static_cast<std::size_t>(gearIndex(g))] <= 0.0f)
             return notAboveZero(entryCaption(store, gearRatioEntry(g)), in.store.get(gearRatioEntry(g)));
-        if (*in.store.int16(lossEntry(g)) >= 100)
+        if (*vehicle.loss(lossEntry(g)) >= 100)
             return Failure{tx("RunChecks", "%1, il faut une perte inférieure à 100 %")
                                .arg(badValue(entryCaption(store, lossEntry(g)), in.store.get(lossEntry(g))).message)};
     }

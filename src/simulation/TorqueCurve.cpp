@@ -110,7 +110,8 @@ Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, flo
     return rows;
 }
 
-Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve)
+Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve,
+                      std::vector<std::string>* linesRead)
 {
     const auto units = displayUnits(store);
     if (!units)
@@ -120,7 +121,15 @@ Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, Tor
     auto lines = readTextLines(file, 4u << 20);
     if (!lines)
         return Failure{lines.error()};
-    auto rows = readPowerCurve(*lines, units->wattsPerPowerUnit, units->torquePerNm);
+    const Status loaded = loadPowerCurveLines(*lines, *units, curve);
+    if (loaded && linesRead)
+        *linesRead = std::move(*lines);
+    return loaded;
+}
+
+Status loadPowerCurveLines(const std::vector<std::string>& lines, const DisplayUnits& units, TorqueCurve& curve)
+{
+    auto rows = readPowerCurve(lines, units.wattsPerPowerUnit, units.torquePerNm);
     if (!rows)
         return Failure{rows.error()};
 

@@ -7,6 +7,7 @@
 
 #include "common/CurveLimits.h"
 #include "common/Result.h"
+#include "store/StoreReadings.h"
 #include "store/Varia.h"
 
 #include <cstdint>
@@ -48,9 +49,18 @@ inline constexpr std::size_t kMaxPowerCurveLines = kMaxPowerLines;
 // data line at all.
 Result<PowerCurveRows> readPowerCurve(const std::vector<std::string>& lines, float currentWatt, float currentNm);
 
+// Takes the lines of a power curve file (a file read, or the text of one just
+// made) into the table: on success only, its rows are copied in and lastRow
+// and topRpm set; on failure the table is left as it was. `units` are the
+// current unit factors.
+Status loadPowerCurveLines(const std::vector<std::string>& lines, const DisplayUnits& units, TorqueCurve& curve);
+
 // Reads the file and, on success only, copies its rows into the table and
-// sets lastRow and topRpm; on failure the table is left as it was. The
-// current unit factors are the store's LbConvertionWatt and LbConvertionNm.
-Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve);
+// sets lastRow and topRpm, and gives back the file's lines in `linesRead`
+// when asked (to take them again into other units); on failure the table is
+// left as it was. The current unit factors are the store's LbConvertionWatt
+// and LbConvertionNm.
+Status loadPowerCurve(const std::filesystem::path& file, const Varia& store, TorqueCurve& curve,
+                      std::vector<std::string>* linesRead = nullptr);
 
 }  // namespace vornax

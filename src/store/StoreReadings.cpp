@@ -1,5 +1,6 @@
 #include "store/StoreReadings.h"
 
+#include "common/Physics.h"
 #include "common/Translation.h"
 #include "store/EntryCaptions.h"
 
@@ -66,6 +67,66 @@ GearEntries gearEntries(int gearIndex)
         {"lbsix", "lbperte4e"},
     }};
     return gears.at(static_cast<std::size_t>(gearIndex));
+}
+
+double wheelRadius(const Tyre& tyre)
+{
+    const double sidewallCm = (tyre.widthMm / physics::kMmPerCm * tyre.aspectPercent) / 100.0;
+    const double halfRimCm = tyre.rimInches * physics::kCmPerInch / 2.0;
+    return (sidewallCm + halfRimCm) / 100.0;
+}
+
+namespace {
+
+// The message of a vehicle entry that holds no number.
+Failure notANumber(const Varia& store, const char* entry)
+{
+    const std::string caption = entryCaption(store, entry);
+    const std::string value = quotedValue(store.get(entry));
+    if (store.get(entry) == "?")
+        return Failure{
+            tx("PowerInputs", "%1: %2 is not a number (no vehicle has been confirmed yet)").arg(caption).arg(value)};
+    return Failure{tx("PowerInputs", "%1: %2 is not a number").arg(caption).arg(value)};
+}
+
+template <typename T>
+Result<T> reading(const Varia& store, const char* entry, std::optional<T> value)
+{
+    if (!value)
+        return notANumber(store, entry);
+    return *value;
+}
+
+}  // namespace
+
+VehicleReadings readVehicle(const Varia& store)
+{
+    const auto single = [&store](const char* entry) { return reading(store, entry, store.single(entry)); };
+    const auto whole = [&store](const char* entry) { return reading(store, entry, store.int16(entry)); };
+    VehicleReadings v{
+        single("LbRp"),
+        whole("LbLp"),
+        whole("LbHp"),
+        whole("LbDp"),
+        whole("LbPoid"),
+        single("LbSCx"),
+        single("LbImoteur"),
+        single("lbIroue"),
+        store.get("lbCrr").empty() ? Result<double>(physics::kRollingCoefficient)
+                                   : reading<double>(store, "lbCrr", store.single("lbCrr")),
+        {},
+        whole("lbperte1e"),
+        whole("LbPerteB"),
+        whole("lbperte4e"),
+    };
+    for (int g = 0; g < kGearCount; ++g)
+        v.gearRatios.push_back(single(gearEntries(g).ratio));
+    return v;
+}
+
+const Result<std::int16_t>& VehicleReadings::loss(std::string_view entry) const
+{
+    return entry == "lbperte1e" ? firstGearLoss : entry == "LbPerteB" ? gearboxLoss : directGearLoss;
 }
 
 }  // namespace vornax

@@ -6,7 +6,9 @@
 #include "common/Result.h"
 #include "store/Varia.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vornax {
@@ -46,5 +48,49 @@ struct GearEntries {
 };
 constexpr int kGearCount = 6;
 GearEntries gearEntries(int gearIndex);  // gearIndex in 0 .. 5
+
+// A tyre as the vehicle editor gives it: 145/70/12.
+struct Tyre {
+    std::int16_t widthMm = 0;        // LbLp
+    std::int16_t aspectPercent = 0;  // LbHp
+    std::int16_t rimInches = 0;      // LbDp
+};
+
+// Wheel radius in metres: sidewall height (width in cm times the aspect
+// ratio) plus half the rim in cm, over 100, in double. 145/70/12 gives
+// 0.2539 m. (The acceleration model forms its own radius in single from the
+// tyre fields of its window: simulatedWheelRadius.)
+double wheelRadius(const Tyre& tyre);
+
+// The committed vehicle's entries, each read once, converted as every stored
+// text is: ratios, drag area, inertias and the rolling coefficient as
+// singles; tyre sizes, mass and losses as 16-bit integers (halves to the even
+// neighbour, so a loss of "22,62" is 23 % and "22,5" is 22 %). An entry that
+// holds no number carries its one message, naming it as the user knows it
+// with its text ("no vehicle has been confirmed yet" while it holds "?"); a
+// computation takes only the entries it uses, so a bad one fails only those.
+struct VehicleReadings {
+    Result<float> finalDrive;            // LbRp
+    Result<std::int16_t> tyreWidthMm;    // LbLp
+    Result<std::int16_t> aspectPercent;  // LbHp
+    Result<std::int16_t> rimInches;      // LbDp
+    Result<std::int16_t> massKg;         // LbPoid
+    Result<float> scx;                   // LbSCx, m²
+    Result<float> engineInertia;         // LbImoteur, kg·m²
+    Result<float> wheelInertia;          // lbIroue, kg·m²
+    // lbCrr: the car's own, from a coast-down; the program's constant when
+    // the entry is empty.
+    Result<double> rollingCoefficient;
+    std::vector<Result<float>> gearRatios;  // gear list index 0 ... 5 (gearEntries)
+    Result<std::int16_t> firstGearLoss;     // lbperte1e
+    Result<std::int16_t> gearboxLoss;       // LbPerteB, through the gearbox
+    Result<std::int16_t> directGearLoss;    // lbperte4e
+
+    // The reading of a loss entry (lbperte1e, LbPerteB or lbperte4e): the
+    // power computation takes a gear's from gearEntries, the acceleration
+    // model its own (simulation/PhaseQuantities).
+    const Result<std::int16_t>& loss(std::string_view entry) const;
+};
+VehicleReadings readVehicle(const Varia& store);
 
 }  // namespace vornax

@@ -83,10 +83,10 @@ std::vector<Reader> textReaders()
          }},
         {"acceleration file (plot and report)", "0,01;1,5;0\r\n0,02;@;0,01\r\n 1 \r\n 1 \r\n", "3", false,
          [](const fs::path& f) {
-             Varia varia;
-             varia.set("Lbcoefkm", " 1 ");
-             const auto facts = readAccelerationFacts(f, varia);
-             return facts ? Outcome{true, {}} : Outcome{false, facts.error()};
+             const auto lines = readTextLines(f, 64u << 20);
+             const auto run =
+                 lines ? parseAccelerationLines(*lines, f.string()) : Result<AccelerationRun>(Failure{lines.error()});
+             return run ? Outcome{true, {}} : Outcome{false, run.error()};
          }},
     };
 }

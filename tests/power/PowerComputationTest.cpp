@@ -1,6 +1,7 @@
 #include "power/PowerComputation.h"
 
 #include "PowerTestData.h"
+#include "power/PowerCurveInput.h"
 #include "TempFolder.h"
 #include "store/Varia.h"
 
@@ -30,6 +31,18 @@ protected:
         testing::fillTestVehicle(store());
     }
     PowerInputs fourthGear() { return readPowerInputs(store(), kFourthGear).value(); }
+    // A curve file computed in 4th gear as the window and `vornax power` do:
+    // the store's inputs, then the file's points, then the rows.
+    Result<PowerResult> computeFile(const std::filesystem::path& file)
+    {
+        const auto inputs = readRunInputs(store(), kFourthGear);
+        if (!inputs)
+            return Failure{inputs.error()};
+        const auto points = readPowerCurveInput(file);
+        if (!points)
+            return Failure{points.error()};
+        return computePower(*inputs, *points, emptyPowerTable(), file.string());
+    }
     TempFolder folder;
 };
 
@@ -54,7 +67,7 @@ TEST_F(PowerComputationTest, WorkedPointTermByTermAndThroughTheFile)
     EXPECT_NEAR(terms->atWheels, 48135.1, 0.1);
 
     const auto file = folder.write("run.ReT", "1;3000\r\n1,2;3050\r\n1,4;3100\r\n");
-    const auto result = runPowerComputation(store(), kFourthGear, file, emptyPowerTable());
+    const auto result = computeFile(file);
     ASSERT_TRUE(result.ok()) << result.error();
     EXPECT_EQ(result->pointCount, 3);
     EXPECT_EQ(result->table[0].rpm, 3000.0f);
@@ -220,12 +233,12 @@ TEST_F(PowerComputationTest, FailuresNameTheFileAndLine)
     };
     for (const Case& c : cases) {
         const auto file = folder.write("bad.ReT", c.text);
-        const auto result = runPowerComputation(store(), kFourthGear, file, emptyPowerTable());
+        const auto result = computeFile(file);
         ASSERT_FALSE(result.ok()) << c.name;
         EXPECT_NE(result.error().find("bad.ReT"), std::string::npos) << c.name << ": " << result.error();
         EXPECT_NE(result.error().find(c.expected), std::string::npos) << c.name << ": " << result.error();
     }
-    const auto missing = runPowerComputation(store(), kFourthGear, folder / "none.ReT", emptyPowerTable());
+    const auto missing = computeFile(folder / "none.ReT");
     EXPECT_FALSE(missing.ok());
 }
 
@@ -233,13 +246,13 @@ TEST_F(PowerComputationTest, ARatioOfZeroOrALossOfAHundredPercentIsRefused)
 {
     const auto file = folder.write("run.ReT", testing::testCurveText(60));
     store().set("lbqt", "0");
-    auto result = runPowerComputation(store(), kFourthGear, file, emptyPowerTable());
+    auto result = computeFile(file);
     ASSERT_FALSE(result.ok());
     EXPECT_NE(result.error().find("ratio"), std::string::npos) << result.error();
 
     store().set("lbqt", "1");
     store().set("lbperte4e", "99,6");  // rounds to 100
-    result = runPowerComputation(store(), kFourthGear, file, emptyPowerTable());
+    result = computeFile(file);
     ASSERT_FALSE(result.ok());
     EXPECT_NE(result.error().find("100 %"), std::string::npos) << result.error();
 }

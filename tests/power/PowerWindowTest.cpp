@@ -238,7 +238,11 @@ TEST_F(PowerWindowTest, ResizingMovesTheLabelsAndRecomputesOnlyAfterASuccess)
     EXPECT_TRUE(platform.messages().empty());  // no computation before a curve
 
     load(w, curve);
-    std::filesystem::remove(curve);  // the next recomputation cannot read it
+    std::filesystem::remove(curve);  // read once when chosen: still computed from memory
+    w.resize(1000, 710);
+    QApplication::processEvents();
+    EXPECT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    store().set("LbPoid", "lourd");  // the next recomputation fails
     for (int size : {720, 740, 760}) {
         w.resize(1000, size);
         QApplication::processEvents();

@@ -183,6 +183,25 @@ TEST_F(SimTDTest, LoadsACurveRunsDrawsAndSaves)
 // A log of a standing start over the simulated run: its dashed curves on
 // the same picture and its figures beside the simulated ones; a log without
 // a start is refused with a message, the picture kept.
+// The curve is read when chosen; a new language's units take its lines again
+// (the file's factors are 1 and 1: a torque factor of 2 doubles the torque).
+TEST_F(SimTDTest, ANewLanguageTakesTheCurveAgainIntoItsUnits)
+{
+    store().set("LbConvertionWatt", "1");
+    store().set("LbConvertionNm", "1");
+    const auto file = folder.write("curve.txt", curveFile());
+    platform.answerOpen(file.string());
+    window->CharPui_Click();
+    ASSERT_TRUE(platform.messages().empty()) << platform.lastMessage();
+    EXPECT_EQ(window->curve().torque[0], 60.0f);
+    std::filesystem::remove(file);
+    store().set("LbConvertionNm", "2");
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(window.get(), &change);
+    EXPECT_EQ(window->curve().torque[0], 120.0f);
+    EXPECT_EQ(window->curve().lastRow, 120);
+}
+
 TEST_F(SimTDTest, AMeasuredStartFromASpeedLogOverTheSimulation)
 {
     platform.answerOpen(folder.write("curve.txt", curveFile()).string());

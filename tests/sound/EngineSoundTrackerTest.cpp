@@ -213,10 +213,7 @@ TEST(EngineSoundTracker, DISABLED_PreciseCurveGivesTheEnginesPower)
     const auto track = trackEngineSound(samplesOf(rec->wav), settings.sampleRate, {});
     ASSERT_TRUE(track) << track.error();
     const Measured m = measure(*rec, *track);
-    const testing::TempFolder folder;
-    const auto file = folder.path() / "sound.ReT";
-    ASSERT_TRUE(SaveCurve(file, m.precise.curve));
-    const auto power = runPowerComputation(store, settings.gear - 1, file, emptyPowerTable());
+    const auto power = testing::powerOfSavedCurve(store, settings.gear - 1, m.precise.curve);
     ASSERT_TRUE(power) << power.error();
     const float watts = *store.single("LbConvertionWatt");
     double sum = 0, worst = 0;

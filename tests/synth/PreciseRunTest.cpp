@@ -58,10 +58,7 @@ TEST(PreciseCurve, CurveFileGivesTheEnginesPower)
     ASSERT_TRUE(precise) << precise.error();
     EXPECT_EQ(precise->check.missed, 3);
 
-    const testing::TempFolder folder;
-    const auto file = folder.path() / "precise.ReT";
-    ASSERT_TRUE(SaveCurve(file, precise->curve));
-    const auto power = runPowerComputation(s, 2, file, emptyPowerTable());
+    const auto power = testing::powerOfSavedCurve(s, 2, precise->curve);
     ASSERT_TRUE(power) << power.error();
     EXPECT_EQ(power->pointCount, precise->curve.pointCount - 14);
     // The true peak: the engine's power at every rpm of the run.

@@ -10,6 +10,7 @@
 #include "power/AddedTexts.h"
 #include "power/PowerChart.h"
 #include "power/PowerCurveFile.h"
+#include "power/PowerCurveInput.h"
 #include "power/PowerLayout.h"
 #include "power/PowerTexts.h"
 #include "paint/ReportPdf.h"
@@ -246,10 +247,8 @@ void PowerWindow::Command1_Click()
         return;
     // The curve in use stays the one the shown result came from when the
     // chosen file cannot be computed.
-    const std::filesystem::path previous = curvePath_;
-    curvePath_ = *chosen;
-    if (!Command2_Click())
-        curvePath_ = previous;
+    const std::filesystem::path file = *chosen;
+    compute(false, &file);
 }
 
 bool PowerWindow::loadCurve(const std::filesystem::path& curve, int gearIndex)
@@ -258,23 +257,39 @@ bool PowerWindow::loadCurve(const std::filesystem::path& curve, int gearIndex)
         const QSignalBlocker quiet(lstvitesse_);
         lstvitesse_->setCurrentIndex(gearIndex);
     }
-    const std::filesystem::path previous = curvePath_;
-    curvePath_ = curve;
-    if (Command2_Click())
-        return true;
-    curvePath_ = previous;
-    return false;
+    return compute(false, &curve);
 }
 
 bool PowerWindow::Command2_Click() { return compute(false); }
 
-bool PowerWindow::compute(bool quietWhenRepeated)
+Result<PowerResult> PowerWindow::computeResult(float correctionFactor, const std::filesystem::path* newCurve,
+                                               std::optional<LoadedCurve>& taken) const
+{
+    // The vehicle is read before the curve, so a bad gear is reported
+    // whatever the curve.
+    const auto inputs = readRunInputs(store(), lstvitesse_->currentIndex());
+    if (!inputs)
+        return Failure{inputs.error()};
+    // A curve is read from its file once, when it is chosen; before any, the
+    // path in use (none) is read and its failure said.
+    if (newCurve || !curve_) {
+        const std::filesystem::path file = newCurve ? *newCurve : curvePath_;
+        auto points = readPowerCurveInput(file);
+        if (!points)
+            return Failure{points.error()};
+        taken = LoadedCurve{file, std::move(*points), loadCurveNotes(file)};
+    }
+    const LoadedCurve& curve = taken ? *taken : *curve_;
+    return computePower(*inputs, curve.points, table_, curve.file.string(), correctionFactor);
+}
+
+bool PowerWindow::compute(bool quietWhenRepeated, const std::filesystem::path* newCurve)
 {
     // Air outside its ranges fails the computation as a bad curve does.
     const auto correction = chosenCorrection();
-    auto result =
-        correction ? runPowerComputation(store(), lstvitesse_->currentIndex(), curvePath_, table_, correction->factor)
-                   : Result<PowerResult>(Failure{correction.error()});
+    std::optional<LoadedCurve> taken;
+    auto result = correction ? computeResult(correction->factor, newCurve, taken)
+                             : Result<PowerResult>(Failure{correction.error()});
     if (!result) {
         // A resize recomputes repeatedly: its failure is shown once, not at
         // every step of the drag.
@@ -288,6 +303,10 @@ bool PowerWindow::compute(bool quietWhenRepeated)
         return false;
     }
     lastQuietFailure_.clear();
+    if (taken) {
+        curve_ = std::move(taken);
+        curvePath_ = curve_->file;
+    }
     showResult(*result, *correction);
     lastCorrection_ = *correction;
     lastGear_ = lstvitesse_->currentIndex();
@@ -522,9 +541,10 @@ void PowerWindow::cmdRapport_Click()
     in.result = *lastResult_;
     in.gearIndex = lastGear_;
     in.correction = lastCorrection_;
-    if (const auto curve = readCurveFacts(curvePath_))
-        in.curve = *curve;
-    in.curveNotes = loadCurveNotes(curvePath_);
+    if (curve_) {
+        in.curve = curveFacts(curve_->file, curve_->points);
+        in.curveNotes = curve_->notes;
+    }
     const Status saved = saveRunReport(*chosen, buildRunReport(in, store()));
     if (!saved)
         platform().message(saved.error(), t.reportButton, MessageIcon::Warning);

@@ -11,6 +11,7 @@
 
 #include "power/AirCorrection.h"
 #include "power/PowerComputation.h"
+#include "signal/CurveNotes.h"
 
 #include <QWidget>
 
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -76,7 +78,18 @@ private:
     void layOut();
     void fillGears();
     void recomputeAfterResize();
-    bool compute(bool quietWhenRepeated);
+    // A curve the window computes from, read from its file when chosen.
+    struct LoadedCurve {
+        std::filesystem::path file;
+        std::vector<RunPoint> points;
+        std::optional<CurveNotes> notes;  // how it was made, kept beside it
+    };
+    // The computation on the curve in use, or on `newCurve` read afresh
+    // (given back in `taken` once read); changes nothing of the window.
+    Result<PowerResult> computeResult(float correctionFactor, const std::filesystem::path* newCurve,
+                                      std::optional<LoadedCurve>& taken) const;
+    // Computes and shows; a new curve becomes the one in use on success only.
+    bool compute(bool quietWhenRepeated, const std::filesystem::path* newCurve = nullptr);
     void showResult(const PowerResult& result, const PowerCorrection& correction);
     QGroupBox* makeConditionsFrame();
     void loadConditions();
@@ -104,6 +117,7 @@ private:
     QLineEdit* txtHumidite_ = nullptr;
 
     std::filesystem::path curvePath_;
+    std::optional<LoadedCurve> curve_;  // the curve of the result on screen
     PowerTable table_ = emptyPowerTable();
     int pointCount_ = 0;
     std::optional<PowerResult> lastResult_;  // extremes and scale of the result on screen

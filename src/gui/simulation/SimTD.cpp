@@ -294,11 +294,12 @@ void SimTD::setCaptions()
 
 void SimTD::changeEvent(QEvent* event)
 {
-    // A new language file: new captions and units. The curve is read again
+    // A new language file: new captions and units. The curve is taken again
     // into the new units and a run on show is run again.
     if (event->type() == QEvent::LanguageChange) {
         setCaptions();
-        if (!curvePath_.empty() && loadPowerCurve(curvePath_, store(), *curve_)) {
+        const auto units = displayUnits(store());
+        if (!curveLines_.empty() && units && loadPowerCurveLines(curveLines_, *units, *curve_)) {
             if (model_->hasRun())
                 regimeP_Click();
         } else if (model_->hasRun()) {
@@ -372,12 +373,13 @@ void SimTD::CharPui_Click()
     const auto chosen = platform().openFile(request);
     if (!chosen)
         return;
-    const Status loaded = loadPowerCurve(*chosen, store(), *curve_);
+    std::vector<std::string> lines;
+    const Status loaded = loadPowerCurve(*chosen, store(), *curve_, &lines);
     if (!loaded) {
         platform().message(loaded.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
         return;
     }
-    curvePath_ = *chosen;
+    curveLines_ = std::move(lines);
     regimeP_->setEnabled(true);
 }
 

@@ -137,7 +137,9 @@ private:
 
     std::unique_ptr<TorqueCurve> curve_;
     std::unique_ptr<AccelerationModel> model_;
-    std::string curvePath_;  // the power curve loaded, read again after a language change
+    // The lines of the power curve loaded, taken again into the new units
+    // after a language change.
+    std::vector<std::string> curveLines_;
     std::optional<MeasuredStart> measured_;
     std::string measuredName_;
 };
