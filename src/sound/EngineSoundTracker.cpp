@@ -846,6 +846,55 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     }
     moves = {};
 
+    // A cylinder much weaker than the others puts strong lines at the half
+    // and quarter orders, and part way through a pull the free path may
+    // fall onto them: to half the speed or a quarter within half a second,
+    // which no engine does. Where the path so falls and its new line, times
+    // two or four, carries on the speed it had (as the climb went), the
+    // path from there is found again held near that multiple of it; the
+    // engine's cycle is followed there on those lines (their contrast is
+    // the confidence), the firing's harmonics then refine it as anywhere.
+    // `heardBelow`: for each frame, the number of grid steps under the
+    // path's candidate that the confidence is read at.
+    std::vector<int> heardBelow(frames, 0);
+    if (settings.anchorTime < 0) {
+        const auto half = std::size_t(std::lround(0.5 / track.frameSeconds));
+        const auto settle = std::size_t(std::lround(1.2 / track.frameSeconds));
+        for (std::size_t f = 2 * half; f + settle < frames; ++f) {
+            if (!(track.rpm[f] < 0.6 * track.rpm[f - half]))
+                continue;
+            // The speed before the fall, carried on at its climb, against
+            // the new line well after it.
+            const std::size_t a = f - half, b = f - 2 * half;
+            const double before = track.rpm[a], climb = (track.rpm[a] - track.rpm[b]) / double(half);
+            const double expected = before + climb * double(f + settle - a);
+            double ratio = 0;
+            for (const double n : {2.0, 4.0})
+                if (std::abs(std::log(n * track.rpm[f + settle] / expected)) < 0.1)
+                    ratio = n;
+            if (ratio == 0 || expected > settings.maxRpm)
+                break;
+            // Where the new line lies under the range (the path held at its
+            // foot), the climb carried on stands in for it.
+            std::vector<double> centre(frames);
+            for (std::size_t g = 0; g < frames; ++g)
+                centre[g] = g < f                                   ? double(track.rpm[g])
+                            : track.rpm[g] > settings.minRpm * 1.01 ? ratio * track.rpm[g]
+                                                                    : before + climb * (double(g) - double(a));
+            const std::vector<int> held = bandPath(scores, candidates, a, frames - 1, centre, settings.minRpm);
+            const int below = static_cast<int>(std::lround(std::log(ratio) / std::log1p(kGridStep)));
+            for (std::size_t g = a; g < frames; ++g) {
+                const int c = held[g - a];
+                track.rpm[g] = static_cast<float>(rpmOf[std::size_t(c)]);
+                if (g >= f)
+                    heardBelow[g] = below;
+                const int at = std::max(0, c - heardBelow[g]);
+                const double sc = scores[g * std::size_t(candidates) + std::size_t(at)] * kScoreQuantum - 2.0;
+                track.confidenceDb[g] = static_cast<float>(sc * toDb);
+            }
+            break;
+        }
+    }
     // The confidence, smoothed over 0,2 s, decides what is followed.
     const auto span = static_cast<std::ptrdiff_t>(std::lround(0.1 / track.frameSeconds));
     std::vector<float> conf(frames);
@@ -930,7 +979,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const double rpm = rpmOf[std::size_t(c)];
             covered[f] = std::abs(track.rpm[f] - rpm) > 0.02 * rpm;
             track.rpm[f] = static_cast<float>(rpm);
-            const double sc = scores[f * std::size_t(candidates) + std::size_t(c)] * kScoreQuantum - 2.0;
+            const int at = std::max(0, c - heardBelow[f]);
+            const double sc = scores[f * std::size_t(candidates) + std::size_t(at)] * kScoreQuantum - 2.0;
             track.confidenceDb[f] = static_cast<float>(sc * toDb);
         }
         smoothConfidence();
