@@ -39,10 +39,13 @@ constexpr double kUnwrappable = 0.2;
 // this (cycles, one standard deviation, the median window): an engine bay
 // or an exhaust gives 0,0001 to 0,0006, a cabin 0,0018 and more. Below it
 // the acoustic path is measured well apart from the crank; above it (road
-// noise over the low harmonics, a whine over the high ones) the two are
-// not told apart well enough, and the steadier per-harmonic refinement is
-// kept instead.
+// noise over the low harmonics, a gearbox's whine and the wind over the
+// high ones) the solve is tried on the first six harmonics only. Either way
+// it is taken only where the precise fit follows its sparks at least as
+// closely as the steadier per-harmonic refinement's (of the generated
+// cabin runs, the two under a phone's high-pass).
 constexpr double kSolvedSpread = 0.0015;
+constexpr int kFarHarmonics = 6;
 constexpr int kSalienceHarmonics = 12;
 constexpr double kRefineMargin =
     0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
@@ -436,7 +439,7 @@ bool solveDense(std::vector<double>& a, std::vector<double>& b, std::size_t n)
 // earlier solve, if any (kept and refined).
 std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::vector<double>& fcyc, int F,
                                double top, std::vector<double> crank, AcousticPath& path, int& harmonicsUsed,
-                               double& spread)
+                               double& spread, int most = kSolvedHarmonics)
 {
     spread = HUGE_VAL;
     const std::size_t K = crank.size();
@@ -455,7 +458,7 @@ std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::
     for (std::size_t k = 1; k + 1 < K; ++k)
         for (int h = 0; h < kMostHarmonics; ++h) {
             const double hz = double(F) * (h + 1) * fcyc[k];
-            if (hz > top || h >= kSolvedHarmonics)
+            if (hz > top || h >= most)
                 break;
             if (std::norm(z[k][std::size_t(h)]) <= 0)
                 continue;
@@ -1224,8 +1227,10 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // each other the crank keeps a slow wander of a few hundredths of a
     // cycle, which the power follows. The crank solve measures both at once
     // from the first angle (solveCrank); it is taken where it reads each
-    // window's angle well enough (kSolvedSpread), and the reference is then
-    // moved onto the crank it found and the solve made once more.
+    // window's angle well enough (kSolvedSpread), the reference then moved
+    // onto the crank it found and the solve made once more, and kept where
+    // the precise fit follows its sparks at least as closely as the
+    // steadier refinement's.
     int used = usedMost;
     double spread = HUGE_VAL;
     AcousticPath acousticPath;
@@ -1233,7 +1238,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
     const int perCycle = settings.strokes == 4 ? 1 : 2;
     track.virtualSparks = virtualSparksOf(cycleTime, correction, perCycle, track.pullStart, track.pullEnd);
-    if (spread <= kSolvedSpread) {
+    const auto doubt = [&](const std::vector<double>& v) {
+        const auto fit = preciseCurve(v, {track.sparksPerRev, 0.0});
+        return fit && std::isfinite(fit->powerUncertaintyPct) ? fit->powerUncertaintyPct : HUGE_VAL;
+    };
+    double plainDoubt = -1;
+    const auto refineFrom = [&](const std::vector<double>& solved, AcousticPath& acousticPath, int most) {
         // The reference moved onto the crank so found (its angle smoothed
         // over five windows) and the harmonics demodulated again along it:
         // each window is then one true cycle (the lines of the cycle's
@@ -1257,22 +1267,23 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const double first = moved.front();
         for (double& c : moved)
             c -= first;
-        z = demodulate(yp, moved, F);
+        const std::vector<CycleHarmonics> again = demodulate(yp, moved, F);
         std::vector<double> movedTime = wholeCycleTimes(moved, n0, low);
-        fcyc = cycleRates(movedTime);
         int solvedHarmonics = used;
-        std::vector<double> angle = solveCrank(z, fcyc, F, top, std::vector<double>(movedTime.size(), 0.0),
-                                               acousticPath, solvedHarmonics, spread);
+        double movedSpread = 0;
+        std::vector<double> angle = solveCrank(again, cycleRates(movedTime), F, top,
+                                               std::vector<double>(movedTime.size(), 0.0), acousticPath,
+                                               solvedHarmonics, movedSpread, most);
         // Taken only where the precise fit follows its sparks at least as
         // closely as those of the refinement above: a solve that went astray
         // (a slip of a harmonic's phase it could not undo) wanders, and the
         // fit's stated uncertainty says so.
         std::vector<double> sparks = virtualSparksOf(movedTime, angle, perCycle, track.pullStart, track.pullEnd);
-        const auto doubt = [&](const std::vector<double>& v) {
-            const auto fit = preciseCurve(v, {track.sparksPerRev, 0.0});
-            return fit && std::isfinite(fit->powerUncertaintyPct) ? fit->powerUncertaintyPct : HUGE_VAL;
-        };
-        if (doubt(sparks) <= doubt(track.virtualSparks)) {
+        if (plainDoubt < 0)
+            plainDoubt = doubt(track.virtualSparks);
+        const double solvedDoubt = doubt(sparks);
+        if (solvedDoubt <= plainDoubt) {
+            plainDoubt = solvedDoubt;
             track.virtualSparks = std::move(sparks);
             cycles = std::move(moved);
             cycleTime = std::move(movedTime);
@@ -1280,6 +1291,17 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             lastCycle = cycleTime.size() - 1;
             used = solvedHarmonics;
         }
+    };
+    if (spread <= kSolvedSpread) {
+        refineFrom(solved, acousticPath, kSolvedHarmonics);
+    } else {
+        // Farther from the engine (a cabin) the highest harmonics are the
+        // whine's and the wind's: the solve is tried on the lowest ones.
+        AcousticPath lowPath;
+        int lowUsed = 0;
+        double lowSpread = 0;
+        const std::vector<double> low6 = solveCrank(z, fcyc, F, top, walk, lowPath, lowUsed, lowSpread, kFarHarmonics);
+        refineFrom(low6, lowPath, kFarHarmonics);
     }
     track.harmonics = used;
 
