@@ -1282,7 +1282,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         if (plainDoubt < 0)
             plainDoubt = doubt(track.virtualSparks);
         const double solvedDoubt = doubt(sparks);
-        if (solvedDoubt <= plainDoubt) {
+        if (solvedDoubt < plainDoubt || (solvedDoubt == plainDoubt && std::isfinite(solvedDoubt))) {
             plainDoubt = solvedDoubt;
             track.virtualSparks = std::move(sparks);
             cycles = std::move(moved);
