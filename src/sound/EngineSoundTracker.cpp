@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/Translation.h"
+#include "signal/PreciseCurve.h"
 
 extern "C" {
 #include <libavutil/tx.h>
@@ -15,6 +16,8 @@ extern "C" {
 #include <memory>
 #include <numbers>
 #include <numeric>
+#include <tuple>
+#include <utility>
 
 namespace vornax {
 namespace {
@@ -25,6 +28,24 @@ constexpr int kLargestMove = 4;      // grid steps a frame may move: 2 % in 10 m
 constexpr double kMoveCost = 0.01;   // per squared grid step
 constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
 constexpr int kMostHarmonics = 12;   // demodulated along the track
+// The crank solve (solveCrank) reads the first eleven: the twelfth, near the
+// top of the band where a fast pull smears it within a cycle and the valve
+// train clatters, misled it more often than it helped on the generated runs.
+constexpr int kSolvedHarmonics = 11;
+// A harmonic whose phase changes from one window to the next by more than
+// this (rad^2, mean square) is left out of the solve's first round.
+constexpr double kUnwrappable = 0.2;
+// The solve is taken where it reads each window's crank angle to within
+// this (cycles, one standard deviation, the median window): an engine bay
+// or an exhaust gives 0,0001 to 0,0006, a cabin 0,0018 and more. Below it
+// the acoustic path is measured well apart from the crank; above it (road
+// noise over the low harmonics, a gearbox's whine and the wind over the
+// high ones) the solve is tried on the first six harmonics only. Either way
+// it is taken only where the precise fit follows its sparks at least as
+// closely as the steadier per-harmonic refinement's (of the generated
+// cabin runs, the two under a phone's high-pass).
+constexpr double kSolvedSpread = 0.0015;
+constexpr int kFarHarmonics = 6;
 constexpr int kSalienceHarmonics = 12;
 constexpr double kRefineMargin =
     0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
@@ -261,6 +282,383 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
     return out;
 }
 
+// The firing harmonics of each engine cycle of a reference: `cycles` is the
+// reference's cycle count at every sample (cycles[n] at the start of sample
+// n), window k takes the samples whose cycle rounds to k, so each window is
+// one cycle long and every order of the cycle is orthogonal over it.
+using CycleHarmonics = std::array<std::complex<double>, kMostHarmonics>;
+
+std::vector<CycleHarmonics> demodulate(const float* y, const std::vector<double>& cycles, int F)
+{
+    const auto last = static_cast<std::size_t>(std::max(0.0, cycles.back()));
+    std::vector<CycleHarmonics> z(last + 2);
+    for (auto& a : z)
+        a.fill({0, 0});
+    for (std::size_t n = 0; n + 1 < cycles.size(); ++n) {
+        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
+        const auto k = static_cast<std::size_t>(std::lround(c));
+        if (k >= z.size())
+            break;
+        const std::complex<double> base = std::polar(1.0, -kTwoPi * F * c);
+        std::complex<double> w = base;
+        for (int h = 0; h < kMostHarmonics; ++h) {
+            z[k][std::size_t(h)] += double(y[n]) * w;
+            w *= base;
+        }
+    }
+    return z;
+}
+
+// The time (s) at which the reference reaches each whole cycle 0 ... last;
+// sample n lies at (n0 + n) / rate.
+std::vector<double> wholeCycleTimes(const std::vector<double>& cycles, std::size_t n0, double rate)
+{
+    const auto last = static_cast<std::size_t>(std::max(0.0, cycles.back()));
+    std::vector<double> out(last + 1, 0.0);
+    std::size_t n = 0;
+    for (std::size_t k = 0; k <= last; ++k) {
+        while (n + 2 < cycles.size() && cycles[n + 1] < double(k))
+            ++n;
+        const double span = cycles[n + 1] - cycles[n];
+        out[k] = (double(n0 + n) + (span > 0 ? (double(k) - cycles[n]) / span : 0.0)) / rate;
+    }
+    return out;
+}
+
+// Virtual sparks: where the refined crank crosses a whole cycle (and a
+// half cycle too for a two-stroke, whose cycle is one revolution), inside
+// from ... to; `correction` the crank's angle ahead of the reference at
+// each whole cycle of it, in cycles.
+std::vector<double> virtualSparksOf(const std::vector<double>& cycleTime, const std::vector<double>& correction,
+                                    int perCycle, double from, double to)
+{
+    std::vector<double> out;
+    for (std::size_t k = 1; k + 2 < cycleTime.size(); ++k) {
+        for (int part = 0; part < perCycle; ++part) {
+            const double u = double(part) / perCycle;
+            const double period = cycleTime[k + 1] - cycleTime[k];
+            const double t0 = cycleTime[k] + u * period;
+            const double eps = correction[k] + u * (correction[k + 1] - correction[k]);
+            const double t = t0 - eps * period;
+            if (t >= from && t <= to)
+                out.push_back(t);
+        }
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The acoustic path between the engine and the microphone, as the crank
+// solve measures it: a phase response over frequency (rad at `nodes`, Hz,
+// read linearly between them) shared by every harmonic, and each harmonic's
+// own phase at the source.
+struct AcousticPath {
+    std::vector<double> nodes, response;
+    std::array<double, kMostHarmonics> offset{};
+    bool measured = false;
+
+    // The node below `hz` and the share of the next one.
+    std::pair<std::size_t, double> at(double hz) const
+    {
+        const auto above = std::upper_bound(nodes.begin(), nodes.end(), hz);
+        const std::size_t j = std::clamp<std::size_t>(std::size_t(above - nodes.begin()), 1, nodes.size() - 1) - 1;
+        return {j, std::clamp((hz - nodes[j]) / (nodes[j + 1] - nodes[j]), 0.0, 1.0)};
+    }
+    double phase(int h, double hz) const
+    {
+        const auto [j, u] = at(hz);
+        return offset[std::size_t(h)] + response[j] + u * (response[j + 1] - response[j]);
+    }
+};
+
+// Where the acoustic path's response is read: 4 Hz apart at the low end,
+// 3 % of the frequency above (the resonances of a pipe or a body are wider
+// the higher they lie), from `lowest` to past `highest`.
+std::vector<double> pathNodes(double lowest, double highest)
+{
+    std::vector<double> nodes;
+    for (double f = 0.97 * lowest;; f += std::max(4.0, 0.03 * f)) {
+        nodes.push_back(f);
+        if (f > highest)
+            break;
+    }
+    if (nodes.size() < 2)
+        nodes.push_back(nodes.back() + 4.0);
+    return nodes;
+}
+
+// Cholesky factorisation and solution of a small dense system (row-major,
+// symmetric positive definite); false when it is not.
+bool solveDense(std::vector<double>& a, std::vector<double>& b, std::size_t n)
+{
+    for (std::size_t j = 0; j < n; ++j) {
+        double d = a[j * n + j];
+        for (std::size_t k = 0; k < j; ++k)
+            d -= a[j * n + k] * a[j * n + k];
+        if (!(d > 0))
+            return false;
+        d = std::sqrt(d);
+        a[j * n + j] = d;
+        for (std::size_t i = j + 1; i < n; ++i) {
+            double s = a[i * n + j];
+            for (std::size_t k = 0; k < j; ++k)
+                s -= a[i * n + k] * a[j * n + k];
+            a[i * n + j] = s / d;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        double s = b[i];
+        for (std::size_t k = 0; k < i; ++k)
+            s -= a[i * n + k] * b[k];
+        b[i] = s / a[i * n + i];
+    }
+    for (std::size_t i = n; i-- > 0;) {
+        double s = b[i];
+        for (std::size_t k = i + 1; k < n; ++k)
+            s -= a[k * n + i] * b[k];
+        b[i] = s / a[i * n + i];
+    }
+    return true;
+}
+
+// The crank's angle at each window, in cycles ahead of the reference, and
+// the acoustic path, measured together. Harmonic m = F (h + 1) of window k
+// holds the phase
+//     offset[h] + response(m fcyc[k]) + 2 pi m crank[k] + noise,
+// the crank turning every harmonic by its order, the path by the frequency
+// it is at. Solved as one weighted least-squares problem (the crank angles
+// eliminated window by window, the path's few unknowns solved densely), a
+// few rounds, each round taking the phases again against the model (so
+// none is unwrapped wrongly once the model is near) and weighing every
+// harmonic by the scatter of its own residuals over the neighbouring
+// windows: a harmonic buried in road noise or crossed by a voice or a whine
+// counts for little there, and a single window far off the model for less.
+// The response is held smooth over frequency (its second differences cost),
+// a weak pull that only fills the frequencies no harmonic passes often.
+// `start`: the crank angles to begin from; `path`: the path measured by an
+// earlier solve, if any (kept and refined).
+std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::vector<double>& fcyc, int F,
+                               double top, std::vector<double> crank, AcousticPath& path, int& harmonicsUsed,
+                               double& spread, int most = kSolvedHarmonics)
+{
+    spread = HUGE_VAL;
+    const std::size_t K = crank.size();
+    struct Observation {
+        std::size_t k;
+        int h;
+        double hz;
+        std::size_t node;
+        double share;
+        double phase = 0;  // against the model, rad
+        double weight = 0;
+    };
+    std::vector<Observation> obs;
+    harmonicsUsed = 0;
+    double lowest = 1e300, highest = 0;
+    for (std::size_t k = 1; k + 1 < K; ++k)
+        for (int h = 0; h < kMostHarmonics; ++h) {
+            const double hz = double(F) * (h + 1) * fcyc[k];
+            if (hz > top || h >= most)
+                break;
+            if (std::norm(z[k][std::size_t(h)]) <= 0)
+                continue;
+            obs.push_back({k, h, hz, 0, 0});
+            harmonicsUsed = std::max(harmonicsUsed, h + 1);
+            lowest = std::min(lowest, hz);
+            highest = std::max(highest, hz);
+        }
+    if (obs.empty())
+        return crank;
+    if (!path.measured) {
+        path.nodes = pathNodes(lowest, highest);
+        path.response.assign(path.nodes.size(), 0.0);
+        path.offset.fill(0.0);
+    }
+    for (Observation& o : obs)
+        std::tie(o.node, o.share) = path.at(o.hz);
+    const std::size_t B = path.nodes.size(), H = std::size_t(harmonicsUsed), P = B + H;
+    const auto order = [&](int h) { return double(F) * (h + 1); };
+
+    // The phases against the model. Before any path is known, each
+    // harmonic's phase against the starting crank is unwrapped along the
+    // windows (it moves slowly there: the path turns it as the harmonic
+    // sweeps, the starting crank's drift by its order).
+    const auto phasesAgainstModel = [&](bool unwrap) {
+        std::vector<double> previous(H, 0.0);
+        std::vector<bool> started(H, false);
+        for (Observation& o : obs) {
+            const double m = order(o.h);
+            const double model = path.phase(o.h, o.hz) + kTwoPi * m * crank[o.k];
+            double r = std::arg(z[o.k][std::size_t(o.h)] * std::polar(1.0, -model));
+            if (unwrap) {
+                const auto h = std::size_t(o.h);
+                if (started[h])
+                    r += kTwoPi * std::round((previous[h] - r) / kTwoPi);
+                previous[h] = r;
+                started[h] = true;
+            }
+            o.phase = r;
+        }
+    };
+    // Each harmonic's residual scatter over 10 windows either side (rad^2),
+    // from `residual` of each observation; observations are in window
+    // order, harmonic by harmonic within a window.
+    std::vector<double> residual(obs.size(), 0.0);
+    const auto weigh = [&](bool firstRound) {
+        constexpr std::ptrdiff_t kNear = 10;
+        constexpr double kFloor = 1e-4;  // (0,01 rad)^2
+        std::vector<std::vector<std::size_t>> ofHarmonic(H);
+        for (std::size_t i = 0; i < obs.size(); ++i)
+            ofHarmonic[std::size_t(obs[i].h)].push_back(i);
+        for (const auto& list : ofHarmonic) {
+            const auto n = static_cast<std::ptrdiff_t>(list.size());
+            std::vector<double> sum(list.size() + 1, 0.0);
+            for (std::ptrdiff_t j = 0; j < n; ++j)
+                sum[std::size_t(j + 1)] = sum[std::size_t(j)] + residual[list[std::size_t(j)]] * residual[list[std::size_t(j)]];
+            for (std::ptrdiff_t j = 0; j < n; ++j) {
+                const std::ptrdiff_t a = std::max<std::ptrdiff_t>(0, j - kNear), b = std::min(n, j + kNear + 1);
+                const double scatter = std::max(kFloor, (sum[std::size_t(b)] - sum[std::size_t(a)]) / double(b - a));
+                const double e = residual[list[std::size_t(j)]];
+                const double outlying = firstRound ? 0.0 : e * e / (6.25 * scatter);
+                // Before the model is near, a harmonic whose phase jumps
+                // about from one window to the next cannot be unwrapped
+                // along them: it waits for the next round, taken against
+                // the model.
+                obs[list[std::size_t(j)]].weight =
+                    firstRound && scatter > kUnwrappable ? 0.0 : 1.0 / (scatter * (1.0 + outlying));
+            }
+        }
+    };
+
+    // First weights: from how much each harmonic's phase changes from one
+    // window to the next (the starting crank's drift is slow).
+    phasesAgainstModel(!path.measured);
+    {
+        std::vector<double> last(H, 0.0);
+        std::vector<bool> seen(H, false);
+        for (std::size_t i = 0; i < obs.size(); ++i) {
+            const auto h = std::size_t(obs[i].h);
+            const double step = seen[h] ? std::remainder(obs[i].phase - last[h], kTwoPi) : 0.0;
+            residual[i] = step * std::sqrt(0.5);
+            last[h] = obs[i].phase;
+            seen[h] = true;
+        }
+        weigh(true);
+    }
+    constexpr double kSmoothCost = 4.0;  // per rad^2 of a second difference of the response
+    constexpr double kRidge = 1e-6;
+    constexpr int kRounds = 4;
+    std::vector<double> S(P * P), rhs(P);
+    std::vector<double> nTheta(K), bTheta(K);
+    std::vector<std::pair<std::size_t, double>> coupling;  // of one window's crank angle with the path's unknowns
+    for (int round = 0; round < kRounds; ++round) {
+        if (round > 0)
+            phasesAgainstModel(false);
+        // Normal equations of the increments. Unknowns: crank[k] (eliminated),
+        // then response[0 .. B), offset[0 .. H).
+        std::fill(S.begin(), S.end(), 0.0);
+        std::fill(rhs.begin(), rhs.end(), 0.0);
+        const auto add = [&](std::size_t i, std::size_t j, double v) { S[i * P + j] += v; };
+        for (std::size_t j = 0; j < B; ++j) {
+            add(j, j, kRidge);
+            rhs[j] -= kRidge * path.response[j];
+        }
+        for (std::size_t j = 1; j + 1 < B; ++j) {
+            const std::size_t idx[3] = {j - 1, j, j + 1};
+            const double c[3] = {1.0, -2.0, 1.0};
+            const double now = path.response[j - 1] - 2 * path.response[j] + path.response[j + 1];
+            for (int a = 0; a < 3; ++a) {
+                rhs[idx[a]] -= kSmoothCost * c[a] * now;
+                for (int b = 0; b < 3; ++b)
+                    add(idx[a], idx[b], kSmoothCost * c[a] * c[b]);
+            }
+        }
+        for (std::size_t h = 0; h < H; ++h)
+            add(B + h, B + h, kRidge);
+        std::size_t i = 0;
+        while (i < obs.size()) {
+            const std::size_t k = obs[i].k;
+            double nt = kRidge, bt = -kRidge * crank[k];
+            coupling.clear();
+            const auto couple = [&](std::size_t index, double v) {
+                for (auto& c : coupling)
+                    if (c.first == index) {
+                        c.second += v;
+                        return;
+                    }
+                coupling.emplace_back(index, v);
+            };
+            for (; i < obs.size() && obs[i].k == k; ++i) {
+                const Observation& o = obs[i];
+                const double a = kTwoPi * order(o.h), w = o.weight;
+                const std::size_t cols[3] = {o.node, o.node + 1, B + std::size_t(o.h)};
+                const double c[3] = {1.0 - o.share, o.share, 1.0};
+                nt += w * a * a;
+                bt += w * a * o.phase;
+                for (int p = 0; p < 3; ++p) {
+                    couple(cols[p], w * a * c[p]);
+                    rhs[cols[p]] += w * c[p] * o.phase;
+                    for (int q = 0; q < 3; ++q)
+                        add(cols[p], cols[q], w * c[p] * c[q]);
+                }
+            }
+            nTheta[k] = nt;
+            bTheta[k] = bt;
+            // Schur complement: the crank angle of this window eliminated.
+            for (const auto& [p, vp] : coupling) {
+                rhs[p] -= vp * bt / nt;
+                for (const auto& [q, vq] : coupling)
+                    add(p, q, -vp * vq / nt);
+            }
+        }
+        std::vector<double> x = rhs;
+        if (!solveDense(S, x, P))
+            break;
+        for (std::size_t j = 0; j < B; ++j)
+            path.response[j] += x[j];
+        for (std::size_t h = 0; h < H; ++h)
+            path.offset[h] += x[B + h];
+        // Back to each window's crank angle; the residuals for the next weights.
+        i = 0;
+        while (i < obs.size()) {
+            const std::size_t k = obs[i].k;
+            double t = bTheta[k];
+            const std::size_t first = i;
+            for (; i < obs.size() && obs[i].k == k; ++i) {
+                const Observation& o = obs[i];
+                const double a = kTwoPi * order(o.h), w = o.weight;
+                t -= w * a * ((1.0 - o.share) * x[o.node] + o.share * x[o.node + 1] + x[B + std::size_t(o.h)]);
+            }
+            const double dTheta = t / nTheta[k];
+            crank[k] += dTheta;
+            for (std::size_t j = first; j < i; ++j) {
+                const Observation& o = obs[j];
+                const double a = kTwoPi * order(o.h);
+                const double fitted =
+                    a * dTheta + (1.0 - o.share) * x[o.node] + o.share * x[o.node + 1] + x[B + std::size_t(o.h)];
+                // Against the crank the other harmonics give: a harmonic
+                // that alone sets the window's angle would otherwise fit it
+                // exactly and weigh ever more.
+                const double leverage = std::min(0.9, o.weight * a * a / nTheta[k]);
+                residual[j] = std::remainder(o.phase - fitted, kTwoPi) / (1.0 - leverage);
+            }
+        }
+        path.measured = true;
+        weigh(false);
+    }
+    {
+        std::vector<double> sd;
+        for (std::size_t k = 1; k + 1 < K; ++k)
+            if (nTheta[k] > 1.0)
+                sd.push_back(1.0 / std::sqrt(nTheta[k]));
+        if (!sd.empty()) {
+            std::nth_element(sd.begin(), sd.begin() + std::ptrdiff_t(sd.size() / 2), sd.end());
+            spread = sd[sd.size() / 2];
+        }
+    }
+    return crank;
+}
+
 }  // namespace
 
 std::string lostStretchText(const SoundStretch& stretch)
@@ -451,6 +849,55 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     }
     moves = {};
 
+    // A cylinder much weaker than the others puts strong lines at the half
+    // and quarter orders, and part way through a pull the free path may
+    // fall onto them: to half the speed or a quarter within half a second,
+    // which no engine does. Where the path so falls and its new line, times
+    // two or four, carries on the speed it had (as the climb went), the
+    // path from there is found again held near that multiple of it; the
+    // engine's cycle is followed there on those lines (their contrast is
+    // the confidence), the firing's harmonics then refine it as anywhere.
+    // `heardBelow`: for each frame, the number of grid steps under the
+    // path's candidate that the confidence is read at.
+    std::vector<int> heardBelow(frames, 0);
+    if (settings.anchorTime < 0) {
+        const auto half = std::size_t(std::lround(0.5 / track.frameSeconds));
+        const auto settle = std::size_t(std::lround(1.2 / track.frameSeconds));
+        for (std::size_t f = 2 * half; f + settle < frames; ++f) {
+            if (!(track.rpm[f] < 0.6 * track.rpm[f - half]))
+                continue;
+            // The speed before the fall, carried on at its climb, against
+            // the new line well after it.
+            const std::size_t a = f - half, b = f - 2 * half;
+            const double before = track.rpm[a], climb = (track.rpm[a] - track.rpm[b]) / double(half);
+            const double expected = before + climb * double(f + settle - a);
+            double ratio = 0;
+            for (const double n : {2.0, 4.0})
+                if (std::abs(std::log(n * track.rpm[f + settle] / expected)) < 0.1)
+                    ratio = n;
+            if (ratio == 0 || expected > settings.maxRpm)
+                break;
+            // Where the new line lies under the range (the path held at its
+            // foot), the climb carried on stands in for it.
+            std::vector<double> centre(frames);
+            for (std::size_t g = 0; g < frames; ++g)
+                centre[g] = g < f                                   ? double(track.rpm[g])
+                            : track.rpm[g] > settings.minRpm * 1.01 ? ratio * track.rpm[g]
+                                                                    : before + climb * (double(g) - double(a));
+            const std::vector<int> held = bandPath(scores, candidates, a, frames - 1, centre, settings.minRpm);
+            const int below = static_cast<int>(std::lround(std::log(ratio) / std::log1p(kGridStep)));
+            for (std::size_t g = a; g < frames; ++g) {
+                const int c = held[g - a];
+                track.rpm[g] = static_cast<float>(rpmOf[std::size_t(c)]);
+                if (g >= f)
+                    heardBelow[g] = below;
+                const int at = std::max(0, c - heardBelow[g]);
+                const double sc = scores[g * std::size_t(candidates) + std::size_t(at)] * kScoreQuantum - 2.0;
+                track.confidenceDb[g] = static_cast<float>(sc * toDb);
+            }
+            break;
+        }
+    }
     // The confidence, smoothed over 0,2 s, decides what is followed.
     const auto span = static_cast<std::ptrdiff_t>(std::lround(0.1 / track.frameSeconds));
     std::vector<float> conf(frames);
@@ -535,7 +982,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             const double rpm = rpmOf[std::size_t(c)];
             covered[f] = std::abs(track.rpm[f] - rpm) > 0.02 * rpm;
             track.rpm[f] = static_cast<float>(rpm);
-            const double sc = scores[f * std::size_t(candidates) + std::size_t(c)] * kScoreQuantum - 2.0;
+            const int at = std::max(0, c - heardBelow[f]);
+            const double sc = scores[f * std::size_t(candidates) + std::size_t(at)] * kScoreQuantum - 2.0;
             track.confidenceDb[f] = static_cast<float>(sc * toDb);
         }
         smoothConfidence();
@@ -631,35 +1079,24 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         for (std::size_t n = 0; n < ny; ++n)
             cycles[n + 1] = cycles[n] + rpmAt((double(n0 + n) + 0.5) / low) * cycleFactor / low;
     }
-    const auto lastCycle = static_cast<std::size_t>(cycles.back());
-    std::vector<std::array<std::complex<double>, kMostHarmonics>> z(lastCycle + 2);
-    for (auto& a : z)
-        a.fill({0, 0});
-    for (std::size_t n = 0; n < ny; ++n) {
-        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
-        const auto k = static_cast<std::size_t>(std::lround(c));
-        if (k >= z.size())
-            break;
-        const double angle = -kTwoPi * F * c;
-        const std::complex<double> base(std::cos(angle), std::sin(angle));
-        std::complex<double> w = base;
-        for (int h = 0; h < kMostHarmonics; ++h) {
-            z[k][std::size_t(h)] += double(yp[n]) * w;
-            w *= base;
-        }
-    }
-    // Time at which the reference phase reaches each whole cycle.
-    std::vector<double> cycleTime(lastCycle + 1, 0.0);
-    {
-        std::size_t n = 0;
-        for (std::size_t k = 0; k <= lastCycle; ++k) {
-            while (n + 1 < cycles.size() && cycles[n + 1] < double(k))
-                ++n;
-            const double span01 = cycles[n + 1] - cycles[n];
-            cycleTime[k] = (double(n0 + n) + (span01 > 0 ? (k - cycles[n]) / span01 : 0.0)) / low;
-        }
-    }
-    // Accumulated phase correction, in cycles, from one window to the next.
+    // The harmonics the crank is read from: under 2 kHz (above, a fast pull
+    // smears them within a cycle) and under the rate's limit.
+    const double top = std::min(0.45 * low, 2000.0);
+    std::vector<CycleHarmonics> z = demodulate(yp, cycles, F);
+    std::vector<double> cycleTime = wholeCycleTimes(cycles, n0, low);
+    // Cycles per second of each window.
+    const auto cycleRates = [](const std::vector<double>& times) {
+        std::vector<double> out(times.size(), 0.0);
+        for (std::size_t k = 0; k + 1 < times.size(); ++k)
+            out[k] = 1.0 / std::max(1e-6, times[k + 1] - times[k]);
+        if (out.size() >= 2)
+            out.back() = out[out.size() - 2];
+        return out;
+    };
+    std::vector<double> fcyc = cycleRates(cycleTime);
+    std::size_t lastCycle = cycleTime.size() - 1;
+    // A first crank angle: the change of the harmonics' phases from one
+    // window to the next, weighted by their strength and order, summed.
     std::vector<double> correction(lastCycle + 1, 0.0);
     int usedMost = 0;
     for (std::size_t k = 1; k + 1 <= lastCycle; ++k) {
@@ -680,7 +1117,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         correction[k] = correction[k - 1] + (den > 0 ? num / den : 0.0);
     }
     correction[lastCycle] = correction[lastCycle > 0 ? lastCycle - 1 : 0];
-    track.harmonics = usedMost;
+    const std::vector<double> walk = correction;
 
     // The sound reaches the microphone through the exhaust's and the body's
     // resonances, which turn each harmonic's phase by an amount that depends
@@ -785,22 +1222,88 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             correction[k] += estimate;
         }
     }
-    // Virtual sparks: where the refined phase crosses a whole cycle (and a
-    // half cycle too for a two-stroke, whose cycle is one revolution).
+    // That refinement holds the crank while it measures the response, and
+    // the response while it reads the crank: where the two trade against
+    // each other the crank keeps a slow wander of a few hundredths of a
+    // cycle, which the power follows. The crank solve measures both at once
+    // from the first angle (solveCrank); it is taken where it reads each
+    // window's angle well enough (kSolvedSpread), the reference then moved
+    // onto the crank it found and the solve made once more, and kept where
+    // the precise fit follows its sparks at least as closely as the
+    // steadier refinement's.
+    int used = usedMost;
+    double spread = HUGE_VAL;
+    AcousticPath acousticPath;
+    std::vector<double> solved = solveCrank(z, fcyc, F, top, walk, acousticPath, used, spread);
     track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
     const int perCycle = settings.strokes == 4 ? 1 : 2;
-    for (std::size_t k = 1; k + 1 < lastCycle; ++k) {
-        for (int part = 0; part < perCycle; ++part) {
-            const double u = double(part) / perCycle;
-            const double t0 = cycleTime[k] + u * (cycleTime[k + 1] - cycleTime[k]);
-            const double period = cycleTime[k + 1] - cycleTime[k];
-            const double eps = correction[k] + u * (correction[k + 1] - correction[k]);
-            const double t = t0 - eps * period;
-            if (t >= track.pullStart && t <= track.pullEnd)
-                track.virtualSparks.push_back(t);
+    track.virtualSparks = virtualSparksOf(cycleTime, correction, perCycle, track.pullStart, track.pullEnd);
+    const auto doubt = [&](const std::vector<double>& v) {
+        const auto fit = preciseCurve(v, {track.sparksPerRev, 0.0});
+        return fit && std::isfinite(fit->powerUncertaintyPct) ? fit->powerUncertaintyPct : HUGE_VAL;
+    };
+    double plainDoubt = -1;
+    const auto refineFrom = [&](const std::vector<double>& solved, AcousticPath& acousticPath, int most) {
+        // The reference moved onto the crank so found (its angle smoothed
+        // over five windows) and the harmonics demodulated again along it:
+        // each window is then one true cycle (the lines of the cycle's
+        // other orders, strong with a weak cylinder, stay out of the
+        // harmonics), and the acoustic path found is kept.
+        std::vector<double> smooth(solved.size(), 0.0);
+        for (std::size_t k = 0; k < solved.size(); ++k) {
+            const std::size_t a = k >= 2 ? k - 2 : 0, b = std::min(solved.size(), k + 3);
+            smooth[k] = std::accumulate(solved.begin() + std::ptrdiff_t(a), solved.begin() + std::ptrdiff_t(b), 0.0) /
+                        double(b - a);
         }
+        const auto angleAt = [&](double c) {
+            const double u = std::clamp(c, 0.0, double(smooth.size() - 1));
+            const auto k = std::min(static_cast<std::size_t>(u), smooth.size() - 1);
+            const double f = u - double(k);
+            return k + 1 < smooth.size() ? smooth[k] + f * (smooth[k + 1] - smooth[k]) : smooth[k];
+        };
+        std::vector<double> moved = cycles;
+        for (double& c : moved)
+            c += angleAt(c);
+        const double first = moved.front();
+        for (double& c : moved)
+            c -= first;
+        const std::vector<CycleHarmonics> again = demodulate(yp, moved, F);
+        std::vector<double> movedTime = wholeCycleTimes(moved, n0, low);
+        int solvedHarmonics = used;
+        double movedSpread = 0;
+        std::vector<double> angle = solveCrank(again, cycleRates(movedTime), F, top,
+                                               std::vector<double>(movedTime.size(), 0.0), acousticPath,
+                                               solvedHarmonics, movedSpread, most);
+        // Taken only where the precise fit follows its sparks at least as
+        // closely as those of the refinement above: a solve that went astray
+        // (a slip of a harmonic's phase it could not undo) wanders, and the
+        // fit's stated uncertainty says so.
+        std::vector<double> sparks = virtualSparksOf(movedTime, angle, perCycle, track.pullStart, track.pullEnd);
+        if (plainDoubt < 0)
+            plainDoubt = doubt(track.virtualSparks);
+        const double solvedDoubt = doubt(sparks);
+        if (solvedDoubt < plainDoubt || (solvedDoubt == plainDoubt && std::isfinite(solvedDoubt))) {
+            plainDoubt = solvedDoubt;
+            track.virtualSparks = std::move(sparks);
+            cycles = std::move(moved);
+            cycleTime = std::move(movedTime);
+            correction = std::move(angle);
+            lastCycle = cycleTime.size() - 1;
+            used = solvedHarmonics;
+        }
+    };
+    if (spread <= kSolvedSpread) {
+        refineFrom(solved, acousticPath, kSolvedHarmonics);
+    } else {
+        // Farther from the engine (a cabin) the highest harmonics are the
+        // whine's and the wind's: the solve is tried on the lowest ones.
+        AcousticPath lowPath;
+        int lowUsed = 0;
+        double lowSpread = 0;
+        const std::vector<double> low6 = solveCrank(z, fcyc, F, top, walk, lowPath, lowUsed, lowSpread, kFarHarmonics);
+        refineFrom(low6, lowPath, kFarHarmonics);
     }
-    std::sort(track.virtualSparks.begin(), track.virtualSparks.end());
+    track.harmonics = used;
 
     // What was followed inside the pull.
     const auto firstPull =

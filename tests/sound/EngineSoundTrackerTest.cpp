@@ -201,13 +201,12 @@ TEST(EngineSoundTracker, HoldsToTheEngineUnderAVoice)
     EXPECT_LT(double(off) / frames, 0.01);
 }
 
-// From the sound to the power curve: the whole road through the curve file.
-// Not yet within the goal on this pull (the refinement's phases wander by a
-// few hundredths of a cycle, and the power follows their slope).
-TEST(EngineSoundTracker, DISABLED_PreciseCurveGivesTheEnginesPower)
+// From the sound to the power curve: the whole road through the curve file,
+// the power within its goal (1 % rms, 3 % at worst, the peak within 1 % and
+// 100 rpm).
+void expectTheEnginesPower(const EngineSoundSettings& settings)
 {
     Varia& store = testing::defaultCarStore();
-    const EngineSoundSettings settings = base("1275", 2, 2000, 6500);
     const auto rec = synthesizeEngineSound(store, settings);
     ASSERT_TRUE(rec) << rec.error();
     const auto track = trackEngineSound(samplesOf(rec->wav), settings.sampleRate, {});
@@ -239,6 +238,32 @@ TEST(EngineSoundTracker, DISABLED_PreciseCurveGivesTheEnginesPower)
         }
     EXPECT_NEAR(power->extremes.maxPower * watts, truePeak, 0.01 * truePeak);
     EXPECT_NEAR(power->extremes.rpmAtMaxPower, trueRpm, 100);
+}
+
+// Heard at the exhaust, where the harmonics tell the crank from the
+// acoustic path; one of the pulls with a weak cylinder, whose lines once
+// took the track to a lower order.
+TEST(EngineSoundTracker, PreciseCurveGivesTheEnginesPowerAtTheExhaust)
+{
+    auto weak = base("1275", 3, 2000, 5800);
+    weak.position = MicPosition::Exhaust;
+    weak.weakCylinder = 0.5;
+    weak.seed = 11;
+    auto fast = base("1380", 3, 2500, 7000);
+    fast.position = MicPosition::Exhaust;
+    fast.seed = 19;
+    for (const auto& [name, settings] : {std::pair{"weak cylinder", weak}, std::pair{"to 7 000 rpm", fast}}) {
+        SCOPED_TRACE(name);
+        expectTheEnginesPower(settings);
+    }
+}
+
+// Not yet within the goal in the cabin (the gearbox's whine and the road
+// noise keep the crank and the acoustic path apart too little: the crank's
+// phase wanders by a few hundredths of a cycle, and the power follows it).
+TEST(EngineSoundTracker, DISABLED_PreciseCurveGivesTheEnginesPower)
+{
+    expectTheEnginesPower(base("1275", 2, 2000, 6500));
 }
 
 std::vector<float> noise(double seconds, double rate, unsigned seed)
