@@ -1,5 +1,6 @@
 #include "sound/EngineSoundTracker.h"
 
+#include "common/Physics.h"
 #include "common/NumberText.h"
 #include "common/Translation.h"
 #include "signal/PreciseCurve.h"
@@ -728,7 +729,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     std::vector<std::vector<float>> onBins(static_cast<std::size_t>(candidates)),
         betweenBins(static_cast<std::size_t>(candidates));
     for (int c = 0; c < candidates; ++c) {
-        const double firing = rpmOf[std::size_t(c)] / 60.0 * track.firingsPerRev;
+        const double firing = rpmOf[std::size_t(c)] / physics::kSecondsPerMinute * track.firingsPerRev;
         // Every candidate is scored over the same band: a quarter of the true
         // speed, whose harmonics take in the lines a weak cylinder puts at
         // each order of the engine's cycle, would otherwise be judged on the
@@ -1055,7 +1056,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
 
     // Refinement: the reference cycle phase from the path, linear between
     // frame centres, then the firing harmonics demodulated cycle by cycle.
-    const double cycleFactor = 1.0 / 60.0 / revsPerCycle;  // cycles per second per rpm
+    const double cycleFactor = 1.0 / physics::kSecondsPerMinute / revsPerCycle;  // cycles per second per rpm
     const int F = settings.cylinders;                      // firings per cycle
     // Only the pull and a little either side are refined: the acoustic
     // path's response is measured on the pull alone (the part throttle
@@ -1321,7 +1322,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const auto& v = track.virtualSparks;
         std::vector<double> speeds;
         for (std::size_t i = 1; i < v.size(); ++i)
-            speeds.push_back(60.0 * revsPerSpark / std::max(1e-9, v[i] - v[i - 1]));
+            speeds.push_back(physics::kSecondsPerMinute * revsPerSpark / std::max(1e-9, v[i] - v[i - 1]));
         for (std::size_t i = 0; i < speeds.size(); ++i) {
             const std::size_t a = i >= 2 ? i - 2 : 0, b = std::min(speeds.size(), i + 3);
             std::array<double, 5> near{};

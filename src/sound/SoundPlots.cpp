@@ -1,5 +1,6 @@
 #include "sound/SoundPlots.h"
 
+#include "common/Physics.h"
 #include "common/NumberText.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ void drawTrack(PlotList& plot, const Spectrogram& picture, const SoundTrack& tra
             run.clear();
         };
         for (double t = std::max(picture.start, track.firstFrame); t <= picture.end; t += step) {
-            const double hz = track.rpm[frameAt(track, t)] / 60.0 * track.firingsPerRev * h;
+            const double hz = track.rpm[frameAt(track, t)] / physics::kSecondsPerMinute * track.firingsPerRev * h;
             const double row = picture.rowOf(hz);
             allAbove = allAbove && row < 0;
             const bool lost = lostAt(track, t);
@@ -134,8 +135,8 @@ SpectrogramSettings engineSpectrogramSettings(const SoundSettings& engine, doubl
 {
     const double firingsPerRev = engine.cylinders * 2.0 / engine.strokes;
     SpectrogramSettings s;
-    s.lowHz = std::max(5.0, engine.minRpm / 60.0 * firingsPerRev / 2);
-    s.highHz = std::min(rate / 2, engine.maxRpm / 60.0 * firingsPerRev * 4);
+    s.lowHz = std::max(5.0, engine.minRpm / physics::kSecondsPerMinute * firingsPerRev / 2);
+    s.highHz = std::min(rate / 2, engine.maxRpm / physics::kSecondsPerMinute * firingsPerRev * 4);
     if (!(s.highHz > s.lowHz))
         s.highHz = rate / 2;
     return s;
@@ -170,11 +171,11 @@ std::optional<SoundAnchor> anchorFromClick(const SoundTrack& track, double time,
     const auto rpm = trackedRpm(track, time);
     if (!rpm || !(*rpm > 0) || !(hz > 0) || !(track.firingsPerRev > 0))
         return std::nullopt;
-    const double firing = *rpm / 60.0 * track.firingsPerRev;
+    const double firing = *rpm / physics::kSecondsPerMinute * track.firingsPerRev;
     const double harmonic = std::max(1.0, std::round(hz / firing));
-    double named = hz / harmonic * 60.0 / track.firingsPerRev;
+    double named = hz / harmonic * physics::kSecondsPerMinute / track.firingsPerRev;
     if (std::abs(named - *rpm) <= kSameLine * *rpm)
-        named = hz * 60.0 / track.firingsPerRev;
+        named = hz * physics::kSecondsPerMinute / track.firingsPerRev;
     return SoundAnchor{time, named};
 }
 
