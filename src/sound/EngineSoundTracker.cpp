@@ -438,9 +438,9 @@ bool solveDense(std::vector<double>& a, std::vector<double>& b, std::size_t n)
 // a weak pull that only fills the frequencies no harmonic passes often.
 // `start`: the crank angles to begin from; `path`: the path measured by an
 // earlier solve, if any (kept and refined).
-std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::vector<double>& fcyc, int F,
-                               double top, std::vector<double> crank, AcousticPath& path, int& harmonicsUsed,
-                               double& spread, int most = kSolvedHarmonics)
+std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::vector<double>& fcyc, int F, double top,
+                               std::vector<double> crank, AcousticPath& path, int& harmonicsUsed, double& spread,
+                               int most = kSolvedHarmonics)
 {
     spread = HUGE_VAL;
     const std::size_t K = crank.size();
@@ -515,7 +515,8 @@ std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::
             const auto n = static_cast<std::ptrdiff_t>(list.size());
             std::vector<double> sum(list.size() + 1, 0.0);
             for (std::ptrdiff_t j = 0; j < n; ++j)
-                sum[std::size_t(j + 1)] = sum[std::size_t(j)] + residual[list[std::size_t(j)]] * residual[list[std::size_t(j)]];
+                sum[std::size_t(j + 1)] =
+                    sum[std::size_t(j)] + residual[list[std::size_t(j)]] * residual[list[std::size_t(j)]];
             for (std::ptrdiff_t j = 0; j < n; ++j) {
                 const std::ptrdiff_t a = std::max<std::ptrdiff_t>(0, j - kNear), b = std::min(n, j + kNear + 1);
                 const double scatter = std::max(kFloor, (sum[std::size_t(b)] - sum[std::size_t(a)]) / double(b - a));
@@ -1272,9 +1273,9 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         std::vector<double> movedTime = wholeCycleTimes(moved, n0, low);
         int solvedHarmonics = used;
         double movedSpread = 0;
-        std::vector<double> angle = solveCrank(again, cycleRates(movedTime), F, top,
-                                               std::vector<double>(movedTime.size(), 0.0), acousticPath,
-                                               solvedHarmonics, movedSpread, most);
+        std::vector<double> angle =
+            solveCrank(again, cycleRates(movedTime), F, top, std::vector<double>(movedTime.size(), 0.0), acousticPath,
+                       solvedHarmonics, movedSpread, most);
         // Taken only where the precise fit follows its sparks at least as
         // closely as those of the refinement above: a solve that went astray
         // (a slip of a harmonic's phase it could not undo) wanders, and the

@@ -16,7 +16,7 @@ namespace vornax::speedlog {
 
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kKnot = 1852.0 / 3600.0;  // m/s per knot
-inline constexpr double kKmh = physics::kMpsPerKmh;        // m/s per km/h
+inline constexpr double kKmh = physics::kMpsPerKmh;  // m/s per km/h
 inline constexpr double kMph = 0.44704;           // m/s per mile an hour
 // No car on a road goes faster; a larger speed is a damaged field.
 inline constexpr double kHighestSpeed = 150.0;  // m/s (540 km/h)

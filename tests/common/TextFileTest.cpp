@@ -76,7 +76,7 @@ TEST(TextFile, QuotedValueShowsControlCharactersAndCutsLongText)
     } cases[] = {
         {"4500", "\"4500\""},
         {std::string("RIFF\0\x1b[2J\r", 10), "\"RIFF\\x00\\x1B[2J\\x0D\""},
-        {"a\x7f" "b", "\"a\\x7Fb\""},
+        {std::string("a\x7f") + "b", "\"a\\x7Fb\""},
         {std::string(50, '9'), "\"" + std::string(40, '9') + "…\""},
         // never cut inside a character: "é" is two bytes, the 40th its first
         {std::string(39, 'x') + "é", "\"" + std::string(39, 'x') + "…\""},

@@ -38,7 +38,6 @@ constexpr const char* kRecordingFilter = txNoop(
     "vornax::WavWindow", "Fichier Son|*.wav;*.flac;*.mp3;*.m4a;*.aac;*.ogg;*.opus;*.aif;*.aiff|Tous les fichiers|*");
 constexpr const char* kCurveFilter = txNoop("vornax::WavWindow", "Fichier courbe *.ReT|*.ReT");
 
-
 // The busy pointer for the length of an operation, always put back, and
 // put back before any message so that the message box gets the normal one.
 class BusyPointer {
@@ -265,7 +264,8 @@ bool WavWindow::GraphWaver(std::string_view file, const WavLoad& load)
     }
     // Samples wider than a byte would be drawn as pairs of unrelated bytes.
     if (load.header.bitsPerSample != 8) {
-        showMessage(tx("vornax::WavWindow", "Fichier incorrect: %1 bits").arg(std::to_string(load.header.bitsPerSample)));
+        showMessage(
+            tx("vornax::WavWindow", "Fichier incorrect: %1 bits").arg(std::to_string(load.header.bitsPerSample)));
         return false;
     }
     // Carried on past the described 9 999 steps to the end of the data, so
@@ -307,8 +307,8 @@ bool WavWindow::Traiter()
     busy.release();
     if (detection->tableFull)
         showMessage(tx("vornax::WavWindow",
-                   "Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
-                    .arg(std::to_string(Curve::kLastRow)));
+                       "Trop d'étincelles: la courbe s'arrête à %1 points. Réduisez l'intervalle Début - Fin.")
+                        .arg(std::to_string(Curve::kLastRow)));
     if (source_ == Source::None)
         detection_->showEnd(recordingSeconds(frameCount_));
     graphtemp();
@@ -440,8 +440,9 @@ void WavWindow::SaveCurve()
     // firing's phase: the power of such a curve would be far off (the
     // precise fit states how far). Only the precise curve is saved.
     if (soundSource() && soundTrack_ && !preciseUncertainty_) {
-        showMessage(tx("vornax::WavWindow", "Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une "
-                                        "puissance utilisable ; choisissez Précise puis Filtrer."));
+        showMessage(tx("vornax::WavWindow",
+                       "Courbe non enregistrée : du son du moteur, seule la courbe Précise donne une "
+                       "puissance utilisable ; choisissez Précise puis Filtrer."));
         return;
     }
     const auto chosen = platform().saveFile(dialog("RPM", kCurveFilter, curvePath_));

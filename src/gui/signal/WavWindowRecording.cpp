@@ -75,7 +75,7 @@ void WavWindow::finishConversion(const std::string& sourceFile, const ChannelReq
         target = *chosen;
         if (samePath(source, target)) {
             showMessage(tx("vornax::WavWindow",
-                       "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
+                           "Le fichier converti ne peut pas remplacer l'original : choisissez un autre nom"));
             showChannelChoice();
             return;
         }

@@ -32,7 +32,6 @@
 namespace vornax {
 namespace {
 
-
 QString number(double value, Pattern pattern) { return QString::fromStdString(formatPattern(value, pattern)); }
 
 }  // namespace
