@@ -107,6 +107,10 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
     }
 
     const ResultLabels& labels = model->labels();
+    // The measured top speed in the display unit, as the simulated one.
+    const auto shownPerKmh = speedFactor(store());
+    if (!shownPerKmh)
+        throw BadInput(shownPerKmh.error());
     if (args.json) {
         nlohmann::ordered_json object;
         object["t_0_100_s"] = shownFigure(labels.lbT0100);
@@ -119,7 +123,7 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
             m["t_0_100_s"] = measuredJson(measured->time0To100);
             m["t_400m_s"] = measuredJson(measured->time400m);
             m["t_1000m_s"] = measuredJson(measured->time1000m);
-            m["top_speed"] = jsonSingle(float(store().single("Lbcoefkm").value_or(1.0f) * measured->topSpeedKmh));
+            m["top_speed"] = jsonSingle(float(*shownPerKmh * measured->topSpeedKmh));
             m["start_s"] = jsonSingle(float(measured->startTime));
             object["measured"] = m;
         }
@@ -133,7 +137,7 @@ void runSimulate(const SimulateArguments& args, CLI::App& command)
               << s.get("LbVitessemaxi") << ": " << labels.lbVmaxi << ' ' << s.get("LbkmhMph") << "/h\n"
               << labels.lbvte << '\n';
     if (measured) {
-        const float coef = s.single("Lbcoefkm").value_or(1.0f);
+        const float coef = *shownPerKmh;
         std::cout << "measured (" << args.measured << ", start at "
                   << formatPattern(measured->startTime, Pattern::TwoDecimals) << " s of the log):\n"
                   << s.get("Lb0100km") << ": " << measuredText(measured->time0To100) << '\n'

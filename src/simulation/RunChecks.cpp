@@ -90,6 +90,10 @@ Status checkRunInputs(const SimulationInputs& in)
     }
     if (*in.store.single("LbConvertionNm") == 0.0f)
         return badValue(entryCaption(store, "LbConvertionNm"), in.store.get("LbConvertionNm"));
+    // A speed factor of zero or less would show every speed as zero or
+    // backwards, and the saved file would not read back.
+    if (!(*in.store.single("Lbcoefkm") > 0.0f))
+        return badValue(entryCaption(store, "Lbcoefkm"), in.store.get("Lbcoefkm"));
 
     // Values that convert but describe no car: a mass, ratio or wheel of
     // zero or less, or a loss of the whole torque, would run to nonsense

@@ -280,6 +280,10 @@ TEST(AccelerationModel, RefusesRunsThatCannotMeanAnything)
         {"empty duration", [](SimulationSetup& s) { s.fields.txtfin = ""; }, "Durée (s)"},
         {"torque factor 0", [](SimulationSetup& s) { s.store.set("LbConvertionNm", "0"); },
          "line 61 of the language file"},
+        // The speeds shown and saved are km/h times this factor.
+        {"speed factor 0", [](SimulationSetup& s) { s.store.set("Lbcoefkm", "0"); }, "line 56 of the language file"},
+        {"negative speed factor", [](SimulationSetup& s) { s.store.set("Lbcoefkm", "-1"); },
+         "line 56 of the language file"},
         // Numbers that describe no car: refused rather than run to nonsense.
         {"mass 0", [](SimulationSetup& s) { s.fields.textPoid = "0"; }, "poids"},
         {"negative mass", [](SimulationSetup& s) { s.fields.textPoid = "-650"; }, "poids"},

@@ -415,7 +415,12 @@ void SimTD::showMeasured(MeasuredStart measured, const std::string& name)
     const auto seconds = [](const std::optional<double>& s) {
         return s ? QString::fromStdString(formatPattern(*s, Pattern::OneDecimal)) : QStringLiteral("–");
     };
-    const float coef = store().single("Lbcoefkm").value_or(1.0f);
+    const auto coef = speedFactor(store());
+    if (!coef) {
+        lbMesure_->setText(QString::fromStdString(coef.error()));
+        DrawSpeedTime();
+        return;
+    }
     lbMesure_->setText(
         tr("Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h")
             .arg(QString::fromStdString(name))
@@ -426,7 +431,7 @@ void SimTD::showMeasured(MeasuredStart measured, const std::string& name)
             .arg(text("Lb1000mDA"))
             .arg(seconds(measured_->time1000m))
             .arg(text("LbVitessemaxi"))
-            .arg(QString::fromStdString(formatPattern(coef * measured_->topSpeedKmh, Pattern::OneDecimal)))
+            .arg(QString::fromStdString(formatPattern(*coef * measured_->topSpeedKmh, Pattern::OneDecimal)))
             .arg(QString::fromStdString(store().get("LbkmhMph"))));
     DrawSpeedTime();
 }
