@@ -678,8 +678,14 @@ std::string coveredStretchText(const SoundStretch& stretch)
         .arg(secondsText(stretch.end));
 }
 
-Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings)
+Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings,
+                                    const ProgressCheck& proceed)
 {
+    // The salience and the path over every frame take most of the time; the
+    // refinement of the pull the rest.
+    const auto stopped = [&](double fraction) { return proceed && !proceed(fraction); };
+    const auto cancelled = [] { return Failure{tx("EngineSoundTracker", "cancelled")}; };
+    constexpr double kPathShare = 0.75;
     if (!(rate >= 4000))
         return Failure{
             tx("EngineSoundTracker", "the recording's rate is under 4 000 Hz: too low to hear the engine's harmonics")};
@@ -773,6 +779,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     const auto lowBin = static_cast<std::size_t>(20.0 / binHz);
     const auto highBin = std::min(static_cast<std::size_t>(highest / binHz) + 2, std::size_t(fftSize / 2));
     for (std::size_t f = 0; f < frames; ++f) {
+        if (f % 256 == 0 && stopped(kPathShare * double(f) / double(frames)))
+            return cancelled();
         std::vector<float>& in = spectrum.input();
         const float* x = y.data() + f * hop;
         for (int k = 0; k < window; ++k)
@@ -900,6 +908,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
             break;
         }
     }
+    if (stopped(kPathShare))
+        return cancelled();
     // The confidence, smoothed over 0,2 s, decides what is followed.
     const auto span = static_cast<std::ptrdiff_t>(std::lround(0.1 / track.frameSeconds));
     std::vector<float> conf(frames);
@@ -1055,6 +1065,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         return Failure{tx("EngineSoundTracker", "the pull lasts %1 s, under the 3 s a curve needs")
                            .arg(formatPattern(std::max(0.0, track.pullEnd - track.pullStart), Pattern::OneDecimal))};
 
+    if (stopped(kPathShare + 0.05))
+        return cancelled();
     // Refinement: the reference cycle phase from the path, linear between
     // frame centres, then the firing harmonics demodulated cycle by cycle.
     const double cycleFactor = 1.0 / physics::kSecondsPerMinute / revsPerCycle;  // cycles per second per rpm
@@ -1236,7 +1248,11 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     int used = usedMost;
     double spread = HUGE_VAL;
     AcousticPath acousticPath;
+    if (stopped(0.85))
+        return cancelled();
     std::vector<double> solved = solveCrank(z, fcyc, F, top, walk, acousticPath, used, spread);
+    if (stopped(0.9))
+        return cancelled();
     track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
     const int perCycle = settings.strokes == 4 ? 1 : 2;
     track.virtualSparks = virtualSparksOf(cycleTime, correction, perCycle, track.pullStart, track.pullEnd);
@@ -1306,6 +1322,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         refineFrom(low6, lowPath, kFarHarmonics);
     }
     track.harmonics = used;
+    if (stopped(0.98))
+        return cancelled();
 
     // What was followed inside the pull.
     const auto firstPull =

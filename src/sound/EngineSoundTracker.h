@@ -39,6 +39,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "signal/Curve.h"
 
 #include <span>
 #include <string>
@@ -91,8 +92,11 @@ struct SoundTrack {
 // `samples` of one channel at `rate` Hz, full scale +-1. Fails, with a
 // message in words, for a rate under 4 000 Hz, settings that describe no
 // engine, a recording under 3 s, silence, a recording in which no engine is
-// heard, and one without a pull of at least 3 s.
-Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings);
+// heard, and one without a pull of at least 3 s. `proceed` is told the
+// share done every few hundred frames and between the steps; answering
+// false stops the tracking there, failing with "cancelled".
+Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings,
+                                    const ProgressCheck& proceed = {});
 
 // "the firing can't be followed from 12,3 s to 14,0 s" (in the language in force)
 std::string lostStretchText(const SoundStretch& stretch);

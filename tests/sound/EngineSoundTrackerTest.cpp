@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -366,6 +367,41 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
 TEST(EngineSoundTracker, NamesTheStretchesItCannotFollow)
 {
     EXPECT_EQ(lostStretchText({12.3, 14.0}), "the firing can't be followed from 12,3 s to 14,0 s");
+}
+
+// The share done goes only forward, and a stop asked for at any step ends
+// the tracking there; asked for never, the track is the one made without it.
+TEST(EngineSoundTracker, ReportsItsProgressAndStopsWhenAsked)
+{
+    Varia& store = testing::defaultCarStore();
+    const auto s = base("850", 3, 2000, 5000);
+    const auto rec = synthesizeEngineSound(store, s);
+    ASSERT_TRUE(rec) << rec.error();
+    const std::vector<float> samples = samplesOf(rec->wav);
+    std::vector<double> shares;
+    const auto whole = trackEngineSound(samples, s.sampleRate, {}, [&](double done) {
+        shares.push_back(done);
+        return true;
+    });
+    ASSERT_TRUE(whole) << whole.error();
+    ASSERT_GT(shares.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GE(shares.front(), 0.0);
+    EXPECT_GE(shares.back(), 0.95);
+    EXPECT_LE(shares.back(), 1.0);
+    const auto plain = trackEngineSound(samples, s.sampleRate, {});
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->virtualSparks, whole->virtualSparks);
+
+    // At the first report, half way through the path, and in the refinement.
+    for (const std::size_t stopAt : {std::size_t(0), shares.size() / 2, shares.size() - 1}) {
+        SCOPED_TRACE(stopAt);
+        std::size_t calls = 0;
+        const auto stopped = trackEngineSound(samples, s.sampleRate, {}, [&](double) { return calls++ < stopAt; });
+        ASSERT_FALSE(stopped);
+        EXPECT_EQ(stopped.error(), "cancelled");
+        EXPECT_EQ(calls, stopAt + 1);
+    }
 }
 
 }  // namespace

@@ -94,15 +94,15 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
     auto outcome = std::make_shared<Outcome>();
     std::shared_ptr<const SoundSamples> known = samePath(soundSamplesPath_, soundPath_) ? sound_ : nullptr;
     const std::string path = soundPath_;
-    // The reading and the tracking take no report of their own: the bar
-    // moves and a stop is taken between them.
+    // The bar shows the reading, when the samples are not known yet, then
+    // the tracking (about three times as long); either stops at once on
+    // "Annuler".
     startWork(
         [outcome, known, path, engine = *settings](const ProgressCheck& proceed) {
             std::shared_ptr<const SoundSamples> samples = known;
+            const double readShare = samples ? 0.0 : 0.25;
             if (!samples) {
-                if (!proceed(0.02))
-                    return;
-                auto read = readSoundSamples(path);
+                auto read = readSoundSamples(path, {}, [&](double done) { return proceed(readShare * done); });
                 if (!read) {
                     outcome->readError = read.error();
                     return;
@@ -110,10 +110,11 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
                 samples = std::make_shared<const SoundSamples>(std::move(*read));
             }
             outcome->samples = samples;
-            if (!proceed(0.4))
-                return;
-            outcome->track.emplace(trackEngineSound(samples->samples, samples->rate, engine));
-            proceed(1.0);
+            auto track = trackEngineSound(samples->samples, samples->rate, engine,
+                                          [&](double done) { return proceed(readShare + (1 - readShare) * done); });
+            // A stop asked for leaves the track as it was.
+            if (proceed(1.0))
+                outcome->track.emplace(std::move(track));
         },
         [this, outcome, path, engine = *settings](bool cancelled) {
             if (outcome->samples) {
