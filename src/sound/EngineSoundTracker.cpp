@@ -4,10 +4,8 @@
 #include "common/NumberText.h"
 #include "common/Translation.h"
 #include "signal/PreciseCurve.h"
-
-extern "C" {
-#include <libavutil/tx.h>
-}
+#include "sound/PowerSpectrum.h"
+#include "sound/SpectrumLevels.h"
 
 #include <algorithm>
 #include <array>
@@ -98,39 +96,6 @@ std::vector<float> decimate(std::span<const float> in, int factor)
     }
     return out;
 }
-
-struct TxDeleter {
-    void operator()(AVTXContext* c) const { av_tx_uninit(&c); }
-};
-
-// The real-input transform of one frame, its power per bin.
-class PowerSpectrum {
-public:
-    explicit PowerSpectrum(int size) : size_(size), in_(std::size_t(size)), out_(std::size_t(size / 2 + 1))
-    {
-        AVTXContext* context = nullptr;
-        const float scale = 1.0f;
-        if (av_tx_init(&context, &fn_, AV_TX_FLOAT_RDFT, 0, size, &scale, AV_TX_UNALIGNED) < 0 || !context)
-            return;
-        context_.reset(context);
-    }
-    bool ready() const { return context_ != nullptr; }
-    std::vector<float>& input() { return in_; }
-    void powers(std::vector<float>& p)
-    {
-        fn_(context_.get(), out_.data(), in_.data(), sizeof(float));
-        p.resize(out_.size());
-        for (std::size_t k = 0; k < out_.size(); ++k)
-            p[k] = out_[k].re * out_[k].re + out_[k].im * out_[k].im;
-    }
-
-private:
-    int size_;
-    std::vector<float> in_;
-    std::vector<AVComplexFloat> out_;
-    std::unique_ptr<AVTXContext, TxDeleter> context_;
-    av_tx_fn fn_ = nullptr;
-};
 
 double moveCost(int steps) { return kMoveCost * steps * steps; }
 
@@ -752,6 +717,30 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                                .arg(formatPattern(highest, Pattern::Whole))};
     }
 
+    // The points read, each as its bin and the fraction of the way to the
+    // next, worked out once: candidate c reads its harmonics' points from
+    // readFirst[c] on, the on-harmonic and half-way points in turn.
+    struct ReadPoint {
+        std::uint32_t bin;
+        float fraction;
+    };
+    std::vector<ReadPoint> readPoints;
+    std::vector<std::size_t> readFirst(static_cast<std::size_t>(candidates) + 1, 0);
+    for (int c = 0; c < candidates; ++c) {
+        const auto& on = onBins[std::size_t(c)];
+        const auto& between = betweenBins[std::size_t(c)];
+        for (std::size_t h = 0; h < on.size(); ++h)
+            for (const float bin : {on[h], between[h]}) {
+                const auto k = static_cast<std::uint32_t>(bin);
+                readPoints.push_back({k, bin - float(k)});
+            }
+        readFirst[std::size_t(c) + 1] = readPoints.size();
+    }
+    // The cost of each move, -kLargestMove ... kLargestMove grid steps.
+    std::array<double, 2 * kLargestMove + 1> costOf{};
+    for (int m = -kLargestMove; m <= kLargestMove; ++m)
+        costOf[std::size_t(m + kLargestMove)] = moveCost(m);
+
     PowerSpectrum spectrum(fftSize);
     if (!spectrum.ready())
         return Failure{tx("EngineSoundTracker", "the Fourier transform could not be set up")};
@@ -775,72 +764,70 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     };
     std::vector<double> total(std::size_t(candidates), 0.0), next(static_cast<std::size_t>(candidates));
     std::vector<float> power, logPower, sorted;
-    std::vector<double> frameScore(static_cast<std::size_t>(candidates));
+    float noise = 0;  // the last frame's noise level, 0 before the first
+    std::vector<double> frameScore(static_cast<std::size_t>(candidates)), best(static_cast<std::size_t>(candidates));
+    std::vector<std::int8_t> bestMove(static_cast<std::size_t>(candidates));
     const auto lowBin = static_cast<std::size_t>(20.0 / binHz);
     const auto highBin = std::min(static_cast<std::size_t>(highest / binHz) + 2, std::size_t(fftSize / 2));
     for (std::size_t f = 0; f < frames; ++f) {
         if (f % 256 == 0 && stopped(kPathShare * double(f) / double(frames)))
             return cancelled();
-        std::vector<float>& in = spectrum.input();
+        const std::span<float> in = spectrum.input();
         const float* x = y.data() + f * hop;
         for (int k = 0; k < window; ++k)
             in[std::size_t(k)] = x[k] * hann[std::size_t(k)];
         std::fill(in.begin() + window, in.end(), 0.0f);
-        spectrum.powers(power);
+        spectrum.powers(power, highBin + 2);
         // The frame's noise level: a low quantile of the band's powers (the
         // harmonics of a slow engine cover most of the band).
-        sorted.assign(power.begin() + std::ptrdiff_t(lowBin), power.begin() + std::ptrdiff_t(highBin));
-        const auto q = sorted.begin() + std::ptrdiff_t(sorted.size() * 3 / 10);
-        std::nth_element(sorted.begin(), q, sorted.end());
-        const float floor = std::max(*q, 1e-20f);
+        const std::span<const float> band(power.data() + lowBin, highBin - lowBin);
+        noise = valueAtRank(band, band.size() * 3 / 10, noise, sorted);
+        const float floor = std::max(noise, 1e-20f);
         // Only the band the harmonics are read in (and the bin after it, for
         // the interpolation).
         logPower.resize(power.size());
         const float inverseFloor = 1.0f / floor;
         for (std::size_t k = 0; k <= highBin; ++k)
-            logPower[k] = std::log1p(power[k] * inverseFloor);
-        const auto at = [&](float bin) {
-            const auto k = static_cast<std::size_t>(bin);
-            const float u = bin - float(k);
-            return logPower[k] + u * (logPower[k + 1] - logPower[k]);
+            logPower[k] = log1pOfNonNegative(power[k] * inverseFloor);
+        const auto at = [&](const ReadPoint& p) {
+            return logPower[p.bin] + p.fraction * (logPower[p.bin + 1] - logPower[p.bin]);
         };
         const double frameTime = track.firstFrame + double(f) * track.frameSeconds;
         const bool anchored =
             settings.anchorTime >= 0 && std::abs(frameTime - settings.anchorTime) < 0.5 * track.frameSeconds + 1e-9;
         for (int c = 0; c < candidates; ++c) {
-            const auto& on = onBins[std::size_t(c)];
-            const auto& between = betweenBins[std::size_t(c)];
+            const std::size_t first = readFirst[std::size_t(c)], last = readFirst[std::size_t(c) + 1];
             double a = 0, b = 0;
-            for (std::size_t h = 0; h < on.size(); ++h) {
-                a += at(on[h]);
-                b += at(between[h]);
+            for (std::size_t i = first; i < last; i += 2) {
+                a += at(readPoints[i]);
+                b += at(readPoints[i + 1]);
             }
-            const double s = (a - b) / double(on.size());
+            const double s = (a - b) / double((last - first) / 2);
             frameScore[std::size_t(c)] = s;
             scores[f * std::size_t(candidates) + std::size_t(c)] =
                 static_cast<std::uint8_t>(std::clamp((s + 2.0) / kScoreQuantum + 0.5, 0.0, 255.0));
             if (anchored && std::abs(std::log(rpmOf[std::size_t(c)] / settings.anchorRpm)) > 0.03)
                 frameScore[std::size_t(c)] = -1e9;
         }
-        for (int c = 0; c < candidates; ++c) {
-            double best = -1e300;
-            int bestMove = 0;
-            if (f > 0) {
-                for (int m = -kLargestMove; m <= kLargestMove; ++m) {
-                    const int from = c - m;
-                    if (from < 0 || from >= candidates)
-                        continue;
-                    const double v = total[std::size_t(from)] - moveCost(m);
-                    if (v > best) {
-                        best = v;
-                        bestMove = m;
-                    }
-                }
-            } else {
-                best = 0;
+        // Each candidate's best way in, the moves taken in turn over every
+        // candidate they reach (so the loop runs over whole rows), the
+        // first of equal ones kept.
+        std::fill(best.begin(), best.end(), f > 0 ? -1e300 : 0.0);
+        std::fill(bestMove.begin(), bestMove.end(), 0);
+        for (int m = -kLargestMove; f > 0 && m <= kLargestMove; ++m) {
+            const double cost = costOf[std::size_t(m + kLargestMove)];
+            const std::size_t from = std::size_t(std::max(0, m)), to = std::size_t(candidates + std::min(0, m));
+            const double* source = total.data() - m;
+            for (std::size_t c = from; c < to; ++c) {
+                const double v = source[c] - cost;
+                const bool better = v > best[c];
+                best[c] = better ? v : best[c];
+                bestMove[c] = better ? static_cast<std::int8_t>(m) : bestMove[c];
             }
-            next[std::size_t(c)] = best + frameScore[std::size_t(c)];
-            storeMove(f * std::size_t(candidates) + std::size_t(c), bestMove);
+        }
+        for (int c = 0; c < candidates; ++c) {
+            next[std::size_t(c)] = best[std::size_t(c)] + frameScore[std::size_t(c)];
+            storeMove(f * std::size_t(candidates) + std::size_t(c), bestMove[std::size_t(c)]);
         }
         std::swap(total, next);
     }

@@ -1,13 +1,10 @@
 #include "sound/Spectrogram.h"
 
-extern "C" {
-#include <libavutil/tx.h>
-}
+#include "sound/PowerSpectrum.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 namespace vornax {
@@ -16,10 +13,6 @@ namespace {
 constexpr int kMostColumns = 4000;
 constexpr int kMostRows = 2000;
 constexpr int kLargestTransform = 1 << 16;
-
-struct TxDeleter {
-    void operator()(AVTXContext* c) const { av_tx_uninit(&c); }
-};
 
 }  // namespace
 
@@ -61,12 +54,9 @@ Result<Spectrogram> spectrogram(std::span<const float> samples, double rate, con
     const int window = std::clamp(static_cast<int>(std::lround(std::clamp(settings.windowSeconds, 0.001, 2.0) * rate)),
                                   16, kLargestTransform / 2);
     const int size = static_cast<int>(std::bit_ceil(static_cast<unsigned>(2 * window)));
-    AVTXContext* raw = nullptr;
-    av_tx_fn transform = nullptr;
-    const float unit = 1.0f;
-    if (av_tx_init(&raw, &transform, AV_TX_FLOAT_RDFT, 0, size, &unit, AV_TX_UNALIGNED) < 0 || !raw)
+    PowerSpectrum transform(size);
+    if (!transform.ready())
         return Failure{"the transform could not be set up"};
-    const std::unique_ptr<AVTXContext, TxDeleter> context(raw);
 
     std::vector<float> hann(static_cast<std::size_t>(window));
     double windowSum = 0;
@@ -86,9 +76,8 @@ Result<Spectrogram> spectrogram(std::span<const float> samples, double rate, con
     for (int r = 0; r < out.rows; ++r)
         bands[std::size_t(r)] = {out.hzAt(r + 1) / binHz, out.hzAt(r) / binHz};
 
-    std::vector<float> in(static_cast<std::size_t>(size));
-    std::vector<AVComplexFloat> spectrum(static_cast<std::size_t>(size / 2 + 1));
-    std::vector<float> power(spectrum.size());
+    const std::span<float> in = transform.input();
+    std::vector<float> power;
     out.db.assign(std::size_t(out.columns) * std::size_t(out.rows), 0.0f);
     out.peakDb = -400;
     const double step = out.columnSeconds();
@@ -104,9 +93,7 @@ Result<Spectrogram> spectrogram(std::span<const float> samples, double rate, con
             if (at >= 0 && at < count)
                 in[std::size_t(k)] = samples[std::size_t(at)] * hann[std::size_t(k)];
         }
-        transform(context.get(), spectrum.data(), in.data(), sizeof(float));
-        for (std::size_t k = 0; k < spectrum.size(); ++k)
-            power[k] = spectrum[k].re * spectrum[k].re + spectrum[k].im * spectrum[k].im;
+        transform.powers(power);
         const double last = double(power.size() - 1);
         for (int r = 0; r < out.rows; ++r) {
             const Band b = bands[std::size_t(r)];
