@@ -59,8 +59,6 @@ constexpr double kScoreQuantum = 1.0 / 16.0;  // stored scores: 0 ... 255 quanta
 // 0,45 of the new rate, only the kept outputs computed.
 std::vector<float> decimate(std::span<const float> in, int factor)
 {
-    if (factor == 1)
-        return {in.begin(), in.end()};
     const int half = 6 * factor;
     std::vector<float> taps(std::size_t(2 * half + 1));
     const double cutoff = 0.45 / factor;  // of the input rate
@@ -674,7 +672,10 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // Everything the tracking needs lies under 2,5 kHz.
     const int factor = std::max(1, static_cast<int>(rate / 5000.0));
     const double low = rate / factor;
-    const std::vector<float> y = decimate(samples, factor);
+    // At the tracker's rate already (as the sound's reading gives it), the
+    // samples are read where they lie: an hour's copy would be 77 MB.
+    const std::vector<float> decimated = factor > 1 ? decimate(samples, factor) : std::vector<float>{};
+    const std::span<const float> y = factor > 1 ? std::span<const float>(decimated) : samples;
 
     const int window = std::max(64, static_cast<int>(std::lround(0.186 * low)));
     int fftSize = 1;
