@@ -48,6 +48,10 @@ constexpr int kFarHarmonics = 6;
 constexpr int kSalienceHarmonics = 12;
 constexpr double kRefineMargin =
     0.5;  // s refined before the pull and after it        // scored per candidate, all of them under kHighestHz
+// Past this (s) a recording is tracked on frames of 20 ms, then its pull
+// again on its own, with kAroundPull (s) either side.
+constexpr long kLongRecording = 600;
+constexpr double kAroundPull = 5.0;
 constexpr double kLostBelowDb = 3.0;  // harmonic contrast of a frame that is followed
 // Lost frames closer than this make one stretch: named to a tenth of a
 // second, two stretches a few frames apart would read as the same one twice.
@@ -95,7 +99,9 @@ std::vector<float> decimate(std::span<const float> in, int factor)
     return out;
 }
 
-double moveCost(int steps) { return kMoveCost * steps * steps; }
+// The cost of moving `steps` grid steps in one frame of `tens` times 10 ms:
+// the same climb costs the same over a second whatever the frames.
+double moveCost(int steps, int tens) { return kMoveCost * steps * steps / double(tens * tens); }
 
 // The median of the frames' speeds within `half` frames either side, of the
 // frames whose confidence says they are followed (the frame's own speed
@@ -125,9 +131,10 @@ std::vector<double> runningMedian(const std::vector<float>& rpm, const std::vect
 std::string secondsText(double s) { return formatPattern(s, Pattern::OneDecimal); }
 
 // The best path from frame `first` to `last` (inclusive) held within four
-// grid steps of `centre` (rpm per frame), moving at most one step a frame.
+// grid steps of `centre` (rpm per frame), moving at most one step (0,5 %)
+// each 10 ms: frames of `tens` times 10 ms move up to `tens` steps.
 std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidates, std::size_t first, std::size_t last,
-                          const std::vector<double>& centre, double minRpm)
+                          const std::vector<double>& centre, double minRpm, int tens)
 {
     constexpr int kBand = 4, kWidth = 2 * kBand + 1;
     const std::size_t n = last - first + 1;
@@ -146,11 +153,11 @@ std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidate
             double best = i == 0 ? 0.0 : -1e300;
             int bestFrom = 0;
             if (i > 0) {
-                for (int m = -1; m <= 1; ++m) {
+                for (int m = -tens; m <= tens; ++m) {
                     const int k = c - m - (previousCentre - kBand);
                     if (k < 0 || k >= kWidth)
                         continue;
-                    const double v = total[std::size_t(k)] - moveCost(m);
+                    const double v = total[std::size_t(k)] - moveCost(m, tens);
                     if (v > best) {
                         best = v;
                         bestFrom = k;
@@ -641,8 +648,12 @@ std::string coveredStretchText(const SoundStretch& stretch)
         .arg(secondsText(stretch.end));
 }
 
-Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings,
-                                    const ProgressCheck& proceed)
+namespace {
+
+// The tracking of `samples` on frames `tens` times 10 ms apart; `offset` (s)
+// is where they begin in the recording, added to every time it gives.
+Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, const SoundSettings& settings,
+                               const ProgressCheck& proceed, int tens, double offset)
 {
     // The salience and the path over every frame take most of the time; the
     // refinement of the pull the rest.
@@ -682,8 +693,8 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     while (fftSize < 4 * window)
         fftSize *= 2;
     const double binHz = low / fftSize;
-    const long totalSeconds = std::lround(double(samples.size()) / rate);
-    track.frameSeconds = totalSeconds > 600 ? 0.02 : 0.01;
+    // The paths' limits are per 10 ms, whatever the frames.
+    track.frameSeconds = 0.01 * tens;
     const int hop = std::max(1, static_cast<int>(std::lround(track.frameSeconds * low)));
     track.frameSeconds = hop / low;
     track.firstFrame = 0.5 * window / low;
@@ -740,7 +751,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     // The cost of each move, -kLargestMove ... kLargestMove grid steps.
     std::array<double, 2 * kLargestMove + 1> costOf{};
     for (int m = -kLargestMove; m <= kLargestMove; ++m)
-        costOf[std::size_t(m + kLargestMove)] = moveCost(m);
+        costOf[std::size_t(m + kLargestMove)] = moveCost(m, tens);
 
     PowerSpectrum spectrum(fftSize);
     if (!spectrum.ready())
@@ -882,7 +893,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 centre[g] = g < f                                   ? double(track.rpm[g])
                             : track.rpm[g] > settings.minRpm * 1.01 ? ratio * track.rpm[g]
                                                                     : before + climb * (double(g) - double(a));
-            const std::vector<int> held = bandPath(scores, candidates, a, frames - 1, centre, settings.minRpm);
+            const std::vector<int> held = bandPath(scores, candidates, a, frames - 1, centre, settings.minRpm, tens);
             const int below = static_cast<int>(std::lround(std::log(ratio) / std::log1p(kGridStep)));
             for (std::size_t g = a; g < frames; ++g) {
                 const int c = held[g - a];
@@ -975,7 +986,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
         const auto margin = std::size_t(std::lround(1.0 / track.frameSeconds));
         const std::size_t first = bestStart >= margin ? bestStart - margin : 0;
         const std::size_t last = std::min(frames - 1, bestEnd + margin);
-        const std::vector<int> held = bandPath(scores, candidates, first, last, smooth, settings.minRpm);
+        const std::vector<int> held = bandPath(scores, candidates, first, last, smooth, settings.minRpm, tens);
         std::vector<bool> covered(frames, false);
         for (std::size_t f = first; f <= last; ++f) {
             const int c = held[f - first];
@@ -1371,11 +1382,12 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     std::nth_element(pullConf.begin(), pullConf.begin() + std::ptrdiff_t(pullConf.size() / 2), pullConf.end());
     track.medianConfidenceDb = pullConf.empty() ? 0 : pullConf[pullConf.size() / 2];
     track.sure = track.followedShare >= 0.99;
+    const auto inRecording = [&](SoundStretch s) { return SoundStretch{s.start + offset, s.end + offset}; };
     for (const SoundStretch& s : track.lost)
-        track.warnings.push_back(lostStretchText(s));
+        track.warnings.push_back(lostStretchText(inRecording(s)));
     for (const SoundStretch& s : track.covered)
         if (s.end >= track.pullStart && s.start <= track.pullEnd)
-            track.warnings.push_back(coveredStretchText(s));
+            track.warnings.push_back(coveredStretchText(inRecording(s)));
 
     // Too many cylinders set (or four strokes for a two-stroke) halves the
     // cycle the track assumes against the engine's: the engine's own lines
@@ -1413,7 +1425,7 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                 track.warnings.push_back(tx("EngineSoundTracker", "at %1 s the track falls to half the engine speed or "
                                                                   "less at once: the pull may go on beyond it at a "
                                                                   "lower order (a weak cylinder)")
-                                             .arg(secondsText(frameTime(f))));
+                                             .arg(secondsText(frameTime(f) + offset)));
                 break;
             }
         }
@@ -1440,7 +1452,56 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
                                                           "strokes (an order twice or half the expected one)")
                                      .arg(formatPattern(pullTop, Pattern::Whole)));
     }
+    if (offset != 0) {
+        track.firstFrame += offset;
+        track.pullStart += offset;
+        track.pullEnd += offset;
+        for (double& t : track.virtualSparks)
+            t += offset;
+        for (auto* stretches : {&track.lost, &track.covered})
+            for (SoundStretch& s : *stretches)
+                s = inRecording(s);
+    }
     return track;
+}
+
+}  // namespace
+
+Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate, const SoundSettings& settings,
+                                    const ProgressCheck& proceed)
+{
+    // A recording of up to ten minutes is tracked on frames 10 ms apart.
+    const double seconds = rate > 0 ? double(samples.size()) / rate : 0.0;
+    if (!(std::lround(seconds) > kLongRecording))
+        return trackFrames(samples, rate, settings, proceed, 1, 0.0);
+    // A longer one on frames 20 ms apart, so that its scores and moves stay
+    // within bounds; the pull found there is then cut out, with some seconds
+    // either side, and tracked again on its own: its curve is the one the
+    // same pull recorded alone gives.
+    const auto share = [&](double from, double to) -> ProgressCheck {
+        if (!proceed)
+            return {};
+        return [&proceed, from, to](double done) { return proceed(from + (to - from) * done); };
+    };
+    auto whole = trackFrames(samples, rate, settings, share(0.0, 0.85), 2, 0.0);
+    if (!whole)
+        return whole;
+    const auto first = static_cast<std::size_t>(std::max(0.0, whole->pullStart - kAroundPull) * rate);
+    const auto last = std::min(samples.size(), static_cast<std::size_t>((whole->pullEnd + kAroundPull) * rate));
+    const double offset = double(first) / rate;
+    SoundSettings cut = settings;
+    cut.anchorTime = settings.anchorTime >= 0 ? settings.anchorTime - offset : -1;
+    if (cut.anchorTime >= double(last - first) / rate)
+        cut.anchorTime = -1;
+    auto pull = trackFrames(samples.subspan(first, last - first), rate, cut, share(0.85, 1.0), 1, offset);
+    if (!pull)
+        return pull;
+    // The frames shown stay those of the whole recording.
+    pull->frameSeconds = whole->frameSeconds;
+    pull->firstFrame = whole->firstFrame;
+    pull->rpm = std::move(whole->rpm);
+    pull->confidenceDb = std::move(whole->confidenceDb);
+    return pull;
 }
 
 }  // namespace vornax

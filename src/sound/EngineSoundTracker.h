@@ -13,10 +13,13 @@
 //    those lines leave the true speed well ahead, and twice the speed finds
 //    the odd firing harmonics between its own. A fundamental removed by the
 //    microphone's high-pass lowers every candidate alike.
+//    A recording of over ten minutes is framed every 20 ms, to keep its
+//    scores within bounds; the pull found on those frames is then cut out,
+//    five seconds either side, and tracked on its own like a short one.
 // 2. Tracking. A Viterbi path through the candidates, frame by frame, the
 //    speed moving at most 2 % in 10 ms and every step costing a little. The
 //    pull is found on its running median; inside it the path is found again
-//    held within 2 % of that median and moving at most 0,5 % a frame, as the
+//    held within 2 % of that median and moving at most 0,5 % in 10 ms, as the
 //    car's speed does, so that a voice or a whine louder than the engine for
 //    a moment cannot take it (those moments are `covered`).
 // 3. Refinement. Along the path, each engine cycle (two revolutions of a

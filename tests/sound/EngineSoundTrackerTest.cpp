@@ -369,6 +369,52 @@ TEST(EngineSoundTracker, NamesTheStretchesItCannotFollow)
     EXPECT_EQ(lostStretchText({12.3, 14.0}), "the firing can't be followed from 12,3 s to 14,0 s");
 }
 
+// A recording of over ten minutes (a long drive at a steady speed, then the
+// pull) is tracked on frames twice as far apart, then its pull again on its
+// own: the pull and its sparks are those of the same pull in a short
+// recording, at their times in the long one (on the long frames alone, the
+// pull's end ran on into the lift, where no crank can be read).
+TEST(EngineSoundTracker, ALongRecordingGivesItsPullsOwnCurve)
+{
+    Varia& store = testing::defaultCarStore();
+    auto s = base("850", 3, 2000, 5000);
+    s.leadSeconds = 60;
+    const auto rec = synthesizeEngineSound(store, s);
+    ASSERT_TRUE(rec) << rec.error();
+    const std::vector<float> recording = samplesOf(rec->wav);
+    // The steady minute before the pull, ten times over, in front of it.
+    const auto minute = static_cast<std::ptrdiff_t>(50 * s.sampleRate);
+    std::vector<float> longer;
+    for (int i = 0; i < 11; ++i)
+        longer.insert(longer.end(), recording.begin(), recording.begin() + minute);
+    longer.insert(longer.end(), recording.begin(), recording.end());
+    const double shift = 550;
+
+    const auto short_ = trackEngineSound(recording, s.sampleRate, {});
+    const auto long_ = trackEngineSound(longer, s.sampleRate, {});
+    ASSERT_TRUE(short_) << short_.error();
+    ASSERT_TRUE(long_) << long_.error();
+    EXPECT_EQ(long_->sure, short_->sure);
+    // The frames shown are the long recording's.
+    EXPECT_NEAR(long_->frameSeconds, 0.02, 1e-3);
+    EXPECT_NEAR(long_->rpm.size() * long_->frameSeconds, double(longer.size()) / s.sampleRate, 1.0);
+    EXPECT_NEAR(long_->pullStart, short_->pullStart + shift, 0.03);
+    EXPECT_NEAR(long_->pullEnd, short_->pullEnd + shift, 0.03);
+    // Spark for spark: the same engine speed (over every ten sparks) to
+    // 0,5 %, whatever constant delay the crank's origin takes, up to the
+    // last second of the pull (where this one's lift is not followed).
+    ASSERT_EQ(long_->virtualSparks.size(), short_->virtualSparks.size());
+    double worst = 0;
+    for (std::size_t i = 10; i < short_->virtualSparks.size(); ++i) {
+        if (short_->virtualSparks[i] > short_->pullEnd - 1.0)
+            break;
+        const double a = short_->virtualSparks[i] - short_->virtualSparks[i - 10];
+        const double b = long_->virtualSparks[i] - long_->virtualSparks[i - 10];
+        worst = std::max(worst, std::abs(b / a - 1));
+    }
+    EXPECT_LT(worst, 5e-3);
+}
+
 // The share done goes only forward, and a stop asked for at any step ends
 // the tracking there; asked for never, the track is the one made without it.
 TEST(EngineSoundTracker, ReportsItsProgressAndStopsWhenAsked)
