@@ -321,8 +321,12 @@
         <translation>aucune accélération ne s&apos;entend dans l&apos;enregistrement : le régime ne monte jamais longtemps</translation>
     </message>
     <message>
-        <source>the pull lasts %1 s, under the 3 s a curve needs</source>
-        <translation>l&apos;accélération dure %1 s, moins des 3 s qu&apos;il faut pour une courbe</translation>
+        <source>the pull lasts %1 s, under the 3 s a curve needs: if it was longer, widen the engine-speed range, or check the cylinders and strokes</source>
+        <translation>l&apos;accélération dure %1 s, moins des 3 s qu&apos;il faut pour une courbe : si elle a duré plus, élargissez la plage de régime, ou vérifiez les cylindres et les temps</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>the firing can&apos;t be followed from %1 s to %2 s</source>

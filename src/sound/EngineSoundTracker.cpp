@@ -956,6 +956,11 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         }
         std::size_t g = f, top = f;
         for (std::size_t h = f + 1; h < frames && h - top <= still && smooth[h] >= 0.985 * smooth[top]; ++h) {
+            // A frame whose firing is not followed neither carries the climb
+            // on nor ends it: past the lift, the path may hold the top or
+            // climb over the car's own sounds while the engine falls away.
+            if (conf[h] < kLostBelowDb)
+                continue;
             if (smooth[h] >= smooth[top]) {
                 if (smooth[h] > smooth[top])
                     top = h;
@@ -1053,15 +1058,34 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
             }
         }
     }
-    // The end: the last frame at the highest speed of the climb.
-    const std::size_t end = bestEnd;
+    // The end: the last frame at the highest speed of the climb, less any
+    // frames at its end (a second at most) where the firing held to is no
+    // longer followed: the engine falling away at the lift.
+    std::size_t end = bestEnd;
+    while (end > start && bestEnd - end < std::size_t(std::lround(1.0 / track.frameSeconds)) &&
+           conf[end] < kLostBelowDb)
+        --end;
     const auto frameTime = [&](std::size_t f) { return track.firstFrame + double(f) * track.frameSeconds; };
     // The throttle's opening and closing are corners the engine speed turns
     // within a few tens of milliseconds: leave them out.
     track.pullStart = frameTime(start) + 0.05;
     track.pullEnd = frameTime(end) - 0.25;
+    const auto rangeReached = [&] {
+        return tx("EngineSoundTracker",
+                  "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
+                  "check the cylinders and strokes (an order twice or half the expected one)")
+            .arg(formatPattern(settings.minRpm, Pattern::Whole))
+            .arg(formatPattern(settings.maxRpm, Pattern::Whole));
+    };
+    // A climb held at the top of the range has its end there, where the
+    // firing is not followed: the range, not the pull, is what to change.
+    if (track.pullEnd - track.pullStart < 3.0 &&
+        *std::max_element(track.rpm.begin() + std::ptrdiff_t(start), track.rpm.begin() + std::ptrdiff_t(bestEnd) + 1) >=
+            settings.maxRpm * 0.99)
+        return Failure{rangeReached()};
     if (track.pullEnd - track.pullStart < 3.0)
-        return Failure{tx("EngineSoundTracker", "the pull lasts %1 s, under the 3 s a curve needs")
+        return Failure{tx("EngineSoundTracker", "the pull lasts %1 s, under the 3 s a curve needs: if it was longer, "
+                                                "widen the engine-speed range, or check the cylinders and strokes")
                            .arg(formatPattern(std::max(0.0, track.pullEnd - track.pullStart), Pattern::OneDecimal))};
 
     if (stopped(kPathShare + 0.05))
@@ -1417,9 +1441,9 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // pull's end has dropped to a lower order (a weak cylinder's lines), and
     // the pull may go on beyond it.
     {
-        const auto reach = std::min(frames, end + std::size_t(std::lround(0.5 / track.frameSeconds)) + 1);
-        for (std::size_t f = end; f < reach; ++f) {
-            if (conf[f] >= kLostBelowDb && track.rpm[f] < 0.6 * track.rpm[end]) {
+        const auto reach = std::min(frames, bestEnd + std::size_t(std::lround(0.5 / track.frameSeconds)) + 1);
+        for (std::size_t f = bestEnd; f < reach; ++f) {
+            if (conf[f] >= kLostBelowDb && track.rpm[f] < 0.6 * track.rpm[bestEnd]) {
                 track.sure = false;
                 track.orderSuspect = true;
                 track.warnings.push_back(tx("EngineSoundTracker", "at %1 s the track falls to half the engine speed or "
@@ -1440,11 +1464,7 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
         track.sure = false;
         track.orderSuspect = true;
-        track.warnings.push_back(tx("EngineSoundTracker",
-                                    "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
-                                    "check the cylinders and strokes (an order twice or half the expected one)")
-                                     .arg(formatPattern(settings.minRpm, Pattern::Whole))
-                                     .arg(formatPattern(settings.maxRpm, Pattern::Whole)));
+        track.warnings.push_back(rangeReached());
     } else if (pullTop > 10000 || pullTop < 2500) {
         track.sure = false;
         track.orderSuspect = true;
