@@ -55,10 +55,9 @@ void runCoastdown(const CoastdownArguments& args)
         throw UsageError("--write-vehicle writes into the Mini file of --vehicle, which is missing");
     const AirConditions air = airOf(args);
     commitVehicle(args.vehicle);
-    const auto inputs = readVehicleInputs(store(), 0);
-    if (!inputs)
-        throw BadInput(inputs.error());
-    const CoastDownCar car{double(inputs->massKg), double(inputs->wheelInertia), wheelRadius(*inputs)};
+    const auto car = coastDownCar(store());
+    if (!car)
+        throw BadInput(car.error());
 
     std::vector<CoastRun> runs;
     for (const std::string& path : args.logs) {
@@ -70,7 +69,7 @@ void runCoastdown(const CoastdownArguments& args)
             throw BadInput(run.error());
         runs.push_back(std::move(*run));
     }
-    const auto fit = fitCoastDown(runs, car, airDensity(air));
+    const auto fit = fitCoastDown(runs, *car, airDensity(air));
     if (!fit)
         throw BadInput(fit.error());
 

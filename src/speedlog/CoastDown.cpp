@@ -3,6 +3,9 @@
 #include "common/NumberText.h"
 #include "common/Physics.h"
 #include "speedlog/LogStretches.h"
+#include "store/EntryCaptions.h"
+#include "store/StoreReadings.h"
+#include "store/Varia.h"
 
 #include <Eigen/Dense>
 
@@ -44,6 +47,30 @@ Columns columnsOf(const CoastRun& run)
 }
 
 }  // namespace
+
+Result<CoastDownCar> coastDownCar(const Varia& store)
+{
+    const VehicleReadings v = readVehicle(store);
+    for (const std::string* failure :
+         {v.massKg ? nullptr : &v.massKg.error(), v.wheelInertia ? nullptr : &v.wheelInertia.error(),
+          v.tyreWidthMm ? nullptr : &v.tyreWidthMm.error(), v.aspectPercent ? nullptr : &v.aspectPercent.error(),
+          v.rimInches ? nullptr : &v.rimInches.error()})
+        if (failure)
+            return Failure{*failure};
+    CoastDownCar car{double(*v.massKg), double(*v.wheelInertia),
+                     wheelRadius(Tyre{*v.tyreWidthMm, *v.aspectPercent, *v.rimInches})};
+    if (!(car.massKg > 0))
+        return Failure{entryCaption(store, "LbPoid") + ": " + quotedValue(store.get("LbPoid")) +
+                       " is not a usable value (the mass must be above zero)"};
+    if (!(car.rotatingInertia >= 0))
+        return Failure{entryCaption(store, "lbIroue") + ": " + quotedValue(store.get("lbIroue")) +
+                       " is not a usable value (the inertia cannot be below zero)"};
+    if (!(car.wheelRadius > 0))
+        return Failure{store.get("LbPneumatique") + " " +
+                       quotedValue(store.get("LbLp") + "/" + store.get("LbHp") + "/" + store.get("LbDp")) +
+                       " has no usable wheel radius (it must be above zero)"};
+    return car;
+}
 
 double airDensity(const AirConditions& air)
 {

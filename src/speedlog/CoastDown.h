@@ -31,6 +31,15 @@ struct CoastDownCar {
     double effectiveMass() const { return massKg + rotatingInertia / (wheelRadius * wheelRadius); }
 };
 
+class Varia;
+
+// The car as a coast-down sees it, from the committed vehicle: its mass, the
+// wheels' inertia and the tyre's rolling radius, nothing else. A coast-down
+// measures the drag area and the rolling coefficient, so a stored one that
+// holds no number does not stop it, nor does any gear's entry. Fails, naming
+// the entry, where one of its three holds no number or no usable value.
+Result<CoastDownCar> coastDownCar(const Varia& store);
+
 // Air density in kg/m³ of the air of the run: dry air and water vapour as
 // ideal gases, ρ = p_d / (R_d·T) + p_v / (R_v·T).
 double airDensity(const AirConditions& air);

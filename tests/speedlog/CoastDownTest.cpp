@@ -1,4 +1,5 @@
 #include "LogPhysics.h"
+#include "SynthTestSupport.h"
 #include "common/Physics.h"
 #include "speedlog/CoastDown.h"
 #include "speedlog/LogStretches.h"
@@ -112,6 +113,38 @@ TEST(FitCoastDown, RefusesWhatIsNoCoastDown)
         faster.fixes.push_back({i * 0.1, 10.0 + i * 0.05});
     EXPECT_FALSE(fitCoastDown({faster}, car(), density()));
     EXPECT_FALSE(fitCoastDown({}, car(), density()));
+}
+
+// The car a coast-down reads from the vehicle: mass, wheels and tyre only.
+// What it measures (the drag area, the rolling coefficient) and what it does
+// not use (a gear) may hold anything; its own entries are named.
+TEST(CoastDownCar, ReadsOnlyWhatACoastDownUses)
+{
+    const struct {
+        const char* entry;
+        const char* text;
+        const char* named;  // in the message; nullptr: read
+    } cases[] = {
+        {"LbSCx", "abc", nullptr},         {"lbCrr", "-1", nullptr},        {"LbPr", "?", nullptr},
+        {"lbperte1e", "x", nullptr},       {"LbPoid", "lourd", "lourd"},    {"LbPoid", "0", "above zero"},
+        {"lbIroue", "-0,2", "below zero"}, {"LbDp", "-30", "wheel radius"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.entry << " = " << c.text);
+        Varia& store = vornax::testing::defaultCarStore();
+        const auto good = coastDownCar(store);
+        ASSERT_TRUE(good) << good.error();
+        store.set(c.entry, c.text);
+        const auto car = coastDownCar(store);
+        if (!c.named) {
+            ASSERT_TRUE(car) << car.error();
+            EXPECT_EQ(car->massKg, good->massKg);
+            EXPECT_EQ(car->wheelRadius, good->wheelRadius);
+            continue;
+        }
+        ASSERT_FALSE(car);
+        EXPECT_NE(car.error().find(c.named), std::string::npos) << car.error();
+    }
 }
 
 TEST(CoastRunOf, FindsTheCoastBetweenPullAndBraking)

@@ -219,13 +219,12 @@ void SpeedLogWindow::sendPull(const LogStretch& pull)
 
 void SpeedLogWindow::sendCoastDown(const LogStretch& coast)
 {
-    const auto inputs = readVehicleInputs(store(), 0);
-    if (!inputs) {
-        platform().message(inputs.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
+    const auto car = coastDownCar(store());
+    if (!car) {
+        platform().message(car.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
         return;
     }
-    const CoastDownCar car{double(inputs->massKg), double(inputs->wheelInertia), wheelRadius(*inputs)};
-    const auto fit = fitCoastDown({CoastRun{validFixes(*log_, coast.from, coast.to)}}, car, airDensity({}));
+    const auto fit = fitCoastDown({CoastRun{validFixes(*log_, coast.from, coast.to)}}, *car, airDensity({}));
     if (!fit) {
         platform().message(fit.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
         return;
