@@ -1070,19 +1070,6 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // within a few tens of milliseconds: leave them out.
     track.pullStart = frameTime(start) + 0.05;
     track.pullEnd = frameTime(end) - 0.25;
-    const auto rangeReached = [&] {
-        return tx("EngineSoundTracker",
-                  "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
-                  "check the cylinders and strokes (an order twice or half the expected one)")
-            .arg(formatPattern(settings.minRpm, Pattern::Whole))
-            .arg(formatPattern(settings.maxRpm, Pattern::Whole));
-    };
-    // A climb held at the top of the range has its end there, where the
-    // firing is not followed: the range, not the pull, is what to change.
-    if (track.pullEnd - track.pullStart < 3.0 &&
-        *std::max_element(track.rpm.begin() + std::ptrdiff_t(start), track.rpm.begin() + std::ptrdiff_t(bestEnd) + 1) >=
-            settings.maxRpm * 0.99)
-        return Failure{rangeReached()};
     if (track.pullEnd - track.pullStart < 3.0)
         return Failure{tx("EngineSoundTracker", "the pull lasts %1 s, under the 3 s a curve needs: if it was longer, "
                                                 "widen the engine-speed range, or check the cylinders and strokes")
@@ -1464,7 +1451,11 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
         track.sure = false;
         track.orderSuspect = true;
-        track.warnings.push_back(rangeReached());
+        track.warnings.push_back(tx("EngineSoundTracker",
+                                    "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
+                                    "check the cylinders and strokes (an order twice or half the expected one)")
+                                     .arg(formatPattern(settings.minRpm, Pattern::Whole))
+                                     .arg(formatPattern(settings.maxRpm, Pattern::Whole)));
     } else if (pullTop > 10000 || pullTop < 2500) {
         track.sure = false;
         track.orderSuspect = true;
