@@ -356,8 +356,9 @@ std::vector<double> virtualSparksOf(const std::vector<double>& cycleTime, const 
 // lift (the load goes), far faster than anything a pull does: the first
 // cycle, in the pull's last 1,2 s, whose harmonics (the median of five
 // cycles from it) hold under a quarter of the power of the half second
-// before it, and after which most cycles stay under it, is the lift.
-// `cycleTime`: the start of each window; infinity where none is found.
+// before it, and after which most cycles stay under it, is the first
+// after the lift; the lift's time is given as the start of the cycle before
+// it. `cycleTime`: the start of each window; infinity where none is found.
 double liftTime(const std::vector<CycleHarmonics>& z, const std::vector<double>& cycleTime, double pullEnd)
 {
     constexpr double kLooked = 1.2;   // s before the pull's end
@@ -386,8 +387,9 @@ double liftTime(const std::vector<CycleHarmonics>& z, const std::vector<double>&
         if (k < reference + 5)
             continue;
         const double level = median(reference, k);
+        // The sound falls within the cycle before the first one held low.
         if (median(k, k + 5) < kFallen * level && median(k, end) < kFallen * level)
-            return cycleTime[k];
+            return cycleTime[k - 1];
     }
     return HUGE_VAL;
 }
@@ -1141,12 +1143,11 @@ Result<SoundTrack> trackEngineSound(std::span<const float> samples, double rate,
     std::vector<double> fcyc = cycleRates(cycleTime);
     std::size_t lastCycle = cycleTime.size() - 1;
     {
-        // Where the lift is heard inside the pull, the pull (and with it
-        // the virtual sparks) ends a tenth of a second before it: the last
-        // cycles before the lift are read with it inside their reach. Not
-        // where that would leave under 3 s of pull.
-        constexpr double kBeforeLift = 0.1;  // s
-        const double lift = liftTime(z, cycleTime, track.pullEnd) - kBeforeLift;
+        // The pull (and with it the virtual sparks) never runs past the
+        // lift. It is looked for up to the end of what is refined: the path's
+        // end can lie just past it, with too few cycles after it inside the
+        // pull to tell. Not where that would leave under 3 s of pull.
+        const double lift = liftTime(z, cycleTime, track.pullEnd + kRefineMargin);
         if (lift < track.pullEnd && lift - track.pullStart >= 3.0)
             track.pullEnd = lift;
     }
