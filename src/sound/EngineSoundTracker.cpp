@@ -319,6 +319,51 @@ std::vector<double> virtualSparksOf(const std::vector<double>& cycleTime, const 
     return out;
 }
 
+// The throttle's lift, found again on the firing's harmonics: the path's
+// speed is read over frames of 186 ms and can hold its highest up to a
+// second past the lift, where the crank read is no longer the engine's.
+// The engine's sound falls by more than 6 dB within a few cycles of the
+// lift (the load goes), far faster than anything a pull does: the first
+// cycle, in the pull's last 1,2 s, whose harmonics (the median of five
+// cycles from it) hold under a quarter of the power of the half second
+// before it, and after which most cycles stay under it, is the first
+// after the lift; the lift's time is given as the start of the cycle before
+// it. `cycleTime`: the start of each window; infinity where none is found.
+double liftTime(const std::vector<CycleHarmonics>& z, const std::vector<double>& cycleTime, double pullEnd)
+{
+    constexpr double kLooked = 1.2;   // s before the pull's end
+    constexpr double kBefore = 0.5;   // s of the level it is held against
+    constexpr double kFallen = 0.25;  // of that level's power
+    const std::size_t K = std::min(z.size(), cycleTime.size());
+    std::vector<double> power(K, 0.0);
+    for (std::size_t k = 0; k < K; ++k)
+        for (const auto& v : z[k])
+            power[k] += std::norm(v);
+    const auto median = [&](std::size_t from, std::size_t to) {  // [from, to)
+        std::vector<double> v(power.begin() + std::ptrdiff_t(from), power.begin() + std::ptrdiff_t(to));
+        const auto mid = v.begin() + std::ptrdiff_t(v.size() / 2);
+        std::nth_element(v.begin(), mid, v.end());
+        return *mid;
+    };
+    std::size_t end = 0;
+    while (end < K && cycleTime[end] < pullEnd)
+        ++end;
+    std::size_t reference = 0;
+    for (std::size_t k = 1; k + 5 <= end; ++k) {
+        if (cycleTime[k] < pullEnd - kLooked)
+            continue;
+        while (cycleTime[reference] < cycleTime[k] - kBefore)
+            ++reference;
+        if (k < reference + 5)
+            continue;
+        const double level = median(reference, k);
+        // The sound falls within the cycle before the first one held low.
+        if (median(k, k + 5) < kFallen * level && median(k, end) < kFallen * level)
+            return cycleTime[k - 1];
+    }
+    return HUGE_VAL;
+}
+
 // The acoustic path between the engine and the microphone, as the crank
 // solve measures it: a phase response over frequency (rad at `nodes`, Hz,
 // read linearly between them) shared by every harmonic, and each harmonic's
@@ -1119,6 +1164,15 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     };
     std::vector<double> fcyc = cycleRates(cycleTime);
     std::size_t lastCycle = cycleTime.size() - 1;
+    {
+        // The pull (and with it the virtual sparks) never runs past the
+        // lift. It is looked for up to the end of what is refined: the path's
+        // end can lie just past it, with too few cycles after it inside the
+        // pull to tell. Not where that would leave under 3 s of pull.
+        const double lift = liftTime(z, cycleTime, track.pullEnd + kRefineMargin);
+        if (lift < track.pullEnd && lift - track.pullStart >= 3.0)
+            track.pullEnd = lift;
+    }
     // A first crank angle: the change of the harmonics' phases from one
     // window to the next, weighted by their strength and order, summed.
     std::vector<double> correction(lastCycle + 1, 0.0);

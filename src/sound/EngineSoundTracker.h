@@ -29,7 +29,9 @@
 //    Where the crank's angle is a whole number of cycles lies one virtual
 //    spark, the same as a pickup on one plug lead gives (two a revolution
 //    for a two-stroke), so the precise curve and everything after it run on
-//    them unchanged.
+//    them unchanged. The pull never runs past the throttle's lift, heard
+//    where the harmonics' power falls by more than 6 dB within a few
+//    cycles: the path, read over 186 ms, can hold its highest beyond it.
 //
 // The confidence of each frame is the harmonic contrast of the path (dB).
 // Stretches of the pull under 3 dB, or where the virtual sparks' speed parts

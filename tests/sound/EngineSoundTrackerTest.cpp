@@ -176,6 +176,43 @@ TEST(EngineSoundTracker, NeverCallsAWrongTrackSure)
     }
 }
 
+// Where the engine's sound falls away at the lift (road noise over it, an
+// automatic gain lifting the noise), the path can hold its highest well past
+// the lift; the crank read there is not the engine's, and no virtual spark
+// may lie there. (A second of sound after the lift, as recorded by hand.)
+TEST(EngineSoundTracker, EndsThePullBeforeTheLift)
+{
+    std::vector<HardCase> cases;
+    {
+        auto s = base("850", 3, 2000, 5000);
+        s.automaticGain = true;
+        s.clip = 2;
+        s.seed = 7;
+        s.leadSeconds = 1.5;
+        s.liftSeconds = 1.0;
+        cases.push_back({"automatic gain and clipping", s});
+    }
+    {
+        auto s = base("1380", 2, 2500, 7000);
+        s.seed = 18;
+        s.leadSeconds = 1.5;
+        s.liftSeconds = 1.0;
+        cases.push_back({"cabin to 7 000 rpm", s});
+    }
+    Varia& store = testing::defaultCarStore();
+    for (const HardCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rec = synthesizeEngineSound(store, c.settings);
+        ASSERT_TRUE(rec) << rec.error();
+        const auto track = trackEngineSound(samplesOf(rec->wav), c.settings.sampleRate, {});
+        ASSERT_TRUE(track) << track.error();
+        ASSERT_FALSE(track->virtualSparks.empty());
+        // The sound fades over a few cycles after the throttle closes.
+        EXPECT_LE(track->pullEnd, rec->pullEnd + 0.05);
+        EXPECT_LE(track->virtualSparks.back(), rec->pullEnd + 0.05);
+    }
+}
+
 // A talking passenger whose voice is louder than the engine for moments:
 // the track in the pull holds to the engine, and the moments are named.
 TEST(EngineSoundTracker, HoldsToTheEngineUnderAVoice)
