@@ -63,6 +63,22 @@ std::vector<float> samplesOf(const std::string& wav)
     return s ? s->samples : std::vector<float>{};
 }
 
+// The synth's recording of `settings` and its track; where the synth fails,
+// the track carries its message.
+struct Heard {
+    Result<EngineSoundRecording> rec;
+    Result<SoundTrack> track;
+};
+
+Heard hear(const EngineSoundSettings& settings)
+{
+    auto rec = synthesizeEngineSound(testing::defaultCarStore(), settings);
+    if (!rec)
+        return {rec, Failure{"the synth: " + rec.error()}};
+    auto track = trackEngineSound(samplesOf(rec->wav), settings.sampleRate, {});
+    return {std::move(rec), std::move(track)};
+}
+
 struct HardCase {
     const char* name;
     EngineSoundSettings settings;
@@ -82,13 +98,9 @@ EngineSoundSettings base(const char* engine, int gear, double start, double end)
 
 void expectFollowed(const std::vector<HardCase>& cases)
 {
-    Varia& store = testing::defaultCarStore();
     for (const HardCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rec = synthesizeEngineSound(store, c.settings);
-        ASSERT_TRUE(rec) << rec.error();
-        const std::vector<float> samples = samplesOf(rec->wav);
-        const auto track = trackEngineSound(samples, c.settings.sampleRate, {});
+        const auto [rec, track] = hear(c.settings);
         ASSERT_TRUE(track) << track.error();
         EXPECT_TRUE(track->sure);
         // A moment where the refinement parts from its path may be named,
@@ -158,12 +170,9 @@ TEST(EngineSoundTracker, NeverCallsAWrongTrackSure)
         s.seed = 11;
         cases.push_back({"weak cylinder at the exhaust", s});
     }
-    Varia& store = testing::defaultCarStore();
     for (const HardCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rec = synthesizeEngineSound(store, c.settings);
-        ASSERT_TRUE(rec) << rec.error();
-        const auto track = trackEngineSound(samplesOf(rec->wav), c.settings.sampleRate, {});
+        const auto [rec, track] = hear(c.settings);
         ASSERT_TRUE(track) << track.error();
         if (!track->sure) {
             EXPECT_FALSE(track->warnings.empty());
@@ -199,12 +208,9 @@ TEST(EngineSoundTracker, EndsThePullBeforeTheLift)
         s.liftSeconds = 1.0;
         cases.push_back({"cabin to 7 000 rpm", s});
     }
-    Varia& store = testing::defaultCarStore();
     for (const HardCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rec = synthesizeEngineSound(store, c.settings);
-        ASSERT_TRUE(rec) << rec.error();
-        const auto track = trackEngineSound(samplesOf(rec->wav), c.settings.sampleRate, {});
+        const auto [rec, track] = hear(c.settings);
         ASSERT_TRUE(track) << track.error();
         ASSERT_FALSE(track->virtualSparks.empty());
         // The sound fades over a few cycles after the throttle closes.
@@ -217,13 +223,10 @@ TEST(EngineSoundTracker, EndsThePullBeforeTheLift)
 // the track in the pull holds to the engine, and the moments are named.
 TEST(EngineSoundTracker, HoldsToTheEngineUnderAVoice)
 {
-    Varia& store = testing::defaultCarStore();
     auto s = base("850", 3, 2000, 5000);
     s.voice = 0.5;
     s.seed = 6;
-    const auto rec = synthesizeEngineSound(store, s);
-    ASSERT_TRUE(rec) << rec.error();
-    const auto track = trackEngineSound(samplesOf(rec->wav), s.sampleRate, {});
+    const auto [rec, track] = hear(s);
     ASSERT_TRUE(track) << track.error();
     EXPECT_FALSE(track->covered.empty());
     int off = 0, frames = 0;
@@ -245,9 +248,7 @@ TEST(EngineSoundTracker, HoldsToTheEngineUnderAVoice)
 void expectTheEnginesPower(const EngineSoundSettings& settings)
 {
     Varia& store = testing::defaultCarStore();
-    const auto rec = synthesizeEngineSound(store, settings);
-    ASSERT_TRUE(rec) << rec.error();
-    const auto track = trackEngineSound(samplesOf(rec->wav), settings.sampleRate, {});
+    const auto [rec, track] = hear(settings);
     ASSERT_TRUE(track) << track.error();
     const Measured m = measure(*rec, *track);
     const auto power = testing::powerOfSavedCurve(store, settings.gear - 1, m.precise.curve);
