@@ -1434,10 +1434,6 @@ from the ignition signal</translation>
         <translation>Load a speed log (standing start)</translation>
     </message>
     <message>
-        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
-        <translation>Speed log (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
-    </message>
-    <message>
         <source>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</source>
         <translation>Measured (%1): %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</translation>
     </message>
@@ -1816,6 +1812,17 @@ from the ignition signal</translation>
     </message>
 </context>
 <context>
+    <name>vornax::SpeedLogDialog</name>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Speed log (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>vornax::SpeedLogWindow</name>
     <message>
         <source>Journal de vitesse</source>
@@ -1836,10 +1843,6 @@ from the ignition signal</translation>
     <message>
         <source>Écrire dans un véhicule...</source>
         <translation>Write into a vehicle...</translation>
-    </message>
-    <message>
-        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
-        <translation>Speed log (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
     </message>
     <message>
         <source>Erreur</source>

@@ -1633,10 +1633,6 @@
         <translation>Charger un journal de vitesse (départ arrêté)</translation>
     </message>
     <message>
-        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
-        <translation>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
-    </message>
-    <message>
         <source>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</source>
         <translation>Mesuré (%1) : %2 %3 s, %4 %5 s, %6 %7 s, %8 %9 %10/h</translation>
     </message>
@@ -2015,6 +2011,17 @@
     </message>
 </context>
 <context>
+    <name>vornax::SpeedLogDialog</name>
+    <message>
+        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
+        <translation>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>vornax::SpeedLogWindow</name>
     <message>
         <source>Journal de vitesse</source>
@@ -2035,10 +2042,6 @@
     <message>
         <source>Écrire dans un véhicule...</source>
         <translation>Écrire dans un véhicule...</translation>
-    </message>
-    <message>
-        <source>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</source>
-        <translation>Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt</translation>
     </message>
     <message>
         <source>Erreur</source>

@@ -5,6 +5,7 @@
 #include "gui/common/Fields.h"
 #include "common/PlatformServices.h"
 #include "gui/common/PlotCanvas.h"
+#include "gui/common/SpeedLogDialog.h"
 #include "pictures/PlotPictures.h"
 #include "store/StoreReadings.h"
 #include "store/Varia.h"
@@ -13,8 +14,6 @@
 #include "common/NumberText.h"
 #include "speedlog/MeasuredPlot.h"
 #include "speedlog/SpeedLog.h"
-
-#include <filesystem>
 
 #include <QEvent>
 #include <QFont>
@@ -385,22 +384,11 @@ void SimTD::CharPui_Click()
 
 void SimTD::CharJournal_Click()
 {
-    FileDialogRequest request;
-    request.title = charJournal_->text().toStdString();
-    request.filter =
-        tr("Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt")
-            .toStdString();
-    request.initialFolder = appFolder().string();
-    const auto chosen = platform().openFile(request);
+    const auto chosen = askForSpeedLog(charJournal_->text());
     if (!chosen)
         return;
-    const std::string name = std::filesystem::path(*chosen).filename().string();
-    const auto log = readSpeedLogFile(*chosen);
-    if (!log) {
-        platform().message(log.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
-        return;
-    }
-    auto start = measureStandingStart(*log, name);
+    const std::string& name = chosen->name;
+    auto start = measureStandingStart(chosen->log, name);
     if (!start) {
         platform().message(start.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
         return;

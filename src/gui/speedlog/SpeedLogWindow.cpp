@@ -5,6 +5,7 @@
 #include "common/Physics.h"
 #include "common/PlatformServices.h"
 #include "gui/common/PlotCanvas.h"
+#include "gui/common/SpeedLogDialog.h"
 #include "gui/common/WindowManager.h"
 #include "power/PowerInputs.h"
 #include "gui/power/PowerWindow.h"
@@ -113,22 +114,11 @@ void SpeedLogWindow::fillGears()
 
 void SpeedLogWindow::cmdOuvrir_Click()
 {
-    FileDialogRequest request;
-    request.title = ouvrir_->text().toStdString();
-    request.filter =
-        tr("Journal de vitesse (*.nmea *.nma *.gpx *.csv *.vbo *.txt)|*.nmea;*.nma;*.gpx;*.csv;*.vbo;*.txt")
-            .toStdString();
-    request.initialFolder = appFolder().string();
-    const auto chosen = platform().openFile(request);
+    auto chosen = askForSpeedLog(ouvrir_->text());
     if (!chosen)
         return;
-    auto log = readSpeedLogFile(*chosen);
-    if (!log) {
-        platform().message(log.error(), tr("Erreur").toStdString(), MessageIcon::Warning);
-        return;
-    }
-    log_ = std::move(*log);
-    logName_ = std::filesystem::path(*chosen).filename().string();
+    log_ = std::move(chosen->log);
+    logName_ = chosen->name;
     stretches_ = findStretches(*log_);
     coast_.reset();
     ecrire_->setEnabled(false);
