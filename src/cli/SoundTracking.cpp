@@ -44,7 +44,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     if (track->orderSuspect || track->followedShare < 0.9)
         throw BadInput(input + ": the engine's firing can't be followed reliably, no curve written: " + joined());
 
-    auto made = preciseCurve(track->virtualSparks, {track->sparksPerRev, 0.0});
+    auto made = preciseCurve(track->virtualSparks, soundPreciseSettings(*track));
     if (!made)
         throw BadInput(input + ": " + made.error());
     const std::optional<PreciseCurve> fit = std::move(*made);

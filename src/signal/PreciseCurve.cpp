@@ -392,7 +392,8 @@ Result<PreciseCurve> preciseCurve(const std::vector<double>& sparkTimes, const P
     result.check = checkSparks(sparkTimes);
     const double quantisation = settings.sampleRate > 0 ? 0.01 / settings.sampleRate : 0.0;
     // Never zero: exact times still carry the rounding of a double.
-    result.timingNoise = std::max({measuredNoise(sparkTimes, result.check, quantisation), quantisation, 1e-12});
+    result.timingNoise = std::max(
+        {measuredNoise(sparkTimes, result.check, quantisation), quantisation, settings.leastTimingNoise, 1e-12});
 
     const auto kept = std::count_if(result.check.steps.begin(), result.check.steps.end(), [](int s) { return s > 0; });
     if (kept < 2)

@@ -45,6 +45,11 @@ struct PreciseSettings {
     // by a whole number of 10 ms so that they fit (0: always 10 ms, up to
     // the table's rows).
     int maxSavedLines = kMaxPowerLines;
+    // The least timing noise (s) of spark times whose errors are not
+    // independent from one spark to the next, which their fourth differences
+    // then see only in part: the virtual sparks of the engine's sound, whose
+    // crank can wander slowly (SoundTrack::timingNoise). 0 for a pickup's.
+    double leastTimingNoise = 0;
 };
 
 struct PreciseCurve {

@@ -319,6 +319,29 @@ std::vector<double> virtualSparksOf(const std::vector<double>& cycleTime, const 
     return out;
 }
 
+// How far the virtual sparks may be off, from the crank read twice: once
+// from the odd harmonics alone and once from the even ones. Each harmonic
+// carries its own noise (its share of the road, a whine or a voice crossing
+// it, a resonance it passes), so the two reads part by what is in either;
+// half the spread of that difference (robust: 1,4826 times its median
+// distance, in time, over the windows of the pull) is the spread of the read
+// of both. A slow wander of the crank is in it, which the spark times' own
+// fourth differences cannot see: the precise fit then smooths it away
+// instead of following it into the power. s, one standard deviation.
+double crankReadNoise(const std::vector<double>& cycleTime, const std::array<std::vector<double>, 2>& halves,
+                      double from, double to)
+{
+    std::vector<double> apart;
+    const std::size_t n = std::min({cycleTime.size(), halves[0].size(), halves[1].size()});
+    for (std::size_t k = 1; k + 1 < n; ++k)
+        if (cycleTime[k] >= from && cycleTime[k + 1] <= to)
+            apart.push_back(std::abs(halves[0][k] - halves[1][k]) * (cycleTime[k + 1] - cycleTime[k]));
+    if (apart.empty())
+        return 0;
+    std::nth_element(apart.begin(), apart.begin() + std::ptrdiff_t(apart.size() / 2), apart.end());
+    return 0.5 * 1.4826 * apart[apart.size() / 2];
+}
+
 // The throttle's lift, found again on the firing's harmonics: the path's
 // speed is read over frames of 186 ms and can hold its highest up to a
 // second past the lift, where the crank read is no longer the engine's.
@@ -455,7 +478,7 @@ bool solveDense(std::vector<double>& a, std::vector<double>& b, std::size_t n)
 // earlier solve, if any (kept and refined).
 std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::vector<double>& fcyc, int F, double top,
                                std::vector<double> crank, AcousticPath& path, int& harmonicsUsed, double& spread,
-                               int most = kSolvedHarmonics)
+                               int most = kSolvedHarmonics, std::array<std::vector<double>, 2>* halves = nullptr)
 {
     spread = HUGE_VAL;
     const std::size_t K = crank.size();
@@ -662,6 +685,25 @@ std::vector<double> solveCrank(const std::vector<CycleHarmonics>& z, const std::
         }
         path.measured = true;
         weigh(false);
+    }
+    if (halves) {
+        phasesAgainstModel(false);
+        for (int s = 0; s < 2; ++s)
+            (*halves)[std::size_t(s)] = crank;
+        std::size_t i = 0;
+        while (i < obs.size()) {
+            const std::size_t k = obs[i].k;
+            double num[2] = {0, 0}, den[2] = {kRidge, kRidge};
+            for (; i < obs.size() && obs[i].k == k; ++i) {
+                const Observation& o = obs[i];
+                const double a = kTwoPi * order(o.h);
+                num[o.h % 2] += o.weight * a * std::remainder(o.phase, kTwoPi);
+                den[o.h % 2] += o.weight * a * a;
+            }
+            for (int s = 0; s < 2; ++s)
+                if (den[s] > kRidge)
+                    (*halves)[std::size_t(s)][k] += num[s] / den[s];
+        }
     }
     {
         std::vector<double> sd;
@@ -1176,6 +1218,7 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // A first crank angle: the change of the harmonics' phases from one
     // window to the next, weighted by their strength and order, summed.
     std::vector<double> correction(lastCycle + 1, 0.0);
+    std::array<std::vector<double>, 2> keptHalves;
     int usedMost = 0;
     for (std::size_t k = 1; k + 1 <= lastCycle; ++k) {
         const double fcyc = 1.0 / std::max(1e-6, cycleTime[k + 1] - cycleTime[k]);
@@ -1274,8 +1317,11 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         // crossing it) loses its weight: a few rounds of reweighting, a
         // harmonic 0,05 cycle of its own off the consensus counting half.
         std::vector<double> left(static_cast<std::size_t>(kMostHarmonics));
+        for (int s = 0; s < 2; ++s)
+            keptHalves[std::size_t(s)] = correction;
         for (std::size_t k = 1; k + 1 <= K; ++k) {
             double estimate = 0;
+            double halfNum[2] = {0, 0}, halfDen[2] = {0, 0};
             for (int round = 0; round < 4; ++round) {
                 double num = 0, den = 0;
                 for (int h = 0; h < usedMost; ++h) {
@@ -1292,11 +1338,17 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
                     }
                     num += w * left[std::size_t(h)];
                     den += w;
+                    if (round == 3) {
+                        halfNum[h % 2] += w * left[std::size_t(h)];
+                        halfDen[h % 2] += w;
+                    }
                 }
                 if (den <= 0)
                     break;
                 estimate = num / den;
             }
+            for (int s = 0; s < 2; ++s)
+                keptHalves[std::size_t(s)][k] += halfDen[s] > 0 ? halfNum[s] / halfDen[s] : estimate;
             correction[k] += estimate;
         }
     }
@@ -1320,8 +1372,10 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     track.sparksPerRev = settings.strokes == 4 ? 0.5f : 2.0f;
     const int perCycle = settings.strokes == 4 ? 1 : 2;
     track.virtualSparks = virtualSparksOf(cycleTime, correction, perCycle, track.pullStart, track.pullEnd);
-    const auto doubt = [&](const std::vector<double>& v) {
-        const auto fit = preciseCurve(v, {track.sparksPerRev, 0.0});
+    track.timingNoise = crankReadNoise(cycleTime, keptHalves, track.pullStart, track.pullEnd);
+    const auto doubt = [&](const std::vector<double>& v, double noise) {
+        const auto fit =
+            preciseCurve(v, {.sparksPerRev = track.sparksPerRev, .sampleRate = 0.0, .leastTimingNoise = noise});
         return fit && std::isfinite(fit->powerUncertaintyPct) ? fit->powerUncertaintyPct : HUGE_VAL;
     };
     double plainDoubt = -1;
@@ -1353,18 +1407,21 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         std::vector<double> movedTime = wholeCycleTimes(moved, n0, low);
         int solvedHarmonics = used;
         double movedSpread = 0;
+        std::array<std::vector<double>, 2> halves;
         std::vector<double> angle =
             solveCrank(again, cycleRates(movedTime), F, top, std::vector<double>(movedTime.size(), 0.0), acousticPath,
-                       solvedHarmonics, movedSpread, most);
+                       solvedHarmonics, movedSpread, most, &halves);
         // Taken only where the precise fit follows its sparks at least as
         // closely as those of the refinement above: a solve that went astray
         // (a slip of a harmonic's phase it could not undo) wanders, and the
         // fit's stated uncertainty says so.
         std::vector<double> sparks = virtualSparksOf(movedTime, angle, perCycle, track.pullStart, track.pullEnd);
         if (plainDoubt < 0)
-            plainDoubt = doubt(track.virtualSparks);
-        const double solvedDoubt = doubt(sparks);
+            plainDoubt = doubt(track.virtualSparks, track.timingNoise);
+        const double solvedNoise = crankReadNoise(movedTime, halves, track.pullStart, track.pullEnd);
+        const double solvedDoubt = doubt(sparks, solvedNoise);
         if (solvedDoubt < plainDoubt || (solvedDoubt == plainDoubt && std::isfinite(solvedDoubt))) {
+            track.timingNoise = solvedNoise;
             plainDoubt = solvedDoubt;
             track.virtualSparks = std::move(sparks);
             cycles = std::move(moved);

@@ -74,6 +74,10 @@ struct SoundTrack {
     std::vector<float> confidenceDb;    // harmonic contrast of the track, per frame
     double pullStart = 0, pullEnd = 0;  // s, the full-throttle pull found in the recording
     std::vector<double> virtualSparks;  // s, inside the pull
+    // One standard deviation of a virtual spark's time (s), from the crank
+    // read on the odd and on the even harmonics apart: the precise fit of
+    // the virtual sparks takes it as their least timing noise.
+    double timingNoise = 0;
     float sparksPerRev = 0.5f;          // of the virtual sparks: 0,5 (four-stroke) or 2 (two-stroke)
     double firingsPerRev = 2;           // cylinders x 2 / strokes
     int harmonics = 0;                  // firing harmonics demodulated

@@ -21,6 +21,15 @@ Curve virtualSparkCurve(const std::vector<double>& sparks, float sparksPerRev)
     return curve;
 }
 
+PreciseSettings soundPreciseSettings(const SoundTrack& track)
+{
+    PreciseSettings settings;
+    settings.sparksPerRev = track.sparksPerRev;
+    settings.sampleRate = 0.0;
+    settings.leastTimingNoise = track.timingNoise;
+    return settings;
+}
+
 std::string soundPowerDoubt(double powerUncertaintyPct)
 {
     if (powerUncertaintyPct <= kSoundPowerDoubtPct)

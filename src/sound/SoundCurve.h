@@ -3,6 +3,8 @@
 #pragma once
 
 #include "signal/Curve.h"
+#include "signal/PreciseCurve.h"
+#include "sound/EngineSoundTracker.h"
 
 #include <string>
 #include <vector>
@@ -14,6 +16,11 @@ namespace vornax {
 // the rows past the sparks stay empty, and sparks past the table's last row
 // are left out. pointCount is the last row filled (0 for fewer than two).
 Curve virtualSparkCurve(const std::vector<double>& sparks, float sparksPerRev);
+
+// The precise fit's settings for the track's virtual sparks: their sparks
+// per revolution, exact times, and the least timing noise that the track
+// measured on its crank.
+PreciseSettings soundPreciseSettings(const SoundTrack& track);
 
 // The largest power uncertainty (one standard deviation, %) that the precise
 // curve of the engine's sound may state and still be taken. Measured on the
