@@ -11,6 +11,8 @@
 #include "gui/common/WindowManager.h"
 #include "store/Varia.h"
 #include "signal/CurveFile.h"
+#include "signal/PreciseCurve.h"
+#include "sound/SoundCurve.h"
 #include "gui/signal/WavWindow.h"
 #include "synth/EngineSound.h"
 
@@ -192,6 +194,14 @@ TEST_F(WavWindowSoundTest, TracksThePullAndShowsTheSpectrogramTheCurveAndTheConf
     EXPECT_GT(shareWithin2Percent(), 0.97);
     EXPECT_TRUE(child<QLabel>("lblControle")->text().contains(QString::fromUtf8("Précise : régime ± ")))
         << child<QLabel>("lblControle")->text().toStdString() << platform.lastMessage();
+    // The fit the command line makes of the same sparks, with the noise the
+    // track measured on its crank: the window's curve is that one.
+    ASSERT_TRUE(window->soundTrack());
+    const auto fit = preciseCurve(window->soundTrack()->virtualSparks, soundPreciseSettings(*window->soundTrack()));
+    ASSERT_TRUE(fit) << fit.error();
+    ASSERT_EQ(window->curve().pointCount, fit->curve.pointCount);
+    EXPECT_TRUE(std::equal(fit->curve.rows.begin(), fit->curve.rows.begin() + fit->curve.pointCount + 1,
+                           window->curve().rows.begin()));
     platform.answerSave(saved);
     child<QAction>("SaveRET")->trigger();
     EXPECT_TRUE(std::filesystem::exists(saved)) << platform.lastMessage();

@@ -53,8 +53,9 @@ void WavWindow::filtrerPrecise()
     PreciseSettings settings;
     settings.sparksPerRev = sparksPerRevShown();
     settings.sampleRate = sampleRate_;
-    // The engine's virtual sparks come with how far their crank may wander.
-    if (soundTrack_)
+    // The engine's virtual sparks (exact times, no sample rate) come with how
+    // far their crank may wander.
+    if (soundTrack_ && sampleRate_ == 0)
         settings.leastTimingNoise = soundTrack_->timingNoise;
     // The fit works on its own copy of the sparks, off the window's thread;
     // stopped, it leaves the curve on show as it was.
