@@ -1784,10 +1784,6 @@ from the ignition signal</translation>
         <translation>Engine sound: %1 firings per revolution, pull from %2 to %3 s followed for %4 %, confidence %5 dB</translation>
     </message>
     <message>
-        <source> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</source>
-        <translation>; the firing can&apos;t be followed from %1 s to %2 s</translation>
-    </message>
-    <message>
         <source>le suivi du son du moteur n&apos;est pas sûr</source>
         <translation>the engine sound&apos;s track is not sure</translation>
     </message>

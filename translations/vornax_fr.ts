@@ -1983,10 +1983,6 @@
         <translation>Son du moteur : %1 allumages par tour, accélération de %2 à %3 s suivie à %4 %, confiance %5 dB</translation>
     </message>
     <message>
-        <source> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</source>
-        <translation> ; l&apos;allumage ne peut pas être suivi de %1 s à %2 s</translation>
-    </message>
-    <message>
         <source>le suivi du son du moteur n&apos;est pas sûr</source>
         <translation>le suivi du son du moteur n&apos;est pas sûr</translation>
     </message>

@@ -61,11 +61,6 @@ CheckLine soundLine(const SoundLineInput& t)
                     .arg(seconds(t.pullEnd))
                     .arg(formatPattern(100.0 * t.followedShare, Pattern::OneDecimal))
                     .arg(formatPattern(t.medianConfidenceDb, Pattern::OneDecimal));
-    for (const auto& [start, end] : t.lost)
-        line.text += tx("vornax::WavWindow", " ; l'allumage ne peut pas être suivi de %1 s à %2 s")
-                         .arg(seconds(start))
-                         .arg(seconds(end))
-                         .str();
     for (const std::string& w : t.warnings)
         line.text += " ; " + w;
     if (t.precise)

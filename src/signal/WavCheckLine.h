@@ -40,7 +40,8 @@ struct SoundLineInput {
     double pullStart = 0, pullEnd = 0;  // s
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;
-    std::vector<std::pair<double, double>> lost;  // s, stretches the firing cannot be followed
+    // The track's own, in the language in force: the stretches the firing
+    // cannot be followed among them.
     std::vector<std::string> warnings;
     bool sure = true;
     bool orderSuspect = false;

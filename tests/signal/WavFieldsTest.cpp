@@ -169,8 +169,7 @@ TEST(WavCheckLine, SaysWhatTheSparksAndTheTrackAreWorth)
     sound.pullEnd = 9.9;
     sound.followedShare = 0.993;
     sound.medianConfidenceDb = 12.34;
-    sound.lost = {{9.0, 9.1}};
-    sound.warnings = {"check the cylinders"};
+    sound.warnings = {"l'allumage ne peut pas être suivi de 9,0 s à 9,1 s", "check the cylinders"};
     line = soundLine(sound);
     EXPECT_EQ(line.text,
               "Son du moteur : 2 allumages par tour, accélération de 1,6 à 9,9 s suivie à 99,3 %, "

@@ -191,8 +191,6 @@ void WavWindow::showSoundLine()
     input.pullEnd = t.pullEnd;
     input.followedShare = t.followedShare;
     input.medianConfidenceDb = t.medianConfidenceDb;
-    for (const SoundStretch& lost : t.lost)
-        input.lost.emplace_back(lost.start, lost.end);
     input.warnings = t.warnings;
     input.sure = t.sure;
     input.orderSuspect = t.orderSuspect;
