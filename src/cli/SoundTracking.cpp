@@ -41,8 +41,12 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
             all += (all.empty() ? "" : "; ") + w;
         return all;
     };
-    if (track->orderSuspect || track->followedShare < 0.9)
-        throw BadInput(input + ": the engine's firing can't be followed reliably, no curve written: " + joined());
+    // The checks of the order can be wrong about an engine whose cylinders
+    // differ only in pairs: one who knows the setting is right can still
+    // have the curve, flagged.
+    if ((track->orderSuspect || track->followedShare < 0.9) && !o.writeUntrusted)
+        throw BadInput(input + ": the engine's firing can't be followed reliably, no curve written: " + joined() +
+                       " (--write-untrusted writes it anyway)");
 
     auto made = preciseCurve(track->virtualSparks, soundPreciseSettings(*track));
     if (!made)

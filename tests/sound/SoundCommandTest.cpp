@@ -189,6 +189,15 @@ TEST_F(SoundCommandInput, RefusesWhatHoldsNoPullOfTheEngineAsSet)
         EXPECT_EQ(run.err.find("\n"), run.err.size() - 1) << "one line: " << run.err;
         EXPECT_FALSE(std::filesystem::exists(curve));
     }
+    // One who knows the setting is right has the curve when asking for it,
+    // flagged.
+    const auto curve = folder.path() / "asked.ReT";
+    const auto run = runCommand(vornax + " rpm " + quoted(folder.path() / "two.wav") + " -o " + quoted(curve) +
+                                    " --source sound --cylinders 2 --write-untrusted",
+                                folder.path() / "err.txt");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(curve));
+    EXPECT_NE(run.err.find("the track is not sure"), std::string::npos) << run.err;
 }
 
 TEST_F(SoundCommandInput, MeasuresThePullAtAnyRateAndChannelCount)
