@@ -1516,9 +1516,17 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         if (s.end >= track.pullStart && s.start <= track.pullEnd)
             track.warnings.push_back(coveredStretchText(inRecording(s)));
 
+    double pullTop = 0, pullFoot = 1e9;
+    for (std::size_t f = firstPull; f <= lastPull; ++f) {
+        pullTop = std::max(pullTop, double(track.rpm[f]));
+        pullFoot = std::min(pullFoot, double(track.rpm[f]));
+    }
     // Too many cylinders set (or four strokes for a two-stroke) halves the
     // cycle the track assumes against the engine's: the engine's own lines
-    // then fall only on the even orders of it.
+    // then fall only on the even orders of it. An engine whose cylinders
+    // differ only in pairs (one and four alike, two and three alike) shows
+    // the same, at the right setting; it is told apart where the engine
+    // would then turn at twice the speed read, beyond the range set.
     if (settings.cylinders >= 2) {
         const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low - double(n0)));
         const auto to = std::min(ny, static_cast<std::size_t>(std::max(0.0, track.pullEnd * low - double(n0))));
@@ -1530,7 +1538,7 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         // Four cylinders that differ by chance can favour the even orders a
         // little: only a clear share on them and next to none on the odd
         // ones counts.
-        if (lines.measured && even > 0.2 && odd < 0.2 * even) {
+        if (lines.measured && even > 0.2 && odd < 0.2 * even && 2 * pullTop <= settings.maxRpm) {
             track.sure = false;
             track.orderSuspect = true;
             track.warnings.push_back(tx("EngineSoundTracker",
@@ -1559,11 +1567,6 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     }
     // A pull held at an end of the range, or one at a speed no engine of this
     // kind turns, is most likely tracked at the wrong order.
-    double pullTop = 0, pullFoot = 1e9;
-    for (std::size_t f = firstPull; f <= lastPull; ++f) {
-        pullTop = std::max(pullTop, double(track.rpm[f]));
-        pullFoot = std::min(pullFoot, double(track.rpm[f]));
-    }
     if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
         track.sure = false;
         track.orderSuspect = true;

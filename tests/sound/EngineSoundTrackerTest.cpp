@@ -402,6 +402,18 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
         ASSERT_TRUE(right) << right.error();
         EXPECT_FALSE(right->orderSuspect);
     }
+    // Nor is an engine whose cylinders differ only in pairs, whose lines lie
+    // on the even orders of its cycle as a halved setting's do.
+    auto paired = base("1275", 3, 2000, 5800);
+    paired.position = MicPosition::Exhaust;
+    paired.seed = 9;
+    const auto rec = synthesizeEngineSound(store, paired);
+    ASSERT_TRUE(rec) << rec.error();
+    const auto track = trackEngineSound(samplesOf(rec->wav), paired.sampleRate, {});
+    ASSERT_TRUE(track) << track.error();
+    EXPECT_LT(track->oddCycleLines, 0.1);
+    EXPECT_GT(track->evenCycleLines, 0.3);
+    EXPECT_FALSE(track->orderSuspect);
 }
 
 TEST(EngineSoundTracker, NamesTheStretchesItCannotFollow)
