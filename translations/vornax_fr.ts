@@ -349,6 +349,10 @@
         <translation>le son du moteur se répète deux fois à chaque cycle du moteur indiqué : trop de cylindres, ou quatre temps pour un deux-temps (le régime lu est alors la moitié ou le double du vrai) : vérifiez les cylindres et les temps</translation>
     </message>
     <message>
+        <source>the engine&apos;s sound holds lines between the orders of the cycle of the engine set: the engine has other cylinders or strokes than those set (the engine speed read is then wrong): check the cylinders and strokes</source>
+        <translation>le son du moteur a des raies entre les ordres du cycle du moteur indiqué : le moteur a d&apos;autres cylindres ou temps que ceux indiqués (le régime lu est alors faux) : vérifiez les cylindres et les temps</translation>
+    </message>
+    <message>
         <source>the pull tops out at %1 rpm: check the cylinders and strokes (an order twice or half the expected one)</source>
         <translation>l&apos;accélération culmine à %1 tr/min : vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
     </message>

@@ -58,6 +58,11 @@ constexpr double kLostBelowDb = 3.0;  // harmonic contrast of a frame that is fo
 constexpr double kLostStretchGap = 0.2;       // s
 constexpr double kNoEngineDb = 5.0;           // median contrast of a recording in which an engine is heard
 constexpr double kScoreQuantum = 1.0 / 16.0;  // stored scores: 0 ... 255 quanta from -2
+// Lines between the orders of the cycle set: taken as there at four times
+// their spread and a share of 2 % (an engine at its setting stays under 2).
+constexpr double kBetweenOrdersZ = 4.0;
+constexpr double kBetweenOrdersShare = 0.02;
+constexpr double kOddLinesZ = 3.0;  // the odd orders' lines, taken as there
 
 // Low-pass and keep every factor-th sample: a Blackman-windowed sinc at
 // 0,45 of the new rate, only the kept outputs computed.
@@ -182,53 +187,67 @@ std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidate
     return path;
 }
 
-// How much of a steady line each order of the engine's cycle holds over the
-// samples `from` ... `to` (`cycles`: the cycle count at each sample, from
-// the track): for order j of the cycle (j = 1 ... 2F - 1, F the firings per
-// cycle, the firing orders left out), the power of its sum over 16 cycles
-// at a time against the sum of its powers: 1 for a steady line, about 1/16
-// for noise. Orders odd and even are reported apart: an engine's cycle holds
-// lines at every order (no two cylinders fire alike), but when the cycle set
-// is twice the engine's true one, only the even orders do.
+// How much of a steady line the engine's sound holds at the orders of the
+// cycle set, and between them, over the samples `from` ... `to` (`cycles`:
+// the cycle count at each sample, from the track). The sound is taken two
+// cycles at a time: order j of that double cycle (j = 1 ... 4F - 1, F the
+// firings per cycle, the firing orders left out) is, for even j, order j/2
+// of the cycle set, and for odd j a half order, which no engine of the
+// setting makes: its sound repeats every cycle. Each order's line is the
+// power of its sum over `kBlock` double cycles at a time against the sum of
+// its powers: 1 for a steady line, 1/kBlock for noise, what lies above
+// that is the line's share. Its z is that share against its own spread from
+// block to block.
+struct LineGroup {
+    double share = 0, z = 0;
+};
 struct CycleLines {
-    double odd = 0, even = 0;
+    LineGroup half, odd, even;  // between the orders; the cycle's odd ones; its even ones
     bool measured = false;
 };
 
 CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::size_t from, std::size_t to, int F)
 {
+    constexpr int kBlock = 8;
+    constexpr int kGroups = 3;
     CycleLines out;
-    const int orders = std::min(2 * F - 1, 11);
+    const int orders = std::min(4 * F - 1, 23);
     if (F < 2 || to <= from + 1)
         return out;
-    constexpr int kBlock = 16;
-    std::vector<std::complex<double>> sum(static_cast<std::size_t>(orders + 1));
-    std::vector<double> coherent(static_cast<std::size_t>(orders + 1), 0.0),
-        incoherent(static_cast<std::size_t>(orders + 1), 0.0);
-    std::vector<std::complex<double>> cycleSum(static_cast<std::size_t>(orders + 1));
-    long currentCycle = -1;
+    const auto groupOf = [&](int j) { return j % (2 * F) == 0 ? -1 : j % 2 != 0 ? 0 : j % 4 == 2 ? 1 : 2; };
+    using Groups = std::array<double, kGroups>;
+    std::vector<std::complex<double>> sum(std::size_t(orders + 1)), cycleSum(std::size_t(orders + 1));
+    Groups coherent{}, incoherent{};
+    std::vector<Groups> blockCoherent, blockIncoherent;
+    long current = -1;
     int inBlock = 0;
     const auto closeCycle = [&] {
         for (int j = 1; j <= orders; ++j) {
+            if (const int g = groupOf(j); g >= 0)
+                incoherent[std::size_t(g)] += std::norm(cycleSum[std::size_t(j)]);
             sum[std::size_t(j)] += cycleSum[std::size_t(j)];
-            incoherent[std::size_t(j)] += std::norm(cycleSum[std::size_t(j)]);
             cycleSum[std::size_t(j)] = 0;
         }
-        if (++inBlock == kBlock) {
-            for (int j = 1; j <= orders; ++j) {
-                coherent[std::size_t(j)] += std::norm(sum[std::size_t(j)]) / kBlock;
-                sum[std::size_t(j)] = 0;
-            }
-            inBlock = 0;
+        if (++inBlock < kBlock)
+            return;
+        for (int j = 1; j <= orders; ++j) {
+            if (const int g = groupOf(j); g >= 0)
+                coherent[std::size_t(g)] += std::norm(sum[std::size_t(j)]) / kBlock;
+            sum[std::size_t(j)] = 0;
         }
+        blockCoherent.push_back(coherent);
+        blockIncoherent.push_back(incoherent);
+        coherent = {};
+        incoherent = {};
+        inBlock = 0;
     };
     for (std::size_t n = from; n < to && n + 1 < cycles.size(); ++n) {
-        const double c = 0.5 * (cycles[n] + cycles[n + 1]);
+        const double c = 0.25 * (cycles[n] + cycles[n + 1]);  // double cycles
         const long k = std::lround(c);
-        if (k != currentCycle) {
-            if (currentCycle >= 0)
+        if (k != current) {
+            if (current >= 0)
                 closeCycle();
-            currentCycle = k;
+            current = k;
         }
         const std::complex<double> base = std::polar(1.0, -kTwoPi * c);
         std::complex<double> w = base;
@@ -238,17 +257,26 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
         }
     }
     // Only whole blocks count: the incoherent sums of a last, partial block go.
-    double oddC = 0, oddI = 0, evenC = 0, evenI = 0;
-    for (int j = 1; j <= orders; ++j) {
-        if (j % F == 0)
-            continue;
-        (j % 2 ? oddC : evenC) += coherent[std::size_t(j)];
-        (j % 2 ? oddI : evenI) += incoherent[std::size_t(j)];
-    }
-    if (oddI <= 0 || evenI <= 0)
+    const std::size_t blocks = blockCoherent.size();
+    if (blocks < 3)
         return out;
-    out.odd = oddC / oddI;
-    out.even = evenC / evenI;
+    LineGroup* groups[kGroups] = {&out.half, &out.odd, &out.even};
+    for (std::size_t g = 0; g < kGroups; ++g) {
+        double c = 0, i = 0;
+        for (std::size_t b = 0; b < blocks; ++b) {
+            c += blockCoherent[b][g];
+            i += blockIncoherent[b][g];
+        }
+        if (!(i > 0))
+            return out;
+        const double ratio = c / i;
+        double spread = 0;
+        for (std::size_t b = 0; b < blocks; ++b)
+            spread += std::pow(blockCoherent[b][g] - ratio * blockIncoherent[b][g], 2);
+        const double error = std::sqrt(spread) / i;
+        groups[g]->share = ratio - 1.0 / kBlock;
+        groups[g]->z = error > 0 ? groups[g]->share / error : 0;
+    }
     out.measured = true;
     return out;
 }
@@ -1531,14 +1559,22 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low - double(n0)));
         const auto to = std::min(ny, static_cast<std::size_t>(std::max(0.0, track.pullEnd * low - double(n0))));
         const CycleLines lines = cycleLines(yp, cycles, from, to, F);
-        track.oddCycleLines = lines.odd;
-        track.evenCycleLines = lines.even;
-        // Noise alone gives 1/16; what lies above it is the lines' share.
-        const double odd = lines.odd - 1.0 / 16, even = lines.even - 1.0 / 16;
+        track.cycleLinesBetween = lines.half.share;
+        track.oddCycleLines = lines.odd.share;
+        track.evenCycleLines = lines.even.share;
         // Four cylinders that differ by chance can favour the even orders a
         // little: only a clear share on them and next to none on the odd
-        // ones counts.
-        if (lines.measured && even > 0.2 && odd < 0.2 * even && 2 * pullTop <= settings.maxRpm) {
+        // ones, nor any the odd ones hold beyond their spread, counts.
+        const double odd = lines.odd.share, even = lines.even.share;
+        if (lines.measured && lines.half.z > kBetweenOrdersZ && lines.half.share > kBetweenOrdersShare) {
+            track.sure = false;
+            track.orderSuspect = true;
+            track.warnings.push_back(tx("EngineSoundTracker",
+                                        "the engine's sound holds lines between the orders of the cycle of the "
+                                        "engine set: the engine has other cylinders or strokes than those set (the "
+                                        "engine speed read is then wrong): check the cylinders and strokes"));
+        } else if (lines.measured && even > 0.2 && odd < 0.2 * even && lines.odd.z < kOddLinesZ &&
+                   2 * pullTop <= settings.maxRpm) {
             track.sure = false;
             track.orderSuspect = true;
             track.warnings.push_back(tx("EngineSoundTracker",

@@ -89,11 +89,12 @@ struct SoundTrack {
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;      // over the pull
     bool sure = true;                   // followed for at least 99 % of the pull, in range
-    // Over the pull, how steady the lines at the odd and at the even orders
-    // of the engine's cycle are (0 ... 1; see the tracker): an engine heard
-    // at the cycle set has both; one whose true cycle is half of it only the
-    // even ones.
-    double oddCycleLines = 0, evenCycleLines = 0;
+    // Over the pull, the share of steady lines at the odd and at the even
+    // orders of the engine's cycle, and between them (0 ... 1; see the
+    // tracker): an engine heard at the cycle set has the first two; one whose
+    // true cycle is half of it only the even ones; one whose cycle is not
+    // the one set has lines between them.
+    double oddCycleLines = 0, evenCycleLines = 0, cycleLinesBetween = 0;
     bool orderSuspect = false;          // at an end of the range, or at a speed suggesting a wrong setting
     std::vector<std::string> warnings;  // in words (English)
 };

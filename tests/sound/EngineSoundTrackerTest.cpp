@@ -365,7 +365,9 @@ TEST(EngineSoundTracker, RefusesWhatHoldsNoPull)
 
 // A wrong cylinder count, said in words: two for the four reads twice the
 // engine speed, beyond what the engine turns; eight for the four reads half,
-// and the engine's cycle is then heard twice in each cycle set.
+// and the engine's cycle is then heard twice in each cycle set; six for the
+// four reads two thirds, with the engine's lines between the orders of the
+// cycle set.
 TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
 {
     Varia& store = testing::defaultCarStore();
@@ -381,6 +383,7 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
     } cases[] = {
         {"too few", base("1275", 2, 2000, 6000), 2, 16000, "cylinders and strokes"},
         {"too many", exhaust, 8, 8000, "too many cylinders"},
+        {"six for four", exhaust, 6, 8000, "other cylinders or strokes than those set"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -411,8 +414,9 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
     ASSERT_TRUE(rec) << rec.error();
     const auto track = trackEngineSound(samplesOf(rec->wav), paired.sampleRate, {});
     ASSERT_TRUE(track) << track.error();
-    EXPECT_LT(track->oddCycleLines, 0.1);
-    EXPECT_GT(track->evenCycleLines, 0.3);
+    EXPECT_LT(track->oddCycleLines, 0.05);
+    EXPECT_GT(track->evenCycleLines, 0.25);
+    EXPECT_LT(track->cycleLinesBetween, 0.02);
     EXPECT_FALSE(track->orderSuspect);
 }
 
