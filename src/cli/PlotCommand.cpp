@@ -17,7 +17,8 @@
 #include "store/Varia.h"
 #include "signal/CurveFile.h"
 #include "simulation/AccelerationFile.h"
-#include "sound/SoundInput.h"
+#include "cli/RecordingInput.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundPlots.h"
 
 #include <filesystem>
@@ -110,9 +111,10 @@ PlotList spectrogramPicture(const PlotArguments& args, QSize size)
         throw UsageError("--spectrogram draws one recording");
     const std::string& file = args.files[0];
     const SoundSettings engine = soundSettings(args.engine);
-    const auto recording = readSoundSamples(file);
-    if (!recording)
-        throw BadInput(recording.error());
+    auto tracked = trackSoundFile(file, engine, channelOption(args.engine.channel));
+    if (!tracked)
+        throw BadInput(tracked.error());
+    const SoundSamples* recording = &tracked->samples;
     SpectrogramSettings settings = engineSpectrogramSettings(engine, recording->rate);
     settings.columns = size.width();
     settings.rows = size.height();
@@ -120,7 +122,7 @@ PlotList spectrogramPicture(const PlotArguments& args, QSize size)
     const auto picture = spectrogram(recording->samples, recording->rate, settings);
     if (!picture)
         throw BadInput("\"" + file + "\": " + picture.error());
-    const auto track = trackEngineSound(recording->samples, recording->rate, engine);
+    const Result<SoundTrack>& track = tracked->track;
     PlotList plot = spectrogramPlot(*picture, track ? &*track : nullptr);
     std::string caption = std::filesystem::path(file).filename().string();
     if (track) {
@@ -201,6 +203,9 @@ void addPlotCommand(CLI::App& app)
     command->add_option("--strokes", args->engine.strokes, "with --spectrogram: 4 (default) or 2");
     command->add_option("--rpm-range", args->engine.rpmRange,
                         "with --spectrogram: engine speeds of the pull, LOW:HIGH (default 800:8000)");
+    command->add_option("--channel", args->engine.channel,
+                        "with --spectrogram: channel drawn and tracked: auto (default: the mix, or the channel that "
+                        "carries the engine), left, right, mix or a number");
     command->callback([args] { runPlot(*args); });
 }
 

@@ -166,6 +166,7 @@ void runRpm(const RpmOptions& o, const CLI::App& command)
         throw UsageError("--gear and --vehicle are for a speed log; " + o.input + " is a recording");
     SoundRpmOptions sound = o.sound;
     sound.writeUntrusted = o.writeUntrusted;
+    sound.channel = o.channel;
     // The engine's sound gives its curve through the precise fit: spark to
     // spark its speeds wander with the firing's phase, far too much for a
     // power.
@@ -277,7 +278,8 @@ void addRpmCommand(CLI::App& app)
     cmd->add_flag("--low-polarity", o->lowPolarity, "sparks go below the threshold (\"1 - 128\")");
     cmd->add_option("--polarity", o->polarity, "high (default), low, or auto: the side the sparks stand out on");
     cmd->add_option("--channel", o->channel,
-                    "channel of the pickup in a converted file: auto (default), left, right, mix or a number");
+                    "channel of the pickup in a converted file, or with --source sound of the engine's sound: auto "
+                    "(default), left, right, mix or a number");
     cmd->add_option("--start", o->start, "start time in seconds (default 0)");
     cmd->add_option("--end", o->end, "end time in seconds (default 1000)");
     cmd->add_option("--anti-bounce", o->antiBounce, "anti-bounce value; the gap is value x 441 samples (default 0,3)");

@@ -13,6 +13,9 @@ namespace vornax::cli {
 struct SoundRpmOptions {
     std::string source = "ignition";
     std::string cylinders = "4", strokes = "4", rpmRange = "800:8000";
+    // `--channel`: auto (the mix, or the channel that carries the engine
+    // where the channels differ), left, right, mix or a number.
+    std::string channel = "auto";
     // `--write-untrusted`: a precise curve whose power is too uncertain is
     // written anyway, with the warning.
     bool writeUntrusted = false;

@@ -9,8 +9,9 @@
 #include "signal/PreciseCurve.h"
 #include "signal/SparkDetection.h"
 #include "sound/EngineSoundTracker.h"
+#include "cli/RecordingInput.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundCurve.h"
-#include "sound/SoundInput.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +19,17 @@
 #include <iostream>
 
 namespace vornax::cli {
+namespace {
+
+// "channel 2 of 2", or "the mix of 2 channels"
+std::string channelText(const SoundSamples& recording)
+{
+    const std::string of = std::to_string(recording.channels);
+    return recording.channel == 0 ? "the mix of " + of + " channels"
+                                  : "channel " + std::to_string(recording.channel) + " of " + of;
+}
+
+}  // namespace
 
 void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const std::string& output,
                       const std::string& method, bool json)
@@ -29,10 +41,11 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
                          "--method out or give precise");
     refuseOverwritingInput(output, {input});
 
-    const auto recording = readSoundSamples(input);
-    if (!recording)
-        throw BadInput(recording.error());
-    const auto track = trackEngineSound(recording->samples, recording->rate, settings);
+    auto tracked = trackSoundFile(input, settings, channelOption(o.channel));
+    if (!tracked)
+        throw BadInput(tracked.error());
+    const SoundSamples* recording = &tracked->samples;
+    const Result<SoundTrack>& track = tracked->track;
     if (!track)
         throw BadInput(input + ": " + track.error());
     const auto joined = [&] {
@@ -73,6 +86,8 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
                            {"pull_start_s", jsonSingle(float(track->pullStart))},
                            {"pull_end_s", jsonSingle(float(track->pullEnd))},
                            {"firings_per_rev", jsonSingle(float(track->firingsPerRev))},
+                           {"channels", recording->channels},
+                           {"channel", recording->channel},
                            {"harmonics", track->harmonics},
                            {"virtual_sparks", track->virtualSparks.size()},
                            {"confidence_db", jsonSingle(float(track->medianConfidenceDb))},
@@ -91,7 +106,8 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     std::cout << output << ": " << points << " points from the engine's sound, pull from "
               << formatPattern(track->pullStart, Pattern::TwoDecimals) << " to "
               << formatPattern(track->pullEnd, Pattern::TwoDecimals) << " s of a recording of "
-              << formatPattern(duration, Pattern::OneDecimal) << " s\n"
+              << formatPattern(duration, Pattern::OneDecimal) << " s"
+              << (recording->channels > 1 ? ", " + channelText(*recording) : std::string()) << "\n"
               << "firing order " << singleText(float(track->firingsPerRev)) << " per revolution, " << track->harmonics
               << " harmonics, confidence " << formatPattern(track->medianConfidenceDb, Pattern::OneDecimal)
               << " dB, followed " << formatPattern(100.0 * track->followedShare, Pattern::OneDecimal)

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/Translation.h"
+#include "signal/ChannelChoice.h"
 #include "signal/PreciseCurve.h"
 #include "signal/SignalVerdict.h"
 #include "signal/SparkCheck.h"
@@ -61,6 +62,8 @@ CheckLine soundLine(const SoundLineInput& t)
                     .arg(seconds(t.pullEnd))
                     .arg(formatPattern(100.0 * t.followedShare, Pattern::OneDecimal))
                     .arg(formatPattern(t.medianConfidenceDb, Pattern::OneDecimal));
+    if (t.channels > 1)
+        line.text += ", " + channelUsedLine(t.channel, t.channels);
     for (const std::string& w : t.warnings)
         line.text += " ; " + w;
     if (t.precise)

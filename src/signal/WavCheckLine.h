@@ -40,6 +40,8 @@ struct SoundLineInput {
     double pullStart = 0, pullEnd = 0;  // s
     double followedShare = 1;           // of the pull
     double medianConfidenceDb = 0;
+    int channels = 1;  // of the recording
+    int channel = 0;   // 1-based channel tracked, 0 for the mix
     // The track's own, in the language in force: the stretches the firing
     // cannot be followed among them.
     std::vector<std::string> warnings;

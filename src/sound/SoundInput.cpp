@@ -44,22 +44,50 @@ T sampleAt(const std::uint8_t* p, std::size_t index)
     return v;
 }
 
-// A decoded frame's channels averaged into `mono` (replacing it).
+// A decoded frame's channels averaged into `mono` (replacing it), or its
+// channel `only` (1-based) alone. With the mix, each channel's power and its
+// product with the mix are added up.
+struct MixPower {
+    std::vector<double> channel, withMix;
+    double mix = 0;
+};
+
 template <typename T, typename Scale>
-void mixFrame(const AVFrame& f, bool planar, Scale scale, std::vector<float>& mono)
+void mixFrame(const AVFrame& f, bool planar, Scale scale, int only, std::vector<float>& mono, MixPower& power)
 {
     const int channels = f.ch_layout.nb_channels;
     const std::size_t n = std::size_t(f.nb_samples);
+    const auto at = [&](std::size_t i, int c) {
+        return planar ? double(sampleAt<T>(f.extended_data[c], i))
+                      : double(sampleAt<T>(f.extended_data[0], i * std::size_t(channels) + std::size_t(c)));
+    };
+    const bool weigh = only == 0 && channels > 1;
+    if (weigh && power.channel.size() != std::size_t(channels)) {
+        power.channel.assign(std::size_t(channels), 0.0);
+        power.withMix.assign(std::size_t(channels), 0.0);
+    }
     mono.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        double sum = 0;
-        for (int c = 0; c < channels; ++c)
-            sum += planar ? double(sampleAt<T>(f.extended_data[c], i))
-                          : double(sampleAt<T>(f.extended_data[0], i * std::size_t(channels) + std::size_t(c)));
+        double v = 0;
+        if (only > 0) {
+            v = scale(at(i, only - 1), 1);
+        } else {
+            double sum = 0;
+            for (int c = 0; c < channels; ++c)
+                sum += at(i, c);
+            v = scale(sum, channels);
+        }
         // Held within what a float holds (a double beyond it would not
         // convert); damagedFloats() then finds it far beyond full scale.
-        const double v = scale(sum, channels);
         mono[i] = static_cast<float>(std::isnan(v) ? v : std::clamp(v, -1e6, 1e6));
+        if (weigh && std::abs(v) <= 64) {
+            power.mix += v * v;
+            for (int c = 0; c < channels; ++c) {
+                const double x = scale(at(i, c), 1);
+                power.channel[std::size_t(c)] += x * x;
+                power.withMix[std::size_t(c)] += x * v;
+            }
+        }
     }
 }
 
@@ -72,7 +100,7 @@ bool damagedFloats(const std::vector<float>& mono)
 }
 
 // As mixFrame, for any sample format; false for one no sound decoder gives.
-bool mixToMono(const AVFrame& f, std::vector<float>& mono)
+bool mixToMono(const AVFrame& f, int only, std::vector<float>& mono, MixPower& power)
 {
     const auto format = static_cast<AVSampleFormat>(f.format);
     const bool planar = av_sample_fmt_is_planar(format) != 0;
@@ -82,13 +110,16 @@ bool mixToMono(const AVFrame& f, std::vector<float>& mono)
     switch (av_get_packed_sample_fmt(format)) {
     case AV_SAMPLE_FMT_U8:
         mixFrame<std::uint8_t>(
-            f, planar, [](double sum, int channels) { return (sum - 128.0 * channels) / (128.0 * channels); }, mono);
+            f, planar, [](double sum, int channels) { return (sum - 128.0 * channels) / (128.0 * channels); }, only,
+            mono, power);
         return true;
-    case AV_SAMPLE_FMT_S16: mixFrame<std::int16_t>(f, planar, whole(32768.0), mono); return true;
-    case AV_SAMPLE_FMT_S32: mixFrame<std::int32_t>(f, planar, whole(2147483648.0), mono); return true;
-    case AV_SAMPLE_FMT_S64: mixFrame<std::int64_t>(f, planar, whole(9223372036854775808.0), mono); return true;
-    case AV_SAMPLE_FMT_FLT: mixFrame<float>(f, planar, whole(1.0), mono); return true;
-    case AV_SAMPLE_FMT_DBL: mixFrame<double>(f, planar, whole(1.0), mono); return true;
+    case AV_SAMPLE_FMT_S16: mixFrame<std::int16_t>(f, planar, whole(32768.0), only, mono, power); return true;
+    case AV_SAMPLE_FMT_S32: mixFrame<std::int32_t>(f, planar, whole(2147483648.0), only, mono, power); return true;
+    case AV_SAMPLE_FMT_S64:
+        mixFrame<std::int64_t>(f, planar, whole(9223372036854775808.0), only, mono, power);
+        return true;
+    case AV_SAMPLE_FMT_FLT: mixFrame<float>(f, planar, whole(1.0), only, mono, power); return true;
+    case AV_SAMPLE_FMT_DBL: mixFrame<double>(f, planar, whole(1.0), only, mono, power); return true;
     default: return false;
     }
 }
@@ -136,7 +167,7 @@ std::optional<SoundSamples> pcm16Samples(std::string_view b)
 }
 
 Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const Progress& progress,
-                                      const ProgressCheck& proceed)
+                                      const ProgressCheck& proceed, int channel)
 {
     namespace fs = std::filesystem;
     const std::string name = file.filename().string();
@@ -160,6 +191,7 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
 
     std::optional<Decimator> decimator;
     std::vector<float> mono;
+    MixPower power;
     std::int64_t framesIn = 0;
     int shown = -1;
 
@@ -168,8 +200,13 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
         if (f.sample_rate <= 0 || f.sample_rate > 1000000 || channels < 1 || channels > 64)
             return Failure{tx("AudioImport", "its audio cannot be decoded")};
         if (!decimator) {
+            if (channel > channels)
+                return Failure{tx("AudioImport", "it has no channel %1 (%2 channels)")
+                                   .arg(std::to_string(channel))
+                                   .arg(std::to_string(channels))};
             out.fileRate = f.sample_rate;
             out.channels = channels;
+            out.channel = channels == 1 ? 1 : channel;
             decimator.emplace(soundDecimationFactor(f.sample_rate));
             out.rate = double(f.sample_rate) / decimator->factor();
             // Room for the declared length, as far as the file's bytes could
@@ -180,7 +217,7 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
         } else if (f.sample_rate != out.fileRate || channels != out.channels) {
             return Failure{tx("AudioImport", "its audio changes format midway")};
         }
-        if (!mixToMono(f, mono))
+        if (!mixToMono(f, channel, mono, power))
             return Failure{tx("AudioImport", "its audio cannot be decoded")};
         if (damagedFloats(mono))
             return Failure{tx("AudioImport", "damaged audio: samples far beyond full scale or not numbers")};
@@ -219,6 +256,13 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
         return fail(tx("AudioImport", "truncated: it holds %1 s of the %2 s its header declares")
                         .arg(formatPattern(decoded, Pattern::OneDecimal))
                         .arg(formatPattern(declared, Pattern::OneDecimal)));
+    // The likeness: the least correlation of a channel with the mix.
+    if (out.channel == 0 && !power.channel.empty()) {
+        for (std::size_t c = 0; c < power.channel.size(); ++c) {
+            const double both = power.channel[c] * power.mix;
+            out.likeness = std::min(out.likeness, both > 0 ? power.withMix[c] / std::sqrt(both) : 0.0);
+        }
+    }
     if (out.samples.capacity() > out.samples.size() + out.samples.size() / 4)
         out.samples.shrink_to_fit();
     if (progress)

@@ -200,25 +200,43 @@ TEST_F(SoundCommandInput, RefusesWhatHoldsNoPullOfTheEngineAsSet)
     EXPECT_NE(run.err.find("the track is not sure"), std::string::npos) << run.err;
 }
 
+// A channel of noise beside the engine's: the engine's channel is found, or
+// taken as asked; the noise's alone holds no engine.
 TEST_F(SoundCommandInput, MeasuresThePullAtAnyRateAndChannelCount)
 {
+    const std::string noiseLeft = "-f lavfi -i anoisesrc=r=48000:a=0.3:d=10:s=3 -i " + quoted(pull) +
+                                  " -filter_complex [0:a][1:a]amerge=inputs=2[a] -map [a] -ac 2 -c:a pcm_s16le";
     const struct {
         const char* name;
-        const char* ffmpeg;
-    } cases[] = {{"stereo22.flac", "-ar 22050 -ac 2"},
-                 {"stereo96.wav", "-ar 96000 -ac 2 -c:a pcm_s24le"},
-                 {"mono8.wav", "-ar 8000 -c:a pcm_u8"},
-                 {"float44.wav", "-ar 44100 -c:a pcm_f32le"}};
+        std::string ffmpeg;
+        const char* options;
+        int channel;
+    } cases[] = {{"stereo22.flac", "-i " + quoted(pull) + " -ar 22050 -ac 2", "", 0},
+                 {"stereo96.wav", "-i " + quoted(pull) + " -ar 96000 -ac 2 -c:a pcm_s24le", "", 0},
+                 {"mono8.wav", "-i " + quoted(pull) + " -ar 8000 -c:a pcm_u8", "", 1},
+                 {"float44.wav", "-i " + quoted(pull) + " -ar 44100 -c:a pcm_f32le", "", 1},
+                 {"noise-left.wav", noiseLeft, "", 2},
+                 {"noise-left.wav", noiseLeft, " --channel right", 2},
+                 {"noise-left.wav", noiseLeft, " --channel left", -1}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(c.name) + c.options);
         const auto file = folder.path() / c.name;
-        make("-i " + quoted(pull) + " " + c.ffmpeg, file);
+        make(c.ffmpeg, file);
         const auto curve = folder.path() / (std::string(c.name) + ".ReT");
+        std::filesystem::remove(curve);
         const auto run =
-            runCommand(vornax + " rpm " + quoted(file) + " -o " + quoted(curve) + " --source sound --json");
-        ASSERT_EQ(run.status, 0) << run.out;
+            runCommand(vornax + " rpm " + quoted(file) + " -o " + quoted(curve) + " --source sound --json" + c.options,
+                       folder.path() / "err.txt");
+        if (c.channel < 0) {
+            EXPECT_EQ(run.status, 1);
+            EXPECT_NE(run.err.find("no engine firing is heard"), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(curve));
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
         const auto json = nlohmann::json::parse(run.out);
         EXPECT_TRUE(json["sure"].get<bool>());
+        EXPECT_EQ(json["channel"].get<int>(), c.channel);
         EXPECT_NEAR(json["pull_start_s"].get<double>(), 1.1, 0.3);
         EXPECT_NEAR(json["pull_end_s"].get<double>(), 8.4, 0.3);
         EXPECT_GT(json["points"].get<int>(), 200);

@@ -10,6 +10,7 @@
 #include "common/WavHeader.h"
 #include "sound/Decimator.h"
 #include "sound/EngineSoundTracker.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundInput.h"
 #include "synth/EngineSound.h"
 
@@ -17,6 +18,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace vornax {
 namespace {
@@ -209,6 +211,96 @@ TEST(SoundInput, TheTrackOfTheLowRateSignalIsTheTrackOfTheWholeOne)
     for (std::size_t k = 0; k < a->virtualSparks.size(); ++k)
         spark = std::max(spark, std::abs(a->virtualSparks[k] - b->virtualSparks[k]));
     EXPECT_LT(spark, 2e-4);  // s
+}
+
+// A 16-bit WAV file of two channels, `left` and `right` (full scale +-1).
+std::string stereoWav(const std::vector<float>& left, const std::vector<float>& right, int rate)
+{
+    std::string data;
+    for (std::size_t i = 0; i < left.size(); ++i)
+        for (const float x : {left[i], right[i]}) {
+            const auto w = static_cast<std::uint16_t>(std::lround(std::clamp(x, -1.0f, 1.0f) * 32767));
+            data.push_back(static_cast<char>(w & 0xFF));
+            data.push_back(static_cast<char>(w >> 8));
+        }
+    return pcmWavHeader(static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(rate), 2, 16) + data;
+}
+
+// Two channels that carry the same sound are tracked on their mix; one
+// that carries noise as loud as the engine leaves the other tracked alone,
+// as does a pair wired against each other, whose mix cancels. A channel of
+// next to nothing halves the mix and takes nothing from it: the mix is
+// kept. A channel asked for is read alone.
+TEST(SoundChannels, TheChannelThatCarriesTheEngineIsTracked)
+{
+    EngineSoundSettings s;
+    s.engine = "1275";
+    s.gear = 2;
+    s.startRpm = 2000;
+    s.endRpm = 6000;
+    s.leadSeconds = 1.0;
+    s.liftSeconds = 0.8;
+    const auto rec = synthesizeEngineSound(testing::defaultCarStore(), s);
+    ASSERT_TRUE(rec) << rec.error();
+    const std::vector<float> engine = pcm16Samples(rec->wav)->samples;
+    double power = 0;
+    for (const float x : engine)
+        power += double(x) * x;
+    const double rms = std::sqrt(power / double(engine.size()));
+    std::mt19937 random(5);
+    std::normal_distribution<float> gauss(0.0f, float(rms));
+    std::vector<float> noise(engine.size()), faint(engine.size()), inverted(engine.size()), quieter(engine.size());
+    for (std::size_t i = 0; i < engine.size(); ++i) {
+        noise[i] = gauss(random);
+        faint[i] = 0.002f * noise[i];
+        inverted[i] = -engine[i];
+        quieter[i] = 0.3f * engine[i];
+    }
+    const testing::TempFolder folder;
+    const struct {
+        const char* name;
+        const std::vector<float>& left;
+        const std::vector<float>& right;
+        int channel;  // tracked
+        double likeness;
+    } cases[] = {
+        {"the same sound", engine, quieter, 0, 1.0},      {"noise on the right", engine, noise, 1, 0.71},
+        {"noise on the left", noise, engine, 2, 0.71},    {"next to nothing on the right", engine, faint, 0, 0.0},
+        {"against each other", engine, inverted, 1, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = folder.path() / "two.wav";
+        ASSERT_TRUE(writeFileAtomically(file, stereoWav(c.left, c.right, int(s.sampleRate))));
+        const auto mix = readSoundSamples(file);
+        ASSERT_TRUE(mix) << mix.error();
+        EXPECT_NEAR(mix->likeness, c.likeness, 0.05);
+        double share = -1;
+        const auto tracked = trackSoundFile(file, {}, ChannelRequest{}, [&](double done) {
+            EXPECT_GE(done, share);  // the bar never goes back
+            share = done;
+            return true;
+        });
+        ASSERT_TRUE(tracked) << tracked.error();
+        EXPECT_NEAR(share, 1.0, 1e-9);
+        EXPECT_EQ(tracked->samples.channel, c.channel);
+        ASSERT_TRUE(tracked->track) << tracked->track.error();
+        EXPECT_TRUE(tracked->track->sure);
+    }
+    // A channel asked for: that channel alone, whatever the other holds.
+    const auto file = folder.path() / "two.wav";
+    const auto right = readSoundSamples(file, {}, {}, 2);
+    ASSERT_TRUE(right) << right.error();
+    EXPECT_EQ(right->channel, 2);
+    const std::vector<float> expected = decimateAll(inverted, soundDecimationFactor(s.sampleRate));
+    ASSERT_EQ(right->samples.size(), expected.size());
+    float worst = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        worst = std::max(worst, std::abs(right->samples[i] - expected[i]));
+    EXPECT_LT(worst, 1e-4f);
+    const auto third = readSoundSamples(file, {}, {}, 3);
+    ASSERT_FALSE(third);
+    EXPECT_NE(third.error().find("no channel 3 (2 channels)"), std::string::npos) << third.error();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "gui/signal/WavRecordingPanel.h"
 #include "gui/signal/WavTexts.h"
 #include "signal/WavCheckLine.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundCurve.h"
 
 namespace vornax {
@@ -95,26 +96,29 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
     std::shared_ptr<const SoundSamples> known = samePath(soundSamplesPath_, soundPath_) ? sound_ : nullptr;
     const std::string path = soundPath_;
     // The bar shows the reading, when the samples are not known yet, then
-    // the tracking (about three times as long); either stops at once on
-    // "Annuler".
+    // the tracking (about three times as long), for each channel where
+    // they differ; either stops at once on "Annuler".
     startWork(
         [outcome, known, path, engine = *settings](const ProgressCheck& proceed) {
-            std::shared_ptr<const SoundSamples> samples = known;
-            const double readShare = samples ? 0.0 : 0.25;
-            if (!samples) {
-                auto read = readSoundSamples(path, {}, [&](double done) { return proceed(readShare * done); });
-                if (!read) {
-                    outcome->readError = read.error();
-                    return;
-                }
-                samples = std::make_shared<const SoundSamples>(std::move(*read));
+            // Known samples (of the channel kept) are tracked again; a file
+            // not read yet is read, and tracked on the channel that carries
+            // the engine.
+            if (known) {
+                outcome->samples = known;
+                auto track = trackEngineSound(known->samples, known->rate, engine, proceed);
+                // A stop asked for leaves the track as it was.
+                if (proceed(1.0))
+                    outcome->track.emplace(std::move(track));
+                return;
             }
-            outcome->samples = samples;
-            auto track = trackEngineSound(samples->samples, samples->rate, engine,
-                                          [&](double done) { return proceed(readShare + (1 - readShare) * done); });
-            // A stop asked for leaves the track as it was.
+            auto tracked = trackSoundFile(path, engine, ChannelRequest{}, proceed);
+            if (!tracked) {
+                outcome->readError = tracked.error();
+                return;
+            }
+            outcome->samples = std::make_shared<const SoundSamples>(std::move(tracked->samples));
             if (proceed(1.0))
-                outcome->track.emplace(std::move(track));
+                outcome->track.emplace(std::move(tracked->track));
         },
         [this, outcome, path, engine = *settings](bool cancelled) {
             if (outcome->samples) {
@@ -191,6 +195,10 @@ void WavWindow::showSoundLine()
     input.pullEnd = t.pullEnd;
     input.followedShare = t.followedShare;
     input.medianConfidenceDb = t.medianConfidenceDb;
+    if (sound_) {
+        input.channels = sound_->channels;
+        input.channel = sound_->channel;
+    }
     input.warnings = t.warnings;
     input.sure = t.sure;
     input.orderSuspect = t.orderSuspect;
