@@ -125,6 +125,8 @@ PlotList spectrogramPicture(const PlotArguments& args, QSize size)
     const Result<SoundTrack>& track = tracked->track;
     PlotList plot = spectrogramPlot(*picture, track ? &*track : nullptr);
     std::string caption = std::filesystem::path(file).filename().string();
+    if (recording->channels > 1)
+        caption += " (" + soundChannelText(*recording) + ")";
     if (track) {
         caption += ": firing order " + singleText(float(track->firingsPerRev)) + " per revolution, followed " +
                    formatPattern(100.0 * track->followedShare, Pattern::OneDecimal) + " % of the pull, confidence " +

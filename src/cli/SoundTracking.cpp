@@ -19,17 +19,6 @@
 #include <iostream>
 
 namespace vornax::cli {
-namespace {
-
-// "channel 2 of 2", or "the mix of 2 channels"
-std::string channelText(const SoundSamples& recording)
-{
-    const std::string of = std::to_string(recording.channels);
-    return recording.channel == 0 ? "the mix of " + of + " channels"
-                                  : "channel " + std::to_string(recording.channel) + " of " + of;
-}
-
-}  // namespace
 
 void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const std::string& output,
                       const std::string& method, bool json)
@@ -107,7 +96,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
               << formatPattern(track->pullStart, Pattern::TwoDecimals) << " to "
               << formatPattern(track->pullEnd, Pattern::TwoDecimals) << " s of a recording of "
               << formatPattern(duration, Pattern::OneDecimal) << " s"
-              << (recording->channels > 1 ? ", " + channelText(*recording) : std::string()) << "\n"
+              << (recording->channels > 1 ? ", " + soundChannelText(*recording) : std::string()) << "\n"
               << "firing order " << singleText(float(track->firingsPerRev)) << " per revolution, " << track->harmonics
               << " harmonics, confidence " << formatPattern(track->medianConfidenceDb, Pattern::OneDecimal)
               << " dB, followed " << formatPattern(100.0 * track->followedShare, Pattern::OneDecimal)

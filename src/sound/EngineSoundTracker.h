@@ -39,8 +39,9 @@
 // is not followed for more than 1 % of it is not sure, and so is one whose
 // order looks wrong: a speed at an end of the range or beyond what an
 // engine turns, a sudden fall to half the speed at the pull's end (a weak
-// cylinder's lower order), or the engine's cycle lines heard on the even
-// orders of the cycle set only (too many cylinders).
+// cylinder's lower order), the engine's cycle lines heard on the even
+// orders of the cycle set only (too many cylinders), or between its orders
+// (a count that is not the engine's).
 #pragma once
 
 #include "common/Result.h"

@@ -30,6 +30,13 @@ bool betterTrack(const Result<SoundTrack>& a, const Result<SoundTrack>& b)
     return b && b->followedShare > a->followedShare + 0.01;
 }
 
+std::string soundChannelText(const SoundSamples& recording)
+{
+    const std::string of = std::to_string(recording.channels);
+    return recording.channel == 0 ? "the mix of " + of + " channels"
+                                  : "channel " + std::to_string(recording.channel) + " of " + of;
+}
+
 Result<TrackedSound> trackSoundFile(const std::filesystem::path& file, const SoundSettings& settings,
                                     const ChannelRequest& channel, const ProgressCheck& proceed)
 {

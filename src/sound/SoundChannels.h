@@ -12,6 +12,7 @@
 #include "sound/SoundInput.h"
 
 #include <filesystem>
+#include <string>
 
 namespace vornax {
 
@@ -35,5 +36,8 @@ Result<TrackedSound> trackSoundFile(const std::filesystem::path& file, const Sou
 // not, or as sure and its crank read at least a fifth more steadily, or,
 // neither sure, followed over more of its pull.
 bool betterTrack(const Result<SoundTrack>& a, const Result<SoundTrack>& b);
+
+// "channel 2 of 2", or "the mix of 2 channels": the command line's words.
+std::string soundChannelText(const SoundSamples& recording);
 
 }  // namespace vornax

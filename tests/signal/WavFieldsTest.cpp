@@ -175,6 +175,11 @@ TEST(WavCheckLine, SaysWhatTheSparksAndTheTrackAreWorth)
               "Son du moteur : 2 allumages par tour, accélération de 1,6 à 9,9 s suivie à 99,3 %, "
               "confiance 12,3 dB ; l'allumage ne peut pas être suivi de 9,0 s à 9,1 s ; check the cylinders");
     EXPECT_FALSE(line.loud);
+    // The channel tracked, of a recording of several.
+    sound.channels = 2;
+    sound.channel = 2;
+    EXPECT_NE(soundLine(sound).text.find("confiance 12,3 dB, canal 2 sur 2 retenu ; "), std::string::npos)
+        << soundLine(sound).text;
     // A doubt on the power, then on the track itself: said first, loudly, and
     // the curve is no measurement for the stronger reason.
     sound.powerDoubt = "the firing's phase wanders";
