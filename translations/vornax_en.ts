@@ -1720,6 +1720,10 @@ from the ignition signal</translation>
         <translation>channel %1 of %2 used</translation>
     </message>
     <message>
+        <source>raies fixes ôtées à %1 Hz</source>
+        <translation>steady lines taken out at %1 Hz</translation>
+    </message>
+    <message>
         <source>%1 étincelles, aucune manquée</source>
         <translation>%1 sparks, none missed</translation>
     </message>

@@ -66,7 +66,9 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     const int points = savedLineCount(curve.pointCount);
     const double duration = double(recording->samples.size()) / recording->rate;
     if (json) {
-        nlohmann::json lost = nlohmann::json::array();
+        nlohmann::json lost = nlohmann::json::array(), steadyLines = nlohmann::json::array();
+        for (const double hz : track->steadyLinesHz)
+            steadyLines.push_back(jsonSingle(float(hz)));
         for (const SoundStretch& s : track->lost)
             lost.push_back({{"start_s", jsonSingle(float(s.start))}, {"end_s", jsonSingle(float(s.end))}});
         nlohmann::json out{{"source", "sound"},
@@ -75,6 +77,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
                            {"pull_start_s", jsonSingle(float(track->pullStart))},
                            {"pull_end_s", jsonSingle(float(track->pullEnd))},
                            {"firings_per_rev", jsonSingle(float(track->firingsPerRev))},
+                           {"steady_lines_hz", steadyLines},
                            {"channels", recording->channels},
                            {"channel", recording->channel},
                            {"harmonics", track->harmonics},
@@ -101,6 +104,12 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
               << " harmonics, confidence " << formatPattern(track->medianConfidenceDb, Pattern::OneDecimal)
               << " dB, followed " << formatPattern(100.0 * track->followedShare, Pattern::OneDecimal)
               << " % of the pull\n";
+    if (!track->steadyLinesHz.empty()) {
+        std::cout << "steady lines taken out (hum):";
+        for (std::size_t k = 0; k < track->steadyLinesHz.size(); ++k)
+            std::cout << (k ? ", " : " ") << formatPattern(track->steadyLinesHz[k], Pattern::TwoDecimals) << " Hz";
+        std::cout << "\n";
+    }
     if (fit)
         std::cout << sparkFiguresText(fit->check, &*fit);
     for (const std::string& w : track->warnings)

@@ -64,6 +64,12 @@ CheckLine soundLine(const SoundLineInput& t)
                     .arg(formatPattern(t.medianConfidenceDb, Pattern::OneDecimal));
     if (t.channels > 1)
         line.text += ", " + channelUsedLine(t.channel, t.channels);
+    if (!t.steadyLinesHz.empty()) {
+        std::string lines;
+        for (const double hz : t.steadyLinesHz)
+            lines += (lines.empty() ? "" : ", ") + formatPattern(hz, Pattern::OneDecimal);
+        line.text += ", " + std::string(tx("vornax::WavWindow", "raies fixes ôtées à %1 Hz").arg(lines));
+    }
     for (const std::string& w : t.warnings)
         line.text += " ; " + w;
     if (t.precise)

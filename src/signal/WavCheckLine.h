@@ -42,6 +42,7 @@ struct SoundLineInput {
     double medianConfidenceDb = 0;
     int channels = 1;  // of the recording
     int channel = 0;   // 1-based channel tracked, 0 for the mix
+    std::vector<double> steadyLinesHz;  // hum taken out
     // The track's own, in the language in force: the stretches the firing
     // cannot be followed among them.
     std::vector<std::string> warnings;

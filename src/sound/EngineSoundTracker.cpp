@@ -5,6 +5,7 @@
 #include "common/Translation.h"
 #include "signal/PreciseCurve.h"
 #include "sound/PowerSpectrum.h"
+#include "sound/SteadyLines.h"
 #include "sound/SpectrumLevels.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ constexpr double kGridStep = 0.005;  // relative spacing of the candidate speeds
 constexpr int kLargestMove = 4;      // grid steps a frame may move: 2 % in 10 ms
 constexpr double kMoveCost = 0.01;   // per squared grid step
 constexpr double kHighestHz = 1200;  // harmonics above are smeared by the fastest pulls
+constexpr double kSteadyLowestHz = 20, kSteadyHighestHz = 1300;  // where steady lines are taken out
 constexpr int kMostHarmonics = 12;   // demodulated along the track
 // The crank solve (solveCrank) reads the first eleven: the twelfth, near the
 // top of the band where a fast pull smears it within a cycle and the valve
@@ -800,8 +802,20 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     const double low = rate / factor;
     // At the tracker's rate already (as the sound's reading gives it), the
     // samples are read where they lie: an hour's copy would be 77 MB.
-    const std::vector<float> decimated = factor > 1 ? decimate(samples, factor) : std::vector<float>{};
-    const std::span<const float> y = factor > 1 ? std::span<const float>(decimated) : samples;
+    std::vector<float> decimated = factor > 1 ? decimate(samples, factor) : std::vector<float>{};
+    std::span<const float> y = factor > 1 ? std::span<const float>(decimated) : samples;
+    // Steady lines (hum) out first: only then is the engine alone in its
+    // band. Samples read where they lie are copied for it.
+    const std::vector<SteadyLine> steady =
+        findSteadyLines(y, low, kSteadyLowestHz, std::min(kSteadyHighestHz, 0.45 * low));
+    if (!steady.empty()) {
+        if (factor == 1)
+            decimated.assign(samples.begin(), samples.end());
+        removeSteadyLines(decimated, low, steady);
+        y = decimated;
+        for (const SteadyLine& line : steady)
+            track.steadyLinesHz.push_back(line.hz);
+    }
 
     const int window = std::max(64, static_cast<int>(std::lround(0.186 * low)));
     int fftSize = 1;

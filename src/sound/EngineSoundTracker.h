@@ -79,6 +79,9 @@ struct SoundTrack {
     // read on the odd and on the even harmonics apart: the precise fit of
     // the virtual sparks takes it as their least timing noise.
     double timingNoise = 0;
+    // Steady lines (mains hum, a steady whine) taken out before the
+    // tracking, Hz.
+    std::vector<double> steadyLinesHz;
     float sparksPerRev = 0.5f;          // of the virtual sparks: 0,5 (four-stroke) or 2 (two-stroke)
     double firingsPerRev = 2;           // cylinders x 2 / strokes
     int harmonics = 0;                  // firing harmonics demodulated

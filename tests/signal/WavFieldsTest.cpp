@@ -178,7 +178,10 @@ TEST(WavCheckLine, SaysWhatTheSparksAndTheTrackAreWorth)
     // The channel tracked, of a recording of several.
     sound.channels = 2;
     sound.channel = 2;
-    EXPECT_NE(soundLine(sound).text.find("confiance 12,3 dB, canal 2 sur 2 retenu ; "), std::string::npos)
+    sound.steadyLinesHz = {50.01, 150.03};
+    EXPECT_NE(
+        soundLine(sound).text.find("confiance 12,3 dB, canal 2 sur 2 retenu, raies fixes ôtées à 50,0, 150,0 Hz ; "),
+        std::string::npos)
         << soundLine(sound).text;
     // A doubt on the power, then on the track itself: said first, loudly, and
     // the curve is no measurement for the stronger reason.

@@ -199,6 +199,7 @@ void WavWindow::showSoundLine()
         input.channels = sound_->channels;
         input.channel = sound_->channel;
     }
+    input.steadyLinesHz = t.steadyLinesHz;
     input.warnings = t.warnings;
     input.sure = t.sure;
     input.orderSuspect = t.orderSuspect;
