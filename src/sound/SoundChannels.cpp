@@ -24,7 +24,7 @@ bool betterTrack(const Result<SoundTrack>& a, const Result<SoundTrack>& b)
     if (sureTrack(a) != sureTrack(b))
         return sureTrack(b);
     if (sureTrack(a))
-        return steadiness(*b) < 0.8 * steadiness(*a);
+        return steadiness(*b) < 0.9 * steadiness(*a);
     if (bool(a) != bool(b))
         return bool(b);
     return b && b->followedShare > a->followedShare + 0.01;

@@ -33,7 +33,7 @@ Result<TrackedSound> trackSoundFile(const std::filesystem::path& file, const Sou
                                     const ChannelRequest& channel, const ProgressCheck& proceed = {});
 
 // Whether `b` is a better track of the engine than `a`: sure where `a` is
-// not, or as sure and its crank read at least a fifth more steadily, or,
+// not, or as sure and its crank read at least a tenth more steadily, or,
 // neither sure, followed over more of its pull.
 bool betterTrack(const Result<SoundTrack>& a, const Result<SoundTrack>& b);
 

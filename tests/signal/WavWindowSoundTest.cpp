@@ -6,6 +6,7 @@
 #include "ScriptedPlatform.h"
 #include "SynthTestSupport.h"
 #include "TempFolder.h"
+#include "common/WavHeader.h"
 #include "gui/common/PlotCanvas.h"
 #include "paint/ProgramLanguage.h"
 #include "gui/common/WindowManager.h"
@@ -276,6 +277,52 @@ TEST_F(WavWindowSoundTest, AnUnsureTrackIsSaidAndNotSavedAndBadInputGivesAMessag
     EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_FALSE(window->soundTrack());
     EXPECT_TRUE(child<QAction>("cHaWav")->isEnabled());
+}
+
+// A stereo recording with noise four times the engine's power on its left
+// channel:
+// tracked on the right, as the line and the channel choice say; the mix
+// asked for is tracked on the mix, and the noise's channel holds no engine.
+TEST_F(WavWindowSoundTest, TheChannelThatCarriesTheEngineIsTrackedOrTheOneChosen)
+{
+    const std::string mono = TempFolder::read(pull->path);
+    const std::size_t frames = (mono.size() - 44) / 2;
+    double power = 0;
+    for (std::size_t i = 0; i < frames; ++i) {
+        std::int16_t v;
+        std::memcpy(&v, &mono[44 + 2 * i], 2);
+        power += double(v) * v;
+    }
+    std::mt19937 random(3);
+    std::normal_distribution<double> noise(0, 2 * std::sqrt(power / double(frames)));
+    std::string data(frames * 4, '\0');
+    for (std::size_t i = 0; i < frames; ++i) {
+        const auto left = static_cast<std::int16_t>(std::clamp(noise(random), -32000.0, 32000.0));
+        std::memcpy(&data[4 * i], &left, 2);
+        std::memcpy(&data[4 * i + 2], &mono[44 + 2 * i], 2);
+    }
+    const std::string stereo =
+        home.write("Wav/stereo.wav", pcmWavHeader(std::uint32_t(data.size()), 48000, 2, 16) + data).string();
+    openSound(stereo);
+    ASSERT_TRUE(window->soundTrack()) << platform.lastMessage();
+    EXPECT_TRUE(window->soundTrack()->sure);
+    auto* channel = child<QComboBox>("cboCanal");
+    EXPECT_TRUE(channel->isVisibleTo(window.get()));
+    EXPECT_EQ(channel->currentIndex(), 0);  // Automatique
+    EXPECT_EQ(child<QLabel>("lblCanal")->text(), "canal 2 sur 2 retenu");
+    EXPECT_TRUE(child<QLabel>("lblControle")->text().contains("canal 2 sur 2 retenu"));
+    EXPECT_GE(shareWithin2Percent(), 0.99);
+
+    channel->setCurrentIndex(3);  // Mélange
+    waitForWork();
+    EXPECT_EQ(child<QLabel>("lblCanal")->text(), QString::fromUtf8("2 canaux mélangés"));
+    channel->setCurrentIndex(1);  // the noise's
+    waitForWork();
+    EXPECT_FALSE(window->soundTrack() && window->soundTrack()->sure);
+    // Back to the pickup's road: the choice is the conversion's again.
+    child<QRadioButton>("optSourceAllumage")->click();
+    waitForWork();
+    EXPECT_FALSE(channel->isVisibleTo(window.get()));
 }
 
 TEST_F(WavWindowSoundTest, TheAnalysisCanBeCancelled)

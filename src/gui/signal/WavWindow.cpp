@@ -141,8 +141,10 @@ void WavWindow::OpenWav()
                                                        !soundPath_.empty()   ? soundPath_
                                                        : sourcePath_.empty() ? wavPath_
                                                                              : sourcePath_));
-        if (chosen)
+        if (chosen && !samePath(*chosen, soundPath_)) {
             soundPath_ = *chosen;
+            soundChannel_ = {};
+        }
         if (!soundPath_.empty())
             analyseSound();
         return;

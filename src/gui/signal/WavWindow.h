@@ -167,6 +167,7 @@ private:
     void analyseSound(std::optional<SoundAnchor> anchor = std::nullopt);
     void drawSpectrogram();  // the view from the zoom and the scroll bar
     void showSoundLine();    // the check line for the sound's track
+    void showSoundChannels();  // the channel choice of the sound's recording
     void spectrogramClicked(double time, double hz);
 
     void polaritySwitched();
@@ -221,6 +222,10 @@ private:
     // the work), the track and the engine it was made for.
     std::string soundPath_, soundSamplesPath_;
     std::shared_ptr<const SoundSamples> sound_;
+    // The channel of the sound asked for ("Automatique": the mix, or the
+    // channel that carries the engine where they differ); a new file starts
+    // again from it.
+    ChannelRequest soundChannel_;
     std::optional<SoundTrack> soundTrack_;
     SoundSettings soundEngine_;
 

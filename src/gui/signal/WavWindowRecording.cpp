@@ -106,7 +106,19 @@ void WavWindow::showChannelChoice()
 
 void WavWindow::channelChosen(const ChannelRequest& channel)
 {
-    if (working() || sourcePath_.empty())
+    if (working())
+        return;
+    if (soundSource()) {
+        // The sound is read again as chosen and tracked on it.
+        if (soundPath_.empty() || sameChannel(channel, soundChannel_))
+            return;
+        soundChannel_ = channel;
+        sound_.reset();
+        soundSamplesPath_.clear();
+        analyseSound();
+        return;
+    }
+    if (sourcePath_.empty())
         return;
     if (sameChannel(channel, channelRequest_))
         return;

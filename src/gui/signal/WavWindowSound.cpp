@@ -49,12 +49,14 @@ void WavWindow::sourceChosen()
         if (soundPath_.empty())
             soundPath_ = !sourcePath_.empty() ? sourcePath_ : wavPath_;
         source_ = Source::None;
+        showSoundChannels();
         if (!soundPath_.empty())
             analyseSound();
         return;
     }
     soundTrack_.reset();
     untrusted_.clear();
+    showChannelChoice();
     // Back to the pickup's sparks: of the recording last opened.
     const bool newer = !soundPath_.empty() && !samePath(soundPath_, wavPath_) &&
                        (sourcePath_.empty() || !samePath(soundPath_, sourcePath_));
@@ -99,7 +101,7 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
     // the tracking (about three times as long), for each channel where
     // they differ; either stops at once on "Annuler".
     startWork(
-        [outcome, known, path, engine = *settings](const ProgressCheck& proceed) {
+        [outcome, known, path, engine = *settings, channel = soundChannel_](const ProgressCheck& proceed) {
             // Known samples (of the channel kept) are tracked again; a file
             // not read yet is read, and tracked on the channel that carries
             // the engine.
@@ -111,7 +113,7 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
                     outcome->track.emplace(std::move(track));
                 return;
             }
-            auto tracked = trackSoundFile(path, engine, ChannelRequest{}, proceed);
+            auto tracked = trackSoundFile(path, engine, channel, proceed);
             if (!tracked) {
                 outcome->readError = tracked.error();
                 return;
@@ -132,6 +134,7 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
                 soundSamplesPath_.clear();
                 soundTrack_.reset();
                 recording_->clearSpectrogram();
+                showSoundChannels();
                 showMessage(outcome->readError);
                 return;
             }
@@ -157,6 +160,7 @@ void WavWindow::analyseSound(std::optional<SoundAnchor> anchor)
             }
             graphtemp();
             showCheckLine();
+            showSoundChannels();
             drawSpectrogram();
             if (!track)
                 showMessage(tx("vornax::WavWindow", "Son du moteur : %1").arg(track.error()));
@@ -184,6 +188,14 @@ void WavWindow::spectrogramClicked(double time, double hz)
         return;
     }
     analyseSound(anchor);
+}
+
+void WavWindow::showSoundChannels()
+{
+    if (sound_ && samePath(soundSamplesPath_, soundPath_))
+        recording_->showChannels(true, sound_->channels, sound_->channel, soundChannel_);
+    else
+        recording_->showChannels(false, 0, 0, soundChannel_);
 }
 
 void WavWindow::showSoundLine()
