@@ -58,10 +58,14 @@ TEST(SpectrogramCommand, RefusesWithAClearMessageAndWritesNothing)
     const auto garbage = folder.path() / "garbage.wav";
     std::ofstream(garbage) << "RIFF, but not really a recording at all";
     const auto png = folder.path() / "out.png";
+    const auto stereo = folder.path() / "stereo.wav";
+    ASSERT_EQ(runCommand("ffmpeg -v error -y -f lavfi -i sine=f=200:d=4:r=8000 -ac 2 " + quoted(stereo)).status, 0);
     const struct {
         std::string arguments;
         int status;
     } cases[] = {
+        {quoted(stereo) + " --channel 3", 1},
+        {quoted(stereo) + " --channel sideways", 2},
         {quoted(garbage), 1},
         {quoted(folder.path() / "missing.wav"), 1},
         {quoted(garbage) + " --cylinders 0", 2},
