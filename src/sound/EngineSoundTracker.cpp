@@ -1558,6 +1558,12 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         if (s.end >= track.pullStart && s.start <= track.pullEnd)
             track.warnings.push_back(coveredStretchText(inRecording(s)));
 
+    // A track whose order looks wrong, said in words: not sure.
+    const auto suspectOrder = [&track](std::string warning) {
+        track.sure = false;
+        track.orderSuspect = true;
+        track.warnings.push_back(std::move(warning));
+    };
     double pullTop = 0, pullFoot = 1e9;
     for (std::size_t f = firstPull; f <= lastPull; ++f) {
         pullTop = std::max(pullTop, double(track.rpm[f]));
@@ -1581,20 +1587,16 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         // ones, nor any the odd ones hold beyond their spread, counts.
         const double odd = lines.odd.share, even = lines.even.share;
         if (lines.measured && lines.half.z > kBetweenOrdersZ && lines.half.share > kBetweenOrdersShare) {
-            track.sure = false;
-            track.orderSuspect = true;
-            track.warnings.push_back(tx("EngineSoundTracker",
-                                        "the engine's sound holds lines between the orders of the cycle of the "
-                                        "engine set: the engine has other cylinders or strokes than those set (the "
-                                        "engine speed read is then wrong): check the cylinders and strokes"));
+            suspectOrder(tx("EngineSoundTracker",
+                            "the engine's sound holds lines between the orders of the cycle of the "
+                            "engine set: the engine has other cylinders or strokes than those set (the "
+                            "engine speed read is then wrong): check the cylinders and strokes"));
         } else if (lines.measured && even > 0.2 && odd < 0.2 * even && lines.odd.z < kOddLinesZ &&
                    2 * pullTop <= settings.maxRpm) {
-            track.sure = false;
-            track.orderSuspect = true;
-            track.warnings.push_back(tx("EngineSoundTracker",
-                                        "the engine's sound repeats twice in each cycle of the engine set: too many "
-                                        "cylinders, or four strokes for a two-stroke (the engine speed read is then "
-                                        "half or twice the true one): check the cylinders and strokes"));
+            suspectOrder(tx("EngineSoundTracker",
+                            "the engine's sound repeats twice in each cycle of the engine set: too many "
+                            "cylinders, or four strokes for a two-stroke (the engine speed read is then "
+                            "half or twice the true one): check the cylinders and strokes"));
         }
     }
     // An engine loses speed at a few thousand rpm a second at most: a path
@@ -1605,12 +1607,10 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         const auto reach = std::min(frames, bestEnd + std::size_t(std::lround(0.5 / track.frameSeconds)) + 1);
         for (std::size_t f = bestEnd; f < reach; ++f) {
             if (conf[f] >= kLostBelowDb && track.rpm[f] < 0.6 * track.rpm[bestEnd]) {
-                track.sure = false;
-                track.orderSuspect = true;
-                track.warnings.push_back(tx("EngineSoundTracker", "at %1 s the track falls to half the engine speed or "
-                                                                  "less at once: the pull may go on beyond it at a "
-                                                                  "lower order (a weak cylinder)")
-                                             .arg(secondsText(frameTime(f) + offset)));
+                suspectOrder(tx("EngineSoundTracker", "at %1 s the track falls to half the engine speed or "
+                                                      "less at once: the pull may go on beyond it at a "
+                                                      "lower order (a weak cylinder)")
+                                 .arg(secondsText(frameTime(f) + offset)));
                 break;
             }
         }
@@ -1618,19 +1618,15 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // A pull held at an end of the range, or one at a speed no engine of this
     // kind turns, is most likely tracked at the wrong order.
     if (pullTop >= settings.maxRpm * 0.99 || pullFoot <= settings.minRpm * 1.01) {
-        track.sure = false;
-        track.orderSuspect = true;
-        track.warnings.push_back(tx("EngineSoundTracker",
-                                    "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
-                                    "check the cylinders and strokes (an order twice or half the expected one)")
-                                     .arg(formatPattern(settings.minRpm, Pattern::Whole))
-                                     .arg(formatPattern(settings.maxRpm, Pattern::Whole)));
+        suspectOrder(tx("EngineSoundTracker",
+                        "the engine speed reaches the end of the range %1 to %2 rpm: widen the range, or "
+                        "check the cylinders and strokes (an order twice or half the expected one)")
+                         .arg(formatPattern(settings.minRpm, Pattern::Whole))
+                         .arg(formatPattern(settings.maxRpm, Pattern::Whole)));
     } else if (pullTop > 10000 || pullTop < 2500) {
-        track.sure = false;
-        track.orderSuspect = true;
-        track.warnings.push_back(tx("EngineSoundTracker", "the pull tops out at %1 rpm: check the cylinders and "
-                                                          "strokes (an order twice or half the expected one)")
-                                     .arg(formatPattern(pullTop, Pattern::Whole)));
+        suspectOrder(tx("EngineSoundTracker", "the pull tops out at %1 rpm: check the cylinders and "
+                                              "strokes (an order twice or half the expected one)")
+                         .arg(formatPattern(pullTop, Pattern::Whole)));
     }
     if (offset != 0) {
         track.firstFrame += offset;
