@@ -1,9 +1,11 @@
 // Any file as `vornax rpm --source sound` and the WAV window's engine-sound
 // road take it: FFmpeg's demuxers and decoders (audio ones only), the
-// channels' mix, the streaming decimation and the tracker; and the same bytes
+// channels' mix and each channel where they differ, the streaming
+// decimation, the steady lines taken out and the tracker; and the same bytes
 // as a WAV file read in memory at its own rate. The input is written to a
 // file first, since recordings are read by name.
 #include "sound/EngineSoundTracker.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundInput.h"
 
 #include <cmath>
@@ -18,13 +20,8 @@ using namespace vornax;
 namespace {
 
 // Whatever went in, a track that comes out holds only numbers in its range.
-void check(const std::vector<float>& samples, double rate)
+void check(const Result<SoundTrack>& track, const SoundSettings& settings)
 {
-    for (const float x : samples)
-        if (!std::isfinite(x))
-            std::abort();
-    SoundSettings settings;
-    const auto track = trackEngineSound(samples, rate, settings);
     if (!track)
         return;
     for (const float rpm : track->rpm)
@@ -34,6 +31,18 @@ void check(const std::vector<float>& samples, double rate)
         std::abort();
     for (std::size_t k = 1; k < track->virtualSparks.size(); ++k)
         if (!(track->virtualSparks[k] > track->virtualSparks[k - 1]))
+            std::abort();
+    for (const double hz : track->steadyLinesHz)
+        if (!(hz > 0 && hz < 2000))
+            std::abort();
+}
+
+void checkSamples(const SoundSamples& read)
+{
+    if (!(read.rate > 0) || read.samples.empty())
+        std::abort();
+    for (const float x : read.samples)
+        if (!std::isfinite(x))
             std::abort();
 }
 
@@ -48,12 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    if (const auto read = readSoundSamples(path)) {
-        if (!(read->rate > 0) || read->samples.empty())
-            std::abort();
-        check(read->samples, read->rate);
+    const SoundSettings settings;
+    if (const auto tracked = trackSoundFile(path, settings, ChannelRequest{})) {
+        checkSamples(tracked->samples);
+        check(tracked->track, settings);
     }
-    if (const auto direct = pcm16Samples({reinterpret_cast<const char*>(data), size}))
-        check(direct->samples, direct->rate);
+    if (const auto direct = pcm16Samples({reinterpret_cast<const char*>(data), size})) {
+        checkSamples(*direct);
+        check(trackEngineSound(direct->samples, direct->rate, settings), settings);
+    }
     return 0;
 }
