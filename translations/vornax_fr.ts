@@ -56,6 +56,14 @@
         <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
+        <source>it has no channel %1 (one channel)</source>
+        <translation>il n&apos;a pas de canal %1 (un seul canal)</translation>
+    </message>
+    <message>
+        <source>it has no channel %1 (%2 channels)</source>
+        <translation>il n&apos;a pas de canal %1 (%2 canaux)</translation>
+    </message>
+    <message>
         <source>no such file</source>
         <translation>fichier introuvable</translation>
     </message>

@@ -201,9 +201,13 @@ Result<SoundSamples> readSoundSamples(const std::filesystem::path& file, const P
             return Failure{tx("AudioImport", "its audio cannot be decoded")};
         if (!decimator) {
             if (channel > channels)
-                return Failure{tx("AudioImport", "it has no channel %1 (%2 channels)")
-                                   .arg(std::to_string(channel))
-                                   .arg(std::to_string(channels))};
+                return Failure{
+                    channels == 1
+                        ? tx("AudioImport", "it has no channel %1 (one channel)").arg(std::to_string(channel)).str()
+                        : tx("AudioImport", "it has no channel %1 (%2 channels)")
+                              .arg(std::to_string(channel))
+                              .arg(std::to_string(channels))
+                              .str()};
             out.fileRate = f.sample_rate;
             out.channels = channels;
             out.channel = channels == 1 ? 1 : channel;
