@@ -14,7 +14,7 @@
 // Taken out by a narrow notch at each line's frequency (about 0,16 Hz
 // wide), run forward then backward so that it shifts no phase: a harmonic
 // crossing it loses its power for the few hundredths of a second it is
-// inside, not its timing.
+// inside, and is not delayed.
 #pragma once
 
 #include <span>
@@ -24,7 +24,7 @@ namespace vornax {
 
 struct SteadyLine {
     double hz = 0;
-    double db = 0;  // above the neighbourhood, the median over the segments
+    double db = 0;  // above the neighbourhood, the mean over the segments it stands in
 };
 
 // The steady lines of `y` (at `rate` Hz) from `lowHz` to `highHz`; none for
