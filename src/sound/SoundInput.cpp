@@ -66,6 +66,7 @@ void mixFrame(const AVFrame& f, bool planar, Scale scale, int only, std::vector<
         power.channel.assign(std::size_t(channels), 0.0);
         power.withMix.assign(std::size_t(channels), 0.0);
     }
+    std::array<double, 64> heard{};  // this sample of each channel, as read
     mono.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         double v = 0;
@@ -74,7 +75,7 @@ void mixFrame(const AVFrame& f, bool planar, Scale scale, int only, std::vector<
         } else {
             double sum = 0;
             for (int c = 0; c < channels; ++c)
-                sum += at(i, c);
+                sum += heard[std::size_t(c)] = at(i, c);
             v = scale(sum, channels);
         }
         // Held within what a float holds (a double beyond it would not
@@ -83,7 +84,7 @@ void mixFrame(const AVFrame& f, bool planar, Scale scale, int only, std::vector<
         if (weigh && std::abs(v) <= 64) {
             power.mix += v * v;
             for (int c = 0; c < channels; ++c) {
-                const double x = scale(at(i, c), 1);
+                const double x = scale(heard[std::size_t(c)], 1);
                 power.channel[std::size_t(c)] += x * x;
                 power.withMix[std::size_t(c)] += x * v;
             }
