@@ -361,6 +361,10 @@
         <translation>le son du moteur a des raies entre les ordres du cycle du moteur indiqué : le moteur a d&apos;autres cylindres ou temps que ceux indiqués (le régime lu est alors faux) : vérifiez les cylindres et les temps</translation>
     </message>
     <message>
+        <source>the engine&apos;s sound can&apos;t confirm the setting of %1 cylinders and %2 strokes: four cylinders and four strokes fire as often at %3 times the engine speed read: check the setting</source>
+        <translation>le son du moteur ne peut pas confirmer le réglage de %1 cylindres et %2 temps : quatre cylindres et quatre temps allument aussi souvent à %3 fois le régime lu : vérifiez le réglage</translation>
+    </message>
+    <message>
         <source>the pull tops out at %1 rpm: check the cylinders and strokes (an order twice or half the expected one)</source>
         <translation>l&apos;accélération culmine à %1 tr/min : vérifiez les cylindres et les temps (un ordre double ou moitié de celui attendu)</translation>
     </message>

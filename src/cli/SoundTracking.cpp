@@ -115,7 +115,7 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     for (const std::string& w : track->warnings)
         std::cerr << "vornax: " << w << "\n";
     if (!track->sure)
-        std::cerr << "vornax: the track is not sure: check the curve against the stretches named above\n";
+        std::cerr << "vornax: the track is not sure: check the curve against the warnings above\n";
 }
 
 }  // namespace vornax::cli

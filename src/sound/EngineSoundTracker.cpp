@@ -200,41 +200,60 @@ std::vector<int> bandPath(const std::vector<std::uint8_t>& scores, int candidate
 // its powers: 1 for a steady line, 1/kBlock for noise, what lies above
 // that is the line's share. Its z is that share against its own spread from
 // block to block.
+//
+// Three more groups weigh the setting against four cylinders and four
+// strokes firing as often, at another speed: a four-stroke four's cycle
+// holds four firings, so its orders of the double cycle are the multiples
+// of F/2 ("fours"), the odd ones among them lie between the orders of the
+// setting ("fours between"), and the even orders that are not are lines only
+// the engine set makes ("own").
 struct LineGroup {
     double share = 0, z = 0;
 };
 struct CycleLines {
     LineGroup half, odd, even;  // between the orders; the cycle's odd ones; its even ones
+    LineGroup own, fours;       // the cycle's orders no four-cylinder four-stroke makes; those it makes
+    LineGroup foursBetween;     // those it makes between the orders of the setting
     bool measured = false;
 };
 
 CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::size_t from, std::size_t to, int F)
 {
     constexpr int kBlock = 8;
-    constexpr int kGroups = 3;
+    constexpr std::size_t kGroups = 6;
+    using Groups = std::array<double, kGroups>;
     CycleLines out;
     const int orders = std::min(4 * F - 1, 23);
     if (F < 2 || to <= from + 1)
         return out;
-    const auto groupOf = [&](int j) { return j % (2 * F) == 0 ? -1 : j % 2 != 0 ? 0 : j % 4 == 2 ? 1 : 2; };
-    using Groups = std::array<double, kGroups>;
+    // Which groups order j of the double cycle counts in; none for a firing order.
+    std::vector<std::array<bool, kGroups>> member(std::size_t(orders + 1));
+    for (int j = 1; j <= orders; ++j) {
+        if (j % (2 * F) == 0)
+            continue;
+        const bool even = j % 2 == 0, fours = (2 * j) % F == 0;
+        member[std::size_t(j)] = {!even, even && j % 4 == 2, even && j % 4 == 0, even && !fours, fours, !even && fours};
+    }
     std::vector<std::complex<double>> sum(std::size_t(orders + 1)), cycleSum(std::size_t(orders + 1));
     Groups coherent{}, incoherent{};
     std::vector<Groups> blockCoherent, blockIncoherent;
     long current = -1;
     int inBlock = 0;
+    const auto add = [&](Groups& to, int j, double power) {
+        for (std::size_t g = 0; g < kGroups; ++g)
+            if (member[std::size_t(j)][g])
+                to[g] += power;
+    };
     const auto closeCycle = [&] {
         for (int j = 1; j <= orders; ++j) {
-            if (const int g = groupOf(j); g >= 0)
-                incoherent[std::size_t(g)] += std::norm(cycleSum[std::size_t(j)]);
+            add(incoherent, j, std::norm(cycleSum[std::size_t(j)]));
             sum[std::size_t(j)] += cycleSum[std::size_t(j)];
             cycleSum[std::size_t(j)] = 0;
         }
         if (++inBlock < kBlock)
             return;
         for (int j = 1; j <= orders; ++j) {
-            if (const int g = groupOf(j); g >= 0)
-                coherent[std::size_t(g)] += std::norm(sum[std::size_t(j)]) / kBlock;
+            add(coherent, j, std::norm(sum[std::size_t(j)]) / kBlock);
             sum[std::size_t(j)] = 0;
         }
         blockCoherent.push_back(coherent);
@@ -262,15 +281,18 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
     const std::size_t blocks = blockCoherent.size();
     if (blocks < 3)
         return out;
-    LineGroup* groups[kGroups] = {&out.half, &out.odd, &out.even};
+    LineGroup* groups[kGroups] = {&out.half, &out.odd, &out.even, &out.own, &out.fours, &out.foursBetween};
     for (std::size_t g = 0; g < kGroups; ++g) {
         double c = 0, i = 0;
         for (std::size_t b = 0; b < blocks; ++b) {
             c += blockCoherent[b][g];
             i += blockIncoherent[b][g];
         }
-        if (!(i > 0))
+        if (!(i > 0)) {
+            if (g >= 3)  // a setting that shares all its orders with a four-stroke four, or none
+                continue;
             return out;
+        }
         const double ratio = c / i;
         double spread = 0;
         for (std::size_t b = 0; b < blocks; ++b)
@@ -1575,6 +1597,7 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // differ only in pairs (one and four alike, two and three alike) shows
     // the same, at the right setting; it is told apart where the engine
     // would then turn at twice the speed read, beyond the range set.
+    bool settingHeard = false;
     if (settings.cylinders >= 2) {
         const auto from = static_cast<std::size_t>(std::max(0.0, track.pullStart * low - double(n0)));
         const auto to = std::min(ny, static_cast<std::size_t>(std::max(0.0, track.pullEnd * low - double(n0))));
@@ -1586,7 +1609,11 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         // little: only a clear share on them and next to none on the odd
         // ones, nor any the odd ones hold beyond their spread, counts.
         const double odd = lines.odd.share, even = lines.even.share;
-        if (lines.measured && lines.half.z > kBetweenOrdersZ && lines.half.share > kBetweenOrdersShare) {
+        const auto clearLine = [](LineGroup g) { return g.z > kBetweenOrdersZ && g.share > kBetweenOrdersShare; };
+        // Lines only the engine set makes, beyond their spread and not lost
+        // beside those a four-stroke four would make.
+        settingHeard = lines.measured && lines.own.z >= kOddLinesZ && lines.own.share >= 0.25 * lines.fours.share;
+        if (lines.measured && (clearLine(lines.half) || clearLine(lines.foursBetween))) {
             suspectOrder(tx("EngineSoundTracker",
                             "the engine's sound holds lines between the orders of the cycle of the "
                             "engine set: the engine has other cylinders or strokes than those set (the "
@@ -1627,6 +1654,20 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         suspectOrder(tx("EngineSoundTracker", "the pull tops out at %1 rpm: check the cylinders and "
                                               "strokes (an order twice or half the expected one)")
                          .arg(formatPattern(pullTop, Pattern::Whole)));
+    }
+    // Any other setting than a four-stroke four's firing rate reads its
+    // speed at another engine speed than four cylinders and four strokes
+    // would: unless the sound holds lines only the setting makes, nothing
+    // tells the two apart, and the speed read is as sure as the setting.
+    if (track.firingsPerRev != 2 && !track.orderSuspect && !settingHeard) {
+        track.sure = false;
+        track.warnings.push_back(tx("EngineSoundTracker",
+                                    "the engine's sound can't confirm the setting of %1 cylinders and %2 "
+                                    "strokes: four cylinders and four strokes fire as often at %3 times "
+                                    "the engine speed read: check the setting")
+                                     .arg(std::to_string(settings.cylinders))
+                                     .arg(std::to_string(settings.strokes))
+                                     .arg(doubleText(track.firingsPerRev / 2)));
     }
     if (offset != 0) {
         track.firstFrame += offset;

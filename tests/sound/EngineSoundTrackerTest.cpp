@@ -420,6 +420,54 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
     EXPECT_FALSE(track->orderSuspect);
 }
 
+// A setting other than four cylinders and four strokes reads another engine
+// speed than a four-stroke four firing as often would: it is taken only
+// where the sound holds lines the setting alone makes, refused where it
+// holds a four's lines between the setting's orders, and otherwise said to
+// be unconfirmed, never passed as sure.
+TEST(EngineSoundTracker, TakesAnotherSettingOnlyWhereTheSoundConfirmsIt)
+{
+    const auto at = [](int cylinders, MicPosition position, unsigned seed) {
+        auto s = base("1275", 2, 2000, 6000);
+        s.cylinders = cylinders;
+        s.position = position;
+        s.seed = seed;
+        return s;
+    };
+    const struct {
+        const char* name;
+        EngineSoundSettings sound;
+        int cylinders, strokes;
+        bool sure, suspect;
+        const char* says;  // nullptr: nothing said of the setting
+    } cases[] = {
+        {"eight, in the bay", at(8, MicPosition::EngineBay, 2), 8, 4, true, false, nullptr},
+        {"eight set for four, in the cabin", at(4, MicPosition::Cabin, 2), 8, 4, false, false, "can't confirm"},
+        {"two strokes set for four", at(4, MicPosition::Cabin, 1), 4, 2, false, false, "can't confirm"},
+        {"six set for four, in the bay", at(4, MicPosition::EngineBay, 1), 6, 4, false, true,
+         "other cylinders or strokes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rec = synthesizeEngineSound(testing::defaultCarStore(), c.sound);
+        ASSERT_TRUE(rec) << rec.error();
+        SoundSettings settings;
+        settings.cylinders = c.cylinders;
+        settings.strokes = c.strokes;
+        const auto track = trackEngineSound(samplesOf(rec->wav), c.sound.sampleRate, settings);
+        ASSERT_TRUE(track) << track.error();
+        EXPECT_EQ(track->sure, c.sure);
+        EXPECT_EQ(track->orderSuspect, c.suspect);
+        std::string said;
+        for (const std::string& w : track->warnings)
+            said += w + "\n";
+        if (c.says)
+            EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        else
+            EXPECT_TRUE(said.empty()) << said;
+    }
+}
+
 // Mains hum ten times the engine's power, with its third and fifth
 // harmonics, holds its pitch while the engine's harmonics sweep through it:
 // found, taken out, and the pull measured as well as without it. The
