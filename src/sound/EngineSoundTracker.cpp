@@ -231,8 +231,14 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
     for (int j = 1; j <= orders; ++j) {
         if (j % (2 * F) == 0)
             continue;
+        // The orders beside a firing order take some of its line whenever
+        // its strength or its shape changes across a double cycle (the load
+        // rises, the ringing stays as long in time while the crank turns
+        // faster), the same way every cycle: a line of nothing heard, left out.
+        const bool besideFiring = j % (2 * F) == 1 || j % (2 * F) == 2 * F - 1;
         const bool even = j % 2 == 0, fours = (2 * j) % F == 0;
-        member[std::size_t(j)] = {!even, even && j % 4 == 2, even && j % 4 == 0, even && !fours, fours, !even && fours};
+        member[std::size_t(j)] = {!even && !besideFiring, even && j % 4 == 2, even && j % 4 == 0, even && !fours, fours,
+                                  !even && fours};
     }
     std::vector<std::complex<double>> sum(std::size_t(orders + 1)), cycleSum(std::size_t(orders + 1));
     Groups coherent{}, incoherent{};

@@ -1,7 +1,8 @@
 // Shows the WAV window with the engine's sound as its source, after the
 // tracking of a generated pull (the 1275 in 2nd gear, heard from the cabin),
 // for a screenshot: `wav_sound_demo [seconds [RECORDING]]`; a recording given
-// (any audio file) is heard instead. The files go to a temporary application
+// (any audio file) is heard instead, and VORNAX_DEMO_CYLINDERS sets the
+// engine's cylinders before it is opened. The files go to a temporary application
 // folder that is removed afterwards.
 #include "gui/signal/WavWindow.h"
 
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -49,6 +51,10 @@ int main(int argc, char** argv)
     w.move(20, 20);
     w.show();
     w.findChild<QRadioButton*>("optSourceSon")->click();
+    if (const char* cylinders = std::getenv("VORNAX_DEMO_CYLINDERS")) {
+        auto* box = w.findChild<QComboBox*>("cboCylindres");
+        box->setCurrentIndex(box->findData(std::atoi(cylinders)));
+    }
     platform.answerOpen(wav.string());
     w.findChild<QAction*>("cHaWav")->trigger();
 

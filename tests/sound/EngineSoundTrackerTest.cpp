@@ -7,6 +7,7 @@
 #include "signal/CurveFile.h"
 #include "signal/PreciseCurve.h"
 #include "sound/EngineSoundTracker.h"
+#include "sound/SoundChannels.h"
 #include "sound/SoundCurve.h"
 #include "sound/SoundInput.h"
 #include "synth/EngineSound.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <numbers>
 #include <random>
 
@@ -418,6 +420,21 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
     EXPECT_GT(track->evenCycleLines, 0.25);
     EXPECT_LT(track->cycleLinesBetween, 0.02);
     EXPECT_FALSE(track->orderSuspect);
+    // Nor one whose firing line is strong and changes across each cycle as
+    // the pull gathers: the orders beside it take some of it, every cycle
+    // alike. Read from its file, as a user's recording is.
+    auto strong = base("1275", 2, 2000, 6000);
+    strong.position = MicPosition::Exhaust;
+    strong.seed = 6;
+    const auto loud = synthesizeEngineSound(store, strong);
+    ASSERT_TRUE(loud) << loud.error();
+    const testing::TempFolder folder;
+    const auto file = folder.path() / "exhaust.wav";
+    std::ofstream(file, std::ios::binary) << loud->wav;
+    const auto heard = trackSoundFile(file, {}, {});
+    ASSERT_TRUE(heard && heard->track) << (heard ? heard->track.error() : heard.error());
+    EXPECT_FALSE(heard->track->orderSuspect);
+    EXPECT_TRUE(heard->track->sure);
 }
 
 // A setting other than four cylinders and four strokes reads another engine
