@@ -1616,9 +1616,10 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
         // ones, nor any the odd ones hold beyond their spread, counts.
         const double odd = lines.odd.share, even = lines.even.share;
         const auto clearLine = [](LineGroup g) { return g.z > kBetweenOrdersZ && g.share > kBetweenOrdersShare; };
-        // Lines only the engine set makes, beyond their spread and not lost
-        // beside those a four-stroke four would make.
-        settingHeard = lines.measured && lines.own.z >= kOddLinesZ && lines.own.share >= 0.25 * lines.fours.share;
+        // Lines only the engine set makes, as clear as those that refuse a
+        // setting (at three times their spread, a cabin's noise alone came
+        // there), and not lost beside those a four-stroke four would make.
+        settingHeard = lines.measured && clearLine(lines.own) && lines.own.share >= 0.25 * lines.fours.share;
         if (lines.measured && (clearLine(lines.half) || clearLine(lines.foursBetween))) {
             suspectOrder(tx("EngineSoundTracker",
                             "the engine's sound holds lines between the orders of the cycle of the "
