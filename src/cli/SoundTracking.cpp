@@ -47,8 +47,10 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
     // differ only in pairs: one who knows the setting is right can still
     // have the curve, flagged.
     if ((track->orderSuspect || track->followedShare < 0.9) && !o.writeUntrusted)
-        throw BadInput(input + ": the engine's firing can't be followed reliably, no curve written: " + joined() +
-                       " (--write-untrusted writes it anyway)");
+        throw BadInput(input + ": " +
+                       (track->followedShare < 0.9 ? "the engine's firing can't be followed reliably"
+                                                   : "the engine speed read may be wrong") +
+                       ", no curve written: " + joined() + " (--write-untrusted writes it anyway)");
 
     auto made = preciseCurve(track->virtualSparks, soundPreciseSettings(*track));
     if (!made)

@@ -1665,16 +1665,15 @@ Result<SoundTrack> trackFrames(std::span<const float> samples, double rate, cons
     // Any other setting than a four-stroke four's firing rate reads its
     // speed at another engine speed than four cylinders and four strokes
     // would: unless the sound holds lines only the setting makes, nothing
-    // tells the two apart, and the speed read is as sure as the setting.
+    // tells the two apart, and the speed read is as sure as the setting; a
+    // classic Mini's engine is a four-stroke four, so it counts as suspect.
     if (track.firingsPerRev != 2 && !track.orderSuspect && !settingHeard) {
-        track.sure = false;
-        track.warnings.push_back(tx("EngineSoundTracker",
-                                    "the engine's sound can't confirm the setting of %1 cylinders and %2 "
-                                    "strokes: four cylinders and four strokes fire as often at %3 times "
-                                    "the engine speed read: check the setting")
-                                     .arg(std::to_string(settings.cylinders))
-                                     .arg(std::to_string(settings.strokes))
-                                     .arg(doubleText(track.firingsPerRev / 2)));
+        suspectOrder(tx("EngineSoundTracker", "the engine's sound can't confirm the setting of %1 cylinders and %2 "
+                                              "strokes: four cylinders and four strokes fire as often at %3 times "
+                                              "the engine speed read: check the setting")
+                         .arg(std::to_string(settings.cylinders))
+                         .arg(std::to_string(settings.strokes))
+                         .arg(doubleText(track.firingsPerRev / 2)));
     }
     if (offset != 0) {
         track.firstFrame += offset;

@@ -99,7 +99,10 @@ struct SoundTrack {
     // true cycle is half of it only the even ones; one whose cycle is not
     // the one set has lines between them.
     double oddCycleLines = 0, evenCycleLines = 0, cycleLinesBetween = 0;
-    bool orderSuspect = false;          // at an end of the range, or at a speed suggesting a wrong setting
+    // At an end of the range, at a speed suggesting a wrong setting, or at a
+    // setting other than four cylinders and four strokes that the sound
+    // does not confirm.
+    bool orderSuspect = false;
     std::vector<std::string> warnings;  // in words (English)
 };
 

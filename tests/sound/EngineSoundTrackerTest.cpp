@@ -439,9 +439,9 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
 
 // A setting other than four cylinders and four strokes reads another engine
 // speed than a four-stroke four firing as often would: it is taken only
-// where the sound holds lines the setting alone makes, refused where it
-// holds a four's lines between the setting's orders, and otherwise said to
-// be unconfirmed, never passed as sure.
+// where the sound holds lines the setting alone makes, and otherwise
+// suspect: for a four's lines between the setting's orders, or said to be
+// unconfirmed.
 TEST(EngineSoundTracker, TakesAnotherSettingOnlyWhereTheSoundConfirmsIt)
 {
     const auto at = [](int cylinders, MicPosition position, unsigned seed) {
@@ -469,11 +469,11 @@ TEST(EngineSoundTracker, TakesAnotherSettingOnlyWhereTheSoundConfirmsIt)
         const char* says;  // nullptr: nothing said of the setting
     } cases[] = {
         {"eight, in the bay", at(8, MicPosition::EngineBay, 2), 8, 4, true, false, nullptr},
-        {"eight set for four, in the cabin", at(4, MicPosition::Cabin, 2), 8, 4, false, false, "can't confirm"},
-        {"two strokes set for four", at(4, MicPosition::Cabin, 1), 4, 2, false, false, "can't confirm"},
+        {"eight set for four, in the cabin", at(4, MicPosition::Cabin, 2), 8, 4, false, true, "can't confirm"},
+        {"two strokes set for four", at(4, MicPosition::Cabin, 1), 4, 2, false, true, "can't confirm"},
         {"six set for four, in the bay", at(4, MicPosition::EngineBay, 1), 6, 4, false, true,
          "other cylinders or strokes"},
-        {"six set for four, no cycle line heard", clipped, 6, 4, false, false, "can't confirm"},
+        {"six set for four, no cycle line heard", clipped, 6, 4, false, true, "can't confirm"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
