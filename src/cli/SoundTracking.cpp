@@ -44,8 +44,9 @@ void runSoundTracking(const SoundRpmOptions& o, const std::string& input, const 
         return all;
     };
     // The checks of the order can be wrong about an engine whose cylinders
-    // differ only in pairs: one who knows the setting is right can still
-    // have the curve, flagged.
+    // differ only in pairs, and a setting other than a four-stroke four's
+    // may be right though the sound can't confirm it: one who knows the
+    // setting is right can still have the curve, flagged.
     if ((track->orderSuspect || track->followedShare < 0.9) && !o.writeUntrusted)
         throw BadInput(input + ": " +
                        (track->followedShare < 0.9 ? "the engine's firing can't be followed reliably"

@@ -221,6 +221,7 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
 {
     constexpr int kBlock = 8;
     constexpr std::size_t kGroups = 6;
+    constexpr std::size_t kWeighingGroups = 3;  // the first of those weighing the setting against a four
     using Groups = std::array<double, kGroups>;
     CycleLines out;
     const int orders = std::min(4 * F - 1, 23);
@@ -295,7 +296,7 @@ CycleLines cycleLines(const float* y, const std::vector<double>& cycles, std::si
             i += blockIncoherent[b][g];
         }
         if (!(i > 0)) {
-            if (g >= 3)  // a setting that shares all its orders with a four-stroke four, or none
+            if (g >= kWeighingGroups)  // a setting that shares all its orders with a four-stroke four, or none
                 continue;
             return out;
         }
