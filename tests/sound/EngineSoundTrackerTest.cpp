@@ -99,6 +99,31 @@ EngineSoundSettings base(const char* engine, int gear, double start, double end)
     return s;
 }
 
+// The 850 in 3rd under a slow automatic gain driven into clipping, with
+// the synth's usual lead and lift.
+EngineSoundSettings clippedPull(unsigned seed)
+{
+    auto s = base("850", 3, 2000, 5000);
+    s.automaticGain = true;
+    s.clip = 2;
+    s.seed = seed;
+    s.leadSeconds = 1.5;
+    s.liftSeconds = 1.0;
+    return s;
+}
+
+// `wav` written to `file` and tracked from it, as a user's recording is
+// read (decimated while it is read); the file's failure or its track's.
+Result<SoundTrack> trackedFromFile(const std::filesystem::path& file, const std::string& wav,
+                                   const SoundSettings& settings = {})
+{
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << wav;
+    auto read = trackSoundFile(file, settings, {});
+    if (!read)
+        return Failure{read.error()};
+    return std::move(read->track);
+}
+
 void expectFollowed(const std::vector<HardCase>& cases)
 {
     for (const HardCase& c : cases) {
@@ -196,13 +221,7 @@ TEST(EngineSoundTracker, EndsThePullBeforeTheLift)
 {
     std::vector<HardCase> cases;
     {
-        auto s = base("850", 3, 2000, 5000);
-        s.automaticGain = true;
-        s.clip = 2;
-        s.seed = 7;
-        s.leadSeconds = 1.5;
-        s.liftSeconds = 1.0;
-        cases.push_back({"automatic gain and clipping", s});
+        cases.push_back({"automatic gain and clipping", clippedPull(7)});
     }
     {
         auto s = base("1380", 2, 2500, 7000);
@@ -429,12 +448,10 @@ TEST(EngineSoundTracker, SaysWhenTheOrderLooksWrong)
     const auto loud = synthesizeEngineSound(store, strong);
     ASSERT_TRUE(loud) << loud.error();
     const testing::TempFolder folder;
-    const auto file = folder.path() / "exhaust.wav";
-    std::ofstream(file, std::ios::binary) << loud->wav;
-    const auto heard = trackSoundFile(file, {}, {});
-    ASSERT_TRUE(heard && heard->track) << (heard ? heard->track.error() : heard.error());
-    EXPECT_FALSE(heard->track->orderSuspect);
-    EXPECT_TRUE(heard->track->sure);
+    const auto heard = trackedFromFile(folder.path() / "exhaust.wav", loud->wav);
+    ASSERT_TRUE(heard) << heard.error();
+    EXPECT_FALSE(heard->orderSuspect);
+    EXPECT_TRUE(heard->sure);
 }
 
 // A setting other than four cylinders and four strokes reads another engine
@@ -455,12 +472,7 @@ TEST(EngineSoundTracker, TakesAnotherSettingOnlyWhereTheSoundConfirmsIt)
     const testing::TempFolder folder;
     const auto file = folder.path() / "pull.wav";
     // Noise alone gave this one's own orders three times their spread.
-    auto clipped = base("850", 3, 2000, 5000);
-    clipped.automaticGain = true;
-    clipped.clip = 2;
-    clipped.seed = 107;
-    clipped.leadSeconds = 1.5;
-    clipped.liftSeconds = 1.0;
+    const auto clipped = clippedPull(107);
     const struct {
         const char* name;
         EngineSoundSettings sound;
@@ -482,10 +494,7 @@ TEST(EngineSoundTracker, TakesAnotherSettingOnlyWhereTheSoundConfirmsIt)
         SoundSettings settings;
         settings.cylinders = c.cylinders;
         settings.strokes = c.strokes;
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << rec->wav;
-        const auto read = trackSoundFile(file, settings, {});
-        ASSERT_TRUE(read) << read.error();
-        const Result<SoundTrack>& track = read->track;
+        const auto track = trackedFromFile(file, rec->wav, settings);
         ASSERT_TRUE(track) << track.error();
         EXPECT_EQ(track->sure, c.sure);
         EXPECT_EQ(track->orderSuspect, c.suspect);
